@@ -1,0 +1,37 @@
+# Every build switch of the project lives here.
+include(FeatureSummary)
+
+option(KINSKETCH_BUILD_GUI "Build the Qt programs (kinsketch, kinsketch-doc)" ON)
+option(KINSKETCH_BUILD_TESTS "Build the GoogleTest suites" ON)
+option(KINSKETCH_BUILD_BENCH "Build the Google Benchmark programs" ON)
+option(KINSKETCH_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(KINSKETCH_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+option(KINSKETCH_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (CI)" OFF)
+
+add_feature_info(GUI KINSKETCH_BUILD_GUI "Qt programs")
+add_feature_info(Tests KINSKETCH_BUILD_TESTS "GoogleTest suites")
+add_feature_info(Benchmarks KINSKETCH_BUILD_BENCH "Google Benchmark programs")
+add_feature_info(Sanitizers KINSKETCH_SANITIZE "ASan + UBSan")
+add_feature_info(Fuzzing KINSKETCH_FUZZ "libFuzzer targets")
+add_feature_info(Werror KINSKETCH_WARNINGS_AS_ERRORS "warnings are errors")
+
+# Applied per target so that moc output and third-party code stay out of it.
+function(kinsketch_set_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4)
+    if(KINSKETCH_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+      $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
+    if(KINSKETCH_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
+
+if(KINSKETCH_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

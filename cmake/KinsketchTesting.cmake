@@ -1,0 +1,14 @@
+# One helper registers every GoogleTest program, so that all of them run on
+# Qt's offscreen platform and find their fixtures through a compile definition.
+set(KINSKETCH_FIXTURE_DIR "${CMAKE_SOURCE_DIR}/tests/fixtures")
+
+function(kinsketch_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE KINSKETCH_FIXTURE_DIR="${KINSKETCH_FIXTURE_DIR}")
+  kinsketch_set_warnings(${name})
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,22 @@
+#pragma once
+// Text of the working document is stored in code page 932 (Microsoft's
+// Shift-JIS); in memory every text is UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace kinsketch {
+
+// UTF-8 → code page 932. Characters that Linux input methods type but the code
+// page spells differently (WAVE DASH, MINUS SIGN, ...) are mapped as Windows
+// maps them. A character the code page cannot hold raises RunTimeError 5 naming
+// it; nothing is ever replaced by "?".
+std::string encodeCp932(std::string_view utf8);
+
+// Code page 932 → UTF-8. Bytes that are no code-page text raise RunTimeError 5.
+std::string decodeCp932(std::string_view bytes);
+
+// True when `utf8` can be stored as document text.
+bool isCp932Encodable(std::string_view utf8);
+
+} // namespace kinsketch

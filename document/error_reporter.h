@@ -1,0 +1,21 @@
+#pragma once
+// Where trapped errors go. The program shows them as error boxes titled
+// "Error At <routine>"; tests and the command-line tools collect them.
+
+#include <string>
+#include <string_view>
+
+namespace kinsketch {
+
+class RunTimeError;
+
+class ErrorReporter {
+public:
+    virtual ~ErrorReporter() = default;
+    virtual void reportError(std::string_view title, std::string_view text) = 0;
+
+    // The error box of a routine that trapped `error`.
+    void reportTrapped(std::string_view routine, const RunTimeError& error);
+};
+
+} // namespace kinsketch

@@ -1,0 +1,261 @@
+#include "gdr_codec.h"
+
+#include "code_page_932.h"
+#include "run_time_error.h"
+
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+static_assert(std::endian::native == std::endian::little, "the .gdr codec assumes a little-endian machine");
+
+namespace kinsketch {
+namespace {
+
+// Fixed encoded sizes of the sub-records without texts.
+constexpr std::size_t kWakuDotSize = 8;
+constexpr std::size_t kFreeLineSize = 28;
+
+template <class Io, class T>
+void transferRecord(Io& io, const char* field, T&& value);
+
+class GdrWriter {
+public:
+    explicit GdrWriter(Bytes& out) : out_(out) {}
+
+    void operator()(const char*, std::uint8_t v) { out_.push_back(v); }
+    void operator()(const char*, std::int16_t v) { raw(v); }
+    void operator()(const char*, std::int32_t v) { raw(v); }
+    void operator()(const char*, std::uint32_t v) { raw(v); }
+    void operator()(const char*, float v) { raw(v); }
+    void operator()(const char* field, const std::string& text)
+    {
+        const std::string bytes = encodeCp932(text);
+        if (bytes.size() > std::numeric_limits<std::uint16_t>::max())
+            throw RunTimeError::overflow(std::string(field) + " の文字列が長すぎます（" +
+                                         std::to_string(bytes.size()) + " バイト）");
+        raw(static_cast<std::uint16_t>(bytes.size()));
+        out_.insert(out_.end(), bytes.begin(), bytes.end());
+    }
+    template <class T>
+    void operator()(const char* field, const DynamicArray<T>& array)
+    {
+        if (!array.dimensioned) {
+            raw(std::int16_t{0});
+            return;
+        }
+        raw(std::int16_t{1});
+        raw(static_cast<std::int32_t>(array.items.size()));
+        raw(array.lowerBound);
+        for (const T& item : array.items) transferRecord(*this, field, item);
+    }
+    template <class T, std::size_t N>
+    void operator()(const char* field, const std::array<T, N>& array)
+    {
+        for (const T& item : array) transferRecord(*this, field, item);
+    }
+
+private:
+    template <class T>
+    void raw(T v)
+    {
+        const auto at = out_.size();
+        out_.resize(at + sizeof v);
+        std::memcpy(out_.data() + at, &v, sizeof v);
+    }
+    Bytes& out_;
+};
+
+class GdrReader {
+public:
+    explicit GdrReader(ByteView in) : in_(in) {}
+
+    void operator()(const char* field, std::uint8_t& v) { raw(field, v); }
+    void operator()(const char* field, std::int16_t& v) { raw(field, v); }
+    void operator()(const char* field, std::int32_t& v) { raw(field, v); }
+    void operator()(const char* field, std::uint32_t& v) { raw(field, v); }
+    void operator()(const char* field, float& v) { raw(field, v); }
+    void operator()(const char* field, std::string& text)
+    {
+        std::uint16_t length = 0;
+        raw(field, length);
+        need(field, length);
+        const std::string_view bytes(reinterpret_cast<const char*>(in_.data() + pos_), length);
+        try {
+            text = decodeCp932(bytes);
+        } catch (const RunTimeError& e) {
+            throw RunTimeError(e.number(), e.description() + "（" + field + "）");
+        }
+        pos_ += length;
+    }
+    template <class T>
+    void operator()(const char* field, DynamicArray<T>& array)
+    {
+        std::int16_t dimensions = 0;
+        raw(field, dimensions);
+        array = {};
+        if (dimensions == 0) return;
+        if (dimensions != 1)
+            throw RunTimeError::subscriptOutOfRange(std::string(field) + " の次元数 " + std::to_string(dimensions) +
+                                                    " は読めません");
+        std::int32_t count = 0;
+        std::int32_t lowerBound = 0;
+        raw(field, count);
+        raw(field, lowerBound);
+        if (count < 0 || static_cast<std::int64_t>(lowerBound) + count - 1 > std::numeric_limits<std::int32_t>::max())
+            throw RunTimeError::subscriptOutOfRange(std::string(field) + " の要素数 " + std::to_string(count) +
+                                                    " は読めません");
+        // Every element takes at least its fixed size, so a count the remaining
+        // bytes cannot hold is refused before anything is allocated.
+        need(field, static_cast<std::size_t>(count) * sizeof(T));
+        array.dimensioned = true;
+        array.lowerBound = lowerBound;
+        array.items.resize(static_cast<std::size_t>(count));
+        for (T& item : array.items) transferRecord(*this, field, item);
+    }
+    template <class T, std::size_t N>
+    void operator()(const char* field, std::array<T, N>& array)
+    {
+        for (T& item : array) transferRecord(*this, field, item);
+    }
+
+private:
+    void need(const char* field, std::size_t bytes) const
+    {
+        if (bytes > in_.size() - pos_)
+            throw RunTimeError::pastEndOfFile(std::string(field) + "、" + std::to_string(pos_) + " バイト目");
+    }
+    template <class T>
+    void raw(const char* field, T& v)
+    {
+        need(field, sizeof v);
+        std::memcpy(&v, in_.data() + pos_, sizeof v);
+        pos_ += sizeof v;
+    }
+
+    ByteView in_;
+    std::size_t pos_ = 0;
+};
+
+static_assert(sizeof(WakuDotRecord) == kWakuDotSize);
+static_assert(sizeof(FreeLineRecord) == kFreeLineSize);
+
+// Sub-records: their fields in file order. Plain values pass straight through.
+template <class Io, class T>
+void transferRecord(Io& io, const char* field, T&& value)
+{
+    using Plain = std::remove_cvref_t<T>;
+    if constexpr (std::is_same_v<Plain, TextLabelRecord>) {
+        io("TextLabel.Caption", value.Caption);
+        io("TextLabel.Alignment", value.Alignment);
+        io("TextLabel.FontName", value.FontName);
+        io("TextLabel.FontSize", value.FontSize);
+        io("TextLabel.FontBold", value.FontBold);
+        io("TextLabel.FontItalic", value.FontItalic);
+        io("TextLabel.FontStrikethru", value.FontStrikethru);
+        io("TextLabel.FontUnderline", value.FontUnderline);
+        io("TextLabel.ForeColor", value.ForeColor);
+        io("TextLabel.Left", value.Left);
+        io("TextLabel.Top", value.Top);
+        io("TextLabel.Width", value.Width);
+        io("TextLabel.Height", value.Height);
+        io("TextLabel.Used", value.Used);
+    } else if constexpr (std::is_same_v<Plain, AddLineRecord>) {
+        io("AddLine.Used", value.Used);
+        io("AddLine.X1", value.X1);
+        io("AddLine.X2", value.X2);
+        io("AddLine.Y1", value.Y1);
+        io("AddLine.Y2", value.Y2);
+    } else if constexpr (std::is_same_v<Plain, WakuPointRecord>) {
+        io("WakuPoint.Used", value.Used);
+        io("WakuPoint.Top", value.Top);
+        io("WakuPoint.Left", value.Left);
+    } else if constexpr (std::is_same_v<Plain, WakuDotRecord>) {
+        io("WakuDots.X", value.X);
+        io("WakuDots.Y", value.Y);
+    } else if constexpr (std::is_same_v<Plain, FreeLineRecord>) {
+        io("FreeLine.X1", value.X1);
+        io("FreeLine.Y1", value.Y1);
+        io("FreeLine.X2", value.X2);
+        io("FreeLine.Y2", value.Y2);
+        io("FreeLine.BorderWidth", value.BorderWidth);
+        io("FreeLine.BorderColor", value.BorderColor);
+        io("FreeLine.StrokeNo", value.StrokeNo);
+    } else {
+        io(field, value);
+    }
+}
+
+// Fields 1–12, which every layout has in this order (with its own sizes).
+template <class Io, class Record>
+void transferCommonFields(Io& io, Record& r)
+{
+    io("SymbolKey", r.SymbolKey);
+    io("AgeText", r.AgeText);
+    io("RelText", r.RelText);
+    io("LineTag", r.LineTag);
+    io("TextLabel", r.TextLabel);
+    io("AddLine", r.AddLine);
+    io("WakuPoint", r.WakuPoint);
+    io("WakuDots", r.WakuDots);
+    io("CohabitSeg", r.CohabitSeg);
+    io("DocWakuMode", r.DocWakuMode);
+    io("IsNew", r.IsNew);
+}
+
+template <class Io, class Record>
+void transferGdr(Io& io, Record& r, bool withFreeLine)
+{
+    transferCommonFields(io, r);
+    io("CohabitFlag", r.CohabitFlag);
+    io("ScreenMode", r.ScreenMode);
+    if (withFreeLine) io("FreeLine", r.FreeLine);
+    io("Version", r.Version);
+}
+
+// Size of the record without its texts and dynamic arrays, to reserve once.
+std::size_t estimatedSize(const GdrRecord& r)
+{
+    std::size_t size = 7200;
+    if (r.FreeLine.dimensioned) size += r.FreeLine.items.size() * kFreeLineSize;
+    if (r.WakuDots.dimensioned) size += r.WakuDots.items.size() * kWakuDotSize;
+    return size;
+}
+
+} // namespace
+
+Bytes encodeGdr(const GdrRecord& record)
+{
+    Bytes out;
+    out.reserve(estimatedSize(record));
+    GdrWriter writer(out);
+    transferGdr(writer, record, true);
+    return out;
+}
+
+GdrRecord decodeCurrentGdr(ByteView bytes)
+{
+    GdrRecord record;
+    GdrReader reader(bytes);
+    transferGdr(reader, record, true);
+    return record;
+}
+
+GdrRecord decodePre202Gdr(ByteView bytes)
+{
+    GdrRecord record;
+    GdrReader reader(bytes);
+    transferGdr(reader, record, false);
+    return record;
+}
+
+Rows18Record decodeRows18Gdr(ByteView bytes)
+{
+    Rows18Record record;
+    GdrReader reader(bytes);
+    transferCommonFields(reader, record);
+    return record;
+}
+
+} // namespace kinsketch

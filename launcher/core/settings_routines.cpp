@@ -1,0 +1,86 @@
+#include "launcher/core/settings_routines.h"
+
+#include "launcher/core/error_report.h"
+#include "launcher/core/launcher_error.h"
+#include "launcher/core/text.h"
+
+#include <array>
+#include <utility>
+
+namespace kinsketch::launcher {
+
+namespace {
+
+constexpr std::size_t profileBufferSize = 255;
+constexpr std::size_t shortPathBufferSize = 300;
+constexpr std::size_t longestPlainPath = 255;
+
+// Device and path errors are explained to the user and the reading goes on.
+constexpr std::array<std::pair<long, std::string_view>, 5> deviceErrorMessages{{
+    {68, "デバイスが準備されていません。"},
+    {70, "バックアップ媒体(MO)が書き込みできません。"},
+    {71, "バックアップ媒体(MO)が準備されていません。"},
+    {75, "パス名が無効です。"},
+    {76, "パスが見つかりません。"},
+}};
+
+// Runs one step of GfncGetIni; false means the reading stops with an empty result.
+template <typename Step>
+bool runIniStep(Platform& platform, Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (const LauncherError& error) {
+        platform.beep();
+        for (const auto& [number, message] : deviceErrorMessages) {
+            if (number == error.number()) {
+                platform.messageBox(std::string(message), std::string(applicationTitle), MessageIcon::none);
+                return true;
+            }
+        }
+        platform.messageBox("(" + std::to_string(error.number()) + ")" + error.description(),
+                            std::string(applicationTitle), MessageIcon::none);
+        return false;
+    }
+}
+
+}  // namespace
+
+std::string GfncGetIni(Platform& platform, const std::string& fileName, const std::string& section,
+                       const std::string& key, const std::string& folder) {
+    std::string iniPath;
+    bool exists = true;
+    std::string value;
+    const bool read =
+        runIniStep(platform,
+                   [&] {
+                       std::string iniFolder =
+                           GfncShortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
+                       if (iniFolder.ends_with("\\\\")) iniFolder.pop_back();
+                       iniPath = iniFolder + fileName;
+                   }) &&
+        runIniStep(platform, [&] { exists = platform.fileExists(iniPath); });
+    if (!read) return {};
+    if (!exists) {
+        platform.messageBox("(" + iniPath + ")が見つかりません", "Inifile Error!!", MessageIcon::critical);
+        return {};
+    }
+    if (!runIniStep(platform, [&] {
+            value = GfncCutNull(trimSpaces(platform.profileString(iniPath, section, key, profileBufferSize)));
+        })) {
+        return {};
+    }
+    if (value.ends_with('\\')) value.pop_back();
+    return value;
+}
+
+std::string GfncShortPath(Platform& platform, const std::string& path) {
+    if (path.find(' ') == std::string::npos && platform.ansiLength(path) <= longestPlainPath) return path;
+    return platform.shortPathName(path, shortPathBufferSize).value_or(path);
+}
+
+std::string GfncCutNull(std::string_view text) {
+    return std::string(text.substr(0, text.find('\0')));
+}
+
+}  // namespace kinsketch::launcher

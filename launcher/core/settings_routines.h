@@ -1,0 +1,26 @@
+#pragma once
+
+#include "launcher/core/platform.h"
+
+#include <string>
+#include <string_view>
+
+namespace kinsketch::launcher {
+
+// The settings file the launcher reads, in its own folder.
+inline constexpr std::string_view settingsFileName = "ovnVerUP.ini";
+
+// One value of a settings file in folder ("" = the launcher's own folder),
+// blanks and a trailing "\" removed; "" when the file or the key is missing.
+std::string GfncGetIni(Platform& platform, const std::string& fileName, const std::string& section,
+                       const std::string& key, const std::string& folder);
+
+// The short 8.3 form of a path that holds a blank or is longer than the
+// classic 255-byte limit; any other path, and any path the platform cannot
+// shorten, comes back unchanged.
+std::string GfncShortPath(Platform& platform, const std::string& path);
+
+// The part of a text before its first NUL character.
+std::string GfncCutNull(std::string_view text);
+
+}  // namespace kinsketch::launcher

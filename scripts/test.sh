@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: the normal build, the
+# same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded
+# fuzzing run of the document decoders, and the launcher built for Windows
+# and tested under wine.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+"$root/scripts/setup.sh"
+
+jobs="$(nproc)"
+werror=OFF
+[ "${CI:-}" = "true" ] && werror=ON
+fuzz_seconds="${KINSKETCH_FUZZ_SECONDS:-60}"
+
+echo "== Build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINSKETCH_WARNINGS_AS_ERRORS="$werror" >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKINSKETCH_SANITIZE=ON \
+  -DKINSKETCH_BUILD_BENCH=OFF -DKINSKETCH_WARNINGS_AS_ERRORS="$werror" >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Fuzz the document decoders for ${fuzz_seconds} s"
+"$root/scripts/fuzz.sh" "$fuzz_seconds"
+
+if [ -x "$root/scripts/test-launcher-windows.sh" ]; then
+  echo "== Launcher built for Windows, tested under wine"
+  "$root/scripts/test-launcher-windows.sh"
+fi

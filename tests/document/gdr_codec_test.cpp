@@ -1,0 +1,217 @@
+#include "document/gdr_codec.h"
+#include "document/gdr_conversion.h"
+#include "document/run_time_error.h"
+#include "tests/support/byte_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace kinsketch {
+namespace {
+
+using test::ByteBuilder;
+
+GdrRecord newDocument()
+{
+    GdrRecord r;
+    makeNewDocument(r);
+    r.Version = kVersionText;
+    return r;
+}
+
+// A record with every field away from its default, including texts that need
+// both bytes of code page 932 and floats that are not whole twips.
+GdrRecord busyRecord(unsigned seed)
+{
+    std::mt19937 rng(seed);
+    auto f = [&] { return std::uniform_real_distribution<float>(-10000, 10000)(rng); };
+    auto byte = [&] { return static_cast<std::uint8_t>(rng()); };
+    GdrRecord r = newDocument();
+    for (int i = 0; i < kSlotCount; ++i) {
+        r.SymbolKey[i] = "i1" + std::to_string(10 + i % 4);
+        r.AgeText[i] = std::to_string(i) + "歳";
+        r.RelText[i] = i % 2 ? "長男　①" : "";
+    }
+    for (auto& t : r.LineTag) t = byte();
+    for (int i = 1; i < kTextLabelCount; ++i) {
+        auto& l = r.TextLabel[i];
+        l = {"髙橋～㈱" + std::to_string(i), byte(), "ＭＳ Ｐゴシック", byte(), -1, 0, -1, 0,
+             static_cast<Colour>(rng()), f(), f(), f(), f(), -1};
+    }
+    for (auto& a : r.AddLine) a = {-1, f(), f(), f(), f()};
+    for (auto& frame : r.WakuPoint)
+        for (auto& p : frame) p = {-1, f(), f()};
+    r.WakuDots = {true, 3, {{f(), f()}, {0, 0}, {f(), f()}}};
+    for (auto& s : r.CohabitSeg) s = byte();
+    r.DocWakuMode = 2;
+    r.IsNew = kFalse;
+    for (auto& c : r.CohabitFlag) c = byte();
+    r.ScreenMode = "WIDE";
+    r.FreeLine = {true, 1, {}};
+    for (int i = 0; i < 500; ++i)
+        r.FreeLine.items.push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
+                                    static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
+    return r;
+}
+
+TEST(GdrCodec, NewDocumentIsTheExpected7134Bytes)
+{
+    ByteBuilder expected;
+    expected.repeat(37, {0x04, 0x00, 'i', '0', '0', '0'})
+        .zeros(74 * 2)                        // empty age and relation texts
+        .zeros(121)                           // LineTag
+        .zeros(101 * test::kEmptyTextLabelSize)
+        .zeros(100 * 18 + 100 * 10)           // AddLine, WakuPoint
+        .zeros(2)                             // WakuDots undimensioned
+        .zeros(120)                           // CohabitSeg
+        .u8(0)                                // DocWakuMode
+        .i16(-1)                              // IsNew
+        .zeros(37)                            // CohabitFlag
+        .text("")                             // ScreenMode
+        .i16(1).i32(1).i32(1).zeros(28)       // FreeLine: one empty element at 1
+        .text("300");
+    const Bytes bytes = encodeGdr(newDocument());
+    EXPECT_EQ(bytes.size(), 7134u);
+    EXPECT_EQ(bytes, expected.bytes);
+}
+
+TEST(GdrCodec, TextIsStoredAsShiftJisWithItsByteCount)
+{
+    GdrRecord r = newDocument();
+    r.TextLabel[1].Caption = "長男様";
+    const Bytes bytes = encodeGdr(r);
+    const std::size_t captionAt = 37 * 6 + 74 * 2 + 121 + test::kEmptyTextLabelSize;
+    ASSERT_GT(bytes.size(), captionAt + 8);
+    EXPECT_EQ(bytes[captionAt], 6);
+    EXPECT_EQ(bytes[captionAt + 1], 0);
+    EXPECT_EQ(std::string(bytes.begin() + captionAt + 2, bytes.begin() + captionAt + 8), "\x92\xB7\x92\x6A\x97\x6C");
+    EXPECT_EQ(bytes.size(), 7134u + 6);
+}
+
+TEST(GdrCodec, EveryFieldRoundTripsExactly)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        const GdrRecord r = busyRecord(seed);
+        const Bytes bytes = encodeGdr(r);
+        EXPECT_EQ(decodeCurrentGdr(bytes), r);
+        EXPECT_EQ(encodeGdr(decodeCurrentGdr(bytes)), bytes);
+    }
+}
+
+TEST(GdrCodec, RawBooleansOtherThanMinusOneSurviveARoundTrip)
+{
+    GdrRecord r = newDocument();
+    r.IsNew = 1;
+    r.AddLine[4].Used = 1;
+    EXPECT_EQ(decodeCurrentGdr(encodeGdr(r)), r);
+}
+
+TEST(GdrCodec, OverlongOrUnstorableTextFailsInsteadOfCorruptingTheFile)
+{
+    GdrRecord r = newDocument();
+    r.AgeText[3] = std::string(65535, 'a');
+    EXPECT_NO_THROW(encodeGdr(r));
+    std::string kanji;
+    for (int i = 0; i < 32768; ++i) kanji += "長"; // 32 768 characters, 65 536 bytes on disk
+    r.AgeText[3] = kanji;
+    try {
+        encodeGdr(r);
+        FAIL();
+    } catch (const RunTimeError& e) {
+        EXPECT_EQ(e.number(), 6);
+    }
+    r.AgeText[3] = "😀";
+    EXPECT_THROW(encodeGdr(r), RunTimeError);
+}
+
+TEST(GdrCodec, TruncatedFilesAreRefusedAtEveryLength)
+{
+    const Bytes whole = encodeGdr(busyRecord(7));
+    for (std::size_t length = 0; length < whole.size(); length += (length < 8000 ? 1 : 997)) {
+        const Bytes part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
+        try {
+            decodeCurrentGdr(part);
+            FAIL() << "a " << length << "-byte prefix was taken for a whole document";
+        } catch (const RunTimeError& e) {
+            EXPECT_EQ(e.number(), 62) << length;
+        }
+    }
+}
+
+TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
+{
+    const Bytes good = encodeGdr(newDocument());
+    const std::size_t wakuDotsAt = 37 * 6 + 74 * 2 + 121 + 101 * 36 + 1800 + 1000;
+    const std::size_t freeLineAt = good.size() - 5 - 38;
+    auto patched = [&](std::size_t at, ByteBuilder patch) {
+        Bytes b = good;
+        std::copy(patch.bytes.begin(), patch.bytes.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+        return b;
+    };
+    // A stroke array claiming two billion elements.
+    EXPECT_THROW(decodeCurrentGdr(patched(freeLineAt, ByteBuilder().i16(1).i32(0x7FFFFFFF))), RunTimeError);
+    EXPECT_THROW(decodeCurrentGdr(patched(freeLineAt, ByteBuilder().i16(1).i32(-5))), RunTimeError);
+    EXPECT_THROW(decodeCurrentGdr(patched(freeLineAt, ByteBuilder().i16(1).i32(2).i32(0x7FFFFFFF))), RunTimeError);
+    EXPECT_THROW(decodeCurrentGdr(patched(freeLineAt, ByteBuilder().i16(2))), RunTimeError);
+    // Frame dots: a count of one is one element too many for what follows.
+    Bytes dots = good;
+    dots.erase(dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt), dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt + 2));
+    ByteBuilder header;
+    header.i16(1).i32(60000).i32(0);
+    dots.insert(dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt), header.bytes.begin(), header.bytes.end());
+    EXPECT_THROW(decodeCurrentGdr(dots), RunTimeError);
+    // A text length running past the end of the file.
+    Bytes text = good;
+    text[0] = 0xFF;
+    text[1] = 0xFF;
+    EXPECT_THROW(decodeCurrentGdr(text), RunTimeError);
+}
+
+TEST(GdrCodec, EmptyDimensionedArraysAndOtherLowerBoundsRoundTrip)
+{
+    GdrRecord r = newDocument();
+    r.WakuDots = {true, 0, {}};
+    r.FreeLine = {true, 5, {FreeLineRecord{1, 2, 3, 4, 5, 6, 7}}};
+    EXPECT_EQ(decodeCurrentGdr(encodeGdr(r)), r);
+    EXPECT_EQ(r.FreeLine.upperBound(), 5);
+}
+
+TEST(GdrCodec, Pre202LayoutHasNoStrokeArray)
+{
+    GdrRecord r = busyRecord(4);
+    r.FreeLine = {};
+    r.Version = "NEW";
+    Bytes bytes = encodeGdr(r);
+    // Without FreeLine the undimensioned marker 00 00 before the version goes too.
+    bytes.erase(bytes.end() - 7, bytes.end() - 5);
+    const GdrRecord read = decodePre202Gdr(bytes);
+    EXPECT_EQ(read, r);
+    EXPECT_FALSE(read.FreeLine.dimensioned);
+}
+
+TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)
+{
+    ByteBuilder b;
+    b.text("i103").text("i101");
+    b.repeat(16, {0x04, 0x00, 'i', '0', '0', '0'});
+    b.text("\x82\x55\x82\x4F").zeros(17 * 2); // "６０"
+    b.zeros(18 * 2);
+    b.u8(2).zeros(51);
+    b.zeros(101 * test::kEmptyTextLabelSize + 1800 + 1000).i16(0);
+    b.zeros(57).u8(1).zeros(3); // old segment 57
+    b.u8(1).i16(-1);
+    const Rows18Record r = decodeRows18Gdr(b.bytes);
+    EXPECT_EQ(r.SymbolKey[0], "i103");
+    EXPECT_EQ(r.SymbolKey[17], "i000");
+    EXPECT_EQ(r.AgeText[0], "６０");
+    EXPECT_EQ(r.LineTag[0], 2);
+    EXPECT_EQ(r.CohabitSeg[57], 1);
+    EXPECT_EQ(r.DocWakuMode, 1);
+    EXPECT_EQ(r.IsNew, kTrue);
+    b.bytes.pop_back();
+    EXPECT_THROW(decodeRows18Gdr(b.bytes), RunTimeError);
+}
+
+} // namespace
+} // namespace kinsketch
