@@ -1,0 +1,40 @@
+#pragma once
+
+#include "launcher/core/platform.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kinsketch::launcher {
+
+// Opens the database in a host application: brings one that already has it
+// open to the front, or starts one (by automation or as a program, as the
+// AccessBootType says), sets its options and opens the start form.
+class AccessLoader {
+public:
+    AccessLoader(Platform& platform, std::int32_t accessBootType)
+        : platform_(platform), accessBootType_(accessBootType) {}
+
+    // false when a step failed and the user has been told.
+    bool xLoadAccess(const std::string& databasePath, const std::string& startForm, const std::string& title);
+
+private:
+    enum class DatabaseUse { free, inUse, unknown };
+
+    bool loadAccess(const std::string& databasePath, const std::string& startForm, const std::string& title);
+    DatabaseUse databaseUse(const std::string& databasePath);
+    void activateRunningAccess(const std::string& databasePath);
+    std::unique_ptr<AccessApplication> openByAutomation(const std::string& databasePath);
+    bool startAsProgram(const std::string& databasePath);
+    std::unique_ptr<AccessApplication> takeStartedAccess(const std::string& databasePath);
+    void setOptions(AccessApplication& access);
+    void showMaximised(AccessApplication& access);
+    void openStartForm(AccessApplication& access, const std::string& startForm);
+    bool appActivate(const std::string& title);
+
+    Platform& platform_;
+    std::int32_t accessBootType_;
+};
+
+}  // namespace kinsketch::launcher

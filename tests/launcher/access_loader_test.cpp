@@ -1,0 +1,270 @@
+#include "launcher/core/access_loader.h"
+#include "fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kinsketch::launcher {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const std::string database = "D:\\APP\\x.mdb";
+
+const char* const installedOffices = R"(REGEDIT4
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\11.0\Access\InstallRoot]
+"Path"="C:\\Office11\\"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\14.0\Access\InstallRoot]
+"Path"="C:\\Office14\\"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\16.0\Access\InstallRoot]
+"Path"="C:\\Office16\\"
+)";
+
+TopLevelWindow accessWindow(ProcessId processId, std::string title) {
+    return TopLevelWindow{77, "OMain", std::move(title), processId, true, false};
+}
+
+class XLoadAccess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.registry = RegFile::parse(installedOffices);
+        // The started program shows its main window, with the database open, 12 s after its start.
+        platform.windows = [](std::uint32_t sinceStart) {
+            std::vector<TopLevelWindow> windows{{5, "Shell_TrayWnd", "", 1, true, false}};
+            if (sinceStart >= 12'000) windows.push_back(accessWindow(4242, "ケア管理"));
+            return windows;
+        };
+    }
+
+    bool load(std::int32_t bootType, const std::string& startForm = "frmMenu", const std::string& title = "") {
+        return AccessLoader(platform, bootType).xLoadAccess(database, startForm, title);
+    }
+
+    bool called(const std::string& prefix) const { return !platform.callsStartingWith(prefix).empty(); }
+
+    FakePlatform platform;
+};
+
+TEST_F(XLoadAccess, EmptyDatabasePathDoesNothing) {
+    EXPECT_TRUE(AccessLoader(platform, 999).xLoadAccess("", "frmMenu", ""));
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(XLoadAccess, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
+    EXPECT_TRUE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
+              Calls{"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)"});
+    EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
+    EXPECT_FALSE(called("createAccessApplication"));
+    EXPECT_EQ(platform.callsStartingWith("sleep"), (Calls{"sleep(5000)", "sleep(5000)", "sleep(5000)"}));
+    const Calls expectedAccessCalls{
+        "access.setOption(ShowWindowsInTaskbar|false)",
+        "access.setOption(Default File Format|10)",
+        "access.setOption(Behavior Entering Field|1)",
+        "access.setVisible(true)",
+        "access.runCommand(10)",
+        "access.openForm(frmMenu)",
+        "access.release(byPath)",
+    };
+    EXPECT_EQ(platform.callsStartingWith("access."), expectedAccessCalls);
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+TEST_F(XLoadAccess, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
+    platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
+    platform.windowsBeforeStart = {{3, "OMain", "ケア管理 - 利用者", 900, true, false},
+                                   {4, "OMain", "ケア管理", 900, true, false}};
+    EXPECT_TRUE(load(161));
+    // The open test is over before the running application is asked for anything.
+    const auto probe = std::ranges::find(platform.calls, "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)");
+    const auto byPath = std::ranges::find(platform.calls, "accessByPath(D:\\APP\\x.mdb)");
+    EXPECT_LT(probe, byPath);
+    EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(4)"});
+    EXPECT_EQ(platform.callsStartingWith("access."),
+              (Calls{"access.databaseProperty(AppTitle)", "access.runCommand(10)", "access.release(byPath)"}));
+    EXPECT_FALSE(called("startProgram"));
+    EXPECT_FALSE(called("createAccessApplication"));
+}
+
+TEST_F(XLoadAccess, RunningApplicationWithoutTitleIsFoundByTheCaptionOfItsReport) {
+    platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3356, "他のユーザーが排他的に開いています。"));
+    platform.databaseProperties.clear();
+    platform.activeReportCaption = "月次報告";
+    platform.windowsBeforeStart = {{8, "OMain", "月次報告 - 印刷プレビュー", 900, true, false}};
+    EXPECT_TRUE(load(0));
+    EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(8)"});
+    EXPECT_TRUE(called("access.runCommand(10)"));
+}
+
+TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
+    platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(【3044】'D:\\APP\\x.mdb' は正しいパスではありません。|Error At xLoadAccess|48)"});
+    EXPECT_FALSE(called("accessByPath"));
+    EXPECT_FALSE(called("startProgram"));
+}
+
+TEST_F(XLoadAccess, OlderEngineIsTriedWhenTheCurrentOneIsNotInstalledAndAMissingEngineIsReported) {
+    const LauncherError noEngine(429, "ActiveX コンポーネントはオブジェクトを作成できません。");
+    platform.failNext("openDatabaseExclusiveReadOnly", noEngine);
+    EXPECT_TRUE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly").back(),
+              "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)");
+    EXPECT_TRUE(called("startProgram"));
+
+    FakePlatform bare;
+    bare.failNext("openDatabaseExclusiveReadOnly", noEngine, 2);
+    EXPECT_FALSE(AccessLoader(bare, 161).xLoadAccess(database, "frmMenu", ""));
+    EXPECT_EQ(bare.messageBoxes(),
+              Calls{"messageBox(【429】ActiveX コンポーネントはオブジェクトを作成できません。|Error At xLoadAccess|48)"});
+    EXPECT_TRUE(bare.callsStartingWith("accessByPath").empty());
+}
+
+class AutomationFirst : public XLoadAccess, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
+    EXPECT_TRUE(load(GetParam()));
+    EXPECT_FALSE(called("startProgram"));
+    EXPECT_FALSE(called("accessByPath"));
+    EXPECT_EQ(platform.callsStartingWith("access.").front(), "access.openCurrentDatabase(D:\\APP\\x.mdb|false|)");
+    EXPECT_EQ(platform.callsStartingWith("access.")[1], "access.setUserControl(true)");
+    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_EQ(platform.callsStartingWith("access.").back(), "access.release(created)");
+}
+
+TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
+    platform.failNext("access.openCurrentDatabase", LauncherError(7866, "データベースを開けません。"));
+    EXPECT_TRUE(load(GetParam()));
+    EXPECT_EQ(platform.callsStartingWith("access.release").front(), "access.release(created)");
+    EXPECT_EQ(platform.callsStartingWith("startProgram").size(), 1U);
+    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitZero, AutomationFirst, ::testing::Values(0, 100, 130, 160));
+
+TEST_F(XLoadAccess, NoInstalledApplicationIsReported) {
+    platform.registry = RegFile();
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"});
+    EXPECT_FALSE(called("startProgram"));
+}
+
+TEST_F(XLoadAccess, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
+    // A hung window, a window of another process, the bare "Access" title and an invisible one never count.
+    platform.windows = [](std::uint32_t) {
+        return std::vector<TopLevelWindow>{{1, "OMain", "ケア管理", 4242, true, true},
+                                           {2, "OMain", "ケア管理", 17, true, false},
+                                           {3, "OMain", " Access ", 4242, true, false},
+                                           {4, "OMain", "ケア管理", 4242, false, false},
+                                           {5, "OSplash", "ケア管理", 4242, true, false}};
+    };
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"});
+    EXPECT_FALSE(called("accessByPath"));
+}
+
+TEST_F(XLoadAccess, WaitSurvivesTheWrapOfTheMillisecondCounter) {
+    platform.clock = 0xFFFFFFFFU - 7'000;
+    EXPECT_TRUE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("sleep").size(), 3U);
+
+    platform.calls.clear();
+    platform.clock = 0xFFFFFFFFU - 7'000;
+    platform.windows = [](std::uint32_t) { return std::vector<TopLevelWindow>{}; };
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
+}
+
+TEST_F(XLoadAccess, StartedApplicationIsTakenAgainAfter10And60Seconds) {
+    platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 2);
+    EXPECT_TRUE(load(161));
+    const Calls expected{"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
+                         "accessByPath(D:\\APP\\x.mdb)"};
+    Calls afterStart;
+    for (const std::string& call : platform.calls) {
+        if ((call.starts_with("accessByPath") || call.starts_with("sleep(")) && call != "sleep(5000)") afterStart.push_back(call);
+    }
+    EXPECT_EQ(afterStart, expected);
+    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+}
+
+TEST_F(XLoadAccess, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
+    platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 3);
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(Accessが起動できません。\r\nしばらくしてから再度実行してください。\r\n\r\n"
+                    "ファイル名が見つかりません。|Access起動エラー(GetObject)|48)"});
+    EXPECT_FALSE(called("access."));
+}
+
+TEST_F(XLoadAccess, CancelledStartFormClosesTheApplicationSilently) {
+    platform.failNext("access.openForm", LauncherError(2501, "OpenForm 操作は取り消されました。"));
+    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(called("access.doCmdQuit(2)"));
+    EXPECT_TRUE(platform.messageBoxes().empty());
+    EXPECT_TRUE(platform.callsStartingWith("beep").empty());
+}
+
+TEST_F(XLoadAccess, FailedStartFormClosesTheApplicationAndTellsWhy) {
+    platform.failNext("access.openForm", LauncherError(2102, "フォーム名 'frmMenu' が見つかりません。"));
+    platform.failNext("access.doCmdQuit", LauncherError(2046, "コマンドは使用できません。"));
+    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(called("access.doCmdQuit(2)"));
+    EXPECT_EQ(platform.callsStartingWith("beep").size(), 1U);
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(起動できません\r\r(2102)\rフォーム名 'frmMenu' が見つかりません。|ovnqtverup|48)"});
+}
+
+TEST_F(XLoadAccess, EmptyStartFormOpensNothing) {
+    EXPECT_TRUE(load(161, ""));
+    EXPECT_FALSE(called("access.openForm"));
+}
+
+TEST_F(XLoadAccess, GivenTitleBecomesTheDatabaseTitle) {
+    EXPECT_TRUE(load(161, "frmMenu", "居宅介護支援"));
+    EXPECT_EQ(platform.callsStartingWith("access.")[0], "access.setDatabaseProperty(AppTitle|居宅介護支援)");
+}
+
+TEST_F(XLoadAccess, ApplicationThatCannotBeShownIsActivatedByItsTitle) {
+    platform.failNext("access.setVisible", LauncherError(7952, "不正な呼び出し"));
+    EXPECT_TRUE(load(161));
+    EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(77)"});
+    EXPECT_TRUE(called("access.openForm"));
+
+    platform.calls.clear();
+    platform.failNext("access.setVisible", LauncherError(7952, "不正な呼び出し"));
+    platform.databaseProperties["AppTitle"] = "別の題";
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(プロシージャの呼び出し、または引数が不正です。|ovnqtverup|0)"});
+    EXPECT_FALSE(called("access.openForm"));
+}
+
+TEST_F(XLoadAccess, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
+    for (const char* name : {"ovnqtset", "OVNQTSETUP", "OvnSet", "ovnsetup"}) {
+        platform.calls.clear();
+        platform.executableName = name;
+        EXPECT_TRUE(load(160));
+        EXPECT_TRUE(called("access.setOption(Behavior Entering Field|0)")) << name;
+    }
+    for (const char* name : {"ovnqtverup", "ovnsetup2", "OVNQTSET.EXE"}) {
+        platform.calls.clear();
+        platform.executableName = name;
+        EXPECT_TRUE(load(160));
+        EXPECT_TRUE(called("access.setOption(Behavior Entering Field|1)")) << name;
+    }
+}
+
+TEST_F(XLoadAccess, FailedProgramStartIsShownByItsDescription) {
+    platform.failNext("startProgram", LauncherError(53, "ファイルが見つかりません。"));
+    EXPECT_FALSE(load(161));
+    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(ファイルが見つかりません。|ovnqtverup|0)"});
+}
+
+}  // namespace
+}  // namespace kinsketch::launcher

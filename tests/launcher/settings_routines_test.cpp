@@ -1,0 +1,85 @@
+#include "launcher/core/settings_routines.h"
+#include "fake_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace kinsketch::launcher {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TEST(GfncGetIni, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash) {
+    FakePlatform platform;
+    platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nPath = \"  D:\\APP\\ \"\n";
+    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "Path", ""), "D:\\APP");
+    EXPECT_EQ(platform.callsStartingWith("profileString"),
+              Calls{"profileString(C:\\Kinsketch\\ovnVerUP.ini|VERUP|Path|255)"});
+    EXPECT_TRUE(platform.messageBoxes().empty());
+}
+
+TEST(GfncGetIni, GivenFolderEndingInABackslashIsNotDoubled) {
+    FakePlatform platform;
+    platform.files["E:\\conf\\a.ini"] = "[s]\nk=v\n";
+    EXPECT_EQ(GfncGetIni(platform, "a.ini", "s", "k", "E:\\conf\\"), "v");
+}
+
+TEST(GfncGetIni, FolderWithABlankIsReadThroughItsShortForm) {
+    FakePlatform platform;
+    platform.folder = "C:\\Program Files\\ovn";
+    platform.shortPaths["C:\\Program Files\\ovn\\"] = "C:\\PROGRA~1\\ovn\\";
+    platform.files["C:\\PROGRA~1\\ovn\\ovnVerUP.ini"] = "[VERUP]\nAppDB=x.mdb\n";
+    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "x.mdb");
+}
+
+TEST(GfncGetIni, MissingFileIsReportedAndReadsEmpty) {
+    FakePlatform platform;
+    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "");
+    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox((C:\\Kinsketch\\ovnVerUP.ini)が見つかりません|Inifile Error!!|16)"});
+    EXPECT_TRUE(platform.callsStartingWith("profileString").empty());
+}
+
+TEST(GfncGetIni, DeviceErrorsAreExplainedAndTheReadingGoesOn) {
+    FakePlatform platform;
+    platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nAppDB=x.mdb\n";
+    platform.failNext("fileExists", LauncherError(71, "Disk not ready"));
+    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "x.mdb");
+    EXPECT_EQ(platform.callsStartingWith("beep"), Calls{"beep()"});
+    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(バックアップ媒体(MO)が準備されていません。|ovnqtverup|0)"});
+}
+
+TEST(GfncGetIni, OtherErrorsAreShownWithTheirNumberAndReadEmpty) {
+    FakePlatform platform;
+    platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nAppDB=x.mdb\n";
+    platform.failNext("profileString", LauncherError(7, "メモリが不足しています。"));
+    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "");
+    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox((7)メモリが不足しています。|ovnqtverup|0)"});
+}
+
+TEST(GfncShortPath, ShortensOnlyPathsWithABlankOrBeyond255Bytes) {
+    FakePlatform platform;
+    const std::string longPath = "C:\\" + std::string(252, 'a');
+    const std::string tooLong = longPath + "b";
+    platform.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
+    platform.shortPaths[tooLong] = "C:\\AAAAAA~1";
+    platform.shortPaths[longPath] = "never asked";
+    EXPECT_EQ(GfncShortPath(platform, "D:\\My App\\"), "D:\\MYAPP~1\\");
+    EXPECT_EQ(GfncShortPath(platform, tooLong), "C:\\AAAAAA~1");
+    EXPECT_EQ(GfncShortPath(platform, longPath), longPath);
+    EXPECT_EQ(GfncShortPath(platform, "D:\\APP\\"), "D:\\APP\\");
+    EXPECT_EQ(platform.callsStartingWith("shortPathName").size(), 2U);
+    EXPECT_EQ(platform.callsStartingWith("shortPathName").front(), "shortPathName(D:\\My App\\|300)");
+}
+
+TEST(GfncShortPath, PathThatCannotBeShortenedStaysAsItIs) {
+    FakePlatform platform;
+    EXPECT_EQ(GfncShortPath(platform, "Z:\\no such\\"), "Z:\\no such\\");
+}
+
+TEST(GfncCutNull, KeepsTheTextBeforeTheFirstNul) {
+    EXPECT_EQ(GfncCutNull(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(GfncCutNull("abc"), "abc");
+    EXPECT_EQ(GfncCutNull(std::string("\0x", 2)), "");
+}
+
+}  // namespace
+}  // namespace kinsketch::launcher
