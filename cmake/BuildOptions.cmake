@@ -2,6 +2,7 @@
 include(FeatureSummary)
 
 option(KINSKETCH_BUILD_GUI "Build the Qt programs (kinsketch, kinsketch-doc)" ON)
+option(KINSKETCH_BUILD_LAUNCHER "Build the launcher ovnqtverup" ON)
 option(KINSKETCH_BUILD_TESTS "Build the GoogleTest suites" ON)
 option(KINSKETCH_BUILD_BENCH "Build the Google Benchmark programs" ON)
 option(KINSKETCH_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
@@ -9,6 +10,7 @@ option(KINSKETCH_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 option(KINSKETCH_WARNINGS_AS_ERRORS "Treat compiler warnings as errors (CI)" OFF)
 
 add_feature_info(GUI KINSKETCH_BUILD_GUI "Qt programs")
+add_feature_info(Launcher KINSKETCH_BUILD_LAUNCHER "the launcher ovnqtverup")
 add_feature_info(Tests KINSKETCH_BUILD_TESTS "GoogleTest suites")
 add_feature_info(Benchmarks KINSKETCH_BUILD_BENCH "Google Benchmark programs")
 add_feature_info(Sanitizers KINSKETCH_SANITIZE "ASan + UBSan")

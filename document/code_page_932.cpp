@@ -28,8 +28,16 @@ bool isAscii(std::string_view text)
     return true;
 }
 
+bool hasVariant(std::string_view utf8)
+{
+    for (const auto& variant : kWindowsVariants)
+        if (utf8.find(variant.first) != std::string_view::npos) return true;
+    return false;
+}
+
 std::string withWindowsVariants(std::string_view utf8)
 {
+    if (!hasVariant(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {

@@ -4,6 +4,8 @@
 #include "run_time_error.h"
 
 #include <bit>
+#include <cstddef>
+#include <type_traits>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -19,6 +21,11 @@ constexpr std::size_t kFreeLineSize = 28;
 
 template <class Io, class T>
 void transferRecord(Io& io, const char* field, T&& value);
+
+// Records of numbers only, whose fields lie in memory exactly as in the file
+// (little-endian, no padding): their arrays move as one block.
+template <class T>
+constexpr bool kStoredAsInMemory = std::is_same_v<T, WakuDotRecord> || std::is_same_v<T, FreeLineRecord>;
 
 class GdrWriter {
 public:
@@ -48,7 +55,12 @@ public:
         raw(std::int16_t{1});
         raw(static_cast<std::int32_t>(array.items.size()));
         raw(array.lowerBound);
-        for (const T& item : array.items) transferRecord(*this, field, item);
+        if constexpr (kStoredAsInMemory<T>) {
+            const auto* first = reinterpret_cast<const std::uint8_t*>(array.items.data());
+            out_.insert(out_.end(), first, first + array.items.size() * sizeof(T));
+        } else {
+            for (const T& item : array.items) transferRecord(*this, field, item);
+        }
     }
     template <class T, std::size_t N>
     void operator()(const char* field, const std::array<T, N>& array)
@@ -60,9 +72,8 @@ private:
     template <class T>
     void raw(T v)
     {
-        const auto at = out_.size();
-        out_.resize(at + sizeof v);
-        std::memcpy(out_.data() + at, &v, sizeof v);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&v);
+        out_.insert(out_.end(), bytes, bytes + sizeof v);
     }
     Bytes& out_;
 };
@@ -112,7 +123,12 @@ public:
         array.dimensioned = true;
         array.lowerBound = lowerBound;
         array.items.resize(static_cast<std::size_t>(count));
-        for (T& item : array.items) transferRecord(*this, field, item);
+        if constexpr (kStoredAsInMemory<T>) {
+            std::memcpy(array.items.data(), in_.data() + pos_, array.items.size() * sizeof(T));
+            pos_ += array.items.size() * sizeof(T);
+        } else {
+            for (T& item : array.items) transferRecord(*this, field, item);
+        }
     }
     template <class T, std::size_t N>
     void operator()(const char* field, std::array<T, N>& array)
@@ -138,8 +154,11 @@ private:
     std::size_t pos_ = 0;
 };
 
-static_assert(sizeof(WakuDotRecord) == kWakuDotSize);
-static_assert(sizeof(FreeLineRecord) == kFreeLineSize);
+static_assert(sizeof(WakuDotRecord) == kWakuDotSize && offsetof(WakuDotRecord, Y) == 4);
+static_assert(sizeof(FreeLineRecord) == kFreeLineSize && offsetof(FreeLineRecord, Y1) == 4 &&
+              offsetof(FreeLineRecord, X2) == 8 && offsetof(FreeLineRecord, Y2) == 12 &&
+              offsetof(FreeLineRecord, BorderWidth) == 16 && offsetof(FreeLineRecord, BorderColor) == 20 &&
+              offsetof(FreeLineRecord, StrokeNo) == 24);
 
 // Sub-records: their fields in file order. Plain values pass straight through.
 template <class Io, class T>

@@ -1,0 +1,29 @@
+#pragma once
+// One running program per working folder: every user of the program shares
+// that folder, so it is the folder that is guarded. The lock is an
+// operating-system file lock, released by the system if the program dies.
+
+#include <filesystem>
+
+namespace kinsketch {
+
+class InstanceLock {
+public:
+    enum class Result { Acquired, HeldByAnother, Unavailable };
+
+    InstanceLock() = default;
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    Result acquire(const std::filesystem::path& workFolder);
+
+private:
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+};
+
+} // namespace kinsketch

@@ -1,0 +1,30 @@
+// Kinsketch: draws a client's genogram and hands the picture to the host system.
+
+#include "app/japanese_translations.h"
+#include "app/main_window.h"
+#include "app/qt_message_boxes.h"
+#include "app/qt_timers.h"
+#include "app/splash_window.h"
+#include "app/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    kinsketch::installJapaneseTranslations(app);
+
+    kinsketch::QtMessageBoxes boxes;
+    kinsketch::QtTimers timers;
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdU16String();
+    kinsketch::Startup startup(programFolder, boxes, [&timers] {
+        kinsketch::SplashWindow splash(timers);
+        splash.showModal();
+    });
+    if (startup.run(kinsketch::commandLineOf(argc, argv)) != kinsketch::StartupOutcome::Run) return 1;
+
+    kinsketch::MainWindow mainWindow;
+    boxes.setParent(&mainWindow);
+    mainWindow.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+
+namespace kinsketch {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , mdiArea_(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("mdiMain"));
+    setWindowTitle(QStringLiteral("Kin Sketch"));
+    setAccessibleName(windowTitle());
+    mdiArea_->setBackground(QColor(0xAB, 0xAB, 0xAB)); // the classic application-workspace grey
+    setCentralWidget(mdiArea_);
+    auto* status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(status);
+}
+
+void MainWindow::addChildWindow(QWidget* window)
+{
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    sub->setAccessibleName(window->windowTitle());
+    sub->setSystemMenu(nullptr);
+    sub->show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+} // namespace kinsketch

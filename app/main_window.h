@@ -1,0 +1,30 @@
+#pragma once
+// mdiMain: the main window that hosts every editing window. It has no close,
+// minimise or maximise button; the program is left through the menu bar's
+// end button only, so a close request from the window manager is refused.
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QStatusBar;
+
+namespace kinsketch {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+    // Adds a child window that the user cannot close.
+    void addChildWindow(QWidget* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QMdiArea* mdiArea_;
+};
+
+} // namespace kinsketch

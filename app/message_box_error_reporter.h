@@ -1,0 +1,21 @@
+#pragma once
+// Trapped errors shown as the program's error boxes: exclamation icon, OK.
+
+#include "app/message_boxes.h"
+#include "document/error_reporter.h"
+
+namespace kinsketch {
+
+class MessageBoxErrorReporter : public ErrorReporter {
+public:
+    explicit MessageBoxErrorReporter(MessageBoxes& boxes) : boxes_(boxes) {}
+    void reportError(std::string_view title, std::string_view text) override
+    {
+        boxes_.show({std::string(text), std::string(title), MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+
+private:
+    MessageBoxes& boxes_;
+};
+
+} // namespace kinsketch

@@ -1,0 +1,20 @@
+#pragma once
+// Message boxes as modal Qt dialogs, with the buttons captioned in Japanese.
+
+#include "app/message_boxes.h"
+
+class QWidget;
+
+namespace kinsketch {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    MessageAnswer show(const MessageRequest& request) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace kinsketch

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/timers.h"
+
+#include <QTimer>
+
+namespace kinsketch {
+
+class QtTimers : public Timers {
+public:
+    void singleShot(int milliseconds, std::function<void()> onTimeout) override
+    {
+        QTimer::singleShot(milliseconds, std::move(onTimeout));
+    }
+};
+
+} // namespace kinsketch

@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include "app/message_box_error_reporter.h"
+#include "app/working_folder.h"
+#include "document/document_globals.h"
+#include "document/file_names.h"
+#include "document/handed_in_document.h"
+
+namespace kinsketch {
+namespace {
+
+void tell(MessageBoxes& boxes, const std::string& text)
+{
+    boxes.show({text, "", MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+} // namespace
+
+Startup::Startup(std::filesystem::path programFolder, MessageBoxes& boxes, std::function<void()> showSplash)
+    : programFolder_(std::move(programFolder))
+    , boxes_(boxes)
+    , showSplash_(std::move(showSplash))
+{
+}
+
+StartupOutcome Startup::run(const std::string& commandLine)
+{
+    // The lock lives in the working folder, so the folder is made first.
+    if (!ensureWorkingFolder(workFolder())) {
+        tell(boxes_, "テンポラリフォルダが作成できませんでした。");
+        return StartupOutcome::FolderUnusable;
+    }
+    switch (lock_.acquire(workFolder())) {
+    case InstanceLock::Result::Acquired: break;
+    case InstanceLock::Result::HeldByAnother:
+        tell(boxes_, "既に起動されています。");
+        return StartupOutcome::AlreadyRunning;
+    case InstanceLock::Result::Unavailable:
+        tell(boxes_, "テンポラリフォルダが作成できませんでした。");
+        return StartupOutcome::FolderUnusable;
+    }
+    const bool namesDocument = !commandLine.empty() && commandLine != "new";
+    if (const auto locked = clearLeftovers(workFolder(), namesDocument ? commandLine : std::string())) {
+        tell(boxes_, "前回の結果ファイル「" + utf8FromPath(locked->filename()) +
+                         "」を削除できませんでした。\n"
+                         "このままでは前の利用者の画像が保存される恐れがあるため、起動を中止します。\n"
+                         "ファイルを使用しているプログラムを終了してから、もう一度起動してください。");
+        return StartupOutcome::LeftoverLocked;
+    }
+    readDocument(commandLine);
+    return StartupOutcome::Run;
+}
+
+void Startup::readDocument(const std::string& commandLine)
+{
+    MessageBoxErrorReporter reporter(boxes_);
+    clsGdrOpe store(workFolder(), reporter);
+    if (commandLine.empty()) {
+        showSplash_();
+        openNewDocument(store);
+    } else if (commandLine == "new") {
+        openNewDocument(store);
+    } else if (const auto problem = documentNameProblem(commandLine)) {
+        tell(boxes_, "文書「" + commandLine + "」は開けません。\n" + *problem + "\n新しい図で開始します。");
+        openNewDocument(store);
+    } else {
+        openHandedInDocument(store, store.documentPath(commandLine));
+    }
+}
+
+std::string commandLineOf(int argc, char** argv)
+{
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) line += ' ';
+        line += argv[i];
+    }
+    return line;
+}
+
+} // namespace kinsketch

@@ -1,0 +1,43 @@
+#pragma once
+// The start routine: guards the working folder against a second instance,
+// clears what a previous run left, and fills gGdr from the command line (a new
+// document, with or without the splash window, or a handed-in document).
+
+#include "app/instance_lock.h"
+#include "app/message_boxes.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace kinsketch {
+
+enum class StartupOutcome {
+    Run,            // gGdr is ready; show the main window
+    AlreadyRunning, // another instance owns the working folder
+    FolderUnusable, // the working folder cannot be made or locked
+    LeftoverLocked, // a previous result could not be removed
+};
+
+class Startup {
+public:
+    // `showSplash` shows the splash window modally and returns when it closed.
+    Startup(std::filesystem::path programFolder, MessageBoxes& boxes, std::function<void()> showSplash);
+
+    StartupOutcome run(const std::string& commandLine);
+
+    std::filesystem::path workFolder() const { return programFolder_ / "imgTmp"; }
+
+private:
+    void readDocument(const std::string& commandLine);
+
+    std::filesystem::path programFolder_;
+    MessageBoxes& boxes_;
+    std::function<void()> showSplash_;
+    InstanceLock lock_; // held for the life of the process
+};
+
+// The whole command line as one string, as the host passes it.
+std::string commandLineOf(int argc, char** argv);
+
+} // namespace kinsketch

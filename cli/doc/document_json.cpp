@@ -1,0 +1,230 @@
+#include "cli/doc/document_json.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace kinsketch {
+namespace {
+
+// ---- record → JSON ----
+
+DocumentJson boolean(Bool16 v) { return v != 0; }
+
+DocumentJson textLabelJson(const TextLabelRecord& l)
+{
+    return {{"Caption", l.Caption},
+            {"Alignment", l.Alignment},
+            {"FontName", l.FontName},
+            {"FontSize", l.FontSize},
+            {"FontBold", boolean(l.FontBold)},
+            {"FontItalic", boolean(l.FontItalic)},
+            {"FontStrikethru", boolean(l.FontStrikethru)},
+            {"FontUnderline", boolean(l.FontUnderline)},
+            {"ForeColor", l.ForeColor},
+            {"Left", l.Left},
+            {"Top", l.Top},
+            {"Width", l.Width},
+            {"Height", l.Height},
+            {"Used", boolean(l.Used)}};
+}
+
+DocumentJson addLineJson(const AddLineRecord& a)
+{
+    return {{"Used", boolean(a.Used)}, {"X1", a.X1}, {"X2", a.X2}, {"Y1", a.Y1}, {"Y2", a.Y2}};
+}
+
+DocumentJson wakuPointJson(const WakuPointRecord& p)
+{
+    return {{"Used", boolean(p.Used)}, {"Top", p.Top}, {"Left", p.Left}};
+}
+
+DocumentJson wakuDotJson(const WakuDotRecord& d) { return {{"X", d.X}, {"Y", d.Y}}; }
+
+DocumentJson freeLineJson(const FreeLineRecord& f)
+{
+    return {{"X1", f.X1}, {"Y1", f.Y1}, {"X2", f.X2}, {"Y2", f.Y2}, {"BorderWidth", f.BorderWidth},
+            {"BorderColor", f.BorderColor}, {"StrokeNo", f.StrokeNo}};
+}
+
+template <class Range, class Convert>
+DocumentJson arrayJson(const Range& range, Convert convert)
+{
+    DocumentJson out = DocumentJson::array();
+    for (const auto& item : range) out.push_back(convert(item));
+    return out;
+}
+
+template <class T, class Convert>
+DocumentJson dynamicJson(const DynamicArray<T>& array, Convert convert)
+{
+    if (!array.dimensioned) return nullptr;
+    return {{"LowerBound", array.lowerBound}, {"Items", arrayJson(array.items, convert)}};
+}
+
+const auto same = [](const auto& v) { return DocumentJson(v); };
+
+// ---- JSON → record ----
+
+// Reads one JSON value, naming it in every error.
+class Field {
+public:
+    Field(const DocumentJson& value, std::string path) : value_(value), path_(std::move(path)) {}
+
+    Field operator[](const char* key) const
+    {
+        if (!value_.is_object()) fail("must be an object");
+        const auto it = value_.find(key);
+        if (it == value_.end()) throw DocumentJsonError(join(key) + ": missing");
+        return {*it, join(key)};
+    }
+    Field operator[](std::size_t index) const { return {value_[index], path_ + "[" + std::to_string(index) + "]"}; }
+
+    const DocumentJson& array(std::size_t expectedSize) const
+    {
+        if (!value_.is_array()) fail("must be an array");
+        if (expectedSize != 0 && value_.size() != expectedSize)
+            fail("must have " + std::to_string(expectedSize) + " elements, not " + std::to_string(value_.size()));
+        return value_;
+    }
+    bool isNull() const { return value_.is_null(); }
+    std::string text() const
+    {
+        if (!value_.is_string()) fail("must be a string");
+        return value_.get<std::string>();
+    }
+    Bool16 boolean() const
+    {
+        if (!value_.is_boolean()) fail("must be true or false");
+        return value_.get<bool>() ? kTrue : kFalse;
+    }
+    float number() const
+    {
+        if (!value_.is_number()) fail("must be a number");
+        const double v = value_.get<double>();
+        if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) fail("is out of range");
+        return static_cast<float>(v);
+    }
+    template <class Int>
+    Int integer() const
+    {
+        if (!value_.is_number_integer()) fail("must be a whole number");
+        if (value_.is_number_unsigned()) {
+            if (value_.get<std::uint64_t>() > static_cast<std::uint64_t>(std::numeric_limits<Int>::max()))
+                fail("is out of range");
+        } else {
+            const std::int64_t v = value_.get<std::int64_t>();
+            if (v < static_cast<std::int64_t>(std::numeric_limits<Int>::min()) ||
+                (v > 0 && static_cast<std::uint64_t>(v) > static_cast<std::uint64_t>(std::numeric_limits<Int>::max())))
+                fail("is out of range");
+        }
+        return value_.get<Int>();
+    }
+
+private:
+    [[noreturn]] void fail(const std::string& what) const { throw DocumentJsonError(path_ + ": " + what); }
+    std::string join(const char* key) const { return path_.empty() ? key : path_ + "." + key; }
+
+    const DocumentJson& value_;
+    std::string path_;
+};
+
+TextLabelRecord textLabelFrom(const Field& f)
+{
+    return {f["Caption"].text(), f["Alignment"].integer<std::uint8_t>(), f["FontName"].text(),
+            f["FontSize"].integer<std::uint8_t>(), f["FontBold"].boolean(), f["FontItalic"].boolean(),
+            f["FontStrikethru"].boolean(), f["FontUnderline"].boolean(), f["ForeColor"].integer<Colour>(),
+            f["Left"].number(), f["Top"].number(), f["Width"].number(), f["Height"].number(), f["Used"].boolean()};
+}
+
+AddLineRecord addLineFrom(const Field& f)
+{
+    return {f["Used"].boolean(), f["X1"].number(), f["X2"].number(), f["Y1"].number(), f["Y2"].number()};
+}
+
+WakuPointRecord wakuPointFrom(const Field& f) { return {f["Used"].boolean(), f["Top"].number(), f["Left"].number()}; }
+
+WakuDotRecord wakuDotFrom(const Field& f) { return {f["X"].number(), f["Y"].number()}; }
+
+FreeLineRecord freeLineFrom(const Field& f)
+{
+    return {f["X1"].number(), f["Y1"].number(), f["X2"].number(), f["Y2"].number(),
+            f["BorderWidth"].integer<std::int32_t>(), f["BorderColor"].integer<Colour>(),
+            f["StrokeNo"].integer<std::int32_t>()};
+}
+
+template <class T, std::size_t N, class Convert>
+void fixedFrom(const Field& f, std::array<T, N>& out, Convert convert)
+{
+    f.array(N);
+    for (std::size_t i = 0; i < N; ++i) out[i] = convert(f[i]);
+}
+
+template <class T, class Convert>
+DynamicArray<T> dynamicFrom(const Field& f, Convert convert)
+{
+    if (f.isNull()) return {};
+    DynamicArray<T> out{true, f["LowerBound"].integer<std::int32_t>(), {}};
+    const Field items = f["Items"];
+    const std::size_t count = items.array(0).size();
+    if (static_cast<std::int64_t>(out.lowerBound) + static_cast<std::int64_t>(count) - 1 >
+        std::numeric_limits<std::int32_t>::max())
+        throw DocumentJsonError("LowerBound: too large for the number of items");
+    out.items.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) out.items.push_back(convert(items[i]));
+    return out;
+}
+
+const auto textFrom = [](const Field& f) { return f.text(); };
+const auto byteFrom = [](const Field& f) { return f.integer<std::uint8_t>(); };
+
+} // namespace
+
+DocumentJson documentToJson(const GdrRecord& r, GdrLayout layout, std::int32_t freeLineCount)
+{
+    DocumentJson wakuPoint = DocumentJson::array();
+    for (const auto& frame : r.WakuPoint) wakuPoint.push_back(arrayJson(frame, wakuPointJson));
+    return {{"Layout", std::string(layoutName(layout))},
+            {"FreeLineCount", freeLineCount},
+            {"SymbolKey", arrayJson(r.SymbolKey, same)},
+            {"AgeText", arrayJson(r.AgeText, same)},
+            {"RelText", arrayJson(r.RelText, same)},
+            {"LineTag", arrayJson(r.LineTag, same)},
+            {"TextLabel", arrayJson(r.TextLabel, textLabelJson)},
+            {"AddLine", arrayJson(r.AddLine, addLineJson)},
+            {"WakuPoint", wakuPoint},
+            {"WakuDots", dynamicJson(r.WakuDots, wakuDotJson)},
+            {"CohabitSeg", arrayJson(r.CohabitSeg, same)},
+            {"DocWakuMode", r.DocWakuMode},
+            {"IsNew", boolean(r.IsNew)},
+            {"CohabitFlag", arrayJson(r.CohabitFlag, same)},
+            {"ScreenMode", r.ScreenMode},
+            {"FreeLine", dynamicJson(r.FreeLine, freeLineJson)},
+            {"Version", r.Version}};
+}
+
+GdrRecord documentFromJson(const DocumentJson& json)
+{
+    const Field root(json, "");
+    GdrRecord r;
+    fixedFrom(root["SymbolKey"], r.SymbolKey, textFrom);
+    fixedFrom(root["AgeText"], r.AgeText, textFrom);
+    fixedFrom(root["RelText"], r.RelText, textFrom);
+    fixedFrom(root["LineTag"], r.LineTag, byteFrom);
+    fixedFrom(root["TextLabel"], r.TextLabel, textLabelFrom);
+    fixedFrom(root["AddLine"], r.AddLine, addLineFrom);
+    const Field frames = root["WakuPoint"];
+    frames.array(kWakuFrameCount);
+    for (std::size_t f = 0; f < kWakuFrameCount; ++f) fixedFrom(frames[f], r.WakuPoint[f], wakuPointFrom);
+    r.WakuDots = dynamicFrom<WakuDotRecord>(root["WakuDots"], wakuDotFrom);
+    fixedFrom(root["CohabitSeg"], r.CohabitSeg, byteFrom);
+    r.DocWakuMode = root["DocWakuMode"].integer<std::uint8_t>();
+    r.IsNew = root["IsNew"].boolean();
+    fixedFrom(root["CohabitFlag"], r.CohabitFlag, byteFrom);
+    r.ScreenMode = root["ScreenMode"].text();
+    r.FreeLine = dynamicFrom<FreeLineRecord>(root["FreeLine"], freeLineFrom);
+    r.Version = root["Version"].text();
+    return r;
+}
+
+} // namespace kinsketch
