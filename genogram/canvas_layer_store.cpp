@@ -1,0 +1,172 @@
+#include "canvas_layer_store.h"
+
+#include "error_trap.h"
+
+#include "document/run_time_error.h"
+
+#include <cmath>
+#include <string>
+
+namespace kinsketch {
+namespace {
+
+Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
+
+// Font sizes are stored as whole points, halves to even.
+std::uint8_t storedFontSize(float points)
+{
+    const float rounded = std::nearbyint(points);
+    if (!(rounded >= 0 && rounded <= 255)) throw RunTimeError::overflow("FontSize " + std::to_string(points));
+    return static_cast<std::uint8_t>(rounded);
+}
+
+TextLabelRecord textRecord(const LabelWidget& label)
+{
+    TextLabelRecord r;
+    r.Caption = label.caption;
+    r.Alignment = label.alignment;
+    r.FontName = label.fontName;
+    r.FontSize = storedFontSize(label.fontSize);
+    r.FontBold = toBool16(label.bold);
+    r.FontItalic = toBool16(label.italic);
+    r.FontStrikethru = toBool16(label.strikethru);
+    r.FontUnderline = toBool16(label.underline);
+    r.ForeColor = label.foreColor;
+    r.Left = label.left;
+    r.Top = label.top;
+    r.Width = label.width;
+    r.Height = label.height;
+    r.Used = kTrue;
+    return r;
+}
+
+LabelWidget textLabel(const TextLabelRecord& r)
+{
+    LabelWidget label = textLabelTemplate();
+    label.caption = r.Caption;
+    label.alignment = r.Alignment;
+    label.fontName = r.FontName;
+    label.fontSize = r.FontSize;
+    label.bold = r.FontBold != kFalse;
+    label.italic = r.FontItalic != kFalse;
+    label.strikethru = r.FontStrikethru != kFalse;
+    label.underline = r.FontUnderline != kFalse;
+    label.foreColor = r.ForeColor;
+    label.left = r.Left;
+    label.top = r.Top;
+    label.width = r.Width;
+    label.height = r.Height;
+    label.visible = true;
+    label.tag = "2";
+    return label;
+}
+
+} // namespace
+
+CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter, CanvasAccess canvas)
+    : document_(document)
+    , reporter_(reporter)
+    , canvas_(std::move(canvas))
+{
+}
+
+int CanvasLayerStore::SaveGd1() { return saveTexts(CanvasSize::Normal, "clsGdrOpe.SaveGd1"); }
+int CanvasLayerStore::SaveGd1_2() { return saveTexts(CanvasSize::Wide, "clsGdrOpe.SaveGd1"); }
+int CanvasLayerStore::LoadGd1() { return loadTexts(CanvasSize::Normal, "clsGdrOpe.LoadGd1"); }
+int CanvasLayerStore::LoadGd1_2() { return loadTexts(CanvasSize::Wide, "clsGdrOpe.LoadGd1_2"); }
+int CanvasLayerStore::SaveGd2() { return saveAddedLines(CanvasSize::Normal); }
+int CanvasLayerStore::SaveGd2_2() { return saveAddedLines(CanvasSize::Wide); }
+int CanvasLayerStore::LoadGd2() { return loadAddedLines(CanvasSize::Normal); }
+int CanvasLayerStore::LoadGd2_2() { return loadAddedLines(CanvasSize::Wide); }
+int CanvasLayerStore::SaveGd4() { return saveStrokes(CanvasSize::Normal, "clsGdrOpe.SaveGd4"); }
+int CanvasLayerStore::SaveGd4_2() { return saveStrokes(CanvasSize::Wide, "clsGdrOpe.SaveGd4_2"); }
+
+// Visible labels with a caption are stored as texts 1, 2, 3 … in label order.
+// Label numbers with no label behind them are passed over.
+int CanvasLayerStore::saveTexts(CanvasSize size, const char* title)
+{
+    return trapErrors(reporter_, title, [&] {
+        GenoCanvas& canvas = canvas_(size);
+        document_.TextLabel.fill(TextLabelRecord{});
+        int k = 1;
+        for (int i = 0; i <= canvas.lblInp.upperBound(); ++i) {
+            const LabelWidget* label = canvas.lblInp.find(i);
+            if (!label || !label->visible || label->caption.empty()) continue;
+            if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
+            document_.TextLabel[static_cast<std::size_t>(k)] = textRecord(*label);
+            ++k;
+        }
+    });
+}
+
+int CanvasLayerStore::loadTexts(CanvasSize size, const char* title)
+{
+    return trapErrors(reporter_, title, [&] {
+        GenoCanvas& canvas = canvas_(size);
+        for (int i = 1; i < kTextLabelCount; ++i) {
+            const TextLabelRecord& r = document_.TextLabel[static_cast<std::size_t>(i)];
+            if (r.Used == kFalse) continue;
+            canvas.lblInp.load(i, textLabel(r));
+            canvas.lblInp.bringToFront(i);
+        }
+    });
+}
+
+// The callers show both handles of every line on show just before; the
+// visible first handle picks the lines, which are renumbered without gaps.
+int CanvasLayerStore::saveAddedLines(CanvasSize size)
+{
+    return trapErrors(reporter_, "clsGdrOpe.SaveGd2", [&] {
+        GenoCanvas& canvas = canvas_(size);
+        document_.AddLine.fill(AddLineRecord{});
+        int k = 1;
+        for (int i = 1; i <= canvas.lblLine1.upperBound(); ++i) {
+            LabelWidget* first = canvas.lblLine1.find(i);
+            if (!first || !first->visible) continue;
+            LabelWidget& second = canvas.lblLine2[i];
+            if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
+            document_.AddLine[static_cast<std::size_t>(k - 1)] = {kTrue, first->left, second.left, first->top, second.top};
+            first->visible = false;
+            second.visible = false;
+            ++k;
+        }
+    });
+}
+
+int CanvasLayerStore::loadAddedLines(CanvasSize size)
+{
+    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); });
+}
+
+// The segments on show go back into the stroke list, in widget order; the
+// list is cut to them (or kept at its length, all cleared, when none shows).
+int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
+{
+    return trapErrors(reporter_, title, [&] {
+        GenoCanvas& canvas = canvas_(size);
+        auto& list = document_.FreeLine;
+        if (!list.dimensioned) throw RunTimeError::subscriptOutOfRange("FreeLine");
+        for (auto& r : list.items) {
+            const std::int32_t strokeNo = r.StrokeNo;
+            r = FreeLineRecord{};
+            r.StrokeNo = strokeNo;
+        }
+        std::int32_t k = 1;
+        for (int i = 1; i <= canvas.FreeLine.upperBound(); ++i) {
+            const LineWidget* line = canvas.FreeLine.find(i);
+            if (!line || !line->visible) continue;
+            if (!list.contains(k)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(k) + ")");
+            FreeLineRecord& r = list[k];
+            r.X1 = line->x1;
+            r.Y1 = line->y1;
+            r.X2 = line->x2;
+            r.Y2 = line->y2;
+            r.BorderWidth = line->width;
+            r.BorderColor = line->colour;
+            ++k;
+        }
+        if (k > 1) list.items.resize(static_cast<std::size_t>(k - list.lowerBound));
+    });
+}
+
+} // namespace kinsketch

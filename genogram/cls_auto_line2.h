@@ -1,0 +1,45 @@
+#pragma once
+// clsAutoLine2: works out the automatic cohabitation frame — the outline of
+// the marked person slots on the frame lattice — and writes it into
+// CohabitSeg. It keeps no state; one object serves one call.
+
+#include "canvas_size.h"
+
+#include "document/error_reporter.h"
+#include "document/gdr_record.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace kinsketch {
+
+// The segments to draw for the slots marked 1 in `flags`: those that border
+// a marked slot and do not separate it from another marked one.
+std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size, const std::array<std::uint8_t, kSlotCount>& flags);
+
+class clsAutoLine2 {
+public:
+    // The cohabitant mark of a panel slot (the slot label's tag as a number).
+    using PanelMarks = std::function<int(int slot)>;
+
+    clsAutoLine2(GdrRecord& document, ErrorReporter& reporter);
+
+    // With fromPanel True the panel's marks are first added to CohabitFlag.
+    // `result` is always 0; errors are reported under the routine's title.
+    void DoAutoLine(Bool16 fromPanel, std::int32_t& result, const PanelMarks& marks = {});
+    void DoAutoLine_2(Bool16 fromPanel, std::int32_t& result, const PanelMarks& marks = {});
+
+private:
+    void build(CanvasSize size, Bool16 fromPanel, const PanelMarks& marks);
+
+    GdrRecord& document_;
+    ErrorReporter& reporter_;
+};
+
+// What the menu selection does after a document was opened: when any person
+// is marked as living together, every segment byte is cleared and the frame
+// of the document's screen size is built from CohabitFlag.
+void rebuildCohabitFrameFromFlags(GdrRecord& document, ErrorReporter& reporter);
+
+} // namespace kinsketch

@@ -1,0 +1,111 @@
+#pragma once
+// The genogram canvas (mdiGenoInpSave, and mdiGenoInpSave_2 for WIDE) as a
+// model: its widget arrays, their z-order and the routines that set them from
+// the document. One class serves both sizes; the geometry tables make the
+// difference. The window that shows it and the picture both draw this model
+// through the one painting routine, so logic and tests need no screen.
+
+#include "canvas_geometry.h"
+#include "canvas_widgets.h"
+#include "widget_array.h"
+#include "z_order.h"
+
+#include "document/error_reporter.h"
+#include "document/gdr_record.h"
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kinsketch {
+
+// What the canvas reads from the windows beside it.
+struct CanvasContext {
+    std::function<std::uint8_t()> inputMode = [] { return std::uint8_t{1}; }; // gInputMode
+    // The figure number of the free-line panel (the tag of cmd_FreeFig).
+    std::function<std::int32_t()> currentFigureNo = [] { return std::int32_t{0}; };
+};
+
+class GenoCanvas {
+public:
+    GenoCanvas(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context = {});
+    GenoCanvas(const GenoCanvas&) = delete;
+    GenoCanvas& operator=(const GenoCanvas&) = delete;
+
+    const CanvasGeometry& geometry() const { return geometry_; }
+    GdrRecord& document() { return document_; }
+    ErrorReporter& reporter() { return reporter_; }
+
+    // Rebuilds the picture of the document: symbols, labels, connector lines,
+    // the automatic frame and the pen strokes. Texts and added lines stay.
+    int GfncPrev();
+    // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
+    int GfncLineDraw2(std::int32_t first, bool figureFlag);
+    // Added line n (0 = all of 1–100): mode 0 creates and draws, -1 redraws
+    // and hides lines no longer in use, other values redraw; `selected`
+    // draws red.
+    int GfncLineDraw(int n, int mode, int selected);
+
+    // What a save does before storing layer 2: both handles of every added
+    // line on show become visible, so that the handles select the lines.
+    void showHandlesOfLinesOnShow();
+
+    // Pixels drawn straight on the window surface while the mouse moves;
+    // the next GfncPrev wipes them.
+    void drawOnSurface(const LineWidget& segment) { surface_.push_back(segment); }
+    const std::vector<LineWidget>& surface() const { return surface_; }
+
+    const ZOrder& zOrder() const { return zOrder_; }
+    // The widget an entry of the z-order stands for; null for another kind.
+    const LineWidget* lineWidget(WidgetId id) const;
+    const LabelWidget* labelWidget(WidgetId id) const;
+    const SymbolWidget* symbolWidget(WidgetId id) const;
+
+private:
+    ZOrder zOrder_;
+
+public:
+    // The widget arrays under their window names.
+    WidgetArray<SymbolWidget> Image1{WidgetKind::Image1, zOrder_};
+    WidgetArray<LabelWidget> lblAge{WidgetKind::lblAge, zOrder_};
+    WidgetArray<LabelWidget> lblRel{WidgetKind::lblRel, zOrder_};
+    WidgetArray<LineWidget> Lines{WidgetKind::Lines, zOrder_};
+    WidgetArray<LineWidget> LineTiltS{WidgetKind::LineTiltS, zOrder_};
+    WidgetArray<LineWidget> LineTiltW{WidgetKind::LineTiltW, zOrder_};
+    WidgetArray<LineWidget> lineWaku{WidgetKind::lineWaku, zOrder_};
+    WidgetArray<LineWidget> FreeLine{WidgetKind::FreeLine, zOrder_};
+    WidgetArray<LabelWidget> lblInp{WidgetKind::lblInp, zOrder_};
+    WidgetArray<LabelWidget> lblLine1{WidgetKind::lblLine1, zOrder_};
+    WidgetArray<LabelWidget> lblLine2{WidgetKind::lblLine2, zOrder_};
+    WidgetArray<LineWidget> lineLine{WidgetKind::lineLine, zOrder_};
+
+private:
+    void loadDesign();
+    void showSymbols();
+    void reportBadSymbolOnce(int slot, const std::string& key, const RunTimeError& error);
+    void LfncSetLineStyle(int k, int style);
+    void LfncWakuAuto2(int s);
+    void LfncLoadLine(int s, int x1, int y1, int x2, int y2);
+    void LfncUnloadLine();
+    void drawAddedLine(int k, int mode, int selected);
+
+    const CanvasGeometry& geometry_;
+    GdrRecord& document_;
+    ErrorReporter& reporter_;
+    CanvasContext context_;
+    std::vector<LineWidget> surface_;
+    std::set<std::pair<int, std::string>> reportedBadSymbols_;
+};
+
+// The image number of a symbol key: its last two characters as a number
+// ("i000" → 0, "i105" → 5). Anything else raises a type-mismatch error.
+int LfncCnvKey2Idx(const std::string& key);
+
+// Label templates the canvas and its editors copy.
+LabelWidget textLabelTemplate();
+LabelWidget lineHandleTemplate();
+
+} // namespace kinsketch

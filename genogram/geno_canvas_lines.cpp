@@ -1,0 +1,130 @@
+// The canvas routines for pen strokes and added lines.
+#include "geno_canvas.h"
+
+#include "error_trap.h"
+
+#include "document/run_time_error.h"
+
+namespace kinsketch {
+namespace {
+
+constexpr float kHandleCentre = 50.0F; // from a handle's corner to the line end
+
+FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t index)
+{
+    if (!list.contains(index)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(index) + ")");
+    return list[index];
+}
+
+} // namespace
+
+// Each record becomes one segment from its own point (X1, Y1) back to a
+// pending start point p. Within a chain p is the previous record's point; a
+// record that carries its own (X2, Y2) starts a chain there, and in figure
+// mode a record of another figure starts at itself. The start point each
+// segment got is written back into the record, so that a pen stroke's first
+// record keeps its own point and begins a new chain on the next full redraw.
+int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
+{
+    return trapErrors(reporter_, "GfncLineDraw", [&] {
+        auto& list = document_.FreeLine;
+        if (!list.dimensioned) return;
+        const std::int32_t start = first <= 1 ? 1 : (figureFlag ? first : first - 1);
+        const std::int32_t figureNo = figureFlag ? context_.currentFigureNo() : 0;
+        float px = 0, py = 0;
+        std::int32_t lastReached = 0;
+        for (std::int32_t k = start; k <= list.upperBound(); ++k) {
+            FreeLineRecord& record = freeLineRecord(list, k);
+            if (k == start) {
+                px = record.X1;
+                py = record.Y1;
+            }
+            if (record.BorderWidth == 0) break;
+            if (figureFlag && record.StrokeNo != figureNo) {
+                px = record.X1;
+                py = record.Y1;
+            }
+            if (record.X2 != 0 || record.Y2 != 0) {
+                px = record.X2;
+                py = record.Y2;
+            }
+            if (FreeLine.exists(k)) FreeLine.unload(k);
+            FreeLine.load(k, {record.X1, record.Y1, px, py, record.BorderColor, LinePattern::Solid, record.BorderWidth, true});
+            record.X2 = px;
+            record.Y2 = py;
+            px = record.X1;
+            py = record.Y1;
+            lastReached = k;
+        }
+        for (std::int32_t i = 1; i <= lastReached; ++i)
+            if (FreeLine.exists(i)) FreeLine.bringToFront(i);
+    });
+}
+
+int GenoCanvas::GfncLineDraw(int n, int mode, int selected)
+{
+    return trapErrors(reporter_, "GfncLineDraw", [&] {
+        if (n != 0) {
+            drawAddedLine(n, mode, selected);
+            return;
+        }
+        for (int k = 1; k <= kAddLineCount; ++k) drawAddedLine(k, mode, selected);
+    });
+}
+
+void GenoCanvas::showHandlesOfLinesOnShow()
+{
+    for (int i = 1; i <= lblLine1.upperBound(); ++i) {
+        const LineWidget* line = lineLine.find(i);
+        if (!line || !line->visible) continue;
+        lblLine1[i].visible = true;
+        lblLine2[i].visible = true;
+    }
+}
+
+// Creating the widgets of a line that already has them only redraws it: the
+// menu selection and the screen switch draw all lines again, and the line
+// tool passes line 1 on when the limit is reached.
+void GenoCanvas::drawAddedLine(int k, int mode, int selected)
+{
+    if (k < 1 || k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
+    const AddLineRecord& record = document_.AddLine[static_cast<std::size_t>(k - 1)];
+    if (record.Used == kFalse) {
+        // Lines never created have nothing to hide.
+        if (mode == -1) {
+            if (auto* handle = lblLine1.find(k)) handle->visible = false;
+            if (auto* handle = lblLine2.find(k)) handle->visible = false;
+            if (auto* line = lineLine.find(k)) line->visible = false;
+        }
+        return;
+    }
+    if (mode == 0) {
+        if (!lblLine1.exists(k)) lblLine1.load(k, lineHandleTemplate());
+        if (!lblLine2.exists(k)) lblLine2.load(k, lineHandleTemplate());
+        if (!lineLine.exists(k)) lineLine.load(k, LineWidget{});
+    }
+    LabelWidget& handle1 = lblLine1[k];
+    handle1.left = record.X1;
+    handle1.top = record.Y1;
+    handle1.visible = true;
+    LabelWidget& handle2 = lblLine2[k];
+    handle2.left = record.X2;
+    handle2.top = record.Y2;
+    handle2.visible = true;
+    LineWidget& line = lineLine[k];
+    line.x1 = record.X1 + kHandleCentre;
+    line.y1 = record.Y1 + kHandleCentre;
+    line.x2 = record.X2 + kHandleCentre;
+    line.y2 = record.Y2 + kHandleCentre;
+    line.colour = selected == 0 ? kBlack : kRed;
+    line.visible = true;
+    lblLine1.bringToFront(k);
+    lblLine2.bringToFront(k);
+    lineLine.bringToFront(k);
+    if (context_.inputMode() == 1) {
+        handle1.visible = false;
+        handle2.visible = false;
+    }
+}
+
+} // namespace kinsketch

@@ -1,0 +1,25 @@
+#pragma once
+// What each connector-line style code (0–9, as LineTag stores it) looks like
+// on the canvas.
+
+#include "canvas_widgets.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace kinsketch {
+
+struct LineStyleLook {
+    bool shown;
+    LinePattern pattern;
+    std::int32_t width; // pixels
+    bool slashS;        // first slash across a marriage line
+    bool slashW;        // second slash
+};
+
+// The look of `style` on a marriage line or a plain line; nothing for codes
+// above 9, which leave a line as it was. Plain lines carry no slashes, so a
+// slash style draws its base line there (4/5 as 1, 6/7 as 2, 8/9 as 3).
+std::optional<LineStyleLook> lineStyleLook(int style, bool marriageLine);
+
+} // namespace kinsketch

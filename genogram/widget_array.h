@@ -1,0 +1,83 @@
+#pragma once
+// An indexed array of canvas widgets whose elements are created and
+// destroyed at run time, the way the canvas's label and line arrays are.
+// Addressing an element that does not exist, or creating one twice, raises
+// the run-time errors the routines trap.
+
+#include "canvas_widgets.h"
+#include "z_order.h"
+
+#include "document/run_time_error.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kinsketch {
+
+template <class Widget>
+class WidgetArray {
+public:
+    WidgetArray(WidgetKind kind, ZOrder& zOrder) : kind_(kind), zOrder_(zOrder) {}
+    WidgetArray(const WidgetArray&) = delete;
+    WidgetArray& operator=(const WidgetArray&) = delete;
+
+    bool exists(int index) const
+    {
+        return index >= 0 && index < static_cast<int>(elements_.size()) && elements_[static_cast<std::size_t>(index)].has_value();
+    }
+
+    // A new element lies on top of every other widget.
+    Widget& load(int index, Widget widget)
+    {
+        if (index < 0) throw RunTimeError::subscriptOutOfRange("要素 " + std::to_string(index));
+        if (exists(index)) throw RunTimeError(360, "オブジェクトは既に読み込まれています。（要素 " + std::to_string(index) + "）");
+        if (index >= static_cast<int>(elements_.size())) elements_.resize(static_cast<std::size_t>(index) + 1);
+        auto& slot = elements_[static_cast<std::size_t>(index)];
+        slot.emplace(Element{std::move(widget), zOrder_.addOnTop({kind_, index})});
+        upperBound_ = std::max(upperBound_, index);
+        return slot->widget;
+    }
+
+    void unload(int index)
+    {
+        zOrder_.remove(element(index).z);
+        elements_[static_cast<std::size_t>(index)].reset();
+        while (upperBound_ >= 0 && !exists(upperBound_)) --upperBound_;
+    }
+
+    Widget& operator[](int index) { return element(index).widget; }
+    const Widget& operator[](int index) const { return element(index).widget; }
+    const Widget* find(int index) const { return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr; }
+    Widget* find(int index) { return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr; }
+
+    void bringToFront(int index) { zOrder_.bringToFront(element(index).z); }
+
+    // The highest element that exists, -1 when there is none.
+    int upperBound() const { return upperBound_; }
+
+private:
+    struct Element {
+        Widget widget;
+        ZOrder::Handle z;
+    };
+
+    const Element& element(int index) const
+    {
+        if (!exists(index)) throw RunTimeError(340, "コントロール配列の要素 '" + std::to_string(index) + "' は存在しません。");
+        return *elements_[static_cast<std::size_t>(index)];
+    }
+    Element& element(int index)
+    {
+        std::as_const(*this).element(index);
+        return *elements_[static_cast<std::size_t>(index)];
+    }
+
+    WidgetKind kind_;
+    ZOrder& zOrder_;
+    std::vector<std::optional<Element>> elements_;
+    int upperBound_ = -1;
+};
+
+} // namespace kinsketch

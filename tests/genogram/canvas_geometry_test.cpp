@@ -1,0 +1,123 @@
+#include "genogram/canvas_geometry.h"
+#include "genogram/cohabit_lattice.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace kinsketch {
+namespace {
+
+// The box a slot occupies on the frame lattice, found from the canvas
+// geometry alone: the band of horizontal runs around the cell's centre and
+// the nearest vertical segments of that band to its left and right.
+struct Box {
+    int left, top, right, bottom;
+};
+
+std::vector<Box> slotBoxes(const CanvasGeometry& g)
+{
+    std::set<int> runs;
+    for (const auto& s : g.frameSegments)
+        if (s.y1 == s.y2) runs.insert(s.y1);
+    std::vector<Box> boxes;
+    for (int slot = 0; slot < g.slotCount; ++slot) {
+        const TwipsPlace cell = g.cells[static_cast<std::size_t>(slot)];
+        const int cx = cell.left + kCellSize / 2;
+        const int cy = cell.top + kCellSize / 2;
+        const int top = *std::prev(runs.upper_bound(cy));
+        const int bottom = *runs.upper_bound(cy);
+        int left = -1, right = 1 << 30;
+        for (const auto& s : g.frameSegments) {
+            if (s.x1 != s.x2 || s.y1 != top || s.y2 != bottom) continue;
+            if (s.x1 < cx) left = std::max(left, s.x1);
+            if (s.x1 > cx) right = std::min(right, s.x1);
+        }
+        boxes.push_back({left, top, right, bottom});
+    }
+    return boxes;
+}
+
+bool liesOnBoundary(const TwipsLine& s, const Box& b)
+{
+    if (s.y1 == s.y2)
+        return (s.y1 == b.top || s.y1 == b.bottom) && std::min(s.x1, s.x2) >= b.left && std::max(s.x1, s.x2) <= b.right;
+    return (s.x1 == b.left || s.x1 == b.right) && std::min(s.y1, s.y2) >= b.top && std::max(s.y1, s.y2) <= b.bottom;
+}
+
+class BothSizes : public ::testing::TestWithParam<CanvasSize> {};
+
+TEST_P(BothSizes, EveryFrameSegmentBordersExactlyTheSlotsItsTableNames)
+{
+    const CanvasGeometry& g = canvasGeometry(GetParam());
+    const auto lattice = cohabitLattice(GetParam());
+    ASSERT_EQ(lattice.size(), g.frameSegments.size());
+    const auto boxes = slotBoxes(g);
+    for (std::size_t s = 0; s < lattice.size(); ++s) {
+        std::set<int> bordering;
+        for (int slot = 0; slot < g.slotCount; ++slot)
+            if (liesOnBoundary(g.frameSegments[s], boxes[static_cast<std::size_t>(slot)])) bordering.insert(slot);
+        std::set<int> named{lattice[s].a};
+        if (lattice[s].shared()) named.insert(lattice[s].b);
+        EXPECT_EQ(bordering, named) << "segment " << s;
+    }
+}
+
+TEST_P(BothSizes, SlashMarksStraddleTheMarriageLineLeftOfItsMiddle)
+{
+    const CanvasGeometry& g = canvasGeometry(GetParam());
+    for (int k : g.marriageLines) {
+        const TwipsLine line = g.connectorLines[static_cast<std::size_t>(k)];
+        ASSERT_EQ(line.y1, line.y2) << k;
+        const TwipsLine s = g.slashS(k);
+        const TwipsLine w = g.slashW(k);
+        EXPECT_EQ(s.y1, line.y1 - 120);
+        EXPECT_EQ(s.y2, line.y1 + 120);
+        EXPECT_EQ(w.x2, s.x1);
+        EXPECT_EQ((line.x1 + line.x2) / 2 - 60, s.x1) << k;
+    }
+}
+
+TEST_P(BothSizes, CellsAndLabelsStayInsideTheClientArea)
+{
+    const CanvasGeometry& g = canvasGeometry(GetParam());
+    for (int i = 0; i < g.slotCount; ++i) {
+        for (const TwipsPlace p : {g.ageLabel(i), g.remarkLabel(i)}) {
+            EXPECT_GE(p.left, 0) << i;
+            EXPECT_LT(p.left, g.clientWidth) << i; // the normal cell 8's labels run 45 twips past the edge
+            EXPECT_LE(p.top + kLabelHeight, g.clientHeight) << i;
+        }
+    }
+    for (const auto& l : g.connectorLines) EXPECT_LE(std::max(l.x1, l.x2), g.clientWidth);
+    for (const auto& l : g.frameSegments) EXPECT_LE(std::max(l.y1, l.y2), g.clientHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvas, BothSizes, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
+
+TEST(CanvasGeometry, TheWideCanvasExtendsTheNormalOne)
+{
+    const CanvasGeometry& n = canvasGeometry(CanvasSize::Normal);
+    const CanvasGeometry& w = canvasGeometry(CanvasSize::Wide);
+    EXPECT_EQ(n.slotCount, 18);
+    EXPECT_EQ(w.slotCount, 37);
+    EXPECT_EQ(n.connectorCount(), 52);
+    EXPECT_EQ(w.connectorCount(), 121);
+    EXPECT_EQ(n.frameSegmentCount(), 66);
+    EXPECT_EQ(w.frameSegmentCount(), 120);
+    EXPECT_EQ(n.marriageLines.size(), 10U);
+    EXPECT_EQ(w.marriageLines.size(), 26U);
+    // Two labels differ between the sizes: the normal remark label of cell 13,
+    // and the WIDE fifth row, which sits 240 twips left of its cells.
+    EXPECT_EQ(n.remarkLabel(13).left, 240);
+    EXPECT_EQ(n.ageLabel(13).left, 0);
+    EXPECT_EQ(w.remarkLabel(13).left, 0);
+    EXPECT_EQ(w.ageLabel(30).left, 720 - 240);
+    EXPECT_EQ(w.ageLabel(30).top, 5280 + 240);
+    EXPECT_EQ(w.remarkLabel(30).top, 5280 + 480);
+}
+
+} // namespace
+} // namespace kinsketch

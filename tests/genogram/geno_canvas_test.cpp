@@ -1,0 +1,255 @@
+#include "canvas_dump.h"
+#include "genogram/geno_canvas.h"
+#include "tests/support/recording_reporter.h"
+
+#include "document/gdr_conversion.h"
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+using test::dumpCanvas;
+using test::RecordingReporter;
+
+class Canvas : public ::testing::Test {
+protected:
+    Canvas() { makeNewDocument(document); }
+
+    GenoCanvas& canvas(CanvasSize size = CanvasSize::Normal)
+    {
+        if (!canvas_) canvas_ = std::make_unique<GenoCanvas>(size, document, reporter);
+        return *canvas_;
+    }
+    void style(int line, int value) { document.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(value); }
+
+    GdrRecord document;
+    RecordingReporter reporter;
+    std::unique_ptr<GenoCanvas> canvas_;
+};
+
+struct Look {
+    bool visible;
+    Colour colour;
+    LinePattern pattern;
+    int width;
+    bool slashS, slashW;
+};
+
+TEST_F(Canvas, EveryStyleOnAMarriageLine)
+{
+    const std::array<Look, 10> expected = {{
+        {false, kWhite, LinePattern::Solid, 1, false, false},
+        {true, kBlack, LinePattern::Solid, 1, false, false},
+        {true, kBlack, LinePattern::Dotted, 1, false, false},
+        {true, kBlack, LinePattern::Solid, 3, false, false},
+        {true, kBlack, LinePattern::Solid, 1, true, false},
+        {true, kBlack, LinePattern::Solid, 1, true, true},
+        {true, kBlack, LinePattern::Dotted, 1, true, false},
+        {true, kBlack, LinePattern::Dotted, 1, true, true},
+        {true, kBlack, LinePattern::Solid, 3, true, false},
+        {true, kBlack, LinePattern::Solid, 3, true, true},
+    }};
+    for (int s = 0; s < 10; ++s) {
+        style(7, s);
+        ASSERT_EQ(canvas().GfncPrev(), 0);
+        const LineWidget& line = canvas().Lines[7];
+        const Look& e = expected[static_cast<std::size_t>(s)];
+        EXPECT_EQ(line.visible, e.visible) << s;
+        EXPECT_EQ(line.colour, e.colour) << s;
+        if (!e.visible) continue;
+        EXPECT_EQ(line.pattern, e.pattern) << s;
+        EXPECT_EQ(line.width, e.width) << s;
+        EXPECT_EQ(canvas().LineTiltS[7].visible, e.slashS) << s;
+        EXPECT_EQ(canvas().LineTiltW[7].visible, e.slashW) << s;
+    }
+}
+
+TEST_F(Canvas, SlashesComeAndGoWithTheStyle)
+{
+    style(7, 5);
+    canvas().GfncPrev();
+    EXPECT_TRUE(canvas().LineTiltS[7].visible && canvas().LineTiltW[7].visible);
+    style(7, 1);
+    canvas().GfncPrev();
+    EXPECT_FALSE(canvas().LineTiltS[7].visible || canvas().LineTiltW[7].visible);
+    // Codes above 9 hide the slashes and leave the line as it was.
+    style(7, 9);
+    canvas().GfncPrev();
+    style(7, 12);
+    canvas().GfncPrev();
+    EXPECT_FALSE(canvas().LineTiltS[7].visible || canvas().LineTiltW[7].visible);
+    EXPECT_EQ(canvas().Lines[7].width, 3);
+    EXPECT_TRUE(canvas().Lines[7].visible);
+}
+
+TEST_F(Canvas, SlashStylesOnAPlainLineDrawItsBaseLine)
+{
+    const std::array<std::pair<LinePattern, int>, 6> base = {{
+        {LinePattern::Solid, 1}, {LinePattern::Solid, 1}, {LinePattern::Dotted, 1},
+        {LinePattern::Dotted, 1}, {LinePattern::Solid, 3}, {LinePattern::Solid, 3},
+    }};
+    for (int s = 4; s <= 9; ++s) {
+        style(10, 0);
+        canvas().GfncPrev(); // left white and hidden by style 0
+        style(10, s);
+        canvas().GfncPrev();
+        const LineWidget& line = canvas().Lines[10];
+        EXPECT_TRUE(line.visible) << s;
+        EXPECT_EQ(line.colour, kBlack) << s;
+        EXPECT_EQ(line.pattern, base[static_cast<std::size_t>(s - 4)].first) << s;
+        EXPECT_EQ(line.width, base[static_cast<std::size_t>(s - 4)].second) << s;
+        EXPECT_EQ(document.LineTag[10], s) << "the stored style stays";
+    }
+}
+
+TEST_F(Canvas, CodesAboveNineKeepTheDesignLookOnAFreshCanvas)
+{
+    style(13, 200);
+    canvas().GfncPrev();
+    EXPECT_TRUE(canvas().Lines[13].visible);
+    EXPECT_EQ(canvas().Lines[13].colour, kDesignGrey);
+}
+
+TEST_F(Canvas, AnEmptyDocumentShowsEmptyCellsAndNoLines)
+{
+    canvas(CanvasSize::Wide).GfncPrev();
+    for (int i = 0; i < 37; ++i) {
+        EXPECT_EQ(canvas().Image1[i].image, 0);
+        EXPECT_TRUE(canvas().lblAge[i].visible);
+        EXPECT_EQ(canvas().lblAge[i].caption, "");
+    }
+    for (int k = 0; k < 121; ++k) EXPECT_FALSE(canvas().Lines[k].visible) << k;
+    EXPECT_EQ(canvas().lineWaku.upperBound(), -1);
+}
+
+TEST_F(Canvas, SymbolsAndTextsComeFromTheDocument)
+{
+    document.SymbolKey[0] = "i101";
+    document.SymbolKey[1] = "i114";
+    document.SymbolKey[2] = "i005";
+    document.AgeText[0] = "８２歳";
+    document.RelText[17] = "本人";
+    canvas().GfncPrev();
+    EXPECT_EQ(canvas().Image1[0].image, 1);
+    EXPECT_EQ(canvas().Image1[1].image, 14);
+    EXPECT_EQ(canvas().Image1[2].image, 5);
+    EXPECT_EQ(canvas().lblAge[0].caption, "８２歳");
+    EXPECT_EQ(canvas().lblRel[17].caption, "本人");
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
+{
+    document.SymbolKey[3] = "ixyz";
+    document.SymbolKey[4] = "i115"; // no such picture
+    document.SymbolKey[5] = "i102";
+    style(7, 1);
+    document.CohabitSeg[0] = 1;
+    canvas().GfncPrev();
+    canvas().GfncPrev();
+    EXPECT_EQ(canvas().Image1[3].image, 0);
+    EXPECT_EQ(canvas().Image1[4].image, 0);
+    EXPECT_EQ(canvas().Image1[5].image, 2);
+    EXPECT_TRUE(canvas().Lines[7].visible);
+    EXPECT_TRUE(canvas().lineWaku.exists(0));
+    ASSERT_EQ(reporter.errors.size(), 2U);
+    EXPECT_EQ(reporter.errors[0].title, "Error At GfncPrev");
+    EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
+    EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
+}
+
+TEST(SymbolKey, LastTwoCharactersAreTheImageNumber)
+{
+    EXPECT_EQ(LfncCnvKey2Idx("i000"), 0);
+    EXPECT_EQ(LfncCnvKey2Idx("i005"), 5);
+    EXPECT_EQ(LfncCnvKey2Idx("i114"), 14);
+    EXPECT_EQ(LfncCnvKey2Idx("7"), 7);
+    EXPECT_THROW(LfncCnvKey2Idx(""), RunTimeError);
+    EXPECT_THROW(LfncCnvKey2Idx("i1-1"), RunTimeError);
+    EXPECT_THROW(LfncCnvKey2Idx("i0５"), RunTimeError);
+}
+
+TEST_F(Canvas, FrameSegmentsOnlyForValueOne)
+{
+    document.ScreenMode = "WIDE";
+    document.CohabitSeg[0] = 1;
+    document.CohabitSeg[1] = 2;
+    document.CohabitSeg[119] = 1;
+    document.CohabitSeg[65] = 255;
+    canvas(CanvasSize::Wide).GfncPrev();
+    EXPECT_TRUE(canvas().lineWaku.exists(0));
+    EXPECT_FALSE(canvas().lineWaku.exists(1));
+    EXPECT_FALSE(canvas().lineWaku.exists(65));
+    ASSERT_TRUE(canvas().lineWaku.exists(119));
+    const LineWidget& s = canvas().lineWaku[119];
+    EXPECT_EQ(std::tie(s.x1, s.y1, s.x2, s.y2), std::make_tuple(5420.F, 6100.F, 6260.F, 6100.F));
+    EXPECT_EQ(s.colour, kBlack);
+    EXPECT_TRUE(s.visible);
+    // The top of the z-order is the frame, drawn last.
+    EXPECT_EQ(canvas().zOrder().bottomToTop().back(), (WidgetId{WidgetKind::lineWaku, 119}));
+}
+
+TEST_F(Canvas, TheNormalCanvasReadsOnlyItsOwnSegments)
+{
+    document.CohabitSeg[66] = 1;
+    canvas().GfncPrev();
+    EXPECT_EQ(canvas().lineWaku.upperBound(), -1);
+}
+
+TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
+{
+    document.SymbolKey[1] = "i108";
+    document.AgeText[1] = "45";
+    style(7, 5);
+    style(0, 2);
+    document.CohabitSeg[4] = 1;
+    document.CohabitSeg[5] = 1;
+    document.FreeLine = {true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
+    document.AddLine[0] = {kTrue, 10, 20, 30, 40};
+    canvas().GfncLineDraw(0, 0, 0);
+    canvas().drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
+    canvas().GfncPrev();
+    const std::string once = dumpCanvas(canvas());
+    const GdrRecord documentOnce = document;
+    canvas().GfncPrev();
+    EXPECT_EQ(dumpCanvas(canvas()), once);
+    EXPECT_EQ(document, documentOnce);
+    EXPECT_TRUE(canvas().surface().empty());
+}
+
+TEST_F(Canvas, AddedLinesJoinTheMiddlesOfTheirHandles)
+{
+    document.AddLine[1] = {kTrue, 1000, 3500, 1000, 3500};
+    document.AddLine[2] = {kFalse, 1, 2, 3, 4};
+    std::uint8_t mode = 2;
+    canvas_ = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }, {}});
+    EXPECT_EQ(canvas().GfncLineDraw(0, 0, 0), 0);
+    EXPECT_FALSE(canvas().lineLine.exists(1));
+    EXPECT_FALSE(canvas().lineLine.exists(3));
+    const LineWidget& line = canvas().lineLine[2];
+    EXPECT_EQ(std::tie(line.x1, line.y1, line.x2, line.y2), std::make_tuple(1050.F, 1050.F, 3550.F, 3550.F));
+    EXPECT_TRUE(canvas().lblLine1[2].visible);
+    EXPECT_EQ(canvas().lblLine2[2].left, 3500.F);
+
+    canvas().GfncLineDraw(2, -1, -1);
+    EXPECT_EQ(canvas().lineLine[2].colour, kRed);
+
+    // Drawing them again in text mode creates nothing twice and hides the handles.
+    mode = 1;
+    EXPECT_EQ(canvas().GfncLineDraw(0, 0, 0), 0);
+    EXPECT_FALSE(canvas().lblLine1[2].visible);
+    EXPECT_TRUE(canvas().lineLine[2].visible);
+    EXPECT_EQ(canvas().lineLine[2].colour, kBlack);
+
+    document.AddLine[1].Used = kFalse;
+    EXPECT_EQ(canvas().GfncLineDraw(0, -1, 0), 0);
+    EXPECT_FALSE(canvas().lineLine[2].visible);
+    EXPECT_TRUE(reporter.errors.empty());
+
+    EXPECT_EQ(canvas().GfncLineDraw(101, 0, 0), 1);
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
+}
+
+} // namespace
+} // namespace kinsketch
