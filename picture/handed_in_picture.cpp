@@ -1,0 +1,52 @@
+#include "handed_in_picture.h"
+
+#include "canvas_picture.h"
+
+#include "genogram/canvas_layer_store.h"
+#include "genogram/cls_auto_line2.h"
+#include "genogram/geno_canvas.h"
+
+#include "document/document_globals.h"
+#include "document/handed_in_document.h"
+
+#include <memory>
+
+namespace kinsketch {
+
+std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter, double scale)
+{
+    clsGdrOpe store(file.parent_path(), reporter);
+    if (!openHandedInDocument(store, file).readWhole) return std::nullopt;
+
+    rebuildCohabitFrameFromFlags(gGdr, reporter);
+    const bool wide = canvasSizeOf(gGdr) == CanvasSize::Wide;
+    std::unique_ptr<GenoCanvas> canvas;
+    CanvasLayerStore layers(gGdr, reporter, [&](CanvasSize size) -> GenoCanvas& {
+        if (!canvas) canvas = std::make_unique<GenoCanvas>(size, gGdr, reporter);
+        return *canvas;
+    });
+    if (wide) {
+        layers.LoadGd1_2();
+        layers.LoadGd2_2();
+    } else {
+        layers.LoadGd1();
+        layers.LoadGd2();
+    }
+    canvas->GfncPrev();
+    canvas->GfncLineDraw(0, 0, 0);
+
+    canvas->showHandlesOfLinesOnShow();
+    if (wide) {
+        layers.SaveGd1_2();
+        layers.SaveGd2_2();
+        layers.SaveGd4_2();
+    } else {
+        layers.SaveGd1();
+        layers.SaveGd2();
+        layers.SaveGd4();
+    }
+    canvas->GfncPrev();
+    return renderCanvasPicture(*canvas, scale);
+}
+
+} // namespace kinsketch

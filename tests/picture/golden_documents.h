@@ -1,0 +1,21 @@
+#pragma once
+// The documents the reference pictures are made from, built in code so that
+// what each one shows can be read here. The regeneration run writes them to
+// tests/fixtures/canvas as .gdr files for kinsketch-render to read.
+
+#include "document/gdr_record.h"
+
+#include <string>
+#include <vector>
+
+namespace kinsketch::test {
+
+struct GoldenDocument {
+    std::string name;
+    GdrRecord document;
+    double scale = 1.0;
+};
+
+std::vector<GoldenDocument> goldenDocuments();
+
+} // namespace kinsketch::test

@@ -1,0 +1,45 @@
+#include "picture_fixture.h"
+
+#include "picture/canvas_fonts.h"
+
+#include <cstdlib>
+
+namespace kinsketch::test {
+
+void ensureGuiApplication()
+{
+    if (QGuiApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "picture_tests";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    installCanvasFontSubstitutions();
+}
+
+bool regeneratingGolden()
+{
+    const char* value = std::getenv("KINSKETCH_REGENERATE_GOLDEN");
+    return value && std::string(value) == "1";
+}
+
+std::string pictureDifference(const QImage& actual, const QImage& expected)
+{
+    if (actual.size() != expected.size())
+        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) + " instead of " +
+               std::to_string(expected.width()) + "x" + std::to_string(expected.height());
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    std::string first;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != e.pixel(x, y)) {
+                if (differing++ == 0)
+                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + QColor(a.pixel(x, y)).name().toStdString() +
+                            " instead of " + QColor(e.pixel(x, y)).name().toStdString();
+            }
+    return differing == 0 ? std::string() : std::to_string(differing) + " pixels differ;" + first;
+}
+
+} // namespace kinsketch::test
