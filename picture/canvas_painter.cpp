@@ -2,6 +2,7 @@
 
 #include "canvas_fonts.h"
 #include "person_symbol_artwork.h"
+#include "pixel_lines.h"
 
 #include <QLine>
 #include <QPen>
@@ -10,10 +11,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <tuple>
 
 namespace kinsketch {
 namespace {
+
+// Rounds halves to even without a library call: the painter converts every
+// end of tens of thousands of pen segments.
+inline int devicePixels(double twips, double scale)
+{
+    const double pixels = twips * scale / kTwipsPerPixel;
+    auto whole = static_cast<long long>(pixels);
+    whole -= static_cast<long long>(pixels < static_cast<double>(whole));
+    const double fraction = pixels - static_cast<double>(whole);
+    whole += static_cast<long long>(fraction > 0.5) | (static_cast<long long>(fraction == 0.5) & (whole & 1));
+    return static_cast<int>(whole);
+}
 
 QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
 
@@ -21,7 +36,7 @@ QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cas
 // drawn in one call: a canvas can carry tens of thousands of pen segments.
 class LineBatch {
 public:
-    LineBatch(QPainter& painter, double scale) : painter_(painter), scale_(scale) {}
+    LineBatch(QPainter& painter, double scale, PixelLines* pixels) : painter_(painter), scale_(scale), pixels_(pixels) {}
     ~LineBatch() { flush(); }
     LineBatch(const LineBatch&) = delete;
     LineBatch& operator=(const LineBatch&) = delete;
@@ -32,31 +47,72 @@ public:
         const auto key = std::make_tuple(line.colour, width, line.pattern);
         if (!lines_.empty() && key != key_) flush();
         key_ = key;
-        lines_.append(QLine(twipsToDevicePixels(line.x1, scale_), twipsToDevicePixels(line.y1, scale_),
-                            twipsToDevicePixels(line.x2, scale_), twipsToDevicePixels(line.y2, scale_)));
+        lines_.append(QLine(devicePixels(line.x1, scale_), devicePixels(line.y1, scale_), devicePixels(line.x2, scale_),
+                            devicePixels(line.y2, scale_)));
     }
 
     void flush()
     {
         if (lines_.empty()) return;
         const auto [colour, width, pattern] = key_;
-        QPen pen(qColour(colour), width);
-        // Wide pens end round, so that the pieces of a stroke join up; thin
-        // solid lines include their last pixel; dots are three on, three off.
-        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        if (pixels_ && pattern == LinePattern::Solid)
+            writePixels(qColour(colour).rgb(), width);
+        else if (width > 1 && pattern == LinePattern::Solid)
+            fillWideLines(qColour(colour), width);
+        else
+            strokeThinLines(qColour(colour), width, pattern);
+        lines_.clear();
+    }
+
+private:
+    // Thin lines take the raster engine's fast path: they include their last
+    // pixel; dots are three on, three off.
+    void strokeThinLines(const QColor& colour, int width, LinePattern pattern)
+    {
+        QPen pen(colour, width);
+        pen.setCapStyle(Qt::SquareCap);
         if (pattern == LinePattern::Dotted) {
             pen.setCapStyle(Qt::FlatCap);
             pen.setDashPattern({3, 3});
         }
         painter_.setPen(pen);
         painter_.drawLines(lines_.constData(), static_cast<int>(lines_.size()));
-        lines_.clear();
     }
 
-private:
+    // Wide lines are filled as rectangles around the pixel centres of their
+    // ends, square-ended so that the pieces of a stroke join up; a convex fill
+    // costs far less than stroking each line with a wide pen.
+    void fillWideLines(const QColor& colour, int width)
+    {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(colour);
+        const double half = width / 2.0;
+        for (const QLine& line : lines_) {
+            const QPointF from(line.x1() + 0.5, line.y1() + 0.5);
+            const QPointF to(line.x2() + 0.5, line.y2() + 0.5);
+            const double dx = to.x() - from.x(), dy = to.y() - from.y();
+            const double length = std::sqrt(dx * dx + dy * dy);
+            const QPointF along = length > 0 ? QPointF(dx, dy) * (half / length) : QPointF(half, 0);
+            const QPointF across(-along.y(), along.x());
+            const QPointF corners[] = {from - along - across, from - along + across, to + along + across, to + along - across};
+            painter_.drawConvexPolygon(corners, 4);
+        }
+        painter_.setBrush(Qt::NoBrush);
+    }
+
+    void writePixels(QRgb colour, int width)
+    {
+        for (const QLine& line : lines_) {
+            if (width == 1)
+                pixels_->thinLine(line, colour);
+            else
+                pixels_->wideLine(line, width, colour);
+        }
+    }
+
     QPainter& painter_;
     double scale_;
+    PixelLines* pixels_;
     std::tuple<Colour, int, LinePattern> key_{};
     QVarLengthArray<QLine, 256> lines_;
 };
@@ -109,10 +165,7 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
 
 } // namespace
 
-int twipsToDevicePixels(double twips, double scale)
-{
-    return static_cast<int>(std::nearbyint(twips * scale / kTwipsPerPixel));
-}
+int twipsToDevicePixels(double twips, double scale) { return devicePixels(twips, scale); }
 
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale)
 {
@@ -121,12 +174,20 @@ void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const CanvasGeometry& g = canvas.geometry();
     painter.fillRect(QRect(0, 0, twipsToDevicePixels(g.clientWidth, scale), twipsToDevicePixels(g.clientHeight, scale)), Qt::white);
+    // Solid lines are written straight into the image when the painter draws
+    // on a plain 32-bit image without transform or clip, as the window and
+    // the picture do; other devices get the same lines from the engine.
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    std::optional<PixelLines> pixels;
+    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && !painter.hasClipping())
+        pixels.emplace(*image);
+    PixelLines* direct = pixels ? &*pixels : nullptr;
     {
         // What was drawn straight on the surface lies below every widget.
-        LineBatch surface(painter, scale);
+        LineBatch surface(painter, scale, direct);
         for (const LineWidget& segment : canvas.surface()) surface.add(segment);
     }
-    LineBatch lines(painter, scale);
+    LineBatch lines(painter, scale, direct);
     for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
         if (const LineWidget* line = canvas.lineWidget(id)) {
             if (line->visible) lines.add(*line);

@@ -5,6 +5,7 @@
 
 #include "document/gdr_record.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,7 @@ struct GoldenDocument {
 };
 
 std::vector<GoldenDocument> goldenDocuments();
+
+inline void PrintTo(const GoldenDocument& golden, std::ostream* out) { *out << golden.name; }
 
 } // namespace kinsketch::test
