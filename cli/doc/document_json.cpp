@@ -1,5 +1,6 @@
 #include "cli/doc/document_json.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -178,7 +179,57 @@ DynamicArray<T> dynamicFrom(const Field& f, Convert convert)
 const auto textFrom = [](const Field& f) { return f.text(); };
 const auto byteFrom = [](const Field& f) { return f.integer<std::uint8_t>(); };
 
+void print(const DocumentJson& json, std::string& out, int depth)
+{
+    const auto newline = [&](int d) { out += '\n' + std::string(static_cast<std::size_t>(2 * d), ' '); };
+    switch (json.type()) {
+    case DocumentJson::value_t::object: {
+        if (json.empty()) { out += "{}"; return; }
+        out += '{';
+        bool first = true;
+        for (const auto& [key, value] : json.items()) {
+            if (!first) out += ',';
+            first = false;
+            newline(depth + 1);
+            out += DocumentJson(key).dump() + ": ";
+            print(value, out, depth + 1);
+        }
+        newline(depth);
+        out += '}';
+        return;
+    }
+    case DocumentJson::value_t::array: {
+        if (json.empty()) { out += "[]"; return; }
+        out += '[';
+        for (std::size_t i = 0; i < json.size(); ++i) {
+            if (i > 0) out += ',';
+            newline(depth + 1);
+            print(json[i], out, depth + 1);
+        }
+        newline(depth);
+        out += ']';
+        return;
+    }
+    case DocumentJson::value_t::number_float: {
+        const float value = json.get<float>();
+        if (!std::isfinite(value)) { out += "null"; return; }
+        char buffer[32];
+        out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        return;
+    }
+    default:
+        out += json.dump(-1, ' ', false, DocumentJson::error_handler_t::strict);
+    }
+}
+
 } // namespace
+
+std::string printDocumentJson(const DocumentJson& json)
+{
+    std::string out;
+    print(json, out, 0);
+    return out;
+}
 
 DocumentJson documentToJson(const GdrRecord& r, GdrLayout layout, std::int32_t freeLineCount)
 {

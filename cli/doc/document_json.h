@@ -13,8 +13,7 @@
 
 namespace kinsketch {
 
-// Floats are kept as float so that they print as the shortest text that reads
-// back to the same single-precision value.
+// Floats are kept as float, never widened to double.
 using DocumentJson = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
                                           std::uint64_t, float>;
 
@@ -25,6 +24,11 @@ public:
 };
 
 DocumentJson documentToJson(const GdrRecord& record, GdrLayout layout, std::int32_t freeLineCount);
+
+// Indented JSON text in which every float is the shortest text that reads back
+// to the same single-precision value (the library's own printer does not
+// always find the shortest).
+std::string printDocumentJson(const DocumentJson& json);
 GdrRecord documentFromJson(const DocumentJson& json);
 
 } // namespace kinsketch

@@ -47,7 +47,7 @@ int dump(const std::string& file)
     clsGdrOpe store(path.parent_path().empty() ? "." : path.parent_path(), reporter);
     const OpenedDocument opened = openHandedInDocument(store, path);
     if (!opened.readWhole) return fail(file, reporter.first);
-    std::cout << documentToJson(gGdr, opened.layout, gFreeLineCount).dump(2) << "\n";
+    std::cout << printDocumentJson(documentToJson(gGdr, opened.layout, gFreeLineCount)) << "\n";
     return 0;
 }
 

@@ -1,0 +1,156 @@
+#include "app/startup.h"
+#include "document/document_globals.h"
+#include "document/gdr_conversion.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace kinsketch {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScriptedMessageBoxes;
+
+const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetDocumentGlobals();
+        program = fs::temp_directory_path() /
+                  (std::string("kinsketch-startup-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(program);
+        fs::create_directories(work());
+    }
+    void TearDown() override
+    {
+        fs::remove_all(program);
+        resetDocumentGlobals();
+    }
+    fs::path work() const { return program / "imgTmp"; }
+    void touch(const std::string& name) { std::ofstream(work() / name) << "x"; }
+    StartupOutcome start(const std::string& commandLine)
+    {
+        startup = std::make_unique<Startup>(program, boxes, [this] { ++splashShown; });
+        return startup->run(commandLine);
+    }
+
+    fs::path program;
+    ScriptedMessageBoxes boxes;
+    int splashShown = 0;
+    std::unique_ptr<Startup> startup;
+};
+
+TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
+{
+    ASSERT_EQ(start(""), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1);
+    EXPECT_EQ(gGdr.IsNew, kTrue);
+    EXPECT_EQ(gGdr.Version, "300");
+
+    startup.reset();
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1); // "new" starts without the splash
+
+    startup.reset();
+    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(gGdr.ScreenMode, "WIDE");
+    EXPECT_EQ(gGdr.IsNew, kFalse);
+    EXPECT_EQ(gFreeLineCount, 6);
+    EXPECT_TRUE(fs::exists(work() / "client.gdr"));
+}
+
+TEST_F(StartupTest, UpperCaseNewIsADocumentName)
+{
+    ASSERT_EQ(start("NEW"), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 0);
+    ASSERT_EQ(boxes.shown.size(), 2u); // the missing document, reported by the raw read and the reader
+    EXPECT_EQ(boxes.shown[0].title, "Error At clsGdrOpe.ReadGdrFile");
+    EXPECT_EQ(gGdr.SymbolKey[0], "i000"); // and the program goes on with a new document
+    EXPECT_EQ(gGdr.IsNew, kTrue);
+}
+
+TEST_F(StartupTest, OlderLayoutsAreConverted)
+{
+    fs::copy_file(kFixtures / "rows18_family.gdr", work() / "old18.gdr");
+    fs::copy_file(kFixtures / "pre202_family.gdr", work() / "old202.gdr");
+    ASSERT_EQ(start("old18"), StartupOutcome::Run);
+    EXPECT_EQ(gGdr.SymbolKey[2], "i104");
+    EXPECT_EQ(gGdr.SymbolKey[30], "i000");
+    EXPECT_EQ(gGdr.Version, "300");
+    startup.reset();
+    ASSERT_EQ(start("old202"), StartupOutcome::Run);
+    EXPECT_EQ(gGdr.AgeText[2], "85歳");
+    EXPECT_EQ(gGdr.FreeLine.items.size(), 1u);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(StartupTest, NamesThatLeaveTheWorkingFolderAreNeverRead)
+{
+    fs::copy_file(kFixtures / "sample_family.gdr", program / "outside.gdr");
+    ASSERT_EQ(start("../outside"), StartupOutcome::Run);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("開けません"), std::string::npos);
+    EXPECT_EQ(gGdr.SymbolKey[2], "i000");
+}
+
+TEST_F(StartupTest, SecondInstanceOnTheSameFolderIsRefused)
+{
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    ScriptedMessageBoxes secondBoxes;
+    Startup second(program, secondBoxes, [] {});
+    EXPECT_EQ(second.run("new"), StartupOutcome::AlreadyRunning);
+    ASSERT_EQ(secondBoxes.texts(), std::vector<std::string>{"既に起動されています。"});
+    EXPECT_EQ(secondBoxes.shown[0].icon, MessageIcon::Exclamation);
+    startup.reset(); // the first instance ends: its lock goes with it
+    Startup third(program, secondBoxes, [] {});
+    EXPECT_EQ(third.run("new"), StartupOutcome::Run);
+}
+
+TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
+{
+    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "kinsketch.gdr", "other.gdr", "note.txt"}) touch(name);
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR", fs::copy_options::overwrite_existing);
+    fs::remove(work() / "kinsketch.gdr");
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
+    EXPECT_EQ(gGdr.SymbolKey[2], "i104"); // the handed-in document was read, found without regard to case
+}
+
+TEST_F(StartupTest, AResultThatCannotBeRemovedStopsTheStart)
+{
+    fs::create_directories(work() / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
+    EXPECT_EQ(start("new"), StartupOutcome::LeftoverLocked);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("kinsketch.bmp"), std::string::npos);
+}
+
+TEST_F(StartupTest, AWorkingFolderThatCannotBeMadeEndsTheProgram)
+{
+    fs::remove_all(work());
+    std::ofstream(work()) << "a file where the folder should be";
+    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"テンポラリフォルダが作成できませんでした。"});
+}
+
+TEST(CommandLine, ArgumentsAreJoinedIntoOneString)
+{
+    char program[] = "kinsketch";
+    char first[] = "山田";
+    char second[] = "太郎";
+    char* argv[] = {program, first, second};
+    EXPECT_EQ(commandLineOf(3, argv), "山田 太郎");
+    EXPECT_EQ(commandLineOf(1, argv), "");
+}
+
+} // namespace
+} // namespace kinsketch
