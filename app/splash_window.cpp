@@ -35,7 +35,8 @@ SplashWindow::SplashWindow(Timers& timers, QWidget* parent)
     , timers_(timers)
 {
     setObjectName(QStringLiteral("frmSplash2019"));
-    setAccessibleName(QStringLiteral("Kin Sketch"));
+    setWindowTitle(QStringLiteral("Kin Sketch"));
+    setAccessibleName(windowTitle());
     auto* frame = new QFrame(this); // Shape1: the border around the window
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setFrameShape(QFrame::Box);

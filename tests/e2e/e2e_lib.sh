@@ -1,0 +1,72 @@
+# Helpers for end-to-end tests that drive the real programs under Xvfb with
+# xdotool, as a person would. Sourced by the test scripts.
+
+set -euo pipefail
+
+# A fresh program folder with its own copy of the binary, since the working
+# folder "imgTmp" lies beside the executable.
+make_program_folder() {
+  local binary="$1"
+  local folder
+  folder="$(mktemp -d)"
+  cp "$binary" "$folder/"
+  mkdir -p "$folder/imgTmp"
+  echo "$folder"
+}
+
+# Window ids whose title is exactly $1 (visible ones only).
+windows_named() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
+# Waits up to $2 seconds (default 10) for a visible window titled exactly $1; prints its id.
+wait_for_window() {
+  local name="$1" limit="${2:-10}" waited=0 ids
+  while :; do
+    ids="$(windows_named "$name")"
+    if [ -n "$ids" ]; then
+      echo "$ids" | head -n 1
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+    if [ "$waited" -ge $((limit * 10)) ]; then
+      echo "no window named '$name' after ${limit}s" >&2
+      return 1
+    fi
+  done
+}
+
+# Gives window $1 the keyboard focus and presses the keys $2...
+press_in_window() {
+  local window="$1"
+  shift
+  sleep 0.3 # the toolkit maps the window before it takes input
+  xdotool windowfocus --sync "$window"
+  xdotool key "$@"
+}
+
+window_width() {
+  xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
+}
+
+# Waits up to $2 seconds for process $1 to end; prints its exit status.
+wait_for_exit() {
+  local pid="$1" limit="${2:-10}" waited=0
+  while kill -0 "$pid" 2>/dev/null; do
+    sleep 0.1
+    waited=$((waited + 1))
+    if [ "$waited" -ge $((limit * 10)) ]; then
+      echo "process $pid still running after ${limit}s" >&2
+      return 1
+    fi
+  done
+  wait "$pid" && echo 0 || echo $?
+}
+
+now_ms() { date +%s%3N; }
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
