@@ -18,7 +18,7 @@ QSize canvasPixelSize(const CanvasGeometry& geometry, double scale);
 // The canvas as the picture takes it: 15 twips to the pixel, RGB888.
 QImage renderCanvasPicture(const GenoCanvas& canvas, double scale = 1.0);
 
-// Writes a 24-bit Windows bitmap, or a PNG when the name ends in ".png".
+// Writes a 24-bit Windows bitmap (overwriting), or a PNG when the name ends in ".png".
 // Raises RunTimeError when the file cannot be written.
 void writePicture(const QImage& picture, const std::filesystem::path& file);
 

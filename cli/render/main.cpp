@@ -10,8 +10,6 @@
 #include "document/run_time_error.h"
 
 #include <QGuiApplication>
-#include <QElapsedTimer>
-#include <cstdio>
 
 #include <filesystem>
 #include <iostream>
@@ -45,18 +43,15 @@ int main(int argc, char** argv)
         std::cerr << "usage: " << kProgram << " FILE.gdr OUT.bmp|OUT.png\n";
         return 2;
     }
-    QElapsedTimer tm; tm.start();
     qInstallMessageHandler(keepQtQuiet);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    fprintf(stderr,"app %lld\n",(long long)tm.nsecsElapsed()/1000);
     kinsketch::installCanvasFontSubstitutions();
 
     const std::filesystem::path document = argv[1];
     const std::filesystem::path picture = argv[2];
     CollectingReporter reporter;
     const auto image = kinsketch::pictureOfHandedInDocument(document, reporter);
-    fprintf(stderr,"pic %lld\n",(long long)tm.nsecsElapsed()/1000);
     if (!image) {
         const std::string reason = reporter.boxes.empty() ? std::string("unreadable") : reporter.boxes.front();
         std::cerr << kProgram << ": cannot read " << document.string() << ": " << reason << '\n';
@@ -69,6 +64,5 @@ int main(int argc, char** argv)
         std::cerr << kProgram << ": cannot write " << picture.string() << ": " << error.boxText() << '\n';
         return 1;
     }
-    fprintf(stderr,"written %lld\n",(long long)tm.nsecsElapsed()/1000);
     return 0;
 }
