@@ -1,0 +1,77 @@
+#include "genogram/window/mdi_geno_inp_save.h"
+#include "tests/support/recording_reporter.h"
+
+#include "picture/canvas_fonts.h"
+#include "picture/canvas_picture.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "canvas_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    installCanvasFontSubstitutions();
+    return app;
+}
+
+class CanvasWindow : public ::testing::Test {
+protected:
+    CanvasWindow()
+    {
+        application();
+        makeNewDocument(document);
+        document.SymbolKey[0] = "i108";
+        document.AgeText[0] = "本人";
+        document.LineTag[7] = 5;
+        document.CohabitSeg[0] = 1;
+    }
+    GdrRecord document;
+    test::RecordingReporter reporter;
+};
+
+TEST_F(CanvasWindow, IsNamedAndSizedForItsScreen)
+{
+    mdiGenoInpSave normal(CanvasSize::Normal, document, reporter);
+    EXPECT_EQ(normal.objectName(), QStringLiteral("mdiGenoInpSave"));
+    EXPECT_EQ(normal.windowTitle(), QStringLiteral("ジェノグラム入力"));
+    EXPECT_EQ(normal.accessibleName(), normal.windowTitle());
+    EXPECT_EQ(normal.size(), QSize(286, 338));
+    mdiGenoInpSave wide(CanvasSize::Wide, document, reporter);
+    EXPECT_EQ(wide.objectName(), QStringLiteral("mdiGenoInpSave_2"));
+    EXPECT_EQ(wide.size(), QSize(470, 413));
+}
+
+TEST_F(CanvasWindow, ShowsWhatThePictureShows)
+{
+    mdiGenoInpSave window(CanvasSize::Normal, document, reporter);
+    EXPECT_EQ(window.GfncPrev(), 0);
+    EXPECT_TRUE(window.isVisible());
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(shown, renderCanvasPicture(window.canvas()));
+}
+
+TEST_F(CanvasWindow, PreviewModeMovesTheSubWindowThatHoldsIt)
+{
+    QMdiArea area;
+    area.resize(1400, 800);
+    auto* window = new mdiGenoInpSave(CanvasSize::Wide, document, reporter);
+    QMdiSubWindow* frame = area.addSubWindow(window);
+    area.show();
+    window->GfncPrevMode();
+    EXPECT_EQ(frame->pos(), QPoint(1010, 147)); // Left 15150, Top 2200 twips
+    EXPECT_TRUE(window->canvas().lineWaku.exists(0));
+}
+
+} // namespace
+} // namespace kinsketch
