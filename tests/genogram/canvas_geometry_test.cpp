@@ -66,35 +66,6 @@ TEST_P(BothSizes, EveryFrameSegmentBordersExactlyTheSlotsItsTableNames)
     }
 }
 
-TEST_P(BothSizes, SlashMarksStraddleTheMarriageLineLeftOfItsMiddle)
-{
-    const CanvasGeometry& g = canvasGeometry(GetParam());
-    for (int k : g.marriageLines) {
-        const TwipsLine line = g.connectorLines[static_cast<std::size_t>(k)];
-        ASSERT_EQ(line.y1, line.y2) << k;
-        const TwipsLine s = g.slashS(k);
-        const TwipsLine w = g.slashW(k);
-        EXPECT_EQ(s.y1, line.y1 - 120);
-        EXPECT_EQ(s.y2, line.y1 + 120);
-        EXPECT_EQ(w.x2, s.x1);
-        EXPECT_EQ((line.x1 + line.x2) / 2 - 60, s.x1) << k;
-    }
-}
-
-TEST_P(BothSizes, CellsAndLabelsStayInsideTheClientArea)
-{
-    const CanvasGeometry& g = canvasGeometry(GetParam());
-    for (int i = 0; i < g.slotCount; ++i) {
-        for (const TwipsPlace p : {g.ageLabel(i), g.remarkLabel(i)}) {
-            EXPECT_GE(p.left, 0) << i;
-            EXPECT_LT(p.left, g.clientWidth) << i; // the normal cell 8's labels run 45 twips past the edge
-            EXPECT_LE(p.top + kLabelHeight, g.clientHeight) << i;
-        }
-    }
-    for (const auto& l : g.connectorLines) EXPECT_LE(std::max(l.x1, l.x2), g.clientWidth);
-    for (const auto& l : g.frameSegments) EXPECT_LE(std::max(l.y1, l.y2), g.clientHeight);
-}
-
 INSTANTIATE_TEST_SUITE_P(Canvas, BothSizes, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
 TEST(CanvasGeometry, TheWideCanvasExtendsTheNormalOne)
