@@ -1,12 +1,12 @@
 #include "gdr_store.h"
 
 #include "document_globals.h"
+#include "error_trap.h"
 #include "file_io.h"
 #include "file_names.h"
 #include "gdr_conversion.h"
 #include "run_time_error.h"
 
-#include <new>
 
 namespace kinsketch {
 namespace {
@@ -21,22 +21,6 @@ clsGdrOpe::clsGdrOpe(std::filesystem::path workFolder, ErrorReporter& reporter)
 {
 }
 
-template <class Operation>
-int clsGdrOpe::trapped(const char* title, Operation&& operation)
-{
-    try {
-        operation();
-        return 0;
-    } catch (const RunTimeError& error) {
-        reporter_.reportTrapped(title, error);
-    } catch (const std::bad_alloc&) {
-        reporter_.reportTrapped(title, RunTimeError(7, "メモリが不足しています。"));
-    } catch (const std::filesystem::filesystem_error& error) {
-        reporter_.reportTrapped(title, RunTimeError::pathFileAccess(error.what()));
-    }
-    return 1;
-}
-
 std::filesystem::path clsGdrOpe::documentPath(const std::string& name) const
 {
     const std::string fileName = name + ".gdr";
@@ -47,7 +31,7 @@ std::filesystem::path clsGdrOpe::savedDocumentPath() const { return workFolder_ 
 
 int clsGdrOpe::WriteGdrFile()
 {
-    return trapped("clsGdrOpe.WriteGdrFile", [&] {
+    return trapErrors(reporter_, "clsGdrOpe.WriteGdrFile", [&] {
         const Bytes bytes = encodeGdr(gGdr);
         writeFileAtomically(savedDocumentPath(), bytes);
     });
@@ -56,7 +40,7 @@ int clsGdrOpe::WriteGdrFile()
 int clsGdrOpe::ReadGdrFile_tmp(const std::filesystem::path& file, Bytes& content)
 {
     content.clear();
-    return trapped(kReadTitle, [&] {
+    return trapErrors(reporter_, kReadTitle, [&] {
         Bytes bytes = readWholeFile(file);
         if (bytes.empty()) throw RunTimeError::subscriptOutOfRange("空のファイルです");
         content = std::move(bytes);
@@ -65,7 +49,7 @@ int clsGdrOpe::ReadGdrFile_tmp(const std::filesystem::path& file, Bytes& content
 
 int clsGdrOpe::ReadGdrFile_2(const std::filesystem::path& file)
 {
-    return trapped(kReadTitle, [&] {
+    return trapErrors(reporter_, kReadTitle, [&] {
         GdrRecord record = decodeCurrentGdr(readWholeFile(file));
         record.IsNew = kFalse;
         gGdr = std::move(record);
@@ -75,7 +59,7 @@ int clsGdrOpe::ReadGdrFile_2(const std::filesystem::path& file)
 int clsGdrOpe::ReadGdrFile_v202Pre(const std::filesystem::path& file, GdrRecord& side)
 {
     side = GdrRecord{};
-    return trapped("clsGdrOpe.ReadGdrFile_v202Pre", [&] {
+    return trapErrors(reporter_, "clsGdrOpe.ReadGdrFile_v202Pre", [&] {
         side = decodePre202Gdr(readWholeFile(file));
         side.IsNew = kFalse;
     });
@@ -84,7 +68,7 @@ int clsGdrOpe::ReadGdrFile_v202Pre(const std::filesystem::path& file, GdrRecord&
 int clsGdrOpe::ReadGdrFile(const std::filesystem::path& file, Rows18Record& side)
 {
     side = Rows18Record{};
-    return trapped(kReadTitle, [&] {
+    return trapErrors(reporter_, kReadTitle, [&] {
         side = decodeRows18Gdr(readWholeFile(file));
         gGdr.IsNew = kFalse;
     });
@@ -92,7 +76,7 @@ int clsGdrOpe::ReadGdrFile(const std::filesystem::path& file, Rows18Record& side
 
 int clsGdrOpe::CreateNew_2()
 {
-    return trapped("clsGdrOpe.CreateNew", [&] { makeNewDocument(gGdr); });
+    return trapErrors(reporter_, "clsGdrOpe.CreateNew", [&] { makeNewDocument(gGdr); });
 }
 
 } // namespace kinsketch

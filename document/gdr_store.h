@@ -37,9 +37,6 @@ public:
     ErrorReporter& reporter() { return reporter_; }
 
 private:
-    template <class Operation>
-    int trapped(const char* title, Operation&& operation);
-
     std::filesystem::path workFolder_;
     ErrorReporter& reporter_;
 };

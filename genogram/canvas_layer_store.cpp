@@ -1,6 +1,6 @@
 #include "canvas_layer_store.h"
 
-#include "error_trap.h"
+#include "document/error_trap.h"
 
 #include "document/run_time_error.h"
 

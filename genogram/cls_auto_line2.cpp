@@ -2,7 +2,7 @@
 
 #include "canvas_geometry.h"
 #include "cohabit_lattice.h"
-#include "error_trap.h"
+#include "document/error_trap.h"
 
 #include <algorithm>
 

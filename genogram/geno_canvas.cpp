@@ -1,6 +1,6 @@
 #include "geno_canvas.h"
 
-#include "error_trap.h"
+#include "document/error_trap.h"
 #include "line_style.h"
 
 #include "document/run_time_error.h"

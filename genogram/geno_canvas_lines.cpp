@@ -1,7 +1,7 @@
 // The canvas routines for pen strokes and added lines.
 #include "geno_canvas.h"
 
-#include "error_trap.h"
+#include "document/error_trap.h"
 
 #include "document/run_time_error.h"
 
