@@ -38,6 +38,7 @@ public:
     const CanvasGeometry& geometry() const { return geometry_; }
     GdrRecord& document() { return document_; }
     ErrorReporter& reporter() { return reporter_; }
+    std::uint8_t inputMode() const { return context_.inputMode(); }
 
     // Rebuilds the picture of the document: symbols, labels, connector lines,
     // the automatic frame and the pen strokes. Texts and added lines stay.
@@ -52,6 +53,8 @@ public:
     // What a save does before storing layer 2: both handles of every added
     // line on show become visible, so that the handles select the lines.
     void showHandlesOfLinesOnShow();
+    // What leaving line mode does: no handle of any line shows.
+    void hideLineHandles();
 
     // Pixels drawn straight on the window surface while the mouse moves;
     // the next GfncPrev wipes them.

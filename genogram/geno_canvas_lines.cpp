@@ -82,6 +82,14 @@ void GenoCanvas::showHandlesOfLinesOnShow()
     }
 }
 
+void GenoCanvas::hideLineHandles()
+{
+    for (int i = 0; i <= lblLine1.upperBound(); ++i)
+        if (auto* handle = lblLine1.find(i)) handle->visible = false;
+    for (int i = 0; i <= lblLine2.upperBound(); ++i)
+        if (auto* handle = lblLine2.find(i)) handle->visible = false;
+}
+
 // Creating the widgets of a line that already has them only redraws it: the
 // menu selection and the screen switch draw all lines again, and the line
 // tool passes line 1 on when the limit is reached.

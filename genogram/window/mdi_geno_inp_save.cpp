@@ -4,10 +4,25 @@
 #include "picture/canvas_picture.h"
 
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace kinsketch {
+namespace {
+
+MouseButtons buttonBits(Qt::MouseButtons buttons)
+{
+    MouseButtons bits = kNoButton;
+    if (buttons & Qt::LeftButton) bits |= kLeftButton;
+    if (buttons & Qt::RightButton) bits |= kRightButton;
+    if (buttons & Qt::MiddleButton) bits |= kMiddleButton;
+    return bits;
+}
+
+float twips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+} // namespace
 
 mdiGenoInpSave::mdiGenoInpSave(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context,
                                QWidget* parent)
@@ -37,6 +52,61 @@ int mdiGenoInpSave::GfncPrevMode()
 {
     moveToTwips(canvas_.geometry().previewPlace);
     return GfncPrev();
+}
+
+void mdiGenoInpSave::enableEditing(MessageBoxes& boxes, TextDialog& dialog)
+{
+    mouse_ = std::make_unique<CanvasMouse>(canvas_, boxes, dialog, measure_, [this] { repaint(); });
+}
+
+std::int16_t mdiGenoInpSave::GfncLineAdd()
+{
+    return mouse_ ? mouse_->addedLines().GfncLineAdd() : std::int16_t{1};
+}
+
+int mdiGenoInpSave::GfncLineDraw(int n, int mode, int selected)
+{
+    const int result = canvas_.GfncLineDraw(n, mode, selected);
+    update();
+    return result;
+}
+
+void mdiGenoInpSave::mousePressEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    mouse_->mouseDown(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void mdiGenoInpSave::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    mouse_->mouseMove(buttonBits(event->buttons()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void mdiGenoInpSave::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    mouse_->mouseUp(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void mdiGenoInpSave::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    mouse_->doubleClick(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void mdiGenoInpSave::showMouseResult()
+{
+    setCursor(mouse_->pointer() == MousePointer::UpArrow ? Qt::UpArrowCursor : Qt::ArrowCursor);
+    update();
 }
 
 void mdiGenoInpSave::moveToTwips(TwipsPlace place)

@@ -4,9 +4,13 @@
 // routine; it holds nothing the model does not. It can stand alone or sit in
 // a QMdiSubWindow, which it then moves instead of itself.
 
+#include "genogram/canvas_mouse.h"
 #include "genogram/geno_canvas.h"
+#include "label_text_measure.h"
 
 #include <QWidget>
+
+#include <memory>
 
 namespace kinsketch {
 
@@ -19,6 +23,18 @@ public:
 
     GenoCanvas& canvas() { return canvas_; }
 
+    // Lets the mouse edit texts and added lines; until then the canvas only
+    // shows. The boxes and the dialog must outlive the window.
+    void enableEditing(MessageBoxes& boxes, TextDialog& dialog);
+    // Null until editing is enabled.
+    CanvasMouse* mouse() { return mouse_.get(); }
+
+    // The added-line routines of the canvas, for the line tool window and the
+    // input-mode switch; each shows its result at once. GfncLineAdd needs
+    // editing enabled and returns 1 without it.
+    std::int16_t GfncLineAdd();
+    int GfncLineDraw(int n, int mode, int selected);
+
     // Redraws the model from the document and shows the window.
     int GfncPrev();
     // The same, after moving the window to its place beside the input panel.
@@ -28,11 +44,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void moveToTwips(TwipsPlace place);
+    void showMouseResult();
 
     GenoCanvas canvas_;
+    LabelTextMeasure measure_;
+    std::unique_ptr<CanvasMouse> mouse_;
 };
 
 } // namespace kinsketch

@@ -1,0 +1,85 @@
+#include "added_line_gestures.h"
+
+#include "drag_limits.h"
+#include "document/error_trap.h"
+
+#include <algorithm>
+
+namespace kinsketch {
+namespace {
+
+constexpr AddLineRecord kNewLine{kTrue, 1000, 3500, 1000, 3500};
+
+AddLineRecord& record(GenoCanvas& canvas, int n)
+{
+    if (n < 1 || n > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(n) + ")");
+    return canvas.document().AddLine[static_cast<std::size_t>(n - 1)];
+}
+
+} // namespace
+
+AddedLineGestures::AddedLineGestures(GenoCanvas& canvas, MessageBoxes& boxes, std::function<void()> showNow)
+    : canvas_(canvas)
+    , boxes_(boxes)
+    , showNow_(std::move(showNow))
+{
+}
+
+std::int16_t AddedLineGestures::GfncLineAdd()
+{
+    std::int16_t added = 0;
+    trapErrors(canvas_.reporter(), "GfncLineAdd", [&] {
+        // Deleted lines keep their numbers, so the highest handle counts them all.
+        const int highest = canvas_.lblLine1.upperBound();
+        if (highest >= kAddLineCount) {
+            boxes_.show({"これ以上、線を増やすことが出来ません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
+            added = 1;
+            return;
+        }
+        added = static_cast<std::int16_t>(highest + 1);
+        record(canvas_, added) = kNewLine;
+    });
+    return added;
+}
+
+void AddedLineGestures::LfncMouseDown(int n, MouseButtons button, float x, float y)
+{
+    trapErrors(canvas_.reporter(), "LfncMouseDown", [&] {
+        if (button == kLeftButton) {
+            grabX_ = x;
+            grabY_ = y;
+            return;
+        }
+        canvas_.lineLine[n].colour = kRed;
+        showNow_();
+        const MessageAnswer answer = boxes_.show(
+            {"選択した線を削除します。\r\n\r\nよろしいですか？", {}, MessageIcon::Question, MessageButtons::YesNo});
+        if (answer != MessageAnswer::Yes) {
+            canvas_.lineLine[n].colour = kBlack;
+            return;
+        }
+        record(canvas_, n).Used = kFalse;
+        canvas_.GfncLineDraw(n, -1, 0);
+    });
+}
+
+void AddedLineGestures::LfncMouseMove(int n, int end, float x, float y)
+{
+    trapErrors(canvas_.reporter(), "LfncMouseMove", [&] {
+        const DragLimits limits = dragLimits(canvas_.geometry().size);
+        const LabelWidget& handle = end == 1 ? canvas_.lblLine1[n] : canvas_.lblLine2[n];
+        const float left = std::clamp(handle.left + (x - grabX_), 0.0F, limits.handleLeft);
+        const float top = std::clamp(handle.top + (y - grabY_), 0.0F, limits.handleTop);
+        AddLineRecord& line = record(canvas_, n);
+        (end == 1 ? line.X1 : line.X2) = left;
+        (end == 1 ? line.Y1 : line.Y2) = top;
+        canvas_.GfncLineDraw(n, -1, -1);
+    });
+}
+
+void AddedLineGestures::mouseUp(int n)
+{
+    canvas_.GfncLineDraw(n, -1, 0);
+}
+
+} // namespace kinsketch

@@ -1,0 +1,135 @@
+#include "text_gestures.h"
+
+#include "drag_limits.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kinsketch {
+namespace {
+
+constexpr const char* kInUse = "2";
+constexpr const char* kFree = "0";
+constexpr float kDefaultSize = 9;
+constexpr float kLabelMargin = 50; // twips around the measured text
+
+void apply(LabelWidget& label, const TextFormatting& values)
+{
+    label.caption = values.text;
+    label.fontName = values.fontName;
+    label.fontSize = values.fontSize;
+    label.bold = values.bold != kFalse;
+    label.italic = values.italic != kFalse;
+    label.strikethru = values.strikethrough != kFalse;
+    label.underline = values.underline != kFalse;
+    label.foreColor = values.color;
+}
+
+Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
+
+} // namespace
+
+TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure)
+    : canvas_(canvas)
+    , boxes_(boxes)
+    , dialog_(dialog)
+    , measure_(measure)
+{
+}
+
+// A number with no label behind it (a loaded document may skip numbers) is
+// as free as one whose text was emptied.
+int TextGestures::freeSlot() const
+{
+    for (int n = canvas_.lblInp.upperBound(); n >= 1; --n) {
+        const LabelWidget* label = canvas_.lblInp.find(n);
+        if (!label || label->tag == kFree) return n;
+    }
+    return 0;
+}
+
+// A document may bring up to 100 texts; new ones stop at 99 unless a slot is
+// free, so that every text on the canvas fits into the next save.
+void TextGestures::place(float x, float y)
+{
+    const int reuse = freeSlot();
+    const int highest = canvas_.lblInp.upperBound();
+    if (reuse == 0 && highest >= kHighestNewText) {
+        boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
+    TextFormatting values;
+    if (dialog_.GfncExec(values) == 1) return;
+    // An empty text would take a slot and show nothing.
+    if (values.text.empty()) return;
+    if (values.fontName.empty()) values.fontName = kCanvasFontName;
+    if (values.fontSize == 0) values.fontSize = static_cast<std::uint8_t>(kDefaultSize);
+
+    const int n = reuse != 0 ? reuse : highest + 1;
+    if (!canvas_.lblInp.exists(n)) canvas_.lblInp.load(n, textLabelTemplate());
+    LabelWidget& label = canvas_.lblInp[n];
+    apply(label, values);
+    label.alignment = kAlignLeft;
+    label.tag = kInUse;
+    label.left = x;
+    label.top = y;
+    fit(label);
+    canvas_.lblInp.bringToFront(n);
+    label.visible = true;
+    label.enabled = true;
+}
+
+void TextGestures::press(int n, MouseButtons button, float x, float y)
+{
+    if (button == kLeftButton) {
+        grabX_ = x;
+        grabY_ = y;
+        return;
+    }
+    const MessageAnswer answer = boxes_.show(
+        {"選択した文字を削除します。\r\n\r\nよろしいですか？", {}, MessageIcon::Question, MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes) return;
+    // The tag stays "2": a deleted text's number is not handed out again.
+    LabelWidget& label = canvas_.lblInp[n];
+    label.visible = false;
+    label.enabled = false;
+}
+
+void TextGestures::drag(int n, float x, float y)
+{
+    const DragLimits limits = dragLimits(canvas_.geometry().size);
+    LabelWidget& label = canvas_.lblInp[n];
+    label.left = std::clamp(label.left + (x - grabX_), 0.0F, limits.textLeft);
+    label.top = std::clamp(label.top + (y - grabY_), 0.0F, limits.textTop);
+}
+
+void TextGestures::edit(int n)
+{
+    LabelWidget& label = canvas_.lblInp[n];
+    if (label.tag != kInUse) return;
+    TextFormatting values{label.caption,
+                          label.fontName,
+                          static_cast<std::uint8_t>(std::clamp(std::nearbyint(label.fontSize), 0.0F, 255.0F)),
+                          label.foreColor,
+                          toBool16(label.bold),
+                          toBool16(label.italic),
+                          toBool16(label.strikethru),
+                          toBool16(label.underline)};
+    if (dialog_.GfncExec(values) == 1) return;
+    if (values.text.empty()) {
+        label.tag = kFree;
+        label.visible = false;
+        return;
+    }
+    apply(label, values);
+    fit(label);
+}
+
+void TextGestures::fit(LabelWidget& label)
+{
+    const TwipsSize size = measure_.measure(label);
+    label.width = size.width + kLabelMargin;
+    label.height = size.height + kLabelMargin;
+}
+
+} // namespace kinsketch

@@ -1,0 +1,43 @@
+#pragma once
+// Text annotations on the canvas (input mode 1): placing a text through the
+// text dialog, moving it, editing it by double-click and deleting it. The
+// labels are the canvas's lblInp array; nothing reaches the document until
+// a save takes layer 1 from them.
+
+#include "geno_canvas.h"
+#include "mouse_buttons.h"
+#include "text_dialog.h"
+#include "text_measure.h"
+
+#include "app/message_boxes.h"
+
+namespace kinsketch {
+
+class TextGestures {
+public:
+    TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure);
+
+    // A click on the canvas itself; (x, y) is where the text goes.
+    void place(float x, float y);
+    // A button pressed over text n at (x, y) inside it: the left one grabs
+    // it, any other one offers to delete it.
+    void press(int n, MouseButtons button, float x, float y);
+    // The mouse moved to (x, y) inside text n with the left button held.
+    void drag(int n, float x, float y);
+    void edit(int n);
+
+    // The highest element of lblInp a new text may take.
+    static constexpr int kHighestNewText = 99;
+
+private:
+    int freeSlot() const;
+    void fit(LabelWidget& label);
+
+    GenoCanvas& canvas_;
+    MessageBoxes& boxes_;
+    TextDialog& dialog_;
+    const TextMeasure& measure_;
+    float grabX_ = 0, grabY_ = 0;
+};
+
+} // namespace kinsketch

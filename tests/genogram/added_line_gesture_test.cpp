@@ -1,0 +1,148 @@
+#include "genogram/canvas_mouse.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/gdr_conversion.h"
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+class NoDialog : public TextDialog {
+public:
+    std::int32_t GfncExec(TextFormatting&) override { return 1; }
+};
+
+class NoMeasure : public TextMeasure {
+public:
+    TwipsSize measure(const LabelWidget&) const override { return {}; }
+};
+
+class AddedLine : public ::testing::Test {
+protected:
+    explicit AddedLine(CanvasSize size = CanvasSize::Normal) : canvas(size, document, reporter, {[this] { return mode; }})
+    {
+        makeNewDocument(document);
+    }
+
+    int add()
+    {
+        const int n = mouse.addedLines().GfncLineAdd();
+        canvas.GfncLineDraw(n, 0, 0);
+        return n;
+    }
+    void drag(int n, int end, float toX, float toY)
+    {
+        const LabelWidget& handle = end == 1 ? canvas.lblLine1[n] : canvas.lblLine2[n];
+        mouse.mouseDown(kLeftButton, handle.left + 5, handle.top + 5);
+        mouse.mouseMove(kLeftButton, toX + 5, toY + 5);
+    }
+    const AddLineRecord& line(int n) const { return document.AddLine[static_cast<std::size_t>(n - 1)]; }
+
+    std::uint8_t mode = 2;
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    NoDialog dialog;
+    NoMeasure measure;
+    GenoCanvas canvas;
+    CanvasMouse mouse{canvas, boxes, dialog, measure};
+};
+
+TEST_F(AddedLine, ANewLineIsTheDefaultDiagonalBetweenTheMiddlesOfItsHandles)
+{
+    ASSERT_EQ(add(), 1);
+    EXPECT_EQ(line(1), (AddLineRecord{kTrue, 1000, 3500, 1000, 3500}));
+    EXPECT_EQ(canvas.lblLine1[1].left, 1000);
+    EXPECT_EQ(canvas.lblLine2[1].top, 3500);
+    EXPECT_EQ(canvas.lblLine1[1].caption, "●");
+    const LineWidget& drawn = canvas.lineLine[1];
+    EXPECT_EQ(drawn.x1, 1050);
+    EXPECT_EQ(drawn.y2, 3550);
+    EXPECT_EQ(drawn.colour, kBlack);
+}
+
+TEST_F(AddedLine, DraggingAHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
+{
+    add();
+    drag(1, 2, 2000, 2500);
+    EXPECT_EQ(line(1).X2, 2000);
+    EXPECT_EQ(line(1).Y2, 2500);
+    EXPECT_EQ(line(1).X1, 1000) << "the other end stays";
+    EXPECT_EQ(canvas.lineLine[1].x2, 2050);
+    EXPECT_EQ(canvas.lineLine[1].colour, kRed);
+    EXPECT_EQ(mouse.pointer(), MousePointer::UpArrow);
+    mouse.mouseMove(kLeftButton, 9000, 9000);
+    EXPECT_EQ(canvas.lblLine2[1].left, 4200);
+    EXPECT_EQ(canvas.lblLine2[1].top, 5000);
+    EXPECT_EQ(canvas.lineLine[1].x2, 4250);
+    mouse.mouseMove(kLeftButton, -9000, -9000);
+    EXPECT_EQ(line(1).X2, 0);
+    mouse.mouseUp(kLeftButton, 0, 0);
+    EXPECT_EQ(canvas.lineLine[1].colour, kBlack);
+    EXPECT_EQ(mouse.pointer(), MousePointer::Default);
+}
+
+class WideAddedLine : public AddedLine {
+protected:
+    WideAddedLine() : AddedLine(CanvasSize::Wide) {}
+};
+
+TEST_F(WideAddedLine, HandlesStopAtTheWideEdges)
+{
+    add();
+    drag(1, 1, 20000, 20000);
+    EXPECT_EQ(line(1).X1, 7000);
+    EXPECT_EQ(line(1).Y1, 6150);
+}
+
+TEST_F(AddedLine, DeletionAsksWithTheLineInRedAndFreesNoNumber)
+{
+    for (int i = 0; i < 5; ++i) add();
+    // Line 3 lies on top of the others: all start on the same diagonal.
+    canvas.lblLine1.bringToFront(3);
+    mouse.mouseDown(kRightButton, 1005, 1005);
+    EXPECT_EQ(boxes.texts().at(0), "選択した線を削除します。\r\n\r\nよろしいですか？");
+    EXPECT_EQ(canvas.lineLine[3].colour, kBlack) << "No turns it black again";
+    EXPECT_EQ(line(3).Used, kTrue);
+    boxes.answers.push_back(MessageAnswer::Yes);
+    mouse.mouseDown(kRightButton, 1005, 1005);
+    mouse.mouseUp(kRightButton, 1005, 1005);
+    EXPECT_EQ(line(3).Used, kFalse);
+    EXPECT_FALSE(canvas.lineLine[3].visible);
+    EXPECT_FALSE(canvas.lblLine1[3].visible);
+    EXPECT_EQ(add(), 6);
+}
+
+TEST_F(AddedLine, TheHundredthLineIsTheLastAndLineOneIsOnlyRedrawn)
+{
+    for (int i = 0; i < 100; ++i) add();
+    const auto widgets = canvas.zOrder().bottomToTop().size();
+    EXPECT_EQ(add(), 1);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"これ以上、線を増やすことが出来ません。"});
+    EXPECT_EQ(canvas.zOrder().bottomToTop().size(), widgets);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(AddedLine, HandlesReactInLineModeOnlyAndHideOutsideIt)
+{
+    add();
+    canvas.lblLine1[1].visible = true;
+    mode = 1;
+    mouse.mouseDown(kLeftButton, 1005, 1005);
+    mouse.mouseMove(kLeftButton, 2005, 2005);
+    EXPECT_EQ(line(1).X1, 1000) << "in text mode a handle passes the click to the canvas";
+    canvas.GfncLineDraw(0, 1, 0);
+    EXPECT_FALSE(canvas.lblLine1[1].visible);
+    EXPECT_TRUE(canvas.lineLine[1].visible);
+    mode = 2;
+    canvas.showHandlesOfLinesOnShow();
+    EXPECT_TRUE(canvas.lblLine2[1].visible);
+    canvas.hideLineHandles();
+    EXPECT_FALSE(canvas.lblLine1[1].visible);
+    EXPECT_FALSE(canvas.lblLine2[1].visible);
+}
+
+} // namespace
+} // namespace kinsketch
