@@ -1,0 +1,87 @@
+#include "basic_input_layer_store.h"
+
+#include "basic_input_panel.h"
+
+#include "document/error_trap.h"
+
+#include "document/run_time_error.h"
+
+namespace kinsketch {
+namespace {
+
+constexpr const char* kLoadTitle = "clsGdrOpe.LoadGd0";
+
+// Symbols 5 and 6 are no longer offered; a person drawn with one loads empty.
+bool isWithdrawnSymbol(const std::string& key) { return key == "i005" || key == "i006"; }
+
+// The thick styles are no longer offered; they load as the thin solid line.
+int offeredLineStyle(std::uint8_t stored) { return stored == 3 || stored == 8 || stored == 9 ? 1 : stored; }
+
+} // namespace
+
+BasicInputLayerStore::BasicInputLayerStore(GdrRecord& document, ErrorReporter& reporter)
+    : document_(document)
+    , reporter_(reporter)
+{
+}
+
+int BasicInputLayerStore::SaveGd0(const BasicInputPanel& panel)
+{
+    return save(panel, kNormalSlotCount, kNormalLineCount, "clsGdrOpe.SaveGd0");
+}
+
+int BasicInputLayerStore::SaveGd0_2(const BasicInputPanel& panel)
+{
+    return save(panel, kSlotCount, kLineCount, "clsGdrOpe.SaveGd0_2");
+}
+
+int BasicInputLayerStore::LoadGd0(BasicInputPanel& panel) { return load(panel, kNormalSlotCount, kNormalLineCount); }
+
+int BasicInputLayerStore::LoadGd0_2(BasicInputPanel& panel) { return load(panel, kSlotCount, kLineCount); }
+
+int BasicInputLayerStore::save(const BasicInputPanel& panel, int slots, int lines, const char* title)
+{
+    return trapErrors(reporter_, title, [&] {
+        for (int i = 0; i < slots; ++i) {
+            const int choice = panel.slot(i).choice;
+            document_.SymbolKey[static_cast<std::size_t>(i)] =
+                std::string(kSymbolChoiceKeys[static_cast<std::size_t>(choice == kNoChoice ? kBlankChoice : choice)]);
+        }
+        for (int i = 0; i < slots; ++i) document_.AgeText[static_cast<std::size_t>(i)] = panel.slot(i).age;
+        for (int i = 0; i < slots; ++i) document_.RelText[static_cast<std::size_t>(i)] = panel.slot(i).remark;
+        for (int k = 0; k < lines; ++k) {
+            const int tag = panel.line(k).tag;
+            if (tag < 0 || tag > 255) throw RunTimeError::overflow("線 " + std::to_string(k));
+            document_.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
+        }
+    });
+}
+
+// A stored key that no item has is reported once and its slot shows empty;
+// the other slots still fill, so that the panel stays whole and the next
+// save writes a key the chooser knows.
+int BasicInputLayerStore::load(BasicInputPanel& panel, int slots, int lines)
+{
+    bool badKeySeen = false;
+    const int trapped = trapErrors(reporter_, kLoadTitle, [&] {
+        for (int i = 0; i < slots; ++i) {
+            const std::string& key = document_.SymbolKey[static_cast<std::size_t>(i)];
+            int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
+            if (choice == kNoChoice) {
+                if (!badKeySeen)
+                    reporter_.reportTrapped(kLoadTitle, RunTimeError(35601, "要素が見つかりません。（シンボル \"" + key + "\"）"));
+                badKeySeen = true;
+                choice = kBlankChoice;
+            }
+            panel.fillSymbol(i, choice);
+        }
+        for (int i = 0; i < slots; ++i) {
+            panel.fillAge(i, document_.AgeText[static_cast<std::size_t>(i)]);
+            panel.fillRemark(i, document_.RelText[static_cast<std::size_t>(i)]);
+        }
+        for (int k = 0; k < lines; ++k) panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
+    });
+    return trapped != 0 || badKeySeen ? 1 : 0;
+}
+
+} // namespace kinsketch

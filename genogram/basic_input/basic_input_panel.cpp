@@ -1,0 +1,176 @@
+#include "basic_input_panel.h"
+
+#include "basic_input_layer_store.h"
+#include "document_text_check.h"
+
+#include "document/error_trap.h"
+#include "genogram/line_style.h"
+
+#include "document/run_time_error.h"
+
+#include <numeric>
+
+namespace kinsketch {
+namespace {
+
+constexpr int kHitSlackX = 150;
+constexpr int kHitSlackY = 100;
+
+} // namespace
+
+BasicInputPanel::BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+                                 BasicInputNeighbours neighbours)
+    : layout_(inputLayout(size))
+    , document_(document)
+    , reporter_(reporter)
+    , boxes_(boxes)
+    , neighbours_(std::move(neighbours))
+    , slots_(static_cast<std::size_t>(layout_.slotCount()))
+    , lines_(static_cast<std::size_t>(layout_.lineCount()))
+{
+}
+
+void BasicInputPanel::Form_Load()
+{
+    for (int k = 0; k < layout_.lineCount(); ++k) lines_[static_cast<std::size_t>(k)].tag = 0;
+    mLoading = kTrue;
+    BasicInputLayerStore store(document_, reporter_);
+    const int failed = layout_.size == CanvasSize::Wide ? store.LoadGd0_2(*this) : store.LoadGd0(*this);
+    if (failed != 0) boxes_.show({kLoadFailedMessage, {}, MessageIcon::Exclamation, MessageButtons::Ok});
+    mLoading = kFalse;
+    for (int k = 0; k < layout_.lineCount(); ++k) LfncLineChg(k, lines_[static_cast<std::size_t>(k)].tag);
+}
+
+void BasicInputPanel::Form_MouseDown(PanelButton button, int x, int y)
+{
+    trapErrors(reporter_, "Form_MouseDown", [&] {
+        if (button == PanelButton::Left) {
+            const int k = LfncLineHitTest(x, y);
+            if (k != kNoLine) LfncLineChg(k, neighbours_.selectedLineStyle());
+        }
+        LsubPrvNow();
+    });
+}
+
+int BasicInputPanel::LfncLineHitTest(int x, int y) const
+{
+    for (int k = 0; k < layout_.lineCount(); ++k) {
+        const TwipsLine l = layout_.line(k);
+        if (x >= l.x1 - kHitSlackX && x <= l.x2 + kHitSlackX && y >= l.y1 - kHitSlackY && y <= l.y2 + kHitSlackY) return k;
+    }
+    return kNoLine;
+}
+
+void BasicInputPanel::LfncLineChg(int index, int style)
+{
+    trapErrors(reporter_, "LfncLineChg", [&] {
+        if (index < 0 || index >= layout_.lineCount()) throw RunTimeError::subscriptOutOfRange("線 " + std::to_string(index));
+        InputLine& line = lines_[static_cast<std::size_t>(index)];
+        const bool marriage = layout_.role(index) == LineRole::Marriage;
+        if (marriage) line.slashS = line.slashW = false;
+        if (const auto look = lineStyleLook(style, marriage)) {
+            // Style 0 keeps the line on show in grey as a placeholder to click.
+            line.colour = look->shown ? kBlack : kDesignGrey;
+            line.pattern = look->pattern;
+            line.width = look->width;
+            line.slashS = look->slashS;
+            line.slashW = look->slashW;
+        }
+        line.tag = style;
+    });
+    linesChanged();
+}
+
+int BasicInputPanel::LfncGetSyubet(int index) const { return static_cast<int>(layout_.role(index)); }
+
+void BasicInputPanel::LsubPrvNow()
+{
+    trapErrors(reporter_, "LsubPrvNow", [&] {
+        BasicInputLayerStore store(document_, reporter_);
+        if (layout_.size == CanvasSize::Wide)
+            store.SaveGd0_2(*this);
+        else
+            store.SaveGd0(*this);
+        neighbours_.redrawCanvas();
+    });
+}
+
+void BasicInputPanel::Label1_Click(int index)
+{
+    trapErrors(reporter_, "Label1_Click", [&] {
+        InputSlot& s = slotAt(index);
+        s.mark = s.mark == 0 ? 1 : 0;
+        slotChanged(index);
+        const int sum = std::accumulate(slots_.begin(), slots_.end(), 0, [](int n, const InputSlot& t) { return n + t.mark; });
+        if (sum > 0) {
+            neighbours_.showGuidance(kFrameGuidance);
+            neighbours_.setFrameButtonCaption(kFrameAddCaption);
+        } else {
+            neighbours_.closeGuidance();
+            neighbours_.setFrameButtonCaption(kFrameEraseCaption);
+        }
+    });
+}
+
+void BasicInputPanel::ImgCbo_Click(int slot, int choice)
+{
+    slotAt(slot).choice = choice;
+    if (!loading()) LsubPrvNow();
+}
+
+// Only the pictures can be chosen: typing into the chooser empties the slot.
+void BasicInputPanel::ImgCbo_Change(int slot, const std::string& editText)
+{
+    if (editText.empty()) return;
+    slotAt(slot).choice = kBlankChoice;
+    slotChanged(slot);
+    if (!loading()) LsubPrvNow();
+}
+
+bool BasicInputPanel::txtAge_Change(int slot, const std::string& text) { return textChange(slot, &InputSlot::age, text); }
+
+bool BasicInputPanel::txtRel_Change(int slot, const std::string& text) { return textChange(slot, &InputSlot::remark, text); }
+
+bool BasicInputPanel::textChange(int slot, std::string InputSlot::*field, const std::string& text)
+{
+    if (!loading()) {
+        if (const auto refusal = documentTextRefusal(text)) {
+            slotChanged(slot);
+            boxes_.show({*refusal, {}, MessageIcon::Exclamation, MessageButtons::Ok});
+            return false;
+        }
+    }
+    slotAt(slot).*field = text;
+    if (!loading()) LsubPrvNow();
+    return true;
+}
+
+void BasicInputPanel::fillSymbol(int slot, int choice)
+{
+    slotAt(slot).choice = choice;
+    slotChanged(slot);
+}
+
+void BasicInputPanel::fillAge(int slot, const std::string& text)
+{
+    slotAt(slot).age = text;
+    slotChanged(slot);
+}
+
+void BasicInputPanel::fillRemark(int slot, const std::string& text)
+{
+    slotAt(slot).remark = text;
+    slotChanged(slot);
+}
+
+void BasicInputPanel::fillLineTag(int k, int tag) { lines_.at(static_cast<std::size_t>(k)).tag = tag; }
+
+void BasicInputPanel::clearMarks()
+{
+    for (int i = 0; i < layout_.slotCount(); ++i) {
+        slotAt(i).mark = 0;
+        slotChanged(i);
+    }
+}
+
+} // namespace kinsketch

@@ -1,0 +1,115 @@
+#pragma once
+// The basic-input panel (mdiGenoInp, or mdiGenoInp_2 for WIDE) as a model:
+// the person slots with their symbol, age, remark and cohabitant mark, the
+// connector lines with their styles, and the panel's routines. It holds the
+// live copy of layer 0: every user change is written into the document at
+// once and the canvas is asked to redraw. The window shows this model and
+// turns its events into the calls below; tests drive the calls directly.
+
+#include "input_layout.h"
+#include "symbol_choices.h"
+
+#include "app/message_boxes.h"
+#include "document/error_reporter.h"
+#include "document/gdr_record.h"
+#include "genogram/canvas_widgets.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kinsketch {
+
+// What the panel asks of the windows around it.
+struct BasicInputNeighbours {
+    std::function<int()> selectedLineStyle = [] { return 0; };   // the tool bar's Tag
+    std::function<void()> redrawCanvas = [] {};                  // GfncPrev of the canvas
+    std::function<void(const std::string&)> showGuidance = [](const std::string&) {}; // one fixed line
+    std::function<void()> closeGuidance = [] {};
+    std::function<void(const std::string&)> setFrameButtonCaption = [](const std::string&) {};
+};
+
+struct InputSlot {
+    int choice = kNoChoice; // the chooser's selected item
+    std::string age;
+    std::string remark;
+    int mark = 0;           // the background's tag: 1 lives in the household
+};
+
+struct InputLine {
+    int tag = 0;            // the style last applied
+    Colour colour = kDesignGrey;
+    LinePattern pattern = LinePattern::Solid;
+    int width = 1;          // pixels
+    bool slashS = false;    // the slash marks of a marriage line, drawn black
+    bool slashW = false;
+};
+
+enum class PanelButton { Left, Right, Middle };
+
+constexpr int kNoLine = 9999;
+inline constexpr const char* kFrameAddCaption = "同居枠追加（自動）";
+inline constexpr const char* kFrameEraseCaption = "同居枠消去";
+inline constexpr const char* kFrameGuidance = "「同居枠追加（自動）」ボタンで同居枠を自動的に描画します｡";
+inline constexpr const char* kLoadFailedMessage =
+    "保存ファイルからの読み込みに失敗しました。前回の続きからの編集は出来ません。";
+
+class BasicInputPanel {
+public:
+    BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+                    BasicInputNeighbours neighbours);
+    BasicInputPanel(const BasicInputPanel&) = delete;
+    BasicInputPanel& operator=(const BasicInputPanel&) = delete;
+
+    const InputLayout& layout() const { return layout_; }
+    const InputSlot& slot(int i) const { return slots_.at(static_cast<std::size_t>(i)); }
+    const InputLine& line(int k) const { return lines_.at(static_cast<std::size_t>(k)); }
+    bool loading() const { return mLoading != kFalse; }
+
+    // Fills the panel from the document and draws the stored line styles.
+    void Form_Load();
+    // A press on the panel background at (x, y) twips.
+    void Form_MouseDown(PanelButton button, int x, int y);
+    int LfncLineHitTest(int x, int y) const;
+    void LfncLineChg(int index, int style);
+    int LfncGetSyubet(int index) const;
+    void LsubPrvNow();
+    void Label1_Click(int index);
+
+    // The user's edits. A text the document cannot store is refused with a
+    // message and the change handler returns false; the box shows the slot's
+    // text again.
+    void ImgCbo_Click(int slot, int choice);
+    void ImgCbo_Change(int slot, const std::string& editText);
+    bool txtAge_Change(int slot, const std::string& text);
+    bool txtRel_Change(int slot, const std::string& text);
+
+    // What filling from the document sets; the controls follow.
+    void fillSymbol(int slot, int choice);
+    void fillAge(int slot, const std::string& text);
+    void fillRemark(int slot, const std::string& text);
+    void fillLineTag(int k, int tag);
+
+    // The frame button's reset of every mark.
+    void clearMarks();
+
+    // Told when the model changed other than through the control that
+    // reports the change, so that the window can show it.
+    std::function<void(int slot)> slotChanged = [](int) {};
+    std::function<void()> linesChanged = [] {};
+
+private:
+    InputSlot& slotAt(int i) { return slots_.at(static_cast<std::size_t>(i)); }
+    bool textChange(int slot, std::string InputSlot::*field, const std::string& text);
+
+    const InputLayout& layout_;
+    GdrRecord& document_;
+    ErrorReporter& reporter_;
+    MessageBoxes& boxes_;
+    BasicInputNeighbours neighbours_;
+    std::vector<InputSlot> slots_;
+    std::vector<InputLine> lines_;
+    Bool16 mLoading = kFalse;
+};
+
+} // namespace kinsketch
