@@ -43,6 +43,13 @@ void installCanvasFontSubstitutions()
     }
 }
 
+QStringList substitutedFontNames()
+{
+    QStringList names;
+    for (const auto& s : kSubstitutions) names << QString::fromUtf8(s.windowsName);
+    return names;
+}
+
 QString canvasFontFamily(const std::string& storedName)
 {
     const auto found = std::find_if(kSubstitutions.begin(), kSubstitutions.end(),

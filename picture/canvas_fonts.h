@@ -17,6 +17,10 @@ namespace kinsketch {
 // Registers the table with QFont::insertSubstitution; idempotent.
 void installCanvasFontSubstitutions();
 
+// The stored names drawn through a substitute, in table order: fonts a
+// document can name although no font of that name is installed.
+QStringList substitutedFontNames();
+
 // The installed family a stored font name is drawn with: its substitute, or
 // the name itself when it has none.
 QString canvasFontFamily(const std::string& storedName);

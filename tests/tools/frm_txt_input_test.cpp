@@ -1,0 +1,171 @@
+#include "tools/frm_txt_input.h"
+#include "tools/text_dialog_loader.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "canvas_tools_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class TextDialogTest : public ::testing::Test {
+protected:
+    template <class Widget>
+    Widget* child(const char* name)
+    {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    // Runs `user` once the dialog is up, then calls GfncExec.
+    std::int32_t exec(TextFormatting& values, std::function<void()> user)
+    {
+        QTimer::singleShot(0, &dialog, std::move(user));
+        return dialog.GfncExec(values);
+    }
+    void ok() { child<QPushButton>("cmdOK")->click(); }
+    void leaveSizeBox(const QString& text)
+    {
+        QLineEdit* size = child<QLineEdit>("txtSize");
+        size->setText(text);
+        emit size->editingFinished();
+    }
+
+    QApplication& app = application();
+    test::ScriptedMessageBoxes boxes;
+    frmtxtInput dialog{boxes};
+};
+
+TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
+{
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("文字の指定"));
+    EXPECT_EQ(dialog.accessibleName(), dialog.windowTitle());
+    EXPECT_EQ(child<QPushButton>("cmdCan")->accessibleName(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(child<QLabel>("Label4")->text(), QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"));
+    TextFormatting values{"", "No Such Font", 0, 0x0000FF};
+    const auto result = exec(values, [&] {
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("一行目\n二行目"));
+        for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"}) child<QCheckBox>(box)->setChecked(true);
+        EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
+        ok();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(values.text, "一行目\r\n二行目");
+    EXPECT_EQ(values.fontName, "ＭＳ Ｐゴシック") << "an unknown font leaves the list on its own font";
+    EXPECT_EQ(values.fontSize, 9);
+    EXPECT_EQ(values.color, 0x0000FFU);
+    EXPECT_EQ(values, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, kTrue, kTrue, kTrue, kTrue}));
+}
+
+TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
+{
+    TextFormatting values{"x", "ＭＳ 明朝", 14};
+    exec(values, [&] {
+        EXPECT_EQ(child<QComboBox>("cboFont")->currentText(), QStringLiteral("ＭＳ 明朝"));
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("14"));
+        leaveSizeBox({});
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        leaveSizeBox(QStringLiteral("0"));
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        child<QLineEdit>("txtSize")->setText(QStringLiteral("0")); // straight to OK
+        ok();
+    });
+    EXPECT_EQ(values.fontSize, 9);
+    EXPECT_EQ(values.fontName, "ＭＳ 明朝");
+}
+
+TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnAnEmptyTextAndOne)
+{
+    const TextFormatting given{"元の文字", "ＭＳ 明朝", 12, 0xFF, kTrue};
+    TextFormatting values = given;
+    EXPECT_EQ(exec(values, [&] {
+                  child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
+                  child<QCheckBox>("chkBold")->setChecked(false);
+                  child<QPushButton>("cmdCan")->click();
+              }),
+              1);
+    TextFormatting expected = given;
+    expected.text.clear();
+    EXPECT_EQ(values, expected);
+
+    values = given;
+    EXPECT_EQ(exec(values, [&] { dialog.close(); }), 1);
+    EXPECT_EQ(values, expected);
+    values = given;
+    EXPECT_EQ(exec(values, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), 1);
+    EXPECT_EQ(values, expected);
+}
+
+TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed)
+{
+    TextFormatting values;
+    exec(values, [&] {
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("家族 😀"));
+        ok();
+        EXPECT_TRUE(dialog.isVisible());
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("家族 ～"));
+        ok();
+    });
+    ASSERT_EQ(boxes.texts().size(), 1U);
+    EXPECT_EQ(boxes.texts()[0], "「😀」は保存できない文字です。別の文字に置き換えてください。");
+    EXPECT_EQ(values.text, "家族 ～");
+}
+
+TEST_F(TextDialogTest, TheSwatchTakesAChosenColourAndIgnoresACancelledChoice)
+{
+    TextFormatting values{"x", {}, 0, 0x123456};
+    auto answerColourDialog = [](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(colours, nullptr);
+            EXPECT_EQ(colours->currentColor(), QColor(0x56, 0x34, 0x12)) << "it starts from the swatch";
+            colours->setCurrentColor(QColor(10, 20, 30));
+            accept ? colours->accept() : colours->reject();
+        });
+    };
+    exec(values, [&] {
+        QLabel* swatch = child<QLabel>("lblColor");
+        answerColourDialog(false);
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        answerColourDialog(true);
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        ok();
+    });
+    EXPECT_EQ(values.color, 0x1E140AU);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TextDialogTest, TheLoaderStartsEveryCallFromAFreshDialog)
+{
+    TextDialogLoader loader(boxes);
+    TextFormatting values{"x", {}, 30};
+    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    ASSERT_EQ(loader.GfncExec(values), 0);
+    values.fontSize = 0;
+    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    loader.GfncExec(values);
+    EXPECT_EQ(values.fontSize, 9);
+}
+
+} // namespace
+} // namespace kinsketch

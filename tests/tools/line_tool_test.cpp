@@ -1,0 +1,56 @@
+#include "tools/mdi_line_add_tool.h"
+#include "genogram/window/mdi_geno_inp_save.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+class NoDialog : public TextDialog {
+public:
+    std::int32_t GfncExec(TextFormatting&) override { return 1; }
+};
+
+TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
+{
+    static int argc = 1;
+    static char name[] = "canvas_tools_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+
+    GdrRecord document;
+    makeNewDocument(document);
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    NoDialog dialog;
+    CanvasContext lineMode{[] { return std::uint8_t{2}; }};
+    mdiGenoInpSave normal(CanvasSize::Normal, document, reporter, lineMode);
+    mdiGenoInpSave wide(CanvasSize::Wide, document, reporter, lineMode);
+    normal.enableEditing(boxes, dialog);
+    wide.enableEditing(boxes, dialog);
+    mdiLineAdd_Tool tool([&]() -> mdiGenoInpSave& { return document.isWide() ? wide : normal; });
+    EXPECT_EQ(tool.windowTitle(), QStringLiteral("ToolBox"));
+    EXPECT_EQ(tool.pos(), QPoint(630, 0));
+
+    auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("線追加"));
+    button->click();
+    EXPECT_TRUE(normal.canvas().lineLine[1].visible);
+    EXPECT_TRUE(normal.canvas().lblLine1[1].visible);
+
+    document.ScreenMode = "WIDE";
+    button->click();
+    EXPECT_TRUE(wide.canvas().lineLine[1].visible);
+    EXPECT_FALSE(normal.canvas().lineLine.exists(2));
+}
+
+} // namespace
+} // namespace kinsketch

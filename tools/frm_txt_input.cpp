@@ -1,0 +1,236 @@
+#include "frm_txt_input.h"
+
+#include "picture/canvas_fonts.h"
+
+#include "document/code_page_932.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace kinsketch {
+namespace {
+
+constexpr int kDefaultSize = 9;
+
+QRect twipsRect(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+
+template <class Widget>
+Widget* place(Widget* widget, const char* name, QRect rect)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QCheckBox* styleBox(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    auto* box = place(new QCheckBox(caption, parent), name, rect);
+    box->setAccessibleName(caption);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    auto* b = place(new QPushButton(caption, parent), name, rect);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false); // Enter in the size box moves on, it does not close the dialog
+    return b;
+}
+
+QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
+
+Colour colourOf(const QColor& c)
+{
+    return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) | (static_cast<Colour>(c.blue()) << 16);
+}
+
+Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
+
+// The fonts a document can name: those drawn through a substitute, then the
+// installed families whose names the document's code page can hold.
+QStringList fontNames()
+{
+    QStringList names = substitutedFontNames();
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) || names.contains(family)) continue;
+        if (isCp932Encodable(family.toStdString())) names << family;
+    }
+    return names;
+}
+
+// The document keeps line breaks as CR LF; the text area works with LF.
+QString forTextArea(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string forDocument(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+} // namespace
+
+frmtxtInput::frmtxtInput(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , boxes_(boxes)
+{
+    installCanvasFontSubstitutions();
+    const QString caption = QStringLiteral("文字の指定");
+    setObjectName(QStringLiteral("frmtxtInput"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setFont(QFont(QString::fromUtf8(kCanvasFontName), kDefaultSize));
+    setFixedSize(7605 / 15, 3135 / 15);
+
+    place(new QLabel(QStringLiteral("Font"), this), "Label2", twipsRect(360, 240, 375, 255));
+    cboFont_ = place(new QComboBox(this), "cboFont", twipsRect(840, 240, 2535, 300));
+    cboFont_->setAccessibleName(QStringLiteral("Font"));
+    place(new QLabel(QStringLiteral("Size"), this), "Label1", twipsRect(3720, 240, 375, 255));
+    txtSize_ = place(new QLineEdit(QString::number(kDefaultSize), this), "txtSize", twipsRect(4200, 240, 735, 270));
+    txtSize_->setAccessibleName(QStringLiteral("Size"));
+    txtSize_->setMaxLength(2);
+    txtSize_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtSize_));
+    place(new QLabel(QStringLiteral("Color"), this), "Label3", twipsRect(5280, 240, 495, 255));
+    lblColor_ = place(new QLabel(this), "lblColor", twipsRect(5760, 240, 855, 270));
+    lblColor_->setAccessibleName(QStringLiteral("Color"));
+    lblColor_->setAutoFillBackground(true);
+    lblColor_->setFrameShape(QFrame::Box);
+    lblColor_->installEventFilter(this);
+    txtInputArea_ = place(new QPlainTextEdit(this), "txtInputArea", twipsRect(240, 720, 5295, 1935));
+    txtInputArea_->setAccessibleName(QStringLiteral("文字"));
+    txtInputArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    chkBold_ = styleBox(this, "chkBold", QStringLiteral("太字"), twipsRect(5760, 840, 735, 255));
+    chkItalic_ = styleBox(this, "chkItalic", QStringLiteral("斜体"), twipsRect(6720, 840, 735, 255));
+    chkStrike_ = styleBox(this, "chkStrike", QStringLiteral("取消線"), twipsRect(5760, 1320, 855, 255));
+    chkUnlerL_ = styleBox(this, "chkUnlerL", QStringLiteral("下線"), twipsRect(6720, 1320, 735, 255));
+    QPushButton* ok = button(this, "cmdOK", QStringLiteral("決定"), twipsRect(5760, 1800, 1695, 495));
+    QPushButton* cancel = button(this, "cmdCan", QStringLiteral("キャンセル"), twipsRect(5760, 2400, 1695, 495));
+    auto* warning = place(new QLabel(QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"), this),
+                          "Label4", twipsRect(240, 2760, 5295, 255));
+    warning->setStyleSheet(QStringLiteral("color: red"));
+
+    cboFont_->addItems(fontNames());
+    const int listFont = cboFont_->findText(cboFont_->font().family());
+    cboFont_->setCurrentIndex(listFont >= 0 ? listFont : 0);
+    setSwatch(0);
+
+    connect(cboFont_, &QComboBox::currentIndexChanged, this, &frmtxtInput::LsubFontPreview);
+    for (QCheckBox* box : {chkBold_, chkItalic_, chkStrike_, chkUnlerL_})
+        connect(box, &QCheckBox::toggled, this, &frmtxtInput::LsubFontPreview);
+    connect(txtSize_, &QLineEdit::returnPressed, txtInputArea_, qOverload<>(&QWidget::setFocus));
+    connect(txtSize_, &QLineEdit::editingFinished, this, &frmtxtInput::txtSize_LostFocus);
+    connect(ok, &QPushButton::clicked, this, &frmtxtInput::accept);
+    connect(cancel, &QPushButton::clicked, this, &frmtxtInput::reject);
+}
+
+std::int32_t frmtxtInput::GfncExec(TextFormatting& values)
+{
+    txtInputArea_->setPlainText(forTextArea(values.text));
+    if (values.fontSize != 0) txtSize_->setText(QString::number(values.fontSize));
+    setSwatch(values.color);
+    const QString wanted = QString::fromStdString(values.fontName);
+    if (!wanted.isEmpty() && wanted != cboFont_->currentText()) {
+        const int found = cboFont_->findText(wanted);
+        if (found >= 0) cboFont_->setCurrentIndex(found);
+    }
+    chkBold_->setChecked(values.bold != kFalse);
+    chkItalic_->setChecked(values.italic != kFalse);
+    chkStrike_->setChecked(values.strikethrough != kFalse);
+    chkUnlerL_->setChecked(values.underline != kFalse);
+    LsubFontPreview();
+    txtInputArea_->setFocus();
+
+    if (exec() != QDialog::Accepted) {
+        values.text.clear();
+        return 1;
+    }
+    values.text = forDocument(txtInputArea_->toPlainText());
+    values.fontName = cboFont_->currentText().toStdString();
+    values.fontSize = static_cast<std::uint8_t>(sizeBoxValue());
+    values.color = colour_;
+    values.bold = toBool16(chkBold_->isChecked());
+    values.italic = toBool16(chkItalic_->isChecked());
+    values.strikethrough = toBool16(chkStrike_->isChecked());
+    values.underline = toBool16(chkUnlerL_->isChecked());
+    return 0;
+}
+
+// "決定" with a character the document's code page lacks would store a
+// damaged text; the user is told which one and the dialog stays open.
+void frmtxtInput::accept()
+{
+    txtSize_LostFocus();
+    for (const char32_t codePoint : txtInputArea_->toPlainText().toUcs4()) {
+        const std::string character = QString::fromUcs4(&codePoint, 1).toStdString();
+        if (!isCp932Encodable(character)) {
+            boxes_.show({"「" + character + "」は保存できない文字です。別の文字に置き換えてください。",
+                         {}, MessageIcon::Exclamation, MessageButtons::Ok});
+            txtInputArea_->setFocus();
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+bool frmtxtInput::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblColor_ && event->type() == QEvent::MouseButtonRelease) {
+        lblColor_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmtxtInput::LsubFontPreview()
+{
+    QFont font(canvasFontFamily(cboFont_->currentText().toStdString()));
+    font.setPointSize(sizeBoxValue());
+    font.setBold(chkBold_->isChecked());
+    font.setItalic(chkItalic_->isChecked());
+    font.setStrikeOut(chkStrike_->isChecked());
+    font.setUnderline(chkUnlerL_->isChecked());
+    txtInputArea_->setFont(font);
+    QPalette palette = txtInputArea_->palette();
+    palette.setColor(QPalette::Text, qColour(colour_));
+    txtInputArea_->setPalette(palette);
+}
+
+// The box holds up to two digits; empty and 0 both mean the default size.
+int frmtxtInput::sizeBoxValue() const
+{
+    const int value = txtSize_->text().toInt();
+    return value == 0 ? kDefaultSize : value;
+}
+
+void frmtxtInput::txtSize_LostFocus()
+{
+    txtSize_->setText(QString::number(sizeBoxValue()));
+    LsubFontPreview();
+}
+
+void frmtxtInput::lblColor_Click()
+{
+    const QColor chosen = QColorDialog::getColor(qColour(colour_), this, QStringLiteral("色の設定"));
+    if (!chosen.isValid()) return;
+    setSwatch(colourOf(chosen));
+    LsubFontPreview();
+}
+
+void frmtxtInput::setSwatch(Colour colour)
+{
+    colour_ = colour;
+    QPalette palette = lblColor_->palette();
+    palette.setColor(QPalette::Window, qColour(colour));
+    lblColor_->setPalette(palette);
+}
+
+} // namespace kinsketch
