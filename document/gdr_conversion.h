@@ -4,6 +4,7 @@
 // record.
 
 #include "gdr_record.h"
+#include "version.h"
 
 #include <cstdint>
 
@@ -25,8 +26,5 @@ void convertRows18(const Rows18Record& old, GdrRecord& target);
 // The stroke records that came with a current-layout document: the upper bound
 // of FreeLine, or 0 for the one-element placeholder of a document without strokes.
 std::int32_t loadedFreeLineCount(const GdrRecord& record);
-
-// The version text of this program, stamped into every document it writes.
-inline constexpr const char* kVersionText = "300";
 
 } // namespace kinsketch

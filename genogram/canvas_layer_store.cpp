@@ -81,6 +81,18 @@ int CanvasLayerStore::LoadGd2_2() { return loadAddedLines(CanvasSize::Wide); }
 int CanvasLayerStore::SaveGd4() { return saveStrokes(CanvasSize::Normal, "clsGdrOpe.SaveGd4"); }
 int CanvasLayerStore::SaveGd4_2() { return saveStrokes(CanvasSize::Wide, "clsGdrOpe.SaveGd4_2"); }
 
+int CanvasLayerStore::saveCanvasLayers(CanvasSize size)
+{
+    canvas_(size).showHandlesOfLinesOnShow();
+    const GdrRecord before = document_;
+    const bool wide = size == CanvasSize::Wide;
+    const bool stored = (wide ? SaveGd1_2() : SaveGd1()) == 0 && (wide ? SaveGd2_2() : SaveGd2()) == 0 &&
+                        (wide ? SaveGd4_2() : SaveGd4()) == 0;
+    if (stored) return 0;
+    document_ = before;
+    return 1;
+}
+
 // Visible labels with a caption are stored as texts 1, 2, 3 … in label order.
 // Label numbers with no label behind them are passed over.
 int CanvasLayerStore::saveTexts(CanvasSize size, const char* title)

@@ -33,6 +33,14 @@ public:
     int SaveGd4();
     int SaveGd4_2();
 
+    // What saving the drawing stores: both handles of every added line on
+    // show are made visible (they select the lines), then texts, added lines
+    // and strokes are stored in that order. Each layer is cleared before it
+    // is filled, so the first failure stops the rest and puts the document
+    // back as it was: a document is never left with some layers stored and
+    // others emptied. Returns 0 when all three were stored.
+    int saveCanvasLayers(CanvasSize size);
+
 private:
     int saveTexts(CanvasSize size, const char* title);
     int loadTexts(CanvasSize size, const char* title);

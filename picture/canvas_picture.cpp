@@ -1,5 +1,7 @@
 #include "canvas_picture.h"
 
+#include "document/file_io.h"
+
 #include "canvas_painter.h"
 
 #include "document/run_time_error.h"
@@ -99,12 +101,9 @@ void writePicture(const QImage& picture, const std::filesystem::path& file)
         if (!writer.write(pixels)) throw RunTimeError::pathFileAccess(file.string() + ": " + writer.errorString().toStdString());
         return;
     }
+    // The host takes the picture as soon as it sees it: it must never find half a file.
     const std::vector<char> bytes = bmpBytes(pixels);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw RunTimeError::pathFileAccess(file.string());
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw RunTimeError::deviceIo(file.string());
+    writeFileAtomically(file, ByteView(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 } // namespace kinsketch

@@ -35,16 +35,7 @@ std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& fil
     canvas->GfncPrev();
     canvas->GfncLineDraw(0, 0, 0);
 
-    canvas->showHandlesOfLinesOnShow();
-    if (wide) {
-        layers.SaveGd1_2();
-        layers.SaveGd2_2();
-        layers.SaveGd4_2();
-    } else {
-        layers.SaveGd1();
-        layers.SaveGd2();
-        layers.SaveGd4();
-    }
+    if (layers.saveCanvasLayers(canvasSizeOf(gGdr)) != 0) return std::nullopt;
     canvas->GfncPrev();
     return renderCanvasPicture(*canvas, scale);
 }
