@@ -1,0 +1,117 @@
+#include "app/mdi_switch_bar.h"
+
+#include "app/switch_bar_pictures.h"
+
+#include "document/error_trap.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace kinsketch {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr std::uint8_t kTextMode = 1, kLineMode = 2, kFreeLineMode = 3, kNoChange = 9;
+
+const std::array<std::vector<std::string>, 3> kGuidance = {{
+    {"【文字追加】空白をクリックすると文字入力できます。", "【文字追加】文字をクリックで移動できます。",
+     "【文字追加】文字をダブルクリックで文字を変更できます。", "【文字追加】文字を右クリックで削除できます。"},
+    {"【線追加】『線追加』をクリックすると線が追加されます。", "【線追加】●を移動させると線の長さや位置を変更できます。",
+     "【線追加】●を右クリックで線を削除できます。"},
+    {"【自由線】『自由図形』で同居枠を自由に作成できます。", "【自由線】『Tool Box』で線の色、太さを変更できます。",
+     "【自由線】消しゴムボタンを選択すると描いた線を消せます。"},
+}};
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
+} // namespace
+
+mdiSwitchBar::mdiSwitchBar(SwitchBarTargets& targets, ErrorReporter& reporter, QWidget* parent)
+    : QWidget(parent)
+    , targets_(targets)
+    , reporter_(reporter)
+{
+    const QString caption = QStringLiteral("入力切替");
+    setObjectName(QStringLiteral("mdiSwitchBar"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setFixedSize(3225 / kTwipsPerPixel, 1155 / kTwipsPerPixel);
+
+    const std::array<QString, 3> captions = {QStringLiteral("文字追加"), QStringLiteral("線追加"), QStringLiteral("自由線")};
+    const std::array<QPixmap, 3> pictures = {textModePicture(), lineModePicture(), freeLineModePicture()};
+    for (int k = 1; k <= 3; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        // Indicators first, so that the buttons overlap them by their bottom edge.
+        for (const bool on : {true, false}) {
+            auto* indicator = new QLabel(this);
+            const int index = on ? k : k + 3;
+            indicator->setObjectName(QStringLiteral("imgStatus%1").arg(index));
+            indicator->setAccessibleName(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+            indicator->setPixmap(indicatorPicture(on));
+            indicator->setAlignment(Qt::AlignCenter);
+            indicator->setGeometry(twipsRect(1080 * (k - 1), 840, 1125, 345));
+            indicator->hide();
+            imgStatus_[static_cast<std::size_t>(index - 1)] = indicator;
+        }
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("cmdMenu%1").arg(k));
+        button->setText(captions[i]);
+        button->setAccessibleName(captions[i]);
+        button->setIcon(QIcon(pictures[i]));
+        button->setIconSize(pictures[i].size());
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setGeometry(twipsRect(1080 * (k - 1), 0, 1095, 855));
+        connect(button, &QToolButton::clicked, this, [this, k] { LfncMenuSel(static_cast<std::uint8_t>(k)); });
+        cmdMenu_[i] = button;
+    }
+}
+
+void mdiSwitchBar::Form_Load()
+{
+    move(0, 0);
+    LfncMenuSel(kTextMode);
+}
+
+std::int32_t mdiSwitchBar::LfncMenuSel(std::uint8_t mode, std::int32_t, std::int32_t)
+{
+    if (mode == kNoChange) return 0;
+    trapErrors(reporter_, "LfncMenuSel", [&] {
+        if (mode >= kTextMode && mode <= kFreeLineMode) {
+            targets_.setGuidance(kGuidance[static_cast<std::size_t>(mode - 1)]);
+            if (mode == kTextMode) {
+                targets_.showLineTool(false);
+                freeLinePanel_(false);
+            } else if (mode == kLineMode) {
+                freeLinePanel_(false);
+                targets_.showLineTool(true);
+            } else {
+                targets_.showLineTool(false);
+                freeLinePanel_(true);
+            }
+            targets_.showLineHandles(mode == kLineMode);
+        }
+        if (mode != 0) {
+            targets_.setInputMode(mode);
+            if (mode <= kFreeLineMode) cmdMenu(mode)->setProperty("Tag", QStringLiteral("1"));
+        }
+        showSelection(mode);
+    });
+    return 0;
+}
+
+void mdiSwitchBar::showSelection(std::uint8_t mode)
+{
+    if (mode < kTextMode || mode > kFreeLineMode) return;
+    for (int k = 1; k <= 3; ++k) {
+        const bool chosen = k == mode;
+        imgStatus(k)->setVisible(chosen);
+        imgStatus(k + 3)->setVisible(!chosen);
+        cmdMenu(k)->setStyleSheet(chosen ? QStringLiteral("QToolButton { background-color: #C0FFC0; border: 1px solid gray; }")
+                                         : QStringLiteral("QToolButton { background-color: white; border: 1px solid gray; }"));
+    }
+}
+
+} // namespace kinsketch

@@ -1,0 +1,23 @@
+#pragma once
+// What the input-mode switch bar drives: the guidance box, the tool window
+// of each mode, the added-line handles on the canvas and the input mode.
+// The editing screen implements it; tests record the calls.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kinsketch {
+
+class SwitchBarTargets {
+public:
+    virtual ~SwitchBarTargets() = default;
+    // Shows the guidance box and lets it cycle through `lines` from the first.
+    virtual void setGuidance(const std::vector<std::string>& lines) = 0;
+    virtual void showLineTool(bool shown) = 0;
+    // Shows the handles of the lines on show, or hides every handle.
+    virtual void showLineHandles(bool shown) = 0;
+    virtual void setInputMode(std::uint8_t mode) = 0;
+};
+
+} // namespace kinsketch

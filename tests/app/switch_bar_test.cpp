@@ -1,0 +1,96 @@
+#include "app/mdi_switch_bar.h"
+#include "tests/support/recording_reporter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "switch_bar_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Records what the bar asks of the windows around it, as one line per call.
+class RecordingTargets : public SwitchBarTargets {
+public:
+    void setGuidance(const std::vector<std::string>& lines) override { guidance = lines; }
+    void showLineTool(bool shown) override { calls.push_back(shown ? "line tool on" : "line tool off"); }
+    void showLineHandles(bool shown) override { calls.push_back(shown ? "handles on" : "handles off"); }
+    void setInputMode(std::uint8_t m) override { mode = m; }
+
+    std::vector<std::string> guidance;
+    std::vector<std::string> calls;
+    std::uint8_t mode = 0;
+};
+
+class SwitchBar : public ::testing::Test {
+protected:
+    SwitchBar()
+    {
+        bar.setFreeLinePanelHook([this](bool shown) { targets.calls.push_back(shown ? "panel on" : "panel off"); });
+    }
+    std::vector<bool> indicators() const
+    {
+        std::vector<bool> shown;
+        for (int i = 1; i <= 6; ++i) shown.push_back(!bar.imgStatus(i)->isHidden());
+        return shown;
+    }
+
+    QApplication& app = application();
+    RecordingTargets targets;
+    test::RecordingReporter reporter;
+    mdiSwitchBar bar{targets, reporter};
+};
+
+TEST_F(SwitchBar, LoadSelectsTextModeWithItsFourHints)
+{
+    EXPECT_EQ(bar.windowTitle(), QStringLiteral("入力切替"));
+    EXPECT_EQ(bar.cmdMenu(2)->accessibleName(), QStringLiteral("線追加"));
+    EXPECT_FALSE(bar.cmdMenu(1)->icon().isNull());
+    bar.Form_Load();
+    EXPECT_EQ(targets.mode, 1);
+    EXPECT_EQ(targets.guidance.size(), 4U);
+    EXPECT_EQ(targets.guidance[0], "【文字追加】空白をクリックすると文字入力できます。");
+    EXPECT_EQ(targets.calls, (std::vector<std::string>{"line tool off", "panel off", "handles off"}));
+    EXPECT_EQ(indicators(), (std::vector<bool>{true, false, false, false, true, true}));
+    EXPECT_EQ(bar.cmdMenu(1)->property("Tag").toString(), QStringLiteral("1"));
+    EXPECT_TRUE(bar.cmdMenu(1)->styleSheet().contains(QStringLiteral("#C0FFC0")));
+    EXPECT_TRUE(bar.cmdMenu(2)->styleSheet().contains(QStringLiteral("white")));
+}
+
+TEST_F(SwitchBar, EachModeOpensItsToolAfterClosingTheOther)
+{
+    bar.cmdMenu(2)->click();
+    EXPECT_EQ(targets.calls, (std::vector<std::string>{"panel off", "line tool on", "handles on"}));
+    EXPECT_EQ(targets.guidance.at(2), "【線追加】●を右クリックで線を削除できます。");
+    EXPECT_EQ(targets.guidance.size(), 3U);
+    EXPECT_EQ(indicators(), (std::vector<bool>{false, true, false, true, false, true}));
+
+    targets.calls.clear();
+    bar.cmdMenu(3)->click();
+    EXPECT_EQ(targets.calls, (std::vector<std::string>{"line tool off", "panel on", "handles off"}));
+    EXPECT_EQ(targets.mode, 3);
+    EXPECT_EQ(targets.guidance.size(), 3U);
+    EXPECT_EQ(indicators(), (std::vector<bool>{false, false, true, true, true, false}));
+}
+
+TEST_F(SwitchBar, NineChangesNothing)
+{
+    bar.Form_Load();
+    targets.calls.clear();
+    EXPECT_EQ(bar.LfncMenuSel(9), 0);
+    EXPECT_TRUE(targets.calls.empty());
+    EXPECT_EQ(targets.mode, 1);
+}
+
+} // namespace
+} // namespace kinsketch
