@@ -2,10 +2,15 @@
 
 #include "app/japanese_translations.h"
 #include "app/main_window.h"
+#include "app/menu_selection.h"
+#include "app/message_box_error_reporter.h"
 #include "app/qt_message_boxes.h"
 #include "app/qt_timers.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "app/tool_bar.h"
+#include "app/window_directory.h"
+#include "document/document_globals.h"
 
 #include <QApplication>
 
@@ -26,5 +31,11 @@ int main(int argc, char** argv)
     kinsketch::MainWindow mainWindow;
     boxes.setParent(&mainWindow);
     mainWindow.showMaximized();
+
+    // The main window's load shows the tool bar, then opens basic input.
+    kinsketch::MessageBoxErrorReporter reporter(boxes);
+    kinsketch::WindowDirectory windows(mainWindow, kinsketch::gGdr, reporter, boxes, timers);
+    windows.toolBar();
+    kinsketch::LfncMenuSel(windows, 0, true);
     return app.exec();
 }

@@ -1,0 +1,150 @@
+#include "genogram/basic_input/window/mdi_geno_inp.h"
+#include "genogram/basic_input/window/slot_background.h"
+#include "genogram/basic_input/window/symbol_chooser.h"
+#include "genogram/window/mdi_geno_inp_save.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "basic_input_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// The panel beside its canvas, wired as the editing screen wires them.
+class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
+protected:
+    PanelWindow()
+    {
+        makeNewDocument(document);
+        if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
+        BasicInputNeighbours neighbours;
+        neighbours.selectedLineStyle = [this] { return style; };
+        neighbours.redrawCanvas = [this] { ++redraws, canvas.GfncPrev(); };
+        window = std::make_unique<mdiGenoInp>(GetParam(), document, reporter, boxes, std::move(neighbours));
+        window->Form_Load();
+        window->show();
+        canvas.GfncPrev();
+        redraws = 0;
+    }
+    // A point in pixels whose twips are (x, y).
+    static QPoint at(int x, int y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
+    void typeInto(QWidget* box, const QString& committed)
+    {
+        QInputMethodEvent preedit(QStringLiteral("はち"), {});
+        QApplication::sendEvent(box, &preedit);
+        QInputMethodEvent commit;
+        commit.setCommitString(committed);
+        QApplication::sendEvent(box, &commit);
+    }
+
+    QApplication& app = application();
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    int style = 1;
+    int redraws = 0;
+    mdiGenoInpSave canvas{GetParam(), document, reporter};
+    std::unique_ptr<mdiGenoInp> window;
+};
+
+TEST_P(PanelWindow, ClicksOnMarriageLinesSetTheSlashesOnTheCanvas)
+{
+    const TwipsLine marriage = window->panel().layout().line(7);
+    const QPoint point = at((marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30);
+    style = 5;
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, point);
+    EXPECT_TRUE(canvas.canvas().LineTiltS[7].visible && canvas.canvas().LineTiltW[7].visible);
+    style = 1;
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, point);
+    EXPECT_FALSE(canvas.canvas().LineTiltS[7].visible || canvas.canvas().LineTiltW[7].visible);
+    EXPECT_TRUE(canvas.canvas().Lines[7].visible);
+    EXPECT_EQ(redraws, 2);
+}
+
+TEST_P(PanelWindow, AClickInsideTwoToleranceBoxesStylesTheLowerIndex)
+{
+    // Bar 0 starts where drop 3 hangs from it.
+    const TwipsLine drop = window->panel().layout().line(3);
+    style = 2;
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
+    EXPECT_EQ(document.LineTag[0], 2);
+    EXPECT_EQ(document.LineTag[3], 0);
+}
+
+TEST_P(PanelWindow, AClickOnNoLineStillRefreshes)
+{
+    document.AgeText[0] = "stale";
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, at(60, 60));
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(document.AgeText[0], "");
+    EXPECT_EQ(canvas.canvas().lblAge[0].caption, "");
+}
+
+TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
+{
+    QTest::keyClicks(window->txtAge(2), QStringLiteral("85"));
+    EXPECT_EQ(canvas.canvas().lblAge[2].caption, "85");
+    typeInto(window->txtRel(2), QStringLiteral("長男"));
+    EXPECT_EQ(document.RelText[2], "長男");
+    EXPECT_EQ(canvas.canvas().lblRel[2].caption, "長男");
+    EXPECT_EQ(redraws, 3);
+
+    // A character the document cannot store never reaches it.
+    typeInto(window->txtRel(2), QStringLiteral("😀"));
+    EXPECT_EQ(window->txtRel(2)->text(), QStringLiteral("長男"));
+    EXPECT_EQ(document.RelText[2], "長男");
+    ASSERT_EQ(boxes.shown.size(), 1U);
+    EXPECT_NE(boxes.shown[0].text.find("😀"), std::string::npos);
+}
+
+TEST_P(PanelWindow, TheChooserOffersThePicturesAndDropsTypedText)
+{
+    SymbolChooser* chooser = window->ImgCbo(1);
+    ASSERT_EQ(chooser->count(), 13);
+    EXPECT_TRUE(chooser->itemIcon(0).isNull());
+    EXPECT_EQ(chooser->itemData(5).toString(), QStringLiteral("i107"));
+    chooser->setCurrentIndex(6);
+    EXPECT_EQ(document.SymbolKey[1], "i108");
+    EXPECT_EQ(canvas.canvas().Image1[1].image, 8);
+    QTest::keyClicks(chooser, QStringLiteral("ab"));
+    EXPECT_EQ(chooser->currentIndex(), 0);
+    EXPECT_EQ(chooser->currentText(), QString());
+    EXPECT_EQ(document.SymbolKey[1], "i000");
+}
+
+TEST_P(PanelWindow, ASlotClickTogglesItsMarkOnly)
+{
+    QTest::mouseClick(window->Label1(0), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(window->panel().slot(0).mark, 1);
+    EXPECT_EQ(window->Label1(0)->grab().toImage().pixelColor(4, 60), QColor(192, 255, 192));
+    EXPECT_EQ(redraws, 0);
+}
+
+TEST_P(PanelWindow, IsNamedAndSizedForItsScreen)
+{
+    const bool wide = GetParam() == CanvasSize::Wide;
+    EXPECT_EQ(window->objectName(), wide ? QStringLiteral("mdiGenoInp_2") : QStringLiteral("mdiGenoInp"));
+    EXPECT_EQ(window->accessibleName(), QStringLiteral("ジェノグラム入力"));
+    EXPECT_EQ(window->size(), wide ? QSize(993, 539) : QSize(711, 423));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, PanelWindow, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
+
+} // namespace
+} // namespace kinsketch

@@ -1,0 +1,100 @@
+#include "tools/mdi_waku_add_tool2.h"
+#include "tests/support/recording_reporter.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "tools_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class FrameTool : public ::testing::Test {
+protected:
+    FrameTool()
+    {
+        makeNewDocument(document);
+        document.CohabitFlag[9] = 1; // an old mark the panel no longer shows
+        document.CohabitSeg[40] = 1;
+    }
+    std::set<int> drawn() const
+    {
+        std::set<int> out;
+        for (int s = 0; s < kCohabitSegCount; ++s)
+            if (document.CohabitSeg[static_cast<std::size_t>(s)] == 1) out.insert(s);
+        return out;
+    }
+    mdiWakuAdd_Tool2& window()
+    {
+        FrameToolNeighbours neighbours;
+        neighbours.panelMark = [this](int slot) { return marks.contains(slot) ? 1 : 0; };
+        neighbours.redrawCanvas = [this] { redrawnWith = drawn(); };
+        neighbours.clearPanelMarks = [this] { marks.clear(); };
+        tool = std::make_unique<mdiWakuAdd_Tool2>(document, reporter, std::move(neighbours));
+        return *tool;
+    }
+
+    QApplication& app = application();
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    std::set<int> marks;
+    std::set<int> redrawnWith;
+    std::unique_ptr<mdiWakuAdd_Tool2> tool;
+};
+
+TEST_F(FrameTool, BuildsTheFrameOfThePanelMarksAndClearsThem)
+{
+    marks = {0, 1};
+    mdiWakuAdd_Tool2& w = window();
+    w.setButtonCaption("同居枠追加（自動）");
+    QTest::mouseClick(w.cmdTool1(), Qt::LeftButton);
+    EXPECT_EQ(redrawnWith, (std::set<int>{0, 1, 4, 6, 10, 11, 12, 13}));
+    EXPECT_EQ(document.CohabitFlag[0], 1);
+    EXPECT_EQ(document.CohabitFlag[9], 0);
+    EXPECT_TRUE(marks.empty());
+    EXPECT_EQ(w.cmdTool1()->text(), QStringLiteral("同居枠消去"));
+    EXPECT_EQ(w.cmdTool1()->accessibleName(), w.cmdTool1()->text());
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(FrameTool, WithNoMarkItErasesTheFrameOnEitherScreen)
+{
+    for (const char* mode : {"", "WIDE"}) {
+        document.ScreenMode = mode;
+        document.CohabitSeg.fill(1);
+        window().cmdTool1_Click();
+        EXPECT_TRUE(drawn().empty()) << mode;
+    }
+    marks = {3, 18};
+    window().cmdTool1_Click();
+    EXPECT_FALSE(drawn().contains(8)); // shared by the two marked slots of the WIDE screen
+    EXPECT_TRUE(drawn().contains(66));
+}
+
+TEST_F(FrameTool, StandsBesideTheCanvasOfItsScreen)
+{
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("ToolBox"));
+    EXPECT_EQ(tool->accessibleName(), QStringLiteral("ToolBox"));
+    tool->Form_Load();
+    EXPECT_EQ(tool->pos(), QPoint(728, 500));
+    document.ScreenMode = "WIDE";
+    tool->Form_Load();
+    EXPECT_EQ(tool->pos(), QPoint(1010, 573));
+}
+
+} // namespace
+} // namespace kinsketch
