@@ -31,14 +31,15 @@ TEST(AccessBootType, AutomationIsTriedFirstOnlyForUnitZero) {
 // 15/16 twin), C reads the application path.
 std::string searchesMade(const FakePlatform& platform) {
     std::string order;
+    const auto note = [&](char search, const std::string& call, const std::string& versionAfter) {
+        order += search;
+        if (!versionAfter.empty()) order += call.substr(call.find(versionAfter) + versionAfter.size(), 2);
+        order += ' ';
+    };
     for (const std::string& call : platform.calls) {
-        const auto version = [&](const std::string& prefix) {
-            const auto at = call.find(prefix);
-            return call.substr(at + prefix.size(), 2);
-        };
-        if (call.starts_with("machineValue(Software\\Classes\\Access.Application.")) order += "A" + version("Application.") + " ";
-        if (call.starts_with("machineKeyExists(Software\\Microsoft\\Office\\")) order += "B" + version("Office\\") + " ";
-        if (call.starts_with("machineValue(Software\\Microsoft\\Windows\\CurrentVersion\\App Paths")) order += "C ";
+        if (call.starts_with("machineValue(Software\\Classes\\Access.Application.")) note('A', call, "Application.");
+        if (call.starts_with("machineKeyExists(Software\\Microsoft\\Office\\")) note('B', call, "Office\\");
+        if (call.starts_with("machineValue(Software\\Microsoft\\Windows\\CurrentVersion\\App Paths")) note('C', call, "");
     }
     return order;
 }
