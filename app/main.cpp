@@ -8,6 +8,7 @@
 #include "app/qt_timers.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "app/switch_bar_wiring.h"
 #include "app/tool_bar.h"
 #include "app/window_directory.h"
 #include "document/document_globals.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
     kinsketch::MessageBoxErrorReporter reporter(boxes);
     kinsketch::WindowDirectory windows(mainWindow, kinsketch::gGdr, reporter, boxes, timers);
     windows.toolBar();
+    kinsketch::SwitchBarWiring switching(windows, mainWindow);
+    switching.switchBar();
     kinsketch::LfncMenuSel(windows, 0, true);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/switch_bar_pictures.h"
 
 #include "document/error_trap.h"
+#include "genogram/basic_input/window/child_window_place.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -10,7 +11,6 @@
 namespace kinsketch {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr std::uint8_t kTextMode = 1, kLineMode = 2, kFreeLineMode = 3, kNoChange = 9;
 
 const std::array<std::vector<std::string>, 3> kGuidance = {{
@@ -21,11 +21,6 @@ const std::array<std::vector<std::string>, 3> kGuidance = {{
     {"【自由線】『自由図形』で同居枠を自由に作成できます。", "【自由線】『Tool Box』で線の色、太さを変更できます。",
      "【自由線】消しゴムボタンを選択すると描いた線を消せます。"},
 }};
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
 
 } // namespace
 
@@ -38,7 +33,7 @@ mdiSwitchBar::mdiSwitchBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
     setObjectName(QStringLiteral("mdiSwitchBar"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(3225 / kTwipsPerPixel, 1155 / kTwipsPerPixel);
+    setFixedSize(twipsToPixels(3225), twipsToPixels(1155));
 
     const std::array<QString, 3> captions = {QStringLiteral("文字追加"), QStringLiteral("線追加"), QStringLiteral("自由線")};
     const std::array<QPixmap, 3> pictures = {textModePicture(), lineModePicture(), freeLineModePicture()};
@@ -71,7 +66,7 @@ mdiSwitchBar::mdiSwitchBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
 
 void mdiSwitchBar::Form_Load()
 {
-    move(0, 0);
+    placeChildWindow(*this, {0, 0});
     LfncMenuSel(kTextMode);
 }
 

@@ -54,8 +54,8 @@ private:
     GdrRecord& document_;
     ErrorReporter& reporter_;
     MessageBoxes& boxes_;
-    TextDialogLoader textDialog_;
     Timers& timers_;
+    TextDialogLoader textDialog_;
     QPointer<mdiToolBar> toolBar_;
     QPointer<mdiInfoBox> infoBox_;
     QPointer<mdiWakuAdd_Tool2> frameTool_;

@@ -1,5 +1,6 @@
 #include "mdi_line_add_tool.h"
 
+#include "genogram/basic_input/window/child_window_place.h"
 #include "genogram/window/mdi_geno_inp_save.h"
 
 #include <QPushButton>
@@ -14,8 +15,7 @@ mdiLineAdd_Tool::mdiLineAdd_Tool(CanvasOfScreen canvas, QWidget* parent)
     setObjectName(QStringLiteral("mdiLineAdd_Tool"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(1215 / 15, 495 / 15);
-    move(9450 / 15, 0);
+    setFixedSize(twipsToPixels(1215), twipsToPixels(495));
     const QString label = QStringLiteral("線追加");
     auto* button = new QPushButton(label, this);
     button->setObjectName(QStringLiteral("cmdTool1"));
@@ -23,6 +23,8 @@ mdiLineAdd_Tool::mdiLineAdd_Tool(CanvasOfScreen canvas, QWidget* parent)
     button->setGeometry(rect());
     connect(button, &QPushButton::clicked, this, &mdiLineAdd_Tool::cmdTool1_Click);
 }
+
+void mdiLineAdd_Tool::Form_Load() { placeChildWindow(*this, {9450, 0}); }
 
 void mdiLineAdd_Tool::cmdTool1_Click()
 {

@@ -17,6 +17,9 @@ public:
     using CanvasOfScreen = std::function<mdiGenoInpSave&()>;
     explicit mdiLineAdd_Tool(CanvasOfScreen canvas, QWidget* parent = nullptr);
 
+    // Places the window beside the switch bar.
+    void Form_Load();
+
     void cmdTool1_Click();
 
 private:

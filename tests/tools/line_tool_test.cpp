@@ -37,6 +37,7 @@ TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
     wide.enableEditing(boxes, dialog);
     mdiLineAdd_Tool tool([&]() -> mdiGenoInpSave& { return document.isWide() ? wide : normal; });
     EXPECT_EQ(tool.windowTitle(), QStringLiteral("ToolBox"));
+    tool.Form_Load();
     EXPECT_EQ(tool.pos(), QPoint(630, 0));
 
     auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
