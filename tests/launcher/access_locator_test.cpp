@@ -19,13 +19,6 @@ TEST(AccessBootType, ListedTextsSelectTheirValueEmptySelects999OthersKeepTheCurr
     }
 }
 
-TEST(AccessBootType, AutomationIsTriedFirstOnlyForUnitZero) {
-    for (const int value : {0, 100, 130, 160}) EXPECT_TRUE(accessBootVariant(value).automationFirst) << value;
-    for (const int value : {1, 2, 101, 102, 131, 132, 161, 162, 999, 7}) {
-        EXPECT_FALSE(accessBootVariant(value).automationFirst) << value;
-    }
-}
-
 // The registry reads each search makes when it finds nothing, in order:
 // A reads the class registration, B asks for the installation key (and its
 // 15/16 twin), C reads the application path.

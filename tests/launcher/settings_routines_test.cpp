@@ -75,11 +75,5 @@ TEST(GfncShortPath, PathThatCannotBeShortenedStaysAsItIs) {
     EXPECT_EQ(GfncShortPath(platform, "Z:\\no such\\"), "Z:\\no such\\");
 }
 
-TEST(GfncCutNull, KeepsTheTextBeforeTheFirstNul) {
-    EXPECT_EQ(GfncCutNull(std::string("abc\0def", 7)), "abc");
-    EXPECT_EQ(GfncCutNull("abc"), "abc");
-    EXPECT_EQ(GfncCutNull(std::string("\0x", 2)), "");
-}
-
 }  // namespace
 }  // namespace kinsketch::launcher
