@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Edits the canvas of the real kinsketch as a person would: a click on the
+# canvas opens the text dialog, Escape cancels it without a trace, "決定"
+# puts the text on the canvas; the switch bar's "線追加" and the line tool's
+# button then draw a line. The child windows are not windows of their own
+# to the X server, so they are reached at their places in the main window:
+# the canvas client at (729, 170), the switch bar's second button at
+# (112, 45) and the line tool's button at (673, 41) — the twips places of
+# the windows plus their MDI frames.
+source "$(dirname "$0")/e2e_lib.sh"
+binary="$1"
+
+program="$(make_program_folder "$binary")"
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$program"
+}
+trap cleanup EXIT
+
+canvas_shot() { import -window root -crop 280x330+729+170 "$1"; }
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+"$program/kinsketch" new & pid=$!
+wait_for_window "Kin Sketch" >/dev/null
+sleep 2
+canvas_shot "$program/empty.png"
+
+xdotool mousemove 760 195 click 1
+dialog=$(wait_for_window "文字の指定" 5)
+press_in_window "$dialog" Escape
+sleep 0.5
+[ -z "$(windows_named "文字の指定")" ] || fail "Escape left the text dialog open"
+canvas_shot "$program/cancelled.png"
+[ "$(differing_pixels "$program/empty.png" "$program/cancelled.png")" = 0 ] || fail "a cancelled text changed the canvas"
+
+xdotool mousemove 760 195 click 1
+dialog=$(wait_for_window "文字の指定" 5)
+sleep 0.3
+xdotool type --delay 30 "Kazoku"
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove $((X + 420)) $((Y + 135)) click 1 # 決定
+sleep 0.7
+[ -z "$(windows_named "文字の指定")" ] || fail "決定 left the text dialog open"
+canvas_shot "$program/text.png"
+changed=$(differing_pixels "$program/empty.png" "$program/text.png")
+[ "$changed" -gt 50 ] || fail "the text did not appear on the canvas ($changed pixels changed)"
+echo "text placed: $changed pixels changed"
+
+xdotool mousemove 112 45 click 1 # 線追加 on the switch bar
+sleep 0.5
+xdotool mousemove 673 41 click 1 # 線追加 in the line tool window
+sleep 0.7
+canvas_shot "$program/line.png"
+changed=$(differing_pixels "$program/text.png" "$program/line.png")
+[ "$changed" -gt 100 ] || fail "no line appeared on the canvas ($changed pixels changed)"
+echo "line added: $changed pixels changed"
+echo "1 passed, 0 failed"
