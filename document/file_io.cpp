@@ -83,7 +83,7 @@ void writeFileAtomically(const std::filesystem::path& path, ByteView content)
         File file = openFile(temporary, true);
         if (!file) throw writeError(errno, path);
         errno = 0;
-        bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size() &&
+        bool written = (content.empty() || std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()) &&
                        std::fflush(file.get()) == 0;
 #ifdef KINSKETCH_HAVE_FSYNC
         written = written && ::fsync(::fileno(file.get())) == 0;

@@ -124,6 +124,7 @@ public:
         array.lowerBound = lowerBound;
         array.items.resize(static_cast<std::size_t>(count));
         if constexpr (kStoredAsInMemory<T>) {
+            if (array.items.empty()) return;
             std::memcpy(array.items.data(), in_.data() + pos_, array.items.size() * sizeof(T));
             pos_ += array.items.size() * sizeof(T);
         } else {

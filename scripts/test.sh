@@ -23,6 +23,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKINSKETCH_SANITIZE=ON \
   -DKINSKETCH_BUILD_BENCH=OFF -DKINSKETCH_WARNINGS_AS_ERRORS="$werror" >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== Fuzz the document decoders for ${fuzz_seconds} s"
