@@ -1,0 +1,124 @@
+// From a key typed into an age box of the WIDE panel to the canvas
+// repainted, against a repaint of the same canvas with nothing changed.
+// The key's path is the panel's: layer 0 written, GfncPrev, the paint. A
+// full document must keep that under 2 ms and within 3 × the bare repaint.
+
+#include "genogram/basic_input/window/mdi_geno_inp.h"
+#include "genogram/canvas_layer_store.h"
+#include "genogram/window/mdi_geno_inp_save.h"
+#include "picture/canvas_fonts.h"
+
+#include "document/error_reporter.h"
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace kinsketch {
+namespace {
+
+class SilentReporter : public ErrorReporter {
+public:
+    void reportError(std::string_view, std::string_view) override {}
+};
+
+class SilentBoxes : public MessageBoxes {
+public:
+    MessageAnswer show(const MessageRequest&) override { return MessageAnswer::Ok; }
+};
+
+// Every slot, line, frame segment, text and added line in use, and pen
+// strokes of `strokeRecords` segments.
+GdrRecord fullWideDocument(int strokeRecords)
+{
+    GdrRecord d;
+    makeNewDocument(d);
+    d.ScreenMode = "WIDE";
+    for (int i = 0; i < kSlotCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        d.SymbolKey[slot] = std::string(kSymbolChoiceKeys[static_cast<std::size_t>(1 + i % (kSymbolChoiceCount - 1))]);
+        d.AgeText[slot] = std::to_string(20 + i) + "歳";
+        d.RelText[slot] = "長男の妻";
+    }
+    for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 7);
+    for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
+    for (int n = 1; n < kTextLabelCount; ++n)
+        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n), 0, "ＭＳ Ｐゴシック", 9, kFalse, kFalse, kFalse, kFalse, 0,
+                                                    static_cast<float>(n % 10 * 650), static_cast<float>(n / 10 * 600), 900, 230, kTrue};
+    for (int n = 0; n < kAddLineCount; ++n)
+        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70), 7000.F - static_cast<float>(n * 70), 100, 6100};
+    d.FreeLine = {true, 1, {}};
+    for (int i = 0; i < strokeRecords; ++i) {
+        const auto x = static_cast<float>(100 + (i * 37) % 6800), y = static_cast<float>(100 + (i * 53) % 6000);
+        const bool first = i % 40 == 0;
+        d.FreeLine.items.push_back({x, y, first ? x : 0, first ? y : 0, 1 + i % 3, 0x0000FFU, -(1 + i / 40)});
+    }
+    return d;
+}
+
+// The WIDE panel beside its canvas, both on screen, as the program shows them.
+struct EditingScreen {
+    explicit EditingScreen(int strokeRecords) : document(fullWideDocument(strokeRecords))
+    {
+        CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
+        layers.LoadGd1_2();
+        canvas.GfncPrevMode();
+        canvas.canvas().GfncLineDraw(0, 0, 0);
+        BasicInputNeighbours neighbours;
+        neighbours.redrawCanvas = [this] { canvas.GfncPrev(); };
+        panel = std::make_unique<mdiGenoInp>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));
+        panel->Form_Load();
+        panel->show();
+        canvas.show();
+        QApplication::processEvents();
+    }
+    GdrRecord document;
+    SilentReporter reporter;
+    SilentBoxes boxes;
+    mdiGenoInpSave canvas{CanvasSize::Wide, document, reporter};
+    std::unique_ptr<mdiGenoInp> panel;
+};
+
+void BM_EmptyRepaint(benchmark::State& state)
+{
+    EditingScreen screen(static_cast<int>(state.range(0)));
+    for (auto _ : state) screen.canvas.repaint();
+}
+
+// Typing and deleting a digit in turn keeps the text short; both are changes.
+void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
+{
+    EditingScreen screen(static_cast<int>(state.range(0)));
+    QLineEdit* age = screen.panel->txtAge(30);
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(age, typed ? Qt::Key_Backspace : Qt::Key_5);
+        typed = !typed;
+        screen.canvas.repaint();
+    }
+    if (screen.document.AgeText[30].empty()) state.SkipWithError("the key never reached the document");
+}
+
+constexpr int kRepetitions = 15;
+BENCHMARK(BM_EmptyRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_AgeKeyToCanvasRepainted)->Arg(0)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace kinsketch
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    kinsketch::installCanvasFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
