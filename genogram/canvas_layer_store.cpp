@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace kinsketch {
 namespace {
@@ -158,10 +159,14 @@ int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
         GenoCanvas& canvas = canvas_(size);
         auto& list = document_.FreeLine;
         if (!list.dimensioned) throw RunTimeError::subscriptOutOfRange("FreeLine");
+        // A segment keeps the stroke number of its own record: where records
+        // without a segment are left out, the numbers move up with the
+        // segments, or undo would split strokes after the next load.
+        std::vector<std::int32_t> strokeNos;
         for (auto& r : list.items) {
-            const std::int32_t strokeNo = r.StrokeNo;
+            strokeNos.push_back(r.StrokeNo);
             r = FreeLineRecord{};
-            r.StrokeNo = strokeNo;
+            r.StrokeNo = strokeNos.back();
         }
         std::int32_t k = 1;
         for (int i = 1; i <= canvas.FreeLine.upperBound(); ++i) {
@@ -169,6 +174,7 @@ int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
             if (!line || !line->visible) continue;
             if (!list.contains(k)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(k) + ")");
             FreeLineRecord& r = list[k];
+            if (list.contains(i)) r.StrokeNo = strokeNos[static_cast<std::size_t>(i - list.lowerBound)];
             r.X1 = line->x1;
             r.Y1 = line->y1;
             r.X2 = line->x2;

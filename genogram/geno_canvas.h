@@ -45,6 +45,9 @@ public:
     int GfncPrev();
     // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
     int GfncLineDraw2(std::int32_t first, bool figureFlag);
+    // Whether the last GfncLineDraw2 moved segments it did not re-create,
+    // so that what lay above them before now lies below.
+    bool freeLinesRestacked() const { return freeLinesRestacked_; }
     // Added line n (0 = all of 1–100): mode 0 creates and draws, -1 redraws
     // and hides lines no longer in use, other values redraw; `selected`
     // draws red.
@@ -100,6 +103,11 @@ private:
     ErrorReporter& reporter_;
     CanvasContext context_;
     std::vector<LineWidget> surface_;
+    // The z-order as GfncLineDraw2 left it: segments 1 … freeLinesOnTop_ on
+    // top in record order, as long as nothing has changed the order since.
+    std::uint64_t freeLinesOrderedAt_ = ~std::uint64_t{0};
+    std::int32_t freeLinesOnTop_ = 0;
+    bool freeLinesRestacked_ = true;
     std::set<std::pair<int, std::string>> reportedBadSymbols_;
 };
 

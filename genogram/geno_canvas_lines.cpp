@@ -24,6 +24,8 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 // mode a record of another figure starts at itself. The start point each
 // segment got is written back into the record, so that a pen stroke's first
 // record keeps its own point and begins a new chain on the next full redraw.
+// An empty record breaks the chain but not the redraw: a figure left open
+// keeps a spare record, and the strokes drawn after it must still show.
 int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
@@ -31,19 +33,21 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
         if (!list.dimensioned) return;
         const std::int32_t start = first <= 1 ? 1 : (figureFlag ? first : first - 1);
         const std::int32_t figureNo = figureFlag ? context_.currentFigureNo() : 0;
+        const bool stillOrdered = zOrder_.changes() == freeLinesOrderedAt_ && start <= freeLinesOnTop_ + 1;
         float px = 0, py = 0;
+        bool chainStart = true;
         std::int32_t lastReached = 0;
         for (std::int32_t k = start; k <= list.upperBound(); ++k) {
             FreeLineRecord& record = freeLineRecord(list, k);
-            if (k == start) {
+            if (record.BorderWidth == 0) {
+                chainStart = true;
+                continue;
+            }
+            if (chainStart || (figureFlag && record.StrokeNo != figureNo)) {
                 px = record.X1;
                 py = record.Y1;
             }
-            if (record.BorderWidth == 0) break;
-            if (figureFlag && record.StrokeNo != figureNo) {
-                px = record.X1;
-                py = record.Y1;
-            }
+            chainStart = false;
             if (record.X2 != 0 || record.Y2 != 0) {
                 px = record.X2;
                 py = record.Y2;
@@ -56,8 +60,15 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
             py = record.Y1;
             lastReached = k;
         }
-        for (std::int32_t i = 1; i <= lastReached; ++i)
-            if (FreeLine.exists(i)) FreeLine.bringToFront(i);
+        // Re-created segments are loaded on top in record order; when the
+        // ones before them already lie just below, as the last call left
+        // them, the order is complete without touching every segment.
+        freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_);
+        if (freeLinesRestacked_)
+            for (std::int32_t i = 1; i <= lastReached; ++i)
+                if (FreeLine.exists(i)) FreeLine.bringToFront(i);
+        freeLinesOnTop_ = lastReached;
+        freeLinesOrderedAt_ = zOrder_.changes();
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "canvas_widgets.h"
 
+#include <cstdint>
 #include <list>
 
 namespace kinsketch {
@@ -15,16 +16,30 @@ public:
 
     Handle addOnTop(WidgetId id)
     {
+        ++changes_;
         order_.push_back(id);
         return std::prev(order_.end());
     }
-    void bringToFront(Handle handle) { order_.splice(order_.end(), order_, handle); }
-    void remove(Handle handle) { order_.erase(handle); }
+    void bringToFront(Handle handle)
+    {
+        ++changes_;
+        order_.splice(order_.end(), order_, handle);
+    }
+    void remove(Handle handle)
+    {
+        ++changes_;
+        order_.erase(handle);
+    }
+
+    // Counts every change, so that a routine can tell whether the order is
+    // still the one it left.
+    std::uint64_t changes() const { return changes_; }
 
     const std::list<WidgetId>& bottomToTop() const { return order_; }
 
 private:
     std::list<WidgetId> order_;
+    std::uint64_t changes_ = 0;
 };
 
 } // namespace kinsketch

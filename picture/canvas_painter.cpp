@@ -163,24 +163,30 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
     painter.drawText(rect, flags, labelText(label.caption));
 }
 
+// Solid lines are written straight into the image when the painter draws on
+// a plain 32-bit image without transform or clip, as the window and the
+// picture do; other devices get the same lines from the engine.
+std::optional<PixelLines> directPixels(QPainter& painter)
+{
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    std::optional<PixelLines> pixels;
+    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && !painter.hasClipping())
+        pixels.emplace(*image);
+    return pixels;
+}
+
 } // namespace
 
 int twipsToDevicePixels(double twips, double scale) { return devicePixels(twips, scale); }
 
-void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale)
+void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const CanvasGeometry& g = canvas.geometry();
     painter.fillRect(QRect(0, 0, twipsToDevicePixels(g.clientWidth, scale), twipsToDevicePixels(g.clientHeight, scale)), Qt::white);
-    // Solid lines are written straight into the image when the painter draws
-    // on a plain 32-bit image without transform or clip, as the window and
-    // the picture do; other devices get the same lines from the engine.
-    auto* image = dynamic_cast<QImage*>(painter.device());
-    std::optional<PixelLines> pixels;
-    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && !painter.hasClipping())
-        pixels.emplace(*image);
+    std::optional<PixelLines> pixels = directPixels(painter);
     PixelLines* direct = pixels ? &*pixels : nullptr;
     {
         // What was drawn straight on the surface lies below every widget.
@@ -190,7 +196,7 @@ void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale)
     LineBatch lines(painter, scale, direct);
     for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
         if (const LineWidget* line = canvas.lineWidget(id)) {
-            if (line->visible) lines.add(*line);
+            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut)) lines.add(*line);
             continue;
         }
         if (const LabelWidget* label = canvas.labelWidget(id)) {
@@ -207,6 +213,30 @@ void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale)
     }
     lines.flush();
     painter.restore();
+}
+
+void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int last, double scale)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    std::optional<PixelLines> pixels = directPixels(painter);
+    {
+        LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+        for (int k = first; k <= last; ++k)
+            if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) lines.add(*line);
+    }
+    painter.restore();
+}
+
+QRect freeLineDeviceRect(const GenoCanvas& canvas, int index, double scale)
+{
+    const LineWidget* line = canvas.FreeLine.find(index);
+    if (!line || !line->visible) return {};
+    const int reach = static_cast<int>(std::ceil(std::max(1, line->width) * scale)) + 2;
+    const QRect ends = QRect(QPoint(devicePixels(line->x1, scale), devicePixels(line->y1, scale)),
+                             QPoint(devicePixels(line->x2, scale), devicePixels(line->y2, scale)))
+                           .normalized();
+    return ends.adjusted(-reach, -reach, reach, reach);
 }
 
 } // namespace kinsketch

@@ -75,14 +75,17 @@ void mdiGenoInpSave::mousePressEvent(QMouseEvent* event)
 {
     if (!mouse_) return;
     const QPointF at = event->position();
+    stepShown_ = false;
     mouse_->mouseDown(buttonBits(event->button()), twips(at.x()), twips(at.y()));
     showMouseResult();
 }
 
+// A move without a button changes nothing on the canvas.
 void mdiGenoInpSave::mouseMoveEvent(QMouseEvent* event)
 {
     if (!mouse_) return;
     const QPointF at = event->position();
+    stepShown_ = event->buttons() == Qt::NoButton;
     mouse_->mouseMove(buttonBits(event->buttons()), twips(at.x()), twips(at.y()));
     showMouseResult();
 }
@@ -91,6 +94,7 @@ void mdiGenoInpSave::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!mouse_) return;
     const QPointF at = event->position();
+    stepShown_ = false;
     mouse_->mouseUp(buttonBits(event->button()), twips(at.x()), twips(at.y()));
     showMouseResult();
 }
@@ -99,6 +103,7 @@ void mdiGenoInpSave::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (!mouse_) return;
     const QPointF at = event->position();
+    stepShown_ = false;
     mouse_->doubleClick(buttonBits(event->button()), twips(at.x()), twips(at.y()));
     showMouseResult();
 }
@@ -106,7 +111,7 @@ void mdiGenoInpSave::mouseDoubleClickEvent(QMouseEvent* event)
 void mdiGenoInpSave::showMouseResult()
 {
     setCursor(mouse_->pointer() == MousePointer::UpArrow ? Qt::UpArrowCursor : Qt::ArrowCursor);
-    update();
+    if (!stepShown_) update();
 }
 
 void mdiGenoInpSave::moveToTwips(TwipsPlace place)
@@ -115,19 +120,64 @@ void mdiGenoInpSave::moveToTwips(TwipsPlace place)
     frame->move(twipsToDevicePixels(place.left, 1.0), twipsToDevicePixels(place.top, 1.0));
 }
 
+// The segments of a step lie on top of everything, so drawing them over the
+// kept picture gives what a full repaint would. A step that moved other
+// segments up, or comes before any picture, repaints in full.
+void mdiGenoInpSave::showFreeLineStep(const FreeLineStep& step)
+{
+    stepShown_ = true;
+    if (step.drawn.empty() && step.live == 0 && live_ == 0) return;
+    const double ratio = devicePixelRatioF();
+    if (picture_.isNull() || canvas_.freeLinesRestacked() || picture_.size() != canvasPixelSize(canvas_.geometry(), ratio)) {
+        live_ = step.live;
+        liveRect_ = {};
+        pictureCurrentIn_ = QRegion();
+        update();
+        return;
+    }
+    QRegion dirty(liveRect_);
+    if (!step.drawn.empty()) {
+        QPainter painter(&picture_);
+        paintFreeLines(painter, canvas_, step.drawn.first, step.drawn.last, ratio);
+        for (std::int32_t k = step.drawn.first; k <= step.drawn.last; ++k) dirty += freeLineDeviceRect(canvas_, k, ratio);
+    }
+    live_ = step.live;
+    liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, ratio) : QRect();
+    dirty += liveRect_;
+    // Window coordinates are logical pixels; the rectangles are device pixels.
+    QRegion logical;
+    for (const QRect& r : dirty) logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
+    pictureCurrentIn_ += logical;
+    update(logical);
+}
+
+void mdiGenoInpSave::renderPicture(double ratio)
+{
+    picture_ = QImage(canvasPixelSize(canvas_.geometry(), ratio), QImage::Format_RGB32);
+    QPainter painter(&picture_);
+    paintCanvas(painter, canvas_, ratio, live_);
+}
+
 // The model is drawn in device pixels and the image handed over at the
-// screen's ratio, so that lines stay whole pixels at 150 % and 200 %.
-void mdiGenoInpSave::paintEvent(QPaintEvent*)
+// screen's ratio, so that lines stay whole pixels at 150 % and 200 %. Only
+// what free-drawing steps changed is taken from the kept picture; every
+// other repaint draws the model afresh.
+void mdiGenoInpSave::paintEvent(QPaintEvent* event)
 {
     const double ratio = devicePixelRatioF();
-    QImage image(canvasPixelSize(canvas_.geometry(), ratio), QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        paintCanvas(painter, canvas_, ratio);
+    if (picture_.isNull() || !(event->region() - pictureCurrentIn_).isEmpty() ||
+        picture_.size() != canvasPixelSize(canvas_.geometry(), ratio))
+        renderPicture(ratio);
+    pictureCurrentIn_ = QRegion();
+    QImage shown = picture_;
+    if (live_ != 0) {
+        QPainter painter(&shown);
+        paintFreeLines(painter, canvas_, live_, live_, ratio);
     }
-    image.setDevicePixelRatio(ratio);
+    shown.setDevicePixelRatio(ratio);
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    painter.setClipRegion(event->region());
+    painter.drawImage(0, 0, shown);
 }
 
 } // namespace kinsketch

@@ -5,6 +5,7 @@
 // a QMdiSubWindow, which it then moves instead of itself.
 
 #include "genogram/canvas_mouse.h"
+#include "genogram/free_drawing.h"
 #include "genogram/geno_canvas.h"
 #include "label_text_measure.h"
 
@@ -40,6 +41,10 @@ public:
     // The same, after moving the window to its place beside the input panel.
     int GfncPrevMode();
 
+    // Shows what one free-drawing event changed: the new segments are drawn
+    // over the picture the window keeps, and only their place is repainted.
+    void showFreeLineStep(const FreeLineStep& step);
+
     QSize sizeHint() const override;
 
 protected:
@@ -53,9 +58,18 @@ private:
     void moveToTwips(TwipsPlace place);
     void showMouseResult();
 
+    void renderPicture(double ratio);
+
     GenoCanvas canvas_;
     LabelTextMeasure measure_;
     std::unique_ptr<CanvasMouse> mouse_;
+    // The canvas as last painted, without the live figure segment, and the
+    // part of the window that only needs that picture shown again.
+    QImage picture_;
+    QRegion pictureCurrentIn_;
+    std::int32_t live_ = 0;
+    QRect liveRect_;
+    bool stepShown_ = false;
 };
 
 } // namespace kinsketch

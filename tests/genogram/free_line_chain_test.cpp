@@ -81,17 +81,17 @@ TEST_F(FreeLines, AFullRedrawJoinsRecordsWithoutAStartPointToTheOneBefore)
     EXPECT_EQ(document.FreeLine[3].X2, 20);
 }
 
-TEST_F(FreeLines, AnEmptyRecordEndsTheRedraw)
+TEST_F(FreeLines, StrokesAfterTheSpareRecordOfAnOpenFigureStillDraw)
 {
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 0, 0, -1}, {20, 20, 0, 0, 1, 0, -1}}};
+    document.FreeLine = {true, 1, {{10, 10, 10, 10, 0, 0, -1}}};
     canvas.GfncPrev();
-    EXPECT_EQ(canvas.FreeLine.upperBound(), 0);
+    EXPECT_EQ(canvas.FreeLine.upperBound(), 0) << "an empty list draws nothing";
 
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}}};
+    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}, {40, 40, 0, 0, 1, 0, -1}}};
     canvas.GfncPrev();
-    EXPECT_TRUE(canvas.FreeLine.exists(1));
-    EXPECT_FALSE(canvas.FreeLine.exists(3));
-    EXPECT_EQ(document.FreeLine[3].X2, 0) << "records after the stop are not touched";
+    EXPECT_FALSE(canvas.FreeLine.exists(2));
+    EXPECT_EQ(segment(3), Segment(30, 30, 30, 30)) << "the empty record breaks the chain";
+    EXPECT_EQ(segment(4), Segment(40, 40, 30, 30));
 }
 
 TEST_F(FreeLines, RecordsOfAnotherFigureStartAtThemselves)

@@ -1,0 +1,128 @@
+#include "free_drawing.h"
+
+namespace kinsketch {
+
+FreeDrawing::FreeDrawing(CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegisters& panel, MessageBoxes& boxes,
+                         ShowStep show)
+    : size_(size)
+    , canvas_(canvas)
+    , panel_(panel)
+    , boxes_(boxes)
+    , show_(std::move(show))
+{
+}
+
+std::int32_t FreeDrawing::penWidth() const { return widthNumber(panel_.txtLineW); }
+
+std::int32_t FreeDrawing::strokeWidth() const
+{
+    return tool_ == FreeLineTool::Eraser ? widthNumber(panel_.txtLineE) : penWidth();
+}
+
+Colour FreeDrawing::strokeColour() const { return tool_ == FreeLineTool::Eraser ? kWhite : panel_.penColour(); }
+
+void FreeDrawing::mouseDown(MouseButtons button, float x, float y)
+{
+    if (button != kLeftButton) return;
+    const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
+    tool_ = panel_.tool();
+    if (tool_ == FreeLineTool::Figure)
+        figureDown(at);
+    else
+        penDown(at);
+}
+
+// Moves and releases belong to an accepted press only: after a refused
+// width they would store records without one.
+void FreeDrawing::mouseMove(MouseButtons held, float x, float y)
+{
+    if ((held & kLeftButton) == 0 || state_ == State::Idle) {
+        show_({});
+        return;
+    }
+    const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
+    state_ = State::Moving;
+    if (tool_ == FreeLineTool::Figure)
+        figureMove(at);
+    else
+        penTo(at);
+}
+
+void FreeDrawing::mouseUp(MouseButtons button, float x, float y)
+{
+    if (button != kLeftButton || state_ == State::Idle) return;
+    const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
+    if (tool_ == FreeLineTool::Figure)
+        figureUp(at);
+    else
+        penTo(at);
+    state_ = State::Idle;
+}
+
+// Every stroke takes the next lower number, even one refused for its width.
+void FreeDrawing::penDown(FreeLinePoint at)
+{
+    panel_.cmd_Back = std::to_string(tagNumber(panel_.cmd_Back) - 1);
+    if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.txtLineE : panel_.txtLineW, tool_, boxes_)) return;
+    const std::int32_t k = appendFreeLineRecord(list());
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.cmd_Back)};
+    canvas_.GfncLineDraw2(k, true);
+    state_ = State::Pressed;
+    show_({{k, k}, 0});
+}
+
+void FreeDrawing::penTo(FreeLinePoint at)
+{
+    const std::int32_t k = appendFreeLineRecord(list());
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.cmd_Back)};
+    canvas_.GfncLineDraw2(k, false);
+    panel_.cmd_BackEnabled = true;
+    show_({{k, k}, 0});
+}
+
+void FreeDrawing::figureDown(FreeLinePoint at)
+{
+    if (!checkFreeLineWidth(panel_.txtLineW, FreeLineTool::Pen, boxes_)) return;
+    FreeLineList& l = list();
+    const bool empty = isEmptyFreeLineList(l);
+    const bool newFigure = empty || l.items.size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.cmd_FreeFig);
+    if (newFigure) {
+        if (!empty) growFreeLineList(l);
+        figureStart_ = at;
+        lastVertex_ = at;
+    }
+    state_ = State::Pressed;
+    show_({});
+}
+
+// The last record is the segment from the last vertex to the mouse.
+void FreeDrawing::figureMove(FreeLinePoint at)
+{
+    const std::int32_t k = list().upperBound();
+    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.cmd_FreeFig)};
+    canvas_.GfncLineDraw2(k, false);
+    show_({{}, k});
+}
+
+// The segment always starts at the last vertex, also when the mouse never
+// moved: a record without a start would be joined to whatever record lies
+// before it.
+void FreeDrawing::figureUp(FreeLinePoint at)
+{
+    FreeLineList& l = list();
+    const std::int32_t k = l.upperBound();
+    l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.cmd_FreeFig)};
+    lastVertex_ = at;
+    const bool closed = closesFigure(figureStart_, at);
+    if (!closed) growFreeLineList(l);
+    canvas_.GfncLineDraw2(k, false);
+    panel_.cmd_BackEnabled = true;
+    if (closed) {
+        panel_.setTool(FreeLineTool::Pen);
+        panel_.cmd_FreeFig = "0";
+        panel_.cmd_FreeFigHighlighted = false;
+    }
+    show_({{k, k}, 0});
+}
+
+} // namespace kinsketch

@@ -1,0 +1,55 @@
+#pragma once
+// The free-line panel (mdiPan_Com) without its window: the tool buttons,
+// undo, clear-all, the width checks and the colour, over the document's
+// free-line list and the panel registers the canvas gestures share. The
+// window turns clicks into these calls and shows the registers.
+
+#include "app/message_boxes.h"
+#include "document/gdr_record.h"
+#include "genogram/free_line_panel_registers.h"
+#include "genogram/geno_canvas.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace kinsketch {
+
+struct FreeLinePanelNeighbours {
+    // The canvas of the current screen size.
+    std::function<GenoCanvas&()> canvas;
+    // Shows the canvas again after its model changed.
+    std::function<void()> showCanvas = [] {};
+};
+
+class FreeLinePanel {
+public:
+    FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers, MessageBoxes& boxes,
+                  FreeLinePanelNeighbours neighbours);
+
+    // The registers as a fresh panel has them, the numbers taken from the list.
+    void Form_Load();
+
+    void cmd_FreeFig_Click();
+    void cmd_Erase_Click();
+    void cmd_Back_Click();
+    void cmd_AllErase_Click();
+    void setColour(Colour colour);
+
+    bool LfncChkLineW();
+    bool LfncChkLineE();
+    void LsubBackEnable();
+
+    FreeLinePanelRegisters& registers() { return registers_; }
+
+private:
+    void closeOpenFigure();
+    void redrawCanvas();
+
+    GdrRecord& document_;
+    std::int32_t& freeLineCount_;
+    FreeLinePanelRegisters& registers_;
+    MessageBoxes& boxes_;
+    FreeLinePanelNeighbours neighbours_;
+};
+
+} // namespace kinsketch
