@@ -38,6 +38,12 @@ mdiSwitchBar& SwitchBarWiring::switchBar()
 {
     if (!switchBar_) {
         switchBar_ = new mdiSwitchBar(*this, windows_.reporter());
+        switchBar_->setFreeLinePanelHook([this](bool shown) {
+            if (shown)
+                windows_.freeLinePanel();
+            else
+                windows_.unloadFreeLinePanel();
+        });
         main_.addChildWindow(switchBar_);
         switchBar_->Form_Load();
     }

@@ -4,8 +4,11 @@
 #include "app/input_mode.h"
 #include "app/main_window.h"
 #include "app/tool_bar.h"
+#include "document/document_globals.h"
+#include "genogram/free_drawing.h"
 #include "genogram/basic_input/window/mdi_geno_inp.h"
 #include "genogram/window/mdi_geno_inp_save.h"
+#include "tools/mdi_pan_com.h"
 #include "tools/mdi_waku_add_tool2.h"
 
 #include <QMdiSubWindow>
@@ -118,9 +121,38 @@ mdiGenoInpSave& WindowDirectory::canvas(CanvasSize size)
         context.inputMode = [] { return gInputMode; };
         window = new mdiGenoInpSave(size, document_, reporter_, std::move(context));
         window->enableEditing(boxes_, textDialog_);
+        freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
+            size, window->canvas(), freeLineRegisters_, boxes_, [this, shown = window.data()](const FreeLineStep& step) {
+                shown->showFreeLineStep(step);
+                if (freeLinePanel_) freeLinePanel_->showRegisters();
+            });
+        window->mouse()->setFreeDrawing(freeDrawing_[slotOf(size)].get());
         addToMainWindow(window);
     }
     return *window;
+}
+
+mdiPan_Com& WindowDirectory::freeLinePanel()
+{
+    if (!freeLinePanel_) {
+        FreeLinePanelNeighbours neighbours;
+        neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
+        neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
+        freeLinePanel_ = new mdiPan_Com(document_.isWide(), document_, gFreeLineCount, freeLineRegisters_, boxes_,
+                                        std::move(neighbours));
+        addToMainWindow(freeLinePanel_);
+        freeLinePanel_->Form_Load();
+    }
+    freeLinePanel_->show();
+    return *freeLinePanel_;
+}
+
+// An unloaded panel starts afresh from the document the next time.
+void WindowDirectory::unloadFreeLinePanel()
+{
+    unload(freeLinePanel_);
+    freeLinePanel_ = nullptr;
+    freeLineRegisters_ = {};
 }
 
 void WindowDirectory::unloadCanvas(CanvasSize size)

@@ -8,6 +8,7 @@
 #include "app/timers.h"
 #include "document/error_reporter.h"
 #include "document/gdr_record.h"
+#include "genogram/free_line_panel_registers.h"
 #include "genogram/canvas_size.h"
 #include "tools/text_dialog_loader.h"
 
@@ -15,13 +16,16 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 namespace kinsketch {
 
+class FreeDrawing;
 class MainWindow;
 class mdiGenoInp;
 class mdiGenoInpSave;
 class mdiInfoBox;
+class mdiPan_Com;
 class mdiToolBar;
 class mdiWakuAdd_Tool2;
 
@@ -41,6 +45,10 @@ public:
     mdiGenoInp& basicInput(CanvasSize size);
     mdiWakuAdd_Tool2& frameTool();
     mdiGenoInpSave& canvas(CanvasSize size);
+    // The free-line panel of input mode 3; the canvases draw with its
+    // registers, which outlive the window.
+    mdiPan_Com& freeLinePanel();
+    void unloadFreeLinePanel();
 
     bool infoBoxLoaded() const { return !infoBox_.isNull(); }
     void unloadInfoBox();
@@ -61,6 +69,9 @@ private:
     QPointer<mdiWakuAdd_Tool2> frameTool_;
     std::array<QPointer<mdiGenoInp>, 2> basicInput_;
     std::array<QPointer<mdiGenoInpSave>, 2> canvas_;
+    FreeLinePanelRegisters freeLineRegisters_;
+    QPointer<mdiPan_Com> freeLinePanel_;
+    std::array<std::unique_ptr<FreeDrawing>, 2> freeDrawing_;
 };
 
 } // namespace kinsketch

@@ -1,0 +1,90 @@
+#include "tools/mdi_pan_com.h"
+
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kinsketch {
+namespace {
+
+QApplication& application()
+{
+    static int argc = 1;
+    static char name[] = "free_line_panel_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class PanelWindow : public ::testing::Test {
+protected:
+    PanelWindow()
+    {
+        makeNewDocument(document);
+        document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}}};
+        window.Form_Load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    template <class W> W* find(const char* name) { return window.findChild<W*>(QString::fromLatin1(name)); }
+
+    QApplication& app = application();
+    GdrRecord document;
+    std::int32_t loadedCount = 0;
+    FreeLinePanelRegisters registers;
+    test::ScriptedMessageBoxes boxes;
+    test::RecordingReporter reporter;
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter};
+    mdiPan_Com window{false, document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
+};
+
+TEST_F(PanelWindow, WidthBoxesTakeDigitsOnlyAndEnterChecksThem)
+{
+    auto* pen = find<QLineEdit>("txtLineW");
+    EXPECT_EQ(pen->text(), "1");
+    EXPECT_EQ(find<QLineEdit>("txtLineE")->text(), "10");
+    pen->setFocus();
+    QTest::keyClick(pen, Qt::Key_End);
+    QTest::keyClicks(pen, "a2-");
+    EXPECT_EQ(pen->text(), "12");
+    EXPECT_EQ(registers.txtLineW, "12");
+
+    QTest::keyClick(pen, Qt::Key_Backspace);
+    QTest::keyClick(pen, Qt::Key_Backspace);
+    QTest::keyClick(pen, Qt::Key_Return);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"線の太さを指定してください。"});
+    EXPECT_TRUE(pen->hasFocus());
+
+    QTest::keyClicks(pen, "3");
+    QTest::keyClick(pen, Qt::Key_Return);
+    EXPECT_FALSE(pen->hasFocus());
+    EXPECT_EQ(boxes.shown.size(), 1U);
+}
+
+TEST_F(PanelWindow, TheUndoButtonFollowsTheRegistersAndButtonsAreNamedByTheirCaptions)
+{
+    auto* back = find<QPushButton>("cmd_Back");
+    EXPECT_TRUE(back->isEnabled()) << "a stroke of a new document can be undone";
+    loadedCount = 1;
+    window.model().LsubBackEnable();
+    window.showRegisters();
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_EQ(registers.cmd_Back, "-1");
+    for (const char* name : {"cmd_Back", "cmd_AllErase", "cmd_SetColor"}) {
+        const auto* button = find<QPushButton>(name);
+        EXPECT_EQ(button->accessibleName(), button->text()) << name;
+    }
+    EXPECT_EQ(window.accessibleName(), "Tool Box");
+    EXPECT_EQ(find<QPushButton>("cmd_FreeFig")->accessibleName(), "自由図形");
+}
+
+} // namespace
+} // namespace kinsketch
