@@ -1,19 +1,16 @@
 // Kinsketch: draws a client's genogram and hands the picture to the host system.
 
+#include "app/editing_screen.h"
 #include "app/japanese_translations.h"
 #include "app/main_window.h"
-#include "app/menu_selection.h"
 #include "app/message_box_error_reporter.h"
 #include "app/qt_message_boxes.h"
 #include "app/qt_timers.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
-#include "app/switch_bar_wiring.h"
-#include "app/tool_bar.h"
-#include "app/window_directory.h"
-#include "document/document_globals.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -31,14 +28,13 @@ int main(int argc, char** argv)
 
     kinsketch::MainWindow mainWindow;
     boxes.setParent(&mainWindow);
+    // Maximised even where no window manager acts on the request.
+    mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
     mainWindow.showMaximized();
 
-    // The main window's load shows the tool bar, then opens basic input.
     kinsketch::MessageBoxErrorReporter reporter(boxes);
-    kinsketch::WindowDirectory windows(mainWindow, kinsketch::gGdr, reporter, boxes, timers);
-    windows.toolBar();
-    kinsketch::SwitchBarWiring switching(windows, mainWindow);
-    switching.switchBar();
-    kinsketch::LfncMenuSel(windows, 0, true);
+    kinsketch::clsGdrOpe store(startup.workFolder(), reporter);
+    kinsketch::EditingScreen screen(mainWindow, store, boxes, timers, [] { QCoreApplication::exit(0); });
+    screen.open();
     return app.exec();
 }

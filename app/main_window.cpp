@@ -29,9 +29,20 @@ void MainWindow::addChildWindow(QWidget* window)
     sub->show();
 }
 
+void MainWindow::unloadChildWindow(QWidget* window)
+{
+    if (!window) return;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        delete frame;
+    else
+        delete window;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The program ends only through the end question (or after the picture was saved).
     event->ignore();
+    if (onCloseRequest_) onCloseRequest_();
 }
 
 } // namespace kinsketch

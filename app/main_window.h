@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QMdiArea;
 class QStatusBar;
 
@@ -19,12 +21,19 @@ public:
 
     // Adds a child window that the user cannot close.
     void addChildWindow(QWidget* window);
+    // Destroys a child window together with its frame; null does nothing.
+    static void unloadChildWindow(QWidget* window);
+
+    // What a close request from the window manager does instead of closing:
+    // the end button's question. Without one the request is refused.
+    void setCloseRequest(std::function<void()> onCloseRequest) { onCloseRequest_ = std::move(onCloseRequest); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QMdiArea* mdiArea_;
+    std::function<void()> onCloseRequest_;
 };
 
 } // namespace kinsketch

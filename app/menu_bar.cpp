@@ -63,6 +63,7 @@ mdiMenuBar::mdiMenuBar(std::function<void()> save, std::function<void()> end, QW
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
     auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(cmdSave_);
     layout->addWidget(cmdEnd_);
     layout->addWidget(line);

@@ -11,14 +11,6 @@
 namespace kinsketch {
 namespace {
 
-void unload(QWidget* window)
-{
-    if (!window) return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        delete frame;
-    else
-        delete window;
-}
 
 } // namespace
 
@@ -53,13 +45,13 @@ mdiSwitchBar& SwitchBarWiring::switchBar()
 
 void SwitchBarWiring::unloadSwitchBar()
 {
-    unload(switchBar_);
+    MainWindow::unloadChildWindow(switchBar_);
     switchBar_ = nullptr;
 }
 
 void SwitchBarWiring::unloadLineTool()
 {
-    unload(lineTool_);
+    MainWindow::unloadChildWindow(lineTool_);
     lineTool_ = nullptr;
 }
 

@@ -36,19 +36,11 @@ WindowDirectory::~WindowDirectory()
 {
     for (QWidget* window : std::initializer_list<QWidget*>{toolBar_, infoBox_, frameTool_, basicInput_[0], basicInput_[1],
                                                             canvas_[0], canvas_[1]})
-        unload(window);
+        MainWindow::unloadChildWindow(window);
 }
 
 void WindowDirectory::addToMainWindow(QWidget* window) { main_.addChildWindow(window); }
 
-void WindowDirectory::unload(QWidget* window)
-{
-    if (!window) return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        delete frame;
-    else
-        delete window;
-}
 
 mdiToolBar& WindowDirectory::toolBar()
 {
@@ -76,7 +68,7 @@ mdiInfoBox& WindowDirectory::infoBox()
 
 void WindowDirectory::unloadInfoBox()
 {
-    unload(infoBox_);
+    MainWindow::unloadChildWindow(infoBox_);
     infoBox_ = nullptr;
 }
 
@@ -150,14 +142,32 @@ mdiPan_Com& WindowDirectory::freeLinePanel()
 // An unloaded panel starts afresh from the document the next time.
 void WindowDirectory::unloadFreeLinePanel()
 {
-    unload(freeLinePanel_);
+    MainWindow::unloadChildWindow(freeLinePanel_);
     freeLinePanel_ = nullptr;
     freeLineRegisters_ = {};
 }
 
+void WindowDirectory::unloadToolBar()
+{
+    MainWindow::unloadChildWindow(toolBar_);
+    toolBar_ = nullptr;
+}
+
+void WindowDirectory::unloadFrameTool()
+{
+    MainWindow::unloadChildWindow(frameTool_);
+    frameTool_ = nullptr;
+}
+
+void WindowDirectory::unloadBasicInput(CanvasSize size)
+{
+    MainWindow::unloadChildWindow(basicInput_[slotOf(size)]);
+    basicInput_[slotOf(size)] = nullptr;
+}
+
 void WindowDirectory::unloadCanvas(CanvasSize size)
 {
-    unload(canvas_[slotOf(size)]);
+    MainWindow::unloadChildWindow(canvas_[slotOf(size)]);
     canvas_[slotOf(size)] = nullptr;
 }
 

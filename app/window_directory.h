@@ -52,11 +52,13 @@ public:
 
     bool infoBoxLoaded() const { return !infoBox_.isNull(); }
     void unloadInfoBox();
+    void unloadToolBar();
+    void unloadFrameTool();
+    void unloadBasicInput(CanvasSize size);
     void unloadCanvas(CanvasSize size);
 
 private:
     void addToMainWindow(QWidget* window);
-    static void unload(QWidget* window);
 
     MainWindow& main_;
     GdrRecord& document_;

@@ -82,10 +82,10 @@ SAMPLE_FAMILY = dict(
     slots={1: ("i107", "享年80", "夫"), 2: ("i104", "85歳", "本人"), 5: ("i101", "60歳", "長男"),
            6: ("i102", "58歳", "長男の妻"), 7: ("i102", "55歳", "長女"), 10: ("i101", "30歳", "孫")},
     lines={8: 1, 11: 1, 14: 1, 15: 1, 18: 1, 20: 1, 23: 1, 27: 1, 34: 1},
-    labels={1: dict(caption="主介護者：長男の妻", font=FONT, size=9, colour=0, left=2400.0, top=3500.0,
+    labels={1: dict(caption="主介護者：長男の妻", font=FONT, size=9, colour=0, left=2300.0, top=3650.0,
                     width=1725.0, height=180.0, used=True),
-            2: dict(caption="長女は市内在住（週1回訪問）", font=FONT, size=9, colour=0x0000C0, left=2280.0,
-                    top=2100.0, width=1950.0, height=180.0, used=True)},
+            2: dict(caption="長女は市内在住（週1回訪問）", font=FONT, size=9, colour=0x0000C0, left=100.0,
+                    top=4860.0, width=1950.0, height=180.0, used=True)},
     add_lines=[(2900.0, 3600.0, 3300.0, 3300.0)],
     cohabit_flags=[2, 5, 6],
 )

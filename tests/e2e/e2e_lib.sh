@@ -50,10 +50,12 @@ window_width() {
   xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
 }
 
-# Waits up to $2 seconds for process $1 to end; prints its exit status.
+# Waits up to $2 seconds (default 10) for process $1, a child of this shell,
+# to end, and sets exit_status to its status. Not to be run in a subshell:
+# only this shell can collect its children.
 wait_for_exit() {
   local pid="$1" limit="${2:-10}" waited=0
-  while kill -0 "$pid" 2>/dev/null; do
+  while kill -0 "$pid" 2>/dev/null && [ -z "$(ps -o stat= -p "$pid" | grep Z)" ]; do
     sleep 0.1
     waited=$((waited + 1))
     if [ "$waited" -ge $((limit * 10)) ]; then
@@ -61,7 +63,8 @@ wait_for_exit() {
       return 1
     fi
   done
-  wait "$pid" && echo 0 || echo $?
+  exit_status=0
+  wait "$pid" || exit_status=$?
 }
 
 now_ms() { date +%s%3N; }

@@ -30,7 +30,8 @@ echo "splash after $((splash_seen - started)) ms, main window $shown_for ms late
 "$program/kinsketch" new & second=$!
 box=$(wait_for_window "Kinsketch")
 press_in_window "$box" Return
-status=$(wait_for_exit "$second")
+wait_for_exit "$second"
+status=$exit_status
 [ "$status" -ne 0 ] || fail "the refused start exited with status 0"
 echo "second start refused with status $status"
 kill "${pids[0]}"; wait "${pids[0]}" 2>/dev/null || true

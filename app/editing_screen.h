@@ -1,0 +1,62 @@
+#pragma once
+// The editing screen inside the main window: the windows that the main
+// window's load opens (menu bar, switch bar, tool bar, basic input and the
+// canvas), the save that tears them down for the picture confirmation, the
+// way back from it, and the end of the program.
+
+#include "app/editing_windows.h"
+#include "app/menu_bar.h"
+#include "app/switch_bar_wiring.h"
+#include "app/window_directory.h"
+#include "document/gdr_store.h"
+#include "picture/window/pict_confirm_window.h"
+
+#include <QPointer>
+
+#include <functional>
+
+namespace kinsketch {
+
+class EditingScreen : public EditingWindows {
+public:
+    // `endProgram` leaves the program (after the picture was written, or when
+    // the user chose to end without saving).
+    EditingScreen(MainWindow& main, clsGdrOpe& store, MessageBoxes& boxes, Timers& timers,
+                  std::function<void()> endProgram);
+    ~EditingScreen() override;
+
+    // The main window's load: the menu bar (which opens basic input), the
+    // switch bar and the tool bar.
+    void open();
+
+    mdiMenuBar& menuBar();
+    WindowDirectory& windows() { return windows_; }
+    SwitchBarWiring& switching() { return switching_; }
+    mdiPictConfirm* pictureConfirmation() const { return confirm_; }
+
+    void cmdSave_Click();
+    void cmd_End_Click();
+
+    GenoCanvas& currentCanvas() override;
+    CanvasLayerStore& layerStore() override { return layers_; }
+    void closeBarsAndToolWindows() override;
+    void showPictureConfirmation(const QImage& picture) override;
+    void closeEditingWindows() override;
+    void resumeEditing() override;
+
+private:
+    void returnFromConfirmation();
+    void unloadMenuBar();
+
+    MainWindow& main_;
+    clsGdrOpe& store_;
+    MessageBoxes& boxes_;
+    std::function<void()> endProgram_;
+    WindowDirectory windows_;
+    SwitchBarWiring switching_;
+    CanvasLayerStore layers_;
+    QPointer<mdiMenuBar> menuBar_;
+    QPointer<mdiPictConfirm> confirm_;
+};
+
+} // namespace kinsketch
