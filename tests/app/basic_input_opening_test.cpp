@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "app/info_box.h"
 #include "app/input_mode.h"
 #include "app/main_window.h"
@@ -29,15 +30,6 @@
 namespace kinsketch {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "basic_input_opening_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class Opening : public ::testing::Test {
 protected:
     Opening()
@@ -51,7 +43,7 @@ protected:
     QPoint placeOf(QWidget& window) const { return window.parentWidget()->pos(); }
     QString frameButton() { return windows.frameTool().cmdTool1()->text(); }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     GdrRecord document;
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;

@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "app/info_box.h"
 #include "app/tool_bar.h"
 #include "tests/support/manual_timers.h"
@@ -13,15 +14,6 @@
 namespace kinsketch {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "shell_windows_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class InfoBox : public ::testing::Test {
 protected:
     QString shown() const { return box.lblInfo()->text(); }
@@ -30,7 +22,7 @@ protected:
         for (int n = 1; n <= count; ++n) box.GfncSetMsg(static_cast<std::uint8_t>(n), "line " + std::to_string(n));
     }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     test::ManualTimers timers;
     mdiInfoBox box{timers};
 };
@@ -79,7 +71,7 @@ TEST_F(InfoBox, TheCrossAsksToBeUnloaded)
 
 TEST(ToolBar, ASecondClickOnTheSelectedStyleFallsBackToNoLine)
 {
-    application();
+    test::application();
     mdiToolBar bar;
     bar.Form_Load();
     bar.show();

@@ -21,18 +21,8 @@ namespace fs = std::filesystem;
 using test::RecordingReporter;
 using test::ScriptedMessageBoxes;
 
-void ensureApplication()
-{
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "menu_and_confirmation_test";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 TEST(MenuBar, ShowsTheVersionAndPassesItsClicksOn)
 {
-    ensureApplication();
     int saves = 0;
     int ends = 0;
     mdiMenuBar bar([&] { ++saves; }, [&] { ++ends; });
@@ -62,8 +52,7 @@ class PictureConfirmation : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ensureApplication();
-        work = fs::temp_directory_path() /
+            work = fs::temp_directory_path() /
                (std::string("kinsketch-confirm-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(work);
         fs::create_directories(work);

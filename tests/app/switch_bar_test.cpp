@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "app/mdi_switch_bar.h"
 #include "tests/support/recording_reporter.h"
 
@@ -9,15 +10,6 @@
 
 namespace kinsketch {
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "switch_bar_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Records what the bar asks of the windows around it, as one line per call.
 class RecordingTargets : public SwitchBarTargets {
@@ -45,7 +37,7 @@ protected:
         return shown;
     }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     RecordingTargets targets;
     test::RecordingReporter reporter;
     mdiSwitchBar bar{targets, reporter};

@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "tests/support/manual_timers.h"
@@ -13,18 +14,9 @@
 namespace kinsketch {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "windows_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(SplashWindow, ClosesItselfAfter1500Milliseconds)
 {
-    application();
+    test::application();
     test::ManualTimers timers;
     SplashWindow splash(timers);
     EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblInfo"))->text(), QStringLiteral("画像ファイル（BMP）を作成しています。"));
@@ -43,7 +35,7 @@ TEST(SplashWindow, ClosesItselfAfter1500Milliseconds)
 
 TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
 {
-    application();
+    test::application();
     MainWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kin Sketch"));
     EXPECT_EQ(window.accessibleName(), QStringLiteral("Kin Sketch"));

@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "genogram/basic_input/window/mdi_geno_inp.h"
 #include "genogram/basic_input/window/slot_background.h"
 #include "genogram/basic_input/window/symbol_chooser.h"
@@ -16,15 +17,6 @@
 
 namespace kinsketch {
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "basic_input_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // The panel beside its canvas, wired as the editing screen wires them.
 class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
@@ -53,7 +45,7 @@ protected:
         QApplication::sendEvent(box, &commit);
     }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     GdrRecord document;
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;

@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "genogram/window/mdi_geno_inp_save.h"
 #include "tests/support/recording_reporter.h"
 
@@ -17,12 +18,8 @@ namespace {
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "canvas_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
     installCanvasFontSubstitutions();
-    return app;
+    return test::application();
 }
 
 class CanvasWindow : public ::testing::Test {

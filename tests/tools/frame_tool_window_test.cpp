@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "tools/mdi_waku_add_tool2.h"
 #include "tests/support/recording_reporter.h"
 
@@ -13,15 +14,6 @@
 
 namespace kinsketch {
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "tools_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 class FrameTool : public ::testing::Test {
 protected:
@@ -48,7 +40,7 @@ protected:
         return *tool;
     }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     GdrRecord document;
     test::RecordingReporter reporter;
     std::set<int> marks;

@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "tools/frm_txt_input.h"
 #include "tools/text_dialog_loader.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -20,15 +21,6 @@
 namespace kinsketch {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "canvas_tools_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class TextDialogTest : public ::testing::Test {
 protected:
     template <class Widget>
@@ -50,7 +42,7 @@ protected:
         emit size->editingFinished();
     }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     test::ScriptedMessageBoxes boxes;
     frmtxtInput dialog{boxes};
 };

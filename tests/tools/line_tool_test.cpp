@@ -20,11 +20,6 @@ public:
 
 TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
 {
-    static int argc = 1;
-    static char name[] = "canvas_tools_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-
     GdrRecord document;
     makeNewDocument(document);
     test::RecordingReporter reporter;

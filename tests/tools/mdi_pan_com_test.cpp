@@ -1,3 +1,4 @@
+#include "tests/support/qt_application.h"
 #include "tools/mdi_pan_com.h"
 
 #include "tests/support/recording_reporter.h"
@@ -15,15 +16,6 @@
 namespace kinsketch {
 namespace {
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "free_line_panel_window_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class PanelWindow : public ::testing::Test {
 protected:
     PanelWindow()
@@ -36,7 +28,7 @@ protected:
     }
     template <class W> W* find(const char* name) { return window.findChild<W*>(QString::fromLatin1(name)); }
 
-    QApplication& app = application();
+    QApplication& app = test::application();
     GdrRecord document;
     std::int32_t loadedCount = 0;
     FreeLinePanelRegisters registers;

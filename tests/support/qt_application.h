@@ -1,0 +1,11 @@
+#pragma once
+// The application object of a widget test program, made by qt_test_main.cpp
+// before any test runs and destroyed after the last one.
+
+#include <QApplication>
+
+namespace kinsketch::test {
+
+inline QApplication& application() { return *static_cast<QApplication*>(QCoreApplication::instance()); }
+
+} // namespace kinsketch::test
