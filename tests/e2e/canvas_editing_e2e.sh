@@ -2,13 +2,16 @@
 # Edits the canvas of the real kinsketch as a person would: a click on the
 # canvas opens the text dialog, Escape cancels it without a trace, "決定"
 # puts the text on the canvas; the switch bar's "線追加" and the line tool's
-# button then draw a line. The child windows are not windows of their own
+# button then draw a line, one of its handles is dragged, and 保存, 決定 and
+# はい write a document and a picture that hold both. The child windows are not windows of their own
 # to the X server, so they are reached at their places in the main window:
 # the canvas client at (729, 170), the switch bar's second button at
 # (112, 45) and the line tool's button at (673, 41) — the twips places of
 # the windows plus their MDI frames.
 source "$(dirname "$0")/e2e_lib.sh"
 binary="$1"
+doc_tool="$2"
+render_tool="$3"
 
 program="$(make_program_folder "$binary")"
 pid=""
@@ -18,7 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-canvas_shot() { import -window root -crop 280x330+729+170 "$1"; }
+# Two pixels inside the client, clear of the frame that changes with the active window.
+canvas_shot() { import -window root -crop 276x326+731+172 "$1"; }
 differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
 "$program/kinsketch" new & pid=$!
@@ -37,7 +41,7 @@ canvas_shot "$program/cancelled.png"
 xdotool mousemove 760 195 click 1
 dialog=$(wait_for_window "文字の指定" 5)
 sleep 0.3
-xdotool type --delay 30 "Kazoku"
+xdotool type --delay 30 "家族Kazoku"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 420)) $((Y + 135)) click 1 # 決定
 sleep 0.7
@@ -55,4 +59,38 @@ canvas_shot "$program/line.png"
 changed=$(differing_pixels "$program/text.png" "$program/line.png")
 [ "$changed" -gt 100 ] || fail "no line appeared on the canvas ($changed pixels changed)"
 echo "line added: $changed pixels changed"
+
+# The new line runs from (1000, 1000) to (3500, 3500) twips; its second
+# handle is dragged left and down.
+xdotool mousemove 966 407 mousedown 1
+sleep 0.1
+xdotool mousemove 930 430
+sleep 0.1
+xdotool mousemove 900 450 mouseup 1
+sleep 0.5
+
+xdotool mousemove 272 47 click 1 # 保存
+sleep 1
+xdotool mousemove 425 647 click 1 # 決定
+sleep 0.5
+press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space # はい
+wait_for_exit "$pid"
+pid=""
+work="$program/imgTmp"
+"$doc_tool" dump "$work/kinsketch.gdr" >"$program/saved.json"
+python3 - "$program/saved.json" <<'PY' || fail "the saved document does not hold the text and the line"
+import json, sys
+doc = json.load(open(sys.argv[1]))
+text = doc["TextLabel"][1]
+assert text["Used"] and text["Caption"] == "家族Kazoku", text
+assert (text["Left"], text["Top"]) == (435, 360), text  # the click, in twips of the canvas
+assert not doc["TextLabel"][2]["Used"]
+line = doc["AddLine"][0]
+assert line["Used"] and (line["X1"], line["Y1"]) == (1000, 1000), line
+assert line["X2"] < 3500 and line["Y2"] > 3500, line
+assert not doc["AddLine"][1]["Used"]
+PY
+"$render_tool" "$work/kinsketch.gdr" "$program/rendered.bmp"
+cmp -s "$program/rendered.bmp" "$work/kinsketch.bmp" || fail "the picture differs from the saved document's"
+echo "saved: the document and the picture hold the text and the moved line"
 echo "1 passed, 0 failed"
