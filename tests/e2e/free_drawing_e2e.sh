@@ -2,12 +2,15 @@
 # Draws on the canvas of the real kinsketch in free mode as a person would:
 # the switch bar's "自由線" opens the Tool Box, a pen stroke is dragged, a
 # free figure is drawn as a triangle and closed at its start, and "一つ戻る"
-# takes back the closing segment only. The child windows are reached at
+# takes back the closing segment only; 保存, 決定 and はい then write them into
+# the document and the picture. The child windows are reached at
 # their places in the main window: the canvas client at (729, 170), the
 # switch bar's third button at (184, 45), the Tool Box's figure button at
 # (785, 58) and its undo button at (933, 39).
 source "$(dirname "$0")/e2e_lib.sh"
 binary="$1"
+doc_tool="$2"
+render_tool="$3"
 
 program="$(make_program_folder "$binary")"
 pid=""
@@ -65,4 +68,26 @@ left=$(differing_pixels "$program/stroke.png" "$program/undone.png")
   fail "one undo should take the closing segment only ($left of $triangle pixels left)"
 [ "$(differing_pixels "$program/empty.png" "$program/undone.png")" -gt "$changed" ] || fail "undo took the pen stroke"
 echo "undone: $left of $triangle pixels of the triangle left"
+
+xdotool mousemove 272 47 click 1 # 保存
+sleep 1
+xdotool mousemove 425 647 click 1 # 決定
+sleep 0.5
+press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space # はい
+wait_for_exit "$pid"
+pid=""
+work="$program/imgTmp"
+"$doc_tool" dump "$work/kinsketch.gdr" >"$program/saved.json"
+python3 - "$program/saved.json" <<'PY' || fail "the saved strokes are not the ones drawn"
+import json, sys
+records = [r for r in json.load(open(sys.argv[1]))["FreeLine"]["Items"] if r["BorderWidth"]]
+pen = [r for r in records if r["StrokeNo"] < 0]
+figure = [r for r in records if r["StrokeNo"] > 0]
+assert len(pen) == 7 and len({r["StrokeNo"] for r in pen}) == 1, pen   # press, five moves, release
+assert len(figure) == 2 and len({r["StrokeNo"] for r in figure}) == 1, figure  # three sides, one undone
+assert len(records) == len(pen) + len(figure), records
+PY
+"$render_tool" "$work/kinsketch.gdr" "$program/rendered.bmp"
+cmp -s "$program/rendered.bmp" "$work/kinsketch.bmp" || fail "the picture differs from the saved document's"
+echo "saved: the stroke and the two sides left of the triangle, in the document and the picture"
 echo "1 passed, 0 failed"
