@@ -25,8 +25,11 @@ function(kinsketch_set_warnings target)
       target_compile_options(${target} PRIVATE /WX)
     endif()
   else()
+    # GCC 12 reports std::string assignments inlined at -O2 as overlapping
+    # copies (-Wrestrict); the warning is its own false positive there.
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
-      $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
+      $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>
+      $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
     if(KINSKETCH_WARNINGS_AS_ERRORS)
       target_compile_options(${target} PRIVATE -Werror)
     endif()
