@@ -6,7 +6,6 @@
 #include "genogram/basic_input/window/mdi_geno_inp.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/window/mdi_geno_inp_save.h"
-#include "picture/canvas_fonts.h"
 
 #include "document/error_reporter.h"
 #include "document/gdr_conversion.h"
@@ -111,14 +110,3 @@ BENCHMARK(BM_AgeKeyToCanvasRepainted)->Arg(0)->Arg(1000)->Arg(10000)->Unit(bench
 
 } // namespace
 } // namespace kinsketch
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    kinsketch::installCanvasFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,14 +4,12 @@
 
 #include "genogram/canvas_layer_store.h"
 #include "genogram/geno_canvas.h"
-#include "picture/canvas_fonts.h"
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 
 #include "document/error_reporter.h"
 #include "document/gdr_conversion.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -126,14 +124,3 @@ BENCHMARK(BM_PrevAndPaintWideFullAt200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kinsketch
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    kinsketch::installCanvasFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 
 #include "genogram/free_drawing.h"
 #include "genogram/window/mdi_geno_inp_save.h"
-#include "picture/canvas_fonts.h"
 
 #include "document/gdr_conversion.h"
 
@@ -96,14 +95,3 @@ BENCHMARK(BM_FullRepaint)->Arg(10)->Arg(10000)->Arg(50000)->Unit(benchmark::kMic
 
 } // namespace
 } // namespace kinsketch
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    kinsketch::installCanvasFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
