@@ -13,17 +13,8 @@ binary="$1"
 doc_tool="$2"
 render_tool="$3"
 
-program="$(make_program_folder "$binary")"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$program"
-}
-trap cleanup EXIT
+use_program_folder "$binary"
 
-# Two pixels inside the client, clear of the frame that changes with the active window.
-canvas_shot() { import -window root -crop 276x326+731+172 "$1"; }
-differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
 "$program/kinsketch" new & pid=$!
 wait_for_window "Kin Sketch" >/dev/null
@@ -69,13 +60,7 @@ sleep 0.1
 xdotool mousemove 900 450 mouseup 1
 sleep 0.5
 
-xdotool mousemove 272 47 click 1 # 保存
-sleep 1
-xdotool mousemove 425 647 click 1 # 決定
-sleep 0.5
-press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space # はい
-wait_for_exit "$pid"
-pid=""
+save_and_confirm
 work="$program/imgTmp"
 "$doc_tool" dump "$work/kinsketch.gdr" >"$program/saved.json"
 python3 - "$program/saved.json" <<'PY' || fail "the saved document does not hold the text and the line"

@@ -14,6 +14,37 @@ make_program_folder() {
   echo "$folder"
 }
 
+# Sets program to a fresh program folder for binary $1, and removes it (and
+# ends the program whose id is in pid, if still running) when the script ends.
+use_program_folder() {
+  program="$(make_program_folder "$1")"
+  pid=""
+  trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$program"' EXIT
+}
+
+# The canvas at its preview place, two pixels inside its client, clear of the
+# frame that changes with the active window.
+canvas_shot() { import -window root -crop 276x326+731+172 "$1"; }
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+# Answers the open question box with はい (its default button is いいえ).
+answer_yes() {
+  press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space
+}
+
+# 保存 on the menu bar, 決定 in the picture confirmation and はい; waits for
+# the program ($pid) to end. The child windows are reached at their places in
+# the maximised main window: 保存 (272, 47) and 決定 (425, 647).
+save_and_confirm() {
+  xdotool mousemove 272 47 click 1
+  sleep 1
+  xdotool mousemove 425 647 click 1
+  sleep 0.5
+  answer_yes
+  wait_for_exit "$pid"
+  pid=""
+}
+
 # Window ids whose title is exactly $1 (visible ones only).
 windows_named() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true

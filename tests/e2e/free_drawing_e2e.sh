@@ -12,17 +12,8 @@ binary="$1"
 doc_tool="$2"
 render_tool="$3"
 
-program="$(make_program_folder "$binary")"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$program"
-}
-trap cleanup EXIT
+use_program_folder "$binary"
 
-# Two pixels inside the client, clear of the frame that changes with the active window.
-canvas_shot() { import -window root -crop 276x326+731+172 "$1"; }
-differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 # A press at $1,$2, moves through the points that follow, a release at the last.
 drag() {
   xdotool mousemove "$1" "$2" mousedown 1
@@ -69,13 +60,7 @@ left=$(differing_pixels "$program/stroke.png" "$program/undone.png")
 [ "$(differing_pixels "$program/empty.png" "$program/undone.png")" -gt "$changed" ] || fail "undo took the pen stroke"
 echo "undone: $left of $triangle pixels of the triangle left"
 
-xdotool mousemove 272 47 click 1 # 保存
-sleep 1
-xdotool mousemove 425 647 click 1 # 決定
-sleep 0.5
-press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space # はい
-wait_for_exit "$pid"
-pid=""
+save_and_confirm
 work="$program/imgTmp"
 "$doc_tool" dump "$work/kinsketch.gdr" >"$program/saved.json"
 python3 - "$program/saved.json" <<'PY' || fail "the saved strokes are not the ones drawn"

@@ -12,13 +12,7 @@ fixtures="$2"
 doc_tool="$3"
 render_tool="$4"
 
-program="$(make_program_folder "$binary")"
-pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$program"
-}
-trap cleanup EXIT
+use_program_folder "$binary"
 work="$program/imgTmp"
 
 start_client() {
@@ -28,22 +22,11 @@ start_client() {
   sleep 2
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 1; }
-# Answers the open question with はい (the default button is いいえ).
-answer_yes() {
-  local box
-  box=$(wait_for_window "Kinsketch" 5)
-  press_in_window "$box" shift+Tab space
-}
 
 # 1. 保存, 決定, はい: the program ends with both files written.
 start_client
-click 272 47 # 保存
-click 425 647 # 決定
-answer_yes
-wait_for_exit "$pid"
-status=$exit_status
-pid=""
-[ "$status" = 0 ] || fail "the program ended with status $status"
+save_and_confirm
+[ "$exit_status" = 0 ] || fail "the program ended with status $exit_status"
 [ -f "$work/kinsketch.bmp" ] || fail "no picture written"
 "$doc_tool" dump "$work/client.gdr" >"$program/handed_in.json"
 "$doc_tool" dump "$work/kinsketch.gdr" >"$program/saved.json"
