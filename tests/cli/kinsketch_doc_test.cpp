@@ -55,23 +55,6 @@ TEST_F(KinsketchDoc, NewWritesTheStampedNewDocument)
     EXPECT_EQ(fs::file_size(dir / "n.gdr"), 7134u);
 }
 
-TEST_F(KinsketchDoc, DumpShowsTheDocumentAsStartUpLeavesIt)
-{
-    const ProcessResult old = run("dump " + (kFixtures / "rows18_family.gdr").string());
-    ASSERT_EQ(old.status, 0) << old.err;
-    const auto json = nlohmann::json::parse(old.out);
-    EXPECT_EQ(json["Layout"], "rows18");
-    EXPECT_EQ(json["Version"], "300");
-    EXPECT_EQ(json["SymbolKey"].size(), 37u);
-    EXPECT_EQ(json["SymbolKey"][36], "i000");
-    EXPECT_EQ(json["AgeText"][2], "85歳");
-    EXPECT_EQ(json["FreeLine"]["LowerBound"], 1);
-
-    const ProcessResult wide = run("dump " + (kFixtures / "wide_family.gdr").string());
-    ASSERT_EQ(wide.status, 0) << wide.err;
-    EXPECT_EQ(nlohmann::json::parse(wide.out)["FreeLineCount"], 6);
-}
-
 TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameFile)
 {
     const ProcessResult dumped = run("dump " + (kFixtures / "wide_family.gdr").string());

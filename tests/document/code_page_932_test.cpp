@@ -19,12 +19,7 @@ TEST(CodePage932, JapaneseTextRoundTripsWithWindowsCodes)
 
 TEST(CodePage932, LinuxSpellingsAreStoredAsWindowsStoresThem)
 {
-    EXPECT_EQ(encodeCp932("\u301C"), "\x81\x60"); // WAVE DASH
-    EXPECT_EQ(encodeCp932("\u2212"), "\x81\x7C"); // MINUS SIGN
-    EXPECT_EQ(encodeCp932("\u2016"), "\x81\x61"); // DOUBLE VERTICAL LINE
-    EXPECT_EQ(encodeCp932("\u00A2"), "\x81\x91");
-    EXPECT_EQ(encodeCp932("\u00A3"), "\x81\x92");
-    EXPECT_EQ(encodeCp932("\u00AC"), "\x81\xCA");
+    EXPECT_EQ(encodeCp932("\u301C\u2212\u2016\u00A2\u00A3\u00AC"), "\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA");
     // Read back, they are the characters Windows shows.
     EXPECT_EQ(decodeCp932(encodeCp932("5\u301C7")), "5～7");
 }

@@ -99,14 +99,6 @@ TEST(GdrCodec, EveryFieldRoundTripsExactly)
     }
 }
 
-TEST(GdrCodec, RawBooleansOtherThanMinusOneSurviveARoundTrip)
-{
-    GdrRecord r = newDocument();
-    r.IsNew = 1;
-    r.AddLine[4].Used = 1;
-    EXPECT_EQ(decodeCurrentGdr(encodeGdr(r)), r);
-}
-
 TEST(GdrCodec, OverlongOrUnstorableTextFailsInsteadOfCorruptingTheFile)
 {
     GdrRecord r = newDocument();
@@ -166,28 +158,6 @@ TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
     text[0] = 0xFF;
     text[1] = 0xFF;
     EXPECT_THROW(decodeCurrentGdr(text), RunTimeError);
-}
-
-TEST(GdrCodec, EmptyDimensionedArraysAndOtherLowerBoundsRoundTrip)
-{
-    GdrRecord r = newDocument();
-    r.WakuDots = {true, 0, {}};
-    r.FreeLine = {true, 5, {FreeLineRecord{1, 2, 3, 4, 5, 6, 7}}};
-    EXPECT_EQ(decodeCurrentGdr(encodeGdr(r)), r);
-    EXPECT_EQ(r.FreeLine.upperBound(), 5);
-}
-
-TEST(GdrCodec, Pre202LayoutHasNoStrokeArray)
-{
-    GdrRecord r = busyRecord(4);
-    r.FreeLine = {};
-    r.Version = "NEW";
-    Bytes bytes = encodeGdr(r);
-    // Without FreeLine the undimensioned marker 00 00 before the version goes too.
-    bytes.erase(bytes.end() - 7, bytes.end() - 5);
-    const GdrRecord read = decodePre202Gdr(bytes);
-    EXPECT_EQ(read, r);
-    EXPECT_FALSE(read.FreeLine.dimensioned);
 }
 
 TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)

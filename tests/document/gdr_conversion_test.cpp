@@ -27,20 +27,6 @@ TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
     EXPECT_EQ(recogniseGdrLayout(bytesOf("x\x82\x82NEW"sv)), GdrLayout::Pre202);
 }
 
-TEST(GdrConversion, NewDocumentTouchesOnlyItsFields)
-{
-    GdrRecord r;
-    r.AgeText[2] = "kept";
-    makeNewDocument(r);
-    EXPECT_EQ(r.IsNew, kTrue);
-    EXPECT_EQ(r.SymbolKey[36], "i000");
-    EXPECT_EQ(r.AgeText[2], "kept");
-    ASSERT_TRUE(r.FreeLine.dimensioned);
-    EXPECT_EQ(r.FreeLine.lowerBound, 1);
-    EXPECT_EQ(r.FreeLine.items, std::vector<FreeLineRecord>{FreeLineRecord{}});
-    EXPECT_EQ(loadedFreeLineCount(r), 0);
-}
-
 TEST(GdrConversion, StrokeCountOfALoadedDocument)
 {
     GdrRecord r;

@@ -46,11 +46,6 @@ protected:
     FakePlatform platform;
 };
 
-TEST_F(XLoadAccess, EmptyDatabasePathDoesNothing) {
-    EXPECT_TRUE(AccessLoader(platform, 999).xLoadAccess("", "frmMenu", ""));
-    EXPECT_TRUE(platform.calls.empty());
-}
-
 TEST_F(XLoadAccess, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
     EXPECT_TRUE(load(161));
     EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
@@ -87,16 +82,6 @@ TEST_F(XLoadAccess, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     EXPECT_FALSE(called("createAccessApplication"));
 }
 
-TEST_F(XLoadAccess, RunningApplicationWithoutTitleIsFoundByTheCaptionOfItsReport) {
-    platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3356, "他のユーザーが排他的に開いています。"));
-    platform.databaseProperties.clear();
-    platform.activeReportCaption = "月次報告";
-    platform.windowsBeforeStart = {{8, "OMain", "月次報告 - 印刷プレビュー", 900, true, false}};
-    EXPECT_TRUE(load(0));
-    EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(8)"});
-    EXPECT_TRUE(called("access.runCommand(10)"));
-}
-
 TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
     EXPECT_FALSE(load(161));
@@ -104,22 +89,6 @@ TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
               Calls{"messageBox(【3044】'D:\\APP\\x.mdb' は正しいパスではありません。|Error At xLoadAccess|48)"});
     EXPECT_FALSE(called("accessByPath"));
     EXPECT_FALSE(called("startProgram"));
-}
-
-TEST_F(XLoadAccess, OlderEngineIsTriedWhenTheCurrentOneIsNotInstalledAndAMissingEngineIsReported) {
-    const LauncherError noEngine(429, "ActiveX コンポーネントはオブジェクトを作成できません。");
-    platform.failNext("openDatabaseExclusiveReadOnly", noEngine);
-    EXPECT_TRUE(load(161));
-    EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly").back(),
-              "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)");
-    EXPECT_TRUE(called("startProgram"));
-
-    FakePlatform bare;
-    bare.failNext("openDatabaseExclusiveReadOnly", noEngine, 2);
-    EXPECT_FALSE(AccessLoader(bare, 161).xLoadAccess(database, "frmMenu", ""));
-    EXPECT_EQ(bare.messageBoxes(),
-              Calls{"messageBox(【429】ActiveX コンポーネントはオブジェクトを作成できません。|Error At xLoadAccess|48)"});
-    EXPECT_TRUE(bare.callsStartingWith("accessByPath").empty());
 }
 
 class AutomationFirst : public XLoadAccess, public ::testing::WithParamInterface<int> {};
@@ -221,30 +190,6 @@ TEST_F(XLoadAccess, FailedStartFormClosesTheApplicationAndTellsWhy) {
               Calls{"messageBox(起動できません\r\r(2102)\rフォーム名 'frmMenu' が見つかりません。|ovnqtverup|48)"});
 }
 
-TEST_F(XLoadAccess, EmptyStartFormOpensNothing) {
-    EXPECT_TRUE(load(161, ""));
-    EXPECT_FALSE(called("access.openForm"));
-}
-
-TEST_F(XLoadAccess, GivenTitleBecomesTheDatabaseTitle) {
-    EXPECT_TRUE(load(161, "frmMenu", "居宅介護支援"));
-    EXPECT_EQ(platform.callsStartingWith("access.")[0], "access.setDatabaseProperty(AppTitle|居宅介護支援)");
-}
-
-TEST_F(XLoadAccess, ApplicationThatCannotBeShownIsActivatedByItsTitle) {
-    platform.failNext("access.setVisible", LauncherError(7952, "不正な呼び出し"));
-    EXPECT_TRUE(load(161));
-    EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(77)"});
-    EXPECT_TRUE(called("access.openForm"));
-
-    platform.calls.clear();
-    platform.failNext("access.setVisible", LauncherError(7952, "不正な呼び出し"));
-    platform.databaseProperties["AppTitle"] = "別の題";
-    EXPECT_FALSE(load(161));
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(プロシージャの呼び出し、または引数が不正です。|ovnqtverup|0)"});
-    EXPECT_FALSE(called("access.openForm"));
-}
-
 TEST_F(XLoadAccess, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
     for (const char* name : {"ovnqtset", "OVNQTSETUP", "OvnSet", "ovnsetup"}) {
         platform.calls.clear();
@@ -258,12 +203,6 @@ TEST_F(XLoadAccess, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
         EXPECT_TRUE(load(160));
         EXPECT_TRUE(called("access.setOption(Behavior Entering Field|1)")) << name;
     }
-}
-
-TEST_F(XLoadAccess, FailedProgramStartIsShownByItsDescription) {
-    platform.failNext("startProgram", LauncherError(53, "ファイルが見つかりません。"));
-    EXPECT_FALSE(load(161));
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(ファイルが見つかりません。|ovnqtverup|0)"});
 }
 
 }  // namespace

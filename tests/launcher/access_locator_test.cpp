@@ -88,23 +88,6 @@ TEST(AccessLocator, FirstSearchThatFindsSomethingWins) {
     EXPECT_EQ(locator.LfncGetAcCurVerPath(), "C:\\Any\\MSACCESS.EXE");
 }
 
-TEST(AccessLocator, InstallationKeysOf15And16StandInForEachOther) {
-    FakePlatform platform;
-    AccessLocator locator(platform);
-    platform.registry = RegFile::parse(
-        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\15.0\\Access\\InstallRoot]\n\"Path\"=\"C:\\\\O15\\\\\"\n");
-    EXPECT_EQ(locator.LfncGetAc2003PathB("16"), "C:\\O15\\MSACCESS.EXE");
-    EXPECT_EQ(locator.LfncGetAc2003PathB("14"), "");
-}
-
-TEST(AccessLocator, KeyWithoutPathValueFindsNothing) {
-    FakePlatform platform;
-    platform.registry = RegFile::parse(
-        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\n\"Other\"=\"x\"\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\15.0\\Access\\InstallRoot]\n\"Path\"=\"C:\\\\O15\\\\\"\n");
-    EXPECT_EQ(AccessLocator(platform).LfncGetAc2003PathB("16"), "");
-}
-
 TEST(AccessLocator, RunTimeErrorsAreReportedAndTheSearchGoesOn) {
     FakePlatform platform;
     platform.registry = RegFile::parse(installedOffice14And16);

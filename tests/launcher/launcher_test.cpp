@@ -35,17 +35,6 @@ protected:
     FakePlatform platform;
 };
 
-TEST_F(LauncherRun, ShowsTheProgressWindowWhileTheSettingsAreRead) {
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
-    platform.files["C:\\Kinsketch\\x.mdb"] = "";
-    run();
-    const Calls opening(platform.calls.begin(), platform.calls.begin() + 6);
-    EXPECT_EQ(opening, (Calls{"acquireSingleInstance(ovnqtverup)", "setMousePointer(11)", "processPendingEvents()",
-                              "showProgressWindow(設定を読み込み中...)", "setMousePointer(11)",
-                              "processPendingEvents()"}));
-    expectCleanEnd();
-}
-
 TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName) {
     run();
     const std::string missing = "messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)";

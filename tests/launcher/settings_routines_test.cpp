@@ -17,12 +17,6 @@ TEST(GfncGetIni, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash) {
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
-TEST(GfncGetIni, GivenFolderEndingInABackslashIsNotDoubled) {
-    FakePlatform platform;
-    platform.files["E:\\conf\\a.ini"] = "[s]\nk=v\n";
-    EXPECT_EQ(GfncGetIni(platform, "a.ini", "s", "k", "E:\\conf\\"), "v");
-}
-
 TEST(GfncGetIni, FolderWithABlankIsReadThroughItsShortForm) {
     FakePlatform platform;
     platform.folder = "C:\\Program Files\\ovn";
@@ -68,11 +62,6 @@ TEST(GfncShortPath, ShortensOnlyPathsWithABlankOrBeyond255Bytes) {
     EXPECT_EQ(GfncShortPath(platform, "D:\\APP\\"), "D:\\APP\\");
     EXPECT_EQ(platform.callsStartingWith("shortPathName").size(), 2U);
     EXPECT_EQ(platform.callsStartingWith("shortPathName").front(), "shortPathName(D:\\My App\\|300)");
-}
-
-TEST(GfncShortPath, PathThatCannotBeShortenedStaysAsItIs) {
-    FakePlatform platform;
-    EXPECT_EQ(GfncShortPath(platform, "Z:\\no such\\"), "Z:\\no such\\");
 }
 
 }  // namespace
