@@ -50,19 +50,6 @@ protected:
     CanvasMouse mouse{canvas, boxes, dialog, measure};
 };
 
-TEST_F(AddedLine, ANewLineIsTheDefaultDiagonalBetweenTheMiddlesOfItsHandles)
-{
-    ASSERT_EQ(add(), 1);
-    EXPECT_EQ(line(1), (AddLineRecord{kTrue, 1000, 3500, 1000, 3500}));
-    EXPECT_EQ(canvas.lblLine1[1].left, 1000);
-    EXPECT_EQ(canvas.lblLine2[1].top, 3500);
-    EXPECT_EQ(canvas.lblLine1[1].caption, "●");
-    const LineWidget& drawn = canvas.lineLine[1];
-    EXPECT_EQ(drawn.x1, 1050);
-    EXPECT_EQ(drawn.y2, 3550);
-    EXPECT_EQ(drawn.colour, kBlack);
-}
-
 TEST_F(AddedLine, DraggingAHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
 {
     add();
@@ -123,25 +110,8 @@ TEST_F(AddedLine, TheHundredthLineIsTheLastAndLineOneIsOnlyRedrawn)
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"これ以上、線を増やすことが出来ません。"});
     EXPECT_EQ(canvas.zOrder().bottomToTop().size(), widgets);
     EXPECT_TRUE(reporter.errors.empty());
-}
-
-TEST_F(AddedLine, HandlesReactInLineModeOnlyAndHideOutsideIt)
-{
-    add();
-    canvas.lblLine1[1].visible = true;
-    mode = 1;
-    mouse.mouseDown(kLeftButton, 1005, 1005);
-    mouse.mouseMove(kLeftButton, 2005, 2005);
-    EXPECT_EQ(line(1).X1, 1000) << "in text mode a handle passes the click to the canvas";
-    canvas.GfncLineDraw(0, 1, 0);
-    EXPECT_FALSE(canvas.lblLine1[1].visible);
-    EXPECT_TRUE(canvas.lineLine[1].visible);
-    mode = 2;
-    canvas.showHandlesOfLinesOnShow();
-    EXPECT_TRUE(canvas.lblLine2[1].visible);
-    canvas.hideLineHandles();
-    EXPECT_FALSE(canvas.lblLine1[1].visible);
-    EXPECT_FALSE(canvas.lblLine2[1].visible);
+    EXPECT_EQ(canvas.GfncLineDraw(101, 0, 0), 1);
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -67,28 +66,6 @@ TEST_P(BothSizes, EveryFrameSegmentBordersExactlyTheSlotsItsTableNames)
 }
 
 INSTANTIATE_TEST_SUITE_P(Canvas, BothSizes, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
-
-TEST(CanvasGeometry, TheWideCanvasExtendsTheNormalOne)
-{
-    const CanvasGeometry& n = canvasGeometry(CanvasSize::Normal);
-    const CanvasGeometry& w = canvasGeometry(CanvasSize::Wide);
-    EXPECT_EQ(n.slotCount, 18);
-    EXPECT_EQ(w.slotCount, 37);
-    EXPECT_EQ(n.connectorCount(), 52);
-    EXPECT_EQ(w.connectorCount(), 121);
-    EXPECT_EQ(n.frameSegmentCount(), 66);
-    EXPECT_EQ(w.frameSegmentCount(), 120);
-    EXPECT_EQ(n.marriageLines.size(), 10U);
-    EXPECT_EQ(w.marriageLines.size(), 26U);
-    // Two labels differ between the sizes: the normal remark label of cell 13,
-    // and the WIDE fifth row, which sits 240 twips left of its cells.
-    EXPECT_EQ(n.remarkLabel(13).left, 240);
-    EXPECT_EQ(n.ageLabel(13).left, 0);
-    EXPECT_EQ(w.remarkLabel(13).left, 0);
-    EXPECT_EQ(w.ageLabel(30).left, 720 - 240);
-    EXPECT_EQ(w.ageLabel(30).top, 5280 + 240);
-    EXPECT_EQ(w.remarkLabel(30).top, 5280 + 480);
-}
 
 } // namespace
 } // namespace kinsketch

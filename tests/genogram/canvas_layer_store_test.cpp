@@ -59,10 +59,6 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
     const TextLabelRecord& r = document.TextLabel[1];
     EXPECT_EQ(r.Used, kTrue);
     EXPECT_EQ(r.FontSize, 10) << "10.5 points are stored as 10, halves to even";
-    EXPECT_EQ(r.FontBold, kTrue);
-    EXPECT_EQ(r.FontItalic, kFalse);
-    EXPECT_EQ(r.FontName, kCanvasFontName);
-    EXPECT_EQ(r.Left, 120.5F);
     EXPECT_EQ(r.Top, 3000.25F);
 
     unloadCanvas(CanvasSize::Normal);
@@ -70,9 +66,7 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
     GenoCanvas& reopened = canvas(CanvasSize::Normal);
     EXPECT_EQ(reopened.lblInp.upperBound(), 2);
     EXPECT_EQ(reopened.lblInp[2].caption, "文字7");
-    EXPECT_EQ(reopened.lblInp[2].tag, "2");
     EXPECT_TRUE(reopened.lblInp[2].visible);
-    EXPECT_EQ(reopened.lblInp[1].left, 120.5F);
     EXPECT_EQ(reopened.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::lblInp, 2}));
 
     const auto saved = document.TextLabel;
@@ -90,45 +84,6 @@ TEST_F(Layers, TextsBeyondAHundredAreReportedAndTheFirstHundredKept)
     EXPECT_EQ(reporter.errors[0].text.rfind("【9】", 0), 0U);
 }
 
-TEST_F(Layers, LoadingTextsTwiceIsReportedUnderEachSizesTitle)
-{
-    document.TextLabel[4] = {"x", 0, "", 9, 0, 0, 0, 0, 0, 1, 2, 3, 4, kTrue};
-    EXPECT_EQ(store.LoadGd1(), 0);
-    EXPECT_EQ(store.LoadGd1(), 1);
-    EXPECT_EQ(store.LoadGd1_2(), 0);
-    EXPECT_EQ(store.LoadGd1_2(), 1);
-    EXPECT_EQ(reporter.titles(), (std::vector<std::string>{"Error At clsGdrOpe.LoadGd1", "Error At clsGdrOpe.LoadGd1_2"}));
-}
-
-TEST_F(Layers, AStoredTextWithAGapIsLoadedAndSavedWhole)
-{
-    document.TextLabel[1] = {"a", 0, "", 9, 0, 0, 0, 0, 0, 1, 2, 3, 4, kTrue};
-    document.TextLabel[3] = {"b", 7, "", 9, 0, 0, 0, 0, 0, 1, 2, 3, 4, kTrue};
-    store.LoadGd1();
-    ASSERT_EQ(store.SaveGd1(), 0);
-    EXPECT_EQ(document.TextLabel[2].Caption, "b");
-    EXPECT_EQ(document.TextLabel[2].Alignment, 7) << "an unknown alignment is kept";
-}
-
-TEST_F(Layers, AddedLinesAreStoredFromTheirVisibleHandlesWhichAreThenHidden)
-{
-    for (int n = 1; n <= 5; ++n) document.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, 100.5F * n, 200, 300, 400.75F};
-    document.AddLine[2].Used = kFalse; // line 3 was deleted
-    canvas(CanvasSize::Normal).GfncLineDraw(0, 0, 0);
-    canvas(CanvasSize::Normal).showHandlesOfLinesOnShow();
-    ASSERT_EQ(store.SaveGd2(), 0);
-    EXPECT_EQ(document.AddLine[2].X1, 100.5F * 4);
-    EXPECT_EQ(document.AddLine[3].X1, 100.5F * 5);
-    EXPECT_EQ(document.AddLine[3].Y2, 400.75F);
-    EXPECT_EQ(document.AddLine[4].Used, kFalse);
-    for (int i = 1; i <= 5; ++i) {
-        if (!canvas(CanvasSize::Normal).lblLine1.exists(i)) continue;
-        EXPECT_FALSE(canvas(CanvasSize::Normal).lblLine1[i].visible);
-        EXPECT_FALSE(canvas(CanvasSize::Normal).lblLine2[i].visible);
-    }
-    EXPECT_EQ(store.LoadGd2(), 0);
-}
-
 TEST_F(Layers, AddedLinesBeyondAHundredAreReported)
 {
     GenoCanvas& wide = canvas(CanvasSize::Wide);
@@ -142,23 +97,6 @@ TEST_F(Layers, AddedLinesBeyondAHundredAreReported)
     EXPECT_EQ(store.SaveGd2_2(), 1);
     EXPECT_EQ(document.AddLine[99].X1, 100.F);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
-}
-
-TEST_F(Layers, StrokesOnShowReplaceTheListKeepingStrokeNumbers)
-{
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 2, 0xFF, -1}, {20, 25, 0, 0, 2, 0xFF, -1}, {0, 0, 0, 0, 0, 0, 3}}};
-    GenoCanvas& c = canvas(CanvasSize::Normal);
-    c.GfncPrev();
-    ASSERT_EQ(store.SaveGd4(), 0);
-    ASSERT_EQ(document.FreeLine.items.size(), 2U);
-    EXPECT_EQ(document.FreeLine[2], (FreeLineRecord{20, 25, 10, 10, 2, 0xFF, -1}));
-
-    // Nothing on show: the list keeps its length, cleared but for the stroke numbers.
-    c.FreeLine[1].visible = false;
-    c.FreeLine[2].visible = false;
-    ASSERT_EQ(store.SaveGd4(), 0);
-    ASSERT_EQ(document.FreeLine.items.size(), 2U);
-    EXPECT_EQ(document.FreeLine[1], (FreeLineRecord{0, 0, 0, 0, 0, 0, -1}));
 }
 
 TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <random>
 #include <set>
 #include <utility>
@@ -99,28 +98,6 @@ TEST_P(RandomGroups, TheFrameIsTheOutlineOfTheMarkedCells)
     }
 }
 
-// Property: drawn segments close up — every lattice point touches an even
-// number of them.
-TEST_P(RandomGroups, EveryOutlineIsClosed)
-{
-    const CanvasGeometry& g = canvasGeometry(GetParam());
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        Flags flags{};
-        for (int slot = 0; slot < kSlotCount; ++slot) flags[static_cast<std::size_t>(slot)] = random() % 2;
-        const auto segments = cohabitSegments(GetParam(), flags);
-        std::map<std::pair<int, int>, int> degree;
-        for (int s = 0; s < g.frameSegmentCount(); ++s) {
-            if (segments[static_cast<std::size_t>(s)] != 1) continue;
-            const TwipsLine l = g.frameSegments[static_cast<std::size_t>(s)];
-            ++degree[{l.x1, l.y1}];
-            ++degree[{l.x2, l.y2}];
-        }
-        for (const auto& [point, count] : degree)
-            EXPECT_EQ(count % 2, 0) << "round " << round << " at " << point.first << ',' << point.second;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Canvas, RandomGroups, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
 class AutoLine : public ::testing::Test {
@@ -142,13 +119,6 @@ TEST_F(AutoLine, PanelMarksAreAddedToTheFlagsAndTheNormalRoutineKeepsTheWideSegm
     for (int s = 66; s < kCohabitSegCount; ++s) EXPECT_EQ(document.CohabitSeg[static_cast<std::size_t>(s)], 7);
     EXPECT_EQ(document.CohabitSeg[7], 0); // between the two marked slots
     EXPECT_EQ(document.CohabitSeg[2], 1);
-}
-
-TEST_F(AutoLine, WithoutThePanelOnlyTheStoredFlagsCount)
-{
-    document.CohabitFlag[20] = 1;
-    clsAutoLine2(document, reporter).DoAutoLine_2(kFalse, result, [](int) { return 1; });
-    EXPECT_EQ(drawn(document.CohabitSeg), (std::set<int>{68, 70, 71, 75, 76}));
 }
 
 TEST_F(AutoLine, AMarkThatCannotBeReadIsReportedUnderTheBuildersTitle)

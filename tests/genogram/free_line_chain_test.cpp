@@ -107,27 +107,5 @@ TEST_F(FreeLines, RecordsOfAnotherFigureStartAtThemselves)
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));
 }
 
-TEST_F(FreeLines, SegmentsGetTheRecordsColourAndWidthAndLieOnTopInRecordOrder)
-{
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 4, 0x0000FF, -1}, {20, 20, 0, 0, 4, 0x0000FF, -1}}};
-    document.CohabitSeg[0] = 1;
-    canvas.GfncPrev();
-    EXPECT_EQ(canvas.FreeLine[1].width, 4);
-    EXPECT_EQ(canvas.FreeLine[2].colour, 0x0000FFU);
-    const auto& order = canvas.zOrder().bottomToTop();
-    auto it = order.end();
-    EXPECT_EQ(*--it, (WidgetId{WidgetKind::lineWaku, 0}));
-    EXPECT_EQ(*--it, (WidgetId{WidgetKind::FreeLine, 2}));
-    EXPECT_EQ(*--it, (WidgetId{WidgetKind::FreeLine, 1}));
-}
-
-TEST_F(FreeLines, AnUndimensionedListDrawsNothing)
-{
-    document.FreeLine = {};
-    EXPECT_EQ(canvas.GfncPrev(), 0);
-    EXPECT_EQ(canvas.FreeLine.upperBound(), 0);
-    EXPECT_TRUE(reporter.errors.empty());
-}
-
 } // namespace
 } // namespace kinsketch

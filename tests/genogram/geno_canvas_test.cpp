@@ -65,15 +65,9 @@ TEST_F(Canvas, EveryStyleOnAMarriageLine)
     }
 }
 
-TEST_F(Canvas, SlashesComeAndGoWithTheStyle)
+// Codes above 9 hide the slashes and leave the line as it was.
+TEST_F(Canvas, CodesAboveNineKeepTheLineAsItWas)
 {
-    style(7, 5);
-    canvas().GfncPrev();
-    EXPECT_TRUE(canvas().LineTiltS[7].visible && canvas().LineTiltW[7].visible);
-    style(7, 1);
-    canvas().GfncPrev();
-    EXPECT_FALSE(canvas().LineTiltS[7].visible || canvas().LineTiltW[7].visible);
-    // Codes above 9 hide the slashes and leave the line as it was.
     style(7, 9);
     canvas().GfncPrev();
     style(7, 12);
@@ -103,42 +97,6 @@ TEST_F(Canvas, SlashStylesOnAPlainLineDrawItsBaseLine)
     }
 }
 
-TEST_F(Canvas, CodesAboveNineKeepTheDesignLookOnAFreshCanvas)
-{
-    style(13, 200);
-    canvas().GfncPrev();
-    EXPECT_TRUE(canvas().Lines[13].visible);
-    EXPECT_EQ(canvas().Lines[13].colour, kDesignGrey);
-}
-
-TEST_F(Canvas, AnEmptyDocumentShowsEmptyCellsAndNoLines)
-{
-    canvas(CanvasSize::Wide).GfncPrev();
-    for (int i = 0; i < 37; ++i) {
-        EXPECT_EQ(canvas().Image1[i].image, 0);
-        EXPECT_TRUE(canvas().lblAge[i].visible);
-        EXPECT_EQ(canvas().lblAge[i].caption, "");
-    }
-    for (int k = 0; k < 121; ++k) EXPECT_FALSE(canvas().Lines[k].visible) << k;
-    EXPECT_EQ(canvas().lineWaku.upperBound(), -1);
-}
-
-TEST_F(Canvas, SymbolsAndTextsComeFromTheDocument)
-{
-    document.SymbolKey[0] = "i101";
-    document.SymbolKey[1] = "i114";
-    document.SymbolKey[2] = "i005";
-    document.AgeText[0] = "８２歳";
-    document.RelText[17] = "本人";
-    canvas().GfncPrev();
-    EXPECT_EQ(canvas().Image1[0].image, 1);
-    EXPECT_EQ(canvas().Image1[1].image, 14);
-    EXPECT_EQ(canvas().Image1[2].image, 5);
-    EXPECT_EQ(canvas().lblAge[0].caption, "８２歳");
-    EXPECT_EQ(canvas().lblRel[17].caption, "本人");
-    EXPECT_TRUE(reporter.errors.empty());
-}
-
 TEST_F(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
 {
     document.SymbolKey[3] = "ixyz";
@@ -157,17 +115,6 @@ TEST_F(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
     EXPECT_EQ(reporter.errors[0].title, "Error At GfncPrev");
     EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
     EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
-}
-
-TEST(SymbolKey, LastTwoCharactersAreTheImageNumber)
-{
-    EXPECT_EQ(LfncCnvKey2Idx("i000"), 0);
-    EXPECT_EQ(LfncCnvKey2Idx("i005"), 5);
-    EXPECT_EQ(LfncCnvKey2Idx("i114"), 14);
-    EXPECT_EQ(LfncCnvKey2Idx("7"), 7);
-    EXPECT_THROW(LfncCnvKey2Idx(""), RunTimeError);
-    EXPECT_THROW(LfncCnvKey2Idx("i1-1"), RunTimeError);
-    EXPECT_THROW(LfncCnvKey2Idx("i0５"), RunTimeError);
 }
 
 TEST_F(Canvas, FrameSegmentsOnlyForValueOne)
@@ -216,39 +163,6 @@ TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
     EXPECT_EQ(dumpCanvas(canvas()), once);
     EXPECT_EQ(document, documentOnce);
     EXPECT_TRUE(canvas().surface().empty());
-}
-
-TEST_F(Canvas, AddedLinesJoinTheMiddlesOfTheirHandles)
-{
-    document.AddLine[1] = {kTrue, 1000, 3500, 1000, 3500};
-    document.AddLine[2] = {kFalse, 1, 2, 3, 4};
-    std::uint8_t mode = 2;
-    canvas_ = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }, {}});
-    EXPECT_EQ(canvas().GfncLineDraw(0, 0, 0), 0);
-    EXPECT_FALSE(canvas().lineLine.exists(1));
-    EXPECT_FALSE(canvas().lineLine.exists(3));
-    const LineWidget& line = canvas().lineLine[2];
-    EXPECT_EQ(std::tie(line.x1, line.y1, line.x2, line.y2), std::make_tuple(1050.F, 1050.F, 3550.F, 3550.F));
-    EXPECT_TRUE(canvas().lblLine1[2].visible);
-    EXPECT_EQ(canvas().lblLine2[2].left, 3500.F);
-
-    canvas().GfncLineDraw(2, -1, -1);
-    EXPECT_EQ(canvas().lineLine[2].colour, kRed);
-
-    // Drawing them again in text mode creates nothing twice and hides the handles.
-    mode = 1;
-    EXPECT_EQ(canvas().GfncLineDraw(0, 0, 0), 0);
-    EXPECT_FALSE(canvas().lblLine1[2].visible);
-    EXPECT_TRUE(canvas().lineLine[2].visible);
-    EXPECT_EQ(canvas().lineLine[2].colour, kBlack);
-
-    document.AddLine[1].Used = kFalse;
-    EXPECT_EQ(canvas().GfncLineDraw(0, -1, 0), 0);
-    EXPECT_FALSE(canvas().lineLine[2].visible);
-    EXPECT_TRUE(reporter.errors.empty());
-
-    EXPECT_EQ(canvas().GfncLineDraw(101, 0, 0), 1);
-    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
 }
 
 } // namespace
