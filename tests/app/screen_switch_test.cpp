@@ -1,0 +1,264 @@
+#include "tests/support/qt_application.h"
+#include "app/input_mode.h"
+#include "app/main_window.h"
+#include "app/menu_selection.h"
+#include "app/screen_switch.h"
+#include "genogram/cls_auto_line2.h"
+#include "genogram/window/mdi_geno_inp_save.h"
+#include "tests/support/manual_timers.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/gdr_conversion.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace kinsketch {
+namespace {
+
+using Answer = MessageAnswer;
+
+TextLabelRecord textAt(float left, float top)
+{
+    TextLabelRecord r;
+    r.Caption = "注記";
+    r.FontName = "MS UI Gothic";
+    r.FontSize = 9;
+    r.Left = left;
+    r.Top = top;
+    r.Width = 500;
+    r.Height = 200;
+    r.Used = kTrue;
+    return r;
+}
+
+FreeLineRecord strokeAt(float x, float y) { return {x, y, x + 100, y, 2, 0, 1}; }
+
+class ScreenSwitchTest : public ::testing::Test {
+protected:
+    ScreenSwitchTest()
+    {
+        resetInputMode();
+        makeNewDocument(document);
+        document.ScreenMode = "WIDE";
+        document.SymbolKey[3] = "i104";
+        document.AgeText[17] = "80歳";
+        document.LineTag[51] = 1;
+        main.show();
+    }
+    // What the main window's load opens.
+    void open()
+    {
+        LfncMenuSel(windows, 0, true);
+        switching.switchBar();
+    }
+    int questions() const
+    {
+        int asked = 0;
+        for (const auto& request : boxes.shown) asked += request.buttons == MessageButtons::YesNo ? 1 : 0;
+        return asked;
+    }
+    GenoCanvas& canvas(CanvasSize size) { return windows.canvas(size).canvas(); }
+    std::map<QString, int> windowCounts() const
+    {
+        std::map<QString, int> counts;
+        for (QMdiSubWindow* sub : main.mdiArea()->subWindowList()) ++counts[sub->widget()->objectName()];
+        return counts;
+    }
+
+    QApplication& app = test::application();
+    GdrRecord document;
+    std::int32_t freeLineCount = 0;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::ManualTimers timers;
+    MainWindow main;
+    WindowDirectory windows{main, document, reporter, boxes, timers};
+    SwitchBarWiring switching{windows, main};
+    CanvasLayerStore layers{document, reporter, [this](CanvasSize s) -> GenoCanvas& { return canvas(s); }};
+    ScreenSwitch screenSwitch{windows, switching, layers, boxes, freeLineCount};
+};
+
+struct LossCase {
+    const char* name;
+    std::function<void(GdrRecord&)> document;
+    std::function<void(GenoCanvas&)> canvas;
+    int questions;
+};
+
+class GoingSmall : public ScreenSwitchTest, public ::testing::WithParamInterface<LossCase> {};
+
+TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
+{
+    GetParam().document(document);
+    open();
+    GetParam().canvas(canvas(CanvasSize::Wide));
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_FALSE(document.isWide());
+    ASSERT_EQ(questions(), GetParam().questions);
+    if (questions() == 2) {
+        EXPECT_EQ(boxes.shown[0].text,
+                  "大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来ません。\r\n\r\nよろしいですか？");
+        EXPECT_EQ(boxes.shown[1].text, "本当に削除してよろしいですか？");
+        EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Question);
+    }
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+const auto noCanvasChange = [](GenoCanvas&) {};
+
+INSTANTIATE_TEST_SUITE_P(
+    ScreenSwitch, GoingSmall,
+    ::testing::Values(
+        LossCase{"DataOnlyInTheNormalArea",
+                 [](GdrRecord& d) {
+                     d.CohabitSeg[65] = 1;
+                     d.TextLabel[1] = textAt(4300, 5070);
+                     d.AddLine[0] = {kTrue, 4000, 6000, 5000, 6000}; // one end inside
+                 },
+                 noCanvasChange, 0},
+        LossCase{"ASymbolAloneOnRow25", [](GdrRecord& d) { d.SymbolKey[25] = "i103"; }, noCanvasChange, 2},
+        LossCase{"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, noCanvasChange, 2},
+        LossCase{"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, noCanvasChange, 2},
+        LossCase{"AHiddenPenStrokeOutside",
+                 [](GdrRecord& d) { d.FreeLine.items = {strokeAt(100, 100), strokeAt(4400, 5100)}; },
+                 [](GenoCanvas& c) { c.FreeLine[2].visible = false; }, 2}),
+    [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
+
+TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
+{
+    document.SymbolKey[25] = "i103";
+    open();
+    const GdrRecord before = document;
+    const QPointer<mdiGenoInpSave> wide = &windows.canvas(CanvasSize::Wide);
+    for (const auto& answers : {std::deque{Answer::No}, std::deque{Answer::Yes, Answer::No}}) {
+        boxes.answers = answers;
+        EXPECT_EQ(screenSwitch.cmdChg_Click(), 1);
+    }
+    EXPECT_EQ(questions(), 3);
+    EXPECT_EQ(document, before);
+    EXPECT_FALSE(wide.isNull());
+    EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInp")), 0u);
+}
+
+TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
+{
+    document.TextLabel[1] = textAt(4300, 100);
+    document.TextLabel[2] = textAt(4301, 100);
+    document.AddLine[0] = {kTrue, 4301, 100, 100, 100};   // one end inside
+    document.AddLine[1] = {kTrue, 4301, 4500, 100, 100};  // both ends right of the area
+    document.AddLine[2] = {kTrue, 100, 200, 5071, 6000};  // both ends below it
+    document.FreeLine.items = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
+    open();
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+
+    EXPECT_EQ(document.TextLabel[1].Left, 4300);
+    EXPECT_EQ(document.TextLabel[2].Used, kFalse);
+    EXPECT_EQ(document.AddLine[0].X1, 4301);
+    EXPECT_EQ(document.AddLine[1].Used, kFalse);
+    ASSERT_EQ(document.FreeLine.upperBound(), 2);
+    EXPECT_EQ(document.FreeLine[2].X1, 300);
+    EXPECT_EQ(freeLineCount, 2);
+    GenoCanvas& normal = canvas(CanvasSize::Normal);
+    EXPECT_EQ(normal.lblInp.upperBound(), 1);
+    EXPECT_TRUE(normal.lineLine[1].visible);
+    EXPECT_FALSE(normal.lineLine.exists(2));
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+// The marks of rows that no longer exist used to stay, so that going large
+// again framed empty slots and every later switch asked about them.
+TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
+{
+    for (std::size_t i : {2u, 20u}) document.CohabitFlag[i] = 1;
+    document.SymbolKey[20] = "i108";
+    document.AgeText[33] = "5歳";
+    document.RelText[25] = "不明";
+    document.LineTag[60] = 5;
+    open();
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
+        EXPECT_EQ(document.SymbolKey[i], "i000");
+        EXPECT_EQ(document.AgeText[i] + document.RelText[i], "");
+        EXPECT_EQ(document.CohabitFlag[i], 0);
+    }
+    EXPECT_EQ(document.LineTag[60], 0);
+    EXPECT_EQ(document.CohabitFlag[2], 1);
+    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
+
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_EQ(questions(), 2);
+}
+
+TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
+{
+    document.ScreenMode = "";
+    document.TextLabel[1] = textAt(4200, 5000);
+    document.AddLine[0] = {kTrue, 4000, 4200, 5000, 100};
+    document.FreeLine.items = {strokeAt(4000, 5000)};
+    document.CohabitFlag[3] = 1;
+    open();
+    const GdrRecord before = document;
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_EQ(questions(), 0);
+    GdrRecord expected = before;
+    expected.ScreenMode = "WIDE";
+    expected.CohabitSeg = cohabitSegments(CanvasSize::Wide, before.CohabitFlag);
+    EXPECT_EQ(document, expected);
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    EXPECT_EQ(wide.lblInp[1].left, 4200);
+    EXPECT_TRUE(wide.lineLine[1].visible);
+    EXPECT_TRUE(wide.FreeLine[1].visible);
+}
+
+TEST_F(ScreenSwitchTest, SwitchingTwiceLeavesOneOfEachWindow)
+{
+    document.TextLabel[1] = textAt(100, 100);
+    document.AddLine[0] = {kTrue, 100, 200, 300, 300};
+    open();
+    const auto opened = windowCounts();
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInpSave_2")), 0u);
+    EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInp_2")), 0u);
+    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_EQ(windowCounts(), opened);
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    EXPECT_EQ(wide.lblInp.upperBound(), 1);
+    EXPECT_EQ(wide.lineLine.upperBound(), 1);
+    EXPECT_EQ(gInputMode, 1);
+}
+
+TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
+{
+    document.TextLabel[1] = textAt(5000, 100);
+    open();
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    // One added line more than a document holds.
+    for (int i = 1; i <= kAddLineCount + 1; ++i) {
+        wide.lineLine.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
+        wide.lblLine1.load(i, lineHandleTemplate());
+        wide.lblLine2.load(i, lineHandleTemplate());
+    }
+    const GdrRecord before = document;
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_EQ(screenSwitch.cmdChg_Click(), 1);
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
+    EXPECT_EQ(document, before);
+    EXPECT_TRUE(wide.lblInp[1].visible);
+    EXPECT_FALSE(wide.lblLine1[1].visible);
+    EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
+}
+
+} // namespace
+} // namespace kinsketch
