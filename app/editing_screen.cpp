@@ -19,6 +19,7 @@ namespace kinsketch {
 namespace {
 
 constexpr TwipsPlace kMenuBarPlace{3300, 0};
+constexpr TwipsPlace kScreenSwitchPlace{5550, 0};
 constexpr TwipsPlace kConfirmationPlace{0, 2200};
 
 } // namespace
@@ -33,6 +34,7 @@ EditingScreen::EditingScreen(MainWindow& main, clsGdrOpe& store, MessageBoxes& b
     , switching_(windows_, main)
     , layers_(windows_.document(), store.reporter(),
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
+    , screenSwitch_(windows_, switching_, layers_, boxes, gFreeLineCount)
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
@@ -46,6 +48,7 @@ EditingScreen::~EditingScreen()
 {
     MainWindow::unloadChildWindow(confirm_);
     unloadMenuBar();
+    unloadScreenSwitch();
 }
 
 void EditingScreen::open()
@@ -54,6 +57,7 @@ void EditingScreen::open()
     LfncMenuSel(windows_, 0, true);
     switching_.switchBar();
     windows_.toolBar();
+    screenSwitch();
 }
 
 mdiMenuBar& EditingScreen::menuBar()
@@ -73,6 +77,23 @@ void EditingScreen::unloadMenuBar()
     menuBar_ = nullptr;
 }
 
+mdiScreen& EditingScreen::screenSwitch()
+{
+    if (!screen_) {
+        screen_ = new mdiScreen([this] { screenSwitch_.cmdChg_Click(); });
+        main_.addChildWindow(screen_);
+        placeChildWindow(*screen_, kScreenSwitchPlace);
+    }
+    screen_->show();
+    return *screen_;
+}
+
+void EditingScreen::unloadScreenSwitch()
+{
+    MainWindow::unloadChildWindow(screen_);
+    screen_ = nullptr;
+}
+
 void EditingScreen::cmdSave_Click() { SaveCommand(*this, store_).run(); }
 
 void EditingScreen::cmd_End_Click()
@@ -89,6 +110,7 @@ void EditingScreen::closeBarsAndToolWindows()
     switching_.unloadSwitchBar();
     windows_.unloadFrameTool();
     windows_.unloadToolBar();
+    unloadScreenSwitch();
     windows_.unloadFreeLinePanel();
     // The menu bar's own click is still on the stack: it goes once that returns.
     if (menuBar_) menuBar_->parentWidget()->deleteLater();
@@ -125,6 +147,7 @@ void EditingScreen::returnFromConfirmation()
     LfncMenuSel(windows_, 0, true);
     switching_.switchBar();
     menuBar();
+    screenSwitch();
     // The confirmation's own click is still on the stack.
     if (confirm_) confirm_->parentWidget()->deleteLater();
     confirm_ = nullptr;

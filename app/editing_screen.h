@@ -1,11 +1,13 @@
 #pragma once
 // The editing screen inside the main window: the windows that the main
-// window's load opens (menu bar, switch bar, tool bar, basic input and the
-// canvas), the save that tears them down for the picture confirmation, the
+// window's load opens (menu bar, switch bar, tool bar, screen switch, basic
+// input and the canvas), the save that tears them down for the picture confirmation, the
 // way back from it, and the end of the program.
 
 #include "app/editing_windows.h"
+#include "app/mdi_screen.h"
 #include "app/menu_bar.h"
+#include "app/screen_switch.h"
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "document/gdr_store.h"
@@ -26,10 +28,11 @@ public:
     ~EditingScreen() override;
 
     // The main window's load: the menu bar (which opens basic input), the
-    // switch bar and the tool bar.
+    // switch bar, the tool bar and the screen switch.
     void open();
 
     mdiMenuBar& menuBar();
+    mdiScreen& screenSwitch();
     WindowDirectory& windows() { return windows_; }
     SwitchBarWiring& switching() { return switching_; }
     mdiPictConfirm* pictureConfirmation() const { return confirm_; }
@@ -47,6 +50,7 @@ public:
 private:
     void returnFromConfirmation();
     void unloadMenuBar();
+    void unloadScreenSwitch();
 
     MainWindow& main_;
     clsGdrOpe& store_;
@@ -55,7 +59,9 @@ private:
     WindowDirectory windows_;
     SwitchBarWiring switching_;
     CanvasLayerStore layers_;
+    ScreenSwitch screenSwitch_;
     QPointer<mdiMenuBar> menuBar_;
+    QPointer<mdiScreen> screen_;
     QPointer<mdiPictConfirm> confirm_;
 };
 
