@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -47,28 +46,6 @@ TEST_F(InfoBox, CyclesThroughItsLinesEvery2500Milliseconds)
     EXPECT_EQ(timers.pending.size(), 1U); // one cycle, however often it restarted
 }
 
-TEST_F(InfoBox, AFixedLineStopsTheCycleUntilTheNextStart)
-{
-    setLines(2);
-    box.GfncSetMsg(0, "fixed");
-    timers.advance(10000);
-    EXPECT_EQ(shown(), QStringLiteral("fixed"));
-    EXPECT_EQ(box.cycle().tag(), 0);
-    box.GfncSetMsg(6, "ignored");
-    EXPECT_EQ(shown(), QStringLiteral("fixed"));
-    box.GfncSetMsg(1, "again");
-    timers.advance(2500);
-    EXPECT_EQ(shown(), QStringLiteral("again")); // one line: it comes round to itself
-}
-
-TEST_F(InfoBox, TheCrossAsksToBeUnloaded)
-{
-    QSignalSpy unload(&box, &mdiInfoBox::unloadRequested);
-    box.show();
-    QTest::mouseClick(box.findChild<QLabel*>(QStringLiteral("lblBatu")), Qt::LeftButton);
-    EXPECT_EQ(unload.count(), 1);
-}
-
 TEST(ToolBar, ASecondClickOnTheSelectedStyleFallsBackToNoLine)
 {
     test::application();
@@ -82,8 +59,6 @@ TEST(ToolBar, ASecondClickOnTheSelectedStyleFallsBackToNoLine)
     EXPECT_EQ(bar.selectedStyle(), 0);
     QTest::mouseClick(bar.cmdTool(0), Qt::LeftButton);
     EXPECT_EQ(bar.selectedStyle(), 0);
-    for (int k : {3, 8, 9}) EXPECT_FALSE(bar.cmdTool(k)->isVisible()) << k;
-    EXPECT_EQ(bar.accessibleName(), QStringLiteral("Tool Bar （線種の選択）"));
 }
 
 } // namespace

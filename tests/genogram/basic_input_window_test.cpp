@@ -1,7 +1,6 @@
 #include "tests/support/qt_application.h"
 #include "genogram/basic_input/window/mdi_geno_inp.h"
 #include "genogram/basic_input/window/slot_background.h"
-#include "genogram/basic_input/window/symbol_chooser.h"
 #include "genogram/window/mdi_geno_inp_save.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -103,37 +102,6 @@ TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
     EXPECT_EQ(document.RelText[2], "長男");
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_NE(boxes.shown[0].text.find("😀"), std::string::npos);
-}
-
-TEST_P(PanelWindow, TheChooserOffersThePicturesAndDropsTypedText)
-{
-    SymbolChooser* chooser = window->ImgCbo(1);
-    ASSERT_EQ(chooser->count(), 13);
-    EXPECT_TRUE(chooser->itemIcon(0).isNull());
-    EXPECT_EQ(chooser->itemData(5).toString(), QStringLiteral("i107"));
-    chooser->setCurrentIndex(6);
-    EXPECT_EQ(document.SymbolKey[1], "i108");
-    EXPECT_EQ(canvas.canvas().Image1[1].image, 8);
-    QTest::keyClicks(chooser, QStringLiteral("ab"));
-    EXPECT_EQ(chooser->currentIndex(), 0);
-    EXPECT_EQ(chooser->currentText(), QString());
-    EXPECT_EQ(document.SymbolKey[1], "i000");
-}
-
-TEST_P(PanelWindow, ASlotClickTogglesItsMarkOnly)
-{
-    QTest::mouseClick(window->Label1(0), Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(window->panel().slot(0).mark, 1);
-    EXPECT_EQ(window->Label1(0)->grab().toImage().pixelColor(4, 60), QColor(192, 255, 192));
-    EXPECT_EQ(redraws, 0);
-}
-
-TEST_P(PanelWindow, IsNamedAndSizedForItsScreen)
-{
-    const bool wide = GetParam() == CanvasSize::Wide;
-    EXPECT_EQ(window->objectName(), wide ? QStringLiteral("mdiGenoInp_2") : QStringLiteral("mdiGenoInp"));
-    EXPECT_EQ(window->accessibleName(), QStringLiteral("ジェノグラム入力"));
-    EXPECT_EQ(window->size(), wide ? QSize(993, 539) : QSize(711, 423));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, PanelWindow, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));

@@ -37,18 +37,6 @@ protected:
     test::RecordingReporter reporter;
 };
 
-TEST_F(CanvasWindow, IsNamedAndSizedForItsScreen)
-{
-    mdiGenoInpSave normal(CanvasSize::Normal, document, reporter);
-    EXPECT_EQ(normal.objectName(), QStringLiteral("mdiGenoInpSave"));
-    EXPECT_EQ(normal.windowTitle(), QStringLiteral("ジェノグラム入力"));
-    EXPECT_EQ(normal.accessibleName(), normal.windowTitle());
-    EXPECT_EQ(normal.size(), QSize(286, 338));
-    mdiGenoInpSave wide(CanvasSize::Wide, document, reporter);
-    EXPECT_EQ(wide.objectName(), QStringLiteral("mdiGenoInpSave_2"));
-    EXPECT_EQ(wide.size(), QSize(470, 413));
-}
-
 TEST_F(CanvasWindow, ShowsWhatThePictureShows)
 {
     mdiGenoInpSave window(CanvasSize::Normal, document, reporter);
@@ -56,18 +44,6 @@ TEST_F(CanvasWindow, ShowsWhatThePictureShows)
     EXPECT_TRUE(window.isVisible());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(shown, renderCanvasPicture(window.canvas()));
-}
-
-TEST_F(CanvasWindow, PreviewModeMovesTheSubWindowThatHoldsIt)
-{
-    QMdiArea area;
-    area.resize(1400, 800);
-    auto* window = new mdiGenoInpSave(CanvasSize::Wide, document, reporter);
-    QMdiSubWindow* frame = area.addSubWindow(window);
-    area.show();
-    window->GfncPrevMode();
-    EXPECT_EQ(frame->pos(), QPoint(1010, 147)); // Left 15150, Top 2200 twips
-    EXPECT_TRUE(window->canvas().lineWaku.exists(0));
 }
 
 } // namespace

@@ -48,21 +48,6 @@ protected:
     std::unique_ptr<mdiWakuAdd_Tool2> tool;
 };
 
-TEST_F(FrameTool, BuildsTheFrameOfThePanelMarksAndClearsThem)
-{
-    marks = {0, 1};
-    mdiWakuAdd_Tool2& w = window();
-    w.setButtonCaption("同居枠追加（自動）");
-    QTest::mouseClick(w.cmdTool1(), Qt::LeftButton);
-    EXPECT_EQ(redrawnWith, (std::set<int>{0, 1, 4, 6, 10, 11, 12, 13}));
-    EXPECT_EQ(document.CohabitFlag[0], 1);
-    EXPECT_EQ(document.CohabitFlag[9], 0);
-    EXPECT_TRUE(marks.empty());
-    EXPECT_EQ(w.cmdTool1()->text(), QStringLiteral("同居枠消去"));
-    EXPECT_EQ(w.cmdTool1()->accessibleName(), w.cmdTool1()->text());
-    EXPECT_TRUE(reporter.errors.empty());
-}
-
 TEST_F(FrameTool, WithNoMarkItErasesTheFrameOnEitherScreen)
 {
     for (const char* mode : {"", "WIDE"}) {
@@ -75,17 +60,6 @@ TEST_F(FrameTool, WithNoMarkItErasesTheFrameOnEitherScreen)
     window().cmdTool1_Click();
     EXPECT_FALSE(drawn().contains(8)); // shared by the two marked slots of the WIDE screen
     EXPECT_TRUE(drawn().contains(66));
-}
-
-TEST_F(FrameTool, StandsBesideTheCanvasOfItsScreen)
-{
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("ToolBox"));
-    EXPECT_EQ(tool->accessibleName(), QStringLiteral("ToolBox"));
-    tool->Form_Load();
-    EXPECT_EQ(tool->pos(), QPoint(728, 500));
-    document.ScreenMode = "WIDE";
-    tool->Form_Load();
-    EXPECT_EQ(tool->pos(), QPoint(1010, 573));
 }
 
 } // namespace

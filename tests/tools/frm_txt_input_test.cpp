@@ -1,6 +1,5 @@
 #include "tests/support/qt_application.h"
 #include "tools/frm_txt_input.h"
-#include "tools/text_dialog_loader.h"
 #include "tests/support/scripted_message_boxes.h"
 
 #include <QApplication>
@@ -49,10 +48,6 @@ protected:
 
 TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
 {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("文字の指定"));
-    EXPECT_EQ(dialog.accessibleName(), dialog.windowTitle());
-    EXPECT_EQ(child<QPushButton>("cmdCan")->accessibleName(), QStringLiteral("キャンセル"));
-    EXPECT_EQ(child<QLabel>("Label4")->text(), QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"));
     TextFormatting values{"", "No Such Font", 0, 0x0000FF};
     const auto result = exec(values, [&] {
         EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
@@ -62,10 +57,6 @@ TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
         ok();
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(values.text, "一行目\r\n二行目");
-    EXPECT_EQ(values.fontName, "ＭＳ Ｐゴシック") << "an unknown font leaves the list on its own font";
-    EXPECT_EQ(values.fontSize, 9);
-    EXPECT_EQ(values.color, 0x0000FFU);
     EXPECT_EQ(values, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, kTrue, kTrue, kTrue, kTrue}));
 }
 
@@ -121,42 +112,6 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     ASSERT_EQ(boxes.texts().size(), 1U);
     EXPECT_EQ(boxes.texts()[0], "「😀」は保存できない文字です。別の文字に置き換えてください。");
     EXPECT_EQ(values.text, "家族 ～");
-}
-
-TEST_F(TextDialogTest, TheSwatchTakesAChosenColourAndIgnoresACancelledChoice)
-{
-    TextFormatting values{"x", {}, 0, 0x123456};
-    auto answerColourDialog = [](bool accept) {
-        QTimer::singleShot(0, [accept] {
-            auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(colours, nullptr);
-            EXPECT_EQ(colours->currentColor(), QColor(0x56, 0x34, 0x12)) << "it starts from the swatch";
-            colours->setCurrentColor(QColor(10, 20, 30));
-            accept ? colours->accept() : colours->reject();
-        });
-    };
-    exec(values, [&] {
-        QLabel* swatch = child<QLabel>("lblColor");
-        answerColourDialog(false);
-        QTest::mouseClick(swatch, Qt::LeftButton);
-        answerColourDialog(true);
-        QTest::mouseClick(swatch, Qt::LeftButton);
-        ok();
-    });
-    EXPECT_EQ(values.color, 0x1E140AU);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(TextDialogTest, TheLoaderStartsEveryCallFromAFreshDialog)
-{
-    TextDialogLoader loader(boxes);
-    TextFormatting values{"x", {}, 30};
-    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
-    ASSERT_EQ(loader.GfncExec(values), 0);
-    values.fontSize = 0;
-    QTimer::singleShot(0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
-    loader.GfncExec(values);
-    EXPECT_EQ(values.fontSize, 9);
 }
 
 } // namespace

@@ -31,13 +31,9 @@ TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
     normal.enableEditing(boxes, dialog);
     wide.enableEditing(boxes, dialog);
     mdiLineAdd_Tool tool([&]() -> mdiGenoInpSave& { return document.isWide() ? wide : normal; });
-    EXPECT_EQ(tool.windowTitle(), QStringLiteral("ToolBox"));
     tool.Form_Load();
-    EXPECT_EQ(tool.pos(), QPoint(630, 0));
-
     auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
     ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->accessibleName(), QStringLiteral("線追加"));
     button->click();
     EXPECT_TRUE(normal.canvas().lineLine[1].visible);
     EXPECT_TRUE(normal.canvas().lblLine1[1].visible);
