@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
+#include <QToolButton>
 
 namespace kinsketch {
 namespace {
@@ -37,12 +37,16 @@ QIcon endIcon()
     return QIcon(pixmap);
 }
 
-QPushButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QWidget* parent)
+QToolButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QWidget* parent)
 {
-    auto* button = new QPushButton(icon, caption, parent);
+    auto* button = new QToolButton(parent);
+    button->setIcon(icon);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFixedSize(48, 48);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
-    button->setIconSize(QSize(24, 24));
+    button->setIconSize(QSize(20, 20));
     return button;
 }
 
@@ -62,14 +66,21 @@ mdiMenuBar::mdiMenuBar(std::function<void()> save, std::function<void()> end, QW
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
+    // The bar fits the 2250 twips between its place and the screen switch's.
+    lblVer_->setWordWrap(true);
+    QFont small = lblVer_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    lblVer_->setFont(small);
     auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(2);
+    setFixedSize(150, 54);
     layout->addWidget(cmdSave_);
     layout->addWidget(cmdEnd_);
     layout->addWidget(line);
     layout->addWidget(lblVer_);
-    connect(cmdSave_, &QPushButton::clicked, this, [save = std::move(save)] { save(); });
-    connect(cmdEnd_, &QPushButton::clicked, this, [end = std::move(end)] { end(); });
+    connect(cmdSave_, &QToolButton::clicked, this, [save = std::move(save)] { save(); });
+    connect(cmdEnd_, &QToolButton::clicked, this, [end = std::move(end)] { end(); });
 }
 
 } // namespace kinsketch

@@ -8,7 +8,7 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
+class QToolButton;
 
 namespace kinsketch {
 
@@ -17,13 +17,13 @@ class mdiMenuBar : public QWidget {
 public:
     mdiMenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent = nullptr);
 
-    QPushButton* cmdSave() const { return cmdSave_; }
-    QPushButton* cmdEnd() const { return cmdEnd_; }
+    QToolButton* cmdSave() const { return cmdSave_; }
+    QToolButton* cmdEnd() const { return cmdEnd_; }
     QLabel* lblVer() const { return lblVer_; }
 
 private:
-    QPushButton* cmdSave_;
-    QPushButton* cmdEnd_;
+    QToolButton* cmdSave_;
+    QToolButton* cmdEnd_;
     QLabel* lblVer_;
 };
 

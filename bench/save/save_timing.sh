@@ -28,7 +28,7 @@ for _ in $(seq "$runs"); do
   wait_for_window "Kin Sketch" >/dev/null
   sleep 3
   start=$(now_ms)
-  xdotool mousemove 272 47 click 1 # 保存
+  xdotool mousemove 251 52 click 1 # 保存
   while [ ! -f "$program/imgTmp/kinsketch.gdr" ]; do sleep 0.005; done
   save_ms+=($(($(now_ms) - start)))
   sleep 1

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 

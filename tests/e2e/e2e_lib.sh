@@ -34,9 +34,9 @@ answer_yes() {
 
 # 保存 on the menu bar, 決定 in the picture confirmation and はい; waits for
 # the program ($pid) to end. The child windows are reached at their places in
-# the maximised main window: 保存 (272, 47) and 決定 (425, 647).
+# the maximised main window: 保存 (251, 52) and 決定 (425, 647).
 save_and_confirm() {
-  xdotool mousemove 272 47 click 1
+  xdotool mousemove 251 52 click 1
   sleep 1
   xdotool mousemove 425 647 click 1
   sleep 0.5

@@ -4,7 +4,7 @@
 # picture the tools predict. Then キャンセル back to editing and 終了; then a
 # working document that cannot be written, reported with editing resumed.
 # The child windows are reached at their places in the maximised main window:
-# 保存 (272, 47), 終了 (358, 47), and in the confirmation 決定 (425, 647) and
+# 保存 (251, 52), 終了 (300, 52), and in the confirmation 決定 (425, 647) and
 # キャンセル (563, 647).
 source "$(dirname "$0")/e2e_lib.sh"
 binary="$1"
@@ -46,10 +46,10 @@ echo "saved and confirmed: document and picture as predicted"
 # 2. キャンセル returns to editing; 終了 and はい end without a picture.
 rm -f "$work"/kinsketch.*
 start_client
-click 272 47 # 保存
+click 251 52 # 保存
 click 563 647 # キャンセル
 [ -f "$work/kinsketch.gdr" ] || fail "保存 did not write the working document"
-click 358 47 # 終了, on the menu bar that キャンセル brought back
+click 300 52 # 終了, on the menu bar that キャンセル brought back
 answer_yes
 wait_for_exit "$pid"
 status=$exit_status
@@ -61,12 +61,12 @@ echo "cancelled, then ended without a picture"
 rm -f "$work"/kinsketch.*
 start_client
 mkdir -p "$work/kinsketch.gdr/in-the-way" # the save cannot replace a folder
-click 272 47 # 保存
+click 251 52 # 保存
 box=$(wait_for_window "Error At clsGdrOpe.WriteGdrFile" 5)
 press_in_window "$box" Return
 sleep 0.5
 rm -rf "$work/kinsketch.gdr"
-click 272 47 # 保存 again, from the menu bar still on show
+click 251 52 # 保存 again, from the menu bar still on show
 click 425 647 # 決定
 answer_yes
 wait_for_exit "$pid"

@@ -3,7 +3,7 @@
 # はい to both questions, then 保存, 決定 and はい. The saved document is the
 # handed-in one without what lay beyond the normal screen, and the picture has
 # the normal canvas's size. In the maximised main window 小⇔大 stands at
-# (422, 43), 保存 at (272, 47) and the confirmation's 決定 at (425, 647).
+# (422, 43), 保存 at (251, 52) and the confirmation's 決定 at (425, 647).
 source "$(dirname "$0")/e2e_lib.sh"
 binary="$1"
 fixtures="$2"
@@ -35,7 +35,7 @@ sleep 2
 click 422 43 # 小⇔大
 answer_yes
 answer_yes
-click 272 47 # 保存
+click 251 52 # 保存
 click 425 647 # 決定
 answer_yes
 wait_for_exit "$pid"
