@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <functional>
+#include <random>
 
 namespace kinsketch {
 namespace {
@@ -33,6 +37,23 @@ TEST(DocumentJson, EveryFieldSurvivesTheTripThroughText)
     GdrRecord undimensioned = r;
     undimensioned.WakuDots = {};
     EXPECT_TRUE(documentToJson(undimensioned, GdrLayout::Current, 0)["WakuDots"].is_null());
+}
+
+// The JSON library's own printer misses the shortest form of some floats
+// (1.408878e+08f prints as 1.4088781e+08); the dump must never.
+TEST(DocumentJson, FloatsPrintAsTheShortestTextThatReadsBackExactly)
+{
+    std::mt19937 rng(42);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint32_t raw = rng();
+        float value;
+        std::memcpy(&value, &raw, sizeof value);
+        if (!std::isfinite(value)) continue;
+        char shortest[64];
+        const std::string printed = printDocumentJson(DocumentJson(value));
+        ASSERT_EQ(printed, std::string(shortest, std::to_chars(shortest, shortest + sizeof shortest, value).ptr));
+    }
+    EXPECT_EQ(printDocumentJson(DocumentJson(1.408878e+08f)), "140887808");
 }
 
 TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
