@@ -2,6 +2,7 @@
 #include "app/menu_bar.h"
 #include "document/file_io.h"
 #include "picture/window/pict_confirm_window.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -53,18 +54,14 @@ class PictureConfirmation : public ::testing::Test {
 protected:
     void SetUp() override
     {
-            work = fs::temp_directory_path() /
-               (std::string("kinsketch-confirm-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(work);
-        fs::create_directories(work);
         picture = QImage(286, 338, QImage::Format_RGB888);
         picture.fill(Qt::white);
         window = std::make_unique<mdiPictConfirm>(picture, work / "kinsketch.bmp", boxes, reporter,
                                                   mdiPictConfirm::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
     }
-    void TearDown() override { fs::remove_all(work); }
 
-    fs::path work;
+    test::TemporaryFolder folder;
+    const fs::path work = folder.path();
     QImage picture;
     ScriptedMessageBoxes boxes;
     RecordingReporter reporter;

@@ -2,6 +2,7 @@
 #include "document/document_globals.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
 
 #include <gtest/gtest.h>
@@ -46,16 +47,10 @@ protected:
     void SetUp() override
     {
         resetDocumentGlobals();
-        work = fs::temp_directory_path() /
-               (std::string("kinsketch-save-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(work);
-        fs::create_directories(work);
         store = std::make_unique<clsGdrOpe>(work, reporter);
     }
     void TearDown() override
     {
-        fs::permissions(work, fs::perms::owner_all);
-        fs::remove_all(work);
         resetDocumentGlobals();
     }
     void open(const char* fixture)
@@ -73,7 +68,8 @@ protected:
         canvas.lblInp.load(n, label);
     }
 
-    fs::path work;
+    test::TemporaryFolder folder;
+    const fs::path work = folder.path();
     RecordingReporter reporter;
     std::unique_ptr<clsGdrOpe> store;
 };

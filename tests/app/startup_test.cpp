@@ -1,6 +1,7 @@
 #include "app/startup.h"
 #include "document/document_globals.h"
 #include "document/gdr_conversion.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/scripted_message_boxes.h"
 
 #include <gtest/gtest.h>
@@ -22,14 +23,10 @@ protected:
     void SetUp() override
     {
         resetDocumentGlobals();
-        program = fs::temp_directory_path() /
-                  (std::string("kinsketch-startup-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(program);
         fs::create_directories(work());
     }
     void TearDown() override
     {
-        fs::remove_all(program);
         resetDocumentGlobals();
     }
     fs::path work() const { return program / "imgTmp"; }
@@ -40,7 +37,8 @@ protected:
         return startup->run(commandLine);
     }
 
-    fs::path program;
+    test::TemporaryFolder programFolder;
+    const fs::path program = programFolder.path();
     ScriptedMessageBoxes boxes;
     int splashShown = 0;
     std::unique_ptr<Startup> startup;

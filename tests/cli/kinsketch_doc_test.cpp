@@ -1,5 +1,7 @@
 // kinsketch-doc as its users run it: a process with files in and out.
 
+#include "tests/support/temporary_folder.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -22,14 +24,6 @@ struct ProcessResult {
 
 class KinsketchDoc : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() /
-              (std::string("kinsketch-doc-cli-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
 
     ProcessResult run(const std::string& arguments)
     {
@@ -46,7 +40,8 @@ protected:
         return s.str();
     }
 
-    fs::path dir;
+    kinsketch::test::TemporaryFolder folder;
+    const fs::path dir = folder.path();
 };
 
 TEST_F(KinsketchDoc, NewWritesTheStampedNewDocument)

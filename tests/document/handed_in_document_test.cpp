@@ -2,6 +2,7 @@
 #include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
+#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
 
 #include <gtest/gtest.h>
@@ -17,19 +18,8 @@ using test::RecordingReporter;
 
 class HandedInDocument : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetDocumentGlobals();
-        folder = fs::temp_directory_path() / ("kinsketch-doc-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override
-    {
-        fs::remove_all(folder);
-        resetDocumentGlobals();
-    }
+    void SetUp() override { resetDocumentGlobals(); }
+    void TearDown() override { resetDocumentGlobals(); }
     void writeFile(const std::string& name, const Bytes& content)
     {
         std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(content.data()),
@@ -46,7 +36,8 @@ protected:
         return r;
     }
 
-    fs::path folder;
+    test::TemporaryFolder temporary;
+    const fs::path folder = temporary.path();
     RecordingReporter reporter;
 };
 
