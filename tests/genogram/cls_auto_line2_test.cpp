@@ -1,5 +1,6 @@
 #include "genogram/canvas_geometry.h"
 #include "genogram/cls_auto_line2.h"
+#include "slot_boxes.h"
 #include "tests/support/recording_reporter.h"
 
 #include "document/run_time_error.h"
@@ -50,29 +51,16 @@ TEST(CohabitSegments, OutlinesOfSmallGroups)
 
 // Property: a segment is drawn exactly when the points just either side of
 // its middle differ in lying inside the marked slots' boxes. The boxes come
-// from the canvas geometry (the nearest lattice lines around each cell), so
+// from the canvas geometry (the lattice lines around each cell), so
 // the tables, the builder and the canvas are checked against one another.
 class RandomGroups : public ::testing::TestWithParam<CanvasSize> {};
 
-bool insideMarked(const CanvasGeometry& g, const Flags& flags, int x2, int y2)
+bool insideMarked(const std::vector<test::Box>& boxes, const Flags& flags, int x2, int y2)
 {
     // Points are in half twips so that "just beside" a lattice line is exact.
-    for (int slot = 0; slot < g.slotCount; ++slot) {
-        if (flags[static_cast<std::size_t>(slot)] != 1) continue;
-        const TwipsPlace cell = g.cells[static_cast<std::size_t>(slot)];
-        const int cx = cell.left + kCellSize / 2, cy = cell.top + kCellSize / 2;
-        int left = -1, right = 1 << 30, top = -1, bottom = 1 << 30;
-        for (const auto& s : g.frameSegments) {
-            if (s.x1 == s.x2 && s.y1 <= cy && s.y2 >= cy) {
-                if (s.x1 < cx) left = std::max(left, s.x1);
-                if (s.x1 > cx) right = std::min(right, s.x1);
-            }
-            if (s.y1 == s.y2) {
-                if (s.y1 < cy) top = std::max(top, s.y1);
-                if (s.y1 > cy) bottom = std::min(bottom, s.y1);
-            }
-        }
-        if (x2 > 2 * left && x2 < 2 * right && y2 > 2 * top && y2 < 2 * bottom) return true;
+    for (std::size_t slot = 0; slot < boxes.size(); ++slot) {
+        const test::Box& b = boxes[slot];
+        if (flags[slot] == 1 && x2 > 2 * b.left && x2 < 2 * b.right && y2 > 2 * b.top && y2 < 2 * b.bottom) return true;
     }
     return false;
 }
@@ -80,6 +68,7 @@ bool insideMarked(const CanvasGeometry& g, const Flags& flags, int x2, int y2)
 TEST_P(RandomGroups, TheFrameIsTheOutlineOfTheMarkedCells)
 {
     const CanvasGeometry& g = canvasGeometry(GetParam());
+    const auto boxes = test::slotBoxes(g);
     std::mt19937 random(20240611);
     for (int round = 0; round < 300; ++round) {
         Flags flags{};
@@ -90,8 +79,8 @@ TEST_P(RandomGroups, TheFrameIsTheOutlineOfTheMarkedCells)
             const TwipsLine l = g.frameSegments[static_cast<std::size_t>(s)];
             const int mx = l.x1 + l.x2, my = l.y1 + l.y2; // doubled middle
             const bool horizontal = l.y1 == l.y2;
-            const bool a = insideMarked(g, flags, mx - (horizontal ? 0 : 1), my - (horizontal ? 1 : 0));
-            const bool b = insideMarked(g, flags, mx + (horizontal ? 0 : 1), my + (horizontal ? 1 : 0));
+            const bool a = insideMarked(boxes, flags, mx - (horizontal ? 0 : 1), my - (horizontal ? 1 : 0));
+            const bool b = insideMarked(boxes, flags, mx + (horizontal ? 0 : 1), my + (horizontal ? 1 : 0));
             EXPECT_EQ(segments[static_cast<std::size_t>(s)] == 1, a != b) << "round " << round << " segment " << s;
         }
         for (int s = g.frameSegmentCount(); s < kCohabitSegCount; ++s) EXPECT_EQ(segments[static_cast<std::size_t>(s)], 0);
