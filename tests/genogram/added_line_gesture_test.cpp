@@ -1,6 +1,7 @@
 #include "genogram/canvas_mouse.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
 
 #include "document/gdr_conversion.h"
 
@@ -8,16 +9,6 @@
 
 namespace kinsketch {
 namespace {
-
-class NoDialog : public TextDialog {
-public:
-    std::int32_t GfncExec(TextFormatting&) override { return 1; }
-};
-
-class NoMeasure : public TextMeasure {
-public:
-    TwipsSize measure(const LabelWidget&) const override { return {}; }
-};
 
 class AddedLine : public ::testing::Test {
 protected:
@@ -44,8 +35,8 @@ protected:
     GdrRecord document;
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
-    NoDialog dialog;
-    NoMeasure measure;
+    test::ScriptedTextDialog dialog; // never answers
+    test::FixedMeasure measure;
     GenoCanvas canvas;
     CanvasMouse mouse{canvas, boxes, dialog, measure};
 };

@@ -2,6 +2,7 @@
 #include "genogram/canvas_mouse.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
 
 #include "document/gdr_codec.h"
 #include "document/gdr_conversion.h"
@@ -13,21 +14,6 @@
 namespace kinsketch {
 namespace {
 
-class TypedText : public TextDialog {
-public:
-    std::int32_t GfncExec(TextFormatting& values) override
-    {
-        values = next;
-        return 0;
-    }
-    TextFormatting next;
-};
-
-class FixedMeasure : public TextMeasure {
-public:
-    TwipsSize measure(const LabelWidget&) const override { return {300, 180}; }
-};
-
 // Texts and lines placed with the mouse, saved through layers 1 and 2 into
 // a file, and found where they were after the document is opened again.
 TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
@@ -36,15 +22,15 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     makeNewDocument(document);
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
-    TypedText dialog;
-    FixedMeasure measure;
+    test::ScriptedTextDialog dialog;
+    test::FixedMeasure measure;
     std::uint8_t mode = 1;
     auto canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
     auto mouse = std::make_unique<CanvasMouse>(*canvas, boxes, dialog, measure);
     CanvasLayerStore store(document, reporter, [&](CanvasSize) -> GenoCanvas& { return *canvas; });
 
     for (const auto& [text, x] : {std::pair{"一", 100.0F}, {"二", 1000.0F}, {"三", 2000.0F}}) {
-        dialog.next = {text, "ＭＳ 明朝", 14, 0xFF0000, kTrue};
+        dialog.answers.push_back(TextFormatting{text, "ＭＳ 明朝", 14, 0xFF0000, kTrue});
         mouse->mouseDown(kLeftButton, x, 500);
         mouse->mouseUp(kLeftButton, x, 500);
     }

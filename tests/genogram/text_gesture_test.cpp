@@ -1,12 +1,11 @@
 #include "genogram/canvas_mouse.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
 
 #include "document/gdr_conversion.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
 
 namespace kinsketch {
 namespace {
@@ -14,28 +13,8 @@ namespace {
 using test::RecordingReporter;
 using test::ScriptedMessageBoxes;
 
-// Answers the text dialog from a script; nothing is a cancel.
-class ScriptedTextDialog : public TextDialog {
-public:
-    std::int32_t GfncExec(TextFormatting& values) override
-    {
-        asked.push_back(values);
-        const auto answer = answers.empty() ? std::nullopt : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        if (!answer) values.text.clear();
-        else values = *answer;
-        return answer ? 0 : 1;
-    }
-    void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0) { answers.push_back(TextFormatting{text, std::move(font), size}); }
-    std::deque<std::optional<TextFormatting>> answers;
-    std::vector<TextFormatting> asked;
-};
-
-// 100 twips per character and 200 per line, whatever the font.
-class FixedMeasure : public TextMeasure {
-public:
-    TwipsSize measure(const LabelWidget& label) const override { return {100.0F * static_cast<float>(label.caption.size()), 200}; }
-};
+using test::FixedMeasure;
+using test::ScriptedTextDialog;
 
 class TextGesture : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 #include "genogram/window/mdi_geno_inp_save.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
 
 #include "document/gdr_conversion.h"
 
@@ -13,18 +14,13 @@
 namespace kinsketch {
 namespace {
 
-class NoDialog : public TextDialog {
-public:
-    std::int32_t GfncExec(TextFormatting&) override { return 1; }
-};
-
 TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
 {
     GdrRecord document;
     makeNewDocument(document);
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
-    NoDialog dialog;
+    test::ScriptedTextDialog dialog; // never answers
     CanvasContext lineMode{[] { return std::uint8_t{2}; }};
     mdiGenoInpSave normal(CanvasSize::Normal, document, reporter, lineMode);
     mdiGenoInpSave wide(CanvasSize::Wide, document, reporter, lineMode);

@@ -1,0 +1,38 @@
+#pragma once
+// Stand-ins for the text dialog and the text measure of a canvas.
+
+#include "genogram/text_dialog.h"
+#include "genogram/text_measure.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kinsketch::test {
+
+// Answers the text dialog from a script; nothing (or an empty script) is a cancel.
+class ScriptedTextDialog : public TextDialog {
+public:
+    std::int32_t GfncExec(TextFormatting& values) override
+    {
+        asked.push_back(values);
+        const auto answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        if (!answer) values.text.clear();
+        else values = *answer;
+        return answer ? 0 : 1;
+    }
+    void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0) { answers.push_back(TextFormatting{text, std::move(font), size}); }
+    std::deque<std::optional<TextFormatting>> answers;
+    std::vector<TextFormatting> asked;
+};
+
+// 100 twips per byte of the caption and 200 per line, whatever the font.
+class FixedMeasure : public TextMeasure {
+public:
+    TwipsSize measure(const LabelWidget& label) const override { return {100.0F * static_cast<float>(label.caption.size()), 200}; }
+};
+
+} // namespace kinsketch::test
