@@ -80,23 +80,20 @@ TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
 TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnAnEmptyTextAndOne)
 {
     const TextFormatting given{"元の文字", "ＭＳ 明朝", 12, 0xFF, kTrue};
-    TextFormatting values = given;
-    EXPECT_EQ(exec(values, [&] {
-                  child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
-                  child<QCheckBox>("chkBold")->setChecked(false);
-                  child<QPushButton>("cmdCan")->click();
-              }),
-              1);
     TextFormatting expected = given;
     expected.text.clear();
-    EXPECT_EQ(values, expected);
-
-    values = given;
-    EXPECT_EQ(exec(values, [&] { dialog.close(); }), 1);
-    EXPECT_EQ(values, expected);
-    values = given;
-    EXPECT_EQ(exec(values, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }), 1);
-    EXPECT_EQ(values, expected);
+    const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },
+                                             [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
+    for (const auto& cancel : cancels) {
+        TextFormatting values = given;
+        EXPECT_EQ(exec(values, [&] {
+                      child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
+                      child<QCheckBox>("chkBold")->setChecked(false);
+                      cancel();
+                  }),
+                  1);
+        EXPECT_EQ(values, expected);
+    }
 }
 
 TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed)
