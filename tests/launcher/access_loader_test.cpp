@@ -8,8 +8,6 @@
 namespace kinsketch::launcher {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 const std::string database = "D:\\APP\\x.mdb";
 
 const char* const installedOffices = R"(REGEDIT4
@@ -41,7 +39,6 @@ protected:
         return AccessLoader(platform, bootType).xLoadAccess(database, startForm, title);
     }
 
-    bool called(const std::string& prefix) const { return !platform.callsStartingWith(prefix).empty(); }
 
     FakePlatform platform;
 };
@@ -51,7 +48,7 @@ TEST_F(XLoadAccess, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
     EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
               Calls{"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)"});
     EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
-    EXPECT_FALSE(called("createAccessApplication"));
+    EXPECT_FALSE(platform.called("createAccessApplication"));
     EXPECT_EQ(platform.callsStartingWith("sleep"), (Calls{"sleep(5000)", "sleep(5000)", "sleep(5000)"}));
     const Calls expectedAccessCalls{
         "access.setOption(ShowWindowsInTaskbar|false)",
@@ -78,8 +75,8 @@ TEST_F(XLoadAccess, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(4)"});
     EXPECT_EQ(platform.callsStartingWith("access."),
               (Calls{"access.databaseProperty(AppTitle)", "access.runCommand(10)", "access.release(byPath)"}));
-    EXPECT_FALSE(called("startProgram"));
-    EXPECT_FALSE(called("createAccessApplication"));
+    EXPECT_FALSE(platform.called("startProgram"));
+    EXPECT_FALSE(platform.called("createAccessApplication"));
 }
 
 TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
@@ -87,19 +84,19 @@ TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
     EXPECT_FALSE(load(161));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(【3044】'D:\\APP\\x.mdb' は正しいパスではありません。|Error At xLoadAccess|48)"});
-    EXPECT_FALSE(called("accessByPath"));
-    EXPECT_FALSE(called("startProgram"));
+    EXPECT_FALSE(platform.called("accessByPath"));
+    EXPECT_FALSE(platform.called("startProgram"));
 }
 
 class AutomationFirst : public XLoadAccess, public ::testing::WithParamInterface<int> {};
 
 TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
     EXPECT_TRUE(load(GetParam()));
-    EXPECT_FALSE(called("startProgram"));
-    EXPECT_FALSE(called("accessByPath"));
+    EXPECT_FALSE(platform.called("startProgram"));
+    EXPECT_FALSE(platform.called("accessByPath"));
     EXPECT_EQ(platform.callsStartingWith("access.").front(), "access.openCurrentDatabase(D:\\APP\\x.mdb|false|)");
     EXPECT_EQ(platform.callsStartingWith("access.")[1], "access.setUserControl(true)");
-    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
     EXPECT_EQ(platform.callsStartingWith("access.").back(), "access.release(created)");
 }
 
@@ -108,7 +105,7 @@ TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
     EXPECT_TRUE(load(GetParam()));
     EXPECT_EQ(platform.callsStartingWith("access.release").front(), "access.release(created)");
     EXPECT_EQ(platform.callsStartingWith("startProgram").size(), 1U);
-    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
@@ -119,7 +116,7 @@ TEST_F(XLoadAccess, NoInstalledApplicationIsReported) {
     EXPECT_FALSE(load(161));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"});
-    EXPECT_FALSE(called("startProgram"));
+    EXPECT_FALSE(platform.called("startProgram"));
 }
 
 TEST_F(XLoadAccess, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
@@ -135,7 +132,7 @@ TEST_F(XLoadAccess, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"});
-    EXPECT_FALSE(called("accessByPath"));
+    EXPECT_FALSE(platform.called("accessByPath"));
 }
 
 TEST_F(XLoadAccess, WaitSurvivesTheWrapOfTheMillisecondCounter) {
@@ -160,7 +157,7 @@ TEST_F(XLoadAccess, StartedApplicationIsTakenAgainAfter10And60Seconds) {
         if ((call.starts_with("accessByPath") || call.starts_with("sleep(")) && call != "sleep(5000)") afterStart.push_back(call);
     }
     EXPECT_EQ(afterStart, expected);
-    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
 }
 
 TEST_F(XLoadAccess, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
@@ -169,13 +166,13 @@ TEST_F(XLoadAccess, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(Accessが起動できません。\r\nしばらくしてから再度実行してください。\r\n\r\n"
                     "ファイル名が見つかりません。|Access起動エラー(GetObject)|48)"});
-    EXPECT_FALSE(called("access."));
+    EXPECT_FALSE(platform.called("access."));
 }
 
 TEST_F(XLoadAccess, CancelledStartFormClosesTheApplicationSilently) {
     platform.failNext("access.openForm", LauncherError(2501, "OpenForm 操作は取り消されました。"));
     EXPECT_TRUE(load(161));
-    EXPECT_TRUE(called("access.doCmdQuit(2)"));
+    EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
     EXPECT_TRUE(platform.callsStartingWith("beep").empty());
 }
@@ -184,24 +181,19 @@ TEST_F(XLoadAccess, FailedStartFormClosesTheApplicationAndTellsWhy) {
     platform.failNext("access.openForm", LauncherError(2102, "フォーム名 'frmMenu' が見つかりません。"));
     platform.failNext("access.doCmdQuit", LauncherError(2046, "コマンドは使用できません。"));
     EXPECT_TRUE(load(161));
-    EXPECT_TRUE(called("access.doCmdQuit(2)"));
+    EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
     EXPECT_EQ(platform.callsStartingWith("beep").size(), 1U);
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(起動できません\r\r(2102)\rフォーム名 'frmMenu' が見つかりません。|ovnqtverup|48)"});
 }
 
 TEST_F(XLoadAccess, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
-    for (const char* name : {"ovnqtset", "OVNQTSETUP", "OvnSet", "ovnsetup"}) {
+    for (const auto& [name, behaviour] : {std::pair{"ovnqtset", 0}, {"OVNQTSETUP", 0}, {"OvnSet", 0}, {"ovnsetup", 0},
+                                          {"ovnqtverup", 1}, {"ovnsetup2", 1}, {"OVNQTSET.EXE", 1}}) {
         platform.calls.clear();
         platform.executableName = name;
         EXPECT_TRUE(load(160));
-        EXPECT_TRUE(called("access.setOption(Behavior Entering Field|0)")) << name;
-    }
-    for (const char* name : {"ovnqtverup", "ovnsetup2", "OVNQTSET.EXE"}) {
-        platform.calls.clear();
-        platform.executableName = name;
-        EXPECT_TRUE(load(160));
-        EXPECT_TRUE(called("access.setOption(Behavior Entering Field|1)")) << name;
+        EXPECT_TRUE(platform.called("access.setOption(Behavior Entering Field|" + std::to_string(behaviour) + ")")) << name;
     }
 }
 

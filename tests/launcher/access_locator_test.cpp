@@ -7,8 +7,6 @@
 namespace kinsketch::launcher {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 TEST(AccessBootType, ListedTextsSelectTheirValueEmptySelects999OthersKeepTheCurrent) {
     for (const int value : {0, 1, 2, 100, 101, 102, 130, 131, 132, 160, 161, 162}) {
         EXPECT_EQ(accessBootTypeFromText(std::to_string(value), 7), value);

@@ -12,6 +12,8 @@
 
 namespace kinsketch::launcher {
 
+using Calls = std::vector<std::string>;
+
 // A scripted platform: every call is recorded as one line of text, answers
 // come from the public fields, and any call can be made to fail. Its clock is
 // virtual, so waits of minutes take no time.
@@ -41,6 +43,7 @@ public:
     // Calls whose record starts with prefix, in order.
     std::vector<std::string> callsStartingWith(const std::string& prefix) const;
     std::vector<std::string> messageBoxes() const { return callsStartingWith("messageBox"); }
+    bool called(const std::string& prefix) const { return !callsStartingWith(prefix).empty(); }
 
     void record(std::string call);
     void throwIfScripted(const std::string& call);

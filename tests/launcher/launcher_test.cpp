@@ -6,8 +6,6 @@
 namespace kinsketch::launcher {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 const std::string iniPath = "C:\\Kinsketch\\ovnVerUP.ini";
 const std::string notReady = "バージョンアップの環境が整っていません！\r";
 
@@ -23,7 +21,6 @@ protected:
     }
 
     void run() { Launcher(platform).run(); }
-    bool called(const std::string& prefix) const { return !platform.callsStartingWith(prefix).empty(); }
 
     // Every way out puts the progress window away and the pointer back.
     void expectCleanEnd() const {
@@ -48,7 +45,7 @@ TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead) {
     platform.files[iniPath] = "[VERUP]\nAppDB=\nFMenu=frmMenu\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"});
-    EXPECT_FALSE(called("profileString(" + iniPath + "|VERUP|FMenu"));
+    EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|FMenu"));
     expectCleanEnd();
 }
 
@@ -56,8 +53,8 @@ TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead) {
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=  \nAC2003Boot=160\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/FMenu)|ovnqtverup|48)"});
-    EXPECT_FALSE(called("profileString(" + iniPath + "|VERUP|AC2003Boot"));
-    EXPECT_FALSE(called("openDatabaseExclusiveReadOnly"));
+    EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|AC2003Boot"));
+    EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
     expectCleanEnd();
 }
 
@@ -67,7 +64,7 @@ TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName) {
     run();
     EXPECT_EQ(platform.callsStartingWith("fileExists").back(), "fileExists(D:\\APP\\x.mdb)");
     EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
-    EXPECT_TRUE(called("access.openForm(frmMenu)"));
+    EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
     expectCleanEnd();
 }
@@ -77,14 +74,14 @@ TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm) {
     platform.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
     platform.files["D:\\MYAPP~1\\x.mdb"] = "";
     run();
-    EXPECT_TRUE(called("access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)"));
+    EXPECT_TRUE(platform.called("access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)"));
 }
 
 TEST_F(LauncherRun, MissingDatabaseFileIsReported) {
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/PRM_DBNAME)|ovnqtverup|48)"});
-    EXPECT_FALSE(called("openDatabaseExclusiveReadOnly"));
+    EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
     expectCleanEnd();
 }
 
@@ -95,7 +92,7 @@ TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999) {
         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE]\n"
         "@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
     run();
-    EXPECT_FALSE(called("createAccessApplication"));
+    EXPECT_FALSE(platform.called("createAccessApplication"));
     EXPECT_EQ(platform.callsStartingWith("startProgram"),
               Calls{"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"});
 }
@@ -105,7 +102,7 @@ TEST_F(LauncherRun, UnknownBootTypeKeepsTheStartValue) {
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=2016\n";
     platform.files["C:\\Kinsketch\\x.mdb"] = "";
     run();
-    EXPECT_TRUE(called("createAccessApplication(Access.Application)"));
+    EXPECT_TRUE(platform.called("createAccessApplication(Access.Application)"));
 }
 
 TEST_F(LauncherRun, SecondInstanceIsRefusedBeforeAnythingElse) {

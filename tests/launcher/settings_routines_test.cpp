@@ -6,8 +6,6 @@
 namespace kinsketch::launcher {
 namespace {
 
-using Calls = std::vector<std::string>;
-
 TEST(GfncGetIni, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash) {
     FakePlatform platform;
     platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nPath = \"  D:\\APP\\ \"\n";
