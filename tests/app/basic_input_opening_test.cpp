@@ -53,6 +53,7 @@ protected:
 
 TEST_F(Opening, ShowsThePanelAndTheCanvasFilledFromTheDocumentAndWritesNothingBack)
 {
+    document.CohabitSeg[3] = 1; // with nobody marked, the stored frame is left as it is
     const GdrRecord before = document;
     EXPECT_EQ(LfncMenuSel(windows, 0, true), 0);
     EXPECT_EQ(gInputMode, 1);
