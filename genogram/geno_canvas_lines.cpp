@@ -37,9 +37,11 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
         float px = 0, py = 0;
         bool chainStart = true;
         std::int32_t lastReached = 0;
+        bool passedOverWidget = false;
         for (std::int32_t k = start; k <= list.upperBound(); ++k) {
             FreeLineRecord& record = freeLineRecord(list, k);
             if (record.BorderWidth == 0) {
+                passedOverWidget = passedOverWidget || FreeLine.exists(k);
                 chainStart = true;
                 continue;
             }
@@ -52,8 +54,15 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
                 px = record.X2;
                 py = record.Y2;
             }
-            if (FreeLine.exists(k)) FreeLine.unload(k);
-            FreeLine.load(k, {record.X1, record.Y1, px, py, record.BorderColor, LinePattern::Solid, record.BorderWidth, true});
+            // Re-creating a widget puts it on top; an existing one is set
+            // and brought there, which ends the same and allocates nothing.
+            const LineWidget segment{record.X1, record.Y1, px, py, record.BorderColor, LinePattern::Solid, record.BorderWidth, true};
+            if (LineWidget* existing = FreeLine.find(k)) {
+                *existing = segment;
+                FreeLine.bringToFront(k);
+            } else {
+                FreeLine.load(k, segment);
+            }
             record.X2 = px;
             record.Y2 = py;
             px = record.X1;
@@ -62,9 +71,10 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
         }
         // Re-created segments are loaded on top in record order; when the
         // ones before them already lie just below, as the last call left
-        // them, the order is complete without touching every segment.
+        // them, or every segment was re-created, the order is complete
+        // without touching every segment again.
         freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_);
-        if (freeLinesRestacked_)
+        if (freeLinesRestacked_ && (start > 1 || passedOverWidget))
             for (std::int32_t i = 1; i <= lastReached; ++i)
                 if (FreeLine.exists(i)) FreeLine.bringToFront(i);
         freeLinesOnTop_ = lastReached;

@@ -4,6 +4,7 @@
 #include "person_symbol_artwork.h"
 #include "pixel_lines.h"
 
+#include <QFontMetrics>
 #include <QLine>
 #include <QPen>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <ranges>
 #include <tuple>
 
 namespace kinsketch {
@@ -154,7 +156,7 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
     int flags = horizontalAlignment(label.alignment) | Qt::AlignTop;
     if (fixedCellLabel) {
         painter.save();
-        painter.setClipRect(rect);
+        painter.setClipRect(rect, Qt::IntersectClip);
         painter.drawText(rect, flags | Qt::TextWrapAnywhere, labelText(label.caption));
         painter.restore();
         return;
@@ -164,62 +166,86 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
 }
 
 // Solid lines are written straight into the image when the painter draws on
-// a plain 32-bit image without transform or clip, as the window and the
-// picture do; other devices get the same lines from the engine.
-std::optional<PixelLines> directPixels(QPainter& painter)
+// a plain 32-bit image without transform, as the window and the picture do;
+// other devices get the same lines from the engine. `clip` is the clip the
+// painter was given, if any.
+std::optional<PixelLines> directPixels(QPainter& painter, const QRect& clip)
 {
     auto* image = dynamic_cast<QImage*>(painter.device());
     std::optional<PixelLines> pixels;
-    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && !painter.hasClipping())
-        pixels.emplace(*image);
+    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && painter.hasClipping() == !clip.isEmpty())
+        pixels.emplace(*image, clip);
     return pixels;
+}
+
+bool isFixedCellLabel(WidgetId id) { return id.kind == WidgetKind::lblAge || id.kind == WidgetKind::lblRel; }
+
+// Draws the items listed, in order, over what the painter's device already
+// shows.
+template <class Indices>
+void paintItems(QPainter& painter, const CanvasScene& scene, double scale, const QRect& clip, const Indices& indices)
+{
+    std::optional<PixelLines> pixels = directPixels(painter, clip);
+    LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+    for (const std::size_t i : indices) {
+        const CanvasScene::Item& item = scene.items[i];
+        switch (item.look) {
+        case CanvasScene::Look::SurfaceLine:
+        case CanvasScene::Look::Line: lines.add(scene.line(item)); break;
+        case CanvasScene::Look::Label:
+            lines.flush();
+            paintLabel(painter, scene.label(item), isFixedCellLabel(item.id), scale);
+            break;
+        case CanvasScene::Look::Symbol: {
+            lines.flush();
+            const SymbolWidget& symbol = scene.symbol(item);
+            drawPersonSymbol(painter, symbol.image, deviceRect(symbol.left, symbol.top, kCellSize, kCellSize, scale));
+            break;
+        }
+        }
+    }
+}
+
+void beginCanvasPaint(QPainter& painter)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 } // namespace
 
 int twipsToDevicePixels(double twips, double scale) { return devicePixels(twips, scale); }
 
+void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometry& geometry, double scale)
+{
+    beginCanvasPaint(painter);
+    painter.fillRect(QRect(0, 0, twipsToDevicePixels(geometry.clientWidth, scale), twipsToDevicePixels(geometry.clientHeight, scale)),
+                     Qt::white);
+    paintItems(painter, scene, scale, QRect(), std::views::iota(std::size_t{0}, scene.items.size()));
+    painter.restore();
+}
+
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items)
+{
+    if (area.isEmpty()) return;
+    beginCanvasPaint(painter);
+    painter.setClipRect(area);
+    painter.fillRect(area, Qt::white);
+    paintItems(painter, scene, scale, area, items);
+    painter.restore();
+}
+
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const CanvasGeometry& g = canvas.geometry();
-    painter.fillRect(QRect(0, 0, twipsToDevicePixels(g.clientWidth, scale), twipsToDevicePixels(g.clientHeight, scale)), Qt::white);
-    std::optional<PixelLines> pixels = directPixels(painter);
-    PixelLines* direct = pixels ? &*pixels : nullptr;
-    {
-        // What was drawn straight on the surface lies below every widget.
-        LineBatch surface(painter, scale, direct);
-        for (const LineWidget& segment : canvas.surface()) surface.add(segment);
-    }
-    LineBatch lines(painter, scale, direct);
-    for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
-        if (const LineWidget* line = canvas.lineWidget(id)) {
-            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut)) lines.add(*line);
-            continue;
-        }
-        if (const LabelWidget* label = canvas.labelWidget(id)) {
-            if (!label->visible) continue;
-            lines.flush();
-            paintLabel(painter, *label, id.kind == WidgetKind::lblAge || id.kind == WidgetKind::lblRel, scale);
-            continue;
-        }
-        if (const SymbolWidget* symbol = canvas.symbolWidget(id)) {
-            if (!symbol->visible || symbol->image == 0) continue;
-            lines.flush();
-            drawPersonSymbol(painter, symbol->image, deviceRect(symbol->left, symbol->top, kCellSize, kCellSize, scale));
-        }
-    }
-    lines.flush();
-    painter.restore();
+    paintScene(painter, sceneOf(canvas, leftOut), canvas.geometry(), scale);
 }
 
 void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int last, double scale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    std::optional<PixelLines> pixels = directPixels(painter);
+    std::optional<PixelLines> pixels = directPixels(painter, QRect());
     {
         LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
         for (int k = first; k <= last; ++k)
@@ -228,15 +254,57 @@ void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int 
     painter.restore();
 }
 
+QRect lineDeviceBounds(const LineWidget& line, double scale)
+{
+    const int reach = static_cast<int>(std::ceil(std::max(1, line.width) * scale)) + 2;
+    const QRect ends = QRect(QPoint(devicePixels(line.x1, scale), devicePixels(line.y1, scale)),
+                             QPoint(devicePixels(line.x2, scale), devicePixels(line.y2, scale)))
+                           .normalized();
+    return ends.adjusted(-reach, -reach, reach, reach);
+}
+
+// Texts placed by the user are not clipped to their box, so their glyphs are
+// measured; the margin covers italic overhang and the smoothing around them.
+QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device)
+{
+    const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
+    if (isFixedCellLabel(id) || label.caption.empty()) return label.opaque || !label.caption.empty() ? rect : QRect();
+    const QFontMetrics metrics(canvasFont(label, scale), device);
+    const QRect text = metrics.boundingRect(rect, horizontalAlignment(label.alignment) | Qt::AlignTop | Qt::TextDontClip,
+                                            labelText(label.caption));
+    const int margin = metrics.height() / 2 + 2;
+    return (label.opaque ? text | rect : text).adjusted(-margin, -margin, margin, margin);
+}
+
+QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale)
+{
+    return deviceRect(symbol.left, symbol.top, kCellSize, kCellSize, scale).adjusted(-2, -2, 2, 2);
+}
+
+// Liang–Barsky clipping of the centre line against the area grown by the
+// line's reach.
+bool lineComesNear(const LineWidget& line, double scale, const QRect& area)
+{
+    const int reach = static_cast<int>(std::ceil(std::max(1, line.width) * scale)) + 2;
+    const QRectF grown = QRectF(area).adjusted(-reach, -reach, reach, reach);
+    const double x1 = devicePixels(line.x1, scale), y1 = devicePixels(line.y1, scale);
+    const double dx = devicePixels(line.x2, scale) - x1, dy = devicePixels(line.y2, scale) - y1;
+    double enter = 0, leave = 1;
+    const auto within = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0) enter = std::max(enter, t);
+        else leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    return within(-dx, x1 - grown.left()) && within(dx, grown.right() - x1) && within(-dy, y1 - grown.top()) &&
+           within(dy, grown.bottom() - y1);
+}
+
 QRect freeLineDeviceRect(const GenoCanvas& canvas, int index, double scale)
 {
     const LineWidget* line = canvas.FreeLine.find(index);
-    if (!line || !line->visible) return {};
-    const int reach = static_cast<int>(std::ceil(std::max(1, line->width) * scale)) + 2;
-    const QRect ends = QRect(QPoint(devicePixels(line->x1, scale), devicePixels(line->y1, scale)),
-                             QPoint(devicePixels(line->x2, scale), devicePixels(line->y2, scale)))
-                           .normalized();
-    return ends.adjusted(-reach, -reach, reach, reach);
+    return line && line->visible ? lineDeviceBounds(*line, scale) : QRect();
 }
 
 } // namespace kinsketch

@@ -8,9 +8,14 @@
 // are drawn without antialiasing, as the classic canvas draws them; only
 // text is smoothed.
 
+#include "canvas_scene.h"
+
 #include "genogram/geno_canvas.h"
 
 #include <QPainter>
+
+#include <cstddef>
+#include <span>
 
 namespace kinsketch {
 
@@ -20,6 +25,20 @@ int twipsToDevicePixels(double twips, double scale);
 // `leftOut` names a FreeLine segment not to draw (0: none): the window keeps
 // the segment that follows the mouse out of the picture it caches.
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut = 0);
+void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometry& geometry, double scale);
+
+// Paints `area` of the scene afresh and leaves every other pixel as it is.
+// `items` lists, in scene order, at least every item that touches the area.
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items);
+
+// The device pixels a widget may touch when painted at `scale`; texts are
+// measured as drawn on `device`.
+QRect lineDeviceBounds(const LineWidget& line, double scale);
+QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device);
+QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale);
+// Whether a line passes within its reach of `area`: a long line whose box
+// overlaps a small area need not touch it.
+bool lineComesNear(const LineWidget& line, double scale, const QRect& area);
 
 // FreeLine segments first … last alone, the way paintCanvas draws them. They
 // lie on top of everything once drawn, so the window adds them to what it

@@ -7,11 +7,10 @@
 
 namespace kinsketch {
 
-PixelLines::PixelLines(QImage& image)
+PixelLines::PixelLines(QImage& image, const QRect& clip)
     : bits_(image.bits())
     , stride_(image.bytesPerLine())
-    , width_(image.width())
-    , height_(image.height())
+    , clip_(clip.isEmpty() ? image.rect() : clip & image.rect())
 {
 }
 
@@ -23,28 +22,44 @@ bool PixelLines::canDrawOn(const QImage& image)
 
 void PixelLines::span(int y, int fromX, int toX, QRgb colour)
 {
-    if (y < 0 || y >= height_) return;
-    fromX = std::max(fromX, 0);
-    toX = std::min(toX, width_ - 1);
+    if (y < clip_.top() || y > clip_.bottom()) return;
+    fromX = std::max(fromX, clip_.left());
+    toX = std::min(toX, clip_.right());
     if (fromX > toX) return;
     auto* row = reinterpret_cast<QRgb*>(bits_ + stride_ * y);
     std::fill(row + fromX, row + toX + 1, colour | 0xFF000000U);
 }
 
+// Bresenham's walk, started where the line enters the clip: its pixel at
+// step k along the longer axis lies round-half-up(k · shorter / longer)
+// along the shorter one, and the running error follows from the two
+// counts. A clipped line then costs the clip's size, not its own length.
 void PixelLines::thinLine(const QLine& line, QRgb colour)
 {
-    int x = line.x1(), y = line.y1();
-    const int dx = std::abs(line.x2() - x), dy = -std::abs(line.y2() - y);
-    const int sx = x < line.x2() ? 1 : -1, sy = y < line.y2() ? 1 : -1;
+    const long long x1 = line.x1(), y1 = line.y1();
+    const long long dx = std::abs(line.x2() - x1), dy = -std::abs(line.y2() - y1);
+    const int sx = x1 < line.x2() ? 1 : -1, sy = y1 < line.y2() ? 1 : -1;
     if (dy == 0) {
-        span(y, std::min(x, line.x2()), std::max(x, line.x2()), colour);
+        span(line.y1(), std::min(line.x1(), line.x2()), std::max(line.x1(), line.x2()), colour);
         return;
     }
-    int error = dx + dy;
-    for (;;) {
-        span(y, x, x, colour);
-        if (x == line.x2() && y == line.y2()) break;
-        const int doubled = 2 * error;
+    const bool xMajor = dx >= -dy;
+    const long long longer = xMajor ? dx : -dy, shorter = xMajor ? -dy : dx;
+    const long long origin = xMajor ? x1 : y1;
+    const int step = xMajor ? sx : sy;
+    const long long low = xMajor ? clip_.left() : clip_.top(), high = xMajor ? clip_.right() : clip_.bottom();
+    const long long first = std::max(0LL, step > 0 ? low - origin : origin - high);
+    const long long last = std::min(longer, step > 0 ? high - origin : origin - low);
+    if (first > last) return;
+    const long long across = (2 * first * shorter + longer) / (2 * longer);
+    const long long xMoves = xMajor ? first : across, yMoves = xMajor ? across : first;
+    long long x = x1 + sx * xMoves, y = y1 + sy * yMoves;
+    long long error = dx + dy + xMoves * dy + yMoves * dx;
+    const QRgb opaque = colour | 0xFF000000U;
+    const int left = clip_.left(), right = clip_.right(), top = clip_.top(), bottom = clip_.bottom();
+    for (long long k = first; k <= last; ++k) {
+        if (x >= left && x <= right && y >= top && y <= bottom) reinterpret_cast<QRgb*>(bits_ + stride_ * y)[x] = opaque;
+        const long long doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
             x += sx;
@@ -89,8 +104,8 @@ void PixelLines::wideLine(const QLine& line, int width, QRgb colour)
     const Corner left = c[1].x <= c[2].x ? c[1] : c[2];
     const Corner right = c[1].x <= c[2].x ? c[2] : c[1];
     const EdgeLine topLeft(top, left), leftBottom(left, bottom), topRight(top, right), rightBottom(right, bottom);
-    const int firstRow = std::max(static_cast<int>(std::ceil(top.y - 0.5)), 0);
-    const int lastRow = std::min(static_cast<int>(std::ceil(bottom.y - 0.5)) - 1, height_ - 1);
+    const int firstRow = std::max(static_cast<int>(std::ceil(top.y - 0.5)), clip_.top());
+    const int lastRow = std::min(static_cast<int>(std::ceil(bottom.y - 0.5)) - 1, clip_.bottom());
     for (int y = firstRow; y <= lastRow; ++y) {
         const double cy = y + 0.5;
         const double xl = cy < left.y ? topLeft.at(cy) : leftBottom.at(cy);

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QLine>
+#include <QRect>
 #include <QRgb>
 
 namespace kinsketch {
@@ -18,7 +19,8 @@ namespace kinsketch {
 class PixelLines {
 public:
     // The image must be Format_RGB32 or Format_ARGB32(_Premultiplied).
-    explicit PixelLines(QImage& image);
+    // Nothing outside `clip` is written; an empty clip means the whole image.
+    explicit PixelLines(QImage& image, const QRect& clip = QRect());
 
     void thinLine(const QLine& line, QRgb colour);
     void wideLine(const QLine& line, int width, QRgb colour);
@@ -30,8 +32,7 @@ private:
 
     uchar* bits_;
     qsizetype stride_;
-    int width_;
-    int height_;
+    QRect clip_;
 };
 
 } // namespace kinsketch

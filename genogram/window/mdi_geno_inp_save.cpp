@@ -128,7 +128,7 @@ void mdiGenoInpSave::showFreeLineStep(const FreeLineStep& step)
     stepShown_ = true;
     if (step.drawn.empty() && step.live == 0 && live_ == 0) return;
     const double ratio = devicePixelRatioF();
-    if (picture_.isNull() || canvas_.freeLinesRestacked() || picture_.size() != canvasPixelSize(canvas_.geometry(), ratio)) {
+    if (!picture_.isPaintedAt(canvas_, ratio) || canvas_.freeLinesRestacked()) {
         live_ = step.live;
         liveRect_ = {};
         pictureCurrentIn_ = QRegion();
@@ -136,11 +136,7 @@ void mdiGenoInpSave::showFreeLineStep(const FreeLineStep& step)
         return;
     }
     QRegion dirty(liveRect_);
-    if (!step.drawn.empty()) {
-        QPainter painter(&picture_);
-        paintFreeLines(painter, canvas_, step.drawn.first, step.drawn.last, ratio);
-        for (std::int32_t k = step.drawn.first; k <= step.drawn.last; ++k) dirty += freeLineDeviceRect(canvas_, k, ratio);
-    }
+    if (!step.drawn.empty()) dirty += picture_.addFreeLines(canvas_, step.drawn.first, step.drawn.last, ratio);
     live_ = step.live;
     liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, ratio) : QRect();
     dirty += liveRect_;
@@ -151,25 +147,17 @@ void mdiGenoInpSave::showFreeLineStep(const FreeLineStep& step)
     update(logical);
 }
 
-void mdiGenoInpSave::renderPicture(double ratio)
-{
-    picture_ = QImage(canvasPixelSize(canvas_.geometry(), ratio), QImage::Format_RGB32);
-    QPainter painter(&picture_);
-    paintCanvas(painter, canvas_, ratio, live_);
-}
-
 // The model is drawn in device pixels and the image handed over at the
-// screen's ratio, so that lines stay whole pixels at 150 % and 200 %. Only
-// what free-drawing steps changed is taken from the kept picture; every
-// other repaint draws the model afresh.
+// screen's ratio, so that lines stay whole pixels at 150 % and 200 %. What
+// free-drawing steps changed is already on the kept picture; any other
+// repaint brings the picture up to date with the model first.
 void mdiGenoInpSave::paintEvent(QPaintEvent* event)
 {
     const double ratio = devicePixelRatioF();
-    if (picture_.isNull() || !(event->region() - pictureCurrentIn_).isEmpty() ||
-        picture_.size() != canvasPixelSize(canvas_.geometry(), ratio))
-        renderPicture(ratio);
+    if (!picture_.isPaintedAt(canvas_, ratio) || !(event->region() - pictureCurrentIn_).isEmpty())
+        picture_.update(canvas_, ratio, live_);
     pictureCurrentIn_ = QRegion();
-    QImage shown = picture_;
+    QImage shown = picture_.image();
     if (live_ != 0) {
         QPainter painter(&shown);
         paintFreeLines(painter, canvas_, live_, live_, ratio);

@@ -9,6 +9,8 @@
 #include "genogram/geno_canvas.h"
 #include "label_text_measure.h"
 
+#include "picture/kept_canvas_picture.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -58,14 +60,12 @@ private:
     void moveToTwips(TwipsPlace place);
     void showMouseResult();
 
-    void renderPicture(double ratio);
-
     GenoCanvas canvas_;
     LabelTextMeasure measure_;
     std::unique_ptr<CanvasMouse> mouse_;
     // The canvas as last painted, without the live figure segment, and the
     // part of the window that only needs that picture shown again.
-    QImage picture_;
+    KeptCanvasPicture picture_;
     QRegion pictureCurrentIn_;
     std::int32_t live_ = 0;
     QRect liveRect_;

@@ -1,0 +1,59 @@
+#include "canvas_scene.h"
+
+#include <algorithm>
+
+namespace kinsketch {
+namespace {
+
+void addLine(CanvasScene& scene, CanvasScene::Look look, WidgetId id, const LineWidget& line)
+{
+    scene.items.push_back({look, id, static_cast<std::uint32_t>(scene.lines.size())});
+    scene.lines.push_back(line);
+}
+
+} // namespace
+
+bool CanvasScene::sameValues(const Item& item, const CanvasScene& other, const Item& otherItem) const
+{
+    if (item.look != otherItem.look) return false;
+    switch (item.look) {
+    case Look::Label: return label(item) == other.label(otherItem);
+    case Look::Symbol: return symbol(item) == other.symbol(otherItem);
+    default: return line(item) == other.line(otherItem);
+    }
+}
+
+void CanvasScene::addFreeLines(const GenoCanvas& canvas, int first, int last)
+{
+    for (int k = first; k <= last; ++k)
+        if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible)
+            addLine(*this, Look::Line, {WidgetKind::FreeLine, k}, *line);
+}
+
+CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
+{
+    CanvasScene scene;
+    const std::size_t widgets = canvas.zOrder().bottomToTop().size();
+    scene.items.reserve(canvas.surface().size() + widgets);
+    scene.lines.reserve(canvas.surface().size() + widgets);
+    scene.labels.reserve(static_cast<std::size_t>(std::max(0, canvas.lblAge.upperBound() + canvas.lblRel.upperBound() + canvas.lblInp.upperBound() + 3)));
+    scene.symbols.reserve(static_cast<std::size_t>(std::max(0, canvas.Image1.upperBound() + 1)));
+    for (std::size_t i = 0; i < canvas.surface().size(); ++i)
+        addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)}, canvas.surface()[i]);
+    for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
+        if (const LineWidget* line = canvas.lineWidget(id)) {
+            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut)) addLine(scene, CanvasScene::Look::Line, id, *line);
+        } else if (const LabelWidget* label = canvas.labelWidget(id)) {
+            if (!label->visible) continue;
+            scene.items.push_back({CanvasScene::Look::Label, id, static_cast<std::uint32_t>(scene.labels.size())});
+            scene.labels.push_back(*label);
+        } else if (const SymbolWidget* symbol = canvas.symbolWidget(id)) {
+            if (!symbol->visible || symbol->image == 0) continue;
+            scene.items.push_back({CanvasScene::Look::Symbol, id, static_cast<std::uint32_t>(scene.symbols.size())});
+            scene.symbols.push_back(*symbol);
+        }
+    }
+    return scene;
+}
+
+} // namespace kinsketch

@@ -1,0 +1,245 @@
+// The canvas window's kept picture, brought up to date after any edit, must
+// equal the canvas painted afresh, pixel for pixel; and an edit must repaint
+// only around what it changed.
+
+#include "golden_documents.h"
+#include "picture_fixture.h"
+#include "tests/support/recording_reporter.h"
+
+#include "picture/canvas_painter.h"
+#include "picture/canvas_picture.h"
+#include "picture/kept_canvas_picture.h"
+#include "picture/pixel_lines.h"
+
+#include "genogram/canvas_layer_store.h"
+#include "genogram/cls_auto_line2.h"
+
+#include "document/gdr_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+
+namespace kinsketch {
+namespace {
+
+QImage paintedAfresh(const GenoCanvas& canvas, double scale, int leftOut = 0)
+{
+    QImage image(canvasPixelSize(canvas.geometry(), scale), QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintCanvas(painter, canvas, scale, leftOut);
+    return image;
+}
+
+// A golden document opened on its canvas, texts and added lines included.
+struct OpenedDocument {
+    explicit OpenedDocument(GdrRecord d) : document(std::move(d))
+    {
+        rebuildCohabitFrameFromFlags(document, reporter);
+        const CanvasSize size = canvasSizeOf(document);
+        canvas = std::make_unique<GenoCanvas>(size, document, reporter);
+        CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return *canvas; });
+        if (size == CanvasSize::Wide) {
+            layers.LoadGd1_2();
+            layers.LoadGd2_2();
+        } else {
+            layers.LoadGd1();
+            layers.LoadGd2();
+        }
+        canvas->GfncPrev();
+        canvas->GfncLineDraw(0, 0, 0);
+    }
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    std::unique_ptr<GenoCanvas> canvas;
+};
+
+// One random edit of the kinds the windows make, each followed by the
+// routine that shows it, as the windows call them.
+class RandomEditor {
+public:
+    RandomEditor(OpenedDocument& opened, unsigned seed) : d_(opened.document), canvas_(*opened.canvas), random_(seed) {}
+
+    std::string edit()
+    {
+        const int slotCount = canvas_.geometry().slotCount;
+        switch (pick(9)) {
+        case 0: {
+            const int slot = pick(slotCount);
+            d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
+            canvas_.GfncPrev();
+            return "age of slot " + std::to_string(slot);
+        }
+        case 1: {
+            const int slot = pick(slotCount);
+            static const char* const keys[] = {"i000", "i101", "i102", "i104", "i108", "i111", "i114"};
+            d_.SymbolKey[static_cast<std::size_t>(slot)] = keys[pick(7)];
+            canvas_.GfncPrev();
+            return "symbol of slot " + std::to_string(slot);
+        }
+        case 2: {
+            const int line = pick(canvas_.geometry().connectorCount());
+            d_.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(pick(8));
+            canvas_.GfncPrev();
+            return "style of line " + std::to_string(line);
+        }
+        case 3: {
+            const int slot = pick(slotCount);
+            d_.CohabitFlag[static_cast<std::size_t>(slot)] ^= 1;
+            rebuildCohabitFrameFromFlags(d_, reporter_);
+            canvas_.GfncPrev();
+            return "cohabitant mark of slot " + std::to_string(slot);
+        }
+        case 4: {
+            const int n = 1 + pick(6);
+            LabelWidget label = textLabelTemplate();
+            label.caption = pick(2) ? "注記テキスト" : "Italic\r\n二行目";
+            label.italic = pick(2) != 0;
+            label.fontSize = static_cast<float>(9 + pick(12));
+            label.left = static_cast<float>(pick(6000));
+            label.top = static_cast<float>(pick(5000));
+            label.width = 900;
+            label.height = 250;
+            label.visible = true;
+            if (canvas_.lblInp.exists(n)) canvas_.lblInp[n] = label;
+            else canvas_.lblInp.load(n, label);
+            return "text " + std::to_string(n);
+        }
+        case 5: {
+            const int n = 1 + pick(4);
+            d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
+            canvas_.GfncLineDraw(n, 0, pick(2));
+            return "added line " + std::to_string(n);
+        }
+        case 6: {
+            addStroke();
+            canvas_.GfncPrev();
+            return "pen stroke";
+        }
+        case 7: {
+            auto& items = d_.FreeLine.items;
+            if (items.size() > 1) items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
+            canvas_.GfncPrev();
+            return "strokes undone";
+        }
+        default:
+            canvas_.drawOnSurface({coordinate(), coordinate(), coordinate(), coordinate(), kRed, LinePattern::Solid, 1, true});
+            return "rubber band on the surface";
+        }
+    }
+
+    // Records appended as a free-drawing step appends them; returns the
+    // first new record.
+    std::int32_t addStroke()
+    {
+        auto& list = d_.FreeLine;
+        if (!list.dimensioned) list = {true, 1, {}};
+        const auto first = static_cast<std::int32_t>(list.lowerBound + static_cast<std::int64_t>(list.items.size()));
+        const float x = coordinate(), y = coordinate();
+        list.items.push_back({x, y, x, y, 1 + pick(4), static_cast<Colour>(pick(2) ? 0xFF0000 : 0x000000), -first});
+        for (int i = 0; i < 3; ++i) list.items.push_back({coordinate(), coordinate(), 0, 0, 1 + pick(4), 0x0000FF, -first});
+        return first;
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    float coordinate() { return static_cast<float>(pick(7000)); }
+
+    GdrRecord& d_;
+    GenoCanvas& canvas_;
+    std::mt19937 random_;
+    test::RecordingReporter reporter_;
+};
+
+class KeptPicture : public ::testing::TestWithParam<test::GoldenDocument> {
+protected:
+    void SetUp() override { test::ensureGuiApplication(); }
+};
+
+TEST_P(KeptPicture, AfterEveryEditEqualsTheCanvasPaintedAfresh)
+{
+    const double scale = GetParam().scale;
+    OpenedDocument opened(GetParam().document);
+    RandomEditor editor(opened, 20261206);
+    KeptCanvasPicture kept;
+    kept.update(*opened.canvas, scale, 0);
+    for (int step = 0; step < 80; ++step) {
+        const std::string what = editor.edit();
+        kept.update(*opened.canvas, scale, 0);
+        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "") << "step " << step << ": " << what;
+    }
+}
+
+// A free-drawing step draws its segments over the kept picture; the next
+// repaint must still find everything in place, the segment that follows the
+// mouse left out and then taken in.
+TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
+{
+    const double scale = GetParam().scale;
+    OpenedDocument opened(GetParam().document);
+    GenoCanvas& canvas = *opened.canvas;
+    RandomEditor editor(opened, 7);
+    KeptCanvasPicture kept;
+    kept.update(canvas, scale, 0);
+    for (int stroke = 0; stroke < 6; ++stroke) {
+        const std::int32_t first = editor.addStroke();
+        canvas.GfncLineDraw2(first, false);
+        const int last = canvas.FreeLine.upperBound();
+        if (canvas.freeLinesRestacked()) kept.update(canvas, scale, last);
+        else kept.addFreeLines(canvas, first - 1, last - 1, scale);
+        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale, last)), "") << "stroke " << stroke;
+        kept.update(canvas, scale, 0);
+        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale)), "") << "stroke " << stroke;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, KeptPicture, ::testing::ValuesIn(test::goldenDocuments()),
+                         [](const auto& test) { return test.param.name; });
+
+TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsNothing)
+{
+    test::ensureGuiApplication();
+    GdrRecord document;
+    makeNewDocument(document);
+    document.ScreenMode = "WIDE";
+    OpenedDocument opened(document);
+    KeptCanvasPicture kept;
+    const QRect first = kept.update(*opened.canvas, 1.0, 0);
+    EXPECT_EQ(first, kept.image().rect()) << "the first picture is painted whole";
+    EXPECT_TRUE(kept.update(*opened.canvas, 1.0, 0).isEmpty());
+
+    opened.document.AgeText[30] = "85";
+    opened.canvas->GfncPrev();
+    const QRect area = kept.update(*opened.canvas, 1.0, 0);
+    const QRect label = QRect(twipsToDevicePixels(opened.canvas->lblAge[30].left, 1.0), twipsToDevicePixels(opened.canvas->lblAge[30].top, 1.0),
+                              1, 1);
+    EXPECT_TRUE(area.contains(label.topLeft())) << "the label itself";
+    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
+}
+
+// Clipped thin lines are the same pixels as unclipped ones, cut: a line
+// walked from where it enters the clip must not shift by a pixel.
+TEST(PixelLinesClip, ThinLinesCutAtTheClipKeepTheirPixels)
+{
+    std::mt19937 random(42);
+    const auto coordinate = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int n = 0; n < 1000; ++n) {
+        const QLine line(coordinate(-200, 300), coordinate(-200, 300), coordinate(-200, 300), coordinate(-200, 300));
+        const QRect clip(coordinate(0, 80), coordinate(0, 80), coordinate(1, 40), coordinate(1, 40));
+        QImage whole(128, 128, QImage::Format_RGB32), cut(128, 128, QImage::Format_RGB32);
+        whole.fill(Qt::white);
+        cut.fill(Qt::white);
+        PixelLines(whole).thinLine(line, 0x000000);
+        PixelLines(cut, clip).thinLine(line, 0x000000);
+        QImage expected(128, 128, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(clip.topLeft(), whole.copy(clip));
+        ASSERT_EQ(test::pictureDifference(cut, expected), "") << "line " << line.x1() << "," << line.y1() << " → " << line.x2() << ","
+                                                            << line.y2();
+    }
+}
+
+} // namespace
+} // namespace kinsketch
