@@ -1,5 +1,5 @@
 // From a key typed into an age box of the WIDE panel to the canvas
-// repainted, against a repaint of the same canvas with nothing changed.
+// repainted, against a repaint of the whole canvas with nothing changed.
 // The key's path is the panel's: layer 0 written, GfncPrev, the paint. A
 // full document must keep that under 2 ms and within 3 × the bare repaint.
 
@@ -11,6 +11,7 @@
 #include "document/gdr_conversion.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -99,7 +100,8 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
     for (auto _ : state) {
         QTest::keyClick(age, typed ? Qt::Key_Backspace : Qt::Key_5);
         typed = !typed;
-        screen.canvas.repaint();
+        // The repaint the canvas asked for, as the event loop would deliver it.
+        QCoreApplication::sendPostedEvents(&screen.canvas, QEvent::UpdateRequest);
     }
     if (screen.document.AgeText[30].empty()) state.SkipWithError("the key never reached the document");
 }

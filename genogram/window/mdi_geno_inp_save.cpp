@@ -44,7 +44,7 @@ int mdiGenoInpSave::GfncPrev()
 {
     const int result = canvas_.GfncPrev();
     show();
-    update();
+    showChanges();
     return result;
 }
 
@@ -67,7 +67,7 @@ std::int16_t mdiGenoInpSave::GfncLineAdd()
 int mdiGenoInpSave::GfncLineDraw(int n, int mode, int selected)
 {
     const int result = canvas_.GfncLineDraw(n, mode, selected);
-    update();
+    showChanges();
     return result;
 }
 
@@ -111,7 +111,7 @@ void mdiGenoInpSave::mouseDoubleClickEvent(QMouseEvent* event)
 void mdiGenoInpSave::showMouseResult()
 {
     setCursor(mouse_->pointer() == MousePointer::UpArrow ? Qt::UpArrowCursor : Qt::ArrowCursor);
-    if (!stepShown_) update();
+    if (!stepShown_) showChanges();
 }
 
 void mdiGenoInpSave::moveToTwips(TwipsPlace place)
@@ -140,17 +140,37 @@ void mdiGenoInpSave::showFreeLineStep(const FreeLineStep& step)
     live_ = step.live;
     liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, ratio) : QRect();
     dirty += liveRect_;
+    repaintFromPicture(dirty);
+}
+
+// The picture is brought up to date at once, so that only the area that
+// changed needs to reach the screen. Before the window is first painted
+// there is nothing to compare with, and the first paint draws it all.
+void mdiGenoInpSave::showChanges()
+{
+    const double ratio = devicePixelRatioF();
+    if (!picture_.isPaintedAt(canvas_, ratio)) {
+        update();
+        return;
+    }
+    repaintFromPicture(QRegion(picture_.update(canvas_, ratio, live_)));
+}
+
+void mdiGenoInpSave::repaintFromPicture(const QRegion& deviceArea)
+{
     // Window coordinates are logical pixels; the rectangles are device pixels.
+    const double ratio = devicePixelRatioF();
     QRegion logical;
-    for (const QRect& r : dirty) logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
+    for (const QRect& r : deviceArea) logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
     pictureCurrentIn_ += logical;
     update(logical);
 }
 
 // The model is drawn in device pixels and the image handed over at the
 // screen's ratio, so that lines stay whole pixels at 150 % and 200 %. What
-// free-drawing steps changed is already on the kept picture; any other
-// repaint brings the picture up to date with the model first.
+// the window's own routines and free-drawing steps changed is already on the
+// kept picture; any other repaint, such as one asked for by a neighbour that
+// changed the model, brings the picture up to date first.
 void mdiGenoInpSave::paintEvent(QPaintEvent* event)
 {
     const double ratio = devicePixelRatioF();

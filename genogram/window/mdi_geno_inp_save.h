@@ -59,6 +59,8 @@ protected:
 private:
     void moveToTwips(TwipsPlace place);
     void showMouseResult();
+    void showChanges();
+    void repaintFromPicture(const QRegion& deviceArea);
 
     GenoCanvas canvas_;
     LabelTextMeasure measure_;

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,22 @@ TEST_F(CanvasWindow, ShowsWhatThePictureShows)
     EXPECT_TRUE(window.isVisible());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(shown, renderCanvasPicture(window.canvas()));
+}
+
+// After an edit only the changed area is sent to the screen; what the
+// screen then holds must still be the whole canvas as the picture shows it.
+TEST_F(CanvasWindow, AnEditShownByItsAreaLeavesTheScreenShowingTheCanvas)
+{
+    mdiGenoInpSave window(CanvasSize::Normal, document, reporter);
+    window.GfncPrev();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    document.AgeText[0] = "89歳";
+    document.SymbolKey[5] = "i102";
+    window.GfncPrev();
+    QApplication::processEvents();
+    const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));
 }
 
 } // namespace
