@@ -102,6 +102,15 @@ TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
     EXPECT_EQ(document.RelText[2], "長男");
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_NE(boxes.shown[0].text.find("😀"), std::string::npos);
+
+    // A long paste is kept whole while a document can hold it, and refused
+    // with a message once it cannot: never cut short without a word.
+    window->txtAge(3)->insert(QString(40000, QLatin1Char('x')));
+    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    window->txtAge(3)->insert(QString(30000, QLatin1Char('y')));
+    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    EXPECT_EQ(window->txtAge(3)->text().size(), 40000);
+    EXPECT_EQ(boxes.shown.size(), 2U);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, PanelWindow, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));

@@ -4,6 +4,8 @@
 #include "slot_background.h"
 #include "symbol_chooser.h"
 
+#include "genogram/basic_input/document_text_check.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,6 +38,10 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int i, TwipsPlace frame
     box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
     box->setGeometry(twipsRect(frame.left + offset.left, frame.top + offset.top, kTextBoxWidth, kTextBoxHeight));
     box->setTextMargins(0, 0, 0, 0);
+    // Qt would cut a long paste at 32 767 characters without a word. One
+    // character more than a document holds lets every text too long for it
+    // reach the check that refuses it with a message.
+    box->setMaxLength(static_cast<int>(kMaxDocumentTextBytes) + 1);
     return box;
 }
 
