@@ -1,7 +1,5 @@
 #include "canvas_scene.h"
 
-#include <algorithm>
-
 namespace kinsketch {
 namespace {
 
@@ -33,11 +31,19 @@ void CanvasScene::addFreeLines(const GenoCanvas& canvas, int first, int last)
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
 {
     CanvasScene scene;
+    fillScene(scene, canvas, leftOut);
+    return scene;
+}
+
+void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut)
+{
+    scene.items.clear();
+    scene.lines.clear();
+    scene.labels.clear();
+    scene.symbols.clear();
     const std::size_t widgets = canvas.zOrder().bottomToTop().size();
     scene.items.reserve(canvas.surface().size() + widgets);
     scene.lines.reserve(canvas.surface().size() + widgets);
-    scene.labels.reserve(static_cast<std::size_t>(std::max(0, canvas.lblAge.upperBound() + canvas.lblRel.upperBound() + canvas.lblInp.upperBound() + 3)));
-    scene.symbols.reserve(static_cast<std::size_t>(std::max(0, canvas.Image1.upperBound() + 1)));
     for (std::size_t i = 0; i < canvas.surface().size(); ++i)
         addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)}, canvas.surface()[i]);
     for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
@@ -53,7 +59,6 @@ CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
             scene.symbols.push_back(*symbol);
         }
     }
-    return scene;
 }
 
 } // namespace kinsketch

@@ -40,5 +40,8 @@ struct CanvasScene {
 
 // `leftOut` names a FreeLine segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);
+// The same into a scene whose storage is reused: a canvas can carry tens of
+// thousands of pen segments, and the window builds a scene on every repaint.
+void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut);
 
 } // namespace kinsketch

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace kinsketch {
 
@@ -16,26 +17,21 @@ bool KeptCanvasPicture::isPaintedAt(const GenoCanvas& canvas, double scale) cons
 
 QRect KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int leftOut)
 {
-    if (!isPaintedAt(canvas, scale)) {
-        scene_ = sceneOf(canvas, leftOut);
-        paintAfresh(canvas, scale);
-        return image_.rect();
-    }
-    CanvasScene next = sceneOf(canvas, leftOut);
-    std::vector<std::optional<QRect>> nextBounds(next.items.size());
-    const QRect area = changedArea(next, nextBounds, scale) & image_.rect();
-    scene_ = std::move(next);
-    bounds_ = std::move(nextBounds);
+    fillScene(next_.scene, canvas, leftOut);
+    next_.labelBounds.assign(next_.scene.labels.size(), std::nullopt);
+    const bool painted = isPaintedAt(canvas, scale);
+    const QRect area = painted ? changedArea(next_, scale) & image_.rect() : QRect();
+    std::swap(painted_, next_);
     // Past half the canvas, painting the rest as well costs little more and
     // needs no clipping.
-    if (static_cast<qint64>(area.width()) * area.height() * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
+    if (!painted || static_cast<qint64>(area.width()) * area.height() * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
         paintAfresh(canvas, scale);
         return image_.rect();
     }
     if (!area.isEmpty()) {
         const std::vector<std::size_t> touching = itemsTouching(area, scale);
         QPainter painter(&image_);
-        repaintSceneArea(painter, scene_, scale, area, touching);
+        repaintSceneArea(painter, painted_.scene, scale, area, touching);
     }
     return area;
 }
@@ -45,20 +41,18 @@ void KeptCanvasPicture::paintAfresh(const GenoCanvas& canvas, double scale)
     image_ = QImage(canvasPixelSize(canvas.geometry(), scale), QImage::Format_RGB32);
     geometry_ = &canvas.geometry();
     scale_ = scale;
-    bounds_.assign(scene_.items.size(), std::nullopt);
     QPainter painter(&image_);
-    paintScene(painter, scene_, canvas.geometry(), scale);
+    paintScene(painter, painted_.scene, canvas.geometry(), scale);
 }
 
 QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int last, double scale)
 {
     QPainter painter(&image_);
     paintFreeLines(painter, canvas, first, last, scale);
-    const std::size_t from = scene_.items.size();
-    scene_.addFreeLines(canvas, first, last);
-    bounds_.resize(scene_.items.size());
+    const std::size_t from = painted_.scene.items.size();
+    painted_.scene.addFreeLines(canvas, first, last);
     QRegion touched;
-    for (std::size_t i = from; i < scene_.items.size(); ++i) touched += boundsOf(scene_, bounds_, i, scale);
+    for (std::size_t i = from; i < painted_.scene.items.size(); ++i) touched += boundsOf(painted_, painted_.scene.items[i], scale);
     return touched;
 }
 
@@ -66,29 +60,29 @@ QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int
 // values and in the same order, before and after: items before the first
 // difference and after the last keep their order, so only those that changed
 // value, or lie between the first and last difference, can change a pixel.
-QRect KeptCanvasPicture::changedArea(const CanvasScene& next, std::vector<std::optional<QRect>>& nextBounds, double scale)
+QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
 {
-    const std::size_t before = scene_.items.size(), after = next.items.size();
+    const auto& was = painted_.scene.items;
+    const auto& is = next.scene.items;
+    const std::size_t before = was.size(), after = is.size();
     std::size_t prefix = 0;
-    while (prefix < std::min(before, after) && scene_.items[prefix].sameWidget(next.items[prefix])) ++prefix;
+    while (prefix < std::min(before, after) && was[prefix].sameWidget(is[prefix])) ++prefix;
     std::size_t suffix = 0;
-    while (suffix < std::min(before, after) - prefix &&
-           scene_.items[before - 1 - suffix].sameWidget(next.items[after - 1 - suffix]))
-        ++suffix;
+    while (suffix < std::min(before, after) - prefix && was[before - 1 - suffix].sameWidget(is[after - 1 - suffix])) ++suffix;
 
     QRect area;
-    const auto compare = [&](std::size_t was, std::size_t is) {
-        if (scene_.sameValues(scene_.items[was], next, next.items[is])) {
-            nextBounds[is] = bounds_[was];
-            return;
+    const auto compare = [&](const CanvasScene::Item& old, const CanvasScene::Item& now) {
+        if (!painted_.scene.sameValues(old, next.scene, now)) {
+            area |= boundsOf(painted_, old, scale);
+            area |= boundsOf(next, now, scale);
+        } else if (now.look == CanvasScene::Look::Label) {
+            next.labelBounds[now.at] = painted_.labelBounds[old.at];
         }
-        area |= boundsOf(scene_, bounds_, was, scale);
-        area |= boundsOf(next, nextBounds, is, scale);
     };
-    for (std::size_t i = 0; i < prefix; ++i) compare(i, i);
-    for (std::size_t j = 0; j < suffix; ++j) compare(before - 1 - j, after - 1 - j);
-    for (std::size_t i = prefix; i < before - suffix; ++i) area |= boundsOf(scene_, bounds_, i, scale);
-    for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(next, nextBounds, i, scale);
+    for (std::size_t i = 0; i < prefix; ++i) compare(was[i], is[i]);
+    for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
+    for (std::size_t i = prefix; i < before - suffix; ++i) area |= boundsOf(painted_, was[i], scale);
+    for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(next, is[i], scale);
     return area;
 }
 
@@ -98,28 +92,44 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     const auto overlaps = [&](const QRect& r) {
         return r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() && area.top() <= r.bottom();
     };
+    // Most pen segments lie far from the area; their twips tell at once. A
+    // line reaches at most its width in pixels plus the rounding slack.
+    const float twipsPerDevicePixel = static_cast<float>(kTwipsPerPixel / scale);
+    const float slack = 6 * twipsPerDevicePixel;
+    const float left = static_cast<float>(area.left()) * twipsPerDevicePixel - slack;
+    const float right = static_cast<float>(area.right() + 1) * twipsPerDevicePixel + slack;
+    const float top = static_cast<float>(area.top()) * twipsPerDevicePixel - slack;
+    const float bottom = static_cast<float>(area.bottom() + 1) * twipsPerDevicePixel + slack;
+    const auto farFrom = [&](const LineWidget& line) {
+        const float reach = static_cast<float>(std::max(1, line.width)) * static_cast<float>(kTwipsPerPixel);
+        return std::max(line.x1, line.x2) + reach < left || std::min(line.x1, line.x2) - reach > right ||
+               std::max(line.y1, line.y2) + reach < top || std::min(line.y1, line.y2) - reach > bottom;
+    };
     std::vector<std::size_t> touching;
-    for (std::size_t i = 0; i < scene_.items.size(); ++i) {
-        if (!overlaps(boundsOf(scene_, bounds_, i, scale))) continue;
-        const CanvasScene::Item& item = scene_.items[i];
-        const bool line = item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine;
-        if (!line || lineComesNear(scene_.line(item), scale, area)) touching.push_back(i);
+    const auto& items = painted_.scene.items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const CanvasScene::Item& item = items[i];
+        if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine) {
+            const LineWidget& line = painted_.scene.line(item);
+            if (!farFrom(line) && lineComesNear(line, scale, area)) touching.push_back(i);
+        } else if (overlaps(boundsOf(painted_, item, scale))) {
+            touching.push_back(i);
+        }
     }
     return touching;
 }
 
-QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, std::vector<std::optional<QRect>>& bounds, std::size_t i,
-                                  double scale) const
+QRect KeptCanvasPicture::boundsOf(MeasuredScene& measured, const CanvasScene::Item& item, double scale) const
 {
-    std::optional<QRect>& known = bounds[i];
-    if (known) return *known;
-    const CanvasScene::Item& item = scene.items[i];
     switch (item.look) {
-    case CanvasScene::Look::Label: known = labelDeviceBounds(scene.label(item), item.id, scale, &image_); break;
-    case CanvasScene::Look::Symbol: known = symbolDeviceBounds(scene.symbol(item), scale); break;
-    default: known = lineDeviceBounds(scene.line(item), scale); break;
+    case CanvasScene::Look::Label: {
+        std::optional<QRect>& known = measured.labelBounds[item.at];
+        if (!known) known = labelDeviceBounds(measured.scene.label(item), item.id, scale, &image_);
+        return *known;
     }
-    return *known;
+    case CanvasScene::Look::Symbol: return symbolDeviceBounds(measured.scene.symbol(item), scale);
+    default: return lineDeviceBounds(measured.scene.line(item), scale);
+    }
 }
 
 } // namespace kinsketch

@@ -33,17 +33,24 @@ public:
     const QImage& image() const { return image_; }
 
 private:
+    // A scene with what its texts were measured to cover, one entry per
+    // label, measured on first need: measuring costs more than comparing.
+    struct MeasuredScene {
+        CanvasScene scene;
+        std::vector<std::optional<QRect>> labelBounds;
+    };
+
     void paintAfresh(const GenoCanvas& canvas, double scale);
-    QRect changedArea(const CanvasScene& next, std::vector<std::optional<QRect>>& nextBounds, double scale);
+    QRect changedArea(MeasuredScene& next, double scale);
     std::vector<std::size_t> itemsTouching(const QRect& area, double scale);
-    QRect boundsOf(const CanvasScene& scene, std::vector<std::optional<QRect>>& bounds, std::size_t i, double scale) const;
+    QRect boundsOf(MeasuredScene& measured, const CanvasScene::Item& item, double scale) const;
 
     QImage image_;
     double scale_ = 0;
     const CanvasGeometry* geometry_ = nullptr;
-    CanvasScene scene_;
-    // Measured on first need: measuring texts costs more than comparing them.
-    std::vector<std::optional<QRect>> bounds_;
+    MeasuredScene painted_;
+    // The next scene is built here, so that its storage is reused.
+    MeasuredScene next_;
 };
 
 } // namespace kinsketch
