@@ -276,6 +276,8 @@ QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, con
     return (label.opaque ? text | rect : text).adjusted(-margin, -margin, margin, margin);
 }
 
+QRect labelDeviceBox(const LabelWidget& label, double scale) { return deviceRect(label.left, label.top, label.width, label.height, scale); }
+
 QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale)
 {
     return deviceRect(symbol.left, symbol.top, kCellSize, kCellSize, scale).adjusted(-2, -2, 2, 2);

@@ -36,6 +36,8 @@ void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale,
 QRect lineDeviceBounds(const LineWidget& line, double scale);
 QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device);
 QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale);
+// The box an opaque label fills with its background.
+QRect labelDeviceBox(const LabelWidget& label, double scale);
 // Whether a line passes within its reach of `area`: a long line whose box
 // overlaps a small area need not touch it.
 bool lineComesNear(const LineWidget& line, double scale, const QRect& area);

@@ -116,6 +116,16 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
             touching.push_back(i);
         }
     }
+    // Nothing below an opaque label that fills the whole area can show: a
+    // typed age repaints its own label and what lies over it.
+    for (auto above = touching.rbegin(); above != touching.rend(); ++above) {
+        const CanvasScene::Item& item = items[*above];
+        if (item.look == CanvasScene::Look::Label && painted_.scene.label(item).opaque &&
+            labelDeviceBox(painted_.scene.label(item), scale).contains(area)) {
+            touching.erase(touching.begin(), std::prev(above.base()));
+            break;
+        }
+    }
     return touching;
 }
 
