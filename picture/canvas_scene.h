@@ -17,7 +17,7 @@ struct CanvasScene {
 
     struct Item {
         Look look;
-        WidgetId id;       // what a surface stroke stands on is not a widget
+        WidgetId id;       // for a surface stroke, its place among them
         std::uint32_t at;  // its values in lines, labels or symbols
 
         bool sameWidget(const Item& other) const { return look == other.look && id == other.id; }
