@@ -34,13 +34,7 @@ std::int32_t LfncMenuSel(WindowDirectory& windows, std::uint8_t menuNo, bool rel
         if (!reloadCanvas) return;
         windows.unloadCanvas(size);
         CanvasLayerStore store(document, windows.reporter(), [&](CanvasSize s) -> GenoCanvas& { return windows.canvas(s).canvas(); });
-        if (size == CanvasSize::Wide) {
-            store.LoadGd1_2();
-            store.LoadGd2_2();
-        } else {
-            store.LoadGd1();
-            store.LoadGd2();
-        }
+        store.loadCanvasLayers(size);
         mdiGenoInpSave& canvas = windows.canvas(size);
         canvas.GfncPrevMode();
         canvas.canvas().GfncLineDraw(0, 0, 0);

@@ -82,6 +82,14 @@ int CanvasLayerStore::LoadGd2_2() { return loadAddedLines(CanvasSize::Wide); }
 int CanvasLayerStore::SaveGd4() { return saveStrokes(CanvasSize::Normal, "clsGdrOpe.SaveGd4"); }
 int CanvasLayerStore::SaveGd4_2() { return saveStrokes(CanvasSize::Wide, "clsGdrOpe.SaveGd4_2"); }
 
+int CanvasLayerStore::loadCanvasLayers(CanvasSize size)
+{
+    const bool wide = size == CanvasSize::Wide;
+    const int texts = wide ? LoadGd1_2() : LoadGd1();
+    const int lines = wide ? LoadGd2_2() : LoadGd2();
+    return texts != 0 ? texts : lines;
+}
+
 int CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
     canvas_(size).showHandlesOfLinesOnShow();

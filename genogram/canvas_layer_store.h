@@ -40,6 +40,9 @@ public:
     // back as it was: a document is never left with some layers stored and
     // others emptied. Returns 0 when all three were stored.
     int saveCanvasLayers(CanvasSize size);
+    // What opening a document onto the canvas of `size` reads: its texts,
+    // then its added lines. Returns 0 when both were read.
+    int loadCanvasLayers(CanvasSize size);
 
 private:
     int saveTexts(CanvasSize size, const char* title);

@@ -19,19 +19,12 @@ std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& fil
     if (!openHandedInDocument(store, file).readWhole) return std::nullopt;
 
     rebuildCohabitFrameFromFlags(gGdr, reporter);
-    const bool wide = canvasSizeOf(gGdr) == CanvasSize::Wide;
     std::unique_ptr<GenoCanvas> canvas;
     CanvasLayerStore layers(gGdr, reporter, [&](CanvasSize size) -> GenoCanvas& {
         if (!canvas) canvas = std::make_unique<GenoCanvas>(size, gGdr, reporter);
         return *canvas;
     });
-    if (wide) {
-        layers.LoadGd1_2();
-        layers.LoadGd2_2();
-    } else {
-        layers.LoadGd1();
-        layers.LoadGd2();
-    }
+    layers.loadCanvasLayers(canvasSizeOf(gGdr));
     canvas->GfncPrev();
     canvas->GfncLineDraw(0, 0, 0);
 

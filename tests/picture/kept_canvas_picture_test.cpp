@@ -41,13 +41,7 @@ struct OpenedDocument {
         const CanvasSize size = canvasSizeOf(document);
         canvas = std::make_unique<GenoCanvas>(size, document, reporter);
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return *canvas; });
-        if (size == CanvasSize::Wide) {
-            layers.LoadGd1_2();
-            layers.LoadGd2_2();
-        } else {
-            layers.LoadGd1();
-            layers.LoadGd2();
-        }
+        layers.loadCanvasLayers(size);
         canvas->GfncPrev();
         canvas->GfncLineDraw(0, 0, 0);
     }
