@@ -33,7 +33,7 @@ GdrRecord maximalWideDocument()
     r.WakuDots = {true, 1, std::vector<WakuDotRecord>(2000, WakuDotRecord{1.5f, 2.5f})};
     r.FreeLine = {true, 1, {}};
     for (int i = 0; i < 50000; ++i)
-        r.FreeLine.items.push_back({float(i % 7000), float(i % 6000), float(i % 7000 + 1), float(i % 6000 + 1), 2, 0xFF0000, i / 30});
+        r.FreeLine.mutableItems().push_back({float(i % 7000), float(i % 6000), float(i % 7000 + 1), float(i % 6000 + 1), 2, 0xFF0000, i / 30});
     return r;
 }
 

@@ -53,13 +53,13 @@ public:
             return;
         }
         raw(std::int16_t{1});
-        raw(static_cast<std::int32_t>(array.items.size()));
+        raw(static_cast<std::int32_t>(array.items().size()));
         raw(array.lowerBound);
         if constexpr (kStoredAsInMemory<T>) {
-            const auto* first = reinterpret_cast<const std::uint8_t*>(array.items.data());
-            out_.insert(out_.end(), first, first + array.items.size() * sizeof(T));
+            const auto* first = reinterpret_cast<const std::uint8_t*>(array.items().data());
+            out_.insert(out_.end(), first, first + array.items().size() * sizeof(T));
         } else {
-            for (const T& item : array.items) transferRecord(*this, field, item);
+            for (const T& item : array.items()) transferRecord(*this, field, item);
         }
     }
     template <class T, std::size_t N>
@@ -122,13 +122,14 @@ public:
         need(field, static_cast<std::size_t>(count) * sizeof(T));
         array.dimensioned = true;
         array.lowerBound = lowerBound;
-        array.items.resize(static_cast<std::size_t>(count));
+        std::vector<T>& items = array.mutableItems();
+        items.resize(static_cast<std::size_t>(count));
         if constexpr (kStoredAsInMemory<T>) {
-            if (array.items.empty()) return;
-            std::memcpy(array.items.data(), in_.data() + pos_, array.items.size() * sizeof(T));
-            pos_ += array.items.size() * sizeof(T);
+            if (items.empty()) return;
+            std::memcpy(items.data(), in_.data() + pos_, items.size() * sizeof(T));
+            pos_ += items.size() * sizeof(T);
         } else {
-            for (T& item : array.items) transferRecord(*this, field, item);
+            for (T& item : items) transferRecord(*this, field, item);
         }
     }
     template <class T, std::size_t N>
@@ -238,8 +239,8 @@ void transferGdr(Io& io, Record& r, bool withFreeLine)
 std::size_t estimatedSize(const GdrRecord& r)
 {
     std::size_t size = 7200;
-    if (r.FreeLine.dimensioned) size += r.FreeLine.items.size() * kFreeLineSize;
-    if (r.WakuDots.dimensioned) size += r.WakuDots.items.size() * kWakuDotSize;
+    if (r.FreeLine.dimensioned) size += r.FreeLine.items().size() * kFreeLineSize;
+    if (r.WakuDots.dimensioned) size += r.WakuDots.items().size() * kWakuDotSize;
     return size;
 }
 

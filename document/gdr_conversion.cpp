@@ -55,7 +55,7 @@ void convertRows18(const Rows18Record& old, GdrRecord& target)
 
 std::int32_t loadedFreeLineCount(const GdrRecord& record)
 {
-    if (!record.FreeLine.dimensioned || record.FreeLine.items.empty()) return 0;
+    if (!record.FreeLine.dimensioned || record.FreeLine.items().empty()) return 0;
     const std::int32_t upper = record.FreeLine.upperBound();
     if (upper == 1 && record.FreeLine[upper].BorderWidth == 0) return 0;
     return std::max(upper, 0);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kinsketch {
@@ -76,21 +77,75 @@ struct FreeLineRecord {
 };
 
 // A one-dimensional array that may be undimensioned, with its own lower bound.
+// Every assignment and every access that may change an element moves the
+// revision on, so that a view drawn from the elements can tell in constant
+// time that it is still current: a document can carry tens of thousands of
+// pen records, and the canvas is redrawn on every edit.
 template <class T>
-struct DynamicArray {
+class DynamicArray {
+public:
     bool dimensioned = false;
     std::int32_t lowerBound = 0;
-    std::vector<T> items;
 
-    std::int32_t upperBound() const { return lowerBound + static_cast<std::int32_t>(items.size()) - 1; }
+    DynamicArray() = default;
+    DynamicArray(bool isDimensioned, std::int32_t lower, std::vector<T> elements)
+        : dimensioned(isDimensioned), lowerBound(lower), items_(std::move(elements))
+    {
+    }
+    DynamicArray(const DynamicArray& other) : dimensioned(other.dimensioned), lowerBound(other.lowerBound), items_(other.items_) {}
+    DynamicArray(DynamicArray&& other) noexcept
+        : dimensioned(other.dimensioned), lowerBound(other.lowerBound), items_(std::move(other.items_))
+    {
+        ++other.revision_;
+    }
+    DynamicArray& operator=(const DynamicArray& other)
+    {
+        if (this != &other) assignFrom(other.dimensioned, other.lowerBound, other.items_);
+        return *this;
+    }
+    DynamicArray& operator=(DynamicArray&& other) noexcept
+    {
+        if (this != &other) {
+            assignFrom(other.dimensioned, other.lowerBound, std::move(other.items_));
+            ++other.revision_;
+        }
+        return *this;
+    }
+    ~DynamicArray() = default;
+
+    const std::vector<T>& items() const { return items_; }
+    std::vector<T>& mutableItems()
+    {
+        ++revision_;
+        return items_;
+    }
+    std::uint64_t revision() const { return revision_; }
+
+    std::int32_t upperBound() const { return lowerBound + static_cast<std::int32_t>(items_.size()) - 1; }
     bool contains(std::int64_t index) const
     {
         return dimensioned && index >= lowerBound && index <= upperBound();
     }
-    T& operator[](std::int64_t index) { return items[static_cast<std::size_t>(index - lowerBound)]; }
-    const T& operator[](std::int64_t index) const { return items[static_cast<std::size_t>(index - lowerBound)]; }
+    T& operator[](std::int64_t index) { return mutableItems()[static_cast<std::size_t>(index - lowerBound)]; }
+    const T& operator[](std::int64_t index) const { return items_[static_cast<std::size_t>(index - lowerBound)]; }
 
-    bool operator==(const DynamicArray&) const = default;
+    bool operator==(const DynamicArray& other) const
+    {
+        return dimensioned == other.dimensioned && lowerBound == other.lowerBound && items_ == other.items_;
+    }
+
+private:
+    template <class Elements>
+    void assignFrom(bool isDimensioned, std::int32_t lower, Elements&& elements)
+    {
+        dimensioned = isDimensioned;
+        lowerBound = lower;
+        items_ = std::forward<Elements>(elements);
+        ++revision_;
+    }
+
+    std::vector<T> items_;
+    std::uint64_t revision_ = 0;
 };
 
 using WakuPointGrid = std::array<std::array<WakuPointRecord, kWakuPointsPerFrame>, kWakuFrameCount>;

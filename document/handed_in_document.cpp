@@ -19,7 +19,7 @@ int readInLayout(clsGdrOpe& store, const std::filesystem::path& file, GdrLayout 
         if (store.ReadGdrFile_2(file) != 0) return 1;
         // A document without a stroke array would leave the free-line panel
         // nothing to append to; it gets the placeholder a new document has.
-        if (!gGdr.FreeLine.dimensioned || gGdr.FreeLine.items.empty()) gGdr.FreeLine = {true, 1, {FreeLineRecord{}}};
+        if (!gGdr.FreeLine.dimensioned || gGdr.FreeLine.items().empty()) gGdr.FreeLine = {true, 1, {FreeLineRecord{}}};
         gFreeLineCount = loadedFreeLineCount(gGdr);
         return 0;
     case GdrLayout::Rows18: {

@@ -171,7 +171,7 @@ int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
         // without a segment are left out, the numbers move up with the
         // segments, or undo would split strokes after the next load.
         std::vector<std::int32_t> strokeNos;
-        for (auto& r : list.items) {
+        for (auto& r : list.mutableItems()) {
             strokeNos.push_back(r.StrokeNo);
             r = FreeLineRecord{};
             r.StrokeNo = strokeNos.back();
@@ -191,7 +191,7 @@ int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
             r.BorderColor = line->colour;
             ++k;
         }
-        if (k > 1) list.items.resize(static_cast<std::size_t>(k - list.lowerBound));
+        if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));
     });
 }
 

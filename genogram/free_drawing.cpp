@@ -85,7 +85,7 @@ void FreeDrawing::figureDown(FreeLinePoint at)
     if (!checkFreeLineWidth(panel_.txtLineW, FreeLineTool::Pen, boxes_)) return;
     FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
-    const bool newFigure = empty || l.items.size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.cmd_FreeFig);
+    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.cmd_FreeFig);
     if (newFigure) {
         if (!empty) growFreeLineList(l);
         figureStart_ = at;

@@ -7,21 +7,21 @@ namespace kinsketch {
 
 bool isEmptyFreeLineList(const FreeLineList& list)
 {
-    return !list.dimensioned || list.items.empty() || (list.items.size() == 1 && list.items[0].BorderWidth == 0);
+    return !list.dimensioned || list.items().empty() || (list.items().size() == 1 && list.items()[0].BorderWidth == 0);
 }
 
 std::int32_t appendFreeLineRecord(FreeLineList& list)
 {
     if (!isEmptyFreeLineList(list)) return growFreeLineList(list);
-    if (!list.dimensioned || list.items.empty()) list = {true, 1, {FreeLineRecord{}}};
-    list.items[0] = FreeLineRecord{};
+    if (!list.dimensioned || list.items().empty()) list = {true, 1, {FreeLineRecord{}}};
+    list.mutableItems()[0] = FreeLineRecord{};
     return list.lowerBound;
 }
 
 std::int32_t growFreeLineList(FreeLineList& list)
 {
     if (!list.dimensioned) list = {true, 1, {}};
-    list.items.emplace_back();
+    list.mutableItems().emplace_back();
     return list.upperBound();
 }
 
@@ -35,7 +35,7 @@ std::int32_t lastDrawnFreeLine(const FreeLineList& list)
 
 std::int32_t lastFigureNo(const FreeLineList& list)
 {
-    for (auto it = list.items.rbegin(); it != list.items.rend(); ++it)
+    for (auto it = list.items().rbegin(); it != list.items().rend(); ++it)
         if (it->StrokeNo > 0) return it->StrokeNo;
     return 0;
 }
@@ -43,14 +43,14 @@ std::int32_t lastFigureNo(const FreeLineList& list)
 std::int32_t highestStrokeNo(const FreeLineList& list)
 {
     std::int32_t n = 0;
-    for (const FreeLineRecord& r : list.items) n = std::max(n, r.StrokeNo);
+    for (const FreeLineRecord& r : list.items()) n = std::max(n, r.StrokeNo);
     return n;
 }
 
 std::int32_t lowestStrokeNo(const FreeLineList& list)
 {
     std::int32_t n = 0;
-    for (const FreeLineRecord& r : list.items) n = std::min(n, r.StrokeNo);
+    for (const FreeLineRecord& r : list.items()) n = std::min(n, r.StrokeNo);
     return n;
 }
 
@@ -78,7 +78,7 @@ FreeLineRange undoFreeLine(FreeLineList& list, std::int32_t kept)
     if (first - 1 < 1)
         clearFreeLines(list);
     else
-        list.items.resize(static_cast<std::size_t>(first - list.lowerBound));
+        list.mutableItems().resize(static_cast<std::size_t>(first - list.lowerBound));
     return removed;
 }
 
@@ -86,9 +86,9 @@ void clearFreeLines(FreeLineList& list) { list = {true, 1, {FreeLineRecord{}}}; 
 
 std::int32_t closeFreeFigure(FreeLineList& list, std::int32_t figureNo, std::int32_t width, Colour colour)
 {
-    const auto first = std::find_if(list.items.begin(), list.items.end(),
+    const auto first = std::find_if(list.items().begin(), list.items().end(),
                                     [figureNo](const FreeLineRecord& r) { return r.StrokeNo == figureNo && r.BorderWidth != 0; });
-    if (first == list.items.end()) return 0;
+    if (first == list.items().end()) return 0;
     const FreeLineRecord start = *first;
     std::int32_t k = list.upperBound();
     if (list[k].BorderWidth != 0) k = growFreeLineList(list);

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -97,6 +98,9 @@ private:
     void LfncLoadLine(int s, int x1, int y1, int x2, int y2);
     void LfncUnloadLine();
     void drawAddedLine(int k, int mode, int selected);
+    std::optional<std::int32_t> figureNoOf(bool figureFlag) const;
+    bool redrawsUnchangedFreeLines(bool figureFlag) const;
+    void rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReached);
 
     const CanvasGeometry& geometry_;
     GdrRecord& document_;
@@ -108,6 +112,21 @@ private:
     std::uint64_t freeLinesOrderedAt_ = ~std::uint64_t{0};
     std::int32_t freeLinesOnTop_ = 0;
     bool freeLinesRestacked_ = true;
+    // What the last redraw of every pen record found and left, so that a
+    // redraw of records and segments that have not changed since only moves
+    // the segments to the front: every edit of the panel redraws them all.
+    struct FullFreeLineDraw {
+        std::uint64_t recordsRevision;
+        bool dimensioned;
+        std::int32_t lowerBound;
+        std::int32_t upperBound;
+        std::optional<std::int32_t> figureNo; // the chains' figure, in figure mode
+        std::uint64_t segmentsRevision;
+        // The segments on top, lowest … highest in record order (0: none).
+        int lowest;
+        int highest;
+    };
+    std::optional<FullFreeLineDraw> fullFreeLineDraw_;
     std::set<std::pair<int, std::string>> reportedBadSymbols_;
 };
 

@@ -34,6 +34,15 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
         const std::int32_t start = first <= 1 ? 1 : (figureFlag ? first : first - 1);
         const std::int32_t figureNo = figureFlag ? context_.currentFigureNo() : 0;
         const bool stillOrdered = zOrder_.changes() == freeLinesOrderedAt_ && start <= freeLinesOnTop_ + 1;
+        if (start == 1 && redrawsUnchangedFreeLines(figureFlag)) {
+            const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
+            freeLinesRestacked_ = true;
+            if (!stillOrdered && drawn.highest != 0) FreeLine.bringRunToFront(drawn.lowest, drawn.highest);
+            freeLinesOnTop_ = drawn.highest;
+            freeLinesOrderedAt_ = zOrder_.changes();
+            return;
+        }
+        fullFreeLineDraw_.reset();
         float px = 0, py = 0;
         bool chainStart = true;
         std::int32_t lastReached = 0;
@@ -72,14 +81,52 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
         // Re-created segments are loaded on top in record order; when the
         // ones before them already lie just below, as the last call left
         // them, or every segment was re-created, the order is complete
-        // without touching every segment again.
-        freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_);
+        // without touching every segment again. A segment passed over stays
+        // where it was and must be put back in its place.
+        freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_) || passedOverWidget;
         if (freeLinesRestacked_ && (start > 1 || passedOverWidget))
             for (std::int32_t i = 1; i <= lastReached; ++i)
                 if (FreeLine.exists(i)) FreeLine.bringToFront(i);
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
+        if (start == 1) rememberFullFreeLineDraw(figureFlag, lastReached);
     });
+}
+
+std::optional<std::int32_t> GenoCanvas::figureNoOf(bool figureFlag) const
+{
+    return figureFlag ? std::optional(context_.currentFigureNo()) : std::nullopt;
+}
+
+// Redrawing records that have not changed since the last full redraw, into
+// segments nobody has touched since, sets every segment to what it already
+// shows and writes back into every record what it already holds; only the
+// stacking moves.
+bool GenoCanvas::redrawsUnchangedFreeLines(bool figureFlag) const
+{
+    if (!fullFreeLineDraw_) return false;
+    const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
+    const auto& list = document_.FreeLine;
+    return drawn.recordsRevision == list.revision() && drawn.dimensioned == list.dimensioned &&
+           drawn.lowerBound == list.lowerBound && drawn.upperBound == list.upperBound() &&
+           drawn.figureNo == figureNoOf(figureFlag) && drawn.segmentsRevision == FreeLine.revision();
+}
+
+// Whether the segments were re-created one by one or restacked afterwards,
+// those from 1 to the last drawn that exist end on top in record order.
+void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReached)
+{
+    int lowest = 1;
+    while (lowest <= lastReached && !FreeLine.exists(lowest)) ++lowest;
+    const auto& list = document_.FreeLine;
+    fullFreeLineDraw_ = FullFreeLineDraw{list.revision(),
+                                         list.dimensioned,
+                                         list.lowerBound,
+                                         list.upperBound(),
+                                         figureNoOf(figureFlag),
+                                         FreeLine.revision(),
+                                         lastReached == 0 ? 0 : lowest,
+                                         lastReached};
 }
 
 int GenoCanvas::GfncLineDraw(int n, int mode, int selected)

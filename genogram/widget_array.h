@@ -3,12 +3,20 @@
 // destroyed at run time, the way the canvas's label and line arrays are.
 // Addressing an element that does not exist, or creating one twice, raises
 // the run-time errors the routines trap.
+//
+// The revision moves on with every change an element may have had: created,
+// destroyed, handed out for writing, or moved in the stacking order on its
+// own. What is drawn from the array can so tell in constant time that it is
+// still current. Each array counts in a range of its own, so that revisions
+// of different arrays never meet.
 
 #include "canvas_widgets.h"
 #include "z_order.h"
 
 #include "document/run_time_error.h"
 
+#include <atomic>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,7 +27,7 @@ namespace kinsketch {
 template <class Widget>
 class WidgetArray {
 public:
-    WidgetArray(WidgetKind kind, ZOrder& zOrder) : kind_(kind), zOrder_(zOrder) {}
+    WidgetArray(WidgetKind kind, ZOrder& zOrder) : kind_(kind), zOrder_(zOrder), revision_(firstRevisionOfNewArray()) {}
     WidgetArray(const WidgetArray&) = delete;
     WidgetArray& operator=(const WidgetArray&) = delete;
 
@@ -34,6 +42,7 @@ public:
         if (index < 0) throw RunTimeError::subscriptOutOfRange("要素 " + std::to_string(index));
         if (exists(index)) throw RunTimeError(360, "オブジェクトは既に読み込まれています。（要素 " + std::to_string(index) + "）");
         if (index >= static_cast<int>(elements_.size())) elements_.resize(static_cast<std::size_t>(index) + 1);
+        ++revision_;
         auto& slot = elements_[static_cast<std::size_t>(index)];
         slot.emplace(Element{std::move(widget), zOrder_.addOnTop({kind_, index})});
         upperBound_ = std::max(upperBound_, index);
@@ -50,9 +59,22 @@ public:
     Widget& operator[](int index) { return element(index).widget; }
     const Widget& operator[](int index) const { return element(index).widget; }
     const Widget* find(int index) const { return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr; }
-    Widget* find(int index) { return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr; }
+    Widget* find(int index)
+    {
+        if (!exists(index)) return nullptr;
+        ++revision_;
+        return &elements_[static_cast<std::size_t>(index)]->widget;
+    }
 
     void bringToFront(int index) { zOrder_.bringToFront(element(index).z); }
+    // Moves elements `lowest` … `highest`, which must lie next to each other
+    // in that order, to the front together; their own order stays.
+    void bringRunToFront(int lowest, int highest)
+    {
+        zOrder_.bringRangeToFront(std::as_const(*this).element(lowest).z, std::as_const(*this).element(highest).z);
+    }
+
+    std::uint64_t revision() const { return revision_; }
 
     // The highest element that exists, -1 when there is none.
     int upperBound() const { return upperBound_; }
@@ -68,16 +90,25 @@ private:
         if (!exists(index)) throw RunTimeError(340, "コントロール配列の要素 '" + std::to_string(index) + "' は存在しません。");
         return *elements_[static_cast<std::size_t>(index)];
     }
+    // Every change to an element passes here.
     Element& element(int index)
     {
         std::as_const(*this).element(index);
+        ++revision_;
         return *elements_[static_cast<std::size_t>(index)];
+    }
+
+    static std::uint64_t firstRevisionOfNewArray()
+    {
+        static std::atomic<std::uint64_t> arrays{0};
+        return (arrays.fetch_add(1, std::memory_order_relaxed) + 1) << 32U;
     }
 
     WidgetKind kind_;
     ZOrder& zOrder_;
     std::vector<std::optional<Element>> elements_;
     int upperBound_ = -1;
+    std::uint64_t revision_;
 };
 
 } // namespace kinsketch

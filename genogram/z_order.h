@@ -25,6 +25,13 @@ public:
         ++changes_;
         order_.splice(order_.end(), order_, handle);
     }
+    // The entries from `first` to `last`, in that order and next to each
+    // other, moved to the top in one step.
+    void bringRangeToFront(Handle first, Handle last)
+    {
+        ++changes_;
+        order_.splice(order_.end(), order_, first, std::next(last));
+    }
     void remove(Handle handle)
     {
         ++changes_;

@@ -57,7 +57,7 @@ GdrRecord fullWideDocument(int strokeRecords)
     for (int i = 0; i < strokeRecords; ++i) {
         const auto x = static_cast<float>(100 + (i * 37) % 6800), y = static_cast<float>(100 + (i * 53) % 6000);
         const bool first = i % 40 == 0;
-        d.FreeLine.items.push_back({x, y, first ? x : 0, first ? y : 0, 1 + i % 3, 0x0000FFU, -(1 + i / 40)});
+        d.FreeLine.mutableItems().push_back({x, y, first ? x : 0, first ? y : 0, 1 + i % 3, 0x0000FFU, -(1 + i / 40)});
     }
     return d;
 }

@@ -35,7 +35,7 @@ void addStrokes(GdrRecord& d, int records)
     std::uniform_real_distribution<float> x(0, 7050), y(0, 6195), step(-90, 90);
     const std::int32_t widths[] = {1, 1, 2, 3, 10};
     d.FreeLine = {true, 1, {}};
-    d.FreeLine.items.reserve(static_cast<std::size_t>(records));
+    d.FreeLine.mutableItems().reserve(static_cast<std::size_t>(records));
     float px = 0, py = 0;
     std::int32_t stroke = 0;
     for (int i = 0; i < records; ++i) {
@@ -49,7 +49,7 @@ void addStrokes(GdrRecord& d, int records)
             py = std::clamp(py + step(random), 0.F, 6195.F);
         }
         const std::int32_t width = widths[static_cast<std::size_t>(-stroke) % 5];
-        d.FreeLine.items.push_back({px, py, first ? px : 0, first ? py : 0, width, width == 10 ? 0xFFFFFFU : 0x0000FFU, stroke});
+        d.FreeLine.mutableItems().push_back({px, py, first ? px : 0, first ? py : 0, width, width == 10 ? 0xFFFFFFU : 0x0000FFU, stroke});
     }
 }
 

@@ -60,7 +60,7 @@ template <class T, class Convert>
 DocumentJson dynamicJson(const DynamicArray<T>& array, Convert convert)
 {
     if (!array.dimensioned) return nullptr;
-    return {{"LowerBound", array.lowerBound}, {"Items", arrayJson(array.items, convert)}};
+    return {{"LowerBound", array.lowerBound}, {"Items", arrayJson(array.items(), convert)}};
 }
 
 const auto same = [](const auto& v) { return DocumentJson(v); };
@@ -171,8 +171,8 @@ DynamicArray<T> dynamicFrom(const Field& f, Convert convert)
     if (static_cast<std::int64_t>(out.lowerBound) + static_cast<std::int64_t>(count) - 1 >
         std::numeric_limits<std::int32_t>::max())
         throw DocumentJsonError("LowerBound: too large for the number of items");
-    out.items.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) out.items.push_back(convert(items[i]));
+    out.mutableItems().reserve(count);
+    for (std::size_t i = 0; i < count; ++i) out.mutableItems().push_back(convert(items[i]));
     return out;
 }
 

@@ -88,7 +88,7 @@ TEST_F(SaveCommandTest, StoresTheLayersWritesTheDocumentThenShowsThePicture)
     EXPECT_EQ(saved.TextLabel[1].Caption, "新しい注記");
     EXPECT_EQ(saved.TextLabel[1].Left, 100.5f);
     EXPECT_EQ(saved.Version, "300");
-    EXPECT_EQ(saved.FreeLine.items.size(), gGdr.FreeLine.items.size());
+    EXPECT_EQ(saved.FreeLine.items().size(), gGdr.FreeLine.items().size());
 }
 
 TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         LossCase{"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, noCanvasChange, 2},
         LossCase{"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, noCanvasChange, 2},
         LossCase{"AHiddenPenStrokeOutside",
-                 [](GdrRecord& d) { d.FreeLine.items = {strokeAt(100, 100), strokeAt(4400, 5100)}; },
+                 [](GdrRecord& d) { d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)}; },
                  [](GenoCanvas& c) { c.FreeLine[2].visible = false; }, 2}),
     [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
 
@@ -156,7 +156,7 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
     document.AddLine[0] = {kTrue, 4301, 100, 100, 100};   // one end inside
     document.AddLine[1] = {kTrue, 4301, 4500, 100, 100};  // both ends right of the area
     document.AddLine[2] = {kTrue, 100, 200, 5071, 6000};  // both ends below it
-    document.FreeLine.items = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
+    document.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
     open();
     boxes.answers = {Answer::Yes, Answer::Yes};
     ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
@@ -206,7 +206,7 @@ TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
     document.ScreenMode = "";
     document.TextLabel[1] = textAt(4200, 5000);
     document.AddLine[0] = {kTrue, 4000, 4200, 5000, 100};
-    document.FreeLine.items = {strokeAt(4000, 5000)};
+    document.FreeLine.mutableItems() = {strokeAt(4000, 5000)};
     document.CohabitFlag[3] = 1;
     open();
     const GdrRecord before = document;

@@ -86,7 +86,7 @@ TEST_F(StartupTest, OlderLayoutsAreConverted)
     startup.reset();
     ASSERT_EQ(start("old202"), StartupOutcome::Run);
     EXPECT_EQ(gGdr.AgeText[2], "85歳");
-    EXPECT_EQ(gGdr.FreeLine.items.size(), 1u);
+    EXPECT_EQ(gGdr.FreeLine.items().size(), 1u);
     EXPECT_TRUE(boxes.shown.empty());
 }
 

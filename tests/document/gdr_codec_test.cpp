@@ -50,7 +50,7 @@ GdrRecord busyRecord(unsigned seed)
     r.ScreenMode = "WIDE";
     r.FreeLine = {true, 1, {}};
     for (int i = 0; i < 500; ++i)
-        r.FreeLine.items.push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
+        r.FreeLine.mutableItems().push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
                                     static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
     return r;
 }

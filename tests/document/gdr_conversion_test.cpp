@@ -92,7 +92,7 @@ TEST(GdrConversion, Rows18FillsTheNormalAreaAndMapsFrameSegments)
     EXPECT_EQ(target.CohabitSeg, segments);
     EXPECT_EQ(target.DocWakuMode, 1);
     EXPECT_EQ(target.IsNew, kTrue); // the stored value, not the reader's False
-    EXPECT_EQ(target.FreeLine.items.size(), 1u);
+    EXPECT_EQ(target.FreeLine.items().size(), 1u);
 }
 
 } // namespace

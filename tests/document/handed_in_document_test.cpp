@@ -68,7 +68,7 @@ TEST_F(HandedInDocument, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
     const OpenedDocument opened = openHandedInDocument(store, store.documentPath("old"));
     EXPECT_EQ(opened.layout, GdrLayout::Pre202);
     EXPECT_EQ(gGdr.ScreenMode, "");
-    EXPECT_EQ(gGdr.FreeLine.items.size(), 1u);
+    EXPECT_EQ(gGdr.FreeLine.items().size(), 1u);
     EXPECT_EQ(gFreeLineCount, 0);
 }
 
@@ -105,9 +105,9 @@ TEST_F(HandedInDocument, WriteReplacesTheWholeFileAndLeavesNoTemporary)
 {
     clsGdrOpe store(folder, reporter);
     openNewDocument(store);
-    gGdr.FreeLine.items.resize(100);
+    gGdr.FreeLine.mutableItems().resize(100);
     ASSERT_EQ(store.WriteGdrFile(), 0);
-    gGdr.FreeLine.items.resize(1);
+    gGdr.FreeLine.mutableItems().resize(1);
     ASSERT_EQ(store.WriteGdrFile(), 0);
     EXPECT_EQ(fs::file_size(folder / "kinsketch.gdr"), 7134u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);

@@ -104,9 +104,9 @@ TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 2, 0, -1}, {20, 20, 0, 0, 2, 0, -1}}};
     canvas(CanvasSize::Normal).GfncPrev();
     canvas(CanvasSize::Wide).GfncPrev();
-    document.FreeLine.items.resize(1);
+    document.FreeLine.mutableItems().resize(1);
     EXPECT_EQ(store.SaveGd4(), 1);
-    document.FreeLine.items.resize(1);
+    document.FreeLine.mutableItems().resize(1);
     EXPECT_EQ(store.SaveGd4_2(), 1);
     EXPECT_EQ(reporter.titles(), (std::vector<std::string>{"Error At clsGdrOpe.SaveGd4", "Error At clsGdrOpe.SaveGd4_2"}));
     EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";

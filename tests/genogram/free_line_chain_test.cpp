@@ -20,12 +20,12 @@ protected:
     FreeLineRecord& append(float x, float y, std::int32_t strokeNo, std::int32_t width = 1)
     {
         auto& list = document.FreeLine;
-        if (list.items.size() == 1 && list.items[0].BorderWidth == 0)
-            list.items[0] = {};
+        if (list.items().size() == 1 && list.items()[0].BorderWidth == 0)
+            list.mutableItems()[0] = {};
         else
-            list.items.push_back({});
-        list.items.back() = {x, y, 0, 0, width, 0, strokeNo};
-        return list.items.back();
+            list.mutableItems().push_back({});
+        list.mutableItems().back() = {x, y, 0, 0, width, 0, strokeNo};
+        return list.mutableItems().back();
     }
     std::int32_t last() const { return document.FreeLine.upperBound(); }
     Segment segment(int k) const

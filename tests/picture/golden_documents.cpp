@@ -15,7 +15,7 @@ struct Point {
 // its own point as start, the others are joined to the one before on redraw.
 void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour colour, std::initializer_list<Point> points)
 {
-    auto& list = d.FreeLine.items;
+    auto& list = d.FreeLine.mutableItems();
     if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
     bool first = true;
     for (const Point& p : points) {
@@ -27,7 +27,7 @@ void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour c
 // A free figure: each record one segment from the vertex before to its own.
 void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour colour, std::initializer_list<Point> vertices)
 {
-    auto& list = d.FreeLine.items;
+    auto& list = d.FreeLine.mutableItems();
     if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
     const std::vector<Point> v(vertices);
     for (std::size_t i = 0; i < v.size(); ++i) {

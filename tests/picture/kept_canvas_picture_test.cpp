@@ -113,7 +113,7 @@ public:
             return "pen stroke";
         }
         case 7: {
-            auto& items = d_.FreeLine.items;
+            auto& items = d_.FreeLine.mutableItems();
             if (items.size() > 1) items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
             canvas_.GfncPrev();
             return "strokes undone";
@@ -130,10 +130,10 @@ public:
     {
         auto& list = d_.FreeLine;
         if (!list.dimensioned) list = {true, 1, {}};
-        const auto first = static_cast<std::int32_t>(list.lowerBound + static_cast<std::int64_t>(list.items.size()));
+        const auto first = static_cast<std::int32_t>(list.lowerBound + static_cast<std::int64_t>(list.items().size()));
         const float x = coordinate(), y = coordinate();
-        list.items.push_back({x, y, x, y, 1 + pick(4), static_cast<Colour>(pick(2) ? 0xFF0000 : 0x000000), -first});
-        for (int i = 0; i < 3; ++i) list.items.push_back({coordinate(), coordinate(), 0, 0, 1 + pick(4), 0x0000FF, -first});
+        list.mutableItems().push_back({x, y, x, y, 1 + pick(4), static_cast<Colour>(pick(2) ? 0xFF0000 : 0x000000), -first});
+        for (int i = 0; i < 3; ++i) list.mutableItems().push_back({coordinate(), coordinate(), 0, 0, 1 + pick(4), 0x0000FF, -first});
         return first;
     }
 

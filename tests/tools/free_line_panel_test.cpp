@@ -50,7 +50,7 @@ protected:
     std::vector<std::int32_t> strokeNos() const
     {
         std::vector<std::int32_t> out;
-        for (const auto& r : document.FreeLine.items) out.push_back(r.StrokeNo);
+        for (const auto& r : document.FreeLine.items()) out.push_back(r.StrokeNo);
         return out;
     }
 
@@ -236,7 +236,7 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
     CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
     ASSERT_EQ(store.SaveGd4(), 0);
     const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
-    ASSERT_EQ(reopened.FreeLine.items.size(), 7U);
+    ASSERT_EQ(reopened.FreeLine.items().size(), 7U);
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{1, 1, -1, -1, -1, -2, -2}));
     EXPECT_EQ(reopened.FreeLine, document.FreeLine);
 
