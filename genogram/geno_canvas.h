@@ -24,6 +24,17 @@
 namespace kinsketch {
 
 // What the canvas reads from the windows beside it.
+// Pen segments lowest … highest that lie next to each other in the stacking
+// order, in record order, as the last full redraw left them. The revision is
+// that of the FreeLine array: it tells that no segment changed since.
+struct FreeLineRun {
+    int lowest = 0;
+    int highest = 0;
+    std::uint64_t revision = 0;
+
+    bool operator==(const FreeLineRun&) const = default;
+};
+
 struct CanvasContext {
     std::function<std::uint8_t()> inputMode = [] { return std::uint8_t{1}; }; // gInputMode
     // The figure number of the free-line panel (the tag of cmd_FreeFig).
@@ -49,6 +60,9 @@ public:
     // Whether the last GfncLineDraw2 moved segments it did not re-create,
     // so that what lay above them before now lies below.
     bool freeLinesRestacked() const { return freeLinesRestacked_; }
+    // The segments of the last full redraw while none of them has changed:
+    // what draws the canvas can take them as one.
+    std::optional<FreeLineRun> unchangedFreeLineRun() const;
     // Added line n (0 = all of 1–100): mode 0 creates and draws, -1 redraws
     // and hides lines no longer in use, other values redraw; `selected`
     // draws red.

@@ -93,6 +93,13 @@ int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
     });
 }
 
+std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
+{
+    if (!fullFreeLineDraw_ || fullFreeLineDraw_->highest == 0 || fullFreeLineDraw_->segmentsRevision != FreeLine.revision())
+        return std::nullopt;
+    return FreeLineRun{fullFreeLineDraw_->lowest, fullFreeLineDraw_->highest, FreeLine.revision()};
+}
+
 std::optional<std::int32_t> GenoCanvas::figureNoOf(bool figureFlag) const
 {
     return figureFlag ? std::optional(context_.currentFigureNo()) : std::nullopt;

@@ -75,6 +75,8 @@ public:
     }
 
     std::uint64_t revision() const { return revision_; }
+    // Where element `index` lies in the stacking order.
+    ZOrder::Place stackPlace(int index) const { return element(index).z; }
 
     // The highest element that exists, -1 when there is none.
     int upperBound() const { return upperBound_; }

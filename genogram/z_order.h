@@ -13,6 +13,7 @@ namespace kinsketch {
 class ZOrder {
 public:
     using Handle = std::list<WidgetId>::iterator;
+    using Place = std::list<WidgetId>::const_iterator;
 
     Handle addOnTop(WidgetId id)
     {

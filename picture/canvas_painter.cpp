@@ -181,9 +181,10 @@ std::optional<PixelLines> directPixels(QPainter& painter, const QRect& clip)
 bool isFixedCellLabel(WidgetId id) { return id.kind == WidgetKind::lblAge || id.kind == WidgetKind::lblRel; }
 
 // Draws the items listed, in order, over what the painter's device already
-// shows.
+// shows; strokes are copied from their layer where there is one.
 template <class Indices>
-void paintItems(QPainter& painter, const CanvasScene& scene, double scale, const QRect& clip, const Indices& indices)
+void paintItems(QPainter& painter, const CanvasScene& scene, double scale, const QRect& clip, const Indices& indices,
+                const QImage* strokesLayer = nullptr)
 {
     std::optional<PixelLines> pixels = directPixels(painter, clip);
     LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
@@ -192,6 +193,14 @@ void paintItems(QPainter& painter, const CanvasScene& scene, double scale, const
         switch (item.look) {
         case CanvasScene::Look::SurfaceLine:
         case CanvasScene::Look::Line: lines.add(scene.line(item)); break;
+        case CanvasScene::Look::Strokes:
+            if (strokesLayer) {
+                lines.flush();
+                painter.drawImage(clip.topLeft(), *strokesLayer, clip);
+            } else {
+                for (const LineWidget& line : scene.strokes->lines) lines.add(line);
+            }
+            break;
         case CanvasScene::Look::Label:
             lines.flush();
             paintLabel(painter, scene.label(item), isFixedCellLabel(item.id), scale);
@@ -226,14 +235,33 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
     painter.restore();
 }
 
-void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items)
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items,
+                      const QImage* strokesLayer)
 {
     if (area.isEmpty()) return;
     beginCanvasPaint(painter);
     painter.setClipRect(area);
     painter.fillRect(area, Qt::white);
-    paintItems(painter, scene, scale, area, items);
+    paintItems(painter, scene, scale, area, items, strokesLayer);
     painter.restore();
+}
+
+// Pen segments are solid and drawn without smoothing: every pixel of the
+// layer is either untouched or fully covered, so laying it over the rest
+// gives the pixels that painting the segments there would.
+QImage paintStrokesLayer(const StrokeRun& strokes, const QSize& size, double scale)
+{
+    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    beginCanvasPaint(painter);
+    {
+        std::optional<PixelLines> pixels = directPixels(painter, QRect());
+        LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+        for (const LineWidget& line : strokes.lines) lines.add(line);
+    }
+    painter.restore();
+    return layer;
 }
 
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)

@@ -29,7 +29,12 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
 
 // Paints `area` of the scene afresh and leaves every other pixel as it is.
 // `items` lists, in scene order, at least every item that touches the area.
-void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items);
+// `strokesLayer`, if given, holds the scene's strokes painted alone on a
+// transparent image of the canvas's size; they are then copied from it.
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items,
+                      const QImage* strokesLayer = nullptr);
+// The scene's strokes alone, on a transparent image of `size`.
+QImage paintStrokesLayer(const StrokeRun& strokes, const QSize& size, double scale);
 
 // The device pixels a widget may touch when painted at `scale`; texts are
 // measured as drawn on `device`.

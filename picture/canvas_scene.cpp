@@ -17,6 +17,7 @@ bool CanvasScene::sameValues(const Item& item, const CanvasScene& other, const I
     switch (item.look) {
     case Look::Label: return label(item) == other.label(otherItem);
     case Look::Symbol: return symbol(item) == other.symbol(otherItem);
+    case Look::Strokes: return strokes == other.strokes; // others are compared line by line
     default: return line(item) == other.line(otherItem);
     }
 }
@@ -28,6 +29,37 @@ void CanvasScene::addFreeLines(const GenoCanvas& canvas, int first, int last)
             addLine(*this, Look::Line, {WidgetKind::FreeLine, k}, *line);
 }
 
+std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas, const FreeLineRun& segments)
+{
+    if (run_ && kept_ == segments) return run_;
+    auto run = std::make_shared<StrokeRun>();
+    for (int k = segments.lowest; k <= segments.highest; ++k) {
+        if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) {
+            run->indices.push_back(k);
+            run->lines.push_back(*line);
+        }
+    }
+    kept_ = segments;
+    run_ = std::move(run);
+    return run_;
+}
+
+CanvasScene spreadStrokes(const CanvasScene& scene)
+{
+    CanvasScene spread = scene;
+    spread.items.clear();
+    spread.strokes.reset();
+    for (const CanvasScene::Item& item : scene.items) {
+        if (item.look != CanvasScene::Look::Strokes) {
+            spread.items.push_back(item);
+            continue;
+        }
+        for (std::size_t j = 0; j < scene.strokes->lines.size(); ++j)
+            addLine(spread, CanvasScene::Look::Line, {WidgetKind::FreeLine, scene.strokes->indices[j]}, scene.strokes->lines[j]);
+    }
+    return spread;
+}
+
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
 {
     CanvasScene scene;
@@ -35,19 +67,28 @@ CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
     return scene;
 }
 
-void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut)
+void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, StrokeRunKeeper* keeper)
 {
     scene.items.clear();
     scene.lines.clear();
     scene.labels.clear();
     scene.symbols.clear();
+    scene.strokes.reset();
+    std::optional<FreeLineRun> whole = keeper ? canvas.unchangedFreeLineRun() : std::nullopt;
+    if (whole && leftOut >= whole->lowest && leftOut <= whole->highest) whole.reset();
     const std::size_t widgets = canvas.zOrder().bottomToTop().size();
     scene.items.reserve(canvas.surface().size() + widgets);
     scene.lines.reserve(canvas.surface().size() + widgets);
     for (std::size_t i = 0; i < canvas.surface().size(); ++i)
         addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)}, canvas.surface()[i]);
-    for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
-        if (const LineWidget* line = canvas.lineWidget(id)) {
+    const auto& order = canvas.zOrder().bottomToTop();
+    for (auto place = order.begin(); place != order.end(); ++place) {
+        const WidgetId& id = *place;
+        if (whole && id.kind == WidgetKind::FreeLine && id.index == whole->lowest) {
+            scene.strokes = keeper->runOf(canvas, *whole);
+            scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
+            place = canvas.FreeLine.stackPlace(whole->highest);
+        } else if (const LineWidget* line = canvas.lineWidget(id)) {
             if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut)) addLine(scene, CanvasScene::Look::Line, id, *line);
         } else if (const LabelWidget* label = canvas.labelWidget(id)) {
             if (!label->visible) continue;

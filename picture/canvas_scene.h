@@ -8,16 +8,24 @@
 #include "genogram/geno_canvas.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kinsketch {
 
+// The visible pen segments of a run, bottom first, with their FreeLine indices.
+struct StrokeRun {
+    std::vector<int> indices;
+    std::vector<LineWidget> lines;
+
+};
+
 struct CanvasScene {
-    enum class Look : std::uint8_t { SurfaceLine, Line, Label, Symbol };
+    enum class Look : std::uint8_t { SurfaceLine, Line, Label, Symbol, Strokes };
 
     struct Item {
         Look look;
-        WidgetId id;       // for a surface stroke, its place among them
+        WidgetId id;       // for a surface stroke, its place among them; for strokes, the lowest
         std::uint32_t at;  // its values in lines, labels or symbols
 
         bool sameWidget(const Item& other) const { return look == other.look && id == other.id; }
@@ -27,6 +35,8 @@ struct CanvasScene {
     std::vector<LineWidget> lines;
     std::vector<LabelWidget> labels;
     std::vector<SymbolWidget> symbols;
+    // The pen segments taken whole, if any: one Strokes item stands for them.
+    std::shared_ptr<const StrokeRun> strokes;
 
     const LineWidget& line(const Item& item) const { return lines[item.at]; }
     const LabelWidget& label(const Item& item) const { return labels[item.at]; }
@@ -38,10 +48,27 @@ struct CanvasScene {
     void addFreeLines(const GenoCanvas& canvas, int first, int last);
 };
 
+// Keeps the pen segments of the canvas's last full redraw as one run while
+// none of them changes, so that successive scenes share it: two scenes then
+// compare in constant time however many segments the canvas carries.
+class StrokeRunKeeper {
+public:
+    std::shared_ptr<const StrokeRun> runOf(const GenoCanvas& canvas, const FreeLineRun& segments);
+
+private:
+    FreeLineRun kept_;
+    std::shared_ptr<const StrokeRun> run_;
+};
+
+// The scene with its strokes spread out into Line items, as a scene built
+// without a keeper holds them.
+CanvasScene spreadStrokes(const CanvasScene& scene);
+
 // `leftOut` names a FreeLine segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);
 // The same into a scene whose storage is reused: a canvas can carry tens of
 // thousands of pen segments, and the window builds a scene on every repaint.
-void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut);
+// With a keeper, unchanged segments come as one Strokes item.
+void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, StrokeRunKeeper* keeper = nullptr);
 
 } // namespace kinsketch

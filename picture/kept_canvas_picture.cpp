@@ -17,7 +17,7 @@ bool KeptCanvasPicture::isPaintedAt(const GenoCanvas& canvas, double scale) cons
 
 QRect KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int leftOut)
 {
-    fillScene(next_.scene, canvas, leftOut);
+    fillScene(next_.scene, canvas, leftOut, &strokes_);
     next_.labelBounds.assign(next_.scene.labels.size(), std::nullopt);
     const bool painted = isPaintedAt(canvas, scale);
     const QRect area = painted ? changedArea(next_, scale) & image_.rect() : QRect();
@@ -30,8 +30,9 @@ QRect KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int left
     }
     if (!area.isEmpty()) {
         const std::vector<std::size_t> touching = itemsTouching(area, scale);
+        const QImage* layer = painted_.scene.strokes ? strokesLayer(scale) : nullptr;
         QPainter painter(&image_);
-        repaintSceneArea(painter, painted_.scene, scale, area, touching);
+        repaintSceneArea(painter, painted_.scene, scale, area, touching, layer);
     }
     return area;
 }
@@ -52,7 +53,8 @@ QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int
     const std::size_t from = painted_.scene.items.size();
     painted_.scene.addFreeLines(canvas, first, last);
     QRegion touched;
-    for (std::size_t i = from; i < painted_.scene.items.size(); ++i) touched += boundsOf(painted_, painted_.scene.items[i], scale);
+    for (std::size_t i = from; i < painted_.scene.items.size(); ++i)
+        touched += boundsOf(painted_.scene, painted_.labelBounds, painted_.scene.items[i], scale);
     return touched;
 }
 
@@ -60,10 +62,19 @@ QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int
 // values and in the same order, before and after: items before the first
 // difference and after the last keep their order, so only those that changed
 // value, or lie between the first and last difference, can change a pixel.
+// Strokes that both scenes share are one item; otherwise they are compared
+// line by line.
 QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
 {
-    const auto& was = painted_.scene.items;
-    const auto& is = next.scene.items;
+    std::optional<CanvasScene> wasSpread, isSpread;
+    if (painted_.scene.strokes != next.scene.strokes) {
+        if (painted_.scene.strokes) wasSpread = spreadStrokes(painted_.scene);
+        if (next.scene.strokes) isSpread = spreadStrokes(next.scene);
+    }
+    const CanvasScene& wasScene = wasSpread ? *wasSpread : painted_.scene;
+    const CanvasScene& isScene = isSpread ? *isSpread : next.scene;
+    const auto& was = wasScene.items;
+    const auto& is = isScene.items;
     const std::size_t before = was.size(), after = is.size();
     std::size_t prefix = 0;
     while (prefix < std::min(before, after) && was[prefix].sameWidget(is[prefix])) ++prefix;
@@ -72,17 +83,17 @@ QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
 
     QRect area;
     const auto compare = [&](const CanvasScene::Item& old, const CanvasScene::Item& now) {
-        if (!painted_.scene.sameValues(old, next.scene, now)) {
-            area |= boundsOf(painted_, old, scale);
-            area |= boundsOf(next, now, scale);
+        if (!wasScene.sameValues(old, isScene, now)) {
+            area |= boundsOf(wasScene, painted_.labelBounds, old, scale);
+            area |= boundsOf(isScene, next.labelBounds, now, scale);
         } else if (now.look == CanvasScene::Look::Label) {
             next.labelBounds[now.at] = painted_.labelBounds[old.at];
         }
     };
     for (std::size_t i = 0; i < prefix; ++i) compare(was[i], is[i]);
     for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
-    for (std::size_t i = prefix; i < before - suffix; ++i) area |= boundsOf(painted_, was[i], scale);
-    for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(next, is[i], scale);
+    for (std::size_t i = prefix; i < before - suffix; ++i) area |= boundsOf(wasScene, painted_.labelBounds, was[i], scale);
+    for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(isScene, next.labelBounds, is[i], scale);
     return area;
 }
 
@@ -109,10 +120,12 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     const auto& items = painted_.scene.items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const CanvasScene::Item& item = items[i];
-        if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine) {
+        if (item.look == CanvasScene::Look::Strokes) {
+            touching.push_back(i);
+        } else if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine) {
             const LineWidget& line = painted_.scene.line(item);
             if (!farFrom(line) && lineComesNear(line, scale, area)) touching.push_back(i);
-        } else if (overlaps(boundsOf(painted_, item, scale))) {
+        } else if (overlaps(boundsOf(painted_.scene, painted_.labelBounds, item, scale))) {
             touching.push_back(i);
         }
     }
@@ -129,17 +142,27 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     return touching;
 }
 
-QRect KeptCanvasPicture::boundsOf(MeasuredScene& measured, const CanvasScene::Item& item, double scale) const
+QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item, double scale) const
 {
     switch (item.look) {
     case CanvasScene::Look::Label: {
-        std::optional<QRect>& known = measured.labelBounds[item.at];
-        if (!known) known = labelDeviceBounds(measured.scene.label(item), item.id, scale, &image_);
+        std::optional<QRect>& known = labelBounds[item.at];
+        if (!known) known = labelDeviceBounds(scene.label(item), item.id, scale, &image_);
         return *known;
     }
-    case CanvasScene::Look::Symbol: return symbolDeviceBounds(measured.scene.symbol(item), scale);
-    default: return lineDeviceBounds(measured.scene.line(item), scale);
+    case CanvasScene::Look::Symbol: return symbolDeviceBounds(scene.symbol(item), scale);
+    case CanvasScene::Look::Strokes: return image_.rect(); // they may lie anywhere
+    default: return lineDeviceBounds(scene.line(item), scale);
     }
+}
+
+// Laying the layer over the area costs the area, however many segments
+// cross it.
+const QImage* KeptCanvasPicture::strokesLayer(double scale)
+{
+    if (strokesLayer_.strokes != painted_.scene.strokes || strokesLayer_.scale != scale || strokesLayer_.image.size() != image_.size())
+        strokesLayer_ = {painted_.scene.strokes, scale, paintStrokesLayer(*painted_.scene.strokes, image_.size(), scale)};
+    return &strokesLayer_.image;
 }
 
 } // namespace kinsketch

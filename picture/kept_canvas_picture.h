@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,15 +36,24 @@ public:
 private:
     // A scene with what its texts were measured to cover, one entry per
     // label, measured on first need: measuring costs more than comparing.
+    using LabelBounds = std::vector<std::optional<QRect>>;
     struct MeasuredScene {
         CanvasScene scene;
-        std::vector<std::optional<QRect>> labelBounds;
+        LabelBounds labelBounds;
+    };
+
+    // The painted scene's strokes alone, painted on first need.
+    struct StrokesLayer {
+        std::shared_ptr<const StrokeRun> strokes;
+        double scale = 0;
+        QImage image;
     };
 
     void paintAfresh(const GenoCanvas& canvas, double scale);
     QRect changedArea(MeasuredScene& next, double scale);
     std::vector<std::size_t> itemsTouching(const QRect& area, double scale);
-    QRect boundsOf(MeasuredScene& measured, const CanvasScene::Item& item, double scale) const;
+    QRect boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item, double scale) const;
+    const QImage* strokesLayer(double scale);
 
     QImage image_;
     double scale_ = 0;
@@ -51,6 +61,8 @@ private:
     MeasuredScene painted_;
     // The next scene is built here, so that its storage is reused.
     MeasuredScene next_;
+    StrokeRunKeeper strokes_;
+    StrokesLayer strokesLayer_;
 };
 
 } // namespace kinsketch

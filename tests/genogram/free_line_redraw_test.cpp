@@ -50,7 +50,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 
     for (int step = 0; step < 400; ++step) {
         const int upper = fast.document.FreeLine.upperBound();
-        switch (pick(9)) {
+        switch (pick(10)) {
         case 0: both([](Screen& s) { s.canvas.GfncPrev(); }); break;
         case 1: both([](Screen& s) { s.canvas.GfncLineDraw2(0, false); }); break;
         case 2: {
@@ -91,6 +91,14 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
                 for (int k = s.canvas.FreeLine.upperBound(); k > kept; --k)
                     if (s.canvas.FreeLine.exists(k)) s.canvas.FreeLine.unload(k);
             });
+            break;
+        }
+        case 8: {
+            // A list read in whole, as a document opened: same size, one point moved.
+            DynamicArray<FreeLineRecord> replaced = fast.document.FreeLine;
+            const int k = 1 + pick(std::max(1, upper));
+            if (replaced.contains(k)) replaced.mutableItems()[static_cast<std::size_t>(k - 1)].X1 += 15;
+            both([&](Screen& s) { s.document.FreeLine = replaced; });
             break;
         }
         default: {

@@ -213,6 +213,36 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
 }
 
+// Pen segments a full redraw left unchanged are kept as one; a stroke drawn
+// over them and the next full redraw change nothing else, and repaint nothing.
+TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
+{
+    test::ensureGuiApplication();
+    GdrRecord document;
+    makeNewDocument(document);
+    document.FreeLine = {true, 1, {{100, 100, 100, 100, 2, 0xFF, -1}, {900, 700, 0, 0, 2, 0xFF, -1}, {1500, 300, 0, 0, 3, 0xFF, -1}}};
+    OpenedDocument opened(document);
+    GenoCanvas& canvas = *opened.canvas;
+    canvas.GfncPrev();
+    KeptCanvasPicture kept;
+    kept.update(canvas, 1.0, 0);
+
+    opened.document.FreeLine.mutableItems().push_back({2000, 2000, 2000, 2000, 1, 0, -2});
+    opened.document.FreeLine.mutableItems().push_back({2500, 2600, 0, 0, 1, 0, -2});
+    canvas.GfncLineDraw2(4, false);
+    kept.addFreeLines(canvas, 4, 5, 1.0);
+    EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the stroke drawn over the strokes kept whole";
+
+    canvas.GfncPrev();
+    EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the strokes taken whole again";
+
+    opened.document.AgeText[2] = "85";
+    canvas.GfncPrev();
+    const QRect area = kept.update(canvas, 1.0, 0);
+    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "an age beside the strokes";
+    EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, 1.0)), "");
+}
+
 // Clipped thin lines are the same pixels as unclipped ones, cut: a line
 // walked from where it enters the clip must not shift by a pixel.
 TEST(PixelLinesClip, ThinLinesCutAtTheClipKeepTheirPixels)
