@@ -23,7 +23,6 @@
 
 namespace kinsketch {
 
-// What the canvas reads from the windows beside it.
 // Pen segments lowest … highest that lie next to each other in the stacking
 // order, in record order, as the last full redraw left them. The revision is
 // that of the FreeLine array: it tells that no segment changed since.
@@ -35,6 +34,7 @@ struct FreeLineRun {
     bool operator==(const FreeLineRun&) const = default;
 };
 
+// What the canvas reads from the windows beside it.
 struct CanvasContext {
     std::function<std::uint8_t()> inputMode = [] { return std::uint8_t{1}; }; // gInputMode
     // The figure number of the free-line panel (the tag of cmd_FreeFig).
