@@ -249,19 +249,16 @@ void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale,
 // Pen segments are solid and drawn without smoothing: every pixel of the
 // layer is either untouched or fully covered, so laying it over the rest
 // gives the pixels that painting the segments there would.
-QImage paintStrokesLayer(const StrokeRun& strokes, const QSize& size, double scale)
+void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale)
 {
-    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
     QPainter painter(&layer);
     beginCanvasPaint(painter);
     {
         std::optional<PixelLines> pixels = directPixels(painter, QRect());
         LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
-        for (const LineWidget& line : strokes.lines) lines.add(line);
+        for (std::size_t j = from; j < strokes.lines.size(); ++j) lines.add(strokes.lines[j]);
     }
     painter.restore();
-    return layer;
 }
 
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)

@@ -33,8 +33,9 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
 // transparent image of the canvas's size; they are then copied from it.
 void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items,
                       const QImage* strokesLayer = nullptr);
-// The scene's strokes alone, on a transparent image of `size`.
-QImage paintStrokesLayer(const StrokeRun& strokes, const QSize& size, double scale);
+// Paints the strokes from line `from` on over `layer`, a transparent image of
+// the canvas's size that holds the rest of the scene's strokes alone.
+void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale);
 
 // The device pixels a widget may touch when painted at `scale`; texts are
 // measured as drawn on `device`.

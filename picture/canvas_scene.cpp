@@ -1,5 +1,7 @@
 #include "canvas_scene.h"
 
+#include <algorithm>
+
 namespace kinsketch {
 namespace {
 
@@ -10,6 +12,12 @@ void addLine(CanvasScene& scene, CanvasScene::Look look, WidgetId id, const Line
 }
 
 } // namespace
+
+bool startsWith(const StrokeRun& run, const StrokeRun& start)
+{
+    return run.lines.size() >= start.lines.size() && std::equal(start.lines.begin(), start.lines.end(), run.lines.begin()) &&
+           std::equal(start.indices.begin(), start.indices.end(), run.indices.begin());
+}
 
 bool CanvasScene::sameValues(const Item& item, const CanvasScene& other, const Item& otherItem) const
 {

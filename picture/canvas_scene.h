@@ -17,8 +17,10 @@ namespace kinsketch {
 struct StrokeRun {
     std::vector<int> indices;
     std::vector<LineWidget> lines;
-
 };
+
+// Whether `run` begins with every line of `start`, in the same order.
+bool startsWith(const StrokeRun& run, const StrokeRun& start);
 
 struct CanvasScene {
     enum class Look : std::uint8_t { SurfaceLine, Line, Label, Symbol, Strokes };

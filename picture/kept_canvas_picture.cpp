@@ -157,11 +157,22 @@ QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBo
 }
 
 // Laying the layer over the area costs the area, however many segments
-// cross it.
+// cross it. Strokes drawn since the layer was painted lie on top of those it
+// holds, so they are painted onto it; anything else paints it afresh.
 const QImage* KeptCanvasPicture::strokesLayer(double scale)
 {
-    if (strokesLayer_.strokes != painted_.scene.strokes || strokesLayer_.scale != scale || strokesLayer_.image.size() != image_.size())
-        strokesLayer_ = {painted_.scene.strokes, scale, paintStrokesLayer(*painted_.scene.strokes, image_.size(), scale)};
+    const auto& strokes = painted_.scene.strokes;
+    if (strokesLayer_.strokes == strokes) return &strokesLayer_.image;
+    const bool sameCanvas = strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();
+    if (sameCanvas && startsWith(*strokes, *strokesLayer_.strokes)) {
+        paintStrokesOnLayer(strokesLayer_.image, *strokes, strokesLayer_.strokes->lines.size(), scale);
+    } else {
+        strokesLayer_.image = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        strokesLayer_.image.fill(Qt::transparent);
+        paintStrokesOnLayer(strokesLayer_.image, *strokes, 0, scale);
+    }
+    strokesLayer_.strokes = strokes;
+    strokesLayer_.scale = scale;
     return &strokesLayer_.image;
 }
 

@@ -106,9 +106,31 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
     if (screen.document.AgeText[30].empty()) state.SkipWithError("the key never reached the document");
 }
 
+// The first key after a pen stroke: the strokes changed, so the canvas
+// redraws every record, the window compares them one by one and paints their
+// layer afresh. Later keys cost what BM_AgeKeyToCanvasRepainted measures.
+void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
+{
+    EditingScreen screen(static_cast<int>(state.range(0)));
+    QLineEdit* age = screen.panel->txtAge(30);
+    bool typed = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto& records = screen.document.FreeLine;
+        records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FFU, -1000000});
+        screen.canvas.canvas().GfncLineDraw2(records.upperBound(), false);
+        screen.canvas.repaint();
+        state.ResumeTiming();
+        QTest::keyClick(age, typed ? Qt::Key_Backspace : Qt::Key_5);
+        typed = !typed;
+        QCoreApplication::sendPostedEvents(&screen.canvas, QEvent::UpdateRequest);
+    }
+}
+
 constexpr int kRepetitions = 15;
 BENCHMARK(BM_EmptyRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_AgeKeyToCanvasRepainted)->Arg(0)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FirstAgeKeyAfterAPenStroke)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 } // namespace kinsketch
