@@ -222,6 +222,20 @@ void beginCanvasPaint(QPainter& painter)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
+// Lines handed to the batch by `addLines`, drawn over what the painter's
+// device shows and nothing else.
+template <class AddLines>
+void paintLinesAlone(QPainter& painter, double scale, AddLines addLines)
+{
+    beginCanvasPaint(painter);
+    {
+        std::optional<PixelLines> pixels = directPixels(painter, QRect());
+        LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+        addLines(lines);
+    }
+    painter.restore();
+}
+
 } // namespace
 
 int twipsToDevicePixels(double twips, double scale) { return devicePixels(twips, scale); }
@@ -252,13 +266,9 @@ void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale,
 void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale)
 {
     QPainter painter(&layer);
-    beginCanvasPaint(painter);
-    {
-        std::optional<PixelLines> pixels = directPixels(painter, QRect());
-        LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+    paintLinesAlone(painter, scale, [&](LineBatch& lines) {
         for (std::size_t j = from; j < strokes.lines.size(); ++j) lines.add(strokes.lines[j]);
-    }
-    painter.restore();
+    });
 }
 
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)
@@ -268,15 +278,10 @@ void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int 
 
 void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int last, double scale)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    std::optional<PixelLines> pixels = directPixels(painter, QRect());
-    {
-        LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+    paintLinesAlone(painter, scale, [&](LineBatch& lines) {
         for (int k = first; k <= last; ++k)
             if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) lines.add(*line);
-    }
-    painter.restore();
+    });
 }
 
 QRect lineDeviceBounds(const LineWidget& line, double scale)
