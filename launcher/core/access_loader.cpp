@@ -45,17 +45,17 @@ constexpr std::array<std::string_view, 4> settingsProgramNames{"OVNQTSET", "OVNQ
 
 }  // namespace
 
-bool AccessLoader::xLoadAccess(const std::string& databasePath, const std::string& startForm,
+bool AccessLoader::load(const std::string& databasePath, const std::string& startForm,
                                const std::string& title) {
     try {
-        return loadAccess(databasePath, startForm, title);
+        return loadOrThrow(databasePath, startForm, title);
     } catch (const LauncherError& error) {
         platform_.messageBox(error.description(), std::string(applicationTitle), MessageIcon::none);
         return false;
     }
 }
 
-bool AccessLoader::loadAccess(const std::string& databasePath, const std::string& startForm,
+bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::string& startForm,
                               const std::string& title) {
     if (databasePath.empty()) return true;
 
@@ -135,7 +135,7 @@ std::unique_ptr<AccessApplication> AccessLoader::openByAutomation(const std::str
 }
 
 bool AccessLoader::startAsProgram(const std::string& databasePath) {
-    const std::string programPath = trimSpaces(AccessLocator(platform_).GfncGetAc2003Path(accessBootType_));
+    const std::string programPath = trimSpaces(AccessLocator(platform_).findAccessProgram(accessBootType_));
     if (programPath.empty()) {
         platform_.beep();
         platform_.messageBox("「Access」インストールパスを取得できませんでした。", "xLoadAccess-GfncGetAc2003Path",
@@ -143,7 +143,7 @@ bool AccessLoader::startAsProgram(const std::string& databasePath) {
         return false;
     }
     const ProcessId processId = platform_.startProgram(programPath + " " + databasePath, WindowState::minimizedNoFocus);
-    if (!AccessWindowWatch(platform_).GfncWaitAccessWnd(processId)) {
+    if (!AccessWindowWatch(platform_).waitForAccessWindow(processId)) {
         platform_.beep();
         platform_.messageBox("Accessを取得できませんでした。\r一旦終了し、再度実行してください。", "Access取得エラー",
                              MessageIcon::critical);

@@ -8,21 +8,22 @@
 
 namespace kinsketch::launcher {
 
-// Opens the database in a host application: brings one that already has it
-// open to the front, or starts one (by automation or as a program, as the
-// AccessBootType says), sets its options and opens the start form.
+// Loading the host application (xLoadAccess): opens the database in a host
+// application, bringing one that already has it open to the front, or starts
+// one (by automation or as a program, as the AccessBootType says), sets its
+// options and opens the start form.
 class AccessLoader {
 public:
     AccessLoader(Platform& platform, std::int32_t accessBootType)
         : platform_(platform), accessBootType_(accessBootType) {}
 
     // false when a step failed and the user has been told.
-    bool xLoadAccess(const std::string& databasePath, const std::string& startForm, const std::string& title);
+    bool load(const std::string& databasePath, const std::string& startForm, const std::string& title);
 
 private:
     enum class DatabaseUse { free, inUse, unknown };
 
-    bool loadAccess(const std::string& databasePath, const std::string& startForm, const std::string& title);
+    bool loadOrThrow(const std::string& databasePath, const std::string& startForm, const std::string& title);
     DatabaseUse databaseUse(const std::string& databasePath);
     void activateRunningAccess(const std::string& databasePath);
     std::unique_ptr<AccessApplication> openByAutomation(const std::string& databasePath);

@@ -26,31 +26,31 @@ std::string installRootKey(const std::string& version) {
 
 }  // namespace
 
-std::string AccessLocator::GfncGetAc2003Path(std::int32_t accessBootType) {
+std::string AccessLocator::findAccessProgram(std::int32_t accessBootType) {
     for (const AccessSearch& search : accessBootVariant(accessBootType).searches) {
         const std::string version(search.version);
         std::string path;
         switch (search.source) {
-        case AccessSearchSource::automationClass: path = LfncGetAc2003PathA(version); break;
-        case AccessSearchSource::officeInstallRoot: path = LfncGetAc2003PathB(version); break;
-        case AccessSearchSource::applicationPath: path = LfncGetAcCurVerPath(); break;
+        case AccessSearchSource::automationClass: path = pathFromAutomationClass(version); break;
+        case AccessSearchSource::officeInstallRoot: path = pathFromOfficeInstallRoot(version); break;
+        case AccessSearchSource::applicationPath: path = pathFromApplicationPaths(); break;
         }
         if (!path.empty()) return path;
     }
     return {};
 }
 
-std::string AccessLocator::LfncGetAc2003PathA(const std::string& version) {
+std::string AccessLocator::pathFromAutomationClass(const std::string& version) {
     return trapped(platform_, "LfncGetAc2003PathA", [&]() -> std::string {
         const auto classId = platform_.machineValue("Software\\Classes\\Access.Application." + version + "\\CLSID", "");
         if (!classId) return {};
         const auto server =
-            platform_.machineValue("Software\\Classes\\CLSID\\" + GfncCutNull(*classId) + "\\LocalServer32", "");
-        return server ? GfncCutNull(*server) : std::string();
+            platform_.machineValue("Software\\Classes\\CLSID\\" + cutAtNull(*classId) + "\\LocalServer32", "");
+        return server ? cutAtNull(*server) : std::string();
     });
 }
 
-std::string AccessLocator::LfncGetAc2003PathB(const std::string& version) {
+std::string AccessLocator::pathFromOfficeInstallRoot(const std::string& version) {
     return trapped(platform_, "LfncGetAc2003PathB", [&]() -> std::string {
         std::string key = installRootKey(version);
         // Office 2013 and 2016 and later share one installation; either key may be the one written.
@@ -61,15 +61,15 @@ std::string AccessLocator::LfncGetAc2003PathB(const std::string& version) {
             if (!platform_.machineKeyExists(key)) return {};
         }
         const auto root = platform_.machineValue(key, "Path");
-        return root ? GfncCutNull(*root) + "MSACCESS.EXE" : std::string();
+        return root ? cutAtNull(*root) + "MSACCESS.EXE" : std::string();
     });
 }
 
-std::string AccessLocator::LfncGetAcCurVerPath() {
+std::string AccessLocator::pathFromApplicationPaths() {
     return trapped(platform_, "LfncGetAcCurVerPath", [&]() -> std::string {
         const auto path =
             platform_.machineValue("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE", "");
-        return path ? GfncCutNull(*path) : std::string();
+        return path ? cutAtNull(*path) : std::string();
     });
 }
 

@@ -7,18 +7,21 @@
 
 namespace kinsketch::launcher {
 
-// Finds the program file of an installed host application in the registry,
-// in the order the configured AccessBootType asks for.
+// Finding the host program (GfncGetAc2003Path, LfncGetAc2003PathA,
+// LfncGetAc2003PathB, LfncGetAcCurVerPath): the program file of an installed
+// host application, looked up in the registry in the order the configured
+// AccessBootType asks for.
 class AccessLocator {
 public:
     explicit AccessLocator(Platform& platform) : platform_(platform) {}
 
     // The first path found, or "".
-    std::string GfncGetAc2003Path(std::int32_t accessBootType);
+    std::string findAccessProgram(std::int32_t accessBootType);
 
-    std::string LfncGetAc2003PathA(const std::string& version);
-    std::string LfncGetAc2003PathB(const std::string& version);
-    std::string LfncGetAcCurVerPath();
+    // One source each; "" when it names nothing.
+    std::string pathFromAutomationClass(const std::string& version);
+    std::string pathFromOfficeInstallRoot(const std::string& version);
+    std::string pathFromApplicationPaths();
 
 private:
     Platform& platform_;

@@ -4,17 +4,18 @@
 
 namespace kinsketch::launcher {
 
-// Waits for the main window of a host application that was started as a
-// program, which shows that the database has been opened in it.
+// Waiting for the host window (GfncWaitAccessWnd, EnumAccessWnd): the main
+// window of a host application that was started as a program shows that the
+// database has been opened in it.
 class AccessWindowWatch {
 public:
     explicit AccessWindowWatch(Platform& platform) : platform_(platform) {}
 
     // Polls every 5 s for at most 180 s; true once the main window was seen.
-    bool GfncWaitAccessWnd(ProcessId processId);
+    bool waitForAccessWindow(ProcessId processId);
 
 private:
-    void EnumAccessWnd(const TopLevelWindow& window);
+    void noteWindow(const TopLevelWindow& window);
 
     Platform& platform_;
     ProcessId watchedProcess_ = 0;

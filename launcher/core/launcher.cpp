@@ -34,20 +34,20 @@ void Launcher::run() {
 }
 
 void Launcher::loadFromSettings() {
-    const std::string path = GfncGetIni(platform_, iniFile, section, "Path", "");
-    const std::string appDb = GfncGetIni(platform_, iniFile, section, "AppDB", "");
+    const std::string path = readIniSetting(platform_, iniFile, section, "Path", "");
+    const std::string appDb = readIniSetting(platform_, iniFile, section, "AppDB", "");
     if (appDb.empty()) return reportMissingEnvironment("AppDB");
-    const std::string startForm = GfncGetIni(platform_, iniFile, section, "FMenu", "");
+    const std::string startForm = readIniSetting(platform_, iniFile, section, "FMenu", "");
     if (startForm.empty()) return reportMissingEnvironment("FMenu");
-    accessBootType_ = accessBootTypeFromText(GfncGetIni(platform_, iniFile, section, "AC2003Boot", ""), accessBootType_);
+    accessBootType_ = accessBootTypeFromText(readIniSetting(platform_, iniFile, section, "AC2003Boot", ""), accessBootType_);
 
     std::string folder = path.empty() ? platform_.ownFolder() : path;
     if (folder.ends_with('\\')) folder.pop_back();
-    folder = GfncShortPath(platform_, folder + "\\");
+    folder = shortPath(platform_, folder + "\\");
     const std::string databasePath = folder + appDb;
     if (!platform_.fileExists(databasePath)) return reportMissingEnvironment("PRM_DBNAME");
 
-    AccessLoader(platform_, accessBootType_).xLoadAccess(databasePath, startForm, "");
+    AccessLoader(platform_, accessBootType_).load(databasePath, startForm, "");
 }
 
 void Launcher::reportMissingEnvironment(const char* setting) {

@@ -24,7 +24,7 @@ constexpr std::array<std::pair<long, std::string_view>, 5> deviceErrorMessages{{
     {76, "パスが見つかりません。"},
 }};
 
-// Runs one step of GfncGetIni; false means the reading stops with an empty result.
+// Runs one step of readIniSetting; false means the reading stops with an empty result.
 template <typename Step>
 bool runIniStep(Platform& platform, Step&& step) {
     try {
@@ -46,7 +46,7 @@ bool runIniStep(Platform& platform, Step&& step) {
 
 }  // namespace
 
-std::string GfncGetIni(Platform& platform, const std::string& fileName, const std::string& section,
+std::string readIniSetting(Platform& platform, const std::string& fileName, const std::string& section,
                        const std::string& key, const std::string& folder) {
     std::string iniPath;
     bool exists = true;
@@ -55,7 +55,7 @@ std::string GfncGetIni(Platform& platform, const std::string& fileName, const st
         runIniStep(platform,
                    [&] {
                        std::string iniFolder =
-                           GfncShortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
+                           shortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
                        if (iniFolder.ends_with("\\\\")) iniFolder.pop_back();
                        iniPath = iniFolder + fileName;
                    }) &&
@@ -66,7 +66,7 @@ std::string GfncGetIni(Platform& platform, const std::string& fileName, const st
         return {};
     }
     if (!runIniStep(platform, [&] {
-            value = GfncCutNull(trimSpaces(platform.profileString(iniPath, section, key, profileBufferSize)));
+            value = cutAtNull(trimSpaces(platform.profileString(iniPath, section, key, profileBufferSize)));
         })) {
         return {};
     }
@@ -74,12 +74,12 @@ std::string GfncGetIni(Platform& platform, const std::string& fileName, const st
     return value;
 }
 
-std::string GfncShortPath(Platform& platform, const std::string& path) {
+std::string shortPath(Platform& platform, const std::string& path) {
     if (path.find(' ') == std::string::npos && platform.ansiLength(path) <= longestPlainPath) return path;
     return platform.shortPathName(path, shortPathBufferSize).value_or(path);
 }
 
-std::string GfncCutNull(std::string_view text) {
+std::string cutAtNull(std::string_view text) {
     return std::string(text.substr(0, text.find('\0')));
 }
 

@@ -8,11 +8,11 @@ namespace kinsketch::launcher {
 
 ProgressWindow::ProgressWindow()
     : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      OlblMSG_(new QLabel(QStringLiteral("処理中・・・"), this)) {
+      messageLabel_(new QLabel(QStringLiteral("処理中・・・"), this)) {
     setObjectName(QStringLiteral("frm_ProcMsg"));
     setWindowTitle(QStringLiteral("ovnqtverup"));
-    OlblMSG_->setObjectName(QStringLiteral("OlblMSG"));
-    OlblMSG_->setAlignment(Qt::AlignCenter);
+    messageLabel_->setObjectName(QStringLiteral("OlblMSG"));
+    messageLabel_->setAlignment(Qt::AlignCenter);
 
     auto* gaugeBase = new QFrame(this);
     gaugeBase->setObjectName(QStringLiteral("OshpGage_BASE"));
@@ -24,11 +24,11 @@ ProgressWindow::ProgressWindow()
     gauge->setGeometry(2, 2, 120, 12);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(OlblMSG_);
+    layout->addWidget(messageLabel_);
     layout->addWidget(gaugeBase);
     setFixedSize(360, 110);
 }
 
-void ProgressWindow::setMessage(const QString& message) { OlblMSG_->setText(message); }
+void ProgressWindow::setMessage(const QString& message) { messageLabel_->setText(message); }
 
 }  // namespace kinsketch::launcher

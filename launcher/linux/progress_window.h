@@ -17,7 +17,7 @@ public:
     void setMessage(const QString& message);
 
 private:
-    QLabel* OlblMSG_;
+    QLabel* messageLabel_;
 };
 
 }  // namespace kinsketch::launcher

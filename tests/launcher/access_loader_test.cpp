@@ -23,7 +23,7 @@ TopLevelWindow accessWindow(ProcessId processId, std::string title) {
     return TopLevelWindow{77, "OMain", std::move(title), processId, true, false};
 }
 
-class XLoadAccess : public ::testing::Test {
+class AccessLoading : public ::testing::Test {
 protected:
     void SetUp() override {
         platform.registry = RegFile::parse(installedOffices);
@@ -36,14 +36,14 @@ protected:
     }
 
     bool load(std::int32_t bootType, const std::string& startForm = "frmMenu", const std::string& title = "") {
-        return AccessLoader(platform, bootType).xLoadAccess(database, startForm, title);
+        return AccessLoader(platform, bootType).load(database, startForm, title);
     }
 
 
     FakePlatform platform;
 };
 
-TEST_F(XLoadAccess, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
+TEST_F(AccessLoading, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
     EXPECT_TRUE(load(161));
     EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
               Calls{"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)"});
@@ -63,7 +63,7 @@ TEST_F(XLoadAccess, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
-TEST_F(XLoadAccess, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
+TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
     platform.windowsBeforeStart = {{3, "OMain", "ケア管理 - 利用者", 900, true, false},
                                    {4, "OMain", "ケア管理", 900, true, false}};
@@ -79,7 +79,7 @@ TEST_F(XLoadAccess, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     EXPECT_FALSE(platform.called("createAccessApplication"));
 }
 
-TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
+TEST_F(AccessLoading, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
     EXPECT_FALSE(load(161));
     EXPECT_EQ(platform.messageBoxes(),
@@ -88,7 +88,7 @@ TEST_F(XLoadAccess, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
     EXPECT_FALSE(platform.called("startProgram"));
 }
 
-class AutomationFirst : public XLoadAccess, public ::testing::WithParamInterface<int> {};
+class AutomationFirst : public AccessLoading, public ::testing::WithParamInterface<int> {};
 
 TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
     EXPECT_TRUE(load(GetParam()));
@@ -111,7 +111,7 @@ TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
 
 INSTANTIATE_TEST_SUITE_P(UnitZero, AutomationFirst, ::testing::Values(0, 100, 130, 160));
 
-TEST_F(XLoadAccess, NoInstalledApplicationIsReported) {
+TEST_F(AccessLoading, NoInstalledApplicationIsReported) {
     platform.registry = RegFile();
     EXPECT_FALSE(load(161));
     EXPECT_EQ(platform.messageBoxes(),
@@ -119,7 +119,7 @@ TEST_F(XLoadAccess, NoInstalledApplicationIsReported) {
     EXPECT_FALSE(platform.called("startProgram"));
 }
 
-TEST_F(XLoadAccess, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
+TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
     // A hung window, a window of another process, the bare "Access" title and an invisible one never count.
     platform.windows = [](std::uint32_t) {
         return std::vector<TopLevelWindow>{{1, "OMain", "ケア管理", 4242, true, true},
@@ -135,7 +135,7 @@ TEST_F(XLoadAccess, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
     EXPECT_FALSE(platform.called("accessByPath"));
 }
 
-TEST_F(XLoadAccess, WaitSurvivesTheWrapOfTheMillisecondCounter) {
+TEST_F(AccessLoading, WaitSurvivesTheWrapOfTheMillisecondCounter) {
     platform.clock = 0xFFFFFFFFU - 7'000;
     EXPECT_TRUE(load(161));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 3U);
@@ -147,7 +147,7 @@ TEST_F(XLoadAccess, WaitSurvivesTheWrapOfTheMillisecondCounter) {
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
 }
 
-TEST_F(XLoadAccess, StartedApplicationIsTakenAgainAfter10And60Seconds) {
+TEST_F(AccessLoading, StartedApplicationIsTakenAgainAfter10And60Seconds) {
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 2);
     EXPECT_TRUE(load(161));
     const Calls expected{"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
@@ -160,7 +160,7 @@ TEST_F(XLoadAccess, StartedApplicationIsTakenAgainAfter10And60Seconds) {
     EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
 }
 
-TEST_F(XLoadAccess, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
+TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 3);
     EXPECT_FALSE(load(161));
     EXPECT_EQ(platform.messageBoxes(),
@@ -169,7 +169,7 @@ TEST_F(XLoadAccess, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
     EXPECT_FALSE(platform.called("access."));
 }
 
-TEST_F(XLoadAccess, CancelledStartFormClosesTheApplicationSilently) {
+TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently) {
     platform.failNext("access.openForm", LauncherError(2501, "OpenForm 操作は取り消されました。"));
     EXPECT_TRUE(load(161));
     EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
@@ -177,7 +177,7 @@ TEST_F(XLoadAccess, CancelledStartFormClosesTheApplicationSilently) {
     EXPECT_TRUE(platform.callsStartingWith("beep").empty());
 }
 
-TEST_F(XLoadAccess, FailedStartFormClosesTheApplicationAndTellsWhy) {
+TEST_F(AccessLoading, FailedStartFormClosesTheApplicationAndTellsWhy) {
     platform.failNext("access.openForm", LauncherError(2102, "フォーム名 'frmMenu' が見つかりません。"));
     platform.failNext("access.doCmdQuit", LauncherError(2046, "コマンドは使用できません。"));
     EXPECT_TRUE(load(161));
@@ -187,7 +187,7 @@ TEST_F(XLoadAccess, FailedStartFormClosesTheApplicationAndTellsWhy) {
               Calls{"messageBox(起動できません\r\r(2102)\rフォーム名 'frmMenu' が見つかりません。|ovnqtverup|48)"});
 }
 
-TEST_F(XLoadAccess, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
+TEST_F(AccessLoading, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
     for (const auto& [name, behaviour] : {std::pair{"ovnqtset", 0}, {"OVNQTSETUP", 0}, {"OvnSet", 0}, {"ovnsetup", 0},
                                           {"ovnqtverup", 1}, {"ovnsetup2", 1}, {"OVNQTSET.EXE", 1}}) {
         platform.calls.clear();

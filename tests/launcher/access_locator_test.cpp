@@ -44,7 +44,7 @@ class SearchOrder : public ::testing::TestWithParam<SearchOrderCase> {};
 
 TEST_P(SearchOrder, FollowsTheBootType) {
     FakePlatform platform;
-    EXPECT_EQ(AccessLocator(platform).GfncGetAc2003Path(GetParam().bootType), "");
+    EXPECT_EQ(AccessLocator(platform).findAccessProgram(GetParam().bootType), "");
     EXPECT_EQ(searchesMade(platform), GetParam().searches);
 }
 
@@ -79,18 +79,18 @@ TEST(AccessLocator, FirstSearchThatFindsSomethingWins) {
     FakePlatform platform;
     platform.registry = RegFile::parse(installedOffice14And16);
     AccessLocator locator(platform);
-    EXPECT_EQ(locator.GfncGetAc2003Path(101), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
-    EXPECT_EQ(locator.GfncGetAc2003Path(102), "C:\\Program Files\\Office14\\MSACCESS.EXE");
-    EXPECT_EQ(locator.GfncGetAc2003Path(131), "C:\\Office16\\MSACCESS.EXE");
-    EXPECT_EQ(locator.GfncGetAc2003Path(1), "");
-    EXPECT_EQ(locator.LfncGetAcCurVerPath(), "C:\\Any\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(101), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
+    EXPECT_EQ(locator.findAccessProgram(102), "C:\\Program Files\\Office14\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(131), "C:\\Office16\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(1), "");
+    EXPECT_EQ(locator.pathFromApplicationPaths(), "C:\\Any\\MSACCESS.EXE");
 }
 
 TEST(AccessLocator, RunTimeErrorsAreReportedAndTheSearchGoesOn) {
     FakePlatform platform;
     platform.registry = RegFile::parse(installedOffice14And16);
     platform.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
-    EXPECT_EQ(AccessLocator(platform).GfncGetAc2003Path(999), "C:\\Any\\MSACCESS.EXE");
+    EXPECT_EQ(AccessLocator(platform).findAccessProgram(999), "C:\\Any\\MSACCESS.EXE");
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"});
 }
 

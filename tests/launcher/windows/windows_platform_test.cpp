@@ -53,17 +53,17 @@ TEST(WindowsProfile, RealProfileApiAgreesWithThePortableReader) {
 }
 
 TEST_F(FolderWithABlank, ShortFormHasNoBlankAndNamesTheSameFolder) {
-    const std::string shortFolder = GfncShortPath(platform, folder);
+    const std::string shortFolder = shortPath(platform, folder);
     EXPECT_EQ(shortFolder.find(' '), std::string::npos) << shortFolder;
     EXPECT_TRUE(platform.fileExists(shortFolder + "x.mdb"));
     EXPECT_FALSE(platform.fileExists(shortFolder));
     EXPECT_FALSE(platform.fileExists(shortFolder + "y.mdb"));
-    EXPECT_EQ(GfncShortPath(platform, "C:\\windows\\"), "C:\\windows\\");
+    EXPECT_EQ(shortPath(platform, "C:\\windows\\"), "C:\\windows\\");
 }
 
 TEST_F(FolderWithABlank, SettingsAreReadThroughTheRealProfileApi) {
-    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "verup", "PATH", folder), folder.substr(0, folder.size() - 1));
-    EXPECT_EQ(GfncGetIni(platform, "ovnVerUP.ini", "VERUP", "AppDB", folder), "x.mdb");
+    EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "verup", "PATH", folder), folder.substr(0, folder.size() - 1));
+    EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "AppDB", folder), "x.mdb");
 }
 
 // Writes to HKEY_LOCAL_MACHINE, so only inside the throwaway wine prefix of the test script.
@@ -100,9 +100,9 @@ TEST_F(MachineRegistry, InstalledApplicationIsFoundInTheOrderOfTheBootType) {
     EXPECT_FALSE(platform.machineValue("Software\\Microsoft\\Office\\15.0\\Access\\InstallRoot", "Missing"));
 
     AccessLocator locator(platform);
-    EXPECT_EQ(locator.GfncGetAc2003Path(162), "C:\\Office15\\MSACCESS.EXE");
-    EXPECT_EQ(locator.GfncGetAc2003Path(161), "C:\\Office16\\MSACCESS.EXE /AUTOMATION");
-    EXPECT_EQ(locator.GfncGetAc2003Path(101), "");
+    EXPECT_EQ(locator.findAccessProgram(162), "C:\\Office15\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(161), "C:\\Office16\\MSACCESS.EXE /AUTOMATION");
+    EXPECT_EQ(locator.findAccessProgram(101), "");
 }
 
 TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
@@ -127,7 +127,7 @@ TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
     EXPECT_EQ(found->processId, GetCurrentProcessId());
     EXPECT_TRUE(found->visible);
     EXPECT_FALSE(found->hung);
-    EXPECT_TRUE(AccessWindowWatch(platform).GfncWaitAccessWnd(GetCurrentProcessId()));
+    EXPECT_TRUE(AccessWindowWatch(platform).waitForAccessWindow(GetCurrentProcessId()));
     DestroyWindow(window);
 }
 
