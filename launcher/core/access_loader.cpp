@@ -1,6 +1,5 @@
 #include "launcher/core/access_loader.h"
 
-#include "launcher/core/access_boot_type.h"
 #include "launcher/core/access_locator.h"
 #include "launcher/core/access_window_watch.h"
 #include "launcher/core/error_report.h"
@@ -15,8 +14,6 @@ namespace kinsketch::launcher {
 
 namespace {
 
-constexpr std::int32_t acCmdAppMaximize = 10;
-constexpr std::int32_t acQuitSaveNone = 2;
 constexpr std::int32_t acDefaultFileFormatAccess2002 = 10;
 
 // The engine of current installations first, the older one where only that is registered.
@@ -45,18 +42,16 @@ constexpr std::array<std::string_view, 4> settingsProgramNames{"OVNQTSET", "OVNQ
 
 }  // namespace
 
-bool AccessLoader::load(const std::string& databasePath, const std::string& startForm,
-                               const std::string& title) {
+bool AccessLoader::load(const std::string& databasePath, const std::string& startForm) {
     try {
-        return loadOrThrow(databasePath, startForm, title);
+        return loadOrThrow(databasePath, startForm);
     } catch (const LauncherError& error) {
         platform_.messageBox(error.description(), std::string(applicationTitle), MessageIcon::none);
         return false;
     }
 }
 
-bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::string& startForm,
-                              const std::string& title) {
+bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::string& startForm) {
     if (databasePath.empty()) return true;
 
     switch (databaseUse(databasePath)) {
@@ -73,7 +68,6 @@ bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::strin
         if (!access) return false;
     }
 
-    if (!title.empty()) access->setDatabaseProperty("AppTitle", title);
     setOptions(*access);
     showMaximised(*access);
     if (!startForm.empty()) openStartForm(*access, startForm);
@@ -119,7 +113,7 @@ void AccessLoader::activateRunningAccess(const std::string& databasePath) {
         }
         if (!caption.empty()) appActivate(caption);
     }
-    access->runCommand(acCmdAppMaximize);
+    access->runCommand(AccessCommand::appMaximize);
 }
 
 std::unique_ptr<AccessApplication> AccessLoader::openByAutomation(const std::string& databasePath) {
@@ -143,7 +137,7 @@ bool AccessLoader::startAsProgram(const std::string& databasePath) {
         return false;
     }
     const ProcessId processId = platform_.startProgram(programPath + " " + databasePath, WindowState::minimizedNoFocus);
-    if (!AccessWindowWatch(platform_).waitForAccessWindow(processId)) {
+    if (!waitForAccessWindow(platform_, processId)) {
         platform_.beep();
         platform_.messageBox("Accessを取得できませんでした。\r一旦終了し、再度実行してください。", "Access取得エラー",
                              MessageIcon::critical);
@@ -184,7 +178,7 @@ void AccessLoader::showMaximised(AccessApplication& access) {
             throw LauncherError(error_number::invalidProcedureCall, "プロシージャの呼び出し、または引数が不正です。");
         }
     }
-    access.runCommand(acCmdAppMaximize);
+    access.runCommand(AccessCommand::appMaximize);
 }
 
 void AccessLoader::openStartForm(AccessApplication& access, const std::string& startForm) {
@@ -193,7 +187,7 @@ void AccessLoader::openStartForm(AccessApplication& access, const std::string& s
     } catch (const LauncherError& error) {
         try {
             // Without its start form the application is of no use to the user.
-            access.doCmdQuit(acQuitSaveNone);
+            access.doCmdQuit(QuitOption::saveNone);
         } catch (const LauncherError&) {
             // The message below already tells that the start failed.
         }

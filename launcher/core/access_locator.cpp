@@ -1,6 +1,5 @@
 #include "launcher/core/access_locator.h"
 
-#include "launcher/core/access_boot_type.h"
 #include "launcher/core/error_report.h"
 #include "launcher/core/launcher_error.h"
 #include "launcher/core/settings_routines.h"
@@ -26,7 +25,7 @@ std::string installRootKey(const std::string& version) {
 
 }  // namespace
 
-std::string AccessLocator::findAccessProgram(std::int32_t accessBootType) {
+std::string AccessLocator::findAccessProgram(AccessBootType accessBootType) {
     for (const AccessSearch& search : accessBootVariant(accessBootType).searches) {
         const std::string version(search.version);
         std::string path;

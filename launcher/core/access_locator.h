@@ -1,8 +1,8 @@
 #pragma once
 
+#include "launcher/core/access_boot_type.h"
 #include "launcher/core/platform.h"
 
-#include <cstdint>
 #include <string>
 
 namespace kinsketch::launcher {
@@ -16,12 +16,12 @@ public:
     explicit AccessLocator(Platform& platform) : platform_(platform) {}
 
     // The first path found, or "".
-    std::string findAccessProgram(std::int32_t accessBootType);
+    [[nodiscard]] std::string findAccessProgram(AccessBootType accessBootType);
 
     // One source each; "" when it names nothing.
-    std::string pathFromAutomationClass(const std::string& version);
-    std::string pathFromOfficeInstallRoot(const std::string& version);
-    std::string pathFromApplicationPaths();
+    [[nodiscard]] std::string pathFromAutomationClass(const std::string& version);
+    [[nodiscard]] std::string pathFromOfficeInstallRoot(const std::string& version);
+    [[nodiscard]] std::string pathFromApplicationPaths();
 
 private:
     Platform& platform_;

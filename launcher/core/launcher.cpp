@@ -1,6 +1,5 @@
 #include "launcher/core/launcher.h"
 
-#include "launcher/core/access_boot_type.h"
 #include "launcher/core/access_loader.h"
 #include "launcher/core/error_report.h"
 #include "launcher/core/launcher_error.h"
@@ -47,12 +46,12 @@ void Launcher::loadFromSettings() {
     const std::string databasePath = folder + appDb;
     if (!platform_.fileExists(databasePath)) return reportMissingEnvironment("PRM_DBNAME");
 
-    AccessLoader(platform_, accessBootType_).load(databasePath, startForm, "");
+    AccessLoader(platform_, accessBootType_).load(databasePath, startForm);
 }
 
-void Launcher::reportMissingEnvironment(const char* setting) {
+void Launcher::reportMissingEnvironment(std::string_view setting) {
     platform_.beep();
-    platform_.messageBox(std::string("バージョンアップの環境が整っていません！\r(ini/VerUp/") + setting + ")",
+    platform_.messageBox("バージョンアップの環境が整っていません！\r(ini/VerUp/" + std::string(setting) + ")",
                          std::string(applicationTitle), MessageIcon::exclamation);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "launcher/core/access_boot_type.h"
 #include "launcher/core/platform.h"
 
-#include <cstdint>
+#include <string_view>
 
 namespace kinsketch::launcher {
 
@@ -16,10 +17,11 @@ public:
 
 private:
     void loadFromSettings();
-    void reportMissingEnvironment(const char* setting);
+    void reportMissingEnvironment(std::string_view setting);
 
     Platform& platform_;
-    std::int32_t accessBootType_ = 0;
+    // Kept when "AC2003Boot" names no variant.
+    AccessBootType accessBootType_ = AccessBootType::access11Automation;
 };
 
 }  // namespace kinsketch::launcher

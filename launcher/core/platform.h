@@ -38,35 +38,35 @@ public:
     virtual ~Platform() = default;
 
     // Own program
-    virtual std::string ownFolder() = 0;
-    virtual std::string ownExecutableName() = 0;
-    virtual bool acquireSingleInstance(const std::string& name) = 0;
+    [[nodiscard]] virtual std::string ownFolder() = 0;
+    [[nodiscard]] virtual std::string ownExecutableName() = 0;
+    [[nodiscard]] virtual bool acquireSingleInstance(const std::string& name) = 0;
 
     // Files and settings
-    virtual bool fileExists(const std::string& path) = 0;
-    virtual std::string profileString(const std::string& path, const std::string& section,
-                                      const std::string& key, std::size_t bufferSize) = 0;
-    virtual std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) = 0;
-    virtual std::size_t ansiLength(const std::string& text) = 0;
+    [[nodiscard]] virtual bool fileExists(const std::string& path) = 0;
+    [[nodiscard]] virtual std::string profileString(const std::string& path, const std::string& section,
+                                                    const std::string& key, std::size_t bufferSize) = 0;
+    [[nodiscard]] virtual std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) = 0;
+    [[nodiscard]] virtual std::size_t ansiLength(const std::string& text) = 0;
 
     // Registry under HKEY_LOCAL_MACHINE; an empty value name is the default value.
-    virtual bool machineKeyExists(const std::string& subKey) = 0;
-    virtual std::optional<std::string> machineValue(const std::string& subKey, const std::string& valueName) = 0;
+    [[nodiscard]] virtual bool machineKeyExists(const std::string& subKey) = 0;
+    [[nodiscard]] virtual std::optional<std::string> machineValue(const std::string& subKey, const std::string& valueName) = 0;
 
     // Processes and windows
-    virtual ProcessId startProgram(const std::string& commandLine, WindowState state) = 0;
-    virtual std::vector<TopLevelWindow> topLevelWindows() = 0;
+    [[nodiscard]] virtual ProcessId startProgram(const std::string& commandLine, WindowState state) = 0;
+    [[nodiscard]] virtual std::vector<TopLevelWindow> topLevelWindows() = 0;
     virtual void bringToFront(WindowHandle window) = 0;
 
     // Clock
-    virtual std::uint32_t tickCount() = 0;
+    [[nodiscard]] virtual std::uint32_t tickCount() = 0;
     virtual void sleep(std::uint32_t milliseconds) = 0;
 
     // Database engine and host application. The exclusive open is closed again
     // before the call returns; it only tells whether the open succeeded.
     virtual void openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path) = 0;
-    virtual std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) = 0;
-    virtual std::unique_ptr<AccessApplication> accessByPath(const std::string& path) = 0;
+    [[nodiscard]] virtual std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) = 0;
+    [[nodiscard]] virtual std::unique_ptr<AccessApplication> accessByPath(const std::string& path) = 0;
 
     // Screen
     virtual void messageBox(const std::string& text, const std::string& title, MessageIcon icon) = 0;

@@ -14,7 +14,7 @@ namespace kinsketch::launcher {
 // first section of a name is searched, and the result is cut to
 // bufferSize - 1 characters as a buffer of that size would cut it. A missing
 // key, or a key without "=", reads as the empty text.
-std::string readProfileString(std::string_view iniText, std::string_view section, std::string_view key,
-                              std::size_t bufferSize);
+[[nodiscard]] std::string readProfileString(std::string_view iniText, std::string_view section, std::string_view key,
+                                            std::size_t bufferSize);
 
 }  // namespace kinsketch::launcher

@@ -3,6 +3,7 @@
 #include "launcher/core/text.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kinsketch::launcher {
@@ -50,16 +51,17 @@ std::string toUtf8(std::string_view bytes) {
     return std::string(bytes);
 }
 
-// Reads a quoted string starting at text[pos] == '"'; returns it unescaped and moves pos past the closing quote.
-std::optional<std::string> readQuoted(std::string_view text, std::size_t& pos) {
+struct QuotedText {
+    std::string text;  // unescaped
+    std::size_t end;   // just past the closing quote
+};
+
+// The quoted string that starts at text[start] == '"'; nothing when it is not closed.
+std::optional<QuotedText> readQuoted(std::string_view text, std::size_t start) {
     std::string out;
-    for (++pos; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (c == '"') {
-            ++pos;
-            return out;
-        }
-        if (c == '\\' && pos + 1 < text.size()) ++pos;
+    for (std::size_t pos = start + 1; pos < text.size(); ++pos) {
+        if (text[pos] == '"') return QuotedText{std::move(out), pos + 1};
+        if (text[pos] == '\\' && pos + 1 < text.size()) ++pos;
         out += text[pos];
     }
     return std::nullopt;
@@ -109,16 +111,16 @@ RegFile RegFile::parse(std::string_view bytes) {
         if (line.front() == '@') {
             pos = 1;
         } else if (line.front() == '"') {
-            const auto quotedName = readQuoted(line, pos);
+            auto quotedName = readQuoted(line, 0);
             if (!quotedName) continue;
-            name = *quotedName;
+            name = std::move(quotedName->text);
+            pos = quotedName->end;
         } else {
             continue;
         }
         if (pos >= line.size() || line[pos] != '=' || pos + 1 >= line.size() || line[pos + 1] != '"') continue;
-        ++pos;
-        const auto value = readQuoted(line, pos);
-        if (value) (*currentKey)[upperAscii(name)] = *value;
+        const auto value = readQuoted(line, pos + 1);
+        if (value) (*currentKey)[upperAscii(name)] = value->text;
     }
     return file;
 }

@@ -14,11 +14,11 @@ namespace kinsketch::launcher {
 // regard to case; other roots and non-string values are left out.
 class RegFile {
 public:
-    static RegFile parse(std::string_view bytes);
+    [[nodiscard]] static RegFile parse(std::string_view bytes);
 
-    bool keyExists(std::string_view subKey) const;
+    [[nodiscard]] bool keyExists(std::string_view subKey) const;
     // An empty value name reads the key's default value ("@").
-    std::optional<std::string> value(std::string_view subKey, std::string_view valueName) const;
+    [[nodiscard]] std::optional<std::string> value(std::string_view subKey, std::string_view valueName) const;
 
 private:
     // Keyed by the upper-cased sub key, then by the upper-cased value name.

@@ -5,6 +5,7 @@
 #include "launcher/core/text.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace kinsketch::launcher {
@@ -24,54 +25,50 @@ constexpr std::array<std::pair<long, std::string_view>, 5> deviceErrorMessages{{
     {76, "パスが見つかりません。"},
 }};
 
-// Runs one step of readIniSetting; false means the reading stops with an empty result.
-template <typename Step>
-bool runIniStep(Platform& platform, Step&& step) {
+// Runs one step of readIniSetting. After a device or path error, explained to
+// the user, the reading goes on with fallback as the step's result; after any
+// other error, shown with its number, it stops with an empty result (nullopt).
+template <typename Result, typename Step>
+std::optional<Result> runIniStep(Platform& platform, Result fallback, Step&& step) {
     try {
-        step();
-        return true;
+        return step();
     } catch (const LauncherError& error) {
         platform.beep();
         for (const auto& [number, message] : deviceErrorMessages) {
             if (number == error.number()) {
                 platform.messageBox(std::string(message), std::string(applicationTitle), MessageIcon::none);
-                return true;
+                return fallback;
             }
         }
         platform.messageBox("(" + std::to_string(error.number()) + ")" + error.description(),
                             std::string(applicationTitle), MessageIcon::none);
-        return false;
+        return std::nullopt;
     }
 }
 
 }  // namespace
 
 std::string readIniSetting(Platform& platform, const std::string& fileName, const std::string& section,
-                       const std::string& key, const std::string& folder) {
-    std::string iniPath;
-    bool exists = true;
-    std::string value;
-    const bool read =
-        runIniStep(platform,
-                   [&] {
-                       std::string iniFolder =
-                           shortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
-                       if (iniFolder.ends_with("\\\\")) iniFolder.pop_back();
-                       iniPath = iniFolder + fileName;
-                   }) &&
-        runIniStep(platform, [&] { exists = platform.fileExists(iniPath); });
-    if (!read) return {};
-    if (!exists) {
-        platform.messageBox("(" + iniPath + ")が見つかりません", "Inifile Error!!", MessageIcon::critical);
+                           const std::string& key, const std::string& folder) {
+    const std::optional<std::string> iniPath = runIniStep(platform, std::string(), [&] {
+        std::string iniFolder = shortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
+        if (iniFolder.ends_with("\\\\")) iniFolder.pop_back();
+        return iniFolder + fileName;
+    });
+    if (!iniPath) return {};
+    // A device error while looking for the file leaves the reading to find out.
+    const std::optional<bool> exists = runIniStep(platform, true, [&] { return platform.fileExists(*iniPath); });
+    if (!exists) return {};
+    if (!*exists) {
+        platform.messageBox("(" + *iniPath + ")が見つかりません", "Inifile Error!!", MessageIcon::critical);
         return {};
     }
-    if (!runIniStep(platform, [&] {
-            value = cutAtNull(trimSpaces(platform.profileString(iniPath, section, key, profileBufferSize)));
-        })) {
-        return {};
-    }
-    if (value.ends_with('\\')) value.pop_back();
-    return value;
+    std::optional<std::string> value = runIniStep(platform, std::string(), [&] {
+        return cutAtNull(trimSpaces(platform.profileString(*iniPath, section, key, profileBufferSize)));
+    });
+    if (!value) return {};
+    if (value->ends_with('\\')) value->pop_back();
+    return *value;
 }
 
 std::string shortPath(Platform& platform, const std::string& path) {

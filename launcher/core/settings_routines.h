@@ -13,15 +13,15 @@ inline constexpr std::string_view settingsFileName = "ovnVerUP.ini";
 // Reading a setting (GfncGetIni): one value of a settings file in folder
 // ("" = the launcher's own folder), blanks and a trailing "\" removed; "" when
 // the file or the key is missing.
-std::string readIniSetting(Platform& platform, const std::string& fileName, const std::string& section,
-                           const std::string& key, const std::string& folder);
+[[nodiscard]] std::string readIniSetting(Platform& platform, const std::string& fileName, const std::string& section,
+                                         const std::string& key, const std::string& folder);
 
 // Short paths (GfncShortPath): the short 8.3 form of a path that holds a
 // blank or is longer than the classic 255-byte limit; any other path, and any
 // path the platform cannot shorten, comes back unchanged.
-std::string shortPath(Platform& platform, const std::string& path);
+[[nodiscard]] std::string shortPath(Platform& platform, const std::string& path);
 
 // Cutting at NUL (GfncCutNull): the part of a text before its first NUL character.
-std::string cutAtNull(std::string_view text);
+[[nodiscard]] std::string cutAtNull(std::string_view text);
 
 }  // namespace kinsketch::launcher

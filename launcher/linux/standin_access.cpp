@@ -29,16 +29,14 @@ void StandInAccess::setOption(const std::string& name, const AccessOptionValue& 
     print("SetOption \"" + name + "\", " + text);
 }
 
-void StandInAccess::runCommand(std::int32_t command) { print("DoCmd.RunCommand " + std::to_string(command)); }
+void StandInAccess::runCommand(AccessCommand command) {
+    print("DoCmd.RunCommand " + std::to_string(static_cast<std::int32_t>(command)));
+}
 
 std::string StandInAccess::databaseProperty(const std::string& name) {
     print("CurrentDb.Properties(\"" + name + "\")");
     if (name != "AppTitle") throw LauncherError(3270, "プロパティが見つかりません。");
     return appTitle;
-}
-
-void StandInAccess::setDatabaseProperty(const std::string& name, const std::string& value) {
-    print("CurrentDb.Properties(\"" + name + "\") = \"" + value + "\"");
 }
 
 std::string StandInAccess::activeFormCaption() {
@@ -57,6 +55,8 @@ void StandInAccess::openForm(const std::string& formName) {
     openForm_ = formName;
 }
 
-void StandInAccess::doCmdQuit(std::int32_t option) { print("DoCmd.Quit " + std::to_string(option)); }
+void StandInAccess::doCmdQuit(QuitOption option) {
+    print("DoCmd.Quit " + std::to_string(static_cast<std::int32_t>(option)));
+}
 
 }  // namespace kinsketch::launcher

@@ -10,7 +10,7 @@ namespace kinsketch::launcher {
 // automation server carry their own number in the low word of a
 // FACILITY_CONTROL result, as the classic runtime reports them; a class that
 // cannot be created is error 429 whatever the reason.
-LauncherError errorFromHresult(HRESULT result, const EXCEPINFO* exception = nullptr);
-LauncherError cannotCreateObject();
+[[nodiscard]] LauncherError errorFromHresult(HRESULT result, const EXCEPINFO* exception = nullptr);
+[[nodiscard]] LauncherError cannotCreateObject();
 
 }  // namespace kinsketch::launcher

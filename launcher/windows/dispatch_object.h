@@ -25,12 +25,12 @@ public:
     DispatchObject& operator=(DispatchObject&&) = delete;
 
     // Created through its program id (CreateObject), or bound through a file's path (GetObject).
-    static DispatchObject create(const std::string& programId);
-    static DispatchObject bindToFile(const std::string& path);
+    [[nodiscard]] static DispatchObject create(const std::string& programId);
+    [[nodiscard]] static DispatchObject bindToFile(const std::string& path);
 
     // Arguments are given in their written order.
     Variant call(const wchar_t* member, std::initializer_list<Variant*> arguments = {});
-    DispatchObject object(const wchar_t* member, std::initializer_list<Variant*> arguments = {});
+    [[nodiscard]] DispatchObject object(const wchar_t* member, std::initializer_list<Variant*> arguments = {});
     void put(const wchar_t* member, Variant value);
 
 private:

@@ -11,7 +11,7 @@ namespace kinsketch::launcher {
 class RegistryKey {
 public:
     // The key, or nothing when it cannot be opened. subKey is in the ANSI code page.
-    static std::optional<RegistryKey> openMachineKey(const std::string& subKey);
+    [[nodiscard]] static std::optional<RegistryKey> openMachineKey(const std::string& subKey);
 
     ~RegistryKey();
     RegistryKey(const RegistryKey&) = delete;
@@ -20,7 +20,7 @@ public:
     RegistryKey& operator=(RegistryKey&&) = delete;
 
     // The value's bytes as stored, NULs included; nothing when it cannot be read.
-    std::optional<std::string> value(const std::string& valueName) const;
+    [[nodiscard]] std::optional<std::string> value(const std::string& valueName) const;
 
 private:
     explicit RegistryKey(HKEY key) noexcept : key_(key) {}

@@ -16,7 +16,7 @@ public:
     explicit Variant(std::int32_t value) noexcept;
     explicit Variant(const std::string& utf8);
     // An optional argument left out.
-    static Variant missing() noexcept;
+    [[nodiscard]] static Variant missing() noexcept;
 
     ~Variant() { VariantClear(&value_); }
     Variant(const Variant&) = delete;
@@ -26,8 +26,8 @@ public:
 
     VARIANT* get() noexcept { return &value_; }
     // The value as text (empty when it cannot be converted), and as an object (nullptr when it is none).
-    std::string text() const;
-    IDispatch* detachDispatch() noexcept;
+    [[nodiscard]] std::string text() const;
+    [[nodiscard]] IDispatch* detachDispatch() noexcept;
 
 private:
     VARIANT value_;

@@ -24,8 +24,8 @@ void WindowsAccess::setOption(const std::string& name, const AccessOptionValue& 
     application_.call(L"SetOption", {&option, &setting});
 }
 
-void WindowsAccess::runCommand(std::int32_t command) {
-    Variant commandId(command);
+void WindowsAccess::runCommand(AccessCommand command) {
+    Variant commandId(static_cast<std::int32_t>(command));
     application_.object(L"DoCmd").call(L"RunCommand", {&commandId});
 }
 
@@ -36,10 +36,6 @@ DispatchObject WindowsAccess::propertyObject(const std::string& name) {
 
 std::string WindowsAccess::databaseProperty(const std::string& name) {
     return propertyObject(name).call(L"Value").text();
-}
-
-void WindowsAccess::setDatabaseProperty(const std::string& name, const std::string& value) {
-    propertyObject(name).put(L"Value", Variant(value));
 }
 
 std::string WindowsAccess::activeFormCaption() {
@@ -59,8 +55,8 @@ void WindowsAccess::openForm(const std::string& formName) {
     application_.object(L"DoCmd").call(L"OpenForm", {&form, &view, &filterName, &whereCondition, &dataMode});
 }
 
-void WindowsAccess::doCmdQuit(std::int32_t option) {
-    Variant quitOption(option);
+void WindowsAccess::doCmdQuit(QuitOption option) {
+    Variant quitOption(static_cast<std::int32_t>(option));
     application_.object(L"DoCmd").call(L"Quit", {&quitOption});
 }
 

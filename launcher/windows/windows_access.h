@@ -14,16 +14,15 @@ public:
     void setUserControl(bool userControl) override;
     void setVisible(bool visible) override;
     void setOption(const std::string& name, const AccessOptionValue& value) override;
-    void runCommand(std::int32_t command) override;
+    void runCommand(AccessCommand command) override;
     std::string databaseProperty(const std::string& name) override;
-    void setDatabaseProperty(const std::string& name, const std::string& value) override;
     std::string activeFormCaption() override;
     std::string activeReportCaption() override;
     void openForm(const std::string& formName) override;
-    void doCmdQuit(std::int32_t option) override;
+    void doCmdQuit(QuitOption option) override;
 
 private:
-    DispatchObject propertyObject(const std::string& name);
+    [[nodiscard]] DispatchObject propertyObject(const std::string& name);
 
     DispatchObject application_;
 };

@@ -8,6 +8,8 @@
 namespace kinsketch::launcher {
 namespace {
 
+using enum AccessBootType;
+
 const std::string database = "D:\\APP\\x.mdb";
 
 const char* const installedOffices = R"(REGEDIT4
@@ -35,16 +37,13 @@ protected:
         };
     }
 
-    bool load(std::int32_t bootType, const std::string& startForm = "frmMenu", const std::string& title = "") {
-        return AccessLoader(platform, bootType).load(database, startForm, title);
-    }
-
+    bool load(AccessBootType bootType) { return AccessLoader(platform, bootType).load(database, "frmMenu"); }
 
     FakePlatform platform;
 };
 
 TEST_F(AccessLoading, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
               Calls{"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)"});
     EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
@@ -67,7 +66,7 @@ TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
     platform.windowsBeforeStart = {{3, "OMain", "ケア管理 - 利用者", 900, true, false},
                                    {4, "OMain", "ケア管理", 900, true, false}};
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     // The open test is over before the running application is asked for anything.
     const auto probe = std::ranges::find(platform.calls, "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)");
     const auto byPath = std::ranges::find(platform.calls, "accessByPath(D:\\APP\\x.mdb)");
@@ -81,14 +80,14 @@ TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
 
 TEST_F(AccessLoading, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
-    EXPECT_FALSE(load(161));
+    EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(【3044】'D:\\APP\\x.mdb' は正しいパスではありません。|Error At xLoadAccess|48)"});
     EXPECT_FALSE(platform.called("accessByPath"));
     EXPECT_FALSE(platform.called("startProgram"));
 }
 
-class AutomationFirst : public AccessLoading, public ::testing::WithParamInterface<int> {};
+class AutomationFirst : public AccessLoading, public ::testing::WithParamInterface<AccessBootType> {};
 
 TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
     EXPECT_TRUE(load(GetParam()));
@@ -109,11 +108,12 @@ TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(UnitZero, AutomationFirst, ::testing::Values(0, 100, 130, 160));
+INSTANTIATE_TEST_SUITE_P(UnitZero, AutomationFirst,
+                         ::testing::Values(access11Automation, access14Automation, access15Automation, access16Automation));
 
 TEST_F(AccessLoading, NoInstalledApplicationIsReported) {
     platform.registry = RegFile();
-    EXPECT_FALSE(load(161));
+    EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"});
     EXPECT_FALSE(platform.called("startProgram"));
@@ -128,7 +128,7 @@ TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
                                            {4, "OMain", "ケア管理", 4242, false, false},
                                            {5, "OSplash", "ケア管理", 4242, true, false}};
     };
-    EXPECT_FALSE(load(161));
+    EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"});
@@ -137,19 +137,19 @@ TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
 
 TEST_F(AccessLoading, WaitSurvivesTheWrapOfTheMillisecondCounter) {
     platform.clock = 0xFFFFFFFFU - 7'000;
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 3U);
 
     platform.calls.clear();
     platform.clock = 0xFFFFFFFFU - 7'000;
     platform.windows = [](std::uint32_t) { return std::vector<TopLevelWindow>{}; };
-    EXPECT_FALSE(load(161));
+    EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
 }
 
 TEST_F(AccessLoading, StartedApplicationIsTakenAgainAfter10And60Seconds) {
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 2);
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     const Calls expected{"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
                          "accessByPath(D:\\APP\\x.mdb)"};
     Calls afterStart;
@@ -162,7 +162,7 @@ TEST_F(AccessLoading, StartedApplicationIsTakenAgainAfter10And60Seconds) {
 
 TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 3);
-    EXPECT_FALSE(load(161));
+    EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(Accessが起動できません。\r\nしばらくしてから再度実行してください。\r\n\r\n"
                     "ファイル名が見つかりません。|Access起動エラー(GetObject)|48)"});
@@ -171,7 +171,7 @@ TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
 
 TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently) {
     platform.failNext("access.openForm", LauncherError(2501, "OpenForm 操作は取り消されました。"));
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
     EXPECT_TRUE(platform.callsStartingWith("beep").empty());
@@ -180,7 +180,7 @@ TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently) {
 TEST_F(AccessLoading, FailedStartFormClosesTheApplicationAndTellsWhy) {
     platform.failNext("access.openForm", LauncherError(2102, "フォーム名 'frmMenu' が見つかりません。"));
     platform.failNext("access.doCmdQuit", LauncherError(2046, "コマンドは使用できません。"));
-    EXPECT_TRUE(load(161));
+    EXPECT_TRUE(load(access16Program));
     EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
     EXPECT_EQ(platform.callsStartingWith("beep").size(), 1U);
     EXPECT_EQ(platform.messageBoxes(),
@@ -192,7 +192,7 @@ TEST_F(AccessLoading, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
                                           {"ovnqtverup", 1}, {"ovnsetup2", 1}, {"OVNQTSET.EXE", 1}}) {
         platform.calls.clear();
         platform.executableName = name;
-        EXPECT_TRUE(load(160));
+        EXPECT_TRUE(load(access16Automation));
         EXPECT_TRUE(platform.called("access.setOption(Behavior Entering Field|" + std::to_string(behaviour) + ")")) << name;
     }
 }

@@ -8,12 +8,14 @@ namespace kinsketch::launcher {
 namespace {
 
 TEST(AccessBootType, ListedTextsSelectTheirValueEmptySelects999OthersKeepTheCurrent) {
+    // A value no text selects, so that keeping it cannot pass by accident.
+    const auto current = static_cast<AccessBootType>(7);
     for (const int value : {0, 1, 2, 100, 101, 102, 130, 131, 132, 160, 161, 162}) {
-        EXPECT_EQ(accessBootTypeFromText(std::to_string(value), 7), value);
+        EXPECT_EQ(accessBootTypeFromText(std::to_string(value), current), static_cast<AccessBootType>(value));
     }
-    EXPECT_EQ(accessBootTypeFromText("", 7), 999);
+    EXPECT_EQ(accessBootTypeFromText("", current), AccessBootType::unset);
     for (const char* text : {"999", "3", "01", "160 ", "abc", "-1", "1600"}) {
-        EXPECT_EQ(accessBootTypeFromText(text, 7), 7) << text;
+        EXPECT_EQ(accessBootTypeFromText(text, current), current) << text;
     }
 }
 
@@ -36,7 +38,7 @@ std::string searchesMade(const FakePlatform& platform) {
 }
 
 struct SearchOrderCase {
-    int bootType;
+    int bootType;  // as the settings file writes it
     const char* searches;
 };
 
@@ -44,7 +46,7 @@ class SearchOrder : public ::testing::TestWithParam<SearchOrderCase> {};
 
 TEST_P(SearchOrder, FollowsTheBootType) {
     FakePlatform platform;
-    EXPECT_EQ(AccessLocator(platform).findAccessProgram(GetParam().bootType), "");
+    EXPECT_EQ(AccessLocator(platform).findAccessProgram(static_cast<AccessBootType>(GetParam().bootType)), "");
     EXPECT_EQ(searchesMade(platform), GetParam().searches);
 }
 
@@ -79,10 +81,10 @@ TEST(AccessLocator, FirstSearchThatFindsSomethingWins) {
     FakePlatform platform;
     platform.registry = RegFile::parse(installedOffice14And16);
     AccessLocator locator(platform);
-    EXPECT_EQ(locator.findAccessProgram(101), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
-    EXPECT_EQ(locator.findAccessProgram(102), "C:\\Program Files\\Office14\\MSACCESS.EXE");
-    EXPECT_EQ(locator.findAccessProgram(131), "C:\\Office16\\MSACCESS.EXE");
-    EXPECT_EQ(locator.findAccessProgram(1), "");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access14Program), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access14ProgramInstallRootFirst), "C:\\Program Files\\Office14\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access15Program), "C:\\Office16\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access11Program), "");
     EXPECT_EQ(locator.pathFromApplicationPaths(), "C:\\Any\\MSACCESS.EXE");
 }
 
@@ -90,7 +92,7 @@ TEST(AccessLocator, RunTimeErrorsAreReportedAndTheSearchGoesOn) {
     FakePlatform platform;
     platform.registry = RegFile::parse(installedOffice14And16);
     platform.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
-    EXPECT_EQ(AccessLocator(platform).findAccessProgram(999), "C:\\Any\\MSACCESS.EXE");
+    EXPECT_EQ(AccessLocator(platform).findAccessProgram(AccessBootType::unset), "C:\\Any\\MSACCESS.EXE");
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"});
 }
 

@@ -22,16 +22,14 @@ public:
                                                                      : std::to_string(std::get<std::int32_t>(value));
         call("setOption", name + "|" + text);
     }
-    void runCommand(std::int32_t command) override { call("runCommand", std::to_string(command)); }
+    void runCommand(AccessCommand command) override {
+        call("runCommand", std::to_string(static_cast<std::int32_t>(command)));
+    }
     std::string databaseProperty(const std::string& name) override {
         call("databaseProperty", name);
         const auto found = platform_.databaseProperties.find(name);
         if (found == platform_.databaseProperties.end()) throw LauncherError(3270, "プロパティが見つかりません。");
         return found->second;
-    }
-    void setDatabaseProperty(const std::string& name, const std::string& value) override {
-        call("setDatabaseProperty", name + "|" + value);
-        platform_.databaseProperties[name] = value;
     }
     std::string activeFormCaption() override {
         call("activeFormCaption", "");
@@ -44,7 +42,9 @@ public:
         return platform_.activeReportCaption;
     }
     void openForm(const std::string& formName) override { call("openForm", formName); }
-    void doCmdQuit(std::int32_t option) override { call("doCmdQuit", std::to_string(option)); }
+    void doCmdQuit(QuitOption option) override {
+        call("doCmdQuit", std::to_string(static_cast<std::int32_t>(option)));
+    }
 
 private:
     void call(const std::string& member, const std::string& arguments) {

@@ -100,9 +100,9 @@ TEST_F(MachineRegistry, InstalledApplicationIsFoundInTheOrderOfTheBootType) {
     EXPECT_FALSE(platform.machineValue("Software\\Microsoft\\Office\\15.0\\Access\\InstallRoot", "Missing"));
 
     AccessLocator locator(platform);
-    EXPECT_EQ(locator.findAccessProgram(162), "C:\\Office15\\MSACCESS.EXE");
-    EXPECT_EQ(locator.findAccessProgram(161), "C:\\Office16\\MSACCESS.EXE /AUTOMATION");
-    EXPECT_EQ(locator.findAccessProgram(101), "");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access16ProgramInstallRootFirst), "C:\\Office15\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access16Program), "C:\\Office16\\MSACCESS.EXE /AUTOMATION");
+    EXPECT_EQ(locator.findAccessProgram(AccessBootType::access14Program), "");
 }
 
 TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
@@ -127,7 +127,7 @@ TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
     EXPECT_EQ(found->processId, GetCurrentProcessId());
     EXPECT_TRUE(found->visible);
     EXPECT_FALSE(found->hung);
-    EXPECT_TRUE(AccessWindowWatch(platform).waitForAccessWindow(GetCurrentProcessId()));
+    EXPECT_TRUE(waitForAccessWindow(platform, GetCurrentProcessId()));
     DestroyWindow(window);
 }
 
