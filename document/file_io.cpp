@@ -8,9 +8,11 @@
 #include <memory>
 #include <system_error>
 
-#if __has_include(<unistd.h>)
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
-#define KINSKETCH_HAVE_FSYNC 1
 #endif
 
 namespace kinsketch {
@@ -48,15 +50,66 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Paths are Unicode on every platform; Windows needs the wide-character open for that.
+// What each platform does its own way. Paths are Unicode everywhere, which on
+// Windows takes the wide-character calls; failures come back as errno values.
+#ifdef _WIN32
+
 File openFile(const std::filesystem::path& path, bool forWriting)
 {
-#ifdef _WIN32
     return File(::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
-#else
-    return File(std::fopen(path.c_str(), forWriting ? "wb" : "rb"));
-#endif
 }
+
+bool flushToDisk(std::FILE* file)
+{
+    return ::_commit(::_fileno(file)) == 0;
+}
+
+int errnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+        return EACCES;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return ENOENT;
+    default:
+        return EIO;
+    }
+}
+
+// A plain rename refuses an existing target on Windows.
+int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    return errnoOf(::GetLastError());
+}
+
+#else
+
+File openFile(const std::filesystem::path& path, bool forWriting)
+{
+    return File(std::fopen(path.c_str(), forWriting ? "wb" : "rb"));
+}
+
+bool flushToDisk(std::FILE* file)
+{
+    return ::fsync(::fileno(file)) == 0;
+}
+
+int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return ec.value();
+}
+
+#endif
 
 } // namespace
 
@@ -84,10 +137,7 @@ void writeFileAtomically(const std::filesystem::path& path, ByteView content)
         if (!file) throw writeError(errno, path);
         errno = 0;
         bool written = (content.empty() || std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()) &&
-                       std::fflush(file.get()) == 0;
-#ifdef KINSKETCH_HAVE_FSYNC
-        written = written && ::fsync(::fileno(file.get())) == 0;
-#endif
+                       std::fflush(file.get()) == 0 && flushToDisk(file.get());
         const int error = errno;
         if (std::fclose(file.release()) != 0) written = false;
         if (!written) {
@@ -96,12 +146,10 @@ void writeFileAtomically(const std::filesystem::path& path, ByteView content)
             throw writeError(error != 0 ? error : EIO, path);
         }
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
+    if (const int error = replaceFile(temporary, path); error != 0) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        throw writeError(ec.value(), path);
+        throw writeError(error, path);
     }
 }
 
