@@ -5,11 +5,28 @@
 #include "launcher/core/launcher_error.h"
 #include "launcher/core/settings_routines.h"
 
+#include <exception>
+
 namespace kinsketch::launcher {
 
 namespace {
+
 const std::string section = "VERUP";
 const std::string iniFile(settingsFileName);
+
+// detail is what the error says of itself, or nullptr when it says nothing.
+void reportUnexpected(Platform& platform, const char* detail) noexcept {
+    try {
+        std::string text = "予期しないエラーが発生しました。";
+        if (detail != nullptr) text += "\r(" + std::string(detail) + ")";
+        platform.messageBox(text, "Error At Sub Main", MessageIcon::critical);
+        platform.closeProgressWindow();
+        platform.setMousePointer(MousePointer::standard);
+    } catch (...) {
+        // Nothing is left to tell the user with; the exit code still says it failed.
+    }
+}
+
 }  // namespace
 
 void Launcher::run() {
@@ -47,6 +64,18 @@ void Launcher::loadFromSettings() {
     if (!platform_.fileExists(databasePath)) return reportMissingEnvironment("PRM_DBNAME");
 
     AccessLoader(platform_, accessBootType_).load(databasePath, startForm);
+}
+
+int runGuarded(Platform& platform) noexcept {
+    try {
+        Launcher(platform).run();
+        return 0;
+    } catch (const std::exception& error) {
+        reportUnexpected(platform, error.what());
+    } catch (...) {
+        reportUnexpected(platform, nullptr);
+    }
+    return 1;
 }
 
 void Launcher::reportMissingEnvironment(std::string_view setting) {

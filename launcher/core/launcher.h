@@ -24,4 +24,10 @@ private:
     AccessBootType accessBootType_ = AccessBootType::access11Automation;
 };
 
+// Runs the start routine for main. Whatever escapes it is shown to the user
+// in an error box rather than ending the program without a word, and the
+// progress window and the pointer are put back. The exit code: 0, or 1 after
+// such an error.
+[[nodiscard]] int runGuarded(Platform& platform) noexcept;
+
 }  // namespace kinsketch::launcher

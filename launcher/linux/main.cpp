@@ -14,6 +14,5 @@ int main(int argc, char* argv[]) {
         QCoreApplication::applicationDirPath().toStdString(),
         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString(),
         unattended != nullptr && std::string(unattended) == "1", std::cout);
-    kinsketch::launcher::Launcher(platform).run();
-    return 0;
+    return kinsketch::launcher::runGuarded(platform);
 }

@@ -3,6 +3,5 @@
 
 int main() {
     kinsketch::launcher::WindowsPlatform platform;
-    kinsketch::launcher::Launcher(platform).run();
-    return 0;
+    return kinsketch::launcher::runGuarded(platform);
 }

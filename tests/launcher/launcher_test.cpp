@@ -3,11 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
 namespace kinsketch::launcher {
 namespace {
 
 const std::string iniPath = "C:\\Kinsketch\\ovnVerUP.ini";
 const std::string notReady = "バージョンアップの環境が整っていません！\r";
+
+// Every way out puts the progress window away and the pointer back.
+void expectCleanEnd(const FakePlatform& platform) {
+    ASSERT_GE(platform.calls.size(), 2U);
+    EXPECT_EQ(platform.calls[platform.calls.size() - 2], "closeProgressWindow()");
+    EXPECT_EQ(platform.calls.back(), "setMousePointer(0)");
+}
 
 class LauncherRun : public ::testing::Test {
 protected:
@@ -22,13 +32,6 @@ protected:
 
     void run() { Launcher(platform).run(); }
 
-    // Every way out puts the progress window away and the pointer back.
-    void expectCleanEnd() const {
-        ASSERT_GE(platform.calls.size(), 2U);
-        EXPECT_EQ(platform.calls[platform.calls.size() - 2], "closeProgressWindow()");
-        EXPECT_EQ(platform.calls.back(), "setMousePointer(0)");
-    }
-
     FakePlatform platform;
 };
 
@@ -38,7 +41,7 @@ TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName) {
     EXPECT_EQ(platform.messageBoxes(),
               (Calls{missing, missing, "messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"}));
     EXPECT_EQ(platform.callsStartingWith("beep").size(), 1U);
-    expectCleanEnd();
+    expectCleanEnd(platform);
 }
 
 TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead) {
@@ -46,7 +49,7 @@ TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead) {
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"});
     EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|FMenu"));
-    expectCleanEnd();
+    expectCleanEnd(platform);
 }
 
 TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead) {
@@ -55,7 +58,7 @@ TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead) {
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/FMenu)|ovnqtverup|48)"});
     EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|AC2003Boot"));
     EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
-    expectCleanEnd();
+    expectCleanEnd(platform);
 }
 
 TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName) {
@@ -66,7 +69,7 @@ TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName) {
     EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
     EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
-    expectCleanEnd();
+    expectCleanEnd(platform);
 }
 
 TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm) {
@@ -82,7 +85,7 @@ TEST_F(LauncherRun, MissingDatabaseFileIsReported) {
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/PRM_DBNAME)|ovnqtverup|48)"});
     EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
-    expectCleanEnd();
+    expectCleanEnd(platform);
 }
 
 TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999) {
@@ -117,7 +120,38 @@ TEST_F(LauncherRun, UnexpectedErrorIsTrappedByTheStartRoutine) {
     platform.failNext("fileExists(C:\\Kinsketch\\x.mdb)", LauncherError(52, "ファイル名または番号が不正です。"));
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(【52】ファイル名または番号が不正です。|Error At Sub Main|48)"});
-    expectCleanEnd();
+    expectCleanEnd(platform);
+}
+
+// Its own folder cannot be told: what it throws then is none of the launcher's run-time errors.
+class BrokenPlatform : public FakePlatform {
+public:
+    std::function<void()> fail;
+    std::string ownFolder() override {
+        fail();
+        return folder;
+    }
+};
+
+TEST(GuardedRun, EndsWithExitCodeZeroWhenTheStartRoutineReturns) {
+    FakePlatform platform;
+    EXPECT_EQ(runGuarded(platform), 0);
+    // The missing settings file was told of, yet that is an ordinary end.
+    EXPECT_FALSE(platform.messageBoxes().empty());
+}
+
+TEST(GuardedRun, WhateverEscapesTheStartRoutineIsShownAndEndsWithAnErrorCode) {
+    const std::pair<std::function<void()>, std::string> failures[]{
+        {[] { throw std::runtime_error("disk on fire"); }, "予期しないエラーが発生しました。\r(disk on fire)"},
+        {[] { throw 7; }, "予期しないエラーが発生しました。"},
+    };
+    for (const auto& [fail, text] : failures) {
+        BrokenPlatform platform;
+        platform.fail = fail;
+        EXPECT_EQ(runGuarded(platform), 1);
+        EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + text + "|Error At Sub Main|16)"});
+        expectCleanEnd(platform);
+    }
 }
 
 }  // namespace
