@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build, the
 # same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded
-# fuzzing run of the document decoders, and the launcher built for Windows
-# and tested under wine.
+# fuzzing run of the document decoders, and the launcher and the document core
+# built for Windows and tested under wine.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -32,4 +32,9 @@ echo "== Fuzz the document decoders for ${fuzz_seconds} s"
 if [ -x "$root/scripts/test-launcher-windows.sh" ]; then
   echo "== Launcher built for Windows, tested under wine"
   "$root/scripts/test-launcher-windows.sh"
+fi
+
+if [ -x "$root/scripts/test-document-windows.sh" ]; then
+  echo "== Document core built for Windows, tested under wine"
+  "$root/scripts/test-document-windows.sh"
 fi
