@@ -1,15 +1,13 @@
 #include "app/editing_screen.h"
 
 #include "app/end_question.h"
-#include "app/input_mode.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
-#include "app/menu_selection.h"
+#include "app/basic_input_opening.h"
 #include "app/save_command.h"
-#include "document/document_globals.h"
 #include "genogram/basic_input/window/child_window_place.h"
-#include "genogram/window/mdi_geno_inp_save.h"
-#include "picture/window/pict_confirm_window.h"
+#include "genogram/window/canvas_window.h"
+#include "picture/window/picture_confirm_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,24 +22,24 @@ constexpr TwipsPlace kConfirmationPlace{0, 2200};
 
 } // namespace
 
-EditingScreen::EditingScreen(MainWindow& main, clsGdrOpe& store, MessageBoxes& boxes, Timers& timers,
+EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes, Timers& timers,
                              std::function<void()> endProgram)
     : main_(main)
     , store_(store)
     , boxes_(boxes)
     , endProgram_(std::move(endProgram))
-    , windows_(main, gGdr, store.reporter(), boxes, timers)
+    , windows_(main, context, store.reporter(), boxes, timers)
     , switching_(windows_, main)
     , layers_(windows_.document(), store.reporter(),
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
-    , screenSwitch_(windows_, switching_, layers_, boxes, gFreeLineCount)
+    , screenSwitch_(windows_, switching_, layers_, boxes)
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
-    QObject::connect(main_.mdiArea(), &QMdiArea::subWindowActivated, main_.mdiArea(), [this](QMdiSubWindow* active) {
+    QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(), [this](QMdiSubWindow* active) {
         if (confirm_ && active && active->widget() != confirm_) confirm_->lostActivation();
     });
-    main_.setCloseRequest([this] { cmd_End_Click(); });
+    main_.setCloseRequest([this] { end(); });
 }
 
 EditingScreen::~EditingScreen()
@@ -54,16 +52,16 @@ EditingScreen::~EditingScreen()
 void EditingScreen::open()
 {
     menuBar();
-    LfncMenuSel(windows_, 0, true);
+    openBasicInput(windows_, true);
     switching_.switchBar();
     windows_.toolBar();
     screenSwitch();
 }
 
-mdiMenuBar& EditingScreen::menuBar()
+MenuBar& EditingScreen::menuBar()
 {
     if (!menuBar_) {
-        menuBar_ = new mdiMenuBar([this] { cmdSave_Click(); }, [this] { cmd_End_Click(); });
+        menuBar_ = new MenuBar([this] { save(); }, [this] { end(); });
         main_.addChildWindow(menuBar_);
         placeChildWindow(*menuBar_, kMenuBarPlace);
     }
@@ -77,10 +75,10 @@ void EditingScreen::unloadMenuBar()
     menuBar_ = nullptr;
 }
 
-mdiScreen& EditingScreen::screenSwitch()
+ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
     if (!screen_) {
-        screen_ = new mdiScreen([this] { screenSwitch_.cmdChg_Click(); });
+        screen_ = new ScreenSwitchWindow([this] { screenSwitch_.switchSize(); });
         main_.addChildWindow(screen_);
         placeChildWindow(*screen_, kScreenSwitchPlace);
     }
@@ -94,9 +92,9 @@ void EditingScreen::unloadScreenSwitch()
     screen_ = nullptr;
 }
 
-void EditingScreen::cmdSave_Click() { SaveCommand(*this, store_).run(); }
+void EditingScreen::save() { SaveCommand(*this, store_).run(); }
 
-void EditingScreen::cmd_End_Click()
+void EditingScreen::end()
 {
     if (askToEndWithoutSaving(boxes_)) endProgram_();
 }
@@ -119,13 +117,13 @@ void EditingScreen::closeBarsAndToolWindows()
 
 void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
-    mdiPictConfirm::Actions actions{endProgram_, [this] { returnFromConfirmation(); }};
-    confirm_ = new mdiPictConfirm(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
+    PictureConfirmWindow::Actions actions{endProgram_, [this] { returnFromConfirmation(); }};
+    confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
                                   std::move(actions));
     main_.addChildWindow(confirm_);
     placeChildWindow(*confirm_, kConfirmationPlace);
     confirm_->parentWidget()->resize(confirm_->parentWidget()->sizeHint());
-    main_.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(confirm_->parentWidget()));
+    main_.childArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(confirm_->parentWidget()));
 }
 
 void EditingScreen::closeEditingWindows()
@@ -138,13 +136,13 @@ void EditingScreen::closeEditingWindows()
 void EditingScreen::resumeEditing()
 {
     // Storing the added lines hid their handles; they belong on show in line mode.
-    switching_.showLineHandles(gInputMode == 2);
+    switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
     windows_.canvas(canvasSizeOf(windows_.document())).update();
 }
 
 void EditingScreen::returnFromConfirmation()
 {
-    LfncMenuSel(windows_, 0, true);
+    openBasicInput(windows_, true);
     switching_.switchBar();
     menuBar();
     screenSwitch();

@@ -5,13 +5,13 @@
 // way back from it, and the end of the program.
 
 #include "app/editing_windows.h"
-#include "app/mdi_screen.h"
+#include "app/screen_switch_window.h"
 #include "app/menu_bar.h"
 #include "app/screen_switch.h"
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "document/gdr_store.h"
-#include "picture/window/pict_confirm_window.h"
+#include "picture/window/picture_confirm_window.h"
 
 #include <QPointer>
 
@@ -23,7 +23,7 @@ class EditingScreen : public EditingWindows {
 public:
     // `endProgram` leaves the program (after the picture was written, or when
     // the user chose to end without saving).
-    EditingScreen(MainWindow& main, clsGdrOpe& store, MessageBoxes& boxes, Timers& timers,
+    EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes, Timers& timers,
                   std::function<void()> endProgram);
     ~EditingScreen() override;
 
@@ -31,14 +31,14 @@ public:
     // switch bar, the tool bar and the screen switch.
     void open();
 
-    mdiMenuBar& menuBar();
-    mdiScreen& screenSwitch();
+    MenuBar& menuBar();
+    ScreenSwitchWindow& screenSwitch();
     WindowDirectory& windows() { return windows_; }
     SwitchBarWiring& switching() { return switching_; }
-    mdiPictConfirm* pictureConfirmation() const { return confirm_; }
+    PictureConfirmWindow* pictureConfirmation() const { return confirm_; }
 
-    void cmdSave_Click();
-    void cmd_End_Click();
+    void save();
+    void end();
 
     GenoCanvas& currentCanvas() override;
     CanvasLayerStore& layerStore() override { return layers_; }
@@ -53,16 +53,16 @@ private:
     void unloadScreenSwitch();
 
     MainWindow& main_;
-    clsGdrOpe& store_;
+    GdrStore& store_;
     MessageBoxes& boxes_;
     std::function<void()> endProgram_;
     WindowDirectory windows_;
     SwitchBarWiring switching_;
     CanvasLayerStore layers_;
     ScreenSwitch screenSwitch_;
-    QPointer<mdiMenuBar> menuBar_;
-    QPointer<mdiScreen> screen_;
-    QPointer<mdiPictConfirm> confirm_;
+    QPointer<MenuBar> menuBar_;
+    QPointer<ScreenSwitchWindow> screen_;
+    QPointer<PictureConfirmWindow> confirm_;
 };
 
 } // namespace kinsketch

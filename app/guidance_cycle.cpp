@@ -2,7 +2,7 @@
 
 namespace kinsketch {
 
-GuidanceCycle::TimerChange GuidanceCycle::GfncSetMsg(std::uint8_t n, const std::string& text)
+GuidanceCycle::TimerChange GuidanceCycle::setGuidanceLine(std::uint8_t n, const std::string& text)
 {
     switch (n) {
     case 0:

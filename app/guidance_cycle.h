@@ -14,7 +14,7 @@ public:
     // Returns whether the cycle (re)starts (n = 1) or stops (n = 0); the
     // caller arms or disarms its timer accordingly.
     enum class TimerChange { None, Start, Stop };
-    TimerChange GfncSetMsg(std::uint8_t n, const std::string& text);
+    TimerChange setGuidanceLine(std::uint8_t n, const std::string& text);
     void tick();
 
     const std::string& shown() const { return shown_; }

@@ -2,7 +2,7 @@
 
 namespace kinsketch {
 
-int LineStyleSelection::LfncToolSel(int n)
+int LineStyleSelection::selectStyle(int n)
 {
     auto& tag = buttonTags_.at(static_cast<std::size_t>(n));
     selected_ = tag ? 0 : n;

@@ -12,7 +12,7 @@ constexpr int kLineStyleCount = 10;
 class LineStyleSelection {
 public:
     // Returns the style selected afterwards.
-    int LfncToolSel(int n);
+    int selectStyle(int n);
 
     int selected() const { return selected_; }
     bool highlighted(int button) const { return buttonTags_.at(static_cast<std::size_t>(button)); }

@@ -20,7 +20,8 @@ int main(int argc, char** argv)
     kinsketch::QtMessageBoxes boxes;
     kinsketch::QtTimers timers;
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdU16String();
-    kinsketch::Startup startup(programFolder, boxes, [&timers] {
+    kinsketch::EditingContext context;
+    kinsketch::Startup startup(programFolder, context, boxes, [&timers] {
         kinsketch::SplashWindow splash(timers);
         splash.showModal();
     });
@@ -33,8 +34,8 @@ int main(int argc, char** argv)
     mainWindow.showMaximized();
 
     kinsketch::MessageBoxErrorReporter reporter(boxes);
-    kinsketch::clsGdrOpe store(startup.workFolder(), reporter);
-    kinsketch::EditingScreen screen(mainWindow, store, boxes, timers, [] { QCoreApplication::exit(0); });
+    kinsketch::GdrStore store(startup.workFolder(), reporter);
+    kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, [] { QCoreApplication::exit(0); });
     screen.open();
     return app.exec();
 }

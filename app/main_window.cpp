@@ -9,13 +9,13 @@ namespace kinsketch {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , mdiArea_(new QMdiArea(this))
+    , childArea_(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QStringLiteral("Kin Sketch"));
     setAccessibleName(windowTitle());
-    mdiArea_->setBackground(QColor(0xAB, 0xAB, 0xAB)); // the classic application-workspace grey
-    setCentralWidget(mdiArea_);
+    childArea_->setBackground(QColor(0xAB, 0xAB, 0xAB)); // the classic application-workspace grey
+    setCentralWidget(childArea_);
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(status);
@@ -23,7 +23,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::addChildWindow(QWidget* window)
 {
-    QMdiSubWindow* sub = mdiArea_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QMdiSubWindow* sub = childArea_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setAccessibleName(window->windowTitle());
     sub->setSystemMenu(nullptr);
     sub->show();

@@ -17,7 +17,7 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    QMdiArea* mdiArea() const { return mdiArea_; }
+    QMdiArea* childArea() const { return childArea_; }
 
     // Adds a child window that the user cannot close.
     void addChildWindow(QWidget* window);
@@ -32,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QMdiArea* mdiArea_;
+    QMdiArea* childArea_;
     std::function<void()> onCloseRequest_;
 };
 

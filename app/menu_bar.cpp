@@ -52,35 +52,35 @@ QToolButton* commandButton(const QString& caption, const char* name, const QIcon
 
 } // namespace
 
-mdiMenuBar::mdiMenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent)
+MenuBar::MenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent)
     : QWidget(parent)
-    , cmdSave_(commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(), this))
-    , cmdEnd_(commandButton(QStringLiteral("終了"), "cmd_End", endIcon(), this))
-    , lblVer_(new QLabel(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
+    , saveButton_(commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(), this))
+    , endButton_(commandButton(QStringLiteral("終了"), "cmd_End", endIcon(), this))
+    , versionLabel_(new QLabel(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
 {
     setObjectName(QStringLiteral("mdiMenuBar"));
     setWindowTitle(QStringLiteral("メニュー"));
     setAccessibleName(windowTitle());
-    lblVer_->setObjectName(QStringLiteral("lblVer"));
-    lblVer_->setAccessibleName(lblVer_->text());
+    versionLabel_->setObjectName(QStringLiteral("lblVer"));
+    versionLabel_->setAccessibleName(versionLabel_->text());
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
     // The bar fits the 2250 twips between its place and the screen switch's.
-    lblVer_->setWordWrap(true);
-    QFont small = lblVer_->font();
+    versionLabel_->setWordWrap(true);
+    QFont small = versionLabel_->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
-    lblVer_->setFont(small);
+    versionLabel_->setFont(small);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(2);
     setFixedSize(150, 54);
-    layout->addWidget(cmdSave_);
-    layout->addWidget(cmdEnd_);
+    layout->addWidget(saveButton_);
+    layout->addWidget(endButton_);
     layout->addWidget(line);
-    layout->addWidget(lblVer_);
-    connect(cmdSave_, &QToolButton::clicked, this, [save = std::move(save)] { save(); });
-    connect(cmdEnd_, &QToolButton::clicked, this, [end = std::move(end)] { end(); });
+    layout->addWidget(versionLabel_);
+    connect(saveButton_, &QToolButton::clicked, this, [save = std::move(save)] { save(); });
+    connect(endButton_, &QToolButton::clicked, this, [end = std::move(end)] { end(); });
 }
 
 } // namespace kinsketch

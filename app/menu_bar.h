@@ -12,19 +12,19 @@ class QToolButton;
 
 namespace kinsketch {
 
-class mdiMenuBar : public QWidget {
+class MenuBar : public QWidget {
     Q_OBJECT
 public:
-    mdiMenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent = nullptr);
+    MenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent = nullptr);
 
-    QToolButton* cmdSave() const { return cmdSave_; }
-    QToolButton* cmdEnd() const { return cmdEnd_; }
-    QLabel* lblVer() const { return lblVer_; }
+    QToolButton* saveButton() const { return saveButton_; }
+    QToolButton* endButton() const { return endButton_; }
+    QLabel* versionLabel() const { return versionLabel_; }
 
 private:
-    QToolButton* cmdSave_;
-    QToolButton* cmdEnd_;
-    QLabel* lblVer_;
+    QToolButton* saveButton_;
+    QToolButton* endButton_;
+    QLabel* versionLabel_;
 };
 
 } // namespace kinsketch

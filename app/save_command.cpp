@@ -6,32 +6,32 @@
 
 namespace kinsketch {
 
-SaveCommand::SaveCommand(EditingWindows& windows, clsGdrOpe& store)
+SaveCommand::SaveCommand(EditingWindows& windows, GdrStore& store)
     : windows_(windows)
     , store_(store)
 {
 }
 
-int SaveCommand::run()
+bool SaveCommand::run()
 {
     QImage picture;
     bool stored = false;
     const int trapped = trapErrors(store_.reporter(), "cmdSave_Click", [&] {
         GenoCanvas& canvas = windows_.currentCanvas();
-        if (windows_.layerStore().saveCanvasLayers(canvas.geometry().size) != 0) return;
+        if (!windows_.layerStore().saveCanvasLayers(canvas.geometry().size)) return;
         // The picture shows the canvas in its final form: no handles, strokes rebuilt.
-        canvas.GfncPrev();
+        canvas.rebuild();
         picture = renderCanvasPicture(canvas);
-        stored = store_.WriteGdrFile() == 0;
+        stored = store_.writeSavedDocument(canvas.document());
     });
     if (trapped != 0 || !stored) {
         windows_.resumeEditing();
-        return 1;
+        return false;
     }
     windows_.closeBarsAndToolWindows();
     windows_.showPictureConfirmation(picture);
     windows_.closeEditingWindows();
-    return 0;
+    return true;
 }
 
 } // namespace kinsketch

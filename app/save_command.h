@@ -1,5 +1,5 @@
 #pragma once
-// cmdSave_Click: stores the canvas layers, writes the working document and
+// save: stores the canvas layers, writes the working document and
 // shows the picture for confirmation. A layer or the document that cannot be
 // stored stops the save with the error shown and the user back at editing,
 // nothing lost; the windows close only once the document is on disk.
@@ -11,14 +11,14 @@ namespace kinsketch {
 
 class SaveCommand {
 public:
-    SaveCommand(EditingWindows& windows, clsGdrOpe& store);
+    SaveCommand(EditingWindows& windows, GdrStore& store);
 
-    // 0 when the confirmation is on show, 1 when the save stopped.
-    int run();
+    // True when the confirmation is on show, false when the save stopped.
+    bool run();
 
 private:
     EditingWindows& windows_;
-    clsGdrOpe& store_;
+    GdrStore& store_;
 };
 
 } // namespace kinsketch

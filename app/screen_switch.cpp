@@ -1,17 +1,15 @@
 #include "app/screen_switch.h"
 
-#include "app/large_only_parts.h"
-#include "app/menu_selection.h"
-#include "genogram/cls_auto_line2.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/large_only_parts.h"
+#include "app/basic_input_opening.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "genogram/window/canvas_window.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace kinsketch {
 namespace {
-
-constexpr std::int32_t kOnlyLook = 1, kHideOutside = 0;
 
 // The visible flags of the canvas items that hiding and storing change, so
 // that a switch that cannot store the layers leaves the canvas as it was.
@@ -36,22 +34,22 @@ void restoreVisibleFlags(WidgetArray<Widget>& items, const std::vector<bool>& fl
 
 ItemVisibility visibilityOf(const GenoCanvas& canvas)
 {
-    return {visibleFlags(canvas.lblInp), visibleFlags(canvas.lblLine1), visibleFlags(canvas.lblLine2),
-            visibleFlags(canvas.lineLine), visibleFlags(canvas.FreeLine)};
+    return {visibleFlags(canvas.textLabels), visibleFlags(canvas.startHandles), visibleFlags(canvas.endHandles),
+            visibleFlags(canvas.addedLines), visibleFlags(canvas.FreeLine)};
 }
 
 void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
 {
-    restoreVisibleFlags(canvas.lblInp, shown.texts);
-    restoreVisibleFlags(canvas.lblLine1, shown.handles1);
-    restoreVisibleFlags(canvas.lblLine2, shown.handles2);
-    restoreVisibleFlags(canvas.lineLine, shown.lines);
+    restoreVisibleFlags(canvas.textLabels, shown.texts);
+    restoreVisibleFlags(canvas.startHandles, shown.handles1);
+    restoreVisibleFlags(canvas.endHandles, shown.handles2);
+    restoreVisibleFlags(canvas.addedLines, shown.lines);
     restoreVisibleFlags(canvas.FreeLine, shown.strokes);
 }
 
-void reportFailedLoad(MessageBoxes& boxes, int result)
+void reportFailedLoad(MessageBoxes& boxes, bool loaded)
 {
-    if (result == 1)
+    if (!loaded)
         boxes.show({"保存ファイルからの読み込みに失敗しました。前回の続きからの編集は出来ません。", "", MessageIcon::Exclamation,
                     MessageButtons::Ok});
 }
@@ -59,40 +57,38 @@ void reportFailedLoad(MessageBoxes& boxes, int result)
 } // namespace
 
 ScreenSwitch::ScreenSwitch(WindowDirectory& windows, SwitchBarWiring& switching, CanvasLayerStore& layers,
-                           MessageBoxes& boxes, std::int32_t& freeLineCount)
+                           MessageBoxes& boxes)
     : windows_(windows)
     , switching_(switching)
     , layers_(layers)
     , boxes_(boxes)
-    , freeLineCount_(freeLineCount)
 {
 }
 
-int ScreenSwitch::cmdChg_Click()
+bool ScreenSwitch::switchSize()
 {
     GdrRecord& document = windows_.document();
     const CanvasSize from = canvasSizeOf(document);
     const bool goingSmall = from == CanvasSize::Wide;
-    mdiGenoInpSave& oldCanvas = windows_.canvas(from);
+    CanvasWindow& oldCanvas = windows_.canvas(from);
     GenoCanvas& canvas = oldCanvas.canvas();
-    if (goingSmall && dataWouldBeLost(canvas) && !userAgreesToDrop()) return 1;
+    if (goingSmall && dataWouldBeLost(canvas) && !userAgreesToDrop()) return false;
 
     const ItemVisibility shown = visibilityOf(canvas);
-    std::int32_t found = 0;
-    if (goingSmall) xfnc_DelOutControl(canvas, kHideOutside, found);
+    const bool hidOutside = goingSmall && hideItemsOutsideNormalArea(canvas);
     // A document with some layers stored and the windows of the other size
     // would lose the rest; the layer routine has said what went wrong.
-    if (layers_.saveCanvasLayers(from) != 0) {
+    if (!layers_.saveCanvasLayers(from)) {
         restoreVisibility(canvas, shown);
         oldCanvas.update();
-        return 1;
+        return false;
     }
 
     const bool rebuildFrame = std::any_of(document.CohabitFlag.begin(), document.CohabitFlag.end(), [](std::uint8_t f) { return f == 1; });
-    LfncMenuSel(windows_, 0, false, -1);
+    openBasicInput(windows_, false);
     if (goingSmall) {
         resetLargeOnlyParts(document);
-        if (found == 1) freeLineCount_ = document.FreeLine.upperBound();
+        if (hidOutside) windows_.context().freeLineCount = document.FreeLine.upperBound();
     }
     const CanvasSize to = goingSmall ? CanvasSize::Normal : CanvasSize::Wide;
     document.ScreenMode = goingSmall ? "" : "WIDE";
@@ -103,15 +99,12 @@ int ScreenSwitch::cmdChg_Click()
         rebuildCohabitFrameFromFlags(document, windows_.reporter());
     }
     openWindows(to);
-    return 0;
+    return true;
 }
 
 bool ScreenSwitch::dataWouldBeLost(GenoCanvas& wide) const
 {
-    if (hasLargeOnlyRecordData(windows_.document())) return true;
-    std::int32_t found = 0;
-    xfnc_DelOutControl(wide, kOnlyLook, found);
-    return found == 1;
+    return hasLargeOnlyRecordData(windows_.document()) || hasItemsOutsideNormalArea(wide);
 }
 
 bool ScreenSwitch::userAgreesToDrop() const
@@ -139,12 +132,11 @@ void ScreenSwitch::openWindows(CanvasSize size)
     windows_.basicInput(size);
     windows_.frameTool();
     windows_.infoBox();
-    const bool wide = size == CanvasSize::Wide;
-    reportFailedLoad(boxes_, wide ? layers_.LoadGd1_2() : layers_.LoadGd1());
-    reportFailedLoad(boxes_, wide ? layers_.LoadGd2_2() : layers_.LoadGd2());
-    mdiGenoInpSave& canvas = windows_.canvas(size);
-    canvas.GfncLineDraw(0, 0, 0);
-    canvas.GfncPrevMode();
+    reportFailedLoad(boxes_, layers_.loadTexts(size));
+    reportFailedLoad(boxes_, layers_.loadAddedLines(size));
+    CanvasWindow& canvas = windows_.canvas(size);
+    canvas.drawAddedLines(0, 0, 0);
+    canvas.placeAndRebuild();
 }
 
 } // namespace kinsketch

@@ -16,14 +16,13 @@ namespace kinsketch {
 
 class ScreenSwitch {
 public:
-    // `freeLineCount` is the number of pen-stroke records undo keeps
-    // (gFreeLineCount); a drop makes every remaining record one of them.
-    ScreenSwitch(WindowDirectory& windows, SwitchBarWiring& switching, CanvasLayerStore& layers, MessageBoxes& boxes,
-                 std::int32_t& freeLineCount);
+    // Dropping items beyond the normal area makes every remaining pen-stroke
+    // record one that undo keeps (the context's freeLineCount).
+    ScreenSwitch(WindowDirectory& windows, SwitchBarWiring& switching, CanvasLayerStore& layers, MessageBoxes& boxes);
 
-    // 0 when the screen changed size; 1 when the user kept the large screen
-    // or the canvas layers could not be stored, with nothing changed.
-    int cmdChg_Click();
+    // True when the screen changed size; false when the user kept the large
+    // screen or the canvas layers could not be stored, with nothing changed.
+    bool switchSize();
 
 private:
     bool dataWouldBeLost(GenoCanvas& wide) const;
@@ -35,7 +34,6 @@ private:
     SwitchBarWiring& switching_;
     CanvasLayerStore& layers_;
     MessageBoxes& boxes_;
-    std::int32_t& freeLineCount_;
 };
 
 } // namespace kinsketch

@@ -2,7 +2,6 @@
 
 #include "app/message_box_error_reporter.h"
 #include "app/working_folder.h"
-#include "document/document_globals.h"
 #include "document/file_names.h"
 #include "document/handed_in_document.h"
 
@@ -16,8 +15,10 @@ void tell(MessageBoxes& boxes, const std::string& text)
 
 } // namespace
 
-Startup::Startup(std::filesystem::path programFolder, MessageBoxes& boxes, std::function<void()> showSplash)
+Startup::Startup(std::filesystem::path programFolder, EditingContext& context, MessageBoxes& boxes,
+                 std::function<void()> showSplash)
     : programFolder_(std::move(programFolder))
+    , context_(context)
     , boxes_(boxes)
     , showSplash_(std::move(showSplash))
 {
@@ -54,18 +55,21 @@ StartupOutcome Startup::run(const std::string& commandLine)
 void Startup::readDocument(const std::string& commandLine)
 {
     MessageBoxErrorReporter reporter(boxes_);
-    clsGdrOpe store(workFolder(), reporter);
+    GdrStore store(workFolder(), reporter);
+    OpenedDocument opened;
     if (commandLine.empty()) {
         showSplash_();
-        openNewDocument(store);
+        opened = openNewDocument(store);
     } else if (commandLine == "new") {
-        openNewDocument(store);
+        opened = openNewDocument(store);
     } else if (const auto problem = documentNameProblem(commandLine)) {
         tell(boxes_, "文書「" + commandLine + "」は開けません。\n" + *problem + "\n新しい図で開始します。");
-        openNewDocument(store);
+        opened = openNewDocument(store);
     } else {
-        openHandedInDocument(store, store.documentPath(commandLine));
+        opened = openHandedInDocument(store, store.documentPath(commandLine));
     }
+    context_.document = std::move(opened.record);
+    context_.freeLineCount = opened.freeLineCount;
 }
 
 std::string commandLineOf(int argc, char** argv)

@@ -1,10 +1,11 @@
 #pragma once
 // The start routine: guards the working folder against a second instance,
-// clears what a previous run left, and fills gGdr from the command line (a new
+// clears what a previous run left, and fills the editing context from the command line (a new
 // document, with or without the splash window, or a handed-in document).
 
 #include "app/instance_lock.h"
 #include "app/message_boxes.h"
+#include "genogram/editing_context.h"
 
 #include <filesystem>
 #include <functional>
@@ -13,7 +14,7 @@
 namespace kinsketch {
 
 enum class StartupOutcome {
-    Run,            // gGdr is ready; show the main window
+    Run,            // the document is ready; show the main window
     AlreadyRunning, // another instance owns the working folder
     FolderUnusable, // the working folder cannot be made or locked
     LeftoverLocked, // a previous result could not be removed
@@ -22,7 +23,7 @@ enum class StartupOutcome {
 class Startup {
 public:
     // `showSplash` shows the splash window modally and returns when it closed.
-    Startup(std::filesystem::path programFolder, MessageBoxes& boxes, std::function<void()> showSplash);
+    Startup(std::filesystem::path programFolder, EditingContext& context, MessageBoxes& boxes, std::function<void()> showSplash);
 
     StartupOutcome run(const std::string& commandLine);
 
@@ -32,6 +33,7 @@ private:
     void readDocument(const std::string& commandLine);
 
     std::filesystem::path programFolder_;
+    EditingContext& context_;
     MessageBoxes& boxes_;
     std::function<void()> showSplash_;
     InstanceLock lock_; // held for the life of the process

@@ -3,6 +3,8 @@
 // of each mode, the added-line handles on the canvas and the input mode.
 // The editing screen implements it; tests record the calls.
 
+#include "genogram/input_mode.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ public:
     virtual void showLineTool(bool shown) = 0;
     // Shows the handles of the lines on show, or hides every handle.
     virtual void showLineHandles(bool shown) = 0;
-    virtual void setInputMode(std::uint8_t mode) = 0;
+    virtual void setInputMode(InputMode mode) = 0;
 };
 
 } // namespace kinsketch

@@ -1,10 +1,9 @@
 #include "app/switch_bar_wiring.h"
 
-#include "app/info_box.h"
-#include "app/input_mode.h"
+#include "app/guidance_box.h"
 #include "app/main_window.h"
-#include "genogram/window/mdi_geno_inp_save.h"
-#include "tools/mdi_line_add_tool.h"
+#include "genogram/window/canvas_window.h"
+#include "tools/line_tool_window.h"
 
 #include <QMdiSubWindow>
 
@@ -26,10 +25,10 @@ SwitchBarWiring::~SwitchBarWiring()
     unloadSwitchBar();
 }
 
-mdiSwitchBar& SwitchBarWiring::switchBar()
+InputModeBar& SwitchBarWiring::switchBar()
 {
     if (!switchBar_) {
-        switchBar_ = new mdiSwitchBar(*this, windows_.reporter());
+        switchBar_ = new InputModeBar(*this, windows_.reporter());
         switchBar_->setFreeLinePanelHook([this](bool shown) {
             if (shown)
                 windows_.freeLinePanel();
@@ -37,7 +36,7 @@ mdiSwitchBar& SwitchBarWiring::switchBar()
                 windows_.unloadFreeLinePanel();
         });
         main_.addChildWindow(switchBar_);
-        switchBar_->Form_Load();
+        switchBar_->load();
     }
     switchBar_->show();
     return *switchBar_;
@@ -57,8 +56,8 @@ void SwitchBarWiring::unloadLineTool()
 
 void SwitchBarWiring::setGuidance(const std::vector<std::string>& lines)
 {
-    mdiInfoBox& box = windows_.infoBox();
-    for (std::size_t n = 0; n < lines.size(); ++n) box.GfncSetMsg(static_cast<std::uint8_t>(n + 1), lines[n]);
+    GuidanceBox& box = windows_.infoBox();
+    for (std::size_t n = 0; n < lines.size(); ++n) box.setGuidanceLine(static_cast<std::uint8_t>(n + 1), lines[n]);
 }
 
 void SwitchBarWiring::showLineTool(bool shown)
@@ -68,16 +67,16 @@ void SwitchBarWiring::showLineTool(bool shown)
         return;
     }
     if (!lineTool_) {
-        lineTool_ = new mdiLineAdd_Tool([this]() -> mdiGenoInpSave& { return windows_.canvas(canvasSizeOf(windows_.document())); });
+        lineTool_ = new LineToolWindow([this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
         main_.addChildWindow(lineTool_);
-        lineTool_->Form_Load();
+        lineTool_->load();
     }
     lineTool_->show();
 }
 
 void SwitchBarWiring::showLineHandles(bool shown)
 {
-    mdiGenoInpSave& canvas = windows_.canvas(canvasSizeOf(windows_.document()));
+    CanvasWindow& canvas = windows_.canvas(canvasSizeOf(windows_.document()));
     if (shown)
         canvas.canvas().showHandlesOfLinesOnShow();
     else
@@ -85,6 +84,6 @@ void SwitchBarWiring::showLineHandles(bool shown)
     canvas.update();
 }
 
-void SwitchBarWiring::setInputMode(std::uint8_t mode) { gInputMode = mode; }
+void SwitchBarWiring::setInputMode(InputMode mode) { windows_.context().inputMode = mode; }
 
 } // namespace kinsketch

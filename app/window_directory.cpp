@@ -1,15 +1,13 @@
 #include "window_directory.h"
 
-#include "app/info_box.h"
-#include "app/input_mode.h"
+#include "app/guidance_box.h"
 #include "app/main_window.h"
-#include "app/tool_bar.h"
-#include "document/document_globals.h"
+#include "app/line_style_tool_bar.h"
 #include "genogram/free_drawing.h"
-#include "genogram/basic_input/window/mdi_geno_inp.h"
-#include "genogram/window/mdi_geno_inp_save.h"
-#include "tools/mdi_pan_com.h"
-#include "tools/mdi_waku_add_tool2.h"
+#include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/window/canvas_window.h"
+#include "tools/free_line_panel_window.h"
+#include "tools/frame_tool_window.h"
 
 #include <QMdiSubWindow>
 
@@ -20,10 +18,11 @@ std::size_t slotOf(CanvasSize size) { return size == CanvasSize::Wide ? 1 : 0; }
 
 } // namespace
 
-WindowDirectory::WindowDirectory(MainWindow& main, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter, MessageBoxes& boxes,
                                  Timers& timers)
     : main_(main)
-    , document_(document)
+    , context_(context)
+    , document_(context.document)
     , reporter_(reporter)
     , boxes_(boxes)
     , timers_(timers)
@@ -42,24 +41,24 @@ WindowDirectory::~WindowDirectory()
 void WindowDirectory::addToMainWindow(QWidget* window) { main_.addChildWindow(window); }
 
 
-mdiToolBar& WindowDirectory::toolBar()
+LineStyleToolBar& WindowDirectory::toolBar()
 {
     if (!toolBar_) {
-        toolBar_ = new mdiToolBar;
+        toolBar_ = new LineStyleToolBar;
         addToMainWindow(toolBar_);
-        toolBar_->Form_Load();
+        toolBar_->load();
     }
     toolBar_->show();
     return *toolBar_;
 }
 
-mdiInfoBox& WindowDirectory::infoBox()
+GuidanceBox& WindowDirectory::infoBox()
 {
     if (!infoBox_) {
-        infoBox_ = new mdiInfoBox(timers_);
+        infoBox_ = new GuidanceBox(timers_);
         addToMainWindow(infoBox_);
-        infoBox_->Form_Load(document_.isWide());
-        QObject::connect(infoBox_, &mdiInfoBox::unloadRequested, infoBox_, [this] { unloadInfoBox(); },
+        infoBox_->load(document_.isWide());
+        QObject::connect(infoBox_, &GuidanceBox::unloadRequested, infoBox_, [this] { unloadInfoBox(); },
                          Qt::QueuedConnection);
     }
     infoBox_->show();
@@ -72,46 +71,46 @@ void WindowDirectory::unloadInfoBox()
     infoBox_ = nullptr;
 }
 
-mdiGenoInp& WindowDirectory::basicInput(CanvasSize size)
+BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
 {
-    QPointer<mdiGenoInp>& window = basicInput_[slotOf(size)];
+    QPointer<BasicInputWindow>& window = basicInput_[slotOf(size)];
     if (!window) {
         BasicInputNeighbours neighbours;
         neighbours.selectedLineStyle = [this] { return toolBar().selectedStyle(); };
-        neighbours.redrawCanvas = [this, size] { canvas(size).GfncPrev(); };
-        neighbours.showGuidance = [this](const std::string& line) { infoBox().GfncSetMsg(0, line); };
+        neighbours.redrawCanvas = [this, size] { canvas(size).rebuild(); };
+        neighbours.showGuidance = [this](const std::string& line) { infoBox().setGuidanceLine(0, line); };
         neighbours.closeGuidance = [this] { unloadInfoBox(); };
         neighbours.setFrameButtonCaption = [this](const std::string& caption) { frameTool().setButtonCaption(caption); };
-        window = new mdiGenoInp(size, document_, reporter_, boxes_, std::move(neighbours));
+        window = new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours));
         addToMainWindow(window);
-        window->Form_Load();
+        window->load();
     }
     window->show();
     return *window;
 }
 
-mdiWakuAdd_Tool2& WindowDirectory::frameTool()
+FrameToolWindow& WindowDirectory::frameTool()
 {
     if (!frameTool_) {
         FrameToolNeighbours neighbours;
         neighbours.panelMark = [this](int slot) { return basicInput(canvasSizeOf(document_)).panel().slot(slot).mark; };
-        neighbours.redrawCanvas = [this] { canvas(canvasSizeOf(document_)).GfncPrev(); };
+        neighbours.redrawCanvas = [this] { canvas(canvasSizeOf(document_)).rebuild(); };
         neighbours.clearPanelMarks = [this] { basicInput(canvasSizeOf(document_)).panel().clearMarks(); };
-        frameTool_ = new mdiWakuAdd_Tool2(document_, reporter_, std::move(neighbours));
+        frameTool_ = new FrameToolWindow(document_, reporter_, std::move(neighbours));
         addToMainWindow(frameTool_);
-        frameTool_->Form_Load();
+        frameTool_->load();
     }
     frameTool_->show();
     return *frameTool_;
 }
 
-mdiGenoInpSave& WindowDirectory::canvas(CanvasSize size)
+CanvasWindow& WindowDirectory::canvas(CanvasSize size)
 {
-    QPointer<mdiGenoInpSave>& window = canvas_[slotOf(size)];
+    QPointer<CanvasWindow>& window = canvas_[slotOf(size)];
     if (!window) {
         CanvasContext context;
-        context.inputMode = [] { return gInputMode; };
-        window = new mdiGenoInpSave(size, document_, reporter_, std::move(context));
+        context.inputMode = [this] { return context_.inputMode; };
+        window = new CanvasWindow(size, document_, reporter_, std::move(context));
         window->enableEditing(boxes_, textDialog_);
         freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
             size, window->canvas(), freeLineRegisters_, boxes_, [this, shown = window.data()](const FreeLineStep& step) {
@@ -124,16 +123,16 @@ mdiGenoInpSave& WindowDirectory::canvas(CanvasSize size)
     return *window;
 }
 
-mdiPan_Com& WindowDirectory::freeLinePanel()
+FreeLinePanelWindow& WindowDirectory::freeLinePanel()
 {
     if (!freeLinePanel_) {
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        freeLinePanel_ = new mdiPan_Com(document_.isWide(), document_, gFreeLineCount, freeLineRegisters_, boxes_,
+        freeLinePanel_ = new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_, boxes_,
                                         std::move(neighbours));
         addToMainWindow(freeLinePanel_);
-        freeLinePanel_->Form_Load();
+        freeLinePanel_->load();
     }
     freeLinePanel_->show();
     return *freeLinePanel_;

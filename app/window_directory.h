@@ -7,7 +7,7 @@
 #include "app/message_boxes.h"
 #include "app/timers.h"
 #include "document/error_reporter.h"
-#include "document/gdr_record.h"
+#include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
 #include "genogram/canvas_size.h"
 #include "tools/text_dialog_loader.h"
@@ -22,32 +22,33 @@ namespace kinsketch {
 
 class FreeDrawing;
 class MainWindow;
-class mdiGenoInp;
-class mdiGenoInpSave;
-class mdiInfoBox;
-class mdiPan_Com;
-class mdiToolBar;
-class mdiWakuAdd_Tool2;
+class BasicInputWindow;
+class CanvasWindow;
+class GuidanceBox;
+class FreeLinePanelWindow;
+class LineStyleToolBar;
+class FrameToolWindow;
 
 class WindowDirectory {
 public:
-    WindowDirectory(MainWindow& main, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes, Timers& timers);
+    WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter, MessageBoxes& boxes, Timers& timers);
     ~WindowDirectory();
     WindowDirectory(const WindowDirectory&) = delete;
     WindowDirectory& operator=(const WindowDirectory&) = delete;
 
-    GdrRecord& document() { return document_; }
+    EditingContext& context() { return context_; }
+    GdrRecord& document() { return context_.document; }
     ErrorReporter& reporter() { return reporter_; }
 
     // Each of these loads its window on first use; a loaded window is shown.
-    mdiToolBar& toolBar();
-    mdiInfoBox& infoBox();
-    mdiGenoInp& basicInput(CanvasSize size);
-    mdiWakuAdd_Tool2& frameTool();
-    mdiGenoInpSave& canvas(CanvasSize size);
+    LineStyleToolBar& toolBar();
+    GuidanceBox& infoBox();
+    BasicInputWindow& basicInput(CanvasSize size);
+    FrameToolWindow& frameTool();
+    CanvasWindow& canvas(CanvasSize size);
     // The free-line panel of input mode 3; the canvases draw with its
     // registers, which outlive the window.
-    mdiPan_Com& freeLinePanel();
+    FreeLinePanelWindow& freeLinePanel();
     void unloadFreeLinePanel();
 
     bool infoBoxLoaded() const { return !infoBox_.isNull(); }
@@ -61,18 +62,19 @@ private:
     void addToMainWindow(QWidget* window);
 
     MainWindow& main_;
+    EditingContext& context_;
     GdrRecord& document_;
     ErrorReporter& reporter_;
     MessageBoxes& boxes_;
     Timers& timers_;
     TextDialogLoader textDialog_;
-    QPointer<mdiToolBar> toolBar_;
-    QPointer<mdiInfoBox> infoBox_;
-    QPointer<mdiWakuAdd_Tool2> frameTool_;
-    std::array<QPointer<mdiGenoInp>, 2> basicInput_;
-    std::array<QPointer<mdiGenoInpSave>, 2> canvas_;
+    QPointer<LineStyleToolBar> toolBar_;
+    QPointer<GuidanceBox> infoBox_;
+    QPointer<FrameToolWindow> frameTool_;
+    std::array<QPointer<BasicInputWindow>, 2> basicInput_;
+    std::array<QPointer<CanvasWindow>, 2> canvas_;
     FreeLinePanelRegisters freeLineRegisters_;
-    QPointer<mdiPan_Com> freeLinePanel_;
+    QPointer<FreeLinePanelWindow> freeLinePanel_;
     std::array<std::unique_ptr<FreeDrawing>, 2> freeDrawing_;
 };
 

@@ -1,82 +1,86 @@
 #include "gdr_store.h"
 
-#include "document_globals.h"
 #include "error_trap.h"
 #include "file_io.h"
 #include "file_names.h"
 #include "gdr_conversion.h"
 #include "run_time_error.h"
 
-
 namespace kinsketch {
 namespace {
 
 constexpr const char* kReadTitle = "clsGdrOpe.ReadGdrFile";
 
+// Runs `read` under the error trap; nothing when it raised.
+template <typename Result, typename Read>
+std::optional<Result> readTrapped(ErrorReporter& reporter, const char* title, Read read)
+{
+    std::optional<Result> result;
+    trapErrors(reporter, title, [&] { result = read(); });
+    return result;
+}
+
 } // namespace
 
-clsGdrOpe::clsGdrOpe(std::filesystem::path workFolder, ErrorReporter& reporter)
+GdrStore::GdrStore(std::filesystem::path workFolder, ErrorReporter& reporter)
     : workFolder_(std::move(workFolder))
     , reporter_(reporter)
 {
 }
 
-std::filesystem::path clsGdrOpe::documentPath(const std::string& name) const
+std::filesystem::path GdrStore::documentPath(const std::string& name) const
 {
     const std::string fileName = name + ".gdr";
     return findFileIgnoringCase(workFolder_, fileName).value_or(workFolder_ / pathFromUtf8(fileName));
 }
 
-std::filesystem::path clsGdrOpe::savedDocumentPath() const { return workFolder_ / "kinsketch.gdr"; }
+std::filesystem::path GdrStore::savedDocumentPath() const { return workFolder_ / "kinsketch.gdr"; }
 
-int clsGdrOpe::WriteGdrFile()
+bool GdrStore::writeSavedDocument(const GdrRecord& document)
 {
     return trapErrors(reporter_, "clsGdrOpe.WriteGdrFile", [&] {
-        const Bytes bytes = encodeGdr(gGdr);
-        writeFileAtomically(savedDocumentPath(), bytes);
-    });
+               const Bytes bytes = encodeGdr(document);
+               writeFileAtomically(savedDocumentPath(), bytes);
+           }) == 0;
 }
 
-int clsGdrOpe::ReadGdrFile_tmp(const std::filesystem::path& file, Bytes& content)
+std::optional<Bytes> GdrStore::readContent(const std::filesystem::path& file)
 {
-    content.clear();
-    return trapErrors(reporter_, kReadTitle, [&] {
+    return readTrapped<Bytes>(reporter_, kReadTitle, [&] {
         Bytes bytes = readWholeFile(file);
         if (bytes.empty()) throw RunTimeError::subscriptOutOfRange("空のファイルです");
-        content = std::move(bytes);
+        return bytes;
     });
 }
 
-int clsGdrOpe::ReadGdrFile_2(const std::filesystem::path& file)
+std::optional<GdrRecord> GdrStore::readCurrentLayout(const std::filesystem::path& file)
 {
-    return trapErrors(reporter_, kReadTitle, [&] {
+    return readTrapped<GdrRecord>(reporter_, kReadTitle, [&] {
         GdrRecord record = decodeCurrentGdr(readWholeFile(file));
         record.IsNew = kFalse;
-        gGdr = std::move(record);
+        return record;
     });
 }
 
-int clsGdrOpe::ReadGdrFile_v202Pre(const std::filesystem::path& file, GdrRecord& side)
+std::optional<GdrRecord> GdrStore::readPre202Layout(const std::filesystem::path& file)
 {
-    side = GdrRecord{};
-    return trapErrors(reporter_, "clsGdrOpe.ReadGdrFile_v202Pre", [&] {
-        side = decodePre202Gdr(readWholeFile(file));
-        side.IsNew = kFalse;
+    return readTrapped<GdrRecord>(reporter_, "clsGdrOpe.ReadGdrFile_v202Pre", [&] {
+        GdrRecord record = decodePre202Gdr(readWholeFile(file));
+        record.IsNew = kFalse;
+        return record;
     });
 }
 
-int clsGdrOpe::ReadGdrFile(const std::filesystem::path& file, Rows18Record& side)
+std::optional<Rows18Record> GdrStore::readRows18Layout(const std::filesystem::path& file)
 {
-    side = Rows18Record{};
-    return trapErrors(reporter_, kReadTitle, [&] {
-        side = decodeRows18Gdr(readWholeFile(file));
-        gGdr.IsNew = kFalse;
-    });
+    return readTrapped<Rows18Record>(reporter_, kReadTitle, [&] { return decodeRows18Gdr(readWholeFile(file)); });
 }
 
-int clsGdrOpe::CreateNew_2()
+GdrRecord GdrStore::createNew()
 {
-    return trapErrors(reporter_, "clsGdrOpe.CreateNew", [&] { makeNewDocument(gGdr); });
+    GdrRecord record;
+    trapErrors(reporter_, "clsGdrOpe.CreateNew", [&] { makeNewDocument(record); });
+    return record;
 }
 
 } // namespace kinsketch

@@ -1,20 +1,20 @@
 #pragma once
-// clsGdrOpe: the document store's file operations on the working folder. Each
-// returns 0 when done and 1 after it trapped an error and reported it under
-// its own title; the store holds no document state of its own (it works on
-// gGdr and on the records it is given).
+// Document store (clsGdrOpe): the file operations on the working folder. A
+// routine that fails has trapped the error and reported it under its own
+// title ("Error At clsGdrOpe.…"); the store holds no document of its own.
 
 #include "error_reporter.h"
 #include "gdr_codec.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace kinsketch {
 
-class clsGdrOpe {
+class GdrStore {
 public:
-    clsGdrOpe(std::filesystem::path workFolder, ErrorReporter& reporter);
+    GdrStore(std::filesystem::path workFolder, ErrorReporter& reporter);
 
     const std::filesystem::path& workFolder() const { return workFolder_; }
     // The handed-in document "<name>.gdr", found without regard to case. The
@@ -22,17 +22,17 @@ public:
     std::filesystem::path documentPath(const std::string& name) const;
     std::filesystem::path savedDocumentPath() const;
 
-    // gGdr → "kinsketch.gdr", written atomically.
-    int WriteGdrFile();
-    // The whole file; stays empty when it cannot be read (an empty file is an error).
-    int ReadGdrFile_tmp(const std::filesystem::path& file, Bytes& content);
-    // Current layout → gGdr, then IsNew False. gGdr is untouched on failure.
-    int ReadGdrFile_2(const std::filesystem::path& file);
-    // Pre-2.02 layout → `side` (emptied first), then its IsNew False.
-    int ReadGdrFile_v202Pre(const std::filesystem::path& file, GdrRecord& side);
-    // 18-row layout → `side` (emptied first), then gGdr.IsNew False.
-    int ReadGdrFile(const std::filesystem::path& file, Rows18Record& side);
-    int CreateNew_2();
+    // `document` → "kinsketch.gdr", written atomically; false after an error.
+    [[nodiscard]] bool writeSavedDocument(const GdrRecord& document);
+    // The whole file; an empty file is an error too.
+    [[nodiscard]] std::optional<Bytes> readContent(const std::filesystem::path& file);
+    // A document of the current layout, marked as not new.
+    [[nodiscard]] std::optional<GdrRecord> readCurrentLayout(const std::filesystem::path& file);
+    // A document of the layout before 2.02, marked as not new.
+    [[nodiscard]] std::optional<GdrRecord> readPre202Layout(const std::filesystem::path& file);
+    [[nodiscard]] std::optional<Rows18Record> readRows18Layout(const std::filesystem::path& file);
+    // A new document; what was made before an error stays in it.
+    GdrRecord createNew();
 
     ErrorReporter& reporter() { return reporter_; }
 

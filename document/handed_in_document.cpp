@@ -1,66 +1,74 @@
 #include "handed_in_document.h"
 
-#include "document_globals.h"
 #include "gdr_conversion.h"
 
 namespace kinsketch {
 namespace {
 
-int readInLayout(clsGdrOpe& store, const std::filesystem::path& file, GdrLayout layout)
+// The document in `layout`, or nothing after a reported error.
+std::optional<OpenedDocument> readInLayout(GdrStore& store, const std::filesystem::path& file, GdrLayout layout)
 {
+    OpenedDocument opened;
+    opened.layout = layout;
     switch (layout) {
     case GdrLayout::Pre202: {
-        GdrRecord side;
-        if (store.ReadGdrFile_v202Pre(file, side) != 0) return 1;
-        convertPre202(side, gGdr);
-        return 0;
+        const std::optional<GdrRecord> old = store.readPre202Layout(file);
+        if (!old) return std::nullopt;
+        convertPre202(*old, opened.record);
+        return opened;
     }
-    case GdrLayout::Current:
-        if (store.ReadGdrFile_2(file) != 0) return 1;
+    case GdrLayout::Current: {
+        std::optional<GdrRecord> record = store.readCurrentLayout(file);
+        if (!record) return std::nullopt;
+        opened.record = std::move(*record);
         // A document without a stroke array would leave the free-line panel
         // nothing to append to; it gets the placeholder a new document has.
-        if (!gGdr.FreeLine.dimensioned || gGdr.FreeLine.items().empty()) gGdr.FreeLine = {true, 1, {FreeLineRecord{}}};
-        gFreeLineCount = loadedFreeLineCount(gGdr);
-        return 0;
+        auto& strokes = opened.record.FreeLine;
+        if (!strokes.dimensioned || strokes.items().empty()) strokes = {true, 1, {FreeLineRecord{}}};
+        opened.freeLineCount = loadedFreeLineCount(opened.record);
+        return opened;
+    }
     case GdrLayout::Rows18: {
-        store.CreateNew_2();
-        Rows18Record side;
-        if (store.ReadGdrFile(file, side) != 0) return 1;
-        convertRows18(side, gGdr);
-        return 0;
+        opened.record = store.createNew();
+        const std::optional<Rows18Record> old = store.readRows18Layout(file);
+        if (!old) return std::nullopt;
+        opened.record.IsNew = kFalse;
+        convertRows18(*old, opened.record);
+        return opened;
     }
     }
-    return 1;
+    return std::nullopt;
 }
 
 } // namespace
 
-OpenedDocument openHandedInDocument(clsGdrOpe& store, const std::filesystem::path& file)
+OpenedDocument openHandedInDocument(GdrStore& store, const std::filesystem::path& file)
 {
-    gGdr = GdrRecord{};
-    gFreeLineCount = 0;
-    Bytes content;
-    const bool haveContent = store.ReadGdrFile_tmp(file, content) == 0;
+    const std::optional<Bytes> content = store.readContent(file);
     // Unreadable content has no last three characters: the 18-row reader then
     // reports the file again under its own title.
-    const GdrLayout layout = haveContent ? recogniseGdrLayout(content) : GdrLayout::Rows18;
-    const bool readInLayoutDone = readInLayout(store, file, layout) == 0;
-    OpenedDocument opened{layout, haveContent && readInLayoutDone};
-    if (!opened.readWhole) {
-        gGdr = GdrRecord{};
-        gFreeLineCount = 0;
-        store.CreateNew_2();
+    const GdrLayout layout = content ? recogniseGdrLayout(*content) : GdrLayout::Rows18;
+    std::optional<OpenedDocument> read = readInLayout(store, file, layout);
+    OpenedDocument opened;
+    if (content && read) {
+        opened = std::move(*read);
+        opened.readWhole = true;
+    } else {
+        opened = openNewDocument(store);
+        opened.layout = layout;
+        opened.readWhole = false;
     }
-    gGdr.Version = kVersionText;
+    opened.record.Version = kVersionText;
     return opened;
 }
 
-void openNewDocument(clsGdrOpe& store)
+OpenedDocument openNewDocument(GdrStore& store)
 {
-    gGdr = GdrRecord{};
-    gFreeLineCount = 0;
-    store.CreateNew_2();
-    gGdr.Version = kVersionText;
+    OpenedDocument opened;
+    opened.record = store.createNew();
+    opened.record.Version = kVersionText;
+    opened.readWhole = true;
+    return opened;
 }
 
 } // namespace kinsketch

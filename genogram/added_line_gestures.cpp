@@ -25,12 +25,12 @@ AddedLineGestures::AddedLineGestures(GenoCanvas& canvas, MessageBoxes& boxes, st
 {
 }
 
-std::int16_t AddedLineGestures::GfncLineAdd()
+std::int16_t AddedLineGestures::addLine()
 {
     std::int16_t added = 0;
     trapErrors(canvas_.reporter(), "GfncLineAdd", [&] {
         // Deleted lines keep their numbers, so the highest handle counts them all.
-        const int highest = canvas_.lblLine1.upperBound();
+        const int highest = canvas_.startHandles.upperBound();
         if (highest >= kAddLineCount) {
             boxes_.show({"これ以上、線を増やすことが出来ません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
             added = 1;
@@ -42,7 +42,7 @@ std::int16_t AddedLineGestures::GfncLineAdd()
     return added;
 }
 
-void AddedLineGestures::LfncMouseDown(int n, MouseButtons button, float x, float y)
+void AddedLineGestures::pressHandle(int n, MouseButtons button, float x, float y)
 {
     trapErrors(canvas_.reporter(), "LfncMouseDown", [&] {
         if (button == kLeftButton) {
@@ -50,36 +50,36 @@ void AddedLineGestures::LfncMouseDown(int n, MouseButtons button, float x, float
             grabY_ = y;
             return;
         }
-        canvas_.lineLine[n].colour = kRed;
+        canvas_.addedLines[n].colour = kRed;
         showNow_();
         const MessageAnswer answer = boxes_.show(
             {"選択した線を削除します。\r\n\r\nよろしいですか？", {}, MessageIcon::Question, MessageButtons::YesNo});
         if (answer != MessageAnswer::Yes) {
-            canvas_.lineLine[n].colour = kBlack;
+            canvas_.addedLines[n].colour = kBlack;
             return;
         }
         record(canvas_, n).Used = kFalse;
-        canvas_.GfncLineDraw(n, -1, 0);
+        canvas_.drawAddedLines(n, -1, 0);
     });
 }
 
-void AddedLineGestures::LfncMouseMove(int n, int end, float x, float y)
+void AddedLineGestures::dragHandle(int n, int end, float x, float y)
 {
     trapErrors(canvas_.reporter(), "LfncMouseMove", [&] {
         const DragLimits limits = dragLimits(canvas_.geometry().size);
-        const LabelWidget& handle = end == 1 ? canvas_.lblLine1[n] : canvas_.lblLine2[n];
+        const LabelWidget& handle = end == 1 ? canvas_.startHandles[n] : canvas_.endHandles[n];
         const float left = std::clamp(handle.left + (x - grabX_), 0.0F, limits.handleLeft);
         const float top = std::clamp(handle.top + (y - grabY_), 0.0F, limits.handleTop);
         AddLineRecord& line = record(canvas_, n);
         (end == 1 ? line.X1 : line.X2) = left;
         (end == 1 ? line.Y1 : line.Y2) = top;
-        canvas_.GfncLineDraw(n, -1, -1);
+        canvas_.drawAddedLines(n, -1, -1);
     });
 }
 
 void AddedLineGestures::mouseUp(int n)
 {
-    canvas_.GfncLineDraw(n, -1, 0);
+    canvas_.drawAddedLines(n, -1, 0);
 }
 
 } // namespace kinsketch

@@ -20,13 +20,13 @@ public:
 
     // Reserves the next line number with the default diagonal and returns it.
     // At the limit it says so and returns 1; drawing line 1 again then only
-    // redraws it (GfncLineDraw never creates a line's widgets twice).
-    std::int16_t GfncLineAdd();
+    // redraws it (drawAddedLines never creates a line's widgets twice).
+    std::int16_t addLine();
 
     // A button pressed over a handle of line n at (x, y) inside the handle.
-    void LfncMouseDown(int n, MouseButtons button, float x, float y);
+    void pressHandle(int n, MouseButtons button, float x, float y);
     // The left button held while handle `end` (1 or 2) of line n moves.
-    void LfncMouseMove(int n, int end, float x, float y);
+    void dragHandle(int n, int end, float x, float y);
     void mouseUp(int n);
 
 private:

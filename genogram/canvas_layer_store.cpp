@@ -71,99 +71,92 @@ CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter,
 {
 }
 
-int CanvasLayerStore::SaveGd1() { return saveTexts(CanvasSize::Normal, "clsGdrOpe.SaveGd1"); }
-int CanvasLayerStore::SaveGd1_2() { return saveTexts(CanvasSize::Wide, "clsGdrOpe.SaveGd1"); }
-int CanvasLayerStore::LoadGd1() { return loadTexts(CanvasSize::Normal, "clsGdrOpe.LoadGd1"); }
-int CanvasLayerStore::LoadGd1_2() { return loadTexts(CanvasSize::Wide, "clsGdrOpe.LoadGd1_2"); }
-int CanvasLayerStore::SaveGd2() { return saveAddedLines(CanvasSize::Normal); }
-int CanvasLayerStore::SaveGd2_2() { return saveAddedLines(CanvasSize::Wide); }
-int CanvasLayerStore::LoadGd2() { return loadAddedLines(CanvasSize::Normal); }
-int CanvasLayerStore::LoadGd2_2() { return loadAddedLines(CanvasSize::Wide); }
-int CanvasLayerStore::SaveGd4() { return saveStrokes(CanvasSize::Normal, "clsGdrOpe.SaveGd4"); }
-int CanvasLayerStore::SaveGd4_2() { return saveStrokes(CanvasSize::Wide, "clsGdrOpe.SaveGd4_2"); }
+namespace {
 
-int CanvasLayerStore::loadCanvasLayers(CanvasSize size)
+const char* saveTextsTitle(CanvasSize) { return "clsGdrOpe.SaveGd1"; }
+const char* loadTextsTitle(CanvasSize size) { return size == CanvasSize::Wide ? "clsGdrOpe.LoadGd1_2" : "clsGdrOpe.LoadGd1"; }
+const char* saveStrokesTitle(CanvasSize size) { return size == CanvasSize::Wide ? "clsGdrOpe.SaveGd4_2" : "clsGdrOpe.SaveGd4"; }
+
+} // namespace
+
+bool CanvasLayerStore::loadCanvasLayers(CanvasSize size)
 {
-    const bool wide = size == CanvasSize::Wide;
-    const int texts = wide ? LoadGd1_2() : LoadGd1();
-    const int lines = wide ? LoadGd2_2() : LoadGd2();
-    return texts != 0 ? texts : lines;
+    const bool texts = loadTexts(size);
+    const bool lines = loadAddedLines(size);
+    return texts && lines;
 }
 
-int CanvasLayerStore::saveCanvasLayers(CanvasSize size)
+bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
     canvas_(size).showHandlesOfLinesOnShow();
     const GdrRecord before = document_;
-    const bool wide = size == CanvasSize::Wide;
-    const bool stored = (wide ? SaveGd1_2() : SaveGd1()) == 0 && (wide ? SaveGd2_2() : SaveGd2()) == 0 &&
-                        (wide ? SaveGd4_2() : SaveGd4()) == 0;
-    if (stored) return 0;
+    if (saveTexts(size) && saveAddedLines(size) && saveStrokes(size)) return true;
     document_ = before;
-    return 1;
+    return false;
 }
 
 // Visible labels with a caption are stored as texts 1, 2, 3 … in label order.
 // Label numbers with no label behind them are passed over.
-int CanvasLayerStore::saveTexts(CanvasSize size, const char* title)
+bool CanvasLayerStore::saveTexts(CanvasSize size)
 {
-    return trapErrors(reporter_, title, [&] {
+    return trapErrors(reporter_, saveTextsTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
         document_.TextLabel.fill(TextLabelRecord{});
         int k = 1;
-        for (int i = 0; i <= canvas.lblInp.upperBound(); ++i) {
-            const LabelWidget* label = canvas.lblInp.find(i);
+        for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
+            const LabelWidget* label = canvas.textLabels.find(i);
             if (!label || !label->visible || label->caption.empty()) continue;
             if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
             document_.TextLabel[static_cast<std::size_t>(k)] = textRecord(*label);
             ++k;
         }
-    });
+           }) == 0;
 }
 
-int CanvasLayerStore::loadTexts(CanvasSize size, const char* title)
+bool CanvasLayerStore::loadTexts(CanvasSize size)
 {
-    return trapErrors(reporter_, title, [&] {
+    return trapErrors(reporter_, loadTextsTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
         for (int i = 1; i < kTextLabelCount; ++i) {
             const TextLabelRecord& r = document_.TextLabel[static_cast<std::size_t>(i)];
             if (r.Used == kFalse) continue;
-            canvas.lblInp.load(i, textLabel(r));
-            canvas.lblInp.bringToFront(i);
+            canvas.textLabels.load(i, textLabel(r));
+            canvas.textLabels.bringToFront(i);
         }
-    });
+           }) == 0;
 }
 
 // The callers show both handles of every line on show just before; the
 // visible first handle picks the lines, which are renumbered without gaps.
-int CanvasLayerStore::saveAddedLines(CanvasSize size)
+bool CanvasLayerStore::saveAddedLines(CanvasSize size)
 {
     return trapErrors(reporter_, "clsGdrOpe.SaveGd2", [&] {
         GenoCanvas& canvas = canvas_(size);
         document_.AddLine.fill(AddLineRecord{});
         int k = 1;
-        for (int i = 1; i <= canvas.lblLine1.upperBound(); ++i) {
-            LabelWidget* first = canvas.lblLine1.find(i);
+        for (int i = 1; i <= canvas.startHandles.upperBound(); ++i) {
+            LabelWidget* first = canvas.startHandles.find(i);
             if (!first || !first->visible) continue;
-            LabelWidget& second = canvas.lblLine2[i];
+            LabelWidget& second = canvas.endHandles[i];
             if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
             document_.AddLine[static_cast<std::size_t>(k - 1)] = {kTrue, first->left, second.left, first->top, second.top};
             first->visible = false;
             second.visible = false;
             ++k;
         }
-    });
+           }) == 0;
 }
 
-int CanvasLayerStore::loadAddedLines(CanvasSize size)
+bool CanvasLayerStore::loadAddedLines(CanvasSize size)
 {
-    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); });
+    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); }) == 0;
 }
 
 // The segments on show go back into the stroke list, in widget order; the
 // list is cut to them (or kept at its length, all cleared, when none shows).
-int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
+bool CanvasLayerStore::saveStrokes(CanvasSize size)
 {
-    return trapErrors(reporter_, title, [&] {
+    return trapErrors(reporter_, saveStrokesTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
         auto& list = document_.FreeLine;
         if (!list.dimensioned) throw RunTimeError::subscriptOutOfRange("FreeLine");
@@ -192,7 +185,7 @@ int CanvasLayerStore::saveStrokes(CanvasSize size, const char* title)
             ++k;
         }
         if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));
-    });
+           }) == 0;
 }
 
 } // namespace kinsketch

@@ -5,12 +5,9 @@
 namespace kinsketch {
 namespace {
 
-constexpr std::uint8_t kTextMode = 1;
-constexpr std::uint8_t kLineMode = 2;
-constexpr std::uint8_t kFreeMode = 3;
 
-bool isHandle(WidgetKind kind) { return kind == WidgetKind::lblLine1 || kind == WidgetKind::lblLine2; }
-bool isCellLabel(WidgetKind kind) { return kind == WidgetKind::lblAge || kind == WidgetKind::lblRel; }
+bool isHandle(WidgetKind kind) { return kind == WidgetKind::startHandles || kind == WidgetKind::endHandles; }
+bool isCellLabel(WidgetKind kind) { return kind == WidgetKind::ageLabels || kind == WidgetKind::remarkLabels; }
 
 } // namespace
 
@@ -59,7 +56,7 @@ void CanvasMouse::mouseUp(MouseButtons button, float x, float y)
 void CanvasMouse::doubleClick(MouseButtons button, float x, float y)
 {
     const Target target = widgetAt(x, y);
-    if (button != kLeftButton || !target || target->kind != WidgetKind::lblInp || mode() != kTextMode) {
+    if (button != kLeftButton || !target || target->kind != WidgetKind::textLabels || mode() != InputMode::Text) {
         mouseDown(button, x, y);
         return;
     }
@@ -84,63 +81,63 @@ void CanvasMouse::down(Target target, MouseButtons button, float x, float y)
     const float inX = x - label(id).left, inY = y - label(id).top;
     if (isCellLabel(id.kind)) {
         canvasDown(button, x, y);
-    } else if (id.kind == WidgetKind::lblInp) {
-        if (mode() == kFreeMode) {
+    } else if (id.kind == WidgetKind::textLabels) {
+        if (mode() == InputMode::FreeLines) {
             canvasDown(button, x, y);
-        } else if (mode() == kTextMode) {
+        } else if (mode() == InputMode::Text) {
             if (button == kLeftButton) pointer_ = MousePointer::UpArrow;
             trapErrors(canvas_.reporter(), "lblInp_MouseDown", [&] { texts_.press(id.index, button, inX, inY); });
         }
     } else if (isHandle(id.kind)) {
-        if (mode() == kTextMode) {
+        if (mode() == InputMode::Text) {
             canvasDown(button, x, y);
-        } else if (mode() == kLineMode) {
+        } else if (mode() == InputMode::AddedLines) {
             if (button == kLeftButton) pointer_ = MousePointer::UpArrow;
-            lines_.LfncMouseDown(id.index, button, inX, inY);
+            lines_.pressHandle(id.index, button, inX, inY);
         }
     }
 }
 
 void CanvasMouse::canvasDown(MouseButtons button, float x, float y)
 {
-    if (mode() == kTextMode && button == kLeftButton)
+    if (mode() == InputMode::Text && button == kLeftButton)
         trapErrors(canvas_.reporter(), "Form_MouseDown", [&] { texts_.place(x, y); });
-    else if (mode() == kFreeMode && freeDrawing_)
+    else if (mode() == InputMode::FreeLines && freeDrawing_)
         freeDrawing_->mouseDown(button, x, y);
 }
 
 void CanvasMouse::move(Target target, MouseButtons held, float x, float y)
 {
-    const bool freeDrawing = mode() == kFreeMode && freeDrawing_;
+    const bool freeDrawing = mode() == InputMode::FreeLines && freeDrawing_;
     if (!target || isCellLabel(target->kind)) {
         if (freeDrawing) freeDrawing_->mouseMove(held, x, y);
         return;
     }
     const WidgetId id = *target;
     const float inX = x - label(id).left, inY = y - label(id).top;
-    if (id.kind == WidgetKind::lblInp) {
+    if (id.kind == WidgetKind::textLabels) {
         if (freeDrawing)
             freeDrawing_->mouseMove(held, x, y);
-        else if (mode() == kTextMode && (held & kLeftButton) != 0)
+        else if (mode() == InputMode::Text && (held & kLeftButton) != 0)
             trapErrors(canvas_.reporter(), "lblInp_MouseMove", [&] { texts_.drag(id.index, inX, inY); });
-    } else if (isHandle(id.kind) && mode() == kLineMode && (held & kLeftButton) != 0) {
-        lines_.LfncMouseMove(id.index, id.kind == WidgetKind::lblLine1 ? 1 : 2, inX, inY);
+    } else if (isHandle(id.kind) && mode() == InputMode::AddedLines && (held & kLeftButton) != 0) {
+        lines_.dragHandle(id.index, id.kind == WidgetKind::startHandles ? 1 : 2, inX, inY);
     }
 }
 
 void CanvasMouse::up(Target target, MouseButtons button, float x, float y)
 {
-    const bool freeDrawing = mode() == kFreeMode && freeDrawing_;
+    const bool freeDrawing = mode() == InputMode::FreeLines && freeDrawing_;
     if (!target || isCellLabel(target->kind)) {
         if (freeDrawing) freeDrawing_->mouseUp(button, x, y);
         return;
     }
-    if (target->kind == WidgetKind::lblInp) {
+    if (target->kind == WidgetKind::textLabels) {
         pointer_ = MousePointer::Default;
         if (freeDrawing) freeDrawing_->mouseUp(button, x, y);
     } else if (isHandle(target->kind)) {
         pointer_ = MousePointer::Default;
-        if (mode() == kLineMode) lines_.mouseUp(target->index);
+        if (mode() == InputMode::AddedLines) lines_.mouseUp(target->index);
     }
 }
 

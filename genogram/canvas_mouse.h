@@ -42,7 +42,7 @@ private:
 
     Target widgetAt(float x, float y) const;
     const LabelWidget& label(WidgetId id) const;
-    std::uint8_t mode() const { return canvas_.inputMode(); }
+    InputMode mode() const { return canvas_.inputMode(); }
     void down(Target target, MouseButtons button, float x, float y);
     void move(Target target, MouseButtons held, float x, float y);
     void up(Target target, MouseButtons button, float x, float y);

@@ -11,7 +11,7 @@
 namespace kinsketch {
 
 enum class WidgetKind : std::uint8_t {
-    Image1, lblAge, lblRel, Lines, LineTiltS, LineTiltW, lineWaku, FreeLine, lblInp, lblLine1, lblLine2, lineLine,
+    symbols, ageLabels, remarkLabels, connectorLines, slashesS, slashesW, frameLines, FreeLine, textLabels, startHandles, endHandles, addedLines,
 };
 
 struct WidgetId {

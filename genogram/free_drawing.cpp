@@ -12,11 +12,11 @@ FreeDrawing::FreeDrawing(CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegis
 {
 }
 
-std::int32_t FreeDrawing::penWidth() const { return widthNumber(panel_.txtLineW); }
+std::int32_t FreeDrawing::penWidth() const { return widthNumber(panel_.penWidthText); }
 
 std::int32_t FreeDrawing::strokeWidth() const
 {
-    return tool_ == FreeLineTool::Eraser ? widthNumber(panel_.txtLineE) : penWidth();
+    return tool_ == FreeLineTool::Eraser ? widthNumber(panel_.eraserWidthText) : penWidth();
 }
 
 Colour FreeDrawing::strokeColour() const { return tool_ == FreeLineTool::Eraser ? kWhite : panel_.penColour(); }
@@ -62,11 +62,11 @@ void FreeDrawing::mouseUp(MouseButtons button, float x, float y)
 // Every stroke takes the next lower number, even one refused for its width.
 void FreeDrawing::penDown(FreeLinePoint at)
 {
-    panel_.cmd_Back = std::to_string(tagNumber(panel_.cmd_Back) - 1);
-    if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.txtLineE : panel_.txtLineW, tool_, boxes_)) return;
+    panel_.strokeTag = std::to_string(tagNumber(panel_.strokeTag) - 1);
+    if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.eraserWidthText : panel_.penWidthText, tool_, boxes_)) return;
     const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.cmd_Back)};
-    canvas_.GfncLineDraw2(k, true);
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
+    canvas_.redrawFreeLines(k, true);
     state_ = State::Pressed;
     show_({{k, k}, 0});
 }
@@ -74,18 +74,18 @@ void FreeDrawing::penDown(FreeLinePoint at)
 void FreeDrawing::penTo(FreeLinePoint at)
 {
     const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.cmd_Back)};
-    canvas_.GfncLineDraw2(k, false);
-    panel_.cmd_BackEnabled = true;
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
+    canvas_.redrawFreeLines(k, false);
+    panel_.undoEnabled = true;
     show_({{k, k}, 0});
 }
 
 void FreeDrawing::figureDown(FreeLinePoint at)
 {
-    if (!checkFreeLineWidth(panel_.txtLineW, FreeLineTool::Pen, boxes_)) return;
+    if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
     FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
-    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.cmd_FreeFig);
+    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.figureTag);
     if (newFigure) {
         if (!empty) growFreeLineList(l);
         figureStart_ = at;
@@ -99,8 +99,8 @@ void FreeDrawing::figureDown(FreeLinePoint at)
 void FreeDrawing::figureMove(FreeLinePoint at)
 {
     const std::int32_t k = list().upperBound();
-    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.cmd_FreeFig)};
-    canvas_.GfncLineDraw2(k, false);
+    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
+    canvas_.redrawFreeLines(k, false);
     show_({{}, k});
 }
 
@@ -111,16 +111,16 @@ void FreeDrawing::figureUp(FreeLinePoint at)
 {
     FreeLineList& l = list();
     const std::int32_t k = l.upperBound();
-    l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.cmd_FreeFig)};
+    l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
     lastVertex_ = at;
     const bool closed = closesFigure(figureStart_, at);
     if (!closed) growFreeLineList(l);
-    canvas_.GfncLineDraw2(k, false);
-    panel_.cmd_BackEnabled = true;
+    canvas_.redrawFreeLines(k, false);
+    panel_.undoEnabled = true;
     if (closed) {
         panel_.setTool(FreeLineTool::Pen);
-        panel_.cmd_FreeFig = "0";
-        panel_.cmd_FreeFigHighlighted = false;
+        panel_.figureTag = "0";
+        panel_.figureHighlighted = false;
     }
     show_({{k, k}, 0});
 }

@@ -24,7 +24,7 @@ std::int64_t leadingNumber(const std::string& text, std::int64_t limit)
 
 FreeLineTool FreeLinePanelRegisters::tool() const
 {
-    switch (tagNumber(cmd_Erase)) {
+    switch (tagNumber(toolTag)) {
     case 1: return FreeLineTool::Eraser;
     case 2: return FreeLineTool::Figure;
     default: return FreeLineTool::Pen;
@@ -33,7 +33,7 @@ FreeLineTool FreeLinePanelRegisters::tool() const
 
 Colour FreeLinePanelRegisters::penColour() const
 {
-    return static_cast<Colour>(leadingNumber(lblColorSample, 0xFFFFFF));
+    return static_cast<Colour>(leadingNumber(colourTag, 0xFFFFFF));
 }
 
 std::int32_t tagNumber(const std::string& tag)

@@ -15,18 +15,18 @@ namespace kinsketch {
 enum class FreeLineTool : std::uint8_t { Pen = 0, Eraser = 1, Figure = 2 };
 
 struct FreeLinePanelRegisters {
-    std::string cmd_Erase = "0";      // the tool: "0" pen, "1" eraser, "2" free figure
-    std::string cmd_FreeFig = "0";    // the number of the figure being built
-    std::string cmd_Back = "0";       // the number of the last pen or eraser stroke, 0 or below
-    std::string lblColorSample = "0"; // the pen colour, decimal 0x00BBGGRR
-    std::string txtLineW = "1";       // pen width in pixels
-    std::string txtLineE = "10";      // eraser width in pixels
-    bool cmd_BackEnabled = false;
-    bool cmd_FreeFigHighlighted = false;
-    bool cmd_EraseHighlighted = false;
+    std::string toolTag = "0";      // the tool: "0" pen, "1" eraser, "2" free figure
+    std::string figureTag = "0";    // the number of the figure being built
+    std::string strokeTag = "0";       // the number of the last pen or eraser stroke, 0 or below
+    std::string colourTag = "0"; // the pen colour, decimal 0x00BBGGRR
+    std::string penWidthText = "1";       // pen width in pixels
+    std::string eraserWidthText = "10";      // eraser width in pixels
+    bool undoEnabled = false;
+    bool figureHighlighted = false;
+    bool eraserHighlighted = false;
 
     FreeLineTool tool() const;
-    void setTool(FreeLineTool tool) { cmd_Erase = std::to_string(static_cast<int>(tool)); }
+    void setTool(FreeLineTool tool) { toolTag = std::to_string(static_cast<int>(tool)); }
     Colour penColour() const;
 };
 

@@ -63,7 +63,7 @@ LabelWidget lineHandleTemplate()
     return label;
 }
 
-int LfncCnvKey2Idx(const std::string& key)
+int symbolImageIndex(const std::string& key)
 {
     // The last two characters, counted as characters, not bytes.
     std::size_t start = key.size();
@@ -94,32 +94,32 @@ void GenoCanvas::loadDesign()
 {
     for (int i = 0; i < geometry_.slotCount; ++i) {
         const TwipsPlace cell = geometry_.cells[static_cast<std::size_t>(i)];
-        Image1.load(i, {static_cast<float>(cell.left), static_cast<float>(cell.top), 0, true});
+        symbols.load(i, {static_cast<float>(cell.left), static_cast<float>(cell.top), 0, true});
     }
-    for (int i = 0; i < geometry_.slotCount; ++i) lblAge.load(i, cellLabel(geometry_.ageLabel(i), kAgePink));
-    for (int i = 0; i < geometry_.slotCount; ++i) lblRel.load(i, cellLabel(geometry_.remarkLabel(i), kRemarkGreen));
+    for (int i = 0; i < geometry_.slotCount; ++i) ageLabels.load(i, cellLabel(geometry_.ageLabel(i), kAgePink));
+    for (int i = 0; i < geometry_.slotCount; ++i) remarkLabels.load(i, cellLabel(geometry_.remarkLabel(i), kRemarkGreen));
     for (int k = 0; k < geometry_.connectorCount(); ++k)
-        Lines.load(k, lineAt(geometry_.connectorLines[static_cast<std::size_t>(k)], kDesignGrey, true));
+        connectorLines.load(k, lineAt(geometry_.connectorLines[static_cast<std::size_t>(k)], kDesignGrey, true));
     for (int k : geometry_.marriageLines) {
-        LineTiltS.load(k, lineAt(geometry_.slashS(k), kWindowTextColour, false));
-        LineTiltW.load(k, lineAt(geometry_.slashW(k), kWindowTextColour, false));
+        slashesS.load(k, lineAt(geometry_.slashS(k), kWindowTextColour, false));
+        slashesW.load(k, lineAt(geometry_.slashW(k), kWindowTextColour, false));
     }
     FreeLine.load(0, LineWidget{});
-    lblInp.load(0, textLabelTemplate());
-    lblLine1.load(0, lineHandleTemplate());
-    lblLine2.load(0, lineHandleTemplate());
-    lineLine.load(0, LineWidget{});
+    textLabels.load(0, textLabelTemplate());
+    startHandles.load(0, lineHandleTemplate());
+    endHandles.load(0, lineHandleTemplate());
+    addedLines.load(0, LineWidget{});
 }
 
 const LineWidget* GenoCanvas::lineWidget(WidgetId id) const
 {
     switch (id.kind) {
-    case WidgetKind::Lines: return Lines.find(id.index);
-    case WidgetKind::LineTiltS: return LineTiltS.find(id.index);
-    case WidgetKind::LineTiltW: return LineTiltW.find(id.index);
-    case WidgetKind::lineWaku: return lineWaku.find(id.index);
+    case WidgetKind::connectorLines: return connectorLines.find(id.index);
+    case WidgetKind::slashesS: return slashesS.find(id.index);
+    case WidgetKind::slashesW: return slashesW.find(id.index);
+    case WidgetKind::frameLines: return frameLines.find(id.index);
     case WidgetKind::FreeLine: return FreeLine.find(id.index);
-    case WidgetKind::lineLine: return lineLine.find(id.index);
+    case WidgetKind::addedLines: return addedLines.find(id.index);
     default: return nullptr;
     }
 }
@@ -127,32 +127,32 @@ const LineWidget* GenoCanvas::lineWidget(WidgetId id) const
 const LabelWidget* GenoCanvas::labelWidget(WidgetId id) const
 {
     switch (id.kind) {
-    case WidgetKind::lblAge: return lblAge.find(id.index);
-    case WidgetKind::lblRel: return lblRel.find(id.index);
-    case WidgetKind::lblInp: return lblInp.find(id.index);
-    case WidgetKind::lblLine1: return lblLine1.find(id.index);
-    case WidgetKind::lblLine2: return lblLine2.find(id.index);
+    case WidgetKind::ageLabels: return ageLabels.find(id.index);
+    case WidgetKind::remarkLabels: return remarkLabels.find(id.index);
+    case WidgetKind::textLabels: return textLabels.find(id.index);
+    case WidgetKind::startHandles: return startHandles.find(id.index);
+    case WidgetKind::endHandles: return endHandles.find(id.index);
     default: return nullptr;
     }
 }
 
 const SymbolWidget* GenoCanvas::symbolWidget(WidgetId id) const
 {
-    return id.kind == WidgetKind::Image1 ? Image1.find(id.index) : nullptr;
+    return id.kind == WidgetKind::symbols ? symbols.find(id.index) : nullptr;
 }
 
-int GenoCanvas::GfncPrev()
+int GenoCanvas::rebuild()
 {
     return trapErrors(reporter_, "GfncPrev", [&] {
         surface_.clear();
-        LfncUnloadLine();
-        GfncLineDraw2(0, false);
+        hideFrameSegments();
+        redrawFreeLines(0, false);
         showSymbols();
-        for (int i = 0; i < geometry_.slotCount; ++i) lblAge[i].caption = document_.AgeText[static_cast<std::size_t>(i)];
-        for (int i = 0; i < geometry_.slotCount; ++i) lblRel[i].caption = document_.RelText[static_cast<std::size_t>(i)];
-        for (int k = 0; k < geometry_.connectorCount(); ++k) LfncSetLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
+        for (int i = 0; i < geometry_.slotCount; ++i) ageLabels[i].caption = document_.AgeText[static_cast<std::size_t>(i)];
+        for (int i = 0; i < geometry_.slotCount; ++i) remarkLabels[i].caption = document_.RelText[static_cast<std::size_t>(i)];
+        for (int k = 0; k < geometry_.connectorCount(); ++k) applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
-            if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) LfncWakuAuto2(s);
+            if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
     });
 }
 
@@ -165,13 +165,13 @@ void GenoCanvas::showSymbols()
         const std::string& key = document_.SymbolKey[static_cast<std::size_t>(i)];
         int image = 0;
         try {
-            image = LfncCnvKey2Idx(key);
+            image = symbolImageIndex(key);
             if (image > kSymbolImageCount) throw RunTimeError::subscriptOutOfRange("シンボル \"" + key + "\"");
         } catch (const RunTimeError& error) {
             reportBadSymbolOnce(i, key, error);
             image = 0;
         }
-        Image1[i].image = image;
+        symbols[i].image = image;
     }
 }
 
@@ -181,14 +181,14 @@ void GenoCanvas::reportBadSymbolOnce(int slot, const std::string& key, const Run
     if (reportedBadSymbols_.emplace(slot, key).second) reporter_.reportTrapped("GfncPrev", error);
 }
 
-void GenoCanvas::LfncSetLineStyle(int k, int style)
+void GenoCanvas::applyLineStyle(int k, int style)
 {
     const bool marriage = geometry_.isMarriageLine(k);
     if (marriage) {
-        LineTiltS[k].visible = false;
-        LineTiltW[k].visible = false;
+        slashesS[k].visible = false;
+        slashesW[k].visible = false;
     }
-    LineWidget& line = Lines[k];
+    LineWidget& line = connectorLines[k];
     line.visible = true;
     const auto look = lineStyleLook(style, marriage);
     if (!look) return;
@@ -201,28 +201,28 @@ void GenoCanvas::LfncSetLineStyle(int k, int style)
     line.pattern = look->pattern;
     line.width = look->width;
     if (marriage) {
-        LineTiltS[k].visible = look->slashS;
-        LineTiltW[k].visible = look->slashW;
+        slashesS[k].visible = look->slashS;
+        slashesW[k].visible = look->slashW;
     }
 }
 
-void GenoCanvas::LfncWakuAuto2(int s)
+void GenoCanvas::showFrameSegment(int s)
 {
     if (s < 0 || s >= geometry_.frameSegmentCount()) return;
     const TwipsLine& segment = geometry_.frameSegments[static_cast<std::size_t>(s)];
-    LfncLoadLine(s, segment.x1, segment.y1, segment.x2, segment.y2);
+    placeFrameSegment(s, segment.x1, segment.y1, segment.x2, segment.y2);
 }
 
-void GenoCanvas::LfncLoadLine(int s, int x1, int y1, int x2, int y2)
+void GenoCanvas::placeFrameSegment(int s, int x1, int y1, int x2, int y2)
 {
-    lineWaku.load(s, lineAt({x1, y1, x2, y2}, kBlack, true));
-    lineWaku.bringToFront(s);
+    frameLines.load(s, lineAt({x1, y1, x2, y2}, kBlack, true));
+    frameLines.bringToFront(s);
 }
 
-void GenoCanvas::LfncUnloadLine()
+void GenoCanvas::hideFrameSegments()
 {
-    for (int s = lineWaku.upperBound(); s >= 0; --s)
-        if (lineWaku.exists(s)) lineWaku.unload(s);
+    for (int s = frameLines.upperBound(); s >= 0; --s)
+        if (frameLines.exists(s)) frameLines.unload(s);
 }
 
 } // namespace kinsketch

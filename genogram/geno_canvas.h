@@ -7,6 +7,7 @@
 
 #include "canvas_geometry.h"
 #include "canvas_widgets.h"
+#include "input_mode.h"
 #include "widget_array.h"
 #include "z_order.h"
 
@@ -36,8 +37,8 @@ struct FreeLineRun {
 
 // What the canvas reads from the windows beside it.
 struct CanvasContext {
-    std::function<std::uint8_t()> inputMode = [] { return std::uint8_t{1}; }; // gInputMode
-    // The figure number of the free-line panel (the tag of cmd_FreeFig).
+    std::function<InputMode()> inputMode = [] { return InputMode::Text; };
+    // The figure number of the free-line panel (the tag of figureTag).
     std::function<std::int32_t()> currentFigureNo = [] { return std::int32_t{0}; };
 };
 
@@ -50,14 +51,14 @@ public:
     const CanvasGeometry& geometry() const { return geometry_; }
     GdrRecord& document() { return document_; }
     ErrorReporter& reporter() { return reporter_; }
-    std::uint8_t inputMode() const { return context_.inputMode(); }
+    InputMode inputMode() const { return context_.inputMode(); }
 
     // Rebuilds the picture of the document: symbols, labels, connector lines,
     // the automatic frame and the pen strokes. Texts and added lines stay.
-    int GfncPrev();
+    int rebuild();
     // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
-    int GfncLineDraw2(std::int32_t first, bool figureFlag);
-    // Whether the last GfncLineDraw2 moved segments it did not re-create,
+    int redrawFreeLines(std::int32_t first, bool figureFlag);
+    // Whether the last redrawFreeLines moved segments it did not re-create,
     // so that what lay above them before now lies below.
     bool freeLinesRestacked() const { return freeLinesRestacked_; }
     // The segments of the last full redraw while none of them has changed:
@@ -66,7 +67,7 @@ public:
     // Added line n (0 = all of 1–100): mode 0 creates and draws, -1 redraws
     // and hides lines no longer in use, other values redraw; `selected`
     // draws red.
-    int GfncLineDraw(int n, int mode, int selected);
+    int drawAddedLines(int n, int mode, int selected);
 
     // What a save does before storing layer 2: both handles of every added
     // line on show become visible, so that the handles select the lines.
@@ -75,7 +76,7 @@ public:
     void hideLineHandles();
 
     // Pixels drawn straight on the window surface while the mouse moves;
-    // the next GfncPrev wipes them.
+    // the next rebuild wipes them.
     void drawOnSurface(const LineWidget& segment) { surface_.push_back(segment); }
     const std::vector<LineWidget>& surface() const { return surface_; }
 
@@ -90,27 +91,27 @@ private:
 
 public:
     // The widget arrays under their window names.
-    WidgetArray<SymbolWidget> Image1{WidgetKind::Image1, zOrder_};
-    WidgetArray<LabelWidget> lblAge{WidgetKind::lblAge, zOrder_};
-    WidgetArray<LabelWidget> lblRel{WidgetKind::lblRel, zOrder_};
-    WidgetArray<LineWidget> Lines{WidgetKind::Lines, zOrder_};
-    WidgetArray<LineWidget> LineTiltS{WidgetKind::LineTiltS, zOrder_};
-    WidgetArray<LineWidget> LineTiltW{WidgetKind::LineTiltW, zOrder_};
-    WidgetArray<LineWidget> lineWaku{WidgetKind::lineWaku, zOrder_};
+    WidgetArray<SymbolWidget> symbols{WidgetKind::symbols, zOrder_};
+    WidgetArray<LabelWidget> ageLabels{WidgetKind::ageLabels, zOrder_};
+    WidgetArray<LabelWidget> remarkLabels{WidgetKind::remarkLabels, zOrder_};
+    WidgetArray<LineWidget> connectorLines{WidgetKind::connectorLines, zOrder_};
+    WidgetArray<LineWidget> slashesS{WidgetKind::slashesS, zOrder_};
+    WidgetArray<LineWidget> slashesW{WidgetKind::slashesW, zOrder_};
+    WidgetArray<LineWidget> frameLines{WidgetKind::frameLines, zOrder_};
     WidgetArray<LineWidget> FreeLine{WidgetKind::FreeLine, zOrder_};
-    WidgetArray<LabelWidget> lblInp{WidgetKind::lblInp, zOrder_};
-    WidgetArray<LabelWidget> lblLine1{WidgetKind::lblLine1, zOrder_};
-    WidgetArray<LabelWidget> lblLine2{WidgetKind::lblLine2, zOrder_};
-    WidgetArray<LineWidget> lineLine{WidgetKind::lineLine, zOrder_};
+    WidgetArray<LabelWidget> textLabels{WidgetKind::textLabels, zOrder_};
+    WidgetArray<LabelWidget> startHandles{WidgetKind::startHandles, zOrder_};
+    WidgetArray<LabelWidget> endHandles{WidgetKind::endHandles, zOrder_};
+    WidgetArray<LineWidget> addedLines{WidgetKind::addedLines, zOrder_};
 
 private:
     void loadDesign();
     void showSymbols();
     void reportBadSymbolOnce(int slot, const std::string& key, const RunTimeError& error);
-    void LfncSetLineStyle(int k, int style);
-    void LfncWakuAuto2(int s);
-    void LfncLoadLine(int s, int x1, int y1, int x2, int y2);
-    void LfncUnloadLine();
+    void applyLineStyle(int k, int style);
+    void showFrameSegment(int s);
+    void placeFrameSegment(int s, int x1, int y1, int x2, int y2);
+    void hideFrameSegments();
     void drawAddedLine(int k, int mode, int selected);
     std::optional<std::int32_t> figureNoOf(bool figureFlag) const;
     bool redrawsUnchangedFreeLines(bool figureFlag) const;
@@ -121,7 +122,7 @@ private:
     ErrorReporter& reporter_;
     CanvasContext context_;
     std::vector<LineWidget> surface_;
-    // The z-order as GfncLineDraw2 left it: segments 1 … freeLinesOnTop_ on
+    // The z-order as redrawFreeLines left it: segments 1 … freeLinesOnTop_ on
     // top in record order, as long as nothing has changed the order since.
     std::uint64_t freeLinesOrderedAt_ = ~std::uint64_t{0};
     std::int32_t freeLinesOnTop_ = 0;
@@ -146,7 +147,7 @@ private:
 
 // The image number of a symbol key: its last two characters as a number
 // ("i000" → 0, "i105" → 5). Anything else raises a type-mismatch error.
-int LfncCnvKey2Idx(const std::string& key);
+int symbolImageIndex(const std::string& key);
 
 // Label templates the canvas and its editors copy.
 LabelWidget textLabelTemplate();

@@ -26,7 +26,7 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 // record keeps its own point and begins a new chain on the next full redraw.
 // An empty record breaks the chain but not the redraw: a figure left open
 // keeps a spare record, and the strokes drawn after it must still show.
-int GenoCanvas::GfncLineDraw2(std::int32_t first, bool figureFlag)
+int GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
         auto& list = document_.FreeLine;
@@ -136,7 +136,7 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReac
                                          lastReached};
 }
 
-int GenoCanvas::GfncLineDraw(int n, int mode, int selected)
+int GenoCanvas::drawAddedLines(int n, int mode, int selected)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
         if (n != 0) {
@@ -149,20 +149,20 @@ int GenoCanvas::GfncLineDraw(int n, int mode, int selected)
 
 void GenoCanvas::showHandlesOfLinesOnShow()
 {
-    for (int i = 1; i <= lblLine1.upperBound(); ++i) {
-        const LineWidget* line = lineLine.find(i);
+    for (int i = 1; i <= startHandles.upperBound(); ++i) {
+        const LineWidget* line = addedLines.find(i);
         if (!line || !line->visible) continue;
-        lblLine1[i].visible = true;
-        lblLine2[i].visible = true;
+        startHandles[i].visible = true;
+        endHandles[i].visible = true;
     }
 }
 
 void GenoCanvas::hideLineHandles()
 {
-    for (int i = 0; i <= lblLine1.upperBound(); ++i)
-        if (auto* handle = lblLine1.find(i)) handle->visible = false;
-    for (int i = 0; i <= lblLine2.upperBound(); ++i)
-        if (auto* handle = lblLine2.find(i)) handle->visible = false;
+    for (int i = 0; i <= startHandles.upperBound(); ++i)
+        if (auto* handle = startHandles.find(i)) handle->visible = false;
+    for (int i = 0; i <= endHandles.upperBound(); ++i)
+        if (auto* handle = endHandles.find(i)) handle->visible = false;
 }
 
 // Creating the widgets of a line that already has them only redraws it: the
@@ -175,36 +175,36 @@ void GenoCanvas::drawAddedLine(int k, int mode, int selected)
     if (record.Used == kFalse) {
         // Lines never created have nothing to hide.
         if (mode == -1) {
-            if (auto* handle = lblLine1.find(k)) handle->visible = false;
-            if (auto* handle = lblLine2.find(k)) handle->visible = false;
-            if (auto* line = lineLine.find(k)) line->visible = false;
+            if (auto* handle = startHandles.find(k)) handle->visible = false;
+            if (auto* handle = endHandles.find(k)) handle->visible = false;
+            if (auto* line = addedLines.find(k)) line->visible = false;
         }
         return;
     }
     if (mode == 0) {
-        if (!lblLine1.exists(k)) lblLine1.load(k, lineHandleTemplate());
-        if (!lblLine2.exists(k)) lblLine2.load(k, lineHandleTemplate());
-        if (!lineLine.exists(k)) lineLine.load(k, LineWidget{});
+        if (!startHandles.exists(k)) startHandles.load(k, lineHandleTemplate());
+        if (!endHandles.exists(k)) endHandles.load(k, lineHandleTemplate());
+        if (!addedLines.exists(k)) addedLines.load(k, LineWidget{});
     }
-    LabelWidget& handle1 = lblLine1[k];
+    LabelWidget& handle1 = startHandles[k];
     handle1.left = record.X1;
     handle1.top = record.Y1;
     handle1.visible = true;
-    LabelWidget& handle2 = lblLine2[k];
+    LabelWidget& handle2 = endHandles[k];
     handle2.left = record.X2;
     handle2.top = record.Y2;
     handle2.visible = true;
-    LineWidget& line = lineLine[k];
+    LineWidget& line = addedLines[k];
     line.x1 = record.X1 + kHandleCentre;
     line.y1 = record.Y1 + kHandleCentre;
     line.x2 = record.X2 + kHandleCentre;
     line.y2 = record.Y2 + kHandleCentre;
     line.colour = selected == 0 ? kBlack : kRed;
     line.visible = true;
-    lblLine1.bringToFront(k);
-    lblLine2.bringToFront(k);
-    lineLine.bringToFront(k);
-    if (context_.inputMode() == 1) {
+    startHandles.bringToFront(k);
+    endHandles.bringToFront(k);
+    addedLines.bringToFront(k);
+    if (context_.inputMode() == InputMode::Text) {
         handle1.visible = false;
         handle2.visible = false;
     }

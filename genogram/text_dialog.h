@@ -25,7 +25,7 @@ public:
     virtual ~TextDialog() = default;
     // Returns 0 after OK with `values` updated; 1 after cancel, with the text
     // emptied and everything else as it came.
-    virtual std::int32_t GfncExec(TextFormatting& values) = 0;
+    virtual std::int32_t edit(TextFormatting& values) = 0;
 };
 
 } // namespace kinsketch

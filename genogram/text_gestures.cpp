@@ -41,8 +41,8 @@ TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& 
 // as free as one whose text was emptied.
 int TextGestures::freeSlot() const
 {
-    for (int n = canvas_.lblInp.upperBound(); n >= 1; --n) {
-        const LabelWidget* label = canvas_.lblInp.find(n);
+    for (int n = canvas_.textLabels.upperBound(); n >= 1; --n) {
+        const LabelWidget* label = canvas_.textLabels.find(n);
         if (!label || label->tag == kFree) return n;
     }
     return 0;
@@ -53,28 +53,28 @@ int TextGestures::freeSlot() const
 void TextGestures::place(float x, float y)
 {
     const int reuse = freeSlot();
-    const int highest = canvas_.lblInp.upperBound();
+    const int highest = canvas_.textLabels.upperBound();
     if (reuse == 0 && highest >= kHighestNewText) {
         boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     TextFormatting values;
-    if (dialog_.GfncExec(values) == 1) return;
+    if (dialog_.edit(values) == 1) return;
     // An empty text would take a slot and show nothing.
     if (values.text.empty()) return;
     if (values.fontName.empty()) values.fontName = kCanvasFontName;
     if (values.fontSize == 0) values.fontSize = static_cast<std::uint8_t>(kDefaultSize);
 
     const int n = reuse != 0 ? reuse : highest + 1;
-    if (!canvas_.lblInp.exists(n)) canvas_.lblInp.load(n, textLabelTemplate());
-    LabelWidget& label = canvas_.lblInp[n];
+    if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
+    LabelWidget& label = canvas_.textLabels[n];
     apply(label, values);
     label.alignment = kAlignLeft;
     label.tag = kInUse;
     label.left = x;
     label.top = y;
     fit(label);
-    canvas_.lblInp.bringToFront(n);
+    canvas_.textLabels.bringToFront(n);
     label.visible = true;
     label.enabled = true;
 }
@@ -90,7 +90,7 @@ void TextGestures::press(int n, MouseButtons button, float x, float y)
         {"選択した文字を削除します。\r\n\r\nよろしいですか？", {}, MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
     // The tag stays "2": a deleted text's number is not handed out again.
-    LabelWidget& label = canvas_.lblInp[n];
+    LabelWidget& label = canvas_.textLabels[n];
     label.visible = false;
     label.enabled = false;
 }
@@ -98,14 +98,14 @@ void TextGestures::press(int n, MouseButtons button, float x, float y)
 void TextGestures::drag(int n, float x, float y)
 {
     const DragLimits limits = dragLimits(canvas_.geometry().size);
-    LabelWidget& label = canvas_.lblInp[n];
+    LabelWidget& label = canvas_.textLabels[n];
     label.left = std::clamp(label.left + (x - grabX_), 0.0F, limits.textLeft);
     label.top = std::clamp(label.top + (y - grabY_), 0.0F, limits.textTop);
 }
 
 void TextGestures::edit(int n)
 {
-    LabelWidget& label = canvas_.lblInp[n];
+    LabelWidget& label = canvas_.textLabels[n];
     if (label.tag != kInUse) return;
     TextFormatting values{label.caption,
                           label.fontName,
@@ -115,7 +115,7 @@ void TextGestures::edit(int n)
                           toBool16(label.italic),
                           toBool16(label.strikethru),
                           toBool16(label.underline)};
-    if (dialog_.GfncExec(values) == 1) return;
+    if (dialog_.edit(values) == 1) return;
     if (values.text.empty()) {
         label.tag = kFree;
         label.visible = false;

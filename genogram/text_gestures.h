@@ -1,7 +1,7 @@
 #pragma once
 // Text annotations on the canvas (input mode 1): placing a text through the
 // text dialog, moving it, editing it by double-click and deleting it. The
-// labels are the canvas's lblInp array; nothing reaches the document until
+// labels are the canvas's textLabels array; nothing reaches the document until
 // a save takes layer 1 from them.
 
 #include "geno_canvas.h"
@@ -26,7 +26,7 @@ public:
     void drag(int n, float x, float y);
     void edit(int n);
 
-    // The highest element of lblInp a new text may take.
+    // The highest element of textLabels a new text may take.
     static constexpr int kHighestNewText = 99;
 
 private:

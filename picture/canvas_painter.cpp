@@ -178,7 +178,7 @@ std::optional<PixelLines> directPixels(QPainter& painter, const QRect& clip)
     return pixels;
 }
 
-bool isFixedCellLabel(WidgetId id) { return id.kind == WidgetKind::lblAge || id.kind == WidgetKind::lblRel; }
+bool isFixedCellLabel(WidgetId id) { return id.kind == WidgetKind::ageLabels || id.kind == WidgetKind::remarkLabels; }
 
 // Draws the items listed, in order, over what the painter's device already
 // shows; strokes are copied from their layer where there is one.

@@ -3,10 +3,9 @@
 #include "canvas_picture.h"
 
 #include "genogram/canvas_layer_store.h"
-#include "genogram/cls_auto_line2.h"
+#include "genogram/cohabit_frame_builder.h"
 #include "genogram/geno_canvas.h"
 
-#include "document/document_globals.h"
 #include "document/handed_in_document.h"
 
 #include <memory>
@@ -15,21 +14,23 @@ namespace kinsketch {
 
 std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter, double scale)
 {
-    clsGdrOpe store(file.parent_path(), reporter);
-    if (!openHandedInDocument(store, file).readWhole) return std::nullopt;
+    GdrStore store(file.parent_path(), reporter);
+    OpenedDocument opened = openHandedInDocument(store, file);
+    if (!opened.readWhole) return std::nullopt;
+    GdrRecord& document = opened.record;
 
-    rebuildCohabitFrameFromFlags(gGdr, reporter);
+    rebuildCohabitFrameFromFlags(document, reporter);
     std::unique_ptr<GenoCanvas> canvas;
-    CanvasLayerStore layers(gGdr, reporter, [&](CanvasSize size) -> GenoCanvas& {
-        if (!canvas) canvas = std::make_unique<GenoCanvas>(size, gGdr, reporter);
+    CanvasLayerStore layers(document, reporter, [&](CanvasSize size) -> GenoCanvas& {
+        if (!canvas) canvas = std::make_unique<GenoCanvas>(size, document, reporter);
         return *canvas;
     });
-    layers.loadCanvasLayers(canvasSizeOf(gGdr));
-    canvas->GfncPrev();
-    canvas->GfncLineDraw(0, 0, 0);
+    layers.loadCanvasLayers(canvasSizeOf(document));
+    canvas->rebuild();
+    canvas->drawAddedLines(0, 0, 0);
 
-    if (layers.saveCanvasLayers(canvasSizeOf(gGdr)) != 0) return std::nullopt;
-    canvas->GfncPrev();
+    if (!layers.saveCanvasLayers(canvasSizeOf(document))) return std::nullopt;
+    canvas->rebuild();
     return renderCanvasPicture(*canvas, scale);
 }
 

@@ -4,7 +4,7 @@
 // frame is rebuilt from CohabitFlag and the canvas is built as the menu
 // selection builds it, then the layers are stored as the save button stores
 // them (texts, added lines without their handles, pen strokes) and the canvas
-// is redrawn for the picture. gGdr holds the document that save would write.
+// is redrawn for the picture.
 
 #include "document/error_reporter.h"
 

@@ -14,60 +14,60 @@ FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, F
 {
 }
 
-void FreeLinePanel::Form_Load()
+void FreeLinePanel::load()
 {
     registers_ = FreeLinePanelRegisters{};
-    registers_.cmd_FreeFig = std::to_string(highestStrokeNo(document_.FreeLine));
-    registers_.cmd_Back = std::to_string(lowestStrokeNo(document_.FreeLine));
-    LsubBackEnable();
+    registers_.figureTag = std::to_string(highestStrokeNo(document_.FreeLine));
+    registers_.strokeTag = std::to_string(lowestStrokeNo(document_.FreeLine));
+    updateUndoEnabled();
 }
 
-void FreeLinePanel::cmd_FreeFig_Click()
+void FreeLinePanel::toggleFigure()
 {
     if (registers_.tool() != FreeLineTool::Figure) {
         registers_.setTool(FreeLineTool::Figure);
-        registers_.cmd_FreeFigHighlighted = true;
-        registers_.cmd_FreeFig = std::to_string(lastFigureNo(document_.FreeLine) + 1);
-        registers_.cmd_EraseHighlighted = false;
+        registers_.figureHighlighted = true;
+        registers_.figureTag = std::to_string(lastFigureNo(document_.FreeLine) + 1);
+        registers_.eraserHighlighted = false;
         return;
     }
     closeOpenFigure();
     registers_.setTool(FreeLineTool::Pen);
-    registers_.cmd_FreeFigHighlighted = false;
+    registers_.figureHighlighted = false;
 }
 
-void FreeLinePanel::cmd_Erase_Click()
+void FreeLinePanel::toggleEraser()
 {
     switch (registers_.tool()) {
     case FreeLineTool::Pen:
         registers_.setTool(FreeLineTool::Eraser);
-        registers_.cmd_EraseHighlighted = true;
-        registers_.cmd_FreeFigHighlighted = false;
+        registers_.eraserHighlighted = true;
+        registers_.figureHighlighted = false;
         break;
     case FreeLineTool::Eraser:
         registers_.setTool(FreeLineTool::Pen);
-        registers_.cmd_EraseHighlighted = false;
+        registers_.eraserHighlighted = false;
         break;
     case FreeLineTool::Figure:
         closeOpenFigure();
         registers_.setTool(FreeLineTool::Eraser);
-        registers_.cmd_EraseHighlighted = true;
-        registers_.cmd_FreeFigHighlighted = false;
+        registers_.eraserHighlighted = true;
+        registers_.figureHighlighted = false;
         break;
     }
 }
 
 void FreeLinePanel::closeOpenFigure()
 {
-    const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.cmd_FreeFig), widthNumber(registers_.txtLineW),
+    const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.figureTag), widthNumber(registers_.penWidthText),
                                            registers_.penColour());
     if (k == 0) return;
-    neighbours_.canvas().GfncLineDraw2(k, false);
+    neighbours_.canvas().redrawFreeLines(k, false);
     neighbours_.showCanvas();
 }
 
 // Undo stops at the records that came with the document.
-void FreeLinePanel::cmd_Back_Click()
+void FreeLinePanel::undoStroke()
 {
     const FreeLineRange removed = undoFreeLine(document_.FreeLine, freeLineCount_);
     if (removed.empty()) return;
@@ -76,12 +76,12 @@ void FreeLinePanel::cmd_Back_Click()
         if (canvas.FreeLine.exists(k)) canvas.FreeLine.unload(k);
     redrawCanvas();
     registers_.setTool(FreeLineTool::Pen);
-    registers_.cmd_EraseHighlighted = false;
-    registers_.cmd_FreeFigHighlighted = false;
-    LsubBackEnable();
+    registers_.eraserHighlighted = false;
+    registers_.figureHighlighted = false;
+    updateUndoEnabled();
 }
 
-void FreeLinePanel::cmd_AllErase_Click()
+void FreeLinePanel::clearAll()
 {
     const MessageRequest question{"描いた線をすべて削除します。\r\n\r\nよろしいですか？", "", MessageIcon::Question,
                                   MessageButtons::YesNo};
@@ -92,27 +92,27 @@ void FreeLinePanel::cmd_AllErase_Click()
     clearFreeLines(document_.FreeLine);
     redrawCanvas();
     freeLineCount_ = 0;
-    registers_.cmd_FreeFig = "0";
-    registers_.cmd_Back = "0";
-    LsubBackEnable();
+    registers_.figureTag = "0";
+    registers_.strokeTag = "0";
+    updateUndoEnabled();
 }
 
-void FreeLinePanel::setColour(Colour colour) { registers_.lblColorSample = std::to_string(colour); }
+void FreeLinePanel::setColour(Colour colour) { registers_.colourTag = std::to_string(colour); }
 
-bool FreeLinePanel::LfncChkLineW() { return checkFreeLineWidth(registers_.txtLineW, FreeLineTool::Pen, boxes_); }
-bool FreeLinePanel::LfncChkLineE() { return checkFreeLineWidth(registers_.txtLineE, FreeLineTool::Eraser, boxes_); }
+bool FreeLinePanel::checkPenWidth() { return checkFreeLineWidth(registers_.penWidthText, FreeLineTool::Pen, boxes_); }
+bool FreeLinePanel::checkEraserWidth() { return checkFreeLineWidth(registers_.eraserWidthText, FreeLineTool::Eraser, boxes_); }
 
 // Enabled while undo has something to take: a drawn record beyond the ones
 // that came with the document.
-void FreeLinePanel::LsubBackEnable()
+void FreeLinePanel::updateUndoEnabled()
 {
     const std::int32_t last = lastDrawnFreeLine(document_.FreeLine);
-    registers_.cmd_BackEnabled = last > 0 && last > freeLineCount_;
+    registers_.undoEnabled = last > 0 && last > freeLineCount_;
 }
 
 void FreeLinePanel::redrawCanvas()
 {
-    neighbours_.canvas().GfncPrev();
+    neighbours_.canvas().rebuild();
     neighbours_.showCanvas();
 }
 

@@ -27,17 +27,17 @@ public:
                   FreeLinePanelNeighbours neighbours);
 
     // The registers as a fresh panel has them, the numbers taken from the list.
-    void Form_Load();
+    void load();
 
-    void cmd_FreeFig_Click();
-    void cmd_Erase_Click();
-    void cmd_Back_Click();
-    void cmd_AllErase_Click();
+    void toggleFigure();
+    void toggleEraser();
+    void undoStroke();
+    void clearAll();
     void setColour(Colour colour);
 
-    bool LfncChkLineW();
-    bool LfncChkLineE();
-    void LsubBackEnable();
+    bool checkPenWidth();
+    bool checkEraserWidth();
+    void updateUndoEnabled();
 
     FreeLinePanelRegisters& registers() { return registers_; }
 

@@ -1,13 +1,13 @@
 #include "text_dialog_loader.h"
 
-#include "frm_txt_input.h"
+#include "text_input_dialog.h"
 
 namespace kinsketch {
 
-std::int32_t TextDialogLoader::GfncExec(TextFormatting& values)
+std::int32_t TextDialogLoader::edit(TextFormatting& values)
 {
-    frmtxtInput dialog(boxes_, parent_);
-    return dialog.GfncExec(values);
+    TextInputDialog dialog(boxes_, parent_);
+    return dialog.edit(values);
 }
 
 } // namespace kinsketch

@@ -1,11 +1,11 @@
 // From a key typed into an age box of the WIDE panel to the canvas
 // repainted, against a repaint of the whole canvas with nothing changed.
-// The key's path is the panel's: layer 0 written, GfncPrev, the paint. A
+// The key's path is the panel's: layer 0 written, rebuild, the paint. A
 // full document must keep that under 2 ms and within 3 × the bare repaint.
 
-#include "genogram/basic_input/window/mdi_geno_inp.h"
+#include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/window/canvas_window.h"
 
 #include "document/error_reporter.h"
 #include "document/gdr_conversion.h"
@@ -68,13 +68,13 @@ struct EditingScreen {
     explicit EditingScreen(int strokeRecords) : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
-        layers.LoadGd1_2();
-        canvas.GfncPrevMode();
-        canvas.canvas().GfncLineDraw(0, 0, 0);
+        layers.loadTexts(CanvasSize::Wide);
+        canvas.placeAndRebuild();
+        canvas.canvas().drawAddedLines(0, 0, 0);
         BasicInputNeighbours neighbours;
-        neighbours.redrawCanvas = [this] { canvas.GfncPrev(); };
-        panel = std::make_unique<mdiGenoInp>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));
-        panel->Form_Load();
+        neighbours.redrawCanvas = [this] { canvas.rebuild(); };
+        panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));
+        panel->load();
         panel->show();
         canvas.show();
         QApplication::processEvents();
@@ -82,8 +82,8 @@ struct EditingScreen {
     GdrRecord document;
     SilentReporter reporter;
     SilentBoxes boxes;
-    mdiGenoInpSave canvas{CanvasSize::Wide, document, reporter};
-    std::unique_ptr<mdiGenoInp> panel;
+    CanvasWindow canvas{CanvasSize::Wide, document, reporter};
+    std::unique_ptr<BasicInputWindow> panel;
 };
 
 void BM_EmptyRepaint(benchmark::State& state)
@@ -99,7 +99,7 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
     EditingScreen screen(static_cast<int>(state.range(0)));
-    QLineEdit* age = screen.panel->txtAge(30);
+    QLineEdit* age = screen.panel->ageBox(30);
     bool typed = false;
     Clock::duration keys{}, emptyRepaints{};
     for (auto _ : state) {
@@ -128,13 +128,13 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
 void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
 {
     EditingScreen screen(static_cast<int>(state.range(0)));
-    QLineEdit* age = screen.panel->txtAge(30);
+    QLineEdit* age = screen.panel->ageBox(30);
     bool typed = false;
     for (auto _ : state) {
         state.PauseTiming();
         auto& records = screen.document.FreeLine;
         records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FFU, -1000000});
-        screen.canvas.canvas().GfncLineDraw2(records.upperBound(), false);
+        screen.canvas.canvas().redrawFreeLines(records.upperBound(), false);
         screen.canvas.repaint();
         state.ResumeTiming();
         QTest::keyClick(age, typed ? Qt::Key_Backspace : Qt::Key_5);

@@ -1,4 +1,4 @@
-// GfncPrev plus a full paint of the canvas: a WIDE canvas with every layer
+// rebuild plus a full paint of the canvas: a WIDE canvas with every layer
 // full must fit in one 60 Hz frame (16.7 ms), and the cost must grow no
 // worse than linearly with the number of pen-stroke records.
 
@@ -78,9 +78,9 @@ struct LoadedCanvas {
     explicit LoadedCanvas(int strokeRecords) : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; });
-        layers.LoadGd1_2();
-        canvas.GfncPrev();
-        canvas.GfncLineDraw(0, 0, 0);
+        layers.loadTexts(CanvasSize::Wide);
+        canvas.rebuild();
+        canvas.drawAddedLines(0, 0, 0);
     }
     GdrRecord document;
     SilentReporter reporter;
@@ -92,7 +92,7 @@ void prevAndPaint(benchmark::State& state, int strokeRecords)
     LoadedCanvas loaded(strokeRecords);
     QImage image(canvasPixelSize(loaded.canvas.geometry(), 1.0), QImage::Format_RGB32);
     for (auto _ : state) {
-        loaded.canvas.GfncPrev();
+        loaded.canvas.rebuild();
         QPainter painter(&image);
         paintCanvas(painter, loaded.canvas, 1.0);
         painter.end();
@@ -113,7 +113,7 @@ void BM_PrevAndPaintWideFullAt200(benchmark::State& state)
     LoadedCanvas loaded(50000);
     QImage image(canvasPixelSize(loaded.canvas.geometry(), 2.0), QImage::Format_RGB32);
     for (auto _ : state) {
-        loaded.canvas.GfncPrev();
+        loaded.canvas.rebuild();
         QPainter painter(&image);
         paintCanvas(painter, loaded.canvas, 2.0);
         painter.end();

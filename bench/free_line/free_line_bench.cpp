@@ -5,7 +5,7 @@
 // changed, which still compares every widget with the picture it keeps.
 
 #include "genogram/free_drawing.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/window/canvas_window.h"
 
 #include "document/gdr_conversion.h"
 
@@ -52,11 +52,11 @@ struct DrawnCanvas {
             const bool first = k % 100 == 0;
             document.FreeLine.mutableItems().push_back({x, y, first ? x : 0, first ? y : 0, 1 + k % 3, 0, -(1 + k / 100)});
         }
-        panel.cmd_Back = std::to_string(-(1 + records / 100));
-        window = std::make_unique<mdiGenoInpSave>(CanvasSize::Normal, document, reporter);
+        panel.strokeTag = std::to_string(-(1 + records / 100));
+        window = std::make_unique<CanvasWindow>(CanvasSize::Normal, document, reporter);
         drawing = std::make_unique<FreeDrawing>(CanvasSize::Normal, window->canvas(), panel, boxes,
                                                 [this](const FreeLineStep& step) { window->showFreeLineStep(step); });
-        window->GfncPrev();
+        window->rebuild();
         QApplication::processEvents();
         drawing->mouseDown(kLeftButton, 2000, 2000);
         QApplication::processEvents();
@@ -66,7 +66,7 @@ struct DrawnCanvas {
     NoReports reporter;
     NoBoxes boxes;
     FreeLinePanelRegisters panel;
-    std::unique_ptr<mdiGenoInpSave> window;
+    std::unique_ptr<CanvasWindow> window;
     std::unique_ptr<FreeDrawing> drawing;
 };
 

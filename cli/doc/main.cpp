@@ -6,7 +6,6 @@
 //   kinsketch-doc write IN.json OUT.gdr  a current-layout document from JSON
 
 #include "cli/doc/document_json.h"
-#include "document/document_globals.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
 #include "document/run_time_error.h"
@@ -44,10 +43,10 @@ int dump(const std::string& file)
 {
     FirstErrorReporter reporter;
     const std::filesystem::path path(file);
-    clsGdrOpe store(path.parent_path().empty() ? "." : path.parent_path(), reporter);
+    GdrStore store(path.parent_path().empty() ? "." : path.parent_path(), reporter);
     const OpenedDocument opened = openHandedInDocument(store, path);
     if (!opened.readWhole) return fail(file, reporter.first);
-    std::cout << printDocumentJson(documentToJson(gGdr, opened.layout, gFreeLineCount)) << "\n";
+    std::cout << printDocumentJson(documentToJson(opened.record, opened.layout, opened.freeLineCount)) << "\n";
     return 0;
 }
 
@@ -64,9 +63,8 @@ int write(const std::filesystem::path& out, const GdrRecord& record)
 int newDocument(const std::string& out)
 {
     FirstErrorReporter reporter;
-    clsGdrOpe store(".", reporter);
-    openNewDocument(store);
-    return write(out, gGdr);
+    GdrStore store(".", reporter);
+    return write(out, openNewDocument(store).record);
 }
 
 int writeFromJson(const std::string& in, const std::string& out)

@@ -25,23 +25,12 @@ BasicInputLayerStore::BasicInputLayerStore(GdrRecord& document, ErrorReporter& r
 {
 }
 
-int BasicInputLayerStore::SaveGd0(const BasicInputPanel& panel)
+bool BasicInputLayerStore::save(const BasicInputPanel& panel)
 {
-    return save(panel, kNormalSlotCount, kNormalLineCount, "clsGdrOpe.SaveGd0");
-}
-
-int BasicInputLayerStore::SaveGd0_2(const BasicInputPanel& panel)
-{
-    return save(panel, kSlotCount, kLineCount, "clsGdrOpe.SaveGd0_2");
-}
-
-int BasicInputLayerStore::LoadGd0(BasicInputPanel& panel) { return load(panel, kNormalSlotCount, kNormalLineCount); }
-
-int BasicInputLayerStore::LoadGd0_2(BasicInputPanel& panel) { return load(panel, kSlotCount, kLineCount); }
-
-int BasicInputLayerStore::save(const BasicInputPanel& panel, int slots, int lines, const char* title)
-{
-    return trapErrors(reporter_, title, [&] {
+    const bool wide = panel.layout().size == CanvasSize::Wide;
+    const int slots = wide ? kSlotCount : kNormalSlotCount;
+    const int lines = wide ? kLineCount : kNormalLineCount;
+    return trapErrors(reporter_, wide ? "clsGdrOpe.SaveGd0_2" : "clsGdrOpe.SaveGd0", [&] {
         for (int i = 0; i < slots; ++i) {
             const int choice = panel.slot(i).choice;
             document_.SymbolKey[static_cast<std::size_t>(i)] =
@@ -54,14 +43,17 @@ int BasicInputLayerStore::save(const BasicInputPanel& panel, int slots, int line
             if (tag < 0 || tag > 255) throw RunTimeError::overflow("線 " + std::to_string(k));
             document_.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
         }
-    });
+    }) == 0;
 }
 
 // A stored key that no item has is reported once and its slot shows empty;
 // the other slots still fill, so that the panel stays whole and the next
 // save writes a key the chooser knows.
-int BasicInputLayerStore::load(BasicInputPanel& panel, int slots, int lines)
+bool BasicInputLayerStore::load(BasicInputPanel& panel)
 {
+    const bool wide = panel.layout().size == CanvasSize::Wide;
+    const int slots = wide ? kSlotCount : kNormalSlotCount;
+    const int lines = wide ? kLineCount : kNormalLineCount;
     bool badKeySeen = false;
     const int trapped = trapErrors(reporter_, kLoadTitle, [&] {
         for (int i = 0; i < slots; ++i) {
@@ -81,7 +73,7 @@ int BasicInputLayerStore::load(BasicInputPanel& panel, int slots, int lines)
         }
         for (int k = 0; k < lines; ++k) panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
     });
-    return trapped != 0 || badKeySeen ? 1 : 0;
+    return trapped == 0 && !badKeySeen;
 }
 
 } // namespace kinsketch

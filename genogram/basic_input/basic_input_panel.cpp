@@ -30,29 +30,28 @@ BasicInputPanel::BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorRepo
 {
 }
 
-void BasicInputPanel::Form_Load()
+void BasicInputPanel::load()
 {
     for (int k = 0; k < layout_.lineCount(); ++k) lines_[static_cast<std::size_t>(k)].tag = 0;
-    mLoading = kTrue;
-    BasicInputLayerStore store(document_, reporter_);
-    const int failed = layout_.size == CanvasSize::Wide ? store.LoadGd0_2(*this) : store.LoadGd0(*this);
-    if (failed != 0) boxes_.show({kLoadFailedMessage, {}, MessageIcon::Exclamation, MessageButtons::Ok});
-    mLoading = kFalse;
-    for (int k = 0; k < layout_.lineCount(); ++k) LfncLineChg(k, lines_[static_cast<std::size_t>(k)].tag);
+    loading_ = true;
+    if (!BasicInputLayerStore(document_, reporter_).load(*this))
+        boxes_.show({kLoadFailedMessage, {}, MessageIcon::Exclamation, MessageButtons::Ok});
+    loading_ = false;
+    for (int k = 0; k < layout_.lineCount(); ++k) setLineStyle(k, lines_[static_cast<std::size_t>(k)].tag);
 }
 
-void BasicInputPanel::Form_MouseDown(PanelButton button, int x, int y)
+void BasicInputPanel::pressBackground(PanelButton button, int x, int y)
 {
     trapErrors(reporter_, "Form_MouseDown", [&] {
         if (button == PanelButton::Left) {
-            const int k = LfncLineHitTest(x, y);
-            if (k != kNoLine) LfncLineChg(k, neighbours_.selectedLineStyle());
+            const int k = lineAt(x, y);
+            if (k != kNoLine) setLineStyle(k, neighbours_.selectedLineStyle());
         }
-        LsubPrvNow();
+        updatePreview();
     });
 }
 
-int BasicInputPanel::LfncLineHitTest(int x, int y) const
+int BasicInputPanel::lineAt(int x, int y) const
 {
     for (int k = 0; k < layout_.lineCount(); ++k) {
         const TwipsLine l = layout_.line(k);
@@ -61,7 +60,7 @@ int BasicInputPanel::LfncLineHitTest(int x, int y) const
     return kNoLine;
 }
 
-void BasicInputPanel::LfncLineChg(int index, int style)
+void BasicInputPanel::setLineStyle(int index, int style)
 {
     trapErrors(reporter_, "LfncLineChg", [&] {
         if (index < 0 || index >= layout_.lineCount()) throw RunTimeError::subscriptOutOfRange("線 " + std::to_string(index));
@@ -81,21 +80,18 @@ void BasicInputPanel::LfncLineChg(int index, int style)
     linesChanged();
 }
 
-int BasicInputPanel::LfncGetSyubet(int index) const { return static_cast<int>(layout_.role(index)); }
+LineRole BasicInputPanel::lineRole(int index) const { return layout_.role(index); }
 
-void BasicInputPanel::LsubPrvNow()
+void BasicInputPanel::updatePreview()
 {
     trapErrors(reporter_, "LsubPrvNow", [&] {
-        BasicInputLayerStore store(document_, reporter_);
-        if (layout_.size == CanvasSize::Wide)
-            store.SaveGd0_2(*this);
-        else
-            store.SaveGd0(*this);
+        // A slot the document cannot take was reported; the others are stored and shown.
+        static_cast<void>(BasicInputLayerStore(document_, reporter_).save(*this));
         neighbours_.redrawCanvas();
     });
 }
 
-void BasicInputPanel::Label1_Click(int index)
+void BasicInputPanel::toggleCohabitantMark(int index)
 {
     trapErrors(reporter_, "Label1_Click", [&] {
         InputSlot& s = slotAt(index);
@@ -112,24 +108,24 @@ void BasicInputPanel::Label1_Click(int index)
     });
 }
 
-void BasicInputPanel::ImgCbo_Click(int slot, int choice)
+void BasicInputPanel::chooseSymbol(int slot, int choice)
 {
     slotAt(slot).choice = choice;
-    if (!loading()) LsubPrvNow();
+    if (!loading()) updatePreview();
 }
 
 // Only the pictures can be chosen: typing into the chooser empties the slot.
-void BasicInputPanel::ImgCbo_Change(int slot, const std::string& editText)
+void BasicInputPanel::editSymbolText(int slot, const std::string& editText)
 {
     if (editText.empty()) return;
     slotAt(slot).choice = kBlankChoice;
     slotChanged(slot);
-    if (!loading()) LsubPrvNow();
+    if (!loading()) updatePreview();
 }
 
-bool BasicInputPanel::txtAge_Change(int slot, const std::string& text) { return textChange(slot, &InputSlot::age, text); }
+bool BasicInputPanel::changeAge(int slot, const std::string& text) { return textChange(slot, &InputSlot::age, text); }
 
-bool BasicInputPanel::txtRel_Change(int slot, const std::string& text) { return textChange(slot, &InputSlot::remark, text); }
+bool BasicInputPanel::changeRemark(int slot, const std::string& text) { return textChange(slot, &InputSlot::remark, text); }
 
 bool BasicInputPanel::textChange(int slot, std::string InputSlot::*field, const std::string& text)
 {
@@ -141,7 +137,7 @@ bool BasicInputPanel::textChange(int slot, std::string InputSlot::*field, const 
         }
     }
     slotAt(slot).*field = text;
-    if (!loading()) LsubPrvNow();
+    if (!loading()) updatePreview();
     return true;
 }
 

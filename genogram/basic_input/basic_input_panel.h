@@ -23,7 +23,7 @@ namespace kinsketch {
 // What the panel asks of the windows around it.
 struct BasicInputNeighbours {
     std::function<int()> selectedLineStyle = [] { return 0; };   // the tool bar's Tag
-    std::function<void()> redrawCanvas = [] {};                  // GfncPrev of the canvas
+    std::function<void()> redrawCanvas = [] {};                  // rebuild of the canvas
     std::function<void(const std::string&)> showGuidance = [](const std::string&) {}; // one fixed line
     std::function<void()> closeGuidance = [] {};
     std::function<void(const std::string&)> setFrameButtonCaption = [](const std::string&) {};
@@ -64,25 +64,25 @@ public:
     const InputLayout& layout() const { return layout_; }
     const InputSlot& slot(int i) const { return slots_.at(static_cast<std::size_t>(i)); }
     const InputLine& line(int k) const { return lines_.at(static_cast<std::size_t>(k)); }
-    bool loading() const { return mLoading != kFalse; }
+    bool loading() const { return loading_; }
 
     // Fills the panel from the document and draws the stored line styles.
-    void Form_Load();
+    void load();
     // A press on the panel background at (x, y) twips.
-    void Form_MouseDown(PanelButton button, int x, int y);
-    int LfncLineHitTest(int x, int y) const;
-    void LfncLineChg(int index, int style);
-    int LfncGetSyubet(int index) const;
-    void LsubPrvNow();
-    void Label1_Click(int index);
+    void pressBackground(PanelButton button, int x, int y);
+    int lineAt(int x, int y) const;
+    void setLineStyle(int index, int style);
+    LineRole lineRole(int index) const;
+    void updatePreview();
+    void toggleCohabitantMark(int index);
 
     // The user's edits. A text the document cannot store is refused with a
     // message and the change handler returns false; the box shows the slot's
     // text again.
-    void ImgCbo_Click(int slot, int choice);
-    void ImgCbo_Change(int slot, const std::string& editText);
-    bool txtAge_Change(int slot, const std::string& text);
-    bool txtRel_Change(int slot, const std::string& text);
+    void chooseSymbol(int slot, int choice);
+    void editSymbolText(int slot, const std::string& editText);
+    bool changeAge(int slot, const std::string& text);
+    bool changeRemark(int slot, const std::string& text);
 
     // What filling from the document sets; the controls follow.
     void fillSymbol(int slot, int choice);
@@ -109,7 +109,7 @@ private:
     BasicInputNeighbours neighbours_;
     std::vector<InputSlot> slots_;
     std::vector<InputLine> lines_;
-    Bool16 mLoading = kFalse;
+    bool loading_ = false;
 };
 
 } // namespace kinsketch

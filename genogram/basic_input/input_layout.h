@@ -13,7 +13,7 @@
 
 namespace kinsketch {
 
-// The role numbers are what LfncGetSyubet returns.
+// The role numbers are what lineRole returns.
 enum class LineRole : int { None = 0, Marriage = 1, SiblingBar = 2, Vertical = 3 };
 
 enum class LinkKind : unsigned char {

@@ -1,6 +1,6 @@
 #include "tests/support/qt_application.h"
-#include "app/info_box.h"
-#include "app/tool_bar.h"
+#include "app/guidance_box.h"
+#include "app/line_style_tool_bar.h"
 #include "tests/support/manual_timers.h"
 
 #include <QApplication>
@@ -15,15 +15,15 @@ namespace {
 
 class InfoBox : public ::testing::Test {
 protected:
-    QString shown() const { return box.lblInfo()->text(); }
+    QString shown() const { return box.guidanceLabel()->text(); }
     void setLines(int count)
     {
-        for (int n = 1; n <= count; ++n) box.GfncSetMsg(static_cast<std::uint8_t>(n), "line " + std::to_string(n));
+        for (int n = 1; n <= count; ++n) box.setGuidanceLine(static_cast<std::uint8_t>(n), "line " + std::to_string(n));
     }
 
     QApplication& app = test::application();
     test::ManualTimers timers;
-    mdiInfoBox box{timers};
+    GuidanceBox box{timers};
 };
 
 TEST_F(InfoBox, CyclesThroughItsLinesEvery2500Milliseconds)
@@ -49,15 +49,15 @@ TEST_F(InfoBox, CyclesThroughItsLinesEvery2500Milliseconds)
 TEST(ToolBar, ASecondClickOnTheSelectedStyleFallsBackToNoLine)
 {
     test::application();
-    mdiToolBar bar;
-    bar.Form_Load();
+    LineStyleToolBar bar;
+    bar.load();
     bar.show();
     EXPECT_EQ(bar.selectedStyle(), 1);
-    QTest::mouseClick(bar.cmdTool(5), Qt::LeftButton);
+    QTest::mouseClick(bar.styleButton(5), Qt::LeftButton);
     EXPECT_EQ(bar.selectedStyle(), 5);
-    QTest::mouseClick(bar.cmdTool(5), Qt::LeftButton);
+    QTest::mouseClick(bar.styleButton(5), Qt::LeftButton);
     EXPECT_EQ(bar.selectedStyle(), 0);
-    QTest::mouseClick(bar.cmdTool(0), Qt::LeftButton);
+    QTest::mouseClick(bar.styleButton(0), Qt::LeftButton);
     EXPECT_EQ(bar.selectedStyle(), 0);
 }
 

@@ -1,7 +1,7 @@
 #include "app/end_question.h"
 #include "app/menu_bar.h"
 #include "document/file_io.h"
-#include "picture/window/pict_confirm_window.h"
+#include "picture/window/picture_confirm_window.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -27,12 +27,12 @@ TEST(MenuBar, ShowsTheVersionAndPassesItsClicksOn)
 {
     int saves = 0;
     int ends = 0;
-    mdiMenuBar bar([&] { ++saves; }, [&] { ++ends; });
-    EXPECT_EQ(bar.lblVer()->text(), QStringLiteral("Version 3.0.0"));
-    EXPECT_EQ(bar.cmdSave()->accessibleName(), QStringLiteral("保存"));
-    EXPECT_EQ(bar.cmdEnd()->accessibleName(), QStringLiteral("終了"));
-    QTest::mouseClick(bar.cmdSave(), Qt::LeftButton);
-    QTest::mouseClick(bar.cmdEnd(), Qt::LeftButton);
+    MenuBar bar([&] { ++saves; }, [&] { ++ends; });
+    EXPECT_EQ(bar.versionLabel()->text(), QStringLiteral("Version 3.0.0"));
+    EXPECT_EQ(bar.saveButton()->accessibleName(), QStringLiteral("保存"));
+    EXPECT_EQ(bar.endButton()->accessibleName(), QStringLiteral("終了"));
+    QTest::mouseClick(bar.saveButton(), Qt::LeftButton);
+    QTest::mouseClick(bar.endButton(), Qt::LeftButton);
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(ends, 1);
 }
@@ -56,8 +56,8 @@ protected:
     {
         picture = QImage(286, 338, QImage::Format_RGB888);
         picture.fill(Qt::white);
-        window = std::make_unique<mdiPictConfirm>(picture, work / "kinsketch.bmp", boxes, reporter,
-                                                  mdiPictConfirm::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
+        window = std::make_unique<PictureConfirmWindow>(picture, work / "kinsketch.bmp", boxes, reporter,
+                                                  PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
     }
 
     test::TemporaryFolder folder;
@@ -65,7 +65,7 @@ protected:
     QImage picture;
     ScriptedMessageBoxes boxes;
     RecordingReporter reporter;
-    std::unique_ptr<mdiPictConfirm> window;
+    std::unique_ptr<PictureConfirmWindow> window;
     int saved = 0;
     int cancelled = 0;
 };

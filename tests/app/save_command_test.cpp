@@ -1,5 +1,4 @@
 #include "app/save_command.h"
-#include "document/document_globals.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
 #include "tests/support/temporary_folder.h"
@@ -20,9 +19,9 @@ using test::RecordingReporter;
 // The editing screen as far as saving sees it, with the calls it received.
 class FakeEditingWindows : public EditingWindows {
 public:
-    FakeEditingWindows(CanvasSize size, ErrorReporter& reporter)
-        : canvas(size, gGdr, reporter)
-        , layers(gGdr, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; })
+    FakeEditingWindows(CanvasSize size, GdrRecord& document, ErrorReporter& reporter)
+        : canvas(size, document, reporter)
+        , layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; })
     {
     }
     GenoCanvas& currentCanvas() override { return canvas; }
@@ -44,18 +43,10 @@ public:
 
 class SaveCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetDocumentGlobals();
-        store = std::make_unique<clsGdrOpe>(work, reporter);
-    }
-    void TearDown() override
-    {
-        resetDocumentGlobals();
-    }
+    void SetUp() override { store = std::make_unique<GdrStore>(work, reporter); }
     void open(const char* fixture)
     {
-        openHandedInDocument(*store, fs::path(KINSKETCH_FIXTURE_DIR) / "documents" / fixture);
+        document = openHandedInDocument(*store, fs::path(KINSKETCH_FIXTURE_DIR) / "documents" / fixture).record;
     }
     void addText(GenoCanvas& canvas, int n, const std::string& caption)
     {
@@ -65,22 +56,23 @@ protected:
         label.tag = "2";
         label.left = 100.5f;
         label.top = 200.25f;
-        canvas.lblInp.load(n, label);
+        canvas.textLabels.load(n, label);
     }
 
     test::TemporaryFolder folder;
     const fs::path work = folder.path();
     RecordingReporter reporter;
-    std::unique_ptr<clsGdrOpe> store;
+    GdrRecord document;
+    std::unique_ptr<GdrStore> store;
 };
 
 TEST_F(SaveCommandTest, StoresTheLayersWritesTheDocumentThenShowsThePicture)
 {
     open("wide_family.gdr");
-    FakeEditingWindows windows(CanvasSize::Wide, reporter);
-    windows.canvas.GfncPrev();
+    FakeEditingWindows windows(CanvasSize::Wide, document, reporter);
+    windows.canvas.rebuild();
     addText(windows.canvas, 4, "新しい注記");
-    ASSERT_EQ(SaveCommand(windows, *store).run(), 0);
+    ASSERT_TRUE(SaveCommand(windows, *store).run());
     EXPECT_TRUE(reporter.errors.empty());
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"close bars", "confirm", "close editing"}));
     EXPECT_EQ(windows.picture.size(), QSize(470, 413)); // the WIDE canvas at 15 twips a pixel
@@ -88,25 +80,25 @@ TEST_F(SaveCommandTest, StoresTheLayersWritesTheDocumentThenShowsThePicture)
     EXPECT_EQ(saved.TextLabel[1].Caption, "新しい注記");
     EXPECT_EQ(saved.TextLabel[1].Left, 100.5f);
     EXPECT_EQ(saved.Version, "300");
-    EXPECT_EQ(saved.FreeLine.items().size(), gGdr.FreeLine.items().size());
+    EXPECT_EQ(saved.FreeLine.items().size(), document.FreeLine.items().size());
 }
 
 TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
 {
     open("sample_family.gdr");
-    FakeEditingWindows windows(CanvasSize::Normal, reporter);
+    FakeEditingWindows windows(CanvasSize::Normal, document, reporter);
     addText(windows.canvas, 1, "残る注記");
-    ASSERT_EQ(windows.layers.SaveGd1(), 0);
-    const GdrRecord before = gGdr;
+    ASSERT_TRUE(windows.layers.saveTexts(CanvasSize::Normal));
+    const GdrRecord before = document;
     // One added line more than a document holds.
     for (int i = 1; i <= kAddLineCount + 1; ++i) {
-        windows.canvas.lineLine.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
-        windows.canvas.lblLine1.load(i, lineHandleTemplate());
-        windows.canvas.lblLine2.load(i, lineHandleTemplate());
+        windows.canvas.addedLines.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
+        windows.canvas.startHandles.load(i, lineHandleTemplate());
+        windows.canvas.endHandles.load(i, lineHandleTemplate());
     }
-    EXPECT_EQ(SaveCommand(windows, *store).run(), 1);
+    EXPECT_FALSE(SaveCommand(windows, *store).run());
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
-    EXPECT_EQ(gGdr, before); // texts stored by SaveGd1 and cleared for the retry are back
+    EXPECT_EQ(document, before); // texts stored by SaveGd1 and cleared for the retry are back
     EXPECT_EQ(windows.calls, std::vector<std::string>{"resume"});
     EXPECT_FALSE(fs::exists(work / "kinsketch.gdr"));
 }
@@ -114,10 +106,10 @@ TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
 TEST_F(SaveCommandTest, ADocumentThatCannotBeWrittenKeepsTheUserEditing)
 {
     open("sample_family.gdr");
-    FakeEditingWindows windows(CanvasSize::Normal, reporter);
+    FakeEditingWindows windows(CanvasSize::Normal, document, reporter);
     fs::permissions(work, fs::perms::owner_read | fs::perms::owner_exec);
     if (::geteuid() == 0) fs::remove_all(work); // root writes anywhere: take the folder away instead
-    EXPECT_EQ(SaveCommand(windows, *store).run(), 1);
+    EXPECT_FALSE(SaveCommand(windows, *store).run());
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.WriteGdrFile"});
     EXPECT_EQ(windows.calls, std::vector<std::string>{"resume"});
     fs::create_directories(work);

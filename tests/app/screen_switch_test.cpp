@@ -1,10 +1,9 @@
 #include "tests/support/qt_application.h"
-#include "app/input_mode.h"
 #include "app/main_window.h"
-#include "app/menu_selection.h"
+#include "app/basic_input_opening.h"
 #include "app/screen_switch.h"
-#include "genogram/cls_auto_line2.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "genogram/window/canvas_window.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -45,7 +44,6 @@ class ScreenSwitchTest : public ::testing::Test {
 protected:
     ScreenSwitchTest()
     {
-        resetInputMode();
         makeNewDocument(document);
         document.ScreenMode = "WIDE";
         document.SymbolKey[3] = "i104";
@@ -56,7 +54,7 @@ protected:
     // What the main window's load opens.
     void open()
     {
-        LfncMenuSel(windows, 0, true);
+        ASSERT_TRUE(openBasicInput(windows, true));
         switching.switchBar();
     }
     int questions() const
@@ -69,21 +67,21 @@ protected:
     std::map<QString, int> windowCounts() const
     {
         std::map<QString, int> counts;
-        for (QMdiSubWindow* sub : main.mdiArea()->subWindowList()) ++counts[sub->widget()->objectName()];
+        for (QMdiSubWindow* sub : main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
         return counts;
     }
 
     QApplication& app = test::application();
-    GdrRecord document;
-    std::int32_t freeLineCount = 0;
+    EditingContext context;
+    GdrRecord& document = context.document;
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     test::ManualTimers timers;
     MainWindow main;
-    WindowDirectory windows{main, document, reporter, boxes, timers};
+    WindowDirectory windows{main, context, reporter, boxes, timers};
     SwitchBarWiring switching{windows, main};
     CanvasLayerStore layers{document, reporter, [this](CanvasSize s) -> GenoCanvas& { return canvas(s); }};
-    ScreenSwitch screenSwitch{windows, switching, layers, boxes, freeLineCount};
+    ScreenSwitch screenSwitch{windows, switching, layers, boxes};
 };
 
 struct LossCase {
@@ -101,7 +99,7 @@ TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
     open();
     GetParam().canvas(canvas(CanvasSize::Wide));
     boxes.answers = {Answer::Yes, Answer::Yes};
-    EXPECT_EQ(screenSwitch.cmdChg_Click(), 0);
+    EXPECT_TRUE(screenSwitch.switchSize());
     EXPECT_FALSE(document.isWide());
     ASSERT_EQ(questions(), GetParam().questions);
     if (questions() == 2) {
@@ -138,10 +136,10 @@ TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
     document.SymbolKey[25] = "i103";
     open();
     const GdrRecord before = document;
-    const QPointer<mdiGenoInpSave> wide = &windows.canvas(CanvasSize::Wide);
+    const QPointer<CanvasWindow> wide = &windows.canvas(CanvasSize::Wide);
     for (const auto& answers : {std::deque{Answer::No}, std::deque{Answer::Yes, Answer::No}}) {
         boxes.answers = answers;
-        EXPECT_EQ(screenSwitch.cmdChg_Click(), 1);
+        EXPECT_FALSE(screenSwitch.switchSize());
     }
     EXPECT_EQ(questions(), 3);
     EXPECT_EQ(document, before);
@@ -159,7 +157,7 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
     document.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
     open();
     boxes.answers = {Answer::Yes, Answer::Yes};
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
 
     EXPECT_EQ(document.TextLabel[1].Left, 4300);
     EXPECT_EQ(document.TextLabel[2].Used, kFalse);
@@ -167,11 +165,11 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
     EXPECT_EQ(document.AddLine[1].Used, kFalse);
     ASSERT_EQ(document.FreeLine.upperBound(), 2);
     EXPECT_EQ(document.FreeLine[2].X1, 300);
-    EXPECT_EQ(freeLineCount, 2);
+    EXPECT_EQ(context.freeLineCount, 2);
     GenoCanvas& normal = canvas(CanvasSize::Normal);
-    EXPECT_EQ(normal.lblInp.upperBound(), 1);
-    EXPECT_TRUE(normal.lineLine[1].visible);
-    EXPECT_FALSE(normal.lineLine.exists(2));
+    EXPECT_EQ(normal.textLabels.upperBound(), 1);
+    EXPECT_TRUE(normal.addedLines[1].visible);
+    EXPECT_FALSE(normal.addedLines.exists(2));
     EXPECT_TRUE(reporter.errors.empty());
 }
 
@@ -186,7 +184,7 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
     document.LineTag[60] = 5;
     open();
     boxes.answers = {Answer::Yes, Answer::Yes};
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
         EXPECT_EQ(document.SymbolKey[i], "i000");
         EXPECT_EQ(document.AgeText[i] + document.RelText[i], "");
@@ -196,8 +194,8 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
     EXPECT_EQ(document.CohabitFlag[2], 1);
     EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
 
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
+    ASSERT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(questions(), 2);
 }
 
@@ -210,15 +208,15 @@ TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
     document.CohabitFlag[3] = 1;
     open();
     const GdrRecord before = document;
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(questions(), 0);
     GdrRecord expected = before;
     expected.ScreenMode = "WIDE";
     expected.CohabitSeg = cohabitSegments(CanvasSize::Wide, before.CohabitFlag);
     EXPECT_EQ(document, expected);
     GenoCanvas& wide = canvas(CanvasSize::Wide);
-    EXPECT_EQ(wide.lblInp[1].left, 4200);
-    EXPECT_TRUE(wide.lineLine[1].visible);
+    EXPECT_EQ(wide.textLabels[1].left, 4200);
+    EXPECT_TRUE(wide.addedLines[1].visible);
     EXPECT_TRUE(wide.FreeLine[1].visible);
 }
 
@@ -228,15 +226,15 @@ TEST_F(ScreenSwitchTest, SwitchingTwiceLeavesOneOfEachWindow)
     document.AddLine[0] = {kTrue, 100, 200, 300, 300};
     open();
     const auto opened = windowCounts();
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInpSave_2")), 0u);
     EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInp_2")), 0u);
-    ASSERT_EQ(screenSwitch.cmdChg_Click(), 0);
+    ASSERT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(windowCounts(), opened);
     GenoCanvas& wide = canvas(CanvasSize::Wide);
-    EXPECT_EQ(wide.lblInp.upperBound(), 1);
-    EXPECT_EQ(wide.lineLine.upperBound(), 1);
-    EXPECT_EQ(gInputMode, 1);
+    EXPECT_EQ(wide.textLabels.upperBound(), 1);
+    EXPECT_EQ(wide.addedLines.upperBound(), 1);
+    EXPECT_EQ(context.inputMode, InputMode::Text);
 }
 
 TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
@@ -246,17 +244,17 @@ TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged
     GenoCanvas& wide = canvas(CanvasSize::Wide);
     // One added line more than a document holds.
     for (int i = 1; i <= kAddLineCount + 1; ++i) {
-        wide.lineLine.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
-        wide.lblLine1.load(i, lineHandleTemplate());
-        wide.lblLine2.load(i, lineHandleTemplate());
+        wide.addedLines.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
+        wide.startHandles.load(i, lineHandleTemplate());
+        wide.endHandles.load(i, lineHandleTemplate());
     }
     const GdrRecord before = document;
     boxes.answers = {Answer::Yes, Answer::Yes};
-    EXPECT_EQ(screenSwitch.cmdChg_Click(), 1);
+    EXPECT_FALSE(screenSwitch.switchSize());
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
     EXPECT_EQ(document, before);
-    EXPECT_TRUE(wide.lblInp[1].visible);
-    EXPECT_FALSE(wide.lblLine1[1].visible);
+    EXPECT_TRUE(wide.textLabels[1].visible);
+    EXPECT_FALSE(wide.startHandles[1].visible);
     EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
 }
 

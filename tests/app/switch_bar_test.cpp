@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "app/mdi_switch_bar.h"
+#include "app/input_mode_bar.h"
 #include "tests/support/recording_reporter.h"
 
 #include <QApplication>
@@ -17,11 +17,11 @@ public:
     void setGuidance(const std::vector<std::string>& lines) override { guidance = lines; }
     void showLineTool(bool shown) override { calls.push_back(shown ? "line tool on" : "line tool off"); }
     void showLineHandles(bool shown) override { calls.push_back(shown ? "handles on" : "handles off"); }
-    void setInputMode(std::uint8_t m) override { mode = m; }
+    void setInputMode(InputMode m) override { mode = m; }
 
     std::vector<std::string> guidance;
     std::vector<std::string> calls;
-    std::uint8_t mode = 0;
+    InputMode mode = InputMode::None;
 };
 
 class SwitchBar : public ::testing::Test {
@@ -33,20 +33,20 @@ protected:
     std::vector<bool> indicators() const
     {
         std::vector<bool> shown;
-        for (int i = 1; i <= 6; ++i) shown.push_back(!bar.imgStatus(i)->isHidden());
+        for (int i = 1; i <= 6; ++i) shown.push_back(!bar.modeIndicator(i)->isHidden());
         return shown;
     }
 
     QApplication& app = test::application();
     RecordingTargets targets;
     test::RecordingReporter reporter;
-    mdiSwitchBar bar{targets, reporter};
+    InputModeBar bar{targets, reporter};
 };
 
 TEST_F(SwitchBar, LoadSelectsTextModeWithItsFourHints)
 {
-    bar.Form_Load();
-    EXPECT_EQ(targets.mode, 1);
+    bar.load();
+    EXPECT_EQ(targets.mode, InputMode::Text);
     EXPECT_EQ(targets.guidance.size(), 4U);
     EXPECT_EQ(targets.calls, (std::vector<std::string>{"line tool off", "panel off", "handles off"}));
     EXPECT_EQ(indicators(), (std::vector<bool>{true, false, false, false, true, true}));
@@ -54,26 +54,17 @@ TEST_F(SwitchBar, LoadSelectsTextModeWithItsFourHints)
 
 TEST_F(SwitchBar, EachModeOpensItsToolAfterClosingTheOther)
 {
-    bar.cmdMenu(2)->click();
+    bar.modeButton(2)->click();
     EXPECT_EQ(targets.calls, (std::vector<std::string>{"panel off", "line tool on", "handles on"}));
     EXPECT_EQ(targets.guidance.size(), 3U);
     EXPECT_EQ(indicators(), (std::vector<bool>{false, true, false, true, false, true}));
 
     targets.calls.clear();
-    bar.cmdMenu(3)->click();
+    bar.modeButton(3)->click();
     EXPECT_EQ(targets.calls, (std::vector<std::string>{"line tool off", "panel on", "handles off"}));
-    EXPECT_EQ(targets.mode, 3);
+    EXPECT_EQ(targets.mode, InputMode::FreeLines);
     EXPECT_EQ(targets.guidance.size(), 3U);
     EXPECT_EQ(indicators(), (std::vector<bool>{false, false, true, true, true, false}));
-}
-
-TEST_F(SwitchBar, NineChangesNothing)
-{
-    bar.Form_Load();
-    targets.calls.clear();
-    EXPECT_EQ(bar.LfncMenuSel(9), 0);
-    EXPECT_TRUE(targets.calls.empty());
-    EXPECT_EQ(targets.mode, 1);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
     auto* child = new QWidget;
     child->setWindowTitle(QStringLiteral("ジェノグラム入力"));
     window.addChildWindow(child);
-    QMdiSubWindow* sub = window.mdiArea()->subWindowList().value(0);
+    QMdiSubWindow* sub = window.childArea()->subWindowList().value(0);
     ASSERT_NE(sub, nullptr);
     EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(sub->accessibleName(), QStringLiteral("ジェノグラム入力"));

@@ -1,4 +1,3 @@
-#include "document/document_globals.h"
 #include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
@@ -18,8 +17,6 @@ using test::RecordingReporter;
 
 class HandedInDocument : public ::testing::Test {
 protected:
-    void SetUp() override { resetDocumentGlobals(); }
-    void TearDown() override { resetDocumentGlobals(); }
     void writeFile(const std::string& name, const Bytes& content)
     {
         std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(content.data()),
@@ -46,13 +43,13 @@ TEST_F(HandedInDocument, CurrentLayoutIsReadStampedAndCountsItsStrokes)
     GdrRecord r = currentDocument();
     r.FreeLine = {true, 1, std::vector<FreeLineRecord>(5, FreeLineRecord{1, 2, 3, 4, 1, 0, -1})};
     writeFile("client.gdr", encodeGdr(r));
-    clsGdrOpe store(folder, reporter);
+    GdrStore store(folder, reporter);
     const OpenedDocument opened = openHandedInDocument(store, store.documentPath("client"));
     EXPECT_TRUE(opened.readWhole);
-    EXPECT_EQ(gGdr.AgeText[3], "８５歳");
-    EXPECT_EQ(gGdr.IsNew, kFalse);
-    EXPECT_EQ(gGdr.Version, "300");
-    EXPECT_EQ(gFreeLineCount, 5);
+    EXPECT_EQ(opened.record.AgeText[3], "８５歳");
+    EXPECT_EQ(opened.record.IsNew, kFalse);
+    EXPECT_EQ(opened.record.Version, "300");
+    EXPECT_EQ(opened.freeLineCount, 5);
 }
 
 TEST_F(HandedInDocument, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
@@ -64,12 +61,12 @@ TEST_F(HandedInDocument, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
     Bytes bytes = encodeGdr(r);
     bytes.erase(bytes.end() - 7, bytes.end() - 5);
     writeFile("old.gdr", bytes);
-    clsGdrOpe store(folder, reporter);
+    GdrStore store(folder, reporter);
     const OpenedDocument opened = openHandedInDocument(store, store.documentPath("old"));
     EXPECT_EQ(opened.layout, GdrLayout::Pre202);
-    EXPECT_EQ(gGdr.ScreenMode, "");
-    EXPECT_EQ(gGdr.FreeLine.items().size(), 1u);
-    EXPECT_EQ(gFreeLineCount, 0);
+    EXPECT_EQ(opened.record.ScreenMode, "");
+    EXPECT_EQ(opened.record.FreeLine.items().size(), 1u);
+    EXPECT_EQ(opened.freeLineCount, 0);
 }
 
 TEST_F(HandedInDocument, UnreadableDocumentsAreReportedAndStartFromANewDocument)
@@ -88,44 +85,43 @@ TEST_F(HandedInDocument, UnreadableDocumentsAreReportedAndStartFromANewDocument)
                           Case{"truncated", {"Error At clsGdrOpe.ReadGdrFile"}}}) {
         SCOPED_TRACE(c.name);
         reporter.errors.clear();
-        gGdr.AgeText[0] = "left over";
-        clsGdrOpe store(folder, reporter);
+        GdrStore store(folder, reporter);
         const OpenedDocument opened = openHandedInDocument(store, store.documentPath(c.name));
         EXPECT_FALSE(opened.readWhole);
         EXPECT_EQ(reporter.titles(), c.titles);
         GdrRecord expected;
         makeNewDocument(expected);
         expected.Version = "300";
-        EXPECT_EQ(gGdr, expected);
+        EXPECT_EQ(opened.record, expected);
     }
     EXPECT_TRUE(reporter.errors.front().text.starts_with("【62】")) << reporter.errors.front().text;
 }
 
 TEST_F(HandedInDocument, WriteReplacesTheWholeFileAndLeavesNoTemporary)
 {
-    clsGdrOpe store(folder, reporter);
-    openNewDocument(store);
-    gGdr.FreeLine.mutableItems().resize(100);
-    ASSERT_EQ(store.WriteGdrFile(), 0);
-    gGdr.FreeLine.mutableItems().resize(1);
-    ASSERT_EQ(store.WriteGdrFile(), 0);
+    GdrStore store(folder, reporter);
+    GdrRecord document = openNewDocument(store).record;
+    document.FreeLine.mutableItems().resize(100);
+    ASSERT_TRUE(store.writeSavedDocument(document));
+    document.FreeLine.mutableItems().resize(1);
+    ASSERT_TRUE(store.writeSavedDocument(document));
     EXPECT_EQ(fs::file_size(folder / "kinsketch.gdr"), 7134u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(HandedInDocument, AFailedWriteIsReportedAndKeepsThePreviousFile)
 {
-    clsGdrOpe store(folder, reporter);
-    openNewDocument(store);
-    ASSERT_EQ(store.WriteGdrFile(), 0);
-    gGdr.AgeText[0] = "😀";
-    EXPECT_EQ(store.WriteGdrFile(), 1);
+    GdrStore store(folder, reporter);
+    GdrRecord document = openNewDocument(store).record;
+    ASSERT_TRUE(store.writeSavedDocument(document));
+    document.AgeText[0] = "😀";
+    EXPECT_FALSE(store.writeSavedDocument(document));
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.WriteGdrFile"});
     EXPECT_EQ(fs::file_size(folder / "kinsketch.gdr"), 7134u);
 
-    gGdr.AgeText[0] = "";
-    clsGdrOpe gone(folder / "no-such-folder", reporter);
-    EXPECT_EQ(gone.WriteGdrFile(), 1);
+    document.AgeText[0] = "";
+    GdrStore gone(folder / "no-such-folder", reporter);
+    EXPECT_FALSE(gone.writeSavedDocument(document));
     EXPECT_TRUE(reporter.errors.back().text.starts_with("【76】")) << reporter.errors.back().text;
 }
 

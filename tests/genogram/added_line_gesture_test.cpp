@@ -19,19 +19,19 @@ protected:
 
     int add()
     {
-        const int n = mouse.addedLines().GfncLineAdd();
-        canvas.GfncLineDraw(n, 0, 0);
+        const int n = mouse.addedLines().addLine();
+        canvas.drawAddedLines(n, 0, 0);
         return n;
     }
     void drag(int n, int end, float toX, float toY)
     {
-        const LabelWidget& handle = end == 1 ? canvas.lblLine1[n] : canvas.lblLine2[n];
+        const LabelWidget& handle = end == 1 ? canvas.startHandles[n] : canvas.endHandles[n];
         mouse.mouseDown(kLeftButton, handle.left + 5, handle.top + 5);
         mouse.mouseMove(kLeftButton, toX + 5, toY + 5);
     }
     const AddLineRecord& line(int n) const { return document.AddLine[static_cast<std::size_t>(n - 1)]; }
 
-    std::uint8_t mode = 2;
+    InputMode mode = InputMode::AddedLines;
     GdrRecord document;
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
@@ -48,17 +48,17 @@ TEST_F(AddedLine, DraggingAHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
     EXPECT_EQ(line(1).X2, 2000);
     EXPECT_EQ(line(1).Y2, 2500);
     EXPECT_EQ(line(1).X1, 1000) << "the other end stays";
-    EXPECT_EQ(canvas.lineLine[1].x2, 2050);
-    EXPECT_EQ(canvas.lineLine[1].colour, kRed);
+    EXPECT_EQ(canvas.addedLines[1].x2, 2050);
+    EXPECT_EQ(canvas.addedLines[1].colour, kRed);
     EXPECT_EQ(mouse.pointer(), MousePointer::UpArrow);
     mouse.mouseMove(kLeftButton, 9000, 9000);
-    EXPECT_EQ(canvas.lblLine2[1].left, 4200);
-    EXPECT_EQ(canvas.lblLine2[1].top, 5000);
-    EXPECT_EQ(canvas.lineLine[1].x2, 4250);
+    EXPECT_EQ(canvas.endHandles[1].left, 4200);
+    EXPECT_EQ(canvas.endHandles[1].top, 5000);
+    EXPECT_EQ(canvas.addedLines[1].x2, 4250);
     mouse.mouseMove(kLeftButton, -9000, -9000);
     EXPECT_EQ(line(1).X2, 0);
     mouse.mouseUp(kLeftButton, 0, 0);
-    EXPECT_EQ(canvas.lineLine[1].colour, kBlack);
+    EXPECT_EQ(canvas.addedLines[1].colour, kBlack);
     EXPECT_EQ(mouse.pointer(), MousePointer::Default);
 }
 
@@ -79,17 +79,17 @@ TEST_F(AddedLine, DeletionAsksWithTheLineInRedAndFreesNoNumber)
 {
     for (int i = 0; i < 5; ++i) add();
     // Line 3 lies on top of the others: all start on the same diagonal.
-    canvas.lblLine1.bringToFront(3);
+    canvas.startHandles.bringToFront(3);
     mouse.mouseDown(kRightButton, 1005, 1005);
     EXPECT_EQ(boxes.texts().at(0), "選択した線を削除します。\r\n\r\nよろしいですか？");
-    EXPECT_EQ(canvas.lineLine[3].colour, kBlack) << "No turns it black again";
+    EXPECT_EQ(canvas.addedLines[3].colour, kBlack) << "No turns it black again";
     EXPECT_EQ(line(3).Used, kTrue);
     boxes.answers.push_back(MessageAnswer::Yes);
     mouse.mouseDown(kRightButton, 1005, 1005);
     mouse.mouseUp(kRightButton, 1005, 1005);
     EXPECT_EQ(line(3).Used, kFalse);
-    EXPECT_FALSE(canvas.lineLine[3].visible);
-    EXPECT_FALSE(canvas.lblLine1[3].visible);
+    EXPECT_FALSE(canvas.addedLines[3].visible);
+    EXPECT_FALSE(canvas.startHandles[3].visible);
     EXPECT_EQ(add(), 6);
 }
 
@@ -101,7 +101,7 @@ TEST_F(AddedLine, TheHundredthLineIsTheLastAndLineOneIsOnlyRedrawn)
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"これ以上、線を増やすことが出来ません。"});
     EXPECT_EQ(canvas.zOrder().bottomToTop().size(), widgets);
     EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_EQ(canvas.GfncLineDraw(101, 0, 0), 1);
+    EXPECT_EQ(canvas.drawAddedLines(101, 0, 0), 1);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
 }
 

@@ -1,6 +1,6 @@
 #include "genogram/basic_input/basic_input_layer_store.h"
 #include "genogram/basic_input/basic_input_panel.h"
-#include "genogram/cls_auto_line2.h"
+#include "genogram/cohabit_frame_builder.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -33,8 +33,8 @@ TEST_F(Layer0, WithdrawnSymbolsAndThickLinesLoadAsTheirOfferedSuccessors)
     document.LineTag[9] = 9;
     document.LineTag[0] = 2;
     BasicInputPanel panel(CanvasSize::Normal, document, reporter, boxes, {});
-    panel.Form_Load();
-    panel.LsubPrvNow();
+    panel.load();
+    panel.updatePreview();
     EXPECT_EQ(document.SymbolKey[0], "i000");
     EXPECT_EQ(document.SymbolKey[1], "i000");
     EXPECT_EQ(document.SymbolKey[2], "i114");
@@ -49,9 +49,9 @@ TEST_F(Layer0, TheNormalPanelLeavesTheWideRowsAndLinesAlone)
     document.LineTag[120] = 7;
     const GdrRecord before = document;
     BasicInputPanel panel(CanvasSize::Normal, document, reporter, boxes, {});
-    panel.Form_Load();
+    panel.load();
     BasicInputLayerStore store(document, reporter);
-    EXPECT_EQ(store.SaveGd0(panel), 0);
+    EXPECT_TRUE(store.save(panel));
     EXPECT_TRUE(document == before);
     EXPECT_TRUE(reporter.errors.empty());
 }
@@ -66,7 +66,7 @@ TEST_F(Layer0, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
     document.AgeText[17] = "90";
     document.LineTag[51] = 1;
     BasicInputPanel panel(CanvasSize::Normal, document, reporter, boxes, {});
-    panel.Form_Load();
+    panel.load();
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.LoadGd0"});
     EXPECT_EQ(reporter.errors[0].text.rfind("【35601】", 0), 0U);
     ASSERT_EQ(boxes.texts(), std::vector<std::string>{kLoadFailedMessage});
@@ -77,7 +77,7 @@ TEST_F(Layer0, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
     EXPECT_EQ(panel.line(51).colour, kBlack);
     EXPECT_EQ(document.SymbolKey[5], "i099"); // filling writes nothing back
 
-    panel.LsubPrvNow();
+    panel.updatePreview();
     EXPECT_EQ(reporter.errors.size(), 1U);
     EXPECT_EQ(document.SymbolKey[5], "i000");
 }
@@ -90,8 +90,8 @@ TEST_F(Layer0, AWideDocumentComesBackAsItWasRead)
     document = read;
     ASSERT_TRUE(document.isWide());
     BasicInputPanel panel(CanvasSize::Wide, document, reporter, boxes, {});
-    panel.Form_Load();
-    panel.LsubPrvNow();
+    panel.load();
+    panel.updatePreview();
     EXPECT_TRUE(reporter.errors.empty());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(document.SymbolKey, read.SymbolKey);

@@ -32,7 +32,7 @@ protected:
     }
     BasicInputPanel& loaded()
     {
-        panel.Form_Load();
+        panel.load();
         redraws = 0;
         return panel;
     }
@@ -55,28 +55,28 @@ TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
     const int marriage = 7;
     const auto [x, y] = near(p.layout().line(marriage));
     style = 4;
-    p.Form_MouseDown(PanelButton::Left, x, y);
+    p.pressBackground(PanelButton::Left, x, y);
     EXPECT_TRUE(p.line(marriage).slashS);
     EXPECT_FALSE(p.line(marriage).slashW);
     style = 5;
-    p.Form_MouseDown(PanelButton::Left, x, y);
+    p.pressBackground(PanelButton::Left, x, y);
     EXPECT_TRUE(p.line(marriage).slashS && p.line(marriage).slashW);
     EXPECT_EQ(document.LineTag[marriage], 5);
     style = 1;
-    p.Form_MouseDown(PanelButton::Left, x, y);
+    p.pressBackground(PanelButton::Left, x, y);
     EXPECT_FALSE(p.line(marriage).slashS || p.line(marriage).slashW);
     EXPECT_EQ(redraws, 3);
 
     // A slash style on a sibling bar draws the plain line and is kept.
     style = 4;
     const auto [bx, by] = near(p.layout().line(0));
-    p.Form_MouseDown(PanelButton::Left, bx, by);
+    p.pressBackground(PanelButton::Left, bx, by);
     EXPECT_FALSE(p.line(0).slashS);
     EXPECT_EQ(document.LineTag[0], 4);
 
     // Style 0 leaves the line on show in grey.
     style = 0;
-    p.Form_MouseDown(PanelButton::Left, bx, by);
+    p.pressBackground(PanelButton::Left, bx, by);
     EXPECT_EQ(p.line(0).colour, kDesignGrey);
     EXPECT_EQ(document.LineTag[0], 0);
     EXPECT_TRUE(reporter.errors.empty());
@@ -85,18 +85,18 @@ TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
 TEST_P(Panel, ToleranceBoxesIncludeTheirEdges)
 {
     const TwipsLine l = panel.layout().line(0);
-    EXPECT_EQ(panel.LfncLineHitTest(l.x1 - 150, l.y1 - 100), 0);
-    EXPECT_EQ(panel.LfncLineHitTest(l.x2 + 150, l.y2 + 100), 0);
-    EXPECT_EQ(panel.LfncLineHitTest(l.x1 - 151, l.y1 - 100), kNoLine);
-    EXPECT_EQ(panel.LfncLineHitTest(5, 5), kNoLine);
+    EXPECT_EQ(panel.lineAt(l.x1 - 150, l.y1 - 100), 0);
+    EXPECT_EQ(panel.lineAt(l.x2 + 150, l.y2 + 100), 0);
+    EXPECT_EQ(panel.lineAt(l.x1 - 151, l.y1 - 100), kNoLine);
+    EXPECT_EQ(panel.lineAt(5, 5), kNoLine);
 }
 
 TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
 {
-    panel.LfncLineChg(7, 12);
+    panel.setLineStyle(7, 12);
     EXPECT_EQ(panel.line(7).tag, 12);
     EXPECT_EQ(panel.line(7).colour, kDesignGrey);
-    panel.LfncLineChg(panel.layout().lineCount(), 1);
+    panel.setLineStyle(panel.layout().lineCount(), 1);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At LfncLineChg"});
 }
 
@@ -104,19 +104,19 @@ TEST_P(Panel, MarksSwitchTheGuidanceAndTheFrameButton)
 {
     BasicInputPanel& p = loaded();
     const int last = p.layout().slotCount() - 1;
-    p.Label1_Click(0);
+    p.toggleCohabitantMark(0);
     EXPECT_EQ(p.slot(0).mark, 1);
     EXPECT_EQ(frameCaption, kFrameAddCaption);
-    p.Label1_Click(last);
-    p.Label1_Click(0);
+    p.toggleCohabitantMark(last);
+    p.toggleCohabitantMark(0);
     EXPECT_EQ(guidance, (std::vector<std::string>{kFrameGuidance, kFrameGuidance, kFrameGuidance}));
-    p.Label1_Click(last);
+    p.toggleCohabitantMark(last);
     EXPECT_EQ(guidance.back(), "(closed)");
     EXPECT_EQ(frameCaption, kFrameEraseCaption);
     EXPECT_EQ(redraws, 0); // marks reach neither the layer nor the canvas
     EXPECT_EQ(document.CohabitFlag[0], 0);
 
-    p.Label1_Click(3);
+    p.toggleCohabitantMark(3);
     p.clearMarks();
     for (int i = 0; i < p.layout().slotCount(); ++i) EXPECT_EQ(p.slot(i).mark, 0);
 }
@@ -124,11 +124,11 @@ TEST_P(Panel, MarksSwitchTheGuidanceAndTheFrameButton)
 TEST_P(Panel, TheChooserKeepsOnlyPictures)
 {
     BasicInputPanel& p = loaded();
-    p.ImgCbo_Click(2, symbolChoiceOf("i108"));
+    p.chooseSymbol(2, symbolChoiceOf("i108"));
     EXPECT_EQ(document.SymbolKey[2], "i108");
-    p.ImgCbo_Change(2, "");
+    p.editSymbolText(2, "");
     EXPECT_EQ(p.slot(2).choice, symbolChoiceOf("i108"));
-    p.ImgCbo_Change(2, "abc");
+    p.editSymbolText(2, "abc");
     EXPECT_EQ(p.slot(2).choice, kBlankChoice);
     EXPECT_EQ(document.SymbolKey[2], "i000");
     EXPECT_EQ(redraws, 2);
@@ -137,22 +137,22 @@ TEST_P(Panel, TheChooserKeepsOnlyPictures)
 TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
 {
     BasicInputPanel& p = loaded();
-    EXPECT_TRUE(p.txtAge_Change(1, "８５歳"));
+    EXPECT_TRUE(p.changeAge(1, "８５歳"));
     EXPECT_EQ(document.AgeText[1], "８５歳");
     std::vector<int> shown;
     p.slotChanged = [&](int slot) { shown.push_back(slot); };
 
-    EXPECT_FALSE(p.txtAge_Change(1, "８５歳😀"));
+    EXPECT_FALSE(p.changeAge(1, "８５歳😀"));
     std::string tooLong; // two bytes a character in the code page
     for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
-    EXPECT_FALSE(p.txtRel_Change(1, tooLong));
-    EXPECT_TRUE(p.txtRel_Change(1, std::string(kMaxDocumentTextBytes, 'x')));
+    EXPECT_FALSE(p.changeRemark(1, tooLong));
+    EXPECT_TRUE(p.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
     ASSERT_EQ(boxes.shown.size(), 2U);
     EXPECT_NE(boxes.shown[1].text.find("65535"), std::string::npos);
     EXPECT_EQ(document.AgeText[1], "８５歳");
     EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
     // Characters typed on Linux that the code page spells differently are kept.
-    EXPECT_TRUE(p.txtRel_Change(1, "〜－"));
+    EXPECT_TRUE(p.changeRemark(1, "〜－"));
 }
 
 // Filling fires the controls' change events; none of them may write back.
@@ -166,11 +166,11 @@ TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
     const GdrRecord before = document;
     panel.slotChanged = [&](int slot) {
         EXPECT_TRUE(panel.loading());
-        panel.ImgCbo_Click(slot, panel.slot(slot).choice);
-        panel.txtAge_Change(slot, panel.slot(slot).age);
-        panel.txtRel_Change(slot, panel.slot(slot).remark);
+        panel.chooseSymbol(slot, panel.slot(slot).choice);
+        panel.changeAge(slot, panel.slot(slot).age);
+        panel.changeRemark(slot, panel.slot(slot).remark);
     };
-    panel.Form_Load();
+    panel.load();
     EXPECT_FALSE(panel.loading());
     EXPECT_EQ(redraws, 0);
     EXPECT_TRUE(document == before);

@@ -1,7 +1,7 @@
 #include "tests/support/qt_application.h"
-#include "genogram/basic_input/window/mdi_geno_inp.h"
+#include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/basic_input/window/slot_background.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/window/canvas_window.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -26,11 +26,11 @@ protected:
         if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
         BasicInputNeighbours neighbours;
         neighbours.selectedLineStyle = [this] { return style; };
-        neighbours.redrawCanvas = [this] { ++redraws, canvas.GfncPrev(); };
-        window = std::make_unique<mdiGenoInp>(GetParam(), document, reporter, boxes, std::move(neighbours));
-        window->Form_Load();
+        neighbours.redrawCanvas = [this] { ++redraws, canvas.rebuild(); };
+        window = std::make_unique<BasicInputWindow>(GetParam(), document, reporter, boxes, std::move(neighbours));
+        window->load();
         window->show();
-        canvas.GfncPrev();
+        canvas.rebuild();
         redraws = 0;
     }
     // A point in pixels whose twips are (x, y).
@@ -50,8 +50,8 @@ protected:
     test::ScriptedMessageBoxes boxes;
     int style = 1;
     int redraws = 0;
-    mdiGenoInpSave canvas{GetParam(), document, reporter};
-    std::unique_ptr<mdiGenoInp> window;
+    CanvasWindow canvas{GetParam(), document, reporter};
+    std::unique_ptr<BasicInputWindow> window;
 };
 
 TEST_P(PanelWindow, ClicksOnMarriageLinesSetTheSlashesOnTheCanvas)
@@ -60,11 +60,11 @@ TEST_P(PanelWindow, ClicksOnMarriageLinesSetTheSlashesOnTheCanvas)
     const QPoint point = at((marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30);
     style = 5;
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, point);
-    EXPECT_TRUE(canvas.canvas().LineTiltS[7].visible && canvas.canvas().LineTiltW[7].visible);
+    EXPECT_TRUE(canvas.canvas().slashesS[7].visible && canvas.canvas().slashesW[7].visible);
     style = 1;
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, point);
-    EXPECT_FALSE(canvas.canvas().LineTiltS[7].visible || canvas.canvas().LineTiltW[7].visible);
-    EXPECT_TRUE(canvas.canvas().Lines[7].visible);
+    EXPECT_FALSE(canvas.canvas().slashesS[7].visible || canvas.canvas().slashesW[7].visible);
+    EXPECT_TRUE(canvas.canvas().connectorLines[7].visible);
     EXPECT_EQ(redraws, 2);
 }
 
@@ -84,32 +84,32 @@ TEST_P(PanelWindow, AClickOnNoLineStillRefreshes)
     QTest::mouseClick(window.get(), Qt::RightButton, {}, at(60, 60));
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(document.AgeText[0], "");
-    EXPECT_EQ(canvas.canvas().lblAge[0].caption, "");
+    EXPECT_EQ(canvas.canvas().ageLabels[0].caption, "");
 }
 
 TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
 {
-    QTest::keyClicks(window->txtAge(2), QStringLiteral("85"));
-    EXPECT_EQ(canvas.canvas().lblAge[2].caption, "85");
-    typeInto(window->txtRel(2), QStringLiteral("長男"));
+    QTest::keyClicks(window->ageBox(2), QStringLiteral("85"));
+    EXPECT_EQ(canvas.canvas().ageLabels[2].caption, "85");
+    typeInto(window->remarkBox(2), QStringLiteral("長男"));
     EXPECT_EQ(document.RelText[2], "長男");
-    EXPECT_EQ(canvas.canvas().lblRel[2].caption, "長男");
+    EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
     EXPECT_EQ(redraws, 3);
 
     // A character the document cannot store never reaches it.
-    typeInto(window->txtRel(2), QStringLiteral("😀"));
-    EXPECT_EQ(window->txtRel(2)->text(), QStringLiteral("長男"));
+    typeInto(window->remarkBox(2), QStringLiteral("😀"));
+    EXPECT_EQ(window->remarkBox(2)->text(), QStringLiteral("長男"));
     EXPECT_EQ(document.RelText[2], "長男");
     ASSERT_EQ(boxes.shown.size(), 1U);
     EXPECT_NE(boxes.shown[0].text.find("😀"), std::string::npos);
 
     // A long paste is kept whole while a document can hold it, and refused
     // with a message once it cannot: never cut short without a word.
-    window->txtAge(3)->insert(QString(40000, QLatin1Char('x')));
+    window->ageBox(3)->insert(QString(40000, QLatin1Char('x')));
     EXPECT_EQ(document.AgeText[3].size(), 40000U);
-    window->txtAge(3)->insert(QString(30000, QLatin1Char('y')));
+    window->ageBox(3)->insert(QString(30000, QLatin1Char('y')));
     EXPECT_EQ(document.AgeText[3].size(), 40000U);
-    EXPECT_EQ(window->txtAge(3)->text().size(), 40000);
+    EXPECT_EQ(window->ageBox(3)->text().size(), 40000);
     EXPECT_EQ(boxes.shown.size(), 2U);
 }
 

@@ -24,7 +24,7 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     test::ScriptedMessageBoxes boxes;
     test::ScriptedTextDialog dialog;
     test::FixedMeasure measure;
-    std::uint8_t mode = 1;
+    InputMode mode = InputMode::Text;
     auto canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
     auto mouse = std::make_unique<CanvasMouse>(*canvas, boxes, dialog, measure);
     CanvasLayerStore store(document, reporter, [&](CanvasSize) -> GenoCanvas& { return *canvas; });
@@ -40,43 +40,43 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     mouse->mouseMove(kLeftButton, 2510, 1510);
     mouse->mouseUp(kLeftButton, 2510, 1510);
 
-    mode = 2;
-    for (int i = 0; i < 3; ++i) canvas->GfncLineDraw(mouse->addedLines().GfncLineAdd(), 0, 0);
+    mode = InputMode::AddedLines;
+    for (int i = 0; i < 3; ++i) canvas->drawAddedLines(mouse->addedLines().addLine(), 0, 0);
     boxes.answers.push_back(MessageAnswer::Yes);
-    canvas->lblLine1.bringToFront(1);
+    canvas->startHandles.bringToFront(1);
     mouse->mouseDown(kRightButton, 1005, 1005); // line 1 deleted
-    canvas->lblLine2.bringToFront(3);
+    canvas->endHandles.bringToFront(3);
     mouse->mouseDown(kLeftButton, 3505, 3505); // line 3's second end dragged
     mouse->mouseMove(kLeftButton, 4005, 2005);
     mouse->mouseUp(kLeftButton, 4005, 2005);
 
     canvas->showHandlesOfLinesOnShow();
-    ASSERT_EQ(store.SaveGd1(), 0);
-    ASSERT_EQ(store.SaveGd2(), 0);
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
+    ASSERT_TRUE(store.saveAddedLines(CanvasSize::Normal));
     document = decodeCurrentGdr(encodeGdr(document));
 
     mouse.reset();
     canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
-    ASSERT_EQ(store.LoadGd1(), 0);
-    ASSERT_EQ(store.LoadGd2(), 0);
-    canvas->GfncLineDraw(0, 0, 0);
+    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
+    ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
+    canvas->drawAddedLines(0, 0, 0);
 
-    ASSERT_EQ(canvas->lblInp.upperBound(), 2);
-    EXPECT_EQ(canvas->lblInp[1].caption, "一");
-    EXPECT_EQ(canvas->lblInp[2].caption, "三");
-    EXPECT_EQ(canvas->lblInp[2].left, 2500);
-    EXPECT_EQ(canvas->lblInp[2].top, 1500);
-    EXPECT_EQ(canvas->lblInp[2].width, 350);
-    EXPECT_EQ(canvas->lblInp[2].fontName, "ＭＳ 明朝");
-    EXPECT_EQ(canvas->lblInp[2].fontSize, 14);
-    EXPECT_TRUE(canvas->lblInp[2].bold);
-    EXPECT_EQ(canvas->lblInp[2].foreColor, 0xFF0000U);
+    ASSERT_EQ(canvas->textLabels.upperBound(), 2);
+    EXPECT_EQ(canvas->textLabels[1].caption, "一");
+    EXPECT_EQ(canvas->textLabels[2].caption, "三");
+    EXPECT_EQ(canvas->textLabels[2].left, 2500);
+    EXPECT_EQ(canvas->textLabels[2].top, 1500);
+    EXPECT_EQ(canvas->textLabels[2].width, 350);
+    EXPECT_EQ(canvas->textLabels[2].fontName, "ＭＳ 明朝");
+    EXPECT_EQ(canvas->textLabels[2].fontSize, 14);
+    EXPECT_TRUE(canvas->textLabels[2].bold);
+    EXPECT_EQ(canvas->textLabels[2].foreColor, 0xFF0000U);
 
-    ASSERT_EQ(canvas->lblLine1.upperBound(), 2);
+    ASSERT_EQ(canvas->startHandles.upperBound(), 2);
     EXPECT_EQ(document.AddLine[1], (AddLineRecord{kTrue, 1000, 4000, 1000, 2000}));
-    EXPECT_EQ(canvas->lineLine[2].x2, 4050);
-    EXPECT_EQ(canvas->lineLine[2].y2, 2050);
-    EXPECT_TRUE(canvas->lblLine1[2].visible) << "handles show in line mode";
+    EXPECT_EQ(canvas->addedLines[2].x2, 4050);
+    EXPECT_EQ(canvas->addedLines[2].y2, 2050);
+    EXPECT_TRUE(canvas->startHandles[2].visible) << "handles show in line mode";
     EXPECT_TRUE(reporter.errors.empty());
 }
 

@@ -39,7 +39,7 @@ protected:
         label.height = 230;
         label.visible = visible;
         label.tag = "2";
-        return canvas(size).lblInp.load(index, label);
+        return canvas(size).textLabels.load(index, label);
     }
 
     GdrRecord document;
@@ -52,7 +52,7 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
 {
     for (int i = 1; i <= 7; ++i) addLabel(CanvasSize::Normal, i, "文字" + std::to_string(i), i == 3 || i == 7);
     addLabel(CanvasSize::Normal, 9, ""); // visible but empty
-    ASSERT_EQ(store.SaveGd1(), 0);
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
     EXPECT_EQ(document.TextLabel[1].Caption, "文字3");
     EXPECT_EQ(document.TextLabel[2].Caption, "文字7");
     EXPECT_EQ(document.TextLabel[3].Used, kFalse);
@@ -62,15 +62,15 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
     EXPECT_EQ(r.Top, 3000.25F);
 
     unloadCanvas(CanvasSize::Normal);
-    ASSERT_EQ(store.LoadGd1(), 0);
+    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
     GenoCanvas& reopened = canvas(CanvasSize::Normal);
-    EXPECT_EQ(reopened.lblInp.upperBound(), 2);
-    EXPECT_EQ(reopened.lblInp[2].caption, "文字7");
-    EXPECT_TRUE(reopened.lblInp[2].visible);
-    EXPECT_EQ(reopened.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::lblInp, 2}));
+    EXPECT_EQ(reopened.textLabels.upperBound(), 2);
+    EXPECT_EQ(reopened.textLabels[2].caption, "文字7");
+    EXPECT_TRUE(reopened.textLabels[2].visible);
+    EXPECT_EQ(reopened.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::textLabels, 2}));
 
     const auto saved = document.TextLabel;
-    ASSERT_EQ(store.SaveGd1(), 0);
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
     EXPECT_EQ(document.TextLabel, saved) << "load and save again change nothing";
     EXPECT_TRUE(reporter.errors.empty());
 }
@@ -78,7 +78,7 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
 TEST_F(Layers, TextsBeyondAHundredAreReportedAndTheFirstHundredKept)
 {
     for (int i = 1; i <= 101; ++i) addLabel(CanvasSize::Wide, i, std::to_string(i));
-    EXPECT_EQ(store.SaveGd1_2(), 1);
+    EXPECT_FALSE(store.saveTexts(CanvasSize::Wide));
     EXPECT_EQ(document.TextLabel[100].Caption, "100");
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd1"});
     EXPECT_EQ(reporter.errors[0].text.rfind("【9】", 0), 0U);
@@ -91,10 +91,10 @@ TEST_F(Layers, AddedLinesBeyondAHundredAreReported)
         LabelWidget handle = lineHandleTemplate();
         handle.visible = true;
         handle.left = static_cast<float>(i);
-        wide.lblLine1.load(i, handle);
-        wide.lblLine2.load(i, handle);
+        wide.startHandles.load(i, handle);
+        wide.endHandles.load(i, handle);
     }
-    EXPECT_EQ(store.SaveGd2_2(), 1);
+    EXPECT_FALSE(store.saveAddedLines(CanvasSize::Wide));
     EXPECT_EQ(document.AddLine[99].X1, 100.F);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
 }
@@ -102,12 +102,12 @@ TEST_F(Layers, AddedLinesBeyondAHundredAreReported)
 TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)
 {
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 2, 0, -1}, {20, 20, 0, 0, 2, 0, -1}}};
-    canvas(CanvasSize::Normal).GfncPrev();
-    canvas(CanvasSize::Wide).GfncPrev();
+    canvas(CanvasSize::Normal).rebuild();
+    canvas(CanvasSize::Wide).rebuild();
     document.FreeLine.mutableItems().resize(1);
-    EXPECT_EQ(store.SaveGd4(), 1);
+    EXPECT_FALSE(store.saveStrokes(CanvasSize::Normal));
     document.FreeLine.mutableItems().resize(1);
-    EXPECT_EQ(store.SaveGd4_2(), 1);
+    EXPECT_FALSE(store.saveStrokes(CanvasSize::Wide));
     EXPECT_EQ(reporter.titles(), (std::vector<std::string>{"Error At clsGdrOpe.SaveGd4", "Error At clsGdrOpe.SaveGd4_2"}));
     EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";
 }
@@ -119,15 +119,15 @@ TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
     document.FreeLine = {true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
     const GdrRecord before = document;
 
-    ASSERT_EQ(store.LoadGd1(), 0);
-    ASSERT_EQ(store.LoadGd2(), 0);
+    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
+    ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
     GenoCanvas& c = canvas(CanvasSize::Normal);
-    c.GfncPrev();
-    c.GfncLineDraw(0, 0, 0);
+    c.rebuild();
+    c.drawAddedLines(0, 0, 0);
     c.showHandlesOfLinesOnShow();
-    ASSERT_EQ(store.SaveGd1(), 0);
-    ASSERT_EQ(store.SaveGd2(), 0);
-    ASSERT_EQ(store.SaveGd4(), 0);
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
+    ASSERT_TRUE(store.saveAddedLines(CanvasSize::Normal));
+    ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
     EXPECT_EQ(document, before);
 }
 

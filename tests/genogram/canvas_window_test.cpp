@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "genogram/window/canvas_window.h"
 #include "tests/support/recording_reporter.h"
 
 #include "picture/canvas_fonts.h"
@@ -24,9 +24,9 @@ QApplication& application()
     return test::application();
 }
 
-class CanvasWindow : public ::testing::Test {
+class CanvasWindowTest : public ::testing::Test {
 protected:
-    CanvasWindow()
+    CanvasWindowTest()
     {
         application();
         makeNewDocument(document);
@@ -39,10 +39,10 @@ protected:
     test::RecordingReporter reporter;
 };
 
-TEST_F(CanvasWindow, ShowsWhatThePictureShows)
+TEST_F(CanvasWindowTest, ShowsWhatThePictureShows)
 {
-    mdiGenoInpSave window(CanvasSize::Normal, document, reporter);
-    EXPECT_EQ(window.GfncPrev(), 0);
+    CanvasWindow window(CanvasSize::Normal, document, reporter);
+    EXPECT_EQ(window.rebuild(), 0);
     EXPECT_TRUE(window.isVisible());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(shown, renderCanvasPicture(window.canvas()));
@@ -50,15 +50,15 @@ TEST_F(CanvasWindow, ShowsWhatThePictureShows)
 
 // After an edit only the changed area is sent to the screen; what the
 // screen then holds must still be the whole canvas as the picture shows it.
-TEST_F(CanvasWindow, AnEditShownByItsAreaLeavesTheScreenShowingTheCanvas)
+TEST_F(CanvasWindowTest, AnEditShownByItsAreaLeavesTheScreenShowingTheCanvas)
 {
-    mdiGenoInpSave window(CanvasSize::Normal, document, reporter);
-    window.GfncPrev();
+    CanvasWindow window(CanvasSize::Normal, document, reporter);
+    window.rebuild();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
     document.AgeText[0] = "89歳";
     document.SymbolKey[5] = "i102";
-    window.GfncPrev();
+    window.rebuild();
     QApplication::processEvents();
     const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));

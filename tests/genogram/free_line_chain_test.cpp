@@ -43,28 +43,28 @@ protected:
 TEST_F(FreeLines, APenStrokeDrawnLiveStartsWithADotThatKeepsItsOwnPoint)
 {
     append(100, 200, -1);
-    ASSERT_EQ(canvas.GfncLineDraw2(last(), true), 0);
+    ASSERT_EQ(canvas.redrawFreeLines(last(), true), 0);
     EXPECT_EQ(segment(1), Segment(100, 200, 100, 200));
     EXPECT_EQ(document.FreeLine[1].X2, 100);
     EXPECT_EQ(document.FreeLine[1].Y2, 200);
 
     append(130, 210, -1);
-    canvas.GfncLineDraw2(last(), false);
+    canvas.redrawFreeLines(last(), false);
     append(160, 260, -1);
-    canvas.GfncLineDraw2(last(), false);
+    canvas.redrawFreeLines(last(), false);
     EXPECT_EQ(segment(2), Segment(130, 210, 100, 200));
     EXPECT_EQ(segment(3), Segment(160, 260, 130, 210));
 
     // The next stroke begins a new chain: its first record keeps its own point.
     append(1000, 1000, -2);
-    canvas.GfncLineDraw2(last(), true);
+    canvas.redrawFreeLines(last(), true);
     append(1100, 1000, -2);
-    canvas.GfncLineDraw2(last(), false);
+    canvas.redrawFreeLines(last(), false);
     EXPECT_EQ(segment(4), Segment(1000, 1000, 1000, 1000));
     EXPECT_EQ(segment(5), Segment(1100, 1000, 1000, 1000));
 
     // A full redraw rebuilds the same segments from the written-back points.
-    canvas.GfncPrev();
+    canvas.rebuild();
     EXPECT_EQ(segment(3), Segment(160, 260, 130, 210));
     EXPECT_EQ(segment(4), Segment(1000, 1000, 1000, 1000));
     EXPECT_TRUE(reporter.errors.empty());
@@ -73,7 +73,7 @@ TEST_F(FreeLines, APenStrokeDrawnLiveStartsWithADotThatKeepsItsOwnPoint)
 TEST_F(FreeLines, AFullRedrawJoinsRecordsWithoutAStartPointToTheOneBefore)
 {
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 1, 0, -2}, {40, 40, 0, 0, 1, 0, -2}}};
-    canvas.GfncPrev();
+    canvas.rebuild();
     EXPECT_EQ(segment(2), Segment(20, 20, 10, 10));
     // A stroke that starts exactly at (0, 0) has no start point of its own.
     EXPECT_EQ(segment(3), Segment(0, 0, 20, 20));
@@ -84,11 +84,11 @@ TEST_F(FreeLines, AFullRedrawJoinsRecordsWithoutAStartPointToTheOneBefore)
 TEST_F(FreeLines, StrokesAfterTheSpareRecordOfAnOpenFigureStillDraw)
 {
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 0, 0, -1}}};
-    canvas.GfncPrev();
+    canvas.rebuild();
     EXPECT_EQ(canvas.FreeLine.upperBound(), 0) << "an empty list draws nothing";
 
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}, {40, 40, 0, 0, 1, 0, -1}}};
-    canvas.GfncPrev();
+    canvas.rebuild();
     EXPECT_FALSE(canvas.FreeLine.exists(2));
     EXPECT_EQ(segment(3), Segment(30, 30, 30, 30)) << "the empty record breaks the chain";
     EXPECT_EQ(segment(4), Segment(40, 40, 30, 30));
@@ -98,12 +98,12 @@ TEST_F(FreeLines, RecordsOfAnotherFigureStartAtThemselves)
 {
     figureNo = 2;
     document.FreeLine = {true, 1, {{500, 500, 400, 400, 1, 0, 1}, {600, 600, 0, 0, 1, 0, 1}, {700, 700, 0, 0, 1, 0, 2}}};
-    canvas.GfncLineDraw2(2, true);
+    canvas.redrawFreeLines(2, true);
     EXPECT_EQ(segment(2), Segment(600, 600, 600, 600));
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));
     EXPECT_FALSE(canvas.FreeLine.exists(1)) << "drawing from record 2 on leaves record 1 alone";
 
-    canvas.GfncLineDraw2(3, false); // the rubber band: records 2 and 3
+    canvas.redrawFreeLines(3, false); // the rubber band: records 2 and 3
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));
 }
 

@@ -22,7 +22,7 @@ struct Screen {
     GdrRecord document;
     RecordingReporter reporter;
     std::int32_t figureNo = 0;
-    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{[] { return std::uint8_t{1}; }, [this] { return figureNo; }}};
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{[] { return InputMode::Text; }, [this] { return figureNo; }}};
 };
 
 std::vector<LineWidget> freeLineWidgets(const GenoCanvas& canvas)
@@ -51,14 +51,14 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
     for (int step = 0; step < 400; ++step) {
         const int upper = fast.document.FreeLine.upperBound();
         switch (pick(10)) {
-        case 0: both([](Screen& s) { s.canvas.GfncPrev(); }); break;
-        case 1: both([](Screen& s) { s.canvas.GfncLineDraw2(0, false); }); break;
+        case 0: both([](Screen& s) { s.canvas.rebuild(); }); break;
+        case 1: both([](Screen& s) { s.canvas.redrawFreeLines(0, false); }); break;
         case 2: {
             const FreeLineRecord record{static_cast<float>(pick(4000)), static_cast<float>(pick(5000)), 0, 0, 1 + pick(4), 0, -pick(3)};
             const bool figure = pick(2) == 0;
             both([&](Screen& s) {
                 s.document.FreeLine.mutableItems().push_back(record);
-                s.canvas.GfncLineDraw2(s.document.FreeLine.upperBound(), figure);
+                s.canvas.redrawFreeLines(s.document.FreeLine.upperBound(), figure);
             });
             break;
         }
@@ -72,7 +72,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
         }
         case 4: {
             const int slot = pick(kNormalSlotCount);
-            both([&](Screen& s) { s.canvas.lblAge.bringToFront(slot); });
+            both([&](Screen& s) { s.canvas.ageLabels.bringToFront(slot); });
             break;
         }
         case 5: {
@@ -82,7 +82,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
             });
             break;
         }
-        case 6: both([](Screen& s) { s.canvas.GfncLineDraw(0, 0, 0); }); break;
+        case 6: both([](Screen& s) { s.canvas.drawAddedLines(0, 0, 0); }); break;
         case 7: {
             // An undo: the last records go, and their segments with them.
             const int kept = std::max(1, upper - pick(4));
@@ -105,7 +105,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
             const std::int32_t figureNo = pick(3);
             both([&](Screen& s) {
                 s.figureNo = figureNo;
-                s.canvas.GfncLineDraw2(0, true);
+                s.canvas.redrawFreeLines(0, true);
             });
         }
         }
@@ -122,12 +122,12 @@ TEST(FreeLineRedraw, APanelEditRedrawsWithoutTouchingAnyPenSegment)
     makeNewDocument(start);
     start.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 0, 0, -1}, {40, 40, 40, 40, 2, 0, -2}}};
     Screen screen(start);
-    screen.canvas.GfncPrev();
+    screen.canvas.rebuild();
     const std::uint64_t segments = screen.canvas.FreeLine.revision();
     screen.document.AgeText[3] = "45";
-    screen.canvas.GfncPrev();
+    screen.canvas.rebuild();
     EXPECT_EQ(screen.canvas.FreeLine.revision(), segments);
-    EXPECT_EQ(screen.canvas.lblAge[3].caption, "45");
+    EXPECT_EQ(screen.canvas.ageLabels[3].caption, "45");
     const auto segmentsShown = std::ranges::count_if(freeLineWidgets(screen.canvas), [](const LineWidget& l) { return l.visible; });
     EXPECT_EQ(segmentsShown, 3);
 }

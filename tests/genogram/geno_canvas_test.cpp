@@ -52,16 +52,16 @@ TEST_F(Canvas, EveryStyleOnAMarriageLine)
     }};
     for (int s = 0; s < 10; ++s) {
         style(7, s);
-        ASSERT_EQ(canvas().GfncPrev(), 0);
-        const LineWidget& line = canvas().Lines[7];
+        ASSERT_EQ(canvas().rebuild(), 0);
+        const LineWidget& line = canvas().connectorLines[7];
         const Look& e = expected[static_cast<std::size_t>(s)];
         EXPECT_EQ(line.visible, e.visible) << s;
         EXPECT_EQ(line.colour, e.colour) << s;
         if (!e.visible) continue;
         EXPECT_EQ(line.pattern, e.pattern) << s;
         EXPECT_EQ(line.width, e.width) << s;
-        EXPECT_EQ(canvas().LineTiltS[7].visible, e.slashS) << s;
-        EXPECT_EQ(canvas().LineTiltW[7].visible, e.slashW) << s;
+        EXPECT_EQ(canvas().slashesS[7].visible, e.slashS) << s;
+        EXPECT_EQ(canvas().slashesW[7].visible, e.slashW) << s;
     }
 }
 
@@ -69,12 +69,12 @@ TEST_F(Canvas, EveryStyleOnAMarriageLine)
 TEST_F(Canvas, CodesAboveNineKeepTheLineAsItWas)
 {
     style(7, 9);
-    canvas().GfncPrev();
+    canvas().rebuild();
     style(7, 12);
-    canvas().GfncPrev();
-    EXPECT_FALSE(canvas().LineTiltS[7].visible || canvas().LineTiltW[7].visible);
-    EXPECT_EQ(canvas().Lines[7].width, 3);
-    EXPECT_TRUE(canvas().Lines[7].visible);
+    canvas().rebuild();
+    EXPECT_FALSE(canvas().slashesS[7].visible || canvas().slashesW[7].visible);
+    EXPECT_EQ(canvas().connectorLines[7].width, 3);
+    EXPECT_TRUE(canvas().connectorLines[7].visible);
 }
 
 TEST_F(Canvas, SlashStylesOnAPlainLineDrawItsBaseLine)
@@ -85,10 +85,10 @@ TEST_F(Canvas, SlashStylesOnAPlainLineDrawItsBaseLine)
     }};
     for (int s = 4; s <= 9; ++s) {
         style(10, 0);
-        canvas().GfncPrev(); // left white and hidden by style 0
+        canvas().rebuild(); // left white and hidden by style 0
         style(10, s);
-        canvas().GfncPrev();
-        const LineWidget& line = canvas().Lines[10];
+        canvas().rebuild();
+        const LineWidget& line = canvas().connectorLines[10];
         EXPECT_TRUE(line.visible) << s;
         EXPECT_EQ(line.colour, kBlack) << s;
         EXPECT_EQ(line.pattern, base[static_cast<std::size_t>(s - 4)].first) << s;
@@ -104,13 +104,13 @@ TEST_F(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
     document.SymbolKey[5] = "i102";
     style(7, 1);
     document.CohabitSeg[0] = 1;
-    canvas().GfncPrev();
-    canvas().GfncPrev();
-    EXPECT_EQ(canvas().Image1[3].image, 0);
-    EXPECT_EQ(canvas().Image1[4].image, 0);
-    EXPECT_EQ(canvas().Image1[5].image, 2);
-    EXPECT_TRUE(canvas().Lines[7].visible);
-    EXPECT_TRUE(canvas().lineWaku.exists(0));
+    canvas().rebuild();
+    canvas().rebuild();
+    EXPECT_EQ(canvas().symbols[3].image, 0);
+    EXPECT_EQ(canvas().symbols[4].image, 0);
+    EXPECT_EQ(canvas().symbols[5].image, 2);
+    EXPECT_TRUE(canvas().connectorLines[7].visible);
+    EXPECT_TRUE(canvas().frameLines.exists(0));
     ASSERT_EQ(reporter.errors.size(), 2U);
     EXPECT_EQ(reporter.errors[0].title, "Error At GfncPrev");
     EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
@@ -124,24 +124,24 @@ TEST_F(Canvas, FrameSegmentsOnlyForValueOne)
     document.CohabitSeg[1] = 2;
     document.CohabitSeg[119] = 1;
     document.CohabitSeg[65] = 255;
-    canvas(CanvasSize::Wide).GfncPrev();
-    EXPECT_TRUE(canvas().lineWaku.exists(0));
-    EXPECT_FALSE(canvas().lineWaku.exists(1));
-    EXPECT_FALSE(canvas().lineWaku.exists(65));
-    ASSERT_TRUE(canvas().lineWaku.exists(119));
-    const LineWidget& s = canvas().lineWaku[119];
+    canvas(CanvasSize::Wide).rebuild();
+    EXPECT_TRUE(canvas().frameLines.exists(0));
+    EXPECT_FALSE(canvas().frameLines.exists(1));
+    EXPECT_FALSE(canvas().frameLines.exists(65));
+    ASSERT_TRUE(canvas().frameLines.exists(119));
+    const LineWidget& s = canvas().frameLines[119];
     EXPECT_EQ(std::tie(s.x1, s.y1, s.x2, s.y2), std::make_tuple(5420.F, 6100.F, 6260.F, 6100.F));
     EXPECT_EQ(s.colour, kBlack);
     EXPECT_TRUE(s.visible);
     // The top of the z-order is the frame, drawn last.
-    EXPECT_EQ(canvas().zOrder().bottomToTop().back(), (WidgetId{WidgetKind::lineWaku, 119}));
+    EXPECT_EQ(canvas().zOrder().bottomToTop().back(), (WidgetId{WidgetKind::frameLines, 119}));
 }
 
 TEST_F(Canvas, TheNormalCanvasReadsOnlyItsOwnSegments)
 {
     document.CohabitSeg[66] = 1;
-    canvas().GfncPrev();
-    EXPECT_EQ(canvas().lineWaku.upperBound(), -1);
+    canvas().rebuild();
+    EXPECT_EQ(canvas().frameLines.upperBound(), -1);
 }
 
 TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
@@ -154,12 +154,12 @@ TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
     document.CohabitSeg[5] = 1;
     document.FreeLine = {true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
     document.AddLine[0] = {kTrue, 10, 20, 30, 40};
-    canvas().GfncLineDraw(0, 0, 0);
+    canvas().drawAddedLines(0, 0, 0);
     canvas().drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
-    canvas().GfncPrev();
+    canvas().rebuild();
     const std::string once = dumpCanvas(canvas());
     const GdrRecord documentOnce = document;
-    canvas().GfncPrev();
+    canvas().rebuild();
     EXPECT_EQ(dumpCanvas(canvas()), once);
     EXPECT_EQ(document, documentOnce);
     EXPECT_TRUE(canvas().surface().empty());

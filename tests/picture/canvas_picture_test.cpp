@@ -51,10 +51,10 @@ TEST_F(Picture, LinesStayCrispAtEveryScale)
     document.FreeLine = {true, 1, {{100.4F, 100, 100.4F, 100, 1, 0, -1}, {733.3F, 515.5F, 0, 0, 1, 0, -1},
                                    {1500, 900, 1500, 900, 7, 0, -2}, {2100, 1300, 0, 0, 7, 0, -2}}};
     GenoCanvas canvas(CanvasSize::Wide, document, reporter);
-    canvas.GfncPrev();
+    canvas.rebuild();
     for (int i = 0; i < 37; ++i) {
-        canvas.lblAge[i].visible = false;
-        canvas.lblRel[i].visible = false;
+        canvas.ageLabels[i].visible = false;
+        canvas.remarkLabels[i].visible = false;
     }
     for (double scale : {1.0, 1.25, 1.5, 2.0}) {
         const auto colours = coloursOf(renderCanvasPicture(canvas, scale));
@@ -79,7 +79,7 @@ TEST_F(Picture, TheBitmapIsA24BitBottomUpWindowsBitmap)
 {
     document.LineTag[0] = 1;
     GenoCanvas canvas(CanvasSize::Normal, document, reporter);
-    canvas.GfncPrev();
+    canvas.rebuild();
     const QImage picture = renderCanvasPicture(canvas);
     const fs::path file = fs::temp_directory_path() / "kinsketch-picture-test.bmp";
     writePicture(picture, file);

@@ -1,6 +1,6 @@
 // The pictures of the golden documents against the reference PNGs under
 // tests/fixtures/golden, pixel for pixel. To regenerate them deliberately:
-//   KINSKETCH_REGENERATE_GOLDEN=1 build/tests/picture/picture_tests --gtest_filter='Golden*'
+//   KINSKETCH_REGENERATE_GOLDEN=1 build/tests/picture/picture_tests --gtest_filter='*Golden*'
 // then look at every changed PNG before committing it.
 
 #include "golden_documents.h"
@@ -10,7 +10,6 @@
 #include "picture/canvas_fonts.h"
 #include "picture/handed_in_picture.h"
 
-#include "document/document_globals.h"
 #include "document/file_io.h"
 #include "document/gdr_codec.h"
 
@@ -36,14 +35,12 @@ protected:
     void SetUp() override
     {
         test::ensureGuiApplication();
-        resetDocumentGlobals();
         folder = fs::temp_directory_path() / ("kinsketch-golden-" + GetParam().name);
         fs::create_directories(folder);
     }
     void TearDown() override
     {
         fs::remove_all(folder);
-        resetDocumentGlobals();
     }
     fs::path folder;
 };

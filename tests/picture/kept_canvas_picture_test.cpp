@@ -12,7 +12,7 @@
 #include "picture/pixel_lines.h"
 
 #include "genogram/canvas_layer_store.h"
-#include "genogram/cls_auto_line2.h"
+#include "genogram/cohabit_frame_builder.h"
 
 #include "document/gdr_conversion.h"
 
@@ -42,8 +42,8 @@ struct OpenedDocument {
         canvas = std::make_unique<GenoCanvas>(size, document, reporter);
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return *canvas; });
         layers.loadCanvasLayers(size);
-        canvas->GfncPrev();
-        canvas->GfncLineDraw(0, 0, 0);
+        canvas->rebuild();
+        canvas->drawAddedLines(0, 0, 0);
     }
     GdrRecord document;
     test::RecordingReporter reporter;
@@ -63,27 +63,27 @@ public:
         case 0: {
             const int slot = pick(slotCount);
             d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "age of slot " + std::to_string(slot);
         }
         case 1: {
             const int slot = pick(slotCount);
             static const char* const keys[] = {"i000", "i101", "i102", "i104", "i108", "i111", "i114"};
             d_.SymbolKey[static_cast<std::size_t>(slot)] = keys[pick(7)];
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "symbol of slot " + std::to_string(slot);
         }
         case 2: {
             const int line = pick(canvas_.geometry().connectorCount());
             d_.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(pick(8));
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "style of line " + std::to_string(line);
         }
         case 3: {
             const int slot = pick(slotCount);
             d_.CohabitFlag[static_cast<std::size_t>(slot)] ^= 1;
             rebuildCohabitFrameFromFlags(d_, reporter_);
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "cohabitant mark of slot " + std::to_string(slot);
         }
         case 4: {
@@ -97,25 +97,25 @@ public:
             label.width = 900;
             label.height = 250;
             label.visible = true;
-            if (canvas_.lblInp.exists(n)) canvas_.lblInp[n] = label;
-            else canvas_.lblInp.load(n, label);
+            if (canvas_.textLabels.exists(n)) canvas_.textLabels[n] = label;
+            else canvas_.textLabels.load(n, label);
             return "text " + std::to_string(n);
         }
         case 5: {
             const int n = 1 + pick(4);
             d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
-            canvas_.GfncLineDraw(n, 0, pick(2));
+            canvas_.drawAddedLines(n, 0, pick(2));
             return "added line " + std::to_string(n);
         }
         case 6: {
             addStroke();
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "pen stroke";
         }
         case 7: {
             auto& items = d_.FreeLine.mutableItems();
             if (items.size() > 1) items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
-            canvas_.GfncPrev();
+            canvas_.rebuild();
             return "strokes undone";
         }
         default:
@@ -179,7 +179,7 @@ TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
     kept.update(canvas, scale, 0);
     for (int stroke = 0; stroke < 6; ++stroke) {
         const std::int32_t first = editor.addStroke();
-        canvas.GfncLineDraw2(first, false);
+        canvas.redrawFreeLines(first, false);
         const int last = canvas.FreeLine.upperBound();
         if (canvas.freeLinesRestacked()) kept.update(canvas, scale, last);
         else kept.addFreeLines(canvas, first - 1, last - 1, scale);
@@ -205,9 +205,9 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
     EXPECT_TRUE(kept.update(*opened.canvas, 1.0, 0).isEmpty());
 
     opened.document.AgeText[30] = "85";
-    opened.canvas->GfncPrev();
+    opened.canvas->rebuild();
     const QRect area = kept.update(*opened.canvas, 1.0, 0);
-    const QRect label = QRect(twipsToDevicePixels(opened.canvas->lblAge[30].left, 1.0), twipsToDevicePixels(opened.canvas->lblAge[30].top, 1.0),
+    const QRect label = QRect(twipsToDevicePixels(opened.canvas->ageLabels[30].left, 1.0), twipsToDevicePixels(opened.canvas->ageLabels[30].top, 1.0),
                               1, 1);
     EXPECT_TRUE(area.contains(label.topLeft())) << "the label itself";
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
@@ -223,21 +223,21 @@ TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
     document.FreeLine = {true, 1, {{100, 100, 100, 100, 2, 0xFF, -1}, {900, 700, 0, 0, 2, 0xFF, -1}, {1500, 300, 0, 0, 3, 0xFF, -1}}};
     OpenedDocument opened(document);
     GenoCanvas& canvas = *opened.canvas;
-    canvas.GfncPrev();
+    canvas.rebuild();
     KeptCanvasPicture kept;
     kept.update(canvas, 1.0, 0);
 
     opened.document.FreeLine.mutableItems().push_back({2000, 2000, 2000, 2000, 1, 0, -2});
     opened.document.FreeLine.mutableItems().push_back({2500, 2600, 0, 0, 1, 0, -2});
-    canvas.GfncLineDraw2(4, false);
+    canvas.redrawFreeLines(4, false);
     kept.addFreeLines(canvas, 4, 5, 1.0);
     EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the stroke drawn over the strokes kept whole";
 
-    canvas.GfncPrev();
+    canvas.rebuild();
     EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the strokes taken whole again";
 
     opened.document.AgeText[2] = "85";
-    canvas.GfncPrev();
+    canvas.rebuild();
     const QRect area = kept.update(canvas, 1.0, 0);
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "an age beside the strokes";
     EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, 1.0)), "");

@@ -15,7 +15,7 @@ namespace kinsketch::test {
 // Answers the text dialog from a script; nothing (or an empty script) is a cancel.
 class ScriptedTextDialog : public TextDialog {
 public:
-    std::int32_t GfncExec(TextFormatting& values) override
+    std::int32_t edit(TextFormatting& values) override
     {
         asked.push_back(values);
         const auto answer = answers.empty() ? std::nullopt : answers.front();

@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "tools/mdi_waku_add_tool2.h"
+#include "tools/frame_tool_window.h"
 #include "tests/support/recording_reporter.h"
 
 #include "document/gdr_conversion.h"
@@ -30,13 +30,13 @@ protected:
             if (document.CohabitSeg[static_cast<std::size_t>(s)] == 1) out.insert(s);
         return out;
     }
-    mdiWakuAdd_Tool2& window()
+    FrameToolWindow& window()
     {
         FrameToolNeighbours neighbours;
         neighbours.panelMark = [this](int slot) { return marks.contains(slot) ? 1 : 0; };
         neighbours.redrawCanvas = [this] { redrawnWith = drawn(); };
         neighbours.clearPanelMarks = [this] { marks.clear(); };
-        tool = std::make_unique<mdiWakuAdd_Tool2>(document, reporter, std::move(neighbours));
+        tool = std::make_unique<FrameToolWindow>(document, reporter, std::move(neighbours));
         return *tool;
     }
 
@@ -45,7 +45,7 @@ protected:
     test::RecordingReporter reporter;
     std::set<int> marks;
     std::set<int> redrawnWith;
-    std::unique_ptr<mdiWakuAdd_Tool2> tool;
+    std::unique_ptr<FrameToolWindow> tool;
 };
 
 TEST_F(FrameTool, WithNoMarkItErasesTheFrameOnEitherScreen)
@@ -53,11 +53,11 @@ TEST_F(FrameTool, WithNoMarkItErasesTheFrameOnEitherScreen)
     for (const char* mode : {"", "WIDE"}) {
         document.ScreenMode = mode;
         document.CohabitSeg.fill(1);
-        window().cmdTool1_Click();
+        window().toggleFrame();
         EXPECT_TRUE(drawn().empty()) << mode;
     }
     marks = {3, 18};
-    window().cmdTool1_Click();
+    window().toggleFrame();
     EXPECT_FALSE(drawn().contains(8)); // shared by the two marked slots of the WIDE screen
     EXPECT_TRUE(drawn().contains(66));
 }

@@ -24,7 +24,7 @@ protected:
     FreeDrawingList()
     {
         makeNewDocument(document);
-        panel.Form_Load();
+        panel.load();
     }
 
     void click(float x, float y)
@@ -59,7 +59,7 @@ protected:
     FreeLinePanelRegisters registers;
     ScriptedMessageBoxes boxes;
     RecordingReporter reporter;
-    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return tagNumber(registers.cmd_FreeFig); }}};
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
     FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
     FreeLinePanel panel{document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
 };
@@ -70,9 +70,9 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
     EXPECT_EQ(upperBound(), 2) << "the press reused record 1, the release appended";
     drag(strokeOf(3));
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1, -2, -2, -2}));
-    EXPECT_EQ(registers.cmd_Back, "-2");
+    EXPECT_EQ(registers.strokeTag, "-2");
 
-    panel.cmd_Back_Click();
+    panel.undoStroke();
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1})) << "one undo takes one stroke";
 }
 
@@ -80,20 +80,20 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
 {
     drag(strokeOf(30));
     ASSERT_EQ(upperBound(), 30);
-    panel.cmd_Back_Click();
+    panel.undoStroke();
     EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
     EXPECT_FALSE(canvas.FreeLine.exists(1));
 
-    panel.cmd_FreeFig_Click();
+    panel.toggleFigure();
     figureSegment({1000, 1000}, {2000, 1000});
     figureSegment({2000, 1000}, {2000, 2000});
     figureSegment({2000, 2000}, {1500, 2500});
     ASSERT_EQ(lastDrawnFreeLine(document.FreeLine), 3);
-    panel.cmd_Back_Click();
+    panel.undoStroke();
     EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
     EXPECT_EQ(document.FreeLine[2].X1, 2000);
     EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
-    EXPECT_FALSE(registers.cmd_FreeFigHighlighted);
+    EXPECT_FALSE(registers.figureHighlighted);
 }
 
 TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
@@ -105,12 +105,12 @@ TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
     for (const Case c : {Case{150, 150, true}, Case{-150, -150, true}, Case{151, 150, false}, Case{150, 151, false}}) {
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
         makeNewDocument(document);
-        panel.Form_Load();
-        panel.cmd_FreeFig_Click();
+        panel.load();
+        panel.toggleFigure();
         figureSegment({1000, 1000}, {2000, 1000});
         figureSegment({2000, 1000}, {1000 + c.dx, 1000 + c.dy});
         EXPECT_EQ(registers.tool(), c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
-        EXPECT_EQ(registers.cmd_FreeFig, c.closes ? "0" : "1");
+        EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
     }
 }
@@ -119,19 +119,19 @@ TEST_F(FreeDrawingList, TheFigureButtonTwiceAddsNoRecord)
 {
     click(100, 100);
     const auto before = document.FreeLine;
-    panel.cmd_FreeFig_Click();
-    EXPECT_TRUE(registers.cmd_FreeFigHighlighted);
-    panel.cmd_FreeFig_Click();
+    panel.toggleFigure();
+    EXPECT_TRUE(registers.figureHighlighted);
+    panel.toggleFigure();
     EXPECT_EQ(document.FreeLine, before);
     EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
 }
 
 TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
 {
-    panel.cmd_FreeFig_Click();
+    panel.toggleFigure();
     figureSegment({1000, 1000}, {2000, 1000});
     figureSegment({2000, 1000}, {2000, 2000});
-    panel.cmd_Erase_Click();
+    panel.toggleEraser();
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
     EXPECT_EQ(canvas.FreeLine[3].x2, 1000);
     EXPECT_EQ(registers.tool(), FreeLineTool::Eraser);
@@ -145,22 +145,22 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
 {
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
     loadedCount = loadedFreeLineCount(document);
-    panel.Form_Load();
-    EXPECT_FALSE(registers.cmd_BackEnabled);
-    EXPECT_EQ(registers.cmd_Back, "-4");
+    panel.load();
+    EXPECT_FALSE(registers.undoEnabled);
+    EXPECT_EQ(registers.strokeTag, "-4");
 
     drag(strokeOf(3));
     EXPECT_EQ(document.FreeLine[3].StrokeNo, -5) << "\"0\" in front of \"-4\" still reads -4";
-    EXPECT_TRUE(registers.cmd_BackEnabled);
-    panel.cmd_Back_Click();
-    EXPECT_FALSE(registers.cmd_BackEnabled);
-    panel.cmd_Back_Click();
+    EXPECT_TRUE(registers.undoEnabled);
+    panel.undoStroke();
+    EXPECT_FALSE(registers.undoEnabled);
+    panel.undoStroke();
     EXPECT_EQ(upperBound(), 2);
 
     // A loaded stroke whose number a new stroke happens to share stays too.
-    registers.cmd_Back = "-3";
+    registers.strokeTag = "-3";
     drag(strokeOf(2));
-    panel.cmd_Back_Click();
+    panel.undoStroke();
     EXPECT_EQ(upperBound(), 2);
 }
 
@@ -168,17 +168,17 @@ TEST_F(FreeDrawingList, ClearAllAsksFirstAndLeavesOneEmptyRecord)
 {
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}}};
     loadedCount = 1;
-    panel.Form_Load();
-    panel.cmd_FreeFig_Click();
+    panel.load();
+    panel.toggleFigure();
     figureSegment({1000, 1000}, {2000, 1000});
     const auto before = document.FreeLine;
 
-    panel.cmd_AllErase_Click();
+    panel.clearAll();
     EXPECT_EQ(document.FreeLine, before);
     ASSERT_EQ(boxes.texts(), (std::vector<std::string>{"描いた線をすべて削除します。\r\n\r\nよろしいですか？"}));
 
     boxes.answers = {MessageAnswer::Yes};
-    panel.cmd_AllErase_Click();
+    panel.clearAll();
     EXPECT_EQ(document.FreeLine, (FreeLineList{true, 1, {FreeLineRecord{}}}));
     EXPECT_EQ(canvas.FreeLine.upperBound(), 0);
     EXPECT_EQ(loadedCount, 0);
@@ -194,23 +194,23 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
                           Case{true, "", "消しゴムの太さを指定してください。"}, Case{true, "00", "消しゴムの太さは１以上を指定してください。"}}) {
         SCOPED_TRACE(c.message);
         makeNewDocument(document);
-        panel.Form_Load();
+        panel.load();
         boxes.shown.clear();
-        if (c.eraser) panel.cmd_Erase_Click();
-        (c.eraser ? registers.txtLineE : registers.txtLineW) = c.width;
+        if (c.eraser) panel.toggleEraser();
+        (c.eraser ? registers.eraserWidthText : registers.penWidthText) = c.width;
         drag(strokeOf(4));
         EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
         EXPECT_EQ(boxes.shown.at(0).icon, MessageIcon::Exclamation);
         EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
-        EXPECT_EQ(registers.cmd_Back, "-1") << "the number went down all the same";
-        EXPECT_EQ(c.eraser ? panel.LfncChkLineE() : panel.LfncChkLineW(), false);
+        EXPECT_EQ(registers.strokeTag, "-1") << "the number went down all the same";
+        EXPECT_EQ(c.eraser ? panel.checkEraserWidth() : panel.checkPenWidth(), false);
     }
 }
 
 TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRecord)
 {
     drag(strokeOf(2));
-    panel.cmd_FreeFig_Click();
+    panel.toggleFigure();
     click(3000, 3000);
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
     EXPECT_EQ(canvas.FreeLine[3].x2, 3000);
@@ -221,20 +221,20 @@ TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRec
 // drawn after it vanished at the next redraw and from the saved document.
 TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
 {
-    panel.cmd_FreeFig_Click();
+    panel.toggleFigure();
     figureSegment({1000, 1000}, {2000, 1000});
     figureSegment({2000, 1000}, {2000, 2000});
-    panel.Form_Load(); // the panel closed and opened again by the switch bar
+    panel.load(); // the panel closed and opened again by the switch bar
     drag(strokeOf(3, 3000));
     drag(strokeOf(2, 4000));
     ASSERT_EQ(document.FreeLine[3].BorderWidth, 0) << "the spare record stays";
 
-    canvas.GfncPrev();
+    canvas.rebuild();
     const QImage picture = renderCanvasPicture(canvas);
     for (int k : {1, 2, 4, 5, 6, 7, 8}) EXPECT_TRUE(canvas.FreeLine.exists(k)) << k;
 
     CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
-    ASSERT_EQ(store.SaveGd4(), 0);
+    ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
     const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
     ASSERT_EQ(reopened.FreeLine.items().size(), 7U);
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{1, 1, -1, -1, -1, -2, -2}));
@@ -242,7 +242,7 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
 
     GdrRecord second = reopened;
     GenoCanvas shown{CanvasSize::Normal, second, reporter};
-    shown.GfncPrev();
+    shown.rebuild();
     EXPECT_EQ(second.FreeLine, reopened.FreeLine) << "a redraw of the saved list changes nothing";
     EXPECT_EQ(renderCanvasPicture(shown), picture);
     EXPECT_TRUE(reporter.errors.empty());

@@ -1,5 +1,5 @@
-#include "tools/mdi_line_add_tool.h"
-#include "genogram/window/mdi_geno_inp_save.h"
+#include "tools/line_tool_window.h"
+#include "genogram/window/canvas_window.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/text_dialog_doubles.h"
@@ -21,23 +21,23 @@ TEST(LineTool, AddsALineToTheCanvasOfTheScreenSize)
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedTextDialog dialog; // never answers
-    CanvasContext lineMode{[] { return std::uint8_t{2}; }};
-    mdiGenoInpSave normal(CanvasSize::Normal, document, reporter, lineMode);
-    mdiGenoInpSave wide(CanvasSize::Wide, document, reporter, lineMode);
+    CanvasContext lineMode{[] { return InputMode::AddedLines; }};
+    CanvasWindow normal(CanvasSize::Normal, document, reporter, lineMode);
+    CanvasWindow wide(CanvasSize::Wide, document, reporter, lineMode);
     normal.enableEditing(boxes, dialog);
     wide.enableEditing(boxes, dialog);
-    mdiLineAdd_Tool tool([&]() -> mdiGenoInpSave& { return document.isWide() ? wide : normal; });
-    tool.Form_Load();
+    LineToolWindow tool([&]() -> CanvasWindow& { return document.isWide() ? wide : normal; });
+    tool.load();
     auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
     ASSERT_NE(button, nullptr);
     button->click();
-    EXPECT_TRUE(normal.canvas().lineLine[1].visible);
-    EXPECT_TRUE(normal.canvas().lblLine1[1].visible);
+    EXPECT_TRUE(normal.canvas().addedLines[1].visible);
+    EXPECT_TRUE(normal.canvas().startHandles[1].visible);
 
     document.ScreenMode = "WIDE";
     button->click();
-    EXPECT_TRUE(wide.canvas().lineLine[1].visible);
-    EXPECT_FALSE(normal.canvas().lineLine.exists(2));
+    EXPECT_TRUE(wide.canvas().addedLines[1].visible);
+    EXPECT_FALSE(normal.canvas().addedLines.exists(2));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// ImgCbo: the person-symbol chooser of one panel slot. Its items carry the
+// symbolChooser: the person-symbol chooser of one panel slot. Its items carry the
 // same pictures the canvas draws; the user can type into it, but typed text
 // is never kept (the panel empties the slot instead).
 

@@ -1,0 +1,34 @@
+#include "basic_input_opening.h"
+
+#include "app/line_style_tool_bar.h"
+#include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/canvas_layer_store.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "document/error_trap.h"
+#include "genogram/window/canvas_window.h"
+#include "tools/frame_tool_window.h"
+
+namespace kinsketch {
+
+bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
+{
+    GdrRecord& document = windows.document();
+    return trapErrors(windows.reporter(), "LfncMenuSel", [&] {
+        windows.context().inputMode = InputMode::Text;
+        rebuildCohabitFrameFromFlags(document, windows.reporter());
+        const CanvasSize size = canvasSizeOf(document);
+        windows.basicInput(size);
+        windows.toolBar();
+        windows.frameTool();
+        if (!reloadCanvas) return;
+        windows.unloadCanvas(size);
+        CanvasLayerStore store(document, windows.reporter(), [&](CanvasSize s) -> GenoCanvas& { return windows.canvas(s).canvas(); });
+        store.loadCanvasLayers(size);
+        CanvasWindow& canvas = windows.canvas(size);
+        canvas.placeAndRebuild();
+        canvas.canvas().drawAddedLines(0, 0, 0);
+        canvas.update();
+    }) == 0;
+}
+
+} // namespace kinsketch

@@ -1,0 +1,184 @@
+#include "basic_input_window.h"
+
+#include "child_window_place.h"
+#include "slot_background.h"
+#include "symbol_chooser.h"
+
+#include "genogram/basic_input/document_text_check.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace kinsketch {
+namespace {
+
+constexpr TwipsPlace kLoadPlace{0, 2200};
+constexpr int kAgeCaptionOffset = 480;
+constexpr int kRemarkCaptionOffset = 720;
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QColor qColour(Colour bgr) { return QColor(bgr & 0xFFU, (bgr >> 8) & 0xFFU, (bgr >> 16) & 0xFFU); }
+
+PanelButton panelButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return PanelButton::Left;
+    case Qt::RightButton: return PanelButton::Right;
+    default: return PanelButton::Middle;
+    }
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, int i, TwipsPlace frame, TwipsPlace offset)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+    box->setGeometry(twipsRect(frame.left + offset.left, frame.top + offset.top, kTextBoxWidth, kTextBoxHeight));
+    box->setTextMargins(0, 0, 0, 0);
+    // Qt would cut a long paste at 32 767 characters without a word. One
+    // character more than a document holds lets every text too long for it
+    // reach the check that refuses it with a message.
+    box->setMaxLength(static_cast<int>(kMaxDocumentTextBytes) + 1);
+    return box;
+}
+
+} // namespace
+
+BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+                       BasicInputNeighbours neighbours, QWidget* parent)
+    : QWidget(parent)
+    , panel_(size, document, reporter, boxes, std::move(neighbours))
+{
+    const QString caption = QStringLiteral("ジェノグラム入力");
+    setObjectName(size == CanvasSize::Wide ? QStringLiteral("mdiGenoInp_2") : QStringLiteral("mdiGenoInp"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    setFixedSize(sizeHint());
+
+    slots_.reserve(static_cast<std::size_t>(panel_.layout().slotCount()));
+    for (int i = 0; i < panel_.layout().slotCount(); ++i) buildSlot(i);
+    buildRowCaptions();
+    panel_.slotChanged = [this](int i) { showSlot(i); };
+    panel_.linesChanged = [this] { update(); };
+}
+
+QSize BasicInputWindow::sizeHint() const
+{
+    return {twipsToPixels(panel_.layout().clientWidth), twipsToPixels(panel_.layout().clientHeight)};
+}
+
+void BasicInputWindow::buildSlot(int i)
+{
+    const TwipsPlace frame = panel_.layout().slotFrames[static_cast<std::size_t>(i)];
+    SlotControls controls{};
+    controls.background = new SlotBackground(this);
+    controls.background->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    controls.background->setAccessibleName(QStringLiteral("同居 %1").arg(i));
+    controls.background->setGeometry(twipsRect(frame.left, frame.top, kSlotFrameWidth, kSlotFrameHeight));
+    connect(controls.background, &SlotBackground::clicked, this, [this, i] { panel_.toggleCohabitantMark(i); });
+
+    controls.chooser = new SymbolChooser(this);
+    controls.chooser->setObjectName(QStringLiteral("ImgCbo_%1").arg(i));
+    controls.chooser->setAccessibleName(QStringLiteral("続柄記号 %1").arg(i));
+    controls.chooser->setGeometry(
+        twipsRect(frame.left + kChooserOffset.left, frame.top + kChooserOffset.top, kChooserWidth, kChooserHeight));
+    connect(controls.chooser, &QComboBox::currentIndexChanged, this, [this, i](int index) {
+        if (index >= 0) panel_.chooseSymbol(i, index);
+    });
+    connect(controls.chooser, &QComboBox::editTextChanged, this,
+            [this, i](const QString& text) { panel_.editSymbolText(i, text.toStdString()); });
+
+    controls.age = textBox(this, QStringLiteral("txtAge"), i, frame, kAgeOffset);
+    controls.age->setAccessibleName(QStringLiteral("年齢 %1").arg(i));
+    connect(controls.age, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+        if (panel_.changeAge(i, text.toStdString()) && !panel_.loading()) ageBox(i)->setFocus();
+    });
+    controls.remark = textBox(this, QStringLiteral("txtRel"), i, frame, kRemarkOffset);
+    controls.remark->setAccessibleName(QStringLiteral("備考 %1").arg(i));
+    connect(controls.remark, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+        if (panel_.changeRemark(i, text.toStdString()) && !panel_.loading()) remarkBox(i)->setFocus();
+    });
+    slots_.push_back(controls);
+}
+
+void BasicInputWindow::buildRowCaptions()
+{
+    const InputLayout& layout = panel_.layout();
+    QFont captionFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    captionFont.setPointSizeF(9.75);
+    for (int row = 0; row < layout.rowCount(); ++row) {
+        const int left = layout.rowCaptionLefts[static_cast<std::size_t>(row)];
+        for (const auto& [text, offset] : {std::pair{QStringLiteral("年齢→"), kAgeCaptionOffset},
+                                           std::pair{QStringLiteral("備考→"), kRemarkCaptionOffset}}) {
+            auto* label = new QLabel(text, this);
+            label->setFont(captionFont);
+            label->setGeometry(twipsRect(left, layout.rowTop(row) + offset, kRowCaptionWidth, kRowCaptionHeight));
+            label->lower();
+        }
+    }
+}
+
+void BasicInputWindow::load()
+{
+    placeChildWindow(*this, kLoadPlace);
+    panel_.load();
+}
+
+// Showing the model is no edit: the controls' change handlers stay quiet.
+void BasicInputWindow::showSlot(int i)
+{
+    const InputSlot& slot = panel_.slot(i);
+    const SlotControls& controls = slots_.at(static_cast<std::size_t>(i));
+    controls.background->showMark(slot.mark);
+    {
+        const QSignalBlocker blocker(controls.chooser);
+        controls.chooser->setCurrentIndex(slot.choice);
+        controls.chooser->setEditText(QString());
+    }
+    for (const auto& [box, text] : {std::pair{controls.age, &slot.age}, std::pair{controls.remark, &slot.remark}}) {
+        const QString shown = fromUtf8(*text);
+        if (box->text() == shown) continue;
+        const QSignalBlocker blocker(box);
+        box->setText(shown);
+    }
+}
+
+void BasicInputWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const InputLayout& layout = panel_.layout();
+    const auto toPixels = [](const TwipsLine& l) {
+        return QLine(twipsToPixels(l.x1), twipsToPixels(l.y1), twipsToPixels(l.x2), twipsToPixels(l.y2));
+    };
+    const QColor grey = qColour(kDesignGrey);
+    for (int k = 0; k < layout.lineCount(); ++k) {
+        const InputLine& line = panel_.line(k);
+        QPen pen(qColour(line.colour), line.width, line.pattern == LinePattern::Dotted ? Qt::DotLine : Qt::SolidLine);
+        painter.setPen(pen);
+        painter.drawLine(toPixels(layout.line(k)));
+        if (layout.role(k) != LineRole::Marriage) continue;
+        painter.setPen(line.slashS ? Qt::black : grey);
+        painter.drawLine(toPixels(layout.slashS(k)));
+        painter.setPen(line.slashW ? Qt::black : grey);
+        painter.drawLine(toPixels(layout.slashW(k)));
+    }
+}
+
+void BasicInputWindow::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    panel_.pressBackground(panelButton(event->button()), pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+}
+
+} // namespace kinsketch

@@ -1,0 +1,30 @@
+#pragma once
+// What exists only on the WIDE screen: person rows 18–36, connector lines
+// 52–120, frame segments 66–119 and the canvas items beyond the normal canvas
+// area. Going to the normal screen looks for them, then drops them.
+
+#include "document/gdr_record.h"
+#include "genogram/geno_canvas.h"
+
+#include <cstdint>
+
+namespace kinsketch {
+
+// A row 18–36 holding data (a symbol, an age or remark text, a
+// living-together mark), a line 52–120 with a style or a segment 66–119 set.
+bool hasLargeOnlyRecordData(const GdrRecord& document);
+
+// Rows 18–36 empty and unmarked, lines 52–120 none, segments 66–119 clear.
+// The marks go too: they would frame slots that no longer hold anyone and
+// make every later switch ask about data nobody can see.
+void resetLargeOnlyParts(GdrRecord& document);
+
+// Whether the WIDE canvas holds items outside the normal area: added lines
+// with both ends outside, texts whose corner is outside (text 0, the
+// template, does not count), pen strokes with both ends outside whether on
+// show or not.
+bool hasItemsOutsideNormalArea(GenoCanvas& canvas);
+// Hides those items; true when there were any.
+bool hideItemsOutsideNormalArea(GenoCanvas& canvas);
+
+} // namespace kinsketch

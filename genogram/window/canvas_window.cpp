@@ -1,0 +1,191 @@
+#include "canvas_window.h"
+
+#include "picture/canvas_painter.h"
+#include "picture/canvas_picture.h"
+
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace kinsketch {
+namespace {
+
+MouseButtons buttonBits(Qt::MouseButtons buttons)
+{
+    MouseButtons bits = kNoButton;
+    if (buttons & Qt::LeftButton) bits |= kLeftButton;
+    if (buttons & Qt::RightButton) bits |= kRightButton;
+    if (buttons & Qt::MiddleButton) bits |= kMiddleButton;
+    return bits;
+}
+
+float twips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+} // namespace
+
+CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context,
+                               QWidget* parent)
+    : QWidget(parent)
+    , canvas_(size, document, reporter, std::move(context))
+{
+    const QString caption = QStringLiteral("ジェノグラム入力");
+    setObjectName(size == CanvasSize::Wide ? QStringLiteral("mdiGenoInpSave_2") : QStringLiteral("mdiGenoInpSave"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(sizeHint());
+    moveToTwips(canvas_.geometry().loadPlace);
+}
+
+QSize CanvasWindow::sizeHint() const { return canvasPixelSize(canvas_.geometry(), 1.0); }
+
+int CanvasWindow::rebuild()
+{
+    const int result = canvas_.rebuild();
+    show();
+    showChanges();
+    return result;
+}
+
+int CanvasWindow::placeAndRebuild()
+{
+    moveToTwips(canvas_.geometry().previewPlace);
+    return rebuild();
+}
+
+void CanvasWindow::enableEditing(MessageBoxes& boxes, TextDialog& dialog)
+{
+    mouse_ = std::make_unique<CanvasMouse>(canvas_, boxes, dialog, measure_, [this] { repaint(); });
+}
+
+std::int16_t CanvasWindow::addLine()
+{
+    return mouse_ ? mouse_->addedLines().addLine() : std::int16_t{1};
+}
+
+int CanvasWindow::drawAddedLines(int n, int mode, int selected)
+{
+    const int result = canvas_.drawAddedLines(n, mode, selected);
+    showChanges();
+    return result;
+}
+
+void CanvasWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    stepShown_ = false;
+    mouse_->mouseDown(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+// A move without a button changes nothing on the canvas.
+void CanvasWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    stepShown_ = event->buttons() == Qt::NoButton;
+    mouse_->mouseMove(buttonBits(event->buttons()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void CanvasWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    stepShown_ = false;
+    mouse_->mouseUp(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void CanvasWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!mouse_) return;
+    const QPointF at = event->position();
+    stepShown_ = false;
+    mouse_->doubleClick(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    showMouseResult();
+}
+
+void CanvasWindow::showMouseResult()
+{
+    setCursor(mouse_->pointer() == MousePointer::UpArrow ? Qt::UpArrowCursor : Qt::ArrowCursor);
+    if (!stepShown_) showChanges();
+}
+
+void CanvasWindow::moveToTwips(TwipsPlace place)
+{
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    frame->move(twipsToDevicePixels(place.left, 1.0), twipsToDevicePixels(place.top, 1.0));
+}
+
+// The segments of a step lie on top of everything, so drawing them over the
+// kept picture gives what a full repaint would. A step that moved other
+// segments up, or comes before any picture, repaints in full.
+void CanvasWindow::showFreeLineStep(const FreeLineStep& step)
+{
+    stepShown_ = true;
+    if (step.drawn.empty() && step.live == 0 && live_ == 0) return;
+    const double ratio = devicePixelRatioF();
+    if (!picture_.isPaintedAt(canvas_, ratio) || canvas_.freeLinesRestacked()) {
+        live_ = step.live;
+        liveRect_ = {};
+        pictureCurrentIn_ = QRegion();
+        update();
+        return;
+    }
+    QRegion dirty(liveRect_);
+    if (!step.drawn.empty()) dirty += picture_.addFreeLines(canvas_, step.drawn.first, step.drawn.last, ratio);
+    live_ = step.live;
+    liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, ratio) : QRect();
+    dirty += liveRect_;
+    repaintFromPicture(dirty);
+}
+
+// The picture is brought up to date at once, so that only the area that
+// changed needs to reach the screen. Before the window is first painted
+// there is nothing to compare with, and the first paint draws it all.
+void CanvasWindow::showChanges()
+{
+    const double ratio = devicePixelRatioF();
+    if (!picture_.isPaintedAt(canvas_, ratio)) {
+        update();
+        return;
+    }
+    repaintFromPicture(QRegion(picture_.update(canvas_, ratio, live_)));
+}
+
+void CanvasWindow::repaintFromPicture(const QRegion& deviceArea)
+{
+    // Window coordinates are logical pixels; the rectangles are device pixels.
+    const double ratio = devicePixelRatioF();
+    QRegion logical;
+    for (const QRect& r : deviceArea) logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
+    pictureCurrentIn_ += logical;
+    update(logical);
+}
+
+// The model is drawn in device pixels and the image handed over at the
+// screen's ratio, so that lines stay whole pixels at 150 % and 200 %. What
+// the window's own routines and free-drawing steps changed is already on the
+// kept picture; any other repaint, such as one asked for by a neighbour that
+// changed the model, brings the picture up to date first.
+void CanvasWindow::paintEvent(QPaintEvent* event)
+{
+    const double ratio = devicePixelRatioF();
+    if (!picture_.isPaintedAt(canvas_, ratio) || !(event->region() - pictureCurrentIn_).isEmpty())
+        picture_.update(canvas_, ratio, live_);
+    pictureCurrentIn_ = QRegion();
+    QImage shown = picture_.image();
+    if (live_ != 0) {
+        QPainter painter(&shown);
+        paintFreeLines(painter, canvas_, live_, live_, ratio);
+    }
+    shown.setDevicePixelRatio(ratio);
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(0, 0, shown);
+}
+
+} // namespace kinsketch

@@ -1,0 +1,115 @@
+#include "tests/support/qt_application.h"
+#include "tools/text_input_dialog.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kinsketch {
+namespace {
+
+class TextDialogTest : public ::testing::Test {
+protected:
+    template <class Widget>
+    Widget* child(const char* name)
+    {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    // Runs `user` once the dialog is up, then calls edit.
+    std::int32_t exec(TextFormatting& values, std::function<void()> user)
+    {
+        QTimer::singleShot(0, &dialog, std::move(user));
+        return dialog.edit(values);
+    }
+    void ok() { child<QPushButton>("cmdOK")->click(); }
+    void leaveSizeBox(const QString& text)
+    {
+        QLineEdit* size = child<QLineEdit>("txtSize");
+        size->setText(text);
+        emit size->editingFinished();
+    }
+
+    QApplication& app = test::application();
+    test::ScriptedMessageBoxes boxes;
+    TextInputDialog dialog{boxes};
+};
+
+TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
+{
+    TextFormatting values{"", "No Such Font", 0, 0x0000FF};
+    const auto result = exec(values, [&] {
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("一行目\n二行目"));
+        for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"}) child<QCheckBox>(box)->setChecked(true);
+        EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
+        ok();
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(values, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, kTrue, kTrue, kTrue, kTrue}));
+}
+
+TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
+{
+    TextFormatting values{"x", "ＭＳ 明朝", 14};
+    exec(values, [&] {
+        EXPECT_EQ(child<QComboBox>("cboFont")->currentText(), QStringLiteral("ＭＳ 明朝"));
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("14"));
+        leaveSizeBox({});
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        leaveSizeBox(QStringLiteral("0"));
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        child<QLineEdit>("txtSize")->setText(QStringLiteral("0")); // straight to OK
+        ok();
+    });
+    EXPECT_EQ(values.fontSize, 9);
+    EXPECT_EQ(values.fontName, "ＭＳ 明朝");
+}
+
+TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnAnEmptyTextAndOne)
+{
+    const TextFormatting given{"元の文字", "ＭＳ 明朝", 12, 0xFF, kTrue};
+    TextFormatting expected = given;
+    expected.text.clear();
+    const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },
+                                             [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
+    for (const auto& cancel : cancels) {
+        TextFormatting values = given;
+        EXPECT_EQ(exec(values, [&] {
+                      child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
+                      child<QCheckBox>("chkBold")->setChecked(false);
+                      cancel();
+                  }),
+                  1);
+        EXPECT_EQ(values, expected);
+    }
+}
+
+TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed)
+{
+    TextFormatting values;
+    exec(values, [&] {
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("家族 😀"));
+        ok();
+        EXPECT_TRUE(dialog.isVisible());
+        child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("家族 ～"));
+        ok();
+    });
+    ASSERT_EQ(boxes.texts().size(), 1U);
+    EXPECT_EQ(boxes.texts()[0], "「😀」は保存できない文字です。別の文字に置き換えてください。");
+    EXPECT_EQ(values.text, "家族 ～");
+}
+
+} // namespace
+} // namespace kinsketch

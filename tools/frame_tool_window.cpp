@@ -1,0 +1,55 @@
+#include "frame_tool_window.h"
+
+#include "genogram/basic_input/basic_input_panel.h"
+#include "genogram/basic_input/window/child_window_place.h"
+#include "genogram/cohabit_frame_builder.h"
+
+#include <QPushButton>
+
+namespace kinsketch {
+namespace {
+
+constexpr TwipsPlace kNormalPlace{10915, 7500};
+constexpr TwipsPlace kWidePlace{15150, 8600};
+
+} // namespace
+
+FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
+                                   QWidget* parent)
+    : QWidget(parent)
+    , document_(document)
+    , reporter_(reporter)
+    , neighbours_(std::move(neighbours))
+    , button_(new QPushButton(this))
+{
+    const QString caption = QStringLiteral("ToolBox");
+    setObjectName(QStringLiteral("mdiWakuAdd_Tool2"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    button_->setObjectName(QStringLiteral("cmdTool1"));
+    button_->setGeometry(twipsRect(60, 60, 2400, 420));
+    setFixedSize(twipsToPixels(2520), twipsToPixels(540));
+    setButtonCaption(kFrameEraseCaption);
+    connect(button_, &QPushButton::clicked, this, &FrameToolWindow::toggleFrame);
+}
+
+void FrameToolWindow::load() { placeChildWindow(*this, document_.isWide() ? kWidePlace : kNormalPlace); }
+
+void FrameToolWindow::toggleFrame()
+{
+    document_.CohabitFlag.fill(0);
+    document_.CohabitSeg.fill(0);
+    CohabitFrameBuilder(document_, reporter_).build(canvasSizeOf(document_), neighbours_.panelMark);
+    neighbours_.redrawCanvas();
+    neighbours_.clearPanelMarks();
+    setButtonCaption(kFrameEraseCaption);
+}
+
+void FrameToolWindow::setButtonCaption(const std::string& caption)
+{
+    const QString text = QString::fromStdString(caption);
+    button_->setText(text);
+    button_->setAccessibleName(text);
+}
+
+} // namespace kinsketch

@@ -1,0 +1,35 @@
+#include "line_tool_window.h"
+
+#include "genogram/basic_input/window/child_window_place.h"
+#include "genogram/window/canvas_window.h"
+
+#include <QPushButton>
+
+namespace kinsketch {
+
+LineToolWindow::LineToolWindow(CanvasOfScreen canvas, QWidget* parent)
+    : QWidget(parent)
+    , canvas_(std::move(canvas))
+{
+    const QString caption = QStringLiteral("ToolBox");
+    setObjectName(QStringLiteral("mdiLineAdd_Tool"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setFixedSize(twipsToPixels(1215), twipsToPixels(495));
+    const QString label = QStringLiteral("線追加");
+    auto* button = new QPushButton(label, this);
+    button->setObjectName(QStringLiteral("cmdTool1"));
+    button->setAccessibleName(label);
+    button->setGeometry(rect());
+    connect(button, &QPushButton::clicked, this, &LineToolWindow::addLine);
+}
+
+void LineToolWindow::load() { placeChildWindow(*this, {9450, 0}); }
+
+void LineToolWindow::addLine()
+{
+    CanvasWindow& canvas = canvas_();
+    canvas.drawAddedLines(canvas.addLine(), 0, 0);
+}
+
+} // namespace kinsketch

@@ -1,0 +1,236 @@
+#include "text_input_dialog.h"
+
+#include "picture/canvas_fonts.h"
+
+#include "document/code_page_932.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace kinsketch {
+namespace {
+
+constexpr int kDefaultSize = 9;
+
+QRect twipsRect(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
+
+template <class Widget>
+Widget* place(Widget* widget, const char* name, QRect rect)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QCheckBox* styleBox(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    auto* box = place(new QCheckBox(caption, parent), name, rect);
+    box->setAccessibleName(caption);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect rect)
+{
+    auto* b = place(new QPushButton(caption, parent), name, rect);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false); // Enter in the size box moves on, it does not close the dialog
+    return b;
+}
+
+QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
+
+Colour colourOf(const QColor& c)
+{
+    return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) | (static_cast<Colour>(c.blue()) << 16);
+}
+
+Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
+
+// The fonts a document can name: those drawn through a substitute, then the
+// installed families whose names the document's code page can hold.
+QStringList fontNames()
+{
+    QStringList names = substitutedFontNames();
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) || names.contains(family)) continue;
+        if (isCp932Encodable(family.toStdString())) names << family;
+    }
+    return names;
+}
+
+// The document keeps line breaks as CR LF; the text area works with LF.
+QString forTextArea(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string forDocument(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+} // namespace
+
+TextInputDialog::TextInputDialog(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , boxes_(boxes)
+{
+    installCanvasFontSubstitutions();
+    const QString caption = QStringLiteral("文字の指定");
+    setObjectName(QStringLiteral("frmtxtInput"));
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setFont(QFont(QString::fromUtf8(kCanvasFontName), kDefaultSize));
+    setFixedSize(7605 / 15, 3135 / 15);
+
+    place(new QLabel(QStringLiteral("Font"), this), "Label2", twipsRect(360, 240, 375, 255));
+    fontBox_ = place(new QComboBox(this), "cboFont", twipsRect(840, 240, 2535, 300));
+    fontBox_->setAccessibleName(QStringLiteral("Font"));
+    place(new QLabel(QStringLiteral("Size"), this), "Label1", twipsRect(3720, 240, 375, 255));
+    sizeBox_ = place(new QLineEdit(QString::number(kDefaultSize), this), "txtSize", twipsRect(4200, 240, 735, 270));
+    sizeBox_->setAccessibleName(QStringLiteral("Size"));
+    sizeBox_->setMaxLength(2);
+    sizeBox_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), sizeBox_));
+    place(new QLabel(QStringLiteral("Color"), this), "Label3", twipsRect(5280, 240, 495, 255));
+    colourSwatch_ = place(new QLabel(this), "lblColor", twipsRect(5760, 240, 855, 270));
+    colourSwatch_->setAccessibleName(QStringLiteral("Color"));
+    colourSwatch_->setAutoFillBackground(true);
+    colourSwatch_->setFrameShape(QFrame::Box);
+    colourSwatch_->installEventFilter(this);
+    textArea_ = place(new QPlainTextEdit(this), "txtInputArea", twipsRect(240, 720, 5295, 1935));
+    textArea_->setAccessibleName(QStringLiteral("文字"));
+    textArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    boldBox_ = styleBox(this, "chkBold", QStringLiteral("太字"), twipsRect(5760, 840, 735, 255));
+    italicBox_ = styleBox(this, "chkItalic", QStringLiteral("斜体"), twipsRect(6720, 840, 735, 255));
+    strikeBox_ = styleBox(this, "chkStrike", QStringLiteral("取消線"), twipsRect(5760, 1320, 855, 255));
+    underlineBox_ = styleBox(this, "chkUnlerL", QStringLiteral("下線"), twipsRect(6720, 1320, 735, 255));
+    QPushButton* ok = button(this, "cmdOK", QStringLiteral("決定"), twipsRect(5760, 1800, 1695, 495));
+    QPushButton* cancel = button(this, "cmdCan", QStringLiteral("キャンセル"), twipsRect(5760, 2400, 1695, 495));
+    auto* warning = place(new QLabel(QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"), this),
+                          "Label4", twipsRect(240, 2760, 5295, 255));
+    warning->setStyleSheet(QStringLiteral("color: red"));
+
+    fontBox_->addItems(fontNames());
+    const int listFont = fontBox_->findText(fontBox_->font().family());
+    fontBox_->setCurrentIndex(listFont >= 0 ? listFont : 0);
+    setSwatch(0);
+
+    connect(fontBox_, &QComboBox::currentIndexChanged, this, &TextInputDialog::showFontPreview);
+    for (QCheckBox* box : {boldBox_, italicBox_, strikeBox_, underlineBox_})
+        connect(box, &QCheckBox::toggled, this, &TextInputDialog::showFontPreview);
+    connect(sizeBox_, &QLineEdit::returnPressed, textArea_, qOverload<>(&QWidget::setFocus));
+    connect(sizeBox_, &QLineEdit::editingFinished, this, &TextInputDialog::checkSizeBox);
+    connect(ok, &QPushButton::clicked, this, &TextInputDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &TextInputDialog::reject);
+}
+
+std::int32_t TextInputDialog::edit(TextFormatting& values)
+{
+    textArea_->setPlainText(forTextArea(values.text));
+    if (values.fontSize != 0) sizeBox_->setText(QString::number(values.fontSize));
+    setSwatch(values.color);
+    const QString wanted = QString::fromStdString(values.fontName);
+    if (!wanted.isEmpty() && wanted != fontBox_->currentText()) {
+        const int found = fontBox_->findText(wanted);
+        if (found >= 0) fontBox_->setCurrentIndex(found);
+    }
+    boldBox_->setChecked(values.bold != kFalse);
+    italicBox_->setChecked(values.italic != kFalse);
+    strikeBox_->setChecked(values.strikethrough != kFalse);
+    underlineBox_->setChecked(values.underline != kFalse);
+    showFontPreview();
+    textArea_->setFocus();
+
+    if (exec() != QDialog::Accepted) {
+        values.text.clear();
+        return 1;
+    }
+    values.text = forDocument(textArea_->toPlainText());
+    values.fontName = fontBox_->currentText().toStdString();
+    values.fontSize = static_cast<std::uint8_t>(sizeBoxValue());
+    values.color = colour_;
+    values.bold = toBool16(boldBox_->isChecked());
+    values.italic = toBool16(italicBox_->isChecked());
+    values.strikethrough = toBool16(strikeBox_->isChecked());
+    values.underline = toBool16(underlineBox_->isChecked());
+    return 0;
+}
+
+// "決定" with a character the document's code page lacks would store a
+// damaged text; the user is told which one and the dialog stays open.
+void TextInputDialog::accept()
+{
+    checkSizeBox();
+    for (const char32_t codePoint : textArea_->toPlainText().toUcs4()) {
+        const std::string character = QString::fromUcs4(&codePoint, 1).toStdString();
+        if (!isCp932Encodable(character)) {
+            boxes_.show({"「" + character + "」は保存できない文字です。別の文字に置き換えてください。",
+                         {}, MessageIcon::Exclamation, MessageButtons::Ok});
+            textArea_->setFocus();
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+bool TextInputDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == colourSwatch_ && event->type() == QEvent::MouseButtonRelease) {
+        chooseColour();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TextInputDialog::showFontPreview()
+{
+    QFont font(canvasFontFamily(fontBox_->currentText().toStdString()));
+    font.setPointSize(sizeBoxValue());
+    font.setBold(boldBox_->isChecked());
+    font.setItalic(italicBox_->isChecked());
+    font.setStrikeOut(strikeBox_->isChecked());
+    font.setUnderline(underlineBox_->isChecked());
+    textArea_->setFont(font);
+    QPalette palette = textArea_->palette();
+    palette.setColor(QPalette::Text, qColour(colour_));
+    textArea_->setPalette(palette);
+}
+
+// The box holds up to two digits; empty and 0 both mean the default size.
+int TextInputDialog::sizeBoxValue() const
+{
+    const int value = sizeBox_->text().toInt();
+    return value == 0 ? kDefaultSize : value;
+}
+
+void TextInputDialog::checkSizeBox()
+{
+    sizeBox_->setText(QString::number(sizeBoxValue()));
+    showFontPreview();
+}
+
+void TextInputDialog::chooseColour()
+{
+    const QColor chosen = QColorDialog::getColor(qColour(colour_), this, QStringLiteral("色の設定"));
+    if (!chosen.isValid()) return;
+    setSwatch(colourOf(chosen));
+    showFontPreview();
+}
+
+void TextInputDialog::setSwatch(Colour colour)
+{
+    colour_ = colour;
+    QPalette palette = colourSwatch_->palette();
+    palette.setColor(QPalette::Window, qColour(colour));
+    colourSwatch_->setPalette(palette);
+}
+
+} // namespace kinsketch

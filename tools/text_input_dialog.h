@@ -1,0 +1,55 @@
+#pragma once
+// frmtxtInput ("文字の指定"): the modal dialog in which the user writes the
+// text of a canvas annotation and picks its font, size, colour and style,
+// with the text area previewing the choice. Closing it any way but "決定"
+// cancels. A text the document cannot store is refused here, with the
+// character named, rather than saved in a damaged form.
+
+#include "genogram/text_dialog.h"
+
+#include "app/message_boxes.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace kinsketch {
+
+class TextInputDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TextInputDialog(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // Shows the dialog modally for `values`; see TextDialog::edit.
+    std::int32_t edit(TextFormatting& values);
+
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showFontPreview();
+    void checkSizeBox();
+    void chooseColour();
+    void setSwatch(Colour colour);
+    int sizeBoxValue() const;
+
+    MessageBoxes& boxes_;
+    Colour colour_ = 0;
+    QComboBox* fontBox_;
+    QLineEdit* sizeBox_;
+    QLabel* colourSwatch_;
+    QPlainTextEdit* textArea_;
+    QCheckBox* boldBox_;
+    QCheckBox* italicBox_;
+    QCheckBox* strikeBox_;
+    QCheckBox* underlineBox_;
+};
+
+} // namespace kinsketch
