@@ -2,7 +2,7 @@
 // The question the end button asks every time, saved or not; the main
 // window's close request asks the same.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 namespace kinsketch {
 

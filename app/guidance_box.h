@@ -4,7 +4,7 @@
 // asks for the box to be unloaded; the stored lines go with it.
 
 #include "app/guidance_cycle.h"
-#include "app/timers.h"
+#include "seams/timers.h"
 
 #include <QWidget>
 

@@ -8,7 +8,7 @@
 
 #include "app/switch_bar_targets.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Trapped errors shown as the program's error boxes: exclamation icon, OK.
 
-#include "app/message_boxes.h"
-#include "document/error_reporter.h"
+#include "seams/message_boxes.h"
+#include "seams/error_reporter.h"
 
 namespace kinsketch {
 

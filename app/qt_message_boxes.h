@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes as modal Qt dialogs, with the buttons captioned in Japanese.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/timers.h"
+#include "seams/timers.h"
 
 #include <QTimer>
 

@@ -5,7 +5,7 @@
 // is loaded anew. Going small drops what exists only on the large screen,
 // after two questions when anything would be lost.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "genogram/canvas_layer_store.h"

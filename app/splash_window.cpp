@@ -1,6 +1,6 @@
 #include "app/splash_window.h"
 
-#include "app/timers.h"
+#include "seams/timers.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // document, with or without the splash window, or a handed-in document).
 
 #include "app/instance_lock.h"
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 #include "genogram/editing_context.h"
 
 #include <filesystem>

@@ -4,9 +4,9 @@
 // connect them expect. The directory owns nothing the document needs: every
 // window reads and writes gGdr (or the record it is given).
 
-#include "app/message_boxes.h"
-#include "app/timers.h"
-#include "document/error_reporter.h"
+#include "seams/message_boxes.h"
+#include "seams/timers.h"
+#include "seams/error_reporter.h"
 #include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
 #include "genogram/canvas_size.h"

@@ -1,17 +1,26 @@
 #pragma once
 // The error trap of the routines the error boxes name: a RunTimeError (or
-// exhausted memory, or a failing file-system call) ends the routine, is shown
-// under the routine's title, and the routine reports 1 so that callers that
-// look can tell.
+// exhausted memory, a failing file-system call or any other standard
+// exception) ends the routine, is shown under the routine's title, and the
+// routine reports 1 so that callers that look can tell. Nothing that a
+// routine throws ends the program unseen.
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/run_time_error.h"
 
 #include <filesystem>
+#include <exception>
 #include <new>
+#include <string>
 #include <string_view>
 
 namespace kinsketch {
+
+// The error box of a routine that trapped `error`.
+inline void reportTrapped(ErrorReporter& reporter, std::string_view routine, const RunTimeError& error)
+{
+    reporter.reportError("Error At " + std::string(routine), error.boxText());
+}
 
 template <class Routine>
 int trapErrors(ErrorReporter& reporter, std::string_view title, Routine&& routine)
@@ -20,11 +29,13 @@ int trapErrors(ErrorReporter& reporter, std::string_view title, Routine&& routin
         routine();
         return 0;
     } catch (const RunTimeError& error) {
-        reporter.reportTrapped(title, error);
+        reportTrapped(reporter, title, error);
     } catch (const std::bad_alloc&) {
-        reporter.reportTrapped(title, RunTimeError(7, "メモリが不足しています。"));
+        reportTrapped(reporter, title, RunTimeError(7, "メモリが不足しています。"));
     } catch (const std::filesystem::filesystem_error& error) {
-        reporter.reportTrapped(title, RunTimeError::pathFileAccess(error.what()));
+        reportTrapped(reporter, title, RunTimeError::pathFileAccess(error.what()));
+    } catch (const std::exception& error) {
+        reportTrapped(reporter, title, RunTimeError::internalError(error.what()));
     }
     return 1;
 }

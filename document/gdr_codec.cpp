@@ -16,7 +16,7 @@ namespace kinsketch {
 namespace {
 
 // Fixed encoded sizes of the sub-records without texts.
-constexpr std::size_t kWakuDotSize = 8;
+constexpr std::size_t kFrameDotSize = 8;
 constexpr std::size_t kFreeLineSize = 28;
 
 template <class Io, class T>
@@ -25,7 +25,7 @@ void transferRecord(Io& io, const char* field, T&& value);
 // Records of numbers only, whose fields lie in memory exactly as in the file
 // (little-endian, no padding): their arrays move as one block.
 template <class T>
-constexpr bool kStoredAsInMemory = std::is_same_v<T, WakuDotRecord> || std::is_same_v<T, FreeLineRecord>;
+constexpr bool kStoredAsInMemory = std::is_same_v<T, FrameDotRecord> || std::is_same_v<T, FreeLineRecord>;
 
 class GdrWriter {
 public:
@@ -156,7 +156,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-static_assert(sizeof(WakuDotRecord) == kWakuDotSize && offsetof(WakuDotRecord, Y) == 4);
+static_assert(sizeof(FrameDotRecord) == kFrameDotSize && offsetof(FrameDotRecord, Y) == 4);
 static_assert(sizeof(FreeLineRecord) == kFreeLineSize && offsetof(FreeLineRecord, Y1) == 4 &&
               offsetof(FreeLineRecord, X2) == 8 && offsetof(FreeLineRecord, Y2) == 12 &&
               offsetof(FreeLineRecord, BorderWidth) == 16 && offsetof(FreeLineRecord, BorderColor) == 20 &&
@@ -188,11 +188,11 @@ void transferRecord(Io& io, const char* field, T&& value)
         io("AddLine.X2", value.X2);
         io("AddLine.Y1", value.Y1);
         io("AddLine.Y2", value.Y2);
-    } else if constexpr (std::is_same_v<Plain, WakuPointRecord>) {
+    } else if constexpr (std::is_same_v<Plain, FramePointRecord>) {
         io("WakuPoint.Used", value.Used);
         io("WakuPoint.Top", value.Top);
         io("WakuPoint.Left", value.Left);
-    } else if constexpr (std::is_same_v<Plain, WakuDotRecord>) {
+    } else if constexpr (std::is_same_v<Plain, FrameDotRecord>) {
         io("WakuDots.X", value.X);
         io("WakuDots.Y", value.Y);
     } else if constexpr (std::is_same_v<Plain, FreeLineRecord>) {
@@ -240,7 +240,7 @@ std::size_t estimatedSize(const GdrRecord& r)
 {
     std::size_t size = 7200;
     if (r.FreeLine.dimensioned) size += r.FreeLine.items().size() * kFreeLineSize;
-    if (r.WakuDots.dimensioned) size += r.WakuDots.items().size() * kWakuDotSize;
+    if (r.WakuDots.dimensioned) size += r.WakuDots.items().size() * kFrameDotSize;
     return size;
 }
 

@@ -16,6 +16,7 @@ namespace kinsketch {
 using Bool16 = std::int16_t;
 constexpr Bool16 kTrue = -1;
 constexpr Bool16 kFalse = 0;
+inline constexpr Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
 
 // Colours are 0x00BBGGRR.
 using Colour = std::uint32_t;
@@ -26,8 +27,8 @@ constexpr int kLineCount = 121;         // connector lines of the WIDE screen
 constexpr int kNormalLineCount = 52;
 constexpr int kTextLabelCount = 101;    // element 0 is never used
 constexpr int kAddLineCount = 100;
-constexpr int kWakuFrameCount = 5;
-constexpr int kWakuPointsPerFrame = 20;
+constexpr int kStoredFrameCount = 5;
+constexpr int kPointsPerStoredFrame = 20;
 constexpr int kCohabitSegCount = 120;
 constexpr int kNormalCohabitSegCount = 66;
 
@@ -54,17 +55,17 @@ struct AddLineRecord {
     bool operator==(const AddLineRecord&) const = default;
 };
 
-struct WakuPointRecord {
+struct FramePointRecord {
     Bool16 Used = kFalse;
     float Top = 0, Left = 0;
 
-    bool operator==(const WakuPointRecord&) const = default;
+    bool operator==(const FramePointRecord&) const = default;
 };
 
-struct WakuDotRecord {
+struct FrameDotRecord {
     float X = 0, Y = 0; // (0, 0) marks an empty slot
 
-    bool operator==(const WakuDotRecord&) const = default;
+    bool operator==(const FrameDotRecord&) const = default;
 };
 
 struct FreeLineRecord {
@@ -148,7 +149,7 @@ private:
     std::uint64_t revision_ = 0;
 };
 
-using WakuPointGrid = std::array<std::array<WakuPointRecord, kWakuPointsPerFrame>, kWakuFrameCount>;
+using FramePointGrid = std::array<std::array<FramePointRecord, kPointsPerStoredFrame>, kStoredFrameCount>;
 
 // Fields in file order. AddLine element j holds added line j + 1 (the document
 // numbers them 1–100); WakuPoint[f][p] is point p + 1 of frame f + 1.
@@ -159,8 +160,8 @@ struct GdrRecord {
     std::array<std::uint8_t, kLineCount> LineTag{};
     std::array<TextLabelRecord, kTextLabelCount> TextLabel;
     std::array<AddLineRecord, kAddLineCount> AddLine;
-    WakuPointGrid WakuPoint;
-    DynamicArray<WakuDotRecord> WakuDots;
+    FramePointGrid WakuPoint;
+    DynamicArray<FrameDotRecord> WakuDots;
     std::array<std::uint8_t, kCohabitSegCount> CohabitSeg{};
     std::uint8_t DocWakuMode = 0;
     Bool16 IsNew = kFalse;
@@ -183,8 +184,8 @@ struct Rows18Record {
     std::array<std::uint8_t, kNormalLineCount> LineTag{};
     std::array<TextLabelRecord, kTextLabelCount> TextLabel;
     std::array<AddLineRecord, kAddLineCount> AddLine;
-    WakuPointGrid WakuPoint;
-    DynamicArray<WakuDotRecord> WakuDots;
+    FramePointGrid WakuPoint;
+    DynamicArray<FrameDotRecord> WakuDots;
     std::array<std::uint8_t, kRows18CohabitSegCount> CohabitSeg{};
     std::uint8_t DocWakuMode = 0;
     Bool16 IsNew = kFalse;

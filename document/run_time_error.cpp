@@ -27,6 +27,8 @@ RunTimeError RunTimeError::overflow(const std::string& d)
 { return {6, describe("オーバーフローしました。", d)}; }
 RunTimeError RunTimeError::subscriptOutOfRange(const std::string& d)
 { return {9, describe("インデックスが有効範囲にありません。", d)}; }
+RunTimeError RunTimeError::internalError(const std::string& d)
+{ return {51, describe("内部エラーです。", d)}; }
 RunTimeError RunTimeError::typeMismatch(const std::string& d)
 { return {13, describe("型が一致しません。", d)}; }
 RunTimeError RunTimeError::badFileName(const std::string& d)

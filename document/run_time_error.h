@@ -20,6 +20,7 @@ public:
     static RunTimeError overflow(const std::string& detail);          // 6
     static RunTimeError subscriptOutOfRange(const std::string& detail = {}); // 9
     static RunTimeError typeMismatch(const std::string& detail = {}); // 13
+    static RunTimeError internalError(const std::string& detail);     // 51
     static RunTimeError badFileName(const std::string& detail = {});  // 52
     static RunTimeError fileNotFound(const std::string& detail = {}); // 53
     static RunTimeError deviceIo(const std::string& detail = {});     // 57

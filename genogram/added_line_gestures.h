@@ -6,7 +6,7 @@
 #include "geno_canvas.h"
 #include "mouse_buttons.h"
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 #include <cstdint>
 #include <functional>

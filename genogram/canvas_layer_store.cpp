@@ -11,7 +11,6 @@
 namespace kinsketch {
 namespace {
 
-Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
 
 // Font sizes are stored as whole points, halves to even.
 std::uint8_t storedFontSize(float points)

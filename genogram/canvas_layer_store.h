@@ -7,7 +7,7 @@
 #include "canvas_size.h"
 #include "geno_canvas.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 
 #include <functional>

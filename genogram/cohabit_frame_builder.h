@@ -5,7 +5,7 @@
 
 #include "canvas_size.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 
 #include <array>

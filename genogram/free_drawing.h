@@ -10,7 +10,7 @@
 #include "free_line_panel_registers.h"
 #include "geno_canvas.h"
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 #include <cstdint>
 #include <functional>

@@ -4,7 +4,7 @@
 // window shows them; the canvas gestures and the panel's buttons change them.
 // Numbers are kept as text, the way the panel keeps them in its tags.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 #include "document/gdr_record.h"
 
 #include <cstdint>

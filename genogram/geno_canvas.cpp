@@ -178,7 +178,7 @@ void GenoCanvas::showSymbols()
 // Every edit redraws the canvas; the same bad key is reported the first time only.
 void GenoCanvas::reportBadSymbolOnce(int slot, const std::string& key, const RunTimeError& error)
 {
-    if (reportedBadSymbols_.emplace(slot, key).second) reporter_.reportTrapped("GfncPrev", error);
+    if (reportedBadSymbols_.emplace(slot, key).second) reportTrapped(reporter_, "GfncPrev", error);
 }
 
 void GenoCanvas::applyLineStyle(int k, int style)

@@ -11,7 +11,7 @@
 #include "widget_array.h"
 #include "z_order.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 
 #include <cstdint>

@@ -15,7 +15,7 @@ struct TextFormatting {
     std::string fontName;   // in: empty keeps the dialog's choice
     std::uint8_t fontSize = 0; // in: 0 keeps the size box
     Colour color = 0;
-    Bool16 bold = kFalse, italic = kFalse, strikethrough = kFalse, underline = kFalse;
+    bool bold = false, italic = false, strikethrough = false, underline = false;
 
     bool operator==(const TextFormatting&) const = default;
 };

@@ -18,14 +18,13 @@ void apply(LabelWidget& label, const TextFormatting& values)
     label.caption = values.text;
     label.fontName = values.fontName;
     label.fontSize = values.fontSize;
-    label.bold = values.bold != kFalse;
-    label.italic = values.italic != kFalse;
-    label.strikethru = values.strikethrough != kFalse;
-    label.underline = values.underline != kFalse;
+    label.bold = values.bold;
+    label.italic = values.italic;
+    label.strikethru = values.strikethrough;
+    label.underline = values.underline;
     label.foreColor = values.color;
 }
 
-Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
 
 } // namespace
 
@@ -111,10 +110,10 @@ void TextGestures::edit(int n)
                           label.fontName,
                           static_cast<std::uint8_t>(std::clamp(std::nearbyint(label.fontSize), 0.0F, 255.0F)),
                           label.foreColor,
-                          toBool16(label.bold),
-                          toBool16(label.italic),
-                          toBool16(label.strikethru),
-                          toBool16(label.underline)};
+                          label.bold,
+                          label.italic,
+                          label.strikethru,
+                          label.underline};
     if (dialog_.edit(values) == 1) return;
     if (values.text.empty()) {
         label.tag = kFree;

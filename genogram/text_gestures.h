@@ -9,7 +9,7 @@
 #include "text_dialog.h"
 #include "text_measure.h"
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 namespace kinsketch {
 

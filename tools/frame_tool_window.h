@@ -4,7 +4,7 @@
 // (or erases it when no one is marked), redraws the canvas and clears the
 // marks.
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 
 #include <QWidget>

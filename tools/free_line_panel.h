@@ -4,7 +4,7 @@
 // free-line list and the panel registers the canvas gestures share. The
 // window turns clicks into these calls and shows the registers.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 #include "document/gdr_record.h"
 #include "genogram/free_line_panel_registers.h"
 #include "genogram/geno_canvas.h"

@@ -52,7 +52,6 @@ Colour colourOf(const QColor& c)
     return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) | (static_cast<Colour>(c.blue()) << 16);
 }
 
-Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
 
 // The fonts a document can name: those drawn through a substitute, then the
 // installed families whose names the document's code page can hold.
@@ -142,10 +141,10 @@ std::int32_t TextInputDialog::edit(TextFormatting& values)
         const int found = fontBox_->findText(wanted);
         if (found >= 0) fontBox_->setCurrentIndex(found);
     }
-    boldBox_->setChecked(values.bold != kFalse);
-    italicBox_->setChecked(values.italic != kFalse);
-    strikeBox_->setChecked(values.strikethrough != kFalse);
-    underlineBox_->setChecked(values.underline != kFalse);
+    boldBox_->setChecked(values.bold);
+    italicBox_->setChecked(values.italic);
+    strikeBox_->setChecked(values.strikethrough);
+    underlineBox_->setChecked(values.underline);
     showFontPreview();
     textArea_->setFocus();
 
@@ -157,10 +156,10 @@ std::int32_t TextInputDialog::edit(TextFormatting& values)
     values.fontName = fontBox_->currentText().toStdString();
     values.fontSize = static_cast<std::uint8_t>(sizeBoxValue());
     values.color = colour_;
-    values.bold = toBool16(boldBox_->isChecked());
-    values.italic = toBool16(italicBox_->isChecked());
-    values.strikethrough = toBool16(strikeBox_->isChecked());
-    values.underline = toBool16(underlineBox_->isChecked());
+    values.bold = boldBox_->isChecked();
+    values.italic = italicBox_->isChecked();
+    values.strikethrough = strikeBox_->isChecked();
+    values.underline = underlineBox_->isChecked();
     return 0;
 }
 

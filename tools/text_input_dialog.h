@@ -7,7 +7,7 @@
 
 #include "genogram/text_dialog.h"
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 #include <QDialog>
 

@@ -7,7 +7,7 @@
 #include "genogram/canvas_layer_store.h"
 #include "genogram/window/canvas_window.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_conversion.h"
 
 #include <QApplication>

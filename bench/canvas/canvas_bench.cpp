@@ -7,7 +7,7 @@
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_conversion.h"
 
 #include <QImage>

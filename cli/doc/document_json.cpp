@@ -35,12 +35,12 @@ DocumentJson addLineJson(const AddLineRecord& a)
     return {{"Used", boolean(a.Used)}, {"X1", a.X1}, {"X2", a.X2}, {"Y1", a.Y1}, {"Y2", a.Y2}};
 }
 
-DocumentJson wakuPointJson(const WakuPointRecord& p)
+DocumentJson wakuPointJson(const FramePointRecord& p)
 {
     return {{"Used", boolean(p.Used)}, {"Top", p.Top}, {"Left", p.Left}};
 }
 
-DocumentJson wakuDotJson(const WakuDotRecord& d) { return {{"X", d.X}, {"Y", d.Y}}; }
+DocumentJson wakuDotJson(const FrameDotRecord& d) { return {{"X", d.X}, {"Y", d.Y}}; }
 
 DocumentJson freeLineJson(const FreeLineRecord& f)
 {
@@ -143,9 +143,9 @@ AddLineRecord addLineFrom(const Field& f)
     return {f["Used"].boolean(), f["X1"].number(), f["X2"].number(), f["Y1"].number(), f["Y2"].number()};
 }
 
-WakuPointRecord wakuPointFrom(const Field& f) { return {f["Used"].boolean(), f["Top"].number(), f["Left"].number()}; }
+FramePointRecord wakuPointFrom(const Field& f) { return {f["Used"].boolean(), f["Top"].number(), f["Left"].number()}; }
 
-WakuDotRecord wakuDotFrom(const Field& f) { return {f["X"].number(), f["Y"].number()}; }
+FrameDotRecord wakuDotFrom(const Field& f) { return {f["X"].number(), f["Y"].number()}; }
 
 FreeLineRecord freeLineFrom(const Field& f)
 {
@@ -265,9 +265,9 @@ GdrRecord documentFromJson(const DocumentJson& json)
     fixedFrom(root["TextLabel"], r.TextLabel, textLabelFrom);
     fixedFrom(root["AddLine"], r.AddLine, addLineFrom);
     const Field frames = root["WakuPoint"];
-    frames.array(kWakuFrameCount);
-    for (std::size_t f = 0; f < kWakuFrameCount; ++f) fixedFrom(frames[f], r.WakuPoint[f], wakuPointFrom);
-    r.WakuDots = dynamicFrom<WakuDotRecord>(root["WakuDots"], wakuDotFrom);
+    frames.array(kStoredFrameCount);
+    for (std::size_t f = 0; f < kStoredFrameCount; ++f) fixedFrom(frames[f], r.WakuPoint[f], wakuPointFrom);
+    r.WakuDots = dynamicFrom<FrameDotRecord>(root["WakuDots"], wakuDotFrom);
     fixedFrom(root["CohabitSeg"], r.CohabitSeg, byteFrom);
     r.DocWakuMode = root["DocWakuMode"].integer<std::uint8_t>();
     r.IsNew = root["IsNew"].boolean();

@@ -6,7 +6,7 @@
 #include "picture/canvas_picture.h"
 #include "picture/handed_in_picture.h"
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/run_time_error.h"
 
 #include <QGuiApplication>

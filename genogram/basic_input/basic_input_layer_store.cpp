@@ -61,7 +61,7 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
             int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
             if (choice == kNoChoice) {
                 if (!badKeySeen)
-                    reporter_.reportTrapped(kLoadTitle, RunTimeError(35601, "要素が見つかりません。（シンボル \"" + key + "\"）"));
+                    reportTrapped(reporter_, kLoadTitle, RunTimeError(35601, "要素が見つかりません。（シンボル \"" + key + "\"）"));
                 badKeySeen = true;
                 choice = kBlankChoice;
             }

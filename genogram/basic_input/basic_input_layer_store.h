@@ -5,7 +5,7 @@
 // normal panel, 37 and 121 on the WIDE one; the rest of the document stays
 // as it is. Each returns false after it reported an error.
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 
 namespace kinsketch {

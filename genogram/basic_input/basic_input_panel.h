@@ -9,8 +9,8 @@
 #include "input_layout.h"
 #include "symbol_choices.h"
 
-#include "app/message_boxes.h"
-#include "document/error_reporter.h"
+#include "seams/message_boxes.h"
+#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 #include "genogram/canvas_widgets.h"
 

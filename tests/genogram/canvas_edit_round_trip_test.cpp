@@ -30,7 +30,7 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     CanvasLayerStore store(document, reporter, [&](CanvasSize) -> GenoCanvas& { return *canvas; });
 
     for (const auto& [text, x] : {std::pair{"一", 100.0F}, {"二", 1000.0F}, {"三", 2000.0F}}) {
-        dialog.answers.push_back(TextFormatting{text, "ＭＳ 明朝", 14, 0xFF0000, kTrue});
+        dialog.answers.push_back(TextFormatting{text, "ＭＳ 明朝", 14, 0xFF0000, true});
         mouse->mouseDown(kLeftButton, x, 500);
         mouse->mouseUp(kLeftButton, x, 500);
     }

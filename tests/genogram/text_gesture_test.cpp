@@ -139,7 +139,7 @@ TEST_F(TextGesture, DoubleClickEditsInTextModeOnly)
     mouse.doubleClick(kLeftButton, 1010, 1010);
     ASSERT_EQ(dialog.asked.size(), 2U);
     EXPECT_EQ(dialog.asked[1].text, "old");
-    EXPECT_EQ(dialog.asked[1].bold, kTrue);
+    EXPECT_TRUE(dialog.asked[1].bold);
     EXPECT_EQ(canvas.textLabels[1].caption, "old") << "cancel changes nothing";
 
     dialog.answer("longer text", "ＭＳ 明朝", 12);

@@ -1,7 +1,7 @@
 #pragma once
 // Timers that fire only when the test advances time.
 
-#include "app/timers.h"
+#include "seams/timers.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Collects the error boxes a routine would show.
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 
 #include <string>
 #include <vector>

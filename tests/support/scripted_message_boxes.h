@@ -1,7 +1,7 @@
 #pragma once
 // Answers message boxes from a script and remembers what was asked.
 
-#include "app/message_boxes.h"
+#include "seams/message_boxes.h"
 
 #include <deque>
 #include <vector>

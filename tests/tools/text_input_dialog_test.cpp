@@ -57,7 +57,7 @@ TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
         ok();
     });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(values, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, kTrue, kTrue, kTrue, kTrue}));
+    EXPECT_EQ(values, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
 }
 
 TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
@@ -79,7 +79,7 @@ TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
 
 TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnAnEmptyTextAndOne)
 {
-    const TextFormatting given{"元の文字", "ＭＳ 明朝", 12, 0xFF, kTrue};
+    const TextFormatting given{"元の文字", "ＭＳ 明朝", 12, 0xFF, true};
     TextFormatting expected = given;
     expected.text.clear();
     const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },

@@ -7,15 +7,10 @@
 
 namespace kinsketch {
 
-class RunTimeError;
-
 class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
     virtual void reportError(std::string_view title, std::string_view text) = 0;
-
-    // The error box of a routine that trapped `error`.
-    void reportTrapped(std::string_view routine, const RunTimeError& error);
 };
 
 } // namespace kinsketch
