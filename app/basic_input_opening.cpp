@@ -6,7 +6,7 @@
 #include "genogram/cohabit_frame_builder.h"
 #include "document/error_trap.h"
 #include "genogram/window/canvas_window.h"
-#include "tools/frame_tool_window.h"
+#include "tools/window/frame_tool_window.h"
 
 namespace kinsketch {
 

@@ -5,7 +5,7 @@
 #include "app/menu_bar.h"
 #include "app/basic_input_opening.h"
 #include "app/save_command.h"
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
 

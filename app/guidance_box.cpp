@@ -1,6 +1,6 @@
 #include "guidance_box.h"
 
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 
 #include <QEvent>
 #include <QLabel>

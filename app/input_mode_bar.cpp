@@ -3,7 +3,7 @@
 #include "app/switch_bar_pictures.h"
 
 #include "document/error_trap.h"
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 
 #include <QLabel>
 #include <QToolButton>

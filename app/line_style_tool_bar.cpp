@@ -1,6 +1,6 @@
 #include "line_style_tool_bar.h"
 
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 #include "genogram/line_style.h"
 
 #include <QPainter>

@@ -6,8 +6,8 @@
 #include "genogram/free_drawing.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/window/canvas_window.h"
-#include "tools/free_line_panel_window.h"
-#include "tools/frame_tool_window.h"
+#include "tools/window/free_line_panel_window.h"
+#include "tools/window/frame_tool_window.h"
 
 #include <QMdiSubWindow>
 

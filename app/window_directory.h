@@ -10,7 +10,7 @@
 #include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
 #include "genogram/canvas_size.h"
-#include "tools/text_dialog_loader.h"
+#include "tools/window/text_dialog_loader.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -9,7 +9,7 @@
 #include "tests/support/manual_timers.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
-#include "tools/frame_tool_window.h"
+#include "tools/window/frame_tool_window.h"
 
 #include "document/gdr_conversion.h"
 

@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "tools/frame_tool_window.h"
+#include "tools/window/frame_tool_window.h"
 #include "tests/support/recording_reporter.h"
 
 #include "document/gdr_conversion.h"

@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "tools/free_line_panel_window.h"
+#include "tools/window/free_line_panel_window.h"
 
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"

@@ -1,4 +1,4 @@
-#include "tools/line_tool_window.h"
+#include "tools/window/line_tool_window.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"

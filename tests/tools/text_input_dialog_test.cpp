@@ -1,5 +1,5 @@
 #include "tests/support/qt_application.h"
-#include "tools/text_input_dialog.h"
+#include "tools/window/text_input_dialog.h"
 #include "tests/support/scripted_message_boxes.h"
 
 #include <QApplication>

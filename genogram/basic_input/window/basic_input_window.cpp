@@ -1,6 +1,6 @@
 #include "basic_input_window.h"
 
-#include "child_window_place.h"
+#include "ui/child_window_place.h"
 #include "slot_background.h"
 #include "symbol_chooser.h"
 

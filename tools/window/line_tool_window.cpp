@@ -1,6 +1,6 @@
 #include "line_tool_window.h"
 
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 #include "genogram/window/canvas_window.h"
 
 #include <QPushButton>

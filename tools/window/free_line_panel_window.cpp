@@ -1,6 +1,6 @@
 #include "free_line_panel_window.h"
 
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 
 #include <QColorDialog>
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "frame_tool_window.h"
 
 #include "genogram/basic_input/basic_input_panel.h"
-#include "genogram/basic_input/window/child_window_place.h"
+#include "ui/child_window_place.h"
 #include "genogram/cohabit_frame_builder.h"
 
 #include <QPushButton>

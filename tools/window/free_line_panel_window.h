@@ -3,7 +3,7 @@
 // buttons call the panel model and it shows the model's registers; the width
 // boxes take digits and Backspace only, and Enter or leaving a box checks it.
 
-#include "free_line_panel.h"
+#include "tools/free_line_panel.h"
 
 #include <QWidget>
 
