@@ -26,7 +26,7 @@ bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
         store.loadCanvasLayers(size);
         CanvasWindow& canvas = windows.canvas(size);
         canvas.placeAndRebuild();
-        canvas.canvas().drawAddedLines(0, 0, 0);
+        canvas.canvas().drawAddedLines(AddedLineDraw::Create);
         canvas.update();
     }) == 0;
 }

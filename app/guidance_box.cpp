@@ -54,14 +54,13 @@ GuidanceBox::GuidanceBox(Timers& timers, QWidget* parent)
 
 void GuidanceBox::load(bool wideScreen) { placeChildWindow(*this, wideScreen ? kWidePlace : kNormalPlace); }
 
-int GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
+void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
 {
     const auto change = cycle_.setGuidanceLine(n, text);
-    if (change == GuidanceCycle::TimerChange::None) return 0;
+    if (change == GuidanceCycle::TimerChange::None) return;
     ++generation_;
     if (change == GuidanceCycle::TimerChange::Start) arm();
     showLine(cycle_.shown());
-    return 0;
 }
 
 void GuidanceBox::arm()

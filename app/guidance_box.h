@@ -20,7 +20,7 @@ public:
 
     // Places the box beside the canvas of the screen size.
     void load(bool wideScreen);
-    int setGuidanceLine(std::uint8_t n, const std::string& text);
+    void setGuidanceLine(std::uint8_t n, const std::string& text);
 
     QLabel* guidanceLabel() const { return guidanceLabel_; }
     const GuidanceCycle& cycle() const { return cycle_; }

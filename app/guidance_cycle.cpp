@@ -14,15 +14,15 @@ GuidanceCycle::TimerChange GuidanceCycle::setGuidanceLine(std::uint8_t n, const 
         running_ = true;
         shown_ = text;
         tag_ = 1;
-        Msg[1] = text;
-        MsgCount = 1;
+        lines_[1] = text;
+        lineCount_ = 1;
         return TimerChange::Start;
     case 2:
     case 3:
     case 4:
     case 5:
-        Msg[n] = text;
-        MsgCount = n;
+        lines_[n] = text;
+        lineCount_ = n;
         return TimerChange::None;
     default:
         return TimerChange::None;
@@ -32,8 +32,8 @@ GuidanceCycle::TimerChange GuidanceCycle::setGuidanceLine(std::uint8_t n, const 
 void GuidanceCycle::tick()
 {
     if (tag_ == 0) return;
-    tag_ = tag_ == MsgCount || tag_ == 5 ? 1 : tag_ + 1;
-    shown_ = Msg[static_cast<std::size_t>(tag_)];
+    tag_ = tag_ == lineCount_ || tag_ == 5 ? 1 : tag_ + 1;
+    shown_ = lines_[static_cast<std::size_t>(tag_)];
 }
 
 } // namespace kinsketch

@@ -23,8 +23,8 @@ public:
     bool running() const { return running_; }
 
 private:
-    std::array<std::string, 6> Msg; // element 0 unused
-    int MsgCount = 0;
+    std::array<std::string, 6> lines_; // element 0 unused
+    int lineCount_ = 0;
     int tag_ = 0;
     std::string shown_;
     bool running_ = false;

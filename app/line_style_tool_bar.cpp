@@ -71,11 +71,10 @@ void LineStyleToolBar::load()
     selectStyle(1);
 }
 
-int LineStyleToolBar::selectStyle(int index)
+void LineStyleToolBar::selectStyle(int index)
 {
     selection_.selectStyle(index);
     paintButtons();
-    return 0;
 }
 
 void LineStyleToolBar::paintButtons()

@@ -21,7 +21,7 @@ public:
 
     // Places the bar and selects the thin solid line.
     void load();
-    int selectStyle(int index);
+    void selectStyle(int index);
     int selectedStyle() const { return selection_.selected(); }
 
     QToolButton* styleButton(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }

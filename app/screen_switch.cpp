@@ -135,7 +135,7 @@ void ScreenSwitch::openWindows(CanvasSize size)
     reportFailedLoad(boxes_, layers_.loadTexts(size));
     reportFailedLoad(boxes_, layers_.loadAddedLines(size));
     CanvasWindow& canvas = windows_.canvas(size);
-    canvas.drawAddedLines(0, 0, 0);
+    canvas.drawAddedLines(AddedLineDraw::Create);
     canvas.placeAndRebuild();
 }
 

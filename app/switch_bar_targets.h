@@ -1,7 +1,7 @@
 #pragma once
 // What the input-mode switch bar drives: the guidance box, the tool window
 // of each mode, the added-line handles on the canvas and the input mode.
-// The editing screen implements it; tests record the calls.
+// SwitchBarWiring implements it in the editing screen; tests record the calls.
 
 #include "genogram/input_mode.h"
 

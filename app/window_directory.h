@@ -2,7 +2,7 @@
 // The editing windows of the main window, one instance each, created on
 // first use and addressed by name, as the routines that open, close and
 // connect them expect. The directory owns nothing the document needs: every
-// window reads and writes gGdr (or the record it is given).
+// window reads and writes the editing context's document.
 
 #include "seams/message_boxes.h"
 #include "seams/timers.h"

@@ -1,7 +1,7 @@
 # Every build switch of the project lives here.
 include(FeatureSummary)
 
-option(KINSKETCH_BUILD_GUI "Build the Qt programs (kinsketch, kinsketch-doc)" ON)
+option(KINSKETCH_BUILD_GUI "Build the Qt programs (kinsketch, kinsketch-render, the stand-in launcher)" ON)
 option(KINSKETCH_BUILD_LAUNCHER "Build the launcher ovnqtverup" ON)
 option(KINSKETCH_BUILD_TESTS "Build the GoogleTest suites" ON)
 option(KINSKETCH_BUILD_BENCH "Build the Google Benchmark programs" ON)

@@ -59,7 +59,7 @@ void AddedLineGestures::pressHandle(int n, MouseButtons button, float x, float y
             return;
         }
         record(canvas_, n).Used = kFalse;
-        canvas_.drawAddedLines(n, -1, 0);
+        canvas_.drawAddedLine(n, AddedLineDraw::Redraw);
     });
 }
 
@@ -73,13 +73,13 @@ void AddedLineGestures::dragHandle(int n, int end, float x, float y)
         AddLineRecord& line = record(canvas_, n);
         (end == 1 ? line.X1 : line.X2) = left;
         (end == 1 ? line.Y1 : line.Y2) = top;
-        canvas_.drawAddedLines(n, -1, -1);
+        canvas_.drawAddedLine(n, AddedLineDraw::Redraw, true);
     });
 }
 
 void AddedLineGestures::mouseUp(int n)
 {
-    canvas_.drawAddedLines(n, -1, 0);
+    canvas_.drawAddedLine(n, AddedLineDraw::Redraw);
 }
 
 } // namespace kinsketch

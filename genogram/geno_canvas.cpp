@@ -141,7 +141,7 @@ const SymbolWidget* GenoCanvas::symbolWidget(WidgetId id) const
     return id.kind == WidgetKind::symbols ? symbols.find(id.index) : nullptr;
 }
 
-int GenoCanvas::rebuild()
+bool GenoCanvas::rebuild()
 {
     return trapErrors(reporter_, "GfncPrev", [&] {
         surface_.clear();
@@ -153,7 +153,7 @@ int GenoCanvas::rebuild()
         for (int k = 0; k < geometry_.connectorCount(); ++k) applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
             if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
-    });
+           }) == 0;
 }
 
 // A key that names no picture leaves its cell empty and the redraw goes on:

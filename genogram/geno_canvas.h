@@ -35,6 +35,8 @@ struct FreeLineRun {
     bool operator==(const FreeLineRun&) const = default;
 };
 
+enum class AddedLineDraw : std::uint8_t { Create, Redraw };
+
 // What the canvas reads from the windows beside it.
 struct CanvasContext {
     std::function<InputMode()> inputMode = [] { return InputMode::Text; };
@@ -55,19 +57,20 @@ public:
 
     // Rebuilds the picture of the document: symbols, labels, connector lines,
     // the automatic frame and the pen strokes. Texts and added lines stay.
-    int rebuild();
+    bool rebuild();
     // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
-    int redrawFreeLines(std::int32_t first, bool figureFlag);
+    bool redrawFreeLines(std::int32_t first, bool figureFlag);
     // Whether the last redrawFreeLines moved segments it did not re-create,
     // so that what lay above them before now lies below.
     bool freeLinesRestacked() const { return freeLinesRestacked_; }
     // The segments of the last full redraw while none of them has changed:
     // what draws the canvas can take them as one.
     std::optional<FreeLineRun> unchangedFreeLineRun() const;
-    // Added line n (0 = all of 1–100): mode 0 creates and draws, -1 redraws
-    // and hides lines no longer in use, other values redraw; `selected`
-    // draws red.
-    int drawAddedLines(int n, int mode, int selected);
+    // Added lines 1–100 from the document: Create makes the widgets a line
+    // lacks and draws it; Redraw draws and hides the lines no longer in use.
+    // A selected line is drawn red. False after a trapped error.
+    bool drawAddedLines(AddedLineDraw how);
+    bool drawAddedLine(int n, AddedLineDraw how, bool selected = false);
 
     // What a save does before storing layer 2: both handles of every added
     // line on show become visible, so that the handles select the lines.
@@ -112,7 +115,7 @@ private:
     void showFrameSegment(int s);
     void placeFrameSegment(int s, int x1, int y1, int x2, int y2);
     void hideFrameSegments();
-    void drawAddedLine(int k, int mode, int selected);
+    void drawOneAddedLine(int k, AddedLineDraw how, bool selected);
     std::optional<std::int32_t> figureNoOf(bool figureFlag) const;
     bool redrawsUnchangedFreeLines(bool figureFlag) const;
     void rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReached);

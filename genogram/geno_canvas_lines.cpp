@@ -26,7 +26,7 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 // record keeps its own point and begins a new chain on the next full redraw.
 // An empty record breaks the chain but not the redraw: a figure left open
 // keeps a spare record, and the strokes drawn after it must still show.
-int GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
+bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
         auto& list = document_.FreeLine;
@@ -90,7 +90,7 @@ int GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
         if (start == 1) rememberFullFreeLineDraw(figureFlag, lastReached);
-    });
+           }) == 0;
 }
 
 std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
@@ -136,15 +136,16 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReac
                                          lastReached};
 }
 
-int GenoCanvas::drawAddedLines(int n, int mode, int selected)
+bool GenoCanvas::drawAddedLines(AddedLineDraw how)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-        if (n != 0) {
-            drawAddedLine(n, mode, selected);
-            return;
-        }
-        for (int k = 1; k <= kAddLineCount; ++k) drawAddedLine(k, mode, selected);
-    });
+               for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false);
+           }) == 0;
+}
+
+bool GenoCanvas::drawAddedLine(int n, AddedLineDraw how, bool selected)
+{
+    return trapErrors(reporter_, "GfncLineDraw", [&] { drawOneAddedLine(n, how, selected); }) == 0;
 }
 
 void GenoCanvas::showHandlesOfLinesOnShow()
@@ -168,20 +169,20 @@ void GenoCanvas::hideLineHandles()
 // Creating the widgets of a line that already has them only redraws it: the
 // menu selection and the screen switch draw all lines again, and the line
 // tool passes line 1 on when the limit is reached.
-void GenoCanvas::drawAddedLine(int k, int mode, int selected)
+void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected)
 {
     if (k < 1 || k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
     const AddLineRecord& record = document_.AddLine[static_cast<std::size_t>(k - 1)];
     if (record.Used == kFalse) {
         // Lines never created have nothing to hide.
-        if (mode == -1) {
+        if (how == AddedLineDraw::Redraw) {
             if (auto* handle = startHandles.find(k)) handle->visible = false;
             if (auto* handle = endHandles.find(k)) handle->visible = false;
             if (auto* line = addedLines.find(k)) line->visible = false;
         }
         return;
     }
-    if (mode == 0) {
+    if (how == AddedLineDraw::Create) {
         if (!startHandles.exists(k)) startHandles.load(k, lineHandleTemplate());
         if (!endHandles.exists(k)) endHandles.load(k, lineHandleTemplate());
         if (!addedLines.exists(k)) addedLines.load(k, LineWidget{});
@@ -199,7 +200,7 @@ void GenoCanvas::drawAddedLine(int k, int mode, int selected)
     line.y1 = record.Y1 + kHandleCentre;
     line.x2 = record.X2 + kHandleCentre;
     line.y2 = record.Y2 + kHandleCentre;
-    line.colour = selected == 0 ? kBlack : kRed;
+    line.colour = selected ? kRed : kBlack;
     line.visible = true;
     startHandles.bringToFront(k);
     endHandles.bringToFront(k);

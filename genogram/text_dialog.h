@@ -6,6 +6,7 @@
 #include "document/gdr_record.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kinsketch {
@@ -23,9 +24,8 @@ struct TextFormatting {
 class TextDialog {
 public:
     virtual ~TextDialog() = default;
-    // Returns 0 after OK with `values` updated; 1 after cancel, with the text
-    // emptied and everything else as it came.
-    virtual std::int32_t edit(TextFormatting& values) = 0;
+    // Shows `values` for editing; the user's values after OK, nothing after a cancel.
+    [[nodiscard]] virtual std::optional<TextFormatting> edit(const TextFormatting& values) = 0;
 };
 
 } // namespace kinsketch

@@ -57,8 +57,9 @@ void TextGestures::place(float x, float y)
         boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
-    TextFormatting values;
-    if (dialog_.edit(values) == 1) return;
+    std::optional<TextFormatting> edited = dialog_.edit({});
+    if (!edited) return;
+    TextFormatting& values = *edited;
     // An empty text would take a slot and show nothing.
     if (values.text.empty()) return;
     if (values.fontName.empty()) values.fontName = kCanvasFontName;
@@ -106,7 +107,7 @@ void TextGestures::edit(int n)
 {
     LabelWidget& label = canvas_.textLabels[n];
     if (label.tag != kInUse) return;
-    TextFormatting values{label.caption,
+    const TextFormatting shown{label.caption,
                           label.fontName,
                           static_cast<std::uint8_t>(std::clamp(std::nearbyint(label.fontSize), 0.0F, 255.0F)),
                           label.foreColor,
@@ -114,13 +115,14 @@ void TextGestures::edit(int n)
                           label.italic,
                           label.strikethru,
                           label.underline};
-    if (dialog_.edit(values) == 1) return;
-    if (values.text.empty()) {
+    const std::optional<TextFormatting> values = dialog_.edit(shown);
+    if (!values) return;
+    if (values->text.empty()) {
         label.tag = kFree;
         label.visible = false;
         return;
     }
-    apply(label, values);
+    apply(label, *values);
     fit(label);
 }
 

@@ -27,7 +27,7 @@ std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& fil
     });
     layers.loadCanvasLayers(canvasSizeOf(document));
     canvas->rebuild();
-    canvas->drawAddedLines(0, 0, 0);
+    canvas->drawAddedLines(AddedLineDraw::Create);
 
     if (!layers.saveCanvasLayers(canvasSizeOf(document))) return std::nullopt;
     canvas->rebuild();

@@ -6,7 +6,7 @@
 // them (texts, added lines without their handles, pen strokes) and the canvas
 // is redrawn for the picture.
 
-#include "document/error_reporter.h"
+#include "seams/error_reporter.h"
 
 #include <QImage>
 

@@ -70,7 +70,7 @@ struct EditingScreen {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
         layers.loadTexts(CanvasSize::Wide);
         canvas.placeAndRebuild();
-        canvas.canvas().drawAddedLines(0, 0, 0);
+        canvas.canvas().drawAddedLines(AddedLineDraw::Create);
         BasicInputNeighbours neighbours;
         neighbours.redrawCanvas = [this] { canvas.rebuild(); };
         panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));

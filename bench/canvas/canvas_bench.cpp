@@ -80,7 +80,7 @@ struct LoadedCanvas {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; });
         layers.loadTexts(CanvasSize::Wide);
         canvas.rebuild();
-        canvas.drawAddedLines(0, 0, 0);
+        canvas.drawAddedLines(AddedLineDraw::Create);
     }
     GdrRecord document;
     SilentReporter reporter;

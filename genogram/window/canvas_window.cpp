@@ -40,15 +40,15 @@ CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& 
 
 QSize CanvasWindow::sizeHint() const { return canvasPixelSize(canvas_.geometry(), 1.0); }
 
-int CanvasWindow::rebuild()
+bool CanvasWindow::rebuild()
 {
-    const int result = canvas_.rebuild();
+    const bool result = canvas_.rebuild();
     show();
     showChanges();
     return result;
 }
 
-int CanvasWindow::placeAndRebuild()
+bool CanvasWindow::placeAndRebuild()
 {
     moveToTwips(canvas_.geometry().previewPlace);
     return rebuild();
@@ -64,9 +64,16 @@ std::int16_t CanvasWindow::addLine()
     return mouse_ ? mouse_->addedLines().addLine() : std::int16_t{1};
 }
 
-int CanvasWindow::drawAddedLines(int n, int mode, int selected)
+bool CanvasWindow::drawAddedLines(AddedLineDraw how)
 {
-    const int result = canvas_.drawAddedLines(n, mode, selected);
+    const bool result = canvas_.drawAddedLines(how);
+    showChanges();
+    return result;
+}
+
+bool CanvasWindow::drawAddedLine(int n, AddedLineDraw how)
+{
+    const bool result = canvas_.drawAddedLine(n, how);
     showChanges();
     return result;
 }

@@ -36,12 +36,13 @@ public:
     // input-mode switch; each shows its result at once. addLine needs
     // editing enabled and returns 1 without it.
     std::int16_t addLine();
-    int drawAddedLines(int n, int mode, int selected);
+    bool drawAddedLines(AddedLineDraw how);
+    bool drawAddedLine(int n, AddedLineDraw how);
 
     // Redraws the model from the document and shows the window.
-    int rebuild();
+    bool rebuild();
     // The same, after moving the window to its place beside the input panel.
-    int placeAndRebuild();
+    bool placeAndRebuild();
 
     // Shows what one free-drawing event changed: the new segments are drawn
     // over the picture the window keeps, and only their place is repainted.

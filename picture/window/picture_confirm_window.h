@@ -4,8 +4,8 @@
 // returns to editing. A picture that cannot be written leaves the window open
 // so that the user can try again.
 
-#include "app/message_boxes.h"
-#include "document/error_reporter.h"
+#include "seams/message_boxes.h"
+#include "seams/error_reporter.h"
 
 #include <QImage>
 #include <QWidget>

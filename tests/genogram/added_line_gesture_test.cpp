@@ -20,7 +20,7 @@ protected:
     int add()
     {
         const int n = mouse.addedLines().addLine();
-        canvas.drawAddedLines(n, 0, 0);
+        canvas.drawAddedLine(n, AddedLineDraw::Create);
         return n;
     }
     void drag(int n, int end, float toX, float toY)
@@ -101,7 +101,7 @@ TEST_F(AddedLine, TheHundredthLineIsTheLastAndLineOneIsOnlyRedrawn)
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"これ以上、線を増やすことが出来ません。"});
     EXPECT_EQ(canvas.zOrder().bottomToTop().size(), widgets);
     EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_EQ(canvas.drawAddedLines(101, 0, 0), 1);
+    EXPECT_FALSE(canvas.drawAddedLine(101, AddedLineDraw::Create));
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
 }
 

@@ -41,7 +41,7 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     mouse->mouseUp(kLeftButton, 2510, 1510);
 
     mode = InputMode::AddedLines;
-    for (int i = 0; i < 3; ++i) canvas->drawAddedLines(mouse->addedLines().addLine(), 0, 0);
+    for (int i = 0; i < 3; ++i) canvas->drawAddedLine(mouse->addedLines().addLine(), AddedLineDraw::Create);
     boxes.answers.push_back(MessageAnswer::Yes);
     canvas->startHandles.bringToFront(1);
     mouse->mouseDown(kRightButton, 1005, 1005); // line 1 deleted
@@ -59,7 +59,7 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
     ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
     ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
-    canvas->drawAddedLines(0, 0, 0);
+    canvas->drawAddedLines(AddedLineDraw::Create);
 
     ASSERT_EQ(canvas->textLabels.upperBound(), 2);
     EXPECT_EQ(canvas->textLabels[1].caption, "一");

@@ -123,7 +123,7 @@ TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
     ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
     GenoCanvas& c = canvas(CanvasSize::Normal);
     c.rebuild();
-    c.drawAddedLines(0, 0, 0);
+    c.drawAddedLines(AddedLineDraw::Create);
     c.showHandlesOfLinesOnShow();
     ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
     ASSERT_TRUE(store.saveAddedLines(CanvasSize::Normal));

@@ -42,7 +42,7 @@ protected:
 TEST_F(CanvasWindowTest, ShowsWhatThePictureShows)
 {
     CanvasWindow window(CanvasSize::Normal, document, reporter);
-    EXPECT_EQ(window.rebuild(), 0);
+    EXPECT_TRUE(window.rebuild());
     EXPECT_TRUE(window.isVisible());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(shown, renderCanvasPicture(window.canvas()));

@@ -43,7 +43,7 @@ protected:
 TEST_F(FreeLines, APenStrokeDrawnLiveStartsWithADotThatKeepsItsOwnPoint)
 {
     append(100, 200, -1);
-    ASSERT_EQ(canvas.redrawFreeLines(last(), true), 0);
+    ASSERT_TRUE(canvas.redrawFreeLines(last(), true));
     EXPECT_EQ(segment(1), Segment(100, 200, 100, 200));
     EXPECT_EQ(document.FreeLine[1].X2, 100);
     EXPECT_EQ(document.FreeLine[1].Y2, 200);

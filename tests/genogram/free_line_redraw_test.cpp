@@ -82,7 +82,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
             });
             break;
         }
-        case 6: both([](Screen& s) { s.canvas.drawAddedLines(0, 0, 0); }); break;
+        case 6: both([](Screen& s) { s.canvas.drawAddedLines(AddedLineDraw::Create); }); break;
         case 7: {
             // An undo: the last records go, and their segments with them.
             const int kept = std::max(1, upper - pick(4));

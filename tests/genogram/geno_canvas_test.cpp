@@ -52,7 +52,7 @@ TEST_F(Canvas, EveryStyleOnAMarriageLine)
     }};
     for (int s = 0; s < 10; ++s) {
         style(7, s);
-        ASSERT_EQ(canvas().rebuild(), 0);
+        ASSERT_TRUE(canvas().rebuild());
         const LineWidget& line = canvas().connectorLines[7];
         const Look& e = expected[static_cast<std::size_t>(s)];
         EXPECT_EQ(line.visible, e.visible) << s;
@@ -154,7 +154,7 @@ TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
     document.CohabitSeg[5] = 1;
     document.FreeLine = {true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
     document.AddLine[0] = {kTrue, 10, 20, 30, 40};
-    canvas().drawAddedLines(0, 0, 0);
+    canvas().drawAddedLines(AddedLineDraw::Create);
     canvas().drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
     canvas().rebuild();
     const std::string once = dumpCanvas(canvas());

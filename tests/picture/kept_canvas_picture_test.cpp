@@ -43,7 +43,7 @@ struct OpenedDocument {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return *canvas; });
         layers.loadCanvasLayers(size);
         canvas->rebuild();
-        canvas->drawAddedLines(0, 0, 0);
+        canvas->drawAddedLines(AddedLineDraw::Create);
     }
     GdrRecord document;
     test::RecordingReporter reporter;
@@ -104,7 +104,7 @@ public:
         case 5: {
             const int n = 1 + pick(4);
             d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
-            canvas_.drawAddedLines(n, 0, pick(2));
+            canvas_.drawAddedLine(n, AddedLineDraw::Create, pick(2) != 0);
             return "added line " + std::to_string(n);
         }
         case 6: {

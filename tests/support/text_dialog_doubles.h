@@ -15,14 +15,13 @@ namespace kinsketch::test {
 // Answers the text dialog from a script; nothing (or an empty script) is a cancel.
 class ScriptedTextDialog : public TextDialog {
 public:
-    std::int32_t edit(TextFormatting& values) override
+    std::optional<TextFormatting> edit(const TextFormatting& values) override
     {
         asked.push_back(values);
-        const auto answer = answers.empty() ? std::nullopt : answers.front();
-        if (!answers.empty()) answers.pop_front();
-        if (!answer) values.text.clear();
-        else values = *answer;
-        return answer ? 0 : 1;
+        if (answers.empty()) return std::nullopt;
+        const std::optional<TextFormatting> answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0) { answers.push_back(TextFormatting{text, std::move(font), size}); }
     std::deque<std::optional<TextFormatting>> answers;

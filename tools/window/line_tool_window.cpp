@@ -29,7 +29,7 @@ void LineToolWindow::load() { placeChildWindow(*this, {9450, 0}); }
 void LineToolWindow::addLine()
 {
     CanvasWindow& canvas = canvas_();
-    canvas.drawAddedLines(canvas.addLine(), 0, 0);
+    canvas.drawAddedLine(canvas.addLine(), AddedLineDraw::Create);
 }
 
 } // namespace kinsketch

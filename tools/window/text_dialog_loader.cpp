@@ -4,7 +4,7 @@
 
 namespace kinsketch {
 
-std::int32_t TextDialogLoader::edit(TextFormatting& values)
+std::optional<TextFormatting> TextDialogLoader::edit(const TextFormatting& values)
 {
     TextInputDialog dialog(boxes_, parent_);
     return dialog.edit(values);

@@ -13,7 +13,7 @@ namespace kinsketch {
 class TextDialogLoader : public TextDialog {
 public:
     explicit TextDialogLoader(MessageBoxes& boxes, QWidget* parent = nullptr) : boxes_(boxes), parent_(parent) {}
-    std::int32_t edit(TextFormatting& values) override;
+    std::optional<TextFormatting> edit(const TextFormatting& values) override;
 
 private:
     MessageBoxes& boxes_;

@@ -131,8 +131,9 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &TextInputDialog::reject);
 }
 
-std::int32_t TextInputDialog::edit(TextFormatting& values)
+std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown)
 {
+    TextFormatting values = shown;
     textArea_->setPlainText(forTextArea(values.text));
     if (values.fontSize != 0) sizeBox_->setText(QString::number(values.fontSize));
     setSwatch(values.color);
@@ -148,10 +149,7 @@ std::int32_t TextInputDialog::edit(TextFormatting& values)
     showFontPreview();
     textArea_->setFocus();
 
-    if (exec() != QDialog::Accepted) {
-        values.text.clear();
-        return 1;
-    }
+    if (exec() != QDialog::Accepted) return std::nullopt;
     values.text = forDocument(textArea_->toPlainText());
     values.fontName = fontBox_->currentText().toStdString();
     values.fontSize = static_cast<std::uint8_t>(sizeBoxValue());
@@ -160,7 +158,7 @@ std::int32_t TextInputDialog::edit(TextFormatting& values)
     values.italic = italicBox_->isChecked();
     values.strikethrough = strikeBox_->isChecked();
     values.underline = underlineBox_->isChecked();
-    return 0;
+    return values;
 }
 
 // "決定" with a character the document's code page lacks would store a

@@ -26,7 +26,7 @@ public:
     explicit TextInputDialog(MessageBoxes& boxes, QWidget* parent = nullptr);
 
     // Shows the dialog modally for `values`; see TextDialog::edit.
-    std::int32_t edit(TextFormatting& values);
+    [[nodiscard]] std::optional<TextFormatting> edit(const TextFormatting& shown);
 
     void accept() override;
 
