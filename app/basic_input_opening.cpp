@@ -22,12 +22,9 @@ bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
         windows.frameTool();
         if (!reloadCanvas) return;
         windows.unloadCanvas(size);
-        CanvasLayerStore store(document, windows.reporter(), [&](CanvasSize s) -> GenoCanvas& { return windows.canvas(s).canvas(); });
-        store.loadCanvasLayers(size);
         CanvasWindow& canvas = windows.canvas(size);
-        canvas.placeAndRebuild();
-        canvas.canvas().drawAddedLines(AddedLineDraw::Create);
-        canvas.update();
+        CanvasLayerStore layers(document, windows.reporter(), [&](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
+        canvas.openDocument(layers);
     }) == 0;
 }
 

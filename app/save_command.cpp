@@ -2,7 +2,7 @@
 
 #include "document/error_trap.h"
 #include "genogram/canvas_size.h"
-#include "picture/canvas_picture.h"
+#include "picture/saved_picture.h"
 
 namespace kinsketch {
 
@@ -18,10 +18,9 @@ bool SaveCommand::run()
     bool stored = false;
     const int trapped = trapErrors(store_.reporter(), "cmdSave_Click", [&] {
         GenoCanvas& canvas = windows_.currentCanvas();
-        if (!windows_.layerStore().saveCanvasLayers(canvas.geometry().size)) return;
-        // The picture shows the canvas in its final form: no handles, strokes rebuilt.
-        canvas.rebuild();
-        picture = renderCanvasPicture(canvas);
+        std::optional<QImage> painted = storeLayersAndPaint(windows_.layerStore(), canvas);
+        if (!painted) return;
+        picture = std::move(*painted);
         stored = store_.writeSavedDocument(canvas.document());
     });
     if (trapped != 0 || !stored) {

@@ -2,6 +2,7 @@
 
 #include "genogram/large_only_parts.h"
 #include "app/basic_input_opening.h"
+#include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
 
@@ -50,7 +51,7 @@ void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
 void reportFailedLoad(MessageBoxes& boxes, bool loaded)
 {
     if (!loaded)
-        boxes.show({"保存ファイルからの読み込みに失敗しました。前回の続きからの編集は出来ません。", "", MessageIcon::Exclamation,
+        boxes.show({kLoadFailedMessage, "", MessageIcon::Exclamation,
                     MessageButtons::Ok});
 }
 
@@ -132,11 +133,9 @@ void ScreenSwitch::openWindows(CanvasSize size)
     windows_.basicInput(size);
     windows_.frameTool();
     windows_.infoBox();
-    reportFailedLoad(boxes_, layers_.loadTexts(size));
-    reportFailedLoad(boxes_, layers_.loadAddedLines(size));
-    CanvasWindow& canvas = windows_.canvas(size);
-    canvas.drawAddedLines(AddedLineDraw::Create);
-    canvas.placeAndRebuild();
+    const CanvasLoad load = windows_.canvas(size).openDocument(layers_);
+    reportFailedLoad(boxes_, load.texts);
+    reportFailedLoad(boxes_, load.addedLines);
 }
 
 } // namespace kinsketch

@@ -36,7 +36,7 @@ struct CanvasGeometry {
     int clientWidth;
     int clientHeight;
     TwipsPlace loadPlace;             // where the window first opens
-    TwipsPlace previewPlace;          // where placeAndRebuild puts it
+    TwipsPlace previewPlace;          // where opening a document puts it
     int slotCount;
     std::span<const TwipsPlace> cells;
     std::span<const LabelLeftOverride> labelOverrides;

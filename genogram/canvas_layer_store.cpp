@@ -1,5 +1,7 @@
 #include "canvas_layer_store.h"
 
+#include "text_label_mapping.h"
+
 #include "document/error_trap.h"
 
 #include "document/run_time_error.h"
@@ -11,55 +13,6 @@
 namespace kinsketch {
 namespace {
 
-
-// Font sizes are stored as whole points, halves to even.
-std::uint8_t storedFontSize(float points)
-{
-    const float rounded = std::nearbyint(points);
-    if (!(rounded >= 0 && rounded <= 255)) throw RunTimeError::overflow("FontSize " + std::to_string(points));
-    return static_cast<std::uint8_t>(rounded);
-}
-
-TextLabelRecord textRecord(const LabelWidget& label)
-{
-    TextLabelRecord r;
-    r.Caption = label.caption;
-    r.Alignment = label.alignment;
-    r.FontName = label.fontName;
-    r.FontSize = storedFontSize(label.fontSize);
-    r.FontBold = toBool16(label.bold);
-    r.FontItalic = toBool16(label.italic);
-    r.FontStrikethru = toBool16(label.strikethru);
-    r.FontUnderline = toBool16(label.underline);
-    r.ForeColor = label.foreColor;
-    r.Left = label.left;
-    r.Top = label.top;
-    r.Width = label.width;
-    r.Height = label.height;
-    r.Used = kTrue;
-    return r;
-}
-
-LabelWidget textLabel(const TextLabelRecord& r)
-{
-    LabelWidget label = textLabelTemplate();
-    label.caption = r.Caption;
-    label.alignment = r.Alignment;
-    label.fontName = r.FontName;
-    label.fontSize = r.FontSize;
-    label.bold = r.FontBold != kFalse;
-    label.italic = r.FontItalic != kFalse;
-    label.strikethru = r.FontStrikethru != kFalse;
-    label.underline = r.FontUnderline != kFalse;
-    label.foreColor = r.ForeColor;
-    label.left = r.Left;
-    label.top = r.Top;
-    label.width = r.Width;
-    label.height = r.Height;
-    label.visible = true;
-    label.tag = "2";
-    return label;
-}
 
 } // namespace
 
@@ -77,13 +30,6 @@ const char* loadTextsTitle(CanvasSize size) { return size == CanvasSize::Wide ? 
 const char* saveStrokesTitle(CanvasSize size) { return size == CanvasSize::Wide ? "clsGdrOpe.SaveGd4_2" : "clsGdrOpe.SaveGd4"; }
 
 } // namespace
-
-bool CanvasLayerStore::loadCanvasLayers(CanvasSize size)
-{
-    const bool texts = loadTexts(size);
-    const bool lines = loadAddedLines(size);
-    return texts && lines;
-}
 
 bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
@@ -106,7 +52,7 @@ bool CanvasLayerStore::saveTexts(CanvasSize size)
             const LabelWidget* label = canvas.textLabels.find(i);
             if (!label || !label->visible || label->caption.empty()) continue;
             if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
-            document_.TextLabel[static_cast<std::size_t>(k)] = textRecord(*label);
+            document_.TextLabel[static_cast<std::size_t>(k)] = textRecordOf(*label);
             ++k;
         }
            }) == 0;
@@ -119,7 +65,7 @@ bool CanvasLayerStore::loadTexts(CanvasSize size)
         for (int i = 1; i < kTextLabelCount; ++i) {
             const TextLabelRecord& r = document_.TextLabel[static_cast<std::size_t>(i)];
             if (r.Used == kFalse) continue;
-            canvas.textLabels.load(i, textLabel(r));
+            canvas.textLabels.load(i, textLabelOf(r));
             canvas.textLabels.bringToFront(i);
         }
            }) == 0;

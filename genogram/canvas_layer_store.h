@@ -36,9 +36,6 @@ public:
     // back as it was: a document is never left with some layers stored and
     // others emptied.
     [[nodiscard]] bool saveCanvasLayers(CanvasSize size);
-    // What opening a document onto the canvas of `size` reads: its texts,
-    // then its added lines. False when either failed (both are tried).
-    bool loadCanvasLayers(CanvasSize size);
 
 private:
     GdrRecord& document_;

@@ -1,6 +1,7 @@
 #include "text_gestures.h"
 
 #include "drag_limits.h"
+#include "text_label_mapping.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,22 +9,9 @@
 namespace kinsketch {
 namespace {
 
-constexpr const char* kInUse = "2";
-constexpr const char* kFree = "0";
 constexpr float kDefaultSize = 9;
 constexpr float kLabelMargin = 50; // twips around the measured text
 
-void apply(LabelWidget& label, const TextFormatting& values)
-{
-    label.caption = values.text;
-    label.fontName = values.fontName;
-    label.fontSize = values.fontSize;
-    label.bold = values.bold;
-    label.italic = values.italic;
-    label.strikethru = values.strikethrough;
-    label.underline = values.underline;
-    label.foreColor = values.color;
-}
 
 
 } // namespace
@@ -42,7 +30,7 @@ int TextGestures::freeSlot() const
 {
     for (int n = canvas_.textLabels.upperBound(); n >= 1; --n) {
         const LabelWidget* label = canvas_.textLabels.find(n);
-        if (!label || label->tag == kFree) return n;
+        if (!label || label->tag == kTextFree) return n;
     }
     return 0;
 }
@@ -68,9 +56,9 @@ void TextGestures::place(float x, float y)
     const int n = reuse != 0 ? reuse : highest + 1;
     if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
     LabelWidget& label = canvas_.textLabels[n];
-    apply(label, values);
+    applyFormatting(label, values);
     label.alignment = kAlignLeft;
-    label.tag = kInUse;
+    label.tag = kTextInUse;
     label.left = x;
     label.top = y;
     fit(label);
@@ -106,23 +94,16 @@ void TextGestures::drag(int n, float x, float y)
 void TextGestures::edit(int n)
 {
     LabelWidget& label = canvas_.textLabels[n];
-    if (label.tag != kInUse) return;
-    const TextFormatting shown{label.caption,
-                          label.fontName,
-                          static_cast<std::uint8_t>(std::clamp(std::nearbyint(label.fontSize), 0.0F, 255.0F)),
-                          label.foreColor,
-                          label.bold,
-                          label.italic,
-                          label.strikethru,
-                          label.underline};
+    if (label.tag != kTextInUse) return;
+    const TextFormatting shown = formattingOf(label);
     const std::optional<TextFormatting> values = dialog_.edit(shown);
     if (!values) return;
     if (values->text.empty()) {
-        label.tag = kFree;
+        label.tag = kTextFree;
         label.visible = false;
         return;
     }
-    apply(label, *values);
+    applyFormatting(label, *values);
     fit(label);
 }
 

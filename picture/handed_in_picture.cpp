@@ -1,14 +1,13 @@
 #include "handed_in_picture.h"
 
-#include "canvas_picture.h"
+#include "saved_picture.h"
 
-#include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_opening.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/geno_canvas.h"
 
 #include "document/handed_in_document.h"
 
-#include <memory>
 
 namespace kinsketch {
 
@@ -20,18 +19,10 @@ std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& fil
     GdrRecord& document = opened.record;
 
     rebuildCohabitFrameFromFlags(document, reporter);
-    std::unique_ptr<GenoCanvas> canvas;
-    CanvasLayerStore layers(document, reporter, [&](CanvasSize size) -> GenoCanvas& {
-        if (!canvas) canvas = std::make_unique<GenoCanvas>(size, document, reporter);
-        return *canvas;
-    });
-    layers.loadCanvasLayers(canvasSizeOf(document));
-    canvas->rebuild();
-    canvas->drawAddedLines(AddedLineDraw::Create);
-
-    if (!layers.saveCanvasLayers(canvasSizeOf(document))) return std::nullopt;
-    canvas->rebuild();
-    return renderCanvasPicture(*canvas, scale);
+    GenoCanvas canvas(canvasSizeOf(document), document, reporter);
+    CanvasLayerStore layers(document, reporter, [&](CanvasSize) -> GenoCanvas& { return canvas; });
+    openDocumentOnCanvas(layers, canvas);
+    return storeLayersAndPaint(layers, canvas, scale);
 }
 
 } // namespace kinsketch

@@ -68,9 +68,7 @@ struct EditingScreen {
     explicit EditingScreen(int strokeRecords) : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
-        layers.loadTexts(CanvasSize::Wide);
-        canvas.placeAndRebuild();
-        canvas.canvas().drawAddedLines(AddedLineDraw::Create);
+        canvas.openDocument(layers);
         BasicInputNeighbours neighbours;
         neighbours.redrawCanvas = [this] { canvas.rebuild(); };
         panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));

@@ -2,7 +2,7 @@
 // full must fit in one 60 Hz frame (16.7 ms), and the cost must grow no
 // worse than linearly with the number of pen-stroke records.
 
-#include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_opening.h"
 #include "genogram/geno_canvas.h"
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
@@ -78,9 +78,7 @@ struct LoadedCanvas {
     explicit LoadedCanvas(int strokeRecords) : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; });
-        layers.loadTexts(CanvasSize::Wide);
-        canvas.rebuild();
-        canvas.drawAddedLines(AddedLineDraw::Create);
+        openDocumentOnCanvas(layers, canvas);
     }
     GdrRecord document;
     SilentReporter reporter;

@@ -48,10 +48,13 @@ bool CanvasWindow::rebuild()
     return result;
 }
 
-bool CanvasWindow::placeAndRebuild()
+CanvasLoad CanvasWindow::openDocument(CanvasLayerStore& layers)
 {
     moveToTwips(canvas_.geometry().previewPlace);
-    return rebuild();
+    const CanvasLoad load = openDocumentOnCanvas(layers, canvas_);
+    show();
+    showChanges();
+    return load;
 }
 
 void CanvasWindow::enableEditing(MessageBoxes& boxes, TextDialog& dialog)

@@ -5,6 +5,7 @@
 // a QMdiSubWindow, which it then moves instead of itself.
 
 #include "genogram/canvas_mouse.h"
+#include "genogram/canvas_opening.h"
 #include "genogram/free_drawing.h"
 #include "genogram/geno_canvas.h"
 #include "label_text_measure.h"
@@ -41,8 +42,9 @@ public:
 
     // Redraws the model from the document and shows the window.
     bool rebuild();
-    // The same, after moving the window to its place beside the input panel.
-    bool placeAndRebuild();
+    // Opens the document on the canvas at its place beside the input panel
+    // and shows it.
+    CanvasLoad openDocument(CanvasLayerStore& layers);
 
     // Shows what one free-drawing event changed: the new segments are drawn
     // over the picture the window keeps, and only their place is repainted.

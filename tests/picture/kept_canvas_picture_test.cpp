@@ -11,7 +11,7 @@
 #include "picture/kept_canvas_picture.h"
 #include "picture/pixel_lines.h"
 
-#include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_opening.h"
 #include "genogram/cohabit_frame_builder.h"
 
 #include "document/gdr_conversion.h"
@@ -41,9 +41,7 @@ struct OpenedDocument {
         const CanvasSize size = canvasSizeOf(document);
         canvas = std::make_unique<GenoCanvas>(size, document, reporter);
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return *canvas; });
-        layers.loadCanvasLayers(size);
-        canvas->rebuild();
-        canvas->drawAddedLines(AddedLineDraw::Create);
+        openDocumentOnCanvas(layers, *canvas);
     }
     GdrRecord document;
     test::RecordingReporter reporter;

@@ -1,0 +1,21 @@
+#pragma once
+// Opening a document onto a canvas, as the program's opening, the screen-size
+// switch and kinsketch-render do it: the texts and added lines are read from
+// the document, the canvas is rebuilt from it and the added lines are drawn.
+// The automatic frame is the caller's, since it depends on how the document
+// came.
+
+#include "canvas_layer_store.h"
+#include "geno_canvas.h"
+
+namespace kinsketch {
+
+// Which layers were read; a failed one has been reported.
+struct CanvasLoad {
+    bool texts = true;
+    bool addedLines = true;
+};
+
+CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
+
+} // namespace kinsketch
