@@ -60,37 +60,23 @@ void EditingScreen::open()
 
 MenuBar& EditingScreen::menuBar()
 {
-    if (!menuBar_) {
-        menuBar_ = new MenuBar([this] { save(); }, [this] { end(); });
-        main_.addChildWindow(menuBar_);
-        placeChildWindow(*menuBar_, kMenuBarPlace);
-    }
-    menuBar_->show();
-    return *menuBar_;
+    const auto make = [this] { return new MenuBar([this] { save(); }, [this] { end(); }); };
+    MenuBar& bar = menuBar_.ensure(main_, make, [](MenuBar& made) { placeChildWindow(made, kMenuBarPlace); });
+    bar.show();
+    return bar;
 }
 
-void EditingScreen::unloadMenuBar()
-{
-    MainWindow::unloadChildWindow(menuBar_);
-    menuBar_ = nullptr;
-}
+void EditingScreen::unloadMenuBar() { menuBar_.unload(); }
 
 ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
-    if (!screen_) {
-        screen_ = new ScreenSwitchWindow([this] { screenSwitch_.switchSize(); });
-        main_.addChildWindow(screen_);
-        placeChildWindow(*screen_, kScreenSwitchPlace);
-    }
-    screen_->show();
-    return *screen_;
+    const auto make = [this] { return new ScreenSwitchWindow([this] { screenSwitch_.switchSize(); }); };
+    ScreenSwitchWindow& window = screen_.ensure(main_, make, [](ScreenSwitchWindow& made) { placeChildWindow(made, kScreenSwitchPlace); });
+    window.show();
+    return window;
 }
 
-void EditingScreen::unloadScreenSwitch()
-{
-    MainWindow::unloadChildWindow(screen_);
-    screen_ = nullptr;
-}
+void EditingScreen::unloadScreenSwitch() { screen_.unload(); }
 
 void EditingScreen::save() { SaveCommand(*this, store_).run(); }
 
@@ -111,8 +97,7 @@ void EditingScreen::closeBarsAndToolWindows()
     unloadScreenSwitch();
     windows_.unloadFreeLinePanel();
     // The menu bar's own click is still on the stack: it goes once that returns.
-    if (menuBar_) menuBar_->parentWidget()->deleteLater();
-    menuBar_ = nullptr;
+    menuBar_.unloadLater();
 }
 
 void EditingScreen::showPictureConfirmation(const QImage& picture)

@@ -4,6 +4,7 @@
 // input and the canvas), the save that tears them down for the picture confirmation, the
 // way back from it, and the end of the program.
 
+#include "app/child_window_slot.h"
 #include "app/editing_windows.h"
 #include "app/screen_switch_window.h"
 #include "app/menu_bar.h"
@@ -60,8 +61,8 @@ private:
     SwitchBarWiring switching_;
     CanvasLayerStore layers_;
     ScreenSwitch screenSwitch_;
-    QPointer<MenuBar> menuBar_;
-    QPointer<ScreenSwitchWindow> screen_;
+    ChildWindowSlot<MenuBar> menuBar_;
+    ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;
 };
 

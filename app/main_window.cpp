@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 
+#include "ui/child_window_place.h"
+
 namespace kinsketch {
 
 MainWindow::MainWindow(QWidget* parent)
@@ -31,11 +33,7 @@ void MainWindow::addChildWindow(QWidget* window)
 
 void MainWindow::unloadChildWindow(QWidget* window)
 {
-    if (!window) return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        delete frame;
-    else
-        delete window;
+    if (window) delete &frameOf(*window);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -27,32 +27,24 @@ SwitchBarWiring::~SwitchBarWiring()
 
 InputModeBar& SwitchBarWiring::switchBar()
 {
-    if (!switchBar_) {
-        switchBar_ = new InputModeBar(*this, windows_.reporter());
-        switchBar_->setFreeLinePanelHook([this](bool shown) {
+    const auto make = [this] {
+        auto* bar = new InputModeBar(*this, windows_.reporter());
+        bar->setFreeLinePanelHook([this](bool shown) {
             if (shown)
                 windows_.freeLinePanel();
             else
                 windows_.unloadFreeLinePanel();
         });
-        main_.addChildWindow(switchBar_);
-        switchBar_->load();
-    }
-    switchBar_->show();
-    return *switchBar_;
+        return bar;
+    };
+    InputModeBar& bar = switchBar_.ensure(main_, make, [](InputModeBar& made) { made.load(); });
+    bar.show();
+    return bar;
 }
 
-void SwitchBarWiring::unloadSwitchBar()
-{
-    MainWindow::unloadChildWindow(switchBar_);
-    switchBar_ = nullptr;
-}
+void SwitchBarWiring::unloadSwitchBar() { switchBar_.unload(); }
 
-void SwitchBarWiring::unloadLineTool()
-{
-    MainWindow::unloadChildWindow(lineTool_);
-    lineTool_ = nullptr;
-}
+void SwitchBarWiring::unloadLineTool() { lineTool_.unload(); }
 
 void SwitchBarWiring::setGuidance(const std::vector<std::string>& lines)
 {
@@ -66,12 +58,10 @@ void SwitchBarWiring::showLineTool(bool shown)
         unloadLineTool();
         return;
     }
-    if (!lineTool_) {
-        lineTool_ = new LineToolWindow([this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
-        main_.addChildWindow(lineTool_);
-        lineTool_->load();
-    }
-    lineTool_->show();
+    const auto make = [this] {
+        return new LineToolWindow([this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
+    };
+    lineTool_.ensure(main_, make, [](LineToolWindow& made) { made.load(); }).show();
 }
 
 void SwitchBarWiring::showLineHandles(bool shown)

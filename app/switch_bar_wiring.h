@@ -3,11 +3,11 @@
 // loads them on first use into the main window and connects the bar to the
 // guidance box, the line tool, the canvas of the screen size and the input mode.
 
+#include "app/child_window_slot.h"
 #include "app/input_mode_bar.h"
 #include "app/switch_bar_targets.h"
 #include "app/window_directory.h"
 
-#include <QPointer>
 
 namespace kinsketch {
 
@@ -33,8 +33,8 @@ public:
 private:
     WindowDirectory& windows_;
     MainWindow& main_;
-    QPointer<InputModeBar> switchBar_;
-    QPointer<LineToolWindow> lineTool_;
+    ChildWindowSlot<InputModeBar> switchBar_;
+    ChildWindowSlot<LineToolWindow> lineTool_;
 };
 
 } // namespace kinsketch

@@ -33,141 +33,107 @@ WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, Erro
 // The windows live in the main window; they go before the seams they use.
 WindowDirectory::~WindowDirectory()
 {
-    for (QWidget* window : std::initializer_list<QWidget*>{toolBar_, infoBox_, frameTool_, basicInput_[0], basicInput_[1],
-                                                            canvas_[0], canvas_[1]})
-        MainWindow::unloadChildWindow(window);
+    toolBar_.unload();
+    infoBox_.unload();
+    frameTool_.unload();
+    for (auto& window : basicInput_) window.unload();
+    for (auto& window : canvas_) window.unload();
 }
-
-void WindowDirectory::addToMainWindow(QWidget* window) { main_.addChildWindow(window); }
-
 
 LineStyleToolBar& WindowDirectory::toolBar()
 {
-    if (!toolBar_) {
-        toolBar_ = new LineStyleToolBar;
-        addToMainWindow(toolBar_);
-        toolBar_->load();
-    }
-    toolBar_->show();
-    return *toolBar_;
+    LineStyleToolBar& bar = toolBar_.ensure(main_, [] { return new LineStyleToolBar; }, [](LineStyleToolBar& made) { made.load(); });
+    bar.show();
+    return bar;
 }
 
 GuidanceBox& WindowDirectory::infoBox()
 {
-    if (!infoBox_) {
-        infoBox_ = new GuidanceBox(timers_);
-        addToMainWindow(infoBox_);
-        infoBox_->load(document_.isWide());
-        QObject::connect(infoBox_, &GuidanceBox::unloadRequested, infoBox_, [this] { unloadInfoBox(); },
-                         Qt::QueuedConnection);
-    }
-    infoBox_->show();
-    return *infoBox_;
+    GuidanceBox& box = infoBox_.ensure(main_, [this] { return new GuidanceBox(timers_); }, [this](GuidanceBox& made) {
+        made.load(document_.isWide());
+        QObject::connect(&made, &GuidanceBox::unloadRequested, &made, [this] { unloadInfoBox(); }, Qt::QueuedConnection);
+    });
+    box.show();
+    return box;
 }
 
-void WindowDirectory::unloadInfoBox()
-{
-    MainWindow::unloadChildWindow(infoBox_);
-    infoBox_ = nullptr;
-}
+void WindowDirectory::unloadInfoBox() { infoBox_.unload(); }
 
 BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
 {
-    QPointer<BasicInputWindow>& window = basicInput_[slotOf(size)];
-    if (!window) {
+    const auto make = [this, size] {
         BasicInputNeighbours neighbours;
         neighbours.selectedLineStyle = [this] { return toolBar().selectedStyle(); };
         neighbours.redrawCanvas = [this, size] { canvas(size).rebuild(); };
         neighbours.showGuidance = [this](const std::string& line) { infoBox().setGuidanceLine(0, line); };
         neighbours.closeGuidance = [this] { unloadInfoBox(); };
         neighbours.setFrameButtonCaption = [this](const std::string& caption) { frameTool().setButtonCaption(caption); };
-        window = new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours));
-        addToMainWindow(window);
-        window->load();
-    }
-    window->show();
-    return *window;
+        return new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours));
+    };
+    BasicInputWindow& window = basicInput_[slotOf(size)].ensure(main_, make, [](BasicInputWindow& made) { made.load(); });
+    window.show();
+    return window;
 }
 
 FrameToolWindow& WindowDirectory::frameTool()
 {
-    if (!frameTool_) {
+    const auto make = [this] {
         FrameToolNeighbours neighbours;
         neighbours.panelMark = [this](int slot) { return basicInput(canvasSizeOf(document_)).panel().slot(slot).mark; };
         neighbours.redrawCanvas = [this] { canvas(canvasSizeOf(document_)).rebuild(); };
         neighbours.clearPanelMarks = [this] { basicInput(canvasSizeOf(document_)).panel().clearMarks(); };
-        frameTool_ = new FrameToolWindow(document_, reporter_, std::move(neighbours));
-        addToMainWindow(frameTool_);
-        frameTool_->load();
-    }
-    frameTool_->show();
-    return *frameTool_;
+        return new FrameToolWindow(document_, reporter_, std::move(neighbours));
+    };
+    FrameToolWindow& tool = frameTool_.ensure(main_, make, [](FrameToolWindow& made) { made.load(); });
+    tool.show();
+    return tool;
 }
 
 CanvasWindow& WindowDirectory::canvas(CanvasSize size)
 {
-    QPointer<CanvasWindow>& window = canvas_[slotOf(size)];
-    if (!window) {
+    const auto make = [this, size] {
         CanvasContext context;
         context.inputMode = [this] { return context_.inputMode; };
-        window = new CanvasWindow(size, document_, reporter_, std::move(context));
+        auto* window = new CanvasWindow(size, document_, reporter_, std::move(context));
         window->enableEditing(boxes_, textDialog_);
         freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
-            size, window->canvas(), freeLineRegisters_, boxes_, [this, shown = window.data()](const FreeLineStep& step) {
-                shown->showFreeLineStep(step);
-                if (freeLinePanel_) freeLinePanel_->showRegisters();
+            size, window->canvas(), freeLineRegisters_, boxes_, [this, window](const FreeLineStep& step) {
+                window->showFreeLineStep(step);
+                if (FreeLinePanelWindow* panel = freeLinePanel_.get()) panel->showRegisters();
             });
         window->mouse()->setFreeDrawing(freeDrawing_[slotOf(size)].get());
-        addToMainWindow(window);
-    }
-    return *window;
+        return window;
+    };
+    return canvas_[slotOf(size)].ensure(main_, make, [](CanvasWindow&) {});
 }
 
 FreeLinePanelWindow& WindowDirectory::freeLinePanel()
 {
-    if (!freeLinePanel_) {
+    const auto make = [this] {
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        freeLinePanel_ = new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_, boxes_,
-                                        std::move(neighbours));
-        addToMainWindow(freeLinePanel_);
-        freeLinePanel_->load();
-    }
-    freeLinePanel_->show();
-    return *freeLinePanel_;
+        return new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_, boxes_,
+                                       std::move(neighbours));
+    };
+    FreeLinePanelWindow& panel = freeLinePanel_.ensure(main_, make, [](FreeLinePanelWindow& made) { made.load(); });
+    panel.show();
+    return panel;
 }
 
 // An unloaded panel starts afresh from the document the next time.
 void WindowDirectory::unloadFreeLinePanel()
 {
-    MainWindow::unloadChildWindow(freeLinePanel_);
-    freeLinePanel_ = nullptr;
+    freeLinePanel_.unload();
     freeLineRegisters_ = {};
 }
 
-void WindowDirectory::unloadToolBar()
-{
-    MainWindow::unloadChildWindow(toolBar_);
-    toolBar_ = nullptr;
-}
+void WindowDirectory::unloadToolBar() { toolBar_.unload(); }
 
-void WindowDirectory::unloadFrameTool()
-{
-    MainWindow::unloadChildWindow(frameTool_);
-    frameTool_ = nullptr;
-}
+void WindowDirectory::unloadFrameTool() { frameTool_.unload(); }
 
-void WindowDirectory::unloadBasicInput(CanvasSize size)
-{
-    MainWindow::unloadChildWindow(basicInput_[slotOf(size)]);
-    basicInput_[slotOf(size)] = nullptr;
-}
+void WindowDirectory::unloadBasicInput(CanvasSize size) { basicInput_[slotOf(size)].unload(); }
 
-void WindowDirectory::unloadCanvas(CanvasSize size)
-{
-    MainWindow::unloadChildWindow(canvas_[slotOf(size)]);
-    canvas_[slotOf(size)] = nullptr;
-}
+void WindowDirectory::unloadCanvas(CanvasSize size) { canvas_[slotOf(size)].unload(); }
 
 } // namespace kinsketch

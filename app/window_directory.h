@@ -4,6 +4,7 @@
 // connect them expect. The directory owns nothing the document needs: every
 // window reads and writes the editing context's document.
 
+#include "app/child_window_slot.h"
 #include "seams/message_boxes.h"
 #include "seams/timers.h"
 #include "seams/error_reporter.h"
@@ -12,7 +13,6 @@
 #include "genogram/canvas_size.h"
 #include "tools/window/text_dialog_loader.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -21,7 +21,6 @@
 namespace kinsketch {
 
 class FreeDrawing;
-class MainWindow;
 class BasicInputWindow;
 class CanvasWindow;
 class GuidanceBox;
@@ -51,7 +50,7 @@ public:
     FreeLinePanelWindow& freeLinePanel();
     void unloadFreeLinePanel();
 
-    bool infoBoxLoaded() const { return !infoBox_.isNull(); }
+    bool infoBoxLoaded() const { return infoBox_.loaded(); }
     void unloadInfoBox();
     void unloadToolBar();
     void unloadFrameTool();
@@ -59,8 +58,6 @@ public:
     void unloadCanvas(CanvasSize size);
 
 private:
-    void addToMainWindow(QWidget* window);
-
     MainWindow& main_;
     EditingContext& context_;
     GdrRecord& document_;
@@ -68,13 +65,13 @@ private:
     MessageBoxes& boxes_;
     Timers& timers_;
     TextDialogLoader textDialog_;
-    QPointer<LineStyleToolBar> toolBar_;
-    QPointer<GuidanceBox> infoBox_;
-    QPointer<FrameToolWindow> frameTool_;
-    std::array<QPointer<BasicInputWindow>, 2> basicInput_;
-    std::array<QPointer<CanvasWindow>, 2> canvas_;
+    ChildWindowSlot<LineStyleToolBar> toolBar_;
+    ChildWindowSlot<GuidanceBox> infoBox_;
+    ChildWindowSlot<FrameToolWindow> frameTool_;
+    std::array<ChildWindowSlot<BasicInputWindow>, 2> basicInput_;
+    std::array<ChildWindowSlot<CanvasWindow>, 2> canvas_;
     FreeLinePanelRegisters freeLineRegisters_;
-    QPointer<FreeLinePanelWindow> freeLinePanel_;
+    ChildWindowSlot<FreeLinePanelWindow> freeLinePanel_;
     std::array<std::unique_ptr<FreeDrawing>, 2> freeDrawing_;
 };
 

@@ -15,10 +15,14 @@ QRect twipsRect(int left, int top, int width, int height)
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
+QWidget& frameOf(QWidget& window)
+{
+    return qobject_cast<QMdiSubWindow*>(window.parentWidget()) ? *window.parentWidget() : window;
+}
+
 void placeChildWindow(QWidget& window, TwipsPlace place)
 {
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(window.parentWidget()) ? window.parentWidget() : &window;
-    frame->move(twipsToPixels(place.left), twipsToPixels(place.top));
+    frameOf(window).move(twipsToPixels(place.left), twipsToPixels(place.top));
 }
 
 } // namespace kinsketch

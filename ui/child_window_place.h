@@ -15,7 +15,11 @@ int twipsToPixels(int twips);
 int pixelsToTwips(int pixels);
 QRect twipsRect(int left, int top, int width, int height);
 
-// Moves `window` to `place` in its parent, or its MDI frame when it has one.
+// The window's frame in the main window's child area, or the window itself
+// outside it: what moves and what is destroyed with it.
+QWidget& frameOf(QWidget& window);
+
+// Moves `window` to `place` in its parent, or its frame when it has one.
 void placeChildWindow(QWidget& window, TwipsPlace place);
 
 } // namespace kinsketch

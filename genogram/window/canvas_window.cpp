@@ -2,8 +2,8 @@
 
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
+#include "ui/child_window_place.h"
 
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -126,8 +126,7 @@ void CanvasWindow::showMouseResult()
 
 void CanvasWindow::moveToTwips(TwipsPlace place)
 {
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
-    frame->move(twipsToDevicePixels(place.left, 1.0), twipsToDevicePixels(place.top, 1.0));
+    frameOf(*this).move(twipsToDevicePixels(place.left, 1.0), twipsToDevicePixels(place.top, 1.0));
 }
 
 // The segments of a step lie on top of everything, so drawing them over the
