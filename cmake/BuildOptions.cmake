@@ -17,8 +17,15 @@ add_feature_info(Sanitizers KINSKETCH_SANITIZE "ASan + UBSan")
 add_feature_info(Fuzzing KINSKETCH_FUZZ "libFuzzer targets")
 add_feature_info(Werror KINSKETCH_WARNINGS_AS_ERRORS "warnings are errors")
 
-# Applied per target so that moc output and third-party code stay out of it.
+# Applied per target so that third-party code stays out of it; the code moc
+# generates for a target is compiled without warnings, since we cannot mend it.
 function(kinsketch_set_warnings target)
+  get_target_property(automoc ${target} AUTOMOC)
+  if(automoc)
+    get_target_property(binary_dir ${target} BINARY_DIR)
+    set_source_files_properties("${binary_dir}/${target}_autogen/mocs_compilation.cpp"
+      TARGET_DIRECTORY ${target} PROPERTIES COMPILE_OPTIONS "$<IF:$<CXX_COMPILER_ID:MSVC>,/w,-w>")
+  endif()
   if(MSVC)
     target_compile_options(${target} PRIVATE /W4)
     if(KINSKETCH_WARNINGS_AS_ERRORS)
