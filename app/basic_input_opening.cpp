@@ -25,7 +25,7 @@ bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
         CanvasWindow& canvas = windows.canvas(size);
         CanvasLayerStore layers(document, windows.reporter(), [&](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
         canvas.openDocument(layers);
-    }) == 0;
+    });
 }
 
 } // namespace kinsketch

@@ -16,14 +16,14 @@ bool SaveCommand::run()
 {
     QImage picture;
     bool stored = false;
-    const int trapped = trapErrors(store_.reporter(), "cmdSave_Click", [&] {
+    const bool ranThrough = trapErrors(store_.reporter(), "cmdSave_Click", [&] {
         GenoCanvas& canvas = windows_.currentCanvas();
         std::optional<QImage> painted = storeLayersAndPaint(windows_.layerStore(), canvas);
         if (!painted) return;
         picture = std::move(*painted);
         stored = store_.writeSavedDocument(canvas.document());
     });
-    if (trapped != 0 || !stored) {
+    if (!ranThrough || !stored) {
         windows_.resumeEditing();
         return false;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The error trap of the routines the error boxes name: a RunTimeError (or
 // exhausted memory, a failing file-system call or any other standard
-// exception) ends the routine, is shown under the routine's title, and the
-// routine reports 1 so that callers that look can tell. Nothing that a
+// exception) ends the routine and is shown under the routine's title; the
+// trap returns false so that callers that look can tell. Nothing that a
 // routine throws ends the program unseen.
 
 #include "seams/error_reporter.h"
@@ -23,11 +23,11 @@ inline void reportTrapped(ErrorReporter& reporter, std::string_view routine, con
 }
 
 template <class Routine>
-int trapErrors(ErrorReporter& reporter, std::string_view title, Routine&& routine)
+bool trapErrors(ErrorReporter& reporter, std::string_view title, Routine&& routine)
 {
     try {
         routine();
-        return 0;
+        return true;
     } catch (const RunTimeError& error) {
         reportTrapped(reporter, title, error);
     } catch (const std::bad_alloc&) {
@@ -37,7 +37,7 @@ int trapErrors(ErrorReporter& reporter, std::string_view title, Routine&& routin
     } catch (const std::exception& error) {
         reportTrapped(reporter, title, RunTimeError::internalError(error.what()));
     }
-    return 1;
+    return false;
 }
 
 } // namespace kinsketch

@@ -41,7 +41,7 @@ bool GdrStore::writeSavedDocument(const GdrRecord& document)
     return trapErrors(reporter_, "clsGdrOpe.WriteGdrFile", [&] {
                const Bytes bytes = encodeGdr(document);
                writeFileAtomically(savedDocumentPath(), bytes);
-           }) == 0;
+           });
 }
 
 std::optional<Bytes> GdrStore::readContent(const std::filesystem::path& file)

@@ -55,7 +55,7 @@ bool CanvasLayerStore::saveTexts(CanvasSize size)
             document_.TextLabel[static_cast<std::size_t>(k)] = textRecordOf(*label);
             ++k;
         }
-           }) == 0;
+           });
 }
 
 bool CanvasLayerStore::loadTexts(CanvasSize size)
@@ -68,7 +68,7 @@ bool CanvasLayerStore::loadTexts(CanvasSize size)
             canvas.textLabels.load(i, textLabelOf(r));
             canvas.textLabels.bringToFront(i);
         }
-           }) == 0;
+           });
 }
 
 // The callers show both handles of every line on show just before; the
@@ -89,12 +89,12 @@ bool CanvasLayerStore::saveAddedLines(CanvasSize size)
             second.visible = false;
             ++k;
         }
-           }) == 0;
+           });
 }
 
 bool CanvasLayerStore::loadAddedLines(CanvasSize size)
 {
-    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); }) == 0;
+    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); });
 }
 
 // The segments on show go back into the stroke list, in widget order; the
@@ -130,7 +130,7 @@ bool CanvasLayerStore::saveStrokes(CanvasSize size)
             ++k;
         }
         if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));
-           }) == 0;
+           });
 }
 
 } // namespace kinsketch

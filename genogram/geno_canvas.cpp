@@ -153,7 +153,7 @@ bool GenoCanvas::rebuild()
         for (int k = 0; k < geometry_.connectorCount(); ++k) applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
             if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
-           }) == 0;
+           });
 }
 
 // A key that names no picture leaves its cell empty and the redraw goes on:

@@ -90,7 +90,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
         if (start == 1) rememberFullFreeLineDraw(figureFlag, lastReached);
-           }) == 0;
+           });
 }
 
 std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
@@ -140,12 +140,12 @@ bool GenoCanvas::drawAddedLines(AddedLineDraw how)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
                for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false);
-           }) == 0;
+           });
 }
 
 bool GenoCanvas::drawAddedLine(int n, AddedLineDraw how, bool selected)
 {
-    return trapErrors(reporter_, "GfncLineDraw", [&] { drawOneAddedLine(n, how, selected); }) == 0;
+    return trapErrors(reporter_, "GfncLineDraw", [&] { drawOneAddedLine(n, how, selected); });
 }
 
 void GenoCanvas::showHandlesOfLinesOnShow()

@@ -43,7 +43,7 @@ bool BasicInputLayerStore::save(const BasicInputPanel& panel)
             if (tag < 0 || tag > 255) throw RunTimeError::overflow("線 " + std::to_string(k));
             document_.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
         }
-    }) == 0;
+    });
 }
 
 // A stored key that no item has is reported once and its slot shows empty;
@@ -55,7 +55,7 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
     const int slots = wide ? kSlotCount : kNormalSlotCount;
     const int lines = wide ? kLineCount : kNormalLineCount;
     bool badKeySeen = false;
-    const int trapped = trapErrors(reporter_, kLoadTitle, [&] {
+    const bool ranThrough = trapErrors(reporter_, kLoadTitle, [&] {
         for (int i = 0; i < slots; ++i) {
             const std::string& key = document_.SymbolKey[static_cast<std::size_t>(i)];
             int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
@@ -73,7 +73,7 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
         }
         for (int k = 0; k < lines; ++k) panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
     });
-    return trapped == 0 && !badKeySeen;
+    return ranThrough && !badKeySeen;
 }
 
 } // namespace kinsketch

@@ -70,7 +70,7 @@ void PictureConfirmWindow::confirm()
     const MessageAnswer answer =
         boxes_.show({"画像を保存して終了します。\r\n\r\nよろしいですか？", "", MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
-    if (trapErrors(reporter_, "cmd_OK_Click", [&] { writePicture(picture_, pictureFile_); }) != 0) return;
+    if (!trapErrors(reporter_, "cmd_OK_Click", [&] { writePicture(picture_, pictureFile_); })) return;
     finished_ = true;
     actions_.pictureSaved();
 }
