@@ -1,10 +1,10 @@
 #include "basic_input_opening.h"
 
 #include "app/line_style_tool_bar.h"
+#include "document/error_trap.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
-#include "document/error_trap.h"
 #include "genogram/window/canvas_window.h"
 #include "tools/window/frame_tool_window.h"
 
@@ -23,7 +23,8 @@ bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
         if (!reloadCanvas) return;
         windows.unloadCanvas(size);
         CanvasWindow& canvas = windows.canvas(size);
-        CanvasLayerStore layers(document, windows.reporter(), [&](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
+        CanvasLayerStore layers(document, windows.reporter(),
+                                [&](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
         canvas.openDocument(layers);
     });
 }

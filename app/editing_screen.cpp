@@ -1,13 +1,13 @@
 #include "app/editing_screen.h"
 
+#include "app/basic_input_opening.h"
 #include "app/end_question.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
-#include "app/basic_input_opening.h"
 #include "app/save_command.h"
-#include "ui/child_window_place.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
+#include "ui/child_window_place.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,8 +22,8 @@ constexpr TwipsPlace kConfirmationPlace{0, 2200};
 
 } // namespace
 
-EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes, Timers& timers,
-                             std::function<void()> endProgram)
+EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes,
+                             Timers& timers, std::function<void()> endProgram)
     : main_(main)
     , store_(store)
     , boxes_(boxes)
@@ -36,9 +36,10 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
-    QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(), [this](QMdiSubWindow* active) {
-        if (confirm_ && active && active->widget() != confirm_) confirm_->lostActivation();
-    });
+    QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(),
+                     [this](QMdiSubWindow* active) {
+                         if (confirm_ && active && active->widget() != confirm_) confirm_->lostActivation();
+                     });
     main_.setCloseRequest([this] { end(); });
 }
 
@@ -71,7 +72,8 @@ void EditingScreen::unloadMenuBar() { menuBar_.unload(); }
 ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
     const auto make = [this] { return new ScreenSwitchWindow([this] { screenSwitch_.switchSize(); }); };
-    ScreenSwitchWindow& window = screen_.ensure(main_, make, [](ScreenSwitchWindow& made) { placeChildWindow(made, kScreenSwitchPlace); });
+    ScreenSwitchWindow& window =
+        screen_.ensure(main_, make, [](ScreenSwitchWindow& made) { placeChildWindow(made, kScreenSwitchPlace); });
     window.show();
     return window;
 }
@@ -104,7 +106,7 @@ void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
     PictureConfirmWindow::Actions actions{endProgram_, [this] { returnFromConfirmation(); }};
     confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
-                                  std::move(actions));
+                                        std::move(actions));
     main_.addChildWindow(confirm_);
     placeChildWindow(*confirm_, kConfirmationPlace);
     confirm_->parentWidget()->resize(confirm_->parentWidget()->sizeHint());

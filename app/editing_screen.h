@@ -6,9 +6,9 @@
 
 #include "app/child_window_slot.h"
 #include "app/editing_windows.h"
-#include "app/screen_switch_window.h"
 #include "app/menu_bar.h"
 #include "app/screen_switch.h"
+#include "app/screen_switch_window.h"
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "document/gdr_store.h"

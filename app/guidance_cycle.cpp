@@ -24,8 +24,7 @@ GuidanceCycle::TimerChange GuidanceCycle::setGuidanceLine(std::uint8_t n, const 
         lines_[n] = text;
         lineCount_ = n;
         return TimerChange::None;
-    default:
-        return TimerChange::None;
+    default: return TimerChange::None;
     }
 }
 

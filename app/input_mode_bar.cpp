@@ -18,8 +18,8 @@ int buttonOf(InputMode mode) { return static_cast<int>(mode); }
 const std::array<std::vector<std::string>, 3> kGuidance = {{
     {"【文字追加】空白をクリックすると文字入力できます。", "【文字追加】文字をクリックで移動できます。",
      "【文字追加】文字をダブルクリックで文字を変更できます。", "【文字追加】文字を右クリックで削除できます。"},
-    {"【線追加】『線追加』をクリックすると線が追加されます。", "【線追加】●を移動させると線の長さや位置を変更できます。",
-     "【線追加】●を右クリックで線を削除できます。"},
+    {"【線追加】『線追加』をクリックすると線が追加されます。",
+     "【線追加】●を移動させると線の長さや位置を変更できます。", "【線追加】●を右クリックで線を削除できます。"},
     {"【自由線】『自由図形』で同居枠を自由に作成できます。", "【自由線】『Tool Box』で線の色、太さを変更できます。",
      "【自由線】消しゴムボタンを選択すると描いた線を消せます。"},
 }};
@@ -37,7 +37,8 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
     setAccessibleName(caption);
     setFixedSize(twipsToPixels(3225), twipsToPixels(1155));
 
-    const std::array<QString, 3> captions = {QStringLiteral("文字追加"), QStringLiteral("線追加"), QStringLiteral("自由線")};
+    const std::array<QString, 3> captions = {QStringLiteral("文字追加"), QStringLiteral("線追加"),
+                                             QStringLiteral("自由線")};
     const std::array<QPixmap, 3> pictures = {textModePicture(), lineModePicture(), freeLineModePicture()};
     for (int k = 1; k <= 3; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
@@ -98,8 +99,9 @@ void InputModeBar::showSelection(InputMode mode)
         const bool chosen = modeOfButton(k) == mode;
         modeIndicator(k)->setVisible(chosen);
         modeIndicator(k + 3)->setVisible(!chosen);
-        modeButton(k)->setStyleSheet(chosen ? QStringLiteral("QToolButton { background-color: #C0FFC0; border: 1px solid gray; }")
-                                         : QStringLiteral("QToolButton { background-color: white; border: 1px solid gray; }"));
+        modeButton(k)->setStyleSheet(
+            chosen ? QStringLiteral("QToolButton { background-color: #C0FFC0; border: 1px solid gray; }")
+                   : QStringLiteral("QToolButton { background-color: white; border: 1px solid gray; }"));
     }
 }
 

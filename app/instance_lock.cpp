@@ -26,8 +26,8 @@ InstanceLock::~InstanceLock()
 InstanceLock::Result InstanceLock::acquire(const std::filesystem::path& workFolder)
 {
     // Opened without sharing: a second opener fails until this handle is closed.
-    HANDLE h = CreateFileW((workFolder / kLockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
+    HANDLE h = CreateFileW((workFolder / kLockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return GetLastError() == ERROR_SHARING_VIOLATION ? Result::HeldByAnother : Result::Unavailable;
     handle_ = h;

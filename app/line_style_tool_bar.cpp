@@ -1,7 +1,7 @@
 #include "line_style_tool_bar.h"
 
-#include "ui/child_window_place.h"
 #include "genogram/line_style.h"
+#include "ui/child_window_place.h"
 
 #include <QPainter>
 #include <QToolButton>
@@ -16,10 +16,11 @@ constexpr int kIconPixels = 24;
 // The thick styles are no longer offered; their buttons lie hidden under
 // those of the thin styles.
 constexpr std::array<int, kLineStyleCount> kButtonLefts = {0, 600, 1200, 1800, 1800, 2400, 3000, 3600, 3000, 3600};
-constexpr std::array<bool, kLineStyleCount> kButtonShown = {true, true, true, false, true, true, true, true, false, false};
+constexpr std::array<bool, kLineStyleCount> kButtonShown = {true, true, true, false, true,
+                                                            true, true, true, false, false};
 
 const std::array<const char*, kLineStyleCount> kButtonNames = {
-    "線なし", "細い実線", "細い点線", "太い実線", "実線・斜線1本",
+    "線なし",        "細い実線",      "細い点線",      "太い実線",      "実線・斜線1本",
     "実線・斜線2本", "点線・斜線1本", "点線・斜線2本", "太線・斜線1本", "太線・斜線2本",
 };
 

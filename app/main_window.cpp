@@ -25,7 +25,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::addChildWindow(QWidget* window)
 {
-    QMdiSubWindow* sub = childArea_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    QMdiSubWindow* sub =
+        childArea_->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setAccessibleName(window->windowTitle());
     sub->setSystemMenu(nullptr);
     sub->show();

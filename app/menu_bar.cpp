@@ -56,7 +56,8 @@ MenuBar::MenuBar(std::function<void()> save, std::function<void()> end, QWidget*
     : QWidget(parent)
     , saveButton_(commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(), this))
     , endButton_(commandButton(QStringLiteral("終了"), "cmd_End", endIcon(), this))
-    , versionLabel_(new QLabel(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
+    , versionLabel_(new QLabel(
+          QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
 {
     setObjectName(QStringLiteral("mdiMenuBar"));
     setWindowTitle(QStringLiteral("メニュー"));

@@ -9,7 +9,9 @@ namespace kinsketch {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtMessageBoxes(QWidget* parent = nullptr)
+        : parent_(parent)
+    {}
     void setParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer show(const MessageRequest& request) override;
 

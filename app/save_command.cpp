@@ -9,8 +9,7 @@ namespace kinsketch {
 SaveCommand::SaveCommand(EditingWindows& windows, GdrStore& store)
     : windows_(windows)
     , store_(store)
-{
-}
+{}
 
 bool SaveCommand::run()
 {

@@ -1,9 +1,9 @@
 #include "app/screen_switch.h"
 
-#include "genogram/large_only_parts.h"
 #include "app/basic_input_opening.h"
 #include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/cohabit_frame_builder.h"
+#include "genogram/large_only_parts.h"
 #include "genogram/window/canvas_window.h"
 
 #include <algorithm>
@@ -50,9 +50,7 @@ void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
 
 void reportFailedLoad(MessageBoxes& boxes, bool loaded)
 {
-    if (!loaded)
-        boxes.show({kLoadFailedMessage, "", MessageIcon::Exclamation,
-                    MessageButtons::Ok});
+    if (!loaded) boxes.show({kLoadFailedMessage, "", MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 } // namespace
@@ -63,8 +61,7 @@ ScreenSwitch::ScreenSwitch(WindowDirectory& windows, SwitchBarWiring& switching,
     , switching_(switching)
     , layers_(layers)
     , boxes_(boxes)
-{
-}
+{}
 
 bool ScreenSwitch::switchSize()
 {
@@ -85,7 +82,8 @@ bool ScreenSwitch::switchSize()
         return false;
     }
 
-    const bool rebuildFrame = std::any_of(document.CohabitFlag.begin(), document.CohabitFlag.end(), [](std::uint8_t f) { return f == 1; });
+    const bool rebuildFrame =
+        std::any_of(document.CohabitFlag.begin(), document.CohabitFlag.end(), [](std::uint8_t f) { return f == 1; });
     openBasicInput(windows_, false);
     if (goingSmall) {
         resetLargeOnlyParts(document);
@@ -113,7 +111,8 @@ bool ScreenSwitch::userAgreesToDrop() const
     const auto yes = [this](const char* text) {
         return boxes_.show({text, "", MessageIcon::Question, MessageButtons::YesNo}) == MessageAnswer::Yes;
     };
-    return yes("大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来ません。\r\n\r\nよろしいですか？") &&
+    return yes("大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来ません。\r\n\r\nよろしい"
+               "ですか？") &&
            yes("本当に削除してよろしいですか？");
 }
 

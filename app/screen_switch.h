@@ -5,10 +5,10 @@
 // is loaded anew. Going small drops what exists only on the large screen,
 // after two questions when anything would be lost.
 
-#include "seams/message_boxes.h"
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "genogram/canvas_layer_store.h"
+#include "seams/message_boxes.h"
 
 #include <cstdint>
 

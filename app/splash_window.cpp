@@ -31,7 +31,8 @@ QPixmap bannerPixmap()
 } // namespace
 
 SplashWindow::SplashWindow(Timers& timers, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) // a splash-screen window would block its own timer in exec()
+    : QDialog(parent,
+              Qt::Dialog | Qt::FramelessWindowHint) // a splash-screen window would block its own timer in exec()
     , timers_(timers)
 {
     setObjectName(QStringLiteral("frmSplash2019"));

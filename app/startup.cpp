@@ -21,8 +21,7 @@ Startup::Startup(std::filesystem::path programFolder, EditingContext& context, M
     , context_(context)
     , boxes_(boxes)
     , showSplash_(std::move(showSplash))
-{
-}
+{}
 
 StartupOutcome Startup::run(const std::string& commandLine)
 {

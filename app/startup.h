@@ -4,8 +4,8 @@
 // document, with or without the splash window, or a handed-in document).
 
 #include "app/instance_lock.h"
-#include "seams/message_boxes.h"
 #include "genogram/editing_context.h"
+#include "seams/message_boxes.h"
 
 #include <filesystem>
 #include <functional>
@@ -23,7 +23,8 @@ enum class StartupOutcome {
 class Startup {
 public:
     // `showSplash` shows the splash window modally and returns when it closed.
-    Startup(std::filesystem::path programFolder, EditingContext& context, MessageBoxes& boxes, std::function<void()> showSplash);
+    Startup(std::filesystem::path programFolder, EditingContext& context, MessageBoxes& boxes,
+            std::function<void()> showSplash);
 
     StartupOutcome run(const std::string& commandLine);
 

@@ -23,7 +23,8 @@ void drawPencil(QPainter& p, QPointF tip, double length)
     p.setBrush(QColor(0xF0, 0xC0, 0x40));
     p.drawRect(QRectF(length * 0.3, -length * 0.12, length * 0.7, length * 0.24));
     p.setBrush(QColor(0xF5, 0xDE, 0xB3));
-    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(length * 0.3, -length * 0.12), QPointF(length * 0.3, length * 0.12)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(0, 0), QPointF(length * 0.3, -length * 0.12), QPointF(length * 0.3, length * 0.12)}));
     p.restore();
 }
 

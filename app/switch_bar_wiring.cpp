@@ -8,16 +8,12 @@
 #include <QMdiSubWindow>
 
 namespace kinsketch {
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 SwitchBarWiring::SwitchBarWiring(WindowDirectory& windows, MainWindow& main)
     : windows_(windows)
     , main_(main)
-{
-}
+{}
 
 SwitchBarWiring::~SwitchBarWiring()
 {
@@ -59,7 +55,8 @@ void SwitchBarWiring::showLineTool(bool shown)
         return;
     }
     const auto make = [this] {
-        return new LineToolWindow([this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
+        return new LineToolWindow(
+            [this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
     };
     lineTool_.ensure(main_, make, [](LineToolWindow& made) { made.load(); }).show();
 }

@@ -8,7 +8,6 @@
 #include "app/switch_bar_targets.h"
 #include "app/window_directory.h"
 
-
 namespace kinsketch {
 
 class LineToolWindow;

@@ -1,13 +1,13 @@
 #include "window_directory.h"
 
 #include "app/guidance_box.h"
-#include "app/main_window.h"
 #include "app/line_style_tool_bar.h"
-#include "genogram/free_drawing.h"
+#include "app/main_window.h"
 #include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/free_drawing.h"
 #include "genogram/window/canvas_window.h"
-#include "tools/window/free_line_panel_window.h"
 #include "tools/window/frame_tool_window.h"
+#include "tools/window/free_line_panel_window.h"
 
 #include <QMdiSubWindow>
 
@@ -18,8 +18,8 @@ std::size_t slotOf(CanvasSize size) { return size == CanvasSize::Wide ? 1 : 0; }
 
 } // namespace
 
-WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter, MessageBoxes& boxes,
-                                 Timers& timers)
+WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter,
+                                 MessageBoxes& boxes, Timers& timers)
     : main_(main)
     , context_(context)
     , document_(context.document)
@@ -27,8 +27,7 @@ WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, Erro
     , boxes_(boxes)
     , timers_(timers)
     , textDialog_(boxes, &main)
-{
-}
+{}
 
 // The windows live in the main window; they go before the seams they use.
 WindowDirectory::~WindowDirectory()
@@ -42,17 +41,21 @@ WindowDirectory::~WindowDirectory()
 
 LineStyleToolBar& WindowDirectory::toolBar()
 {
-    LineStyleToolBar& bar = toolBar_.ensure(main_, [] { return new LineStyleToolBar; }, [](LineStyleToolBar& made) { made.load(); });
+    LineStyleToolBar& bar = toolBar_.ensure(
+        main_, [] { return new LineStyleToolBar; }, [](LineStyleToolBar& made) { made.load(); });
     bar.show();
     return bar;
 }
 
 GuidanceBox& WindowDirectory::infoBox()
 {
-    GuidanceBox& box = infoBox_.ensure(main_, [this] { return new GuidanceBox(timers_); }, [this](GuidanceBox& made) {
-        made.load(document_.isWide());
-        QObject::connect(&made, &GuidanceBox::unloadRequested, &made, [this] { unloadInfoBox(); }, Qt::QueuedConnection);
-    });
+    GuidanceBox& box = infoBox_.ensure(
+        main_, [this] { return new GuidanceBox(timers_); },
+        [this](GuidanceBox& made) {
+            made.load(document_.isWide());
+            QObject::connect(
+                &made, &GuidanceBox::unloadRequested, &made, [this] { unloadInfoBox(); }, Qt::QueuedConnection);
+        });
     box.show();
     return box;
 }
@@ -67,10 +70,13 @@ BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
         neighbours.redrawCanvas = [this, size] { canvas(size).rebuild(); };
         neighbours.showGuidance = [this](const std::string& line) { infoBox().setGuidanceLine(0, line); };
         neighbours.closeGuidance = [this] { unloadInfoBox(); };
-        neighbours.setFrameButtonCaption = [this](const std::string& caption) { frameTool().setButtonCaption(caption); };
+        neighbours.setFrameButtonCaption = [this](const std::string& caption) {
+            frameTool().setButtonCaption(caption);
+        };
         return new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours));
     };
-    BasicInputWindow& window = basicInput_[slotOf(size)].ensure(main_, make, [](BasicInputWindow& made) { made.load(); });
+    BasicInputWindow& window =
+        basicInput_[slotOf(size)].ensure(main_, make, [](BasicInputWindow& made) { made.load(); });
     window.show();
     return window;
 }
@@ -113,8 +119,8 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        return new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_, boxes_,
-                                       std::move(neighbours));
+        return new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_,
+                                       boxes_, std::move(neighbours));
     };
     FreeLinePanelWindow& panel = freeLinePanel_.ensure(main_, make, [](FreeLinePanelWindow& made) { made.load(); });
     panel.show();

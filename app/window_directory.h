@@ -5,12 +5,12 @@
 // window reads and writes the editing context's document.
 
 #include "app/child_window_slot.h"
-#include "seams/message_boxes.h"
-#include "seams/timers.h"
-#include "seams/error_reporter.h"
+#include "genogram/canvas_size.h"
 #include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
-#include "genogram/canvas_size.h"
+#include "seams/error_reporter.h"
+#include "seams/message_boxes.h"
+#include "seams/timers.h"
 #include "tools/window/text_dialog_loader.h"
 
 #include <QWidget>
@@ -30,7 +30,8 @@ class FrameToolWindow;
 
 class WindowDirectory {
 public:
-    WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter, MessageBoxes& boxes, Timers& timers);
+    WindowDirectory(MainWindow& main, EditingContext& context, ErrorReporter& reporter, MessageBoxes& boxes,
+                    Timers& timers);
     ~WindowDirectory();
     WindowDirectory(const WindowDirectory&) = delete;
     WindowDirectory& operator=(const WindowDirectory&) = delete;

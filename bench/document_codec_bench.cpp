@@ -28,12 +28,14 @@ GdrRecord maximalWideDocument()
         r.RelText[i] = "要介護３・同居";
     }
     for (int i = 1; i < kTextLabelCount; ++i)
-        r.TextLabel[i] = {caption, 2, "ＭＳ Ｐゴシック", 9, kTrue, kFalse, kFalse, kFalse, 0xFF, 100.5f, 200.25f, 3000, 240, kTrue};
+        r.TextLabel[i] = {caption, 2,      "ＭＳ Ｐゴシック", 9,    kTrue, kFalse, kFalse, kFalse,
+                          0xFF,    100.5f, 200.25f,           3000, 240,   kTrue};
     for (auto& line : r.AddLine) line = {kTrue, 10.5f, 4000, 20, 5000};
     r.WakuDots = {true, 1, std::vector<FrameDotRecord>(2000, FrameDotRecord{1.5f, 2.5f})};
     r.FreeLine = {true, 1, {}};
     for (int i = 0; i < 50000; ++i)
-        r.FreeLine.mutableItems().push_back({float(i % 7000), float(i % 6000), float(i % 7000 + 1), float(i % 6000 + 1), 2, 0xFF0000, i / 30});
+        r.FreeLine.mutableItems().push_back(
+            {float(i % 7000), float(i % 6000), float(i % 7000 + 1), float(i % 6000 + 1), 2, 0xFF0000, i / 30});
     return r;
 }
 

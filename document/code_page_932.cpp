@@ -85,7 +85,8 @@ std::string decodeCp932(std::string_view bytes)
     std::string out;
     const std::size_t bad = cp932::toUtf8(bytes, out);
     if (bad != std::string_view::npos)
-        throw RunTimeError::invalidArgument("Shift-JIS として読めない文字があります（" + std::to_string(bad) + " バイト目）");
+        throw RunTimeError::invalidArgument("Shift-JIS として読めない文字があります（" + std::to_string(bad) +
+                                            " バイト目）");
     return out;
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from))
+    Converter(const char* to, const char* from)
+        : handle_(iconv_open(to, from))
     {
         if (handle_ == reinterpret_cast<iconv_t>(-1))
             throw RunTimeError::invalidArgument(std::string("iconv: ") + from + " → " + to);

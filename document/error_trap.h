@@ -5,11 +5,11 @@
 // trap returns false so that callers that look can tell. Nothing that a
 // routine throws ends the program unseen.
 
-#include "seams/error_reporter.h"
 #include "document/run_time_error.h"
+#include "seams/error_reporter.h"
 
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <string>
 #include <string_view>

@@ -35,13 +35,10 @@ RunTimeError writeError(int error, const std::filesystem::path& path)
         return RunTimeError::diskFull(where);
     case EACCES:
     case EPERM:
-    case EROFS:
-        return RunTimeError::permissionDenied(where);
+    case EROFS: return RunTimeError::permissionDenied(where);
     case ENOENT:
-    case ENOTDIR:
-        return RunTimeError::pathNotFound(where);
-    default:
-        return RunTimeError::pathFileAccess(where + ": " + std::strerror(error));
+    case ENOTDIR: return RunTimeError::pathNotFound(where);
+    default: return RunTimeError::pathFileAccess(where + ": " + std::strerror(error));
     }
 }
 
@@ -59,27 +56,20 @@ File openFile(const std::filesystem::path& path, bool forWriting)
     return File(::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
 }
 
-bool flushToDisk(std::FILE* file)
-{
-    return ::_commit(::_fileno(file)) == 0;
-}
+bool flushToDisk(std::FILE* file) { return ::_commit(::_fileno(file)) == 0; }
 
 int errnoOf(DWORD error)
 {
     switch (error) {
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT:
-        return EACCES;
+    case ERROR_WRITE_PROTECT: return EACCES;
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-    default:
-        return EIO;
+    case ERROR_PATH_NOT_FOUND: return ENOENT;
+    default: return EIO;
     }
 }
 
@@ -97,10 +87,7 @@ File openFile(const std::filesystem::path& path, bool forWriting)
     return File(std::fopen(path.c_str(), forWriting ? "wb" : "rb"));
 }
 
-bool flushToDisk(std::FILE* file)
-{
-    return ::fsync(::fileno(file)) == 0;
-}
+bool flushToDisk(std::FILE* file) { return ::fsync(::fileno(file)) == 0; }
 
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
@@ -116,14 +103,14 @@ int replaceFile(const std::filesystem::path& from, const std::filesystem::path& 
 Bytes readWholeFile(const std::filesystem::path& path)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        throw RunTimeError::fileNotFound(displayName(path));
+    if (!std::filesystem::is_regular_file(path, ec)) throw RunTimeError::fileNotFound(displayName(path));
     File file = openFile(path, false);
     if (!file) throw RunTimeError::pathFileAccess(displayName(path) + ": " + std::strerror(errno));
     Bytes content;
     std::uint8_t buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.insert(content.end(), buffer, buffer + got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.insert(content.end(), buffer, buffer + got);
     if (std::ferror(file.get())) throw RunTimeError::deviceIo(displayName(path));
     return content;
 }
@@ -136,8 +123,9 @@ void writeFileAtomically(const std::filesystem::path& path, ByteView content)
         File file = openFile(temporary, true);
         if (!file) throw writeError(errno, path);
         errno = 0;
-        bool written = (content.empty() || std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()) &&
-                       std::fflush(file.get()) == 0 && flushToDisk(file.get());
+        bool written =
+            (content.empty() || std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()) &&
+            std::fflush(file.get()) == 0 && flushToDisk(file.get());
         const int error = errno;
         if (std::fclose(file.release()) != 0) written = false;
         if (!written) {

@@ -61,8 +61,7 @@ std::optional<std::filesystem::path> findFileIgnoringCase(const std::filesystem:
 std::optional<std::string> documentNameProblem(std::string_view name)
 {
     if (name.empty()) return "文書名が空です。";
-    if (name.find_first_of("/\\") != std::string_view::npos)
-        return "文書名にフォルダの区切り（/ や \\）は使えません。";
+    if (name.find_first_of("/\\") != std::string_view::npos) return "文書名にフォルダの区切り（/ や \\）は使えません。";
     if (name.find("..") != std::string_view::npos) return "文書名に「..」は使えません。";
     if (name.size() >= 2 && name[1] == ':') return "文書名にドライブ名は使えません。";
     for (unsigned char c : name)

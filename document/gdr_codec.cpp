@@ -5,10 +5,10 @@
 
 #include <bit>
 #include <cstddef>
-#include <type_traits>
 #include <cstring>
 #include <limits>
 #include <string_view>
+#include <type_traits>
 
 static_assert(std::endian::native == std::endian::little, "the .gdr codec assumes a little-endian machine");
 
@@ -29,7 +29,9 @@ constexpr bool kStoredAsInMemory = std::is_same_v<T, FrameDotRecord> || std::is_
 
 class GdrWriter {
 public:
-    explicit GdrWriter(Bytes& out) : out_(out) {}
+    explicit GdrWriter(Bytes& out)
+        : out_(out)
+    {}
 
     void operator()(const char*, std::uint8_t v) { out_.push_back(v); }
     void operator()(const char*, std::int16_t v) { raw(v); }
@@ -40,8 +42,8 @@ public:
     {
         const std::string bytes = encodeCp932(text);
         if (bytes.size() > std::numeric_limits<std::uint16_t>::max())
-            throw RunTimeError::overflow(std::string(field) + " の文字列が長すぎます（" +
-                                         std::to_string(bytes.size()) + " バイト）");
+            throw RunTimeError::overflow(std::string(field) + " の文字列が長すぎます（" + std::to_string(bytes.size()) +
+                                         " バイト）");
         raw(static_cast<std::uint16_t>(bytes.size()));
         out_.insert(out_.end(), bytes.begin(), bytes.end());
     }
@@ -80,7 +82,9 @@ private:
 
 class GdrReader {
 public:
-    explicit GdrReader(ByteView in) : in_(in) {}
+    explicit GdrReader(ByteView in)
+        : in_(in)
+    {}
 
     void operator()(const char* field, std::uint8_t& v) { raw(field, v); }
     void operator()(const char* field, std::int16_t& v) { raw(field, v); }

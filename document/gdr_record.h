@@ -21,11 +21,11 @@ inline constexpr Bool16 toBool16(bool value) { return value ? kTrue : kFalse; }
 // Colours are 0x00BBGGRR.
 using Colour = std::uint32_t;
 
-constexpr int kSlotCount = 37;          // person slots of the WIDE screen
+constexpr int kSlotCount = 37; // person slots of the WIDE screen
 constexpr int kNormalSlotCount = 18;
-constexpr int kLineCount = 121;         // connector lines of the WIDE screen
+constexpr int kLineCount = 121; // connector lines of the WIDE screen
 constexpr int kNormalLineCount = 52;
-constexpr int kTextLabelCount = 101;    // element 0 is never used
+constexpr int kTextLabelCount = 101; // element 0 is never used
 constexpr int kAddLineCount = 100;
 constexpr int kStoredFrameCount = 5;
 constexpr int kPointsPerStoredFrame = 20;
@@ -36,7 +36,7 @@ struct TextLabelRecord {
     std::string Caption;
     std::uint8_t Alignment = 0; // 0 left, 1 right, 2 centre
     std::string FontName;
-    std::uint8_t FontSize = 0;  // points
+    std::uint8_t FontSize = 0; // points
     Bool16 FontBold = kFalse;
     Bool16 FontItalic = kFalse;
     Bool16 FontStrikethru = kFalse;
@@ -90,12 +90,19 @@ public:
 
     DynamicArray() = default;
     DynamicArray(bool isDimensioned, std::int32_t lower, std::vector<T> elements)
-        : dimensioned(isDimensioned), lowerBound(lower), items_(std::move(elements))
-    {
-    }
-    DynamicArray(const DynamicArray& other) : dimensioned(other.dimensioned), lowerBound(other.lowerBound), items_(other.items_) {}
+        : dimensioned(isDimensioned)
+        , lowerBound(lower)
+        , items_(std::move(elements))
+    {}
+    DynamicArray(const DynamicArray& other)
+        : dimensioned(other.dimensioned)
+        , lowerBound(other.lowerBound)
+        , items_(other.items_)
+    {}
     DynamicArray(DynamicArray&& other) noexcept
-        : dimensioned(other.dimensioned), lowerBound(other.lowerBound), items_(std::move(other.items_))
+        : dimensioned(other.dimensioned)
+        , lowerBound(other.lowerBound)
+        , items_(std::move(other.items_))
     {
         ++other.revision_;
     }
@@ -123,10 +130,7 @@ public:
     std::uint64_t revision() const { return revision_; }
 
     std::int32_t upperBound() const { return lowerBound + static_cast<std::int32_t>(items_.size()) - 1; }
-    bool contains(std::int64_t index) const
-    {
-        return dimensioned && index >= lowerBound && index <= upperBound();
-    }
+    bool contains(std::int64_t index) const { return dimensioned && index >= lowerBound && index <= upperBound(); }
     T& operator[](std::int64_t index) { return mutableItems()[static_cast<std::size_t>(index - lowerBound)]; }
     const T& operator[](std::int64_t index) const { return items_[static_cast<std::size_t>(index - lowerBound)]; }
 

@@ -25,8 +25,7 @@ std::optional<Result> readTrapped(ErrorReporter& reporter, const char* title, Re
 GdrStore::GdrStore(std::filesystem::path workFolder, ErrorReporter& reporter)
     : workFolder_(std::move(workFolder))
     , reporter_(reporter)
-{
-}
+{}
 
 std::filesystem::path GdrStore::documentPath(const std::string& name) const
 {
@@ -39,9 +38,9 @@ std::filesystem::path GdrStore::savedDocumentPath() const { return workFolder_ /
 bool GdrStore::writeSavedDocument(const GdrRecord& document)
 {
     return trapErrors(reporter_, "clsGdrOpe.WriteGdrFile", [&] {
-               const Bytes bytes = encodeGdr(document);
-               writeFileAtomically(savedDocumentPath(), bytes);
-           });
+        const Bytes bytes = encodeGdr(document);
+        writeFileAtomically(savedDocumentPath(), bytes);
+    });
 }
 
 std::optional<Bytes> GdrStore::readContent(const std::filesystem::path& file)

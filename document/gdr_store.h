@@ -3,8 +3,8 @@
 // routine that fails has trapped the error and reported it under its own
 // title ("Error At clsGdrOpe.…"); the store holds no document of its own.
 
-#include "seams/error_reporter.h"
 #include "gdr_codec.h"
+#include "seams/error_reporter.h"
 
 #include <filesystem>
 #include <optional>

@@ -16,12 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)recogniseGdrLayout(bytes);
     try {
         (void)decodeRows18Gdr(bytes);
-    } catch (const RunTimeError&) {
-    }
+    } catch (const RunTimeError&) {}
     try {
         (void)decodePre202Gdr(bytes);
-    } catch (const RunTimeError&) {
-    }
+    } catch (const RunTimeError&) {}
     GdrRecord record;
     try {
         record = decodeCurrentGdr(bytes);

@@ -1,7 +1,7 @@
 #include "added_line_gestures.h"
 
-#include "drag_limits.h"
 #include "document/error_trap.h"
+#include "drag_limits.h"
 
 #include <algorithm>
 
@@ -22,8 +22,7 @@ AddedLineGestures::AddedLineGestures(GenoCanvas& canvas, MessageBoxes& boxes, st
     : canvas_(canvas)
     , boxes_(boxes)
     , showNow_(std::move(showNow))
-{
-}
+{}
 
 std::int16_t AddedLineGestures::addLine()
 {
@@ -77,9 +76,6 @@ void AddedLineGestures::dragHandle(int n, int end, float x, float y)
     });
 }
 
-void AddedLineGestures::mouseUp(int n)
-{
-    canvas_.drawAddedLine(n, AddedLineDraw::Redraw);
-}
+void AddedLineGestures::mouseUp(int n) { canvas_.drawAddedLine(n, AddedLineDraw::Redraw); }
 
 } // namespace kinsketch

@@ -16,7 +16,8 @@ namespace kinsketch {
 class AddedLineGestures {
 public:
     // `showNow` repaints the canvas before a question is asked about it.
-    AddedLineGestures(GenoCanvas& canvas, MessageBoxes& boxes, std::function<void()> showNow = [] {});
+    AddedLineGestures(
+        GenoCanvas& canvas, MessageBoxes& boxes, std::function<void()> showNow = [] {});
 
     // Reserves the next line number with the default diagonal and returns it.
     // At the limit it says so and returns 1; drawing line 1 again then only

@@ -26,17 +26,17 @@ struct LabelLeftOverride {
     int remarkLeft;
 };
 
-constexpr int kCellSize = 240;        // person symbol, square
-constexpr int kLabelWidth = 855;      // age and remark labels
+constexpr int kCellSize = 240;   // person symbol, square
+constexpr int kLabelWidth = 855; // age and remark labels
 constexpr int kLabelHeight = 270;
-constexpr int kTwipsPerPixel = 15;    // at 96 dots per inch
+constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 
 struct CanvasGeometry {
     CanvasSize size;
     int clientWidth;
     int clientHeight;
-    TwipsPlace loadPlace;             // where the window first opens
-    TwipsPlace previewPlace;          // where opening a document puts it
+    TwipsPlace loadPlace;    // where the window first opens
+    TwipsPlace previewPlace; // where opening a document puts it
     int slotCount;
     std::span<const TwipsPlace> cells;
     std::span<const LabelLeftOverride> labelOverrides;

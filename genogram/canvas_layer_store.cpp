@@ -11,23 +11,25 @@
 #include <vector>
 
 namespace kinsketch {
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter, CanvasAccess canvas)
     : document_(document)
     , reporter_(reporter)
     , canvas_(std::move(canvas))
-{
-}
+{}
 
 namespace {
 
 const char* saveTextsTitle(CanvasSize) { return "clsGdrOpe.SaveGd1"; }
-const char* loadTextsTitle(CanvasSize size) { return size == CanvasSize::Wide ? "clsGdrOpe.LoadGd1_2" : "clsGdrOpe.LoadGd1"; }
-const char* saveStrokesTitle(CanvasSize size) { return size == CanvasSize::Wide ? "clsGdrOpe.SaveGd4_2" : "clsGdrOpe.SaveGd4"; }
+const char* loadTextsTitle(CanvasSize size)
+{
+    return size == CanvasSize::Wide ? "clsGdrOpe.LoadGd1_2" : "clsGdrOpe.LoadGd1";
+}
+const char* saveStrokesTitle(CanvasSize size)
+{
+    return size == CanvasSize::Wide ? "clsGdrOpe.SaveGd4_2" : "clsGdrOpe.SaveGd4";
+}
 
 } // namespace
 
@@ -55,7 +57,7 @@ bool CanvasLayerStore::saveTexts(CanvasSize size)
             document_.TextLabel[static_cast<std::size_t>(k)] = textRecordOf(*label);
             ++k;
         }
-           });
+    });
 }
 
 bool CanvasLayerStore::loadTexts(CanvasSize size)
@@ -68,7 +70,7 @@ bool CanvasLayerStore::loadTexts(CanvasSize size)
             canvas.textLabels.load(i, textLabelOf(r));
             canvas.textLabels.bringToFront(i);
         }
-           });
+    });
 }
 
 // The callers show both handles of every line on show just before; the
@@ -84,12 +86,13 @@ bool CanvasLayerStore::saveAddedLines(CanvasSize size)
             if (!first || !first->visible) continue;
             LabelWidget& second = canvas.endHandles[i];
             if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-            document_.AddLine[static_cast<std::size_t>(k - 1)] = {kTrue, first->left, second.left, first->top, second.top};
+            document_.AddLine[static_cast<std::size_t>(k - 1)] = {kTrue, first->left, second.left, first->top,
+                                                                  second.top};
             first->visible = false;
             second.visible = false;
             ++k;
         }
-           });
+    });
 }
 
 bool CanvasLayerStore::loadAddedLines(CanvasSize size)
@@ -130,7 +133,7 @@ bool CanvasLayerStore::saveStrokes(CanvasSize size)
             ++k;
         }
         if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));
-           });
+    });
 }
 
 } // namespace kinsketch

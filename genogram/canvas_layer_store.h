@@ -7,8 +7,8 @@
 #include "canvas_size.h"
 #include "geno_canvas.h"
 
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
+#include "seams/error_reporter.h"
 
 #include <functional>
 

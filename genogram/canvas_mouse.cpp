@@ -5,7 +5,6 @@
 namespace kinsketch {
 namespace {
 
-
 bool isHandle(WidgetKind kind) { return kind == WidgetKind::startHandles || kind == WidgetKind::endHandles; }
 bool isCellLabel(WidgetKind kind) { return kind == WidgetKind::ageLabels || kind == WidgetKind::remarkLabels; }
 
@@ -16,8 +15,7 @@ CanvasMouse::CanvasMouse(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& di
     : canvas_(canvas)
     , texts_(canvas, boxes, dialog, measure)
     , lines_(canvas, boxes, std::move(showNow))
-{
-}
+{}
 
 // Labels take the mouse where they lie, the topmost first; hidden or
 // disabled ones, lines and person symbols let it through to the canvas.
@@ -65,8 +63,7 @@ void CanvasMouse::doubleClick(MouseButtons button, float x, float y)
     // A failed edit ends quietly, leaving the text as far as it got.
     try {
         texts_.edit(target->index);
-    } catch (const RunTimeError&) {
-    }
+    } catch (const RunTimeError&) {}
 }
 
 // Handlers other than the line routines have no error box of their own; an

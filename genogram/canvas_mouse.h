@@ -20,8 +20,9 @@ enum class MousePointer { Default, UpArrow };
 
 class CanvasMouse {
 public:
-    CanvasMouse(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure,
-                std::function<void()> showNow = [] {});
+    CanvasMouse(
+        GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure,
+        std::function<void()> showNow = [] {});
 
     void mouseDown(MouseButtons button, float x, float y);
     void mouseMove(MouseButtons held, float x, float y);

@@ -11,7 +11,18 @@
 namespace kinsketch {
 
 enum class WidgetKind : std::uint8_t {
-    symbols, ageLabels, remarkLabels, connectorLines, slashesS, slashesW, frameLines, FreeLine, textLabels, startHandles, endHandles, addedLines,
+    symbols,
+    ageLabels,
+    remarkLabels,
+    connectorLines,
+    slashesS,
+    slashesW,
+    frameLines,
+    FreeLine,
+    textLabels,
+    startHandles,
+    endHandles,
+    addedLines,
 };
 
 struct WidgetId {

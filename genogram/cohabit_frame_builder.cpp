@@ -8,7 +8,8 @@
 
 namespace kinsketch {
 
-std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size, const std::array<std::uint8_t, kSlotCount>& flags)
+std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size,
+                                                           const std::array<std::uint8_t, kSlotCount>& flags)
 {
     const auto marked = [&](int slot) { return flags[static_cast<std::size_t>(slot)] == 1; };
     std::array<std::uint8_t, kCohabitSegCount> segments{};
@@ -24,8 +25,7 @@ std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size, cons
 CohabitFrameBuilder::CohabitFrameBuilder(GdrRecord& document, ErrorReporter& reporter)
     : document_(document)
     , reporter_(reporter)
-{
-}
+{}
 
 void CohabitFrameBuilder::build(CanvasSize size, const PanelMarks& marks)
 {

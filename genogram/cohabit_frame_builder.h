@@ -5,8 +5,8 @@
 
 #include "canvas_size.h"
 
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
+#include "seams/error_reporter.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +16,8 @@ namespace kinsketch {
 
 // The segments to draw for the slots marked 1 in `flags`: those that border
 // a marked slot and do not separate it from another marked one.
-std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size, const std::array<std::uint8_t, kSlotCount>& flags);
+std::array<std::uint8_t, kCohabitSegCount> cohabitSegments(CanvasSize size,
+                                                           const std::array<std::uint8_t, kSlotCount>& flags);
 
 class CohabitFrameBuilder {
 public:
@@ -31,7 +32,6 @@ public:
     void build(CanvasSize size, const PanelMarks& marks = {});
 
 private:
-
     GdrRecord& document_;
     ErrorReporter& reporter_;
 };

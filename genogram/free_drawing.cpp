@@ -9,8 +9,7 @@ FreeDrawing::FreeDrawing(CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegis
     , panel_(panel)
     , boxes_(boxes)
     , show_(std::move(show))
-{
-}
+{}
 
 std::int32_t FreeDrawing::penWidth() const { return widthNumber(panel_.penWidthText); }
 
@@ -63,7 +62,9 @@ void FreeDrawing::mouseUp(MouseButtons button, float x, float y)
 void FreeDrawing::penDown(FreeLinePoint at)
 {
     panel_.strokeTag = std::to_string(tagNumber(panel_.strokeTag) - 1);
-    if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.eraserWidthText : panel_.penWidthText, tool_, boxes_)) return;
+    if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.eraserWidthText : panel_.penWidthText, tool_,
+                            boxes_))
+        return;
     const std::int32_t k = appendFreeLineRecord(list());
     list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
     canvas_.redrawFreeLines(k, true);
@@ -85,7 +86,8 @@ void FreeDrawing::figureDown(FreeLinePoint at)
     if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
     FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
-    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.figureTag);
+    const bool newFigure =
+        empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.figureTag);
     if (newFigure) {
         if (!empty) growFreeLineList(l);
         figureStart_ = at;

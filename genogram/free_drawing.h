@@ -29,8 +29,9 @@ class FreeDrawing : public FreeDrawingGestures {
 public:
     using ShowStep = std::function<void(const FreeLineStep&)>;
 
-    FreeDrawing(CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegisters& panel, MessageBoxes& boxes,
-                ShowStep show = [](const FreeLineStep&) {});
+    FreeDrawing(
+        CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegisters& panel, MessageBoxes& boxes,
+        ShowStep show = [](const FreeLineStep&) {});
 
     void mouseDown(MouseButtons button, float x, float y) override;
     void mouseMove(MouseButtons held, float x, float y) override;

@@ -86,8 +86,9 @@ void clearFreeLines(FreeLineList& list) { list = {true, 1, {FreeLineRecord{}}}; 
 
 std::int32_t closeFreeFigure(FreeLineList& list, std::int32_t figureNo, std::int32_t width, Colour colour)
 {
-    const auto first = std::find_if(list.items().begin(), list.items().end(),
-                                    [figureNo](const FreeLineRecord& r) { return r.StrokeNo == figureNo && r.BorderWidth != 0; });
+    const auto first = std::find_if(list.items().begin(), list.items().end(), [figureNo](const FreeLineRecord& r) {
+        return r.StrokeNo == figureNo && r.BorderWidth != 0;
+    });
     if (first == list.items().end()) return 0;
     const FreeLineRecord start = *first;
     std::int32_t k = list.upperBound();

@@ -31,22 +31,19 @@ FreeLineTool FreeLinePanelRegisters::tool() const
     }
 }
 
-Colour FreeLinePanelRegisters::penColour() const
-{
-    return static_cast<Colour>(leadingNumber(colourTag, 0xFFFFFF));
-}
+Colour FreeLinePanelRegisters::penColour() const { return static_cast<Colour>(leadingNumber(colourTag, 0xFFFFFF)); }
 
 std::int32_t tagNumber(const std::string& tag)
 {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(leadingNumber(tag, std::int64_t{1} << 32), std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(leadingNumber(tag, std::int64_t{1} << 32),
+                                                              std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int16_t widthNumber(const std::string& text)
 {
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(leadingNumber(text, std::numeric_limits<std::int16_t>::max()), 0,
-                                                              std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(std::clamp<std::int64_t>(
+        leadingNumber(text, std::numeric_limits<std::int16_t>::max()), 0, std::numeric_limits<std::int16_t>::max()));
 }
 
 bool checkFreeLineWidth(const std::string& text, FreeLineTool tool, MessageBoxes& boxes)

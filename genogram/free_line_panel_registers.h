@@ -4,8 +4,8 @@
 // window shows them; the canvas gestures and the panel's buttons change them.
 // Numbers are kept as text, the way the panel keeps them in its tags.
 
-#include "seams/message_boxes.h"
 #include "document/gdr_record.h"
+#include "seams/message_boxes.h"
 
 #include <cstdint>
 #include <string>
@@ -15,12 +15,12 @@ namespace kinsketch {
 enum class FreeLineTool : std::uint8_t { Pen = 0, Eraser = 1, Figure = 2 };
 
 struct FreeLinePanelRegisters {
-    std::string toolTag = "0";      // the tool: "0" pen, "1" eraser, "2" free figure
-    std::string figureTag = "0";    // the number of the figure being built
-    std::string strokeTag = "0";       // the number of the last pen or eraser stroke, 0 or below
-    std::string colourTag = "0"; // the pen colour, decimal 0x00BBGGRR
-    std::string penWidthText = "1";       // pen width in pixels
-    std::string eraserWidthText = "10";      // eraser width in pixels
+    std::string toolTag = "0";          // the tool: "0" pen, "1" eraser, "2" free figure
+    std::string figureTag = "0";        // the number of the figure being built
+    std::string strokeTag = "0";        // the number of the last pen or eraser stroke, 0 or below
+    std::string colourTag = "0";        // the pen colour, decimal 0x00BBGGRR
+    std::string penWidthText = "1";     // pen width in pixels
+    std::string eraserWidthText = "10"; // eraser width in pixels
     bool undoEnabled = false;
     bool figureHighlighted = false;
     bool eraserHighlighted = false;

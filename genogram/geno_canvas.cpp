@@ -34,8 +34,14 @@ LabelWidget cellLabel(TwipsPlace place, Colour background)
 
 LineWidget lineAt(const TwipsLine& l, Colour colour, bool visible)
 {
-    return {static_cast<float>(l.x1), static_cast<float>(l.y1), static_cast<float>(l.x2), static_cast<float>(l.y2),
-            colour, LinePattern::Solid, 1, visible};
+    return {static_cast<float>(l.x1),
+            static_cast<float>(l.y1),
+            static_cast<float>(l.x2),
+            static_cast<float>(l.y2),
+            colour,
+            LinePattern::Solid,
+            1,
+            visible};
 }
 
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -97,7 +103,8 @@ void GenoCanvas::loadDesign()
         symbols.load(i, {static_cast<float>(cell.left), static_cast<float>(cell.top), 0, true});
     }
     for (int i = 0; i < geometry_.slotCount; ++i) ageLabels.load(i, cellLabel(geometry_.ageLabel(i), kAgePink));
-    for (int i = 0; i < geometry_.slotCount; ++i) remarkLabels.load(i, cellLabel(geometry_.remarkLabel(i), kRemarkGreen));
+    for (int i = 0; i < geometry_.slotCount; ++i)
+        remarkLabels.load(i, cellLabel(geometry_.remarkLabel(i), kRemarkGreen));
     for (int k = 0; k < geometry_.connectorCount(); ++k)
         connectorLines.load(k, lineAt(geometry_.connectorLines[static_cast<std::size_t>(k)], kDesignGrey, true));
     for (int k : geometry_.marriageLines) {
@@ -148,12 +155,15 @@ bool GenoCanvas::rebuild()
         hideFrameSegments();
         redrawFreeLines(0, false);
         showSymbols();
-        for (int i = 0; i < geometry_.slotCount; ++i) ageLabels[i].caption = document_.AgeText[static_cast<std::size_t>(i)];
-        for (int i = 0; i < geometry_.slotCount; ++i) remarkLabels[i].caption = document_.RelText[static_cast<std::size_t>(i)];
-        for (int k = 0; k < geometry_.connectorCount(); ++k) applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
+        for (int i = 0; i < geometry_.slotCount; ++i)
+            ageLabels[i].caption = document_.AgeText[static_cast<std::size_t>(i)];
+        for (int i = 0; i < geometry_.slotCount; ++i)
+            remarkLabels[i].caption = document_.RelText[static_cast<std::size_t>(i)];
+        for (int k = 0; k < geometry_.connectorCount(); ++k)
+            applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
             if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
-           });
+    });
 }
 
 // A key that names no picture leaves its cell empty and the redraw goes on:

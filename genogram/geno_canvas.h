@@ -11,8 +11,8 @@
 #include "widget_array.h"
 #include "z_order.h"
 
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
+#include "seams/error_reporter.h"
 
 #include <cstdint>
 #include <functional>

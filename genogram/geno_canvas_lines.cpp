@@ -65,7 +65,8 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
             }
             // Re-creating a widget puts it on top; an existing one is set
             // and brought there, which ends the same and allocates nothing.
-            const LineWidget segment{record.X1, record.Y1, px, py, record.BorderColor, LinePattern::Solid, record.BorderWidth, true};
+            const LineWidget segment{record.X1,          record.Y1,          px,  py, record.BorderColor,
+                                     LinePattern::Solid, record.BorderWidth, true};
             if (LineWidget* existing = FreeLine.find(k)) {
                 *existing = segment;
                 FreeLine.bringToFront(k);
@@ -90,12 +91,13 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
         if (start == 1) rememberFullFreeLineDraw(figureFlag, lastReached);
-           });
+    });
 }
 
 std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
 {
-    if (!fullFreeLineDraw_ || fullFreeLineDraw_->highest == 0 || fullFreeLineDraw_->segmentsRevision != FreeLine.revision())
+    if (!fullFreeLineDraw_ || fullFreeLineDraw_->highest == 0 ||
+        fullFreeLineDraw_->segmentsRevision != FreeLine.revision())
         return std::nullopt;
     return FreeLineRun{fullFreeLineDraw_->lowest, fullFreeLineDraw_->highest, FreeLine.revision()};
 }
@@ -139,8 +141,8 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReac
 bool GenoCanvas::drawAddedLines(AddedLineDraw how)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-               for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false);
-           });
+        for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false);
+    });
 }
 
 bool GenoCanvas::drawAddedLine(int n, AddedLineDraw how, bool selected)

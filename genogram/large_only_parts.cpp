@@ -16,7 +16,8 @@ bool outside(float x, float y) { return x > kNormalAreaRight || y > kNormalAreaB
 template <class Array>
 bool anySetFrom(const Array& values, std::size_t first)
 {
-    return std::any_of(values.begin() + static_cast<std::ptrdiff_t>(first), values.end(), [](auto v) { return v != 0; });
+    return std::any_of(values.begin() + static_cast<std::ptrdiff_t>(first), values.end(),
+                       [](auto v) { return v != 0; });
 }
 
 } // namespace

@@ -6,16 +6,16 @@ namespace kinsketch {
 namespace {
 
 constexpr std::array<LineStyleLook, 10> kLooks = {{
-    {false, LinePattern::Solid, 1, false, false},  // 0 none
-    {true, LinePattern::Solid, 1, false, false},   // 1 thin solid
-    {true, LinePattern::Dotted, 1, false, false},  // 2 thin dotted
-    {true, LinePattern::Solid, 3, false, false},   // 3 thick solid
-    {true, LinePattern::Solid, 1, true, false},    // 4
-    {true, LinePattern::Solid, 1, true, true},     // 5
-    {true, LinePattern::Dotted, 1, true, false},   // 6
-    {true, LinePattern::Dotted, 1, true, true},    // 7
-    {true, LinePattern::Solid, 3, true, false},    // 8
-    {true, LinePattern::Solid, 3, true, true},     // 9
+    {false, LinePattern::Solid, 1, false, false}, // 0 none
+    {true, LinePattern::Solid, 1, false, false},  // 1 thin solid
+    {true, LinePattern::Dotted, 1, false, false}, // 2 thin dotted
+    {true, LinePattern::Solid, 3, false, false},  // 3 thick solid
+    {true, LinePattern::Solid, 1, true, false},   // 4
+    {true, LinePattern::Solid, 1, true, true},    // 5
+    {true, LinePattern::Dotted, 1, true, false},  // 6
+    {true, LinePattern::Dotted, 1, true, true},   // 7
+    {true, LinePattern::Solid, 3, true, false},   // 8
+    {true, LinePattern::Solid, 3, true, true},    // 9
 }};
 
 } // namespace

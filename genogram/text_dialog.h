@@ -12,8 +12,8 @@
 namespace kinsketch {
 
 struct TextFormatting {
-    std::string text;       // lines end in CR LF, as the document keeps them
-    std::string fontName;   // in: empty keeps the dialog's choice
+    std::string text;          // lines end in CR LF, as the document keeps them
+    std::string fontName;      // in: empty keeps the dialog's choice
     std::uint8_t fontSize = 0; // in: 0 keeps the size box
     Colour color = 0;
     bool bold = false, italic = false, strikethrough = false, underline = false;

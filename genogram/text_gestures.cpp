@@ -12,8 +12,6 @@ namespace {
 constexpr float kDefaultSize = 9;
 constexpr float kLabelMargin = 50; // twips around the measured text
 
-
-
 } // namespace
 
 TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure)
@@ -21,8 +19,7 @@ TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& 
     , boxes_(boxes)
     , dialog_(dialog)
     , measure_(measure)
-{
-}
+{}
 
 // A number with no label behind it (a loaded document may skip numbers) is
 // as free as one whose text was emptied.

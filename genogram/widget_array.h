@@ -27,20 +27,26 @@ namespace kinsketch {
 template <class Widget>
 class WidgetArray {
 public:
-    WidgetArray(WidgetKind kind, ZOrder& zOrder) : kind_(kind), zOrder_(zOrder), revision_(firstRevisionOfNewArray()) {}
+    WidgetArray(WidgetKind kind, ZOrder& zOrder)
+        : kind_(kind)
+        , zOrder_(zOrder)
+        , revision_(firstRevisionOfNewArray())
+    {}
     WidgetArray(const WidgetArray&) = delete;
     WidgetArray& operator=(const WidgetArray&) = delete;
 
     bool exists(int index) const
     {
-        return index >= 0 && index < static_cast<int>(elements_.size()) && elements_[static_cast<std::size_t>(index)].has_value();
+        return index >= 0 && index < static_cast<int>(elements_.size()) &&
+               elements_[static_cast<std::size_t>(index)].has_value();
     }
 
     // A new element lies on top of every other widget.
     Widget& load(int index, Widget widget)
     {
         if (index < 0) throw RunTimeError::subscriptOutOfRange("要素 " + std::to_string(index));
-        if (exists(index)) throw RunTimeError(360, "オブジェクトは既に読み込まれています。（要素 " + std::to_string(index) + "）");
+        if (exists(index))
+            throw RunTimeError(360, "オブジェクトは既に読み込まれています。（要素 " + std::to_string(index) + "）");
         if (index >= static_cast<int>(elements_.size())) elements_.resize(static_cast<std::size_t>(index) + 1);
         ++revision_;
         auto& slot = elements_[static_cast<std::size_t>(index)];
@@ -58,7 +64,10 @@ public:
 
     Widget& operator[](int index) { return element(index).widget; }
     const Widget& operator[](int index) const { return element(index).widget; }
-    const Widget* find(int index) const { return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr; }
+    const Widget* find(int index) const
+    {
+        return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr;
+    }
     Widget* find(int index)
     {
         if (!exists(index)) return nullptr;
@@ -89,7 +98,8 @@ private:
 
     const Element& element(int index) const
     {
-        if (!exists(index)) throw RunTimeError(340, "コントロール配列の要素 '" + std::to_string(index) + "' は存在しません。");
+        if (!exists(index))
+            throw RunTimeError(340, "コントロール配列の要素 '" + std::to_string(index) + "' は存在しません。");
         return *elements_[static_cast<std::size_t>(index)];
     }
     // Every change to an element passes here.

@@ -62,7 +62,8 @@ QFont canvasFont(const LabelWidget& label, double scale)
 {
     QFont font(canvasFontFamily(label.fontName));
     // Sizes are set in pixels: the picture is always 96 dpi, whatever the screen.
-    font.setPixelSize(static_cast<int>(std::max(kSmallestPixelSize, std::nearbyint(label.fontSize * kPixelsPerPoint * scale))));
+    font.setPixelSize(
+        static_cast<int>(std::max(kSmallestPixelSize, std::nearbyint(label.fontSize * kPixelsPerPoint * scale))));
     font.setBold(label.bold);
     font.setItalic(label.italic);
     font.setStrikeOut(label.strikethru);

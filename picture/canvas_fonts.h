@@ -7,8 +7,8 @@
 #include "genogram/canvas_widgets.h"
 
 #include <QFont>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 

@@ -32,13 +32,20 @@ inline int devicePixels(double twips, double scale)
     return static_cast<int>(whole);
 }
 
-QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
+QColor qColour(Colour c)
+{
+    return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU));
+}
 
 // Pens of consecutive lines that look alike are set once and their lines
 // drawn in one call: a canvas can carry tens of thousands of pen segments.
 class LineBatch {
 public:
-    LineBatch(QPainter& painter, double scale, PixelLines* pixels) : painter_(painter), scale_(scale), pixels_(pixels) {}
+    LineBatch(QPainter& painter, double scale, PixelLines* pixels)
+        : painter_(painter)
+        , scale_(scale)
+        , pixels_(pixels)
+    {}
     ~LineBatch() { flush(); }
     LineBatch(const LineBatch&) = delete;
     LineBatch& operator=(const LineBatch&) = delete;
@@ -96,7 +103,8 @@ private:
             const double length = std::sqrt(dx * dx + dy * dy);
             const QPointF along = length > 0 ? QPointF(dx, dy) * (half / length) : QPointF(half, 0);
             const QPointF across(-along.y(), along.x());
-            const QPointF corners[] = {from - along - across, from - along + across, to + along + across, to + along - across};
+            const QPointF corners[] = {from - along - across, from - along + across, to + along + across,
+                                       to + along - across};
             painter_.drawConvexPolygon(corners, 4);
         }
         painter_.setBrush(Qt::NoBrush);
@@ -173,7 +181,8 @@ std::optional<PixelLines> directPixels(QPainter& painter, const QRect& clip)
 {
     auto* image = dynamic_cast<QImage*>(painter.device());
     std::optional<PixelLines> pixels;
-    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() && painter.hasClipping() == !clip.isEmpty())
+    if (image && PixelLines::canDrawOn(*image) && painter.transform().isIdentity() &&
+        painter.hasClipping() == !clip.isEmpty())
         pixels.emplace(*image, clip);
     return pixels;
 }
@@ -243,14 +252,15 @@ int twipsToDevicePixels(double twips, double scale) { return devicePixels(twips,
 void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometry& geometry, double scale)
 {
     beginCanvasPaint(painter);
-    painter.fillRect(QRect(0, 0, twipsToDevicePixels(geometry.clientWidth, scale), twipsToDevicePixels(geometry.clientHeight, scale)),
+    painter.fillRect(QRect(0, 0, twipsToDevicePixels(geometry.clientWidth, scale),
+                           twipsToDevicePixels(geometry.clientHeight, scale)),
                      Qt::white);
     paintItems(painter, scene, scale, QRect(), std::views::iota(std::size_t{0}, scene.items.size()));
     painter.restore();
 }
 
-void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items,
-                      const QImage* strokesLayer)
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area,
+                      std::span<const std::size_t> items, const QImage* strokesLayer)
 {
     if (area.isEmpty()) return;
     beginCanvasPaint(painter);
@@ -300,13 +310,16 @@ QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, con
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
     if (isFixedCellLabel(id) || label.caption.empty()) return label.opaque || !label.caption.empty() ? rect : QRect();
     const QFontMetrics metrics(canvasFont(label, scale), device);
-    const QRect text = metrics.boundingRect(rect, horizontalAlignment(label.alignment) | Qt::AlignTop | Qt::TextDontClip,
-                                            labelText(label.caption));
+    const QRect text = metrics.boundingRect(
+        rect, horizontalAlignment(label.alignment) | Qt::AlignTop | Qt::TextDontClip, labelText(label.caption));
     const int margin = metrics.height() / 2 + 2;
     return (label.opaque ? text | rect : text).adjusted(-margin, -margin, margin, margin);
 }
 
-QRect labelDeviceBox(const LabelWidget& label, double scale) { return deviceRect(label.left, label.top, label.width, label.height, scale); }
+QRect labelDeviceBox(const LabelWidget& label, double scale)
+{
+    return deviceRect(label.left, label.top, label.width, label.height, scale);
+}
 
 QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale)
 {
@@ -325,8 +338,10 @@ bool lineComesNear(const LineWidget& line, double scale, const QRect& area)
     const auto within = [&](double p, double q) {
         if (p == 0) return q >= 0;
         const double t = q / p;
-        if (p < 0) enter = std::max(enter, t);
-        else leave = std::min(leave, t);
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
         return enter <= leave;
     };
     return within(-dx, x1 - grown.left()) && within(dx, grown.right() - x1) && within(-dy, y1 - grown.top()) &&

@@ -31,8 +31,8 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
 // `items` lists, in scene order, at least every item that touches the area.
 // `strokesLayer`, if given, holds the scene's strokes painted alone on a
 // transparent image of the canvas's size; they are then copied from it.
-void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area, std::span<const std::size_t> items,
-                      const QImage* strokesLayer = nullptr);
+void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area,
+                      std::span<const std::size_t> items, const QImage* strokesLayer = nullptr);
 // Paints the strokes from line `from` on over `layer`, a transparent image of
 // the canvas's size that holds the rest of the scene's strokes alone.
 void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale);

@@ -11,12 +11,12 @@
 #include <QPainter>
 
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <vector>
-#include <cmath>
 #include <string>
+#include <vector>
 
 namespace kinsketch {
 namespace {
@@ -98,7 +98,8 @@ void writePicture(const QImage& picture, const std::filesystem::path& file)
     const QImage pixels = picture.convertToFormat(QImage::Format_RGB888);
     if (endsInPng(file)) {
         QImageWriter writer(QString::fromStdString(file.string()), "png");
-        if (!writer.write(pixels)) throw RunTimeError::pathFileAccess(file.string() + ": " + writer.errorString().toStdString());
+        if (!writer.write(pixels))
+            throw RunTimeError::pathFileAccess(file.string() + ": " + writer.errorString().toStdString());
         return;
     }
     // The host takes the picture as soon as it sees it: it must never find half a file.

@@ -15,7 +15,8 @@ void addLine(CanvasScene& scene, CanvasScene::Look look, WidgetId id, const Line
 
 bool startsWith(const StrokeRun& run, const StrokeRun& start)
 {
-    return run.lines.size() >= start.lines.size() && std::equal(start.lines.begin(), start.lines.end(), run.lines.begin()) &&
+    return run.lines.size() >= start.lines.size() &&
+           std::equal(start.lines.begin(), start.lines.end(), run.lines.begin()) &&
            std::equal(start.indices.begin(), start.indices.end(), run.indices.begin());
 }
 
@@ -63,7 +64,8 @@ CanvasScene spreadStrokes(const CanvasScene& scene)
             continue;
         }
         for (std::size_t j = 0; j < scene.strokes->lines.size(); ++j)
-            addLine(spread, CanvasScene::Look::Line, {WidgetKind::FreeLine, scene.strokes->indices[j]}, scene.strokes->lines[j]);
+            addLine(spread, CanvasScene::Look::Line, {WidgetKind::FreeLine, scene.strokes->indices[j]},
+                    scene.strokes->lines[j]);
     }
     return spread;
 }
@@ -88,7 +90,8 @@ void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, Stroke
     scene.items.reserve(canvas.surface().size() + widgets);
     scene.lines.reserve(canvas.surface().size() + widgets);
     for (std::size_t i = 0; i < canvas.surface().size(); ++i)
-        addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)}, canvas.surface()[i]);
+        addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)},
+                canvas.surface()[i]);
     const auto& order = canvas.zOrder().bottomToTop();
     for (auto place = order.begin(); place != order.end(); ++place) {
         const WidgetId& id = *place;
@@ -97,7 +100,8 @@ void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, Stroke
             scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
             place = canvas.FreeLine.stackPlace(whole->highest);
         } else if (const LineWidget* line = canvas.lineWidget(id)) {
-            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut)) addLine(scene, CanvasScene::Look::Line, id, *line);
+            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut))
+                addLine(scene, CanvasScene::Look::Line, id, *line);
         } else if (const LabelWidget* label = canvas.labelWidget(id)) {
             if (!label->visible) continue;
             scene.items.push_back({CanvasScene::Look::Label, id, static_cast<std::uint32_t>(scene.labels.size())});

@@ -27,8 +27,8 @@ struct CanvasScene {
 
     struct Item {
         Look look;
-        WidgetId id;       // for a surface stroke, its place among them; for strokes, the lowest
-        std::uint32_t at;  // its values in lines, labels or symbols
+        WidgetId id;      // for a surface stroke, its place among them; for strokes, the lowest
+        std::uint32_t at; // its values in lines, labels or symbols
 
         bool sameWidget(const Item& other) const { return look == other.look && id == other.id; }
     };

@@ -8,10 +8,10 @@
 
 #include "document/handed_in_document.h"
 
-
 namespace kinsketch {
 
-std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter, double scale)
+std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter,
+                                                double scale)
 {
     GdrStore store(file.parent_path(), reporter);
     OpenedDocument opened = openHandedInDocument(store, file);

@@ -16,6 +16,7 @@
 namespace kinsketch {
 
 // Nothing when the document cannot be read whole; the reasons went to `reporter`.
-std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter, double scale = 1.0);
+std::optional<QImage> pictureOfHandedInDocument(const std::filesystem::path& file, ErrorReporter& reporter,
+                                                double scale = 1.0);
 
 } // namespace kinsketch

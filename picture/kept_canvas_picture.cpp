@@ -24,7 +24,8 @@ QRect KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int left
     std::swap(painted_, next_);
     // Past half the canvas, painting the rest as well costs little more and
     // needs no clipping.
-    if (!painted || static_cast<qint64>(area.width()) * area.height() * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
+    if (!painted ||
+        static_cast<qint64>(area.width()) * area.height() * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
         paintAfresh(canvas, scale);
         return image_.rect();
     }
@@ -79,7 +80,8 @@ QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
     std::size_t prefix = 0;
     while (prefix < std::min(before, after) && was[prefix].sameWidget(is[prefix])) ++prefix;
     std::size_t suffix = 0;
-    while (suffix < std::min(before, after) - prefix && was[before - 1 - suffix].sameWidget(is[after - 1 - suffix])) ++suffix;
+    while (suffix < std::min(before, after) - prefix && was[before - 1 - suffix].sameWidget(is[after - 1 - suffix]))
+        ++suffix;
 
     QRect area;
     const auto compare = [&](const CanvasScene::Item& old, const CanvasScene::Item& now) {
@@ -92,7 +94,8 @@ QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
     };
     for (std::size_t i = 0; i < prefix; ++i) compare(was[i], is[i]);
     for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
-    for (std::size_t i = prefix; i < before - suffix; ++i) area |= boundsOf(wasScene, painted_.labelBounds, was[i], scale);
+    for (std::size_t i = prefix; i < before - suffix; ++i)
+        area |= boundsOf(wasScene, painted_.labelBounds, was[i], scale);
     for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(isScene, next.labelBounds, is[i], scale);
     return area;
 }
@@ -101,7 +104,8 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
 {
     // QRect::intersects is not inlined; this test runs once per pen segment.
     const auto overlaps = [&](const QRect& r) {
-        return r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() && area.top() <= r.bottom();
+        return r.left() <= area.right() && area.left() <= r.right() && r.top() <= area.bottom() &&
+               area.top() <= r.bottom();
     };
     // Most pen segments lie far from the area; their twips tell at once. A
     // line reaches at most its width in pixels plus the rounding slack.
@@ -142,7 +146,8 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     return touching;
 }
 
-QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item, double scale) const
+QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item,
+                                  double scale) const
 {
     switch (item.look) {
     case CanvasScene::Look::Label: {
@@ -163,7 +168,8 @@ const QImage* KeptCanvasPicture::strokesLayer(double scale)
 {
     const auto& strokes = painted_.scene.strokes;
     if (strokesLayer_.strokes == strokes) return &strokesLayer_.image;
-    const bool sameCanvas = strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();
+    const bool sameCanvas =
+        strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();
     if (sameCanvas && startsWith(*strokes, *strokesLayer_.strokes)) {
         paintStrokesOnLayer(strokesLayer_.image, *strokes, strokesLayer_.strokes->lines.size(), scale);
     } else {

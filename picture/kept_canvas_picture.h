@@ -52,7 +52,8 @@ private:
     void paintAfresh(const GenoCanvas& canvas, double scale);
     QRect changedArea(MeasuredScene& next, double scale);
     std::vector<std::size_t> itemsTouching(const QRect& area, double scale);
-    QRect boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item, double scale) const;
+    QRect boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item,
+                   double scale) const;
     const QImage* strokesLayer(double scale);
 
     QImage image_;

@@ -20,8 +20,7 @@ public:
         : cell_(cell)
         , unit_(cell.width() / kGrid)
         , stroke_(std::max(1, static_cast<int>(std::lround(unit_))))
-    {
-    }
+    {}
     int snap(double v) const { return static_cast<int>(std::lround(v * unit_)); }
     QRect box(double from, double to) const
     {
@@ -85,7 +84,8 @@ QPolygonF triangle(const SymbolGrid& g, double inset)
     // many design units (the side's slope is 2 : 1).
     const double side = inset * std::sqrt(5.0) / 2.0;
     const double apexDrop = inset * std::sqrt(5.0);
-    return QPolygonF({g.point(8, 2 + apexDrop), g.point(14 - inset - side, 14 - inset), g.point(2 + inset + side, 14 - inset)});
+    return QPolygonF(
+        {g.point(8, 2 + apexDrop), g.point(14 - inset - side, 14 - inset), g.point(2 + inset + side, 14 - inset)});
 }
 
 QPolygonF star(const SymbolGrid& g)
@@ -131,8 +131,14 @@ void drawPersonSymbol(QPainter& painter, int image, const QRect& cell)
     switch (image) {
     case 1: squareRing(painter, outer, w); break;
     case 2: ellipseRing(painter, outer, w); break;
-    case 3: squareRing(painter, outer, w); squareRing(painter, inner, w); break;
-    case 4: ellipseRing(painter, outer, w); ellipseRing(painter, inner, w); break;
+    case 3:
+        squareRing(painter, outer, w);
+        squareRing(painter, inner, w);
+        break;
+    case 4:
+        ellipseRing(painter, outer, w);
+        ellipseRing(painter, inner, w);
+        break;
     case 5:
         squareRing(painter, outer, w);
         strokeLines(painter, g, {centreLine(g, 2, 2, 13, 13), centreLine(g, 13, 2, 2, 13)});
@@ -145,8 +151,14 @@ void drawPersonSymbol(QPainter& painter, int image, const QRect& cell)
         break;
     case 7: painter.fillRect(outer, Qt::black); break;
     case 8: fillEllipse(painter, outer); break;
-    case 9: squareRing(painter, outer, w); letterA(painter, g); break;
-    case 10: ellipseRing(painter, outer, w); letterA(painter, g); break;
+    case 9:
+        squareRing(painter, outer, w);
+        letterA(painter, g);
+        break;
+    case 10:
+        ellipseRing(painter, outer, w);
+        letterA(painter, g);
+        break;
     case 11: outlinePolygon(painter, g, triangle(g, 0.5)); break;
     case 12: fillPolygon(painter, triangle(g, 0)); break;
     case 13: outlinePolygon(painter, g, star(g)); break;

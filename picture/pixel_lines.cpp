@@ -11,13 +11,13 @@ PixelLines::PixelLines(QImage& image, const QRect& clip)
     : bits_(image.bits())
     , stride_(image.bytesPerLine())
     , clip_(clip.isEmpty() ? image.rect() : clip & image.rect())
-{
-}
+{}
 
 bool PixelLines::canDrawOn(const QImage& image)
 {
     const auto format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied;
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
 }
 
 void PixelLines::span(int y, int fromX, int toX, QRgb colour)
@@ -58,7 +58,8 @@ void PixelLines::thinLine(const QLine& line, QRgb colour)
     const QRgb opaque = colour | 0xFF000000U;
     const int left = clip_.left(), right = clip_.right(), top = clip_.top(), bottom = clip_.bottom();
     for (long long k = first; k <= last; ++k) {
-        if (x >= left && x <= right && y >= top && y <= bottom) reinterpret_cast<QRgb*>(bits_ + stride_ * y)[x] = opaque;
+        if (x >= left && x <= right && y >= top && y <= bottom)
+            reinterpret_cast<QRgb*>(bits_ + stride_ * y)[x] = opaque;
         const long long doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -79,7 +80,11 @@ struct Corner {
 
 // x on the edge from a to b at height y.
 struct EdgeLine {
-    EdgeLine(Corner a, Corner b) : x0(a.x), y0(a.y), slope(b.y == a.y ? 0 : (b.x - a.x) / (b.y - a.y)) {}
+    EdgeLine(Corner a, Corner b)
+        : x0(a.x)
+        , y0(a.y)
+        , slope(b.y == a.y ? 0 : (b.x - a.x) / (b.y - a.y))
+    {}
     double at(double y) const { return x0 + (y - y0) * slope; }
     double x0, y0, slope;
 };
@@ -97,9 +102,13 @@ void PixelLines::wideLine(const QLine& line, int width, QRgb colour)
     const double length = std::sqrt(dx * dx + dy * dy);
     const double ax = length > 0 ? dx * half / length : half, ay = length > 0 ? dy * half / length : 0;
     std::array<Corner, 4> c = {{
-        {fx - ax + ay, fy - ay - ax}, {fx - ax - ay, fy - ay + ax}, {tx + ax - ay, ty + ay + ax}, {tx + ax + ay, ty + ay - ax},
+        {fx - ax + ay, fy - ay - ax},
+        {fx - ax - ay, fy - ay + ax},
+        {tx + ax - ay, ty + ay + ax},
+        {tx + ax + ay, ty + ay - ax},
     }};
-    std::sort(c.begin(), c.end(), [](const Corner& a, const Corner& b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
+    std::sort(c.begin(), c.end(),
+              [](const Corner& a, const Corner& b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
     const Corner top = c[0], bottom = c[3];
     const Corner left = c[1].x <= c[2].x ? c[1] : c[2];
     const Corner right = c[1].x <= c[2].x ? c[2] : c[1];

@@ -11,8 +11,7 @@ FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, F
     , registers_(registers)
     , boxes_(boxes)
     , neighbours_(std::move(neighbours))
-{
-}
+{}
 
 void FreeLinePanel::load()
 {
@@ -59,8 +58,8 @@ void FreeLinePanel::toggleEraser()
 
 void FreeLinePanel::closeOpenFigure()
 {
-    const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.figureTag), widthNumber(registers_.penWidthText),
-                                           registers_.penColour());
+    const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.figureTag),
+                                           widthNumber(registers_.penWidthText), registers_.penColour());
     if (k == 0) return;
     neighbours_.canvas().redrawFreeLines(k, false);
     neighbours_.showCanvas();
@@ -100,7 +99,10 @@ void FreeLinePanel::clearAll()
 void FreeLinePanel::setColour(Colour colour) { registers_.colourTag = std::to_string(colour); }
 
 bool FreeLinePanel::checkPenWidth() { return checkFreeLineWidth(registers_.penWidthText, FreeLineTool::Pen, boxes_); }
-bool FreeLinePanel::checkEraserWidth() { return checkFreeLineWidth(registers_.eraserWidthText, FreeLineTool::Eraser, boxes_); }
+bool FreeLinePanel::checkEraserWidth()
+{
+    return checkFreeLineWidth(registers_.eraserWidthText, FreeLineTool::Eraser, boxes_);
+}
 
 // Enabled while undo has something to take: a drawn record beyond the ones
 // that came with the document.

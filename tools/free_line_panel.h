@@ -4,10 +4,10 @@
 // free-line list and the panel registers the canvas gestures share. The
 // window turns clicks into these calls and shows the registers.
 
-#include "seams/message_boxes.h"
 #include "document/gdr_record.h"
 #include "genogram/free_line_panel_registers.h"
 #include "genogram/geno_canvas.h"
+#include "seams/message_boxes.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,8 +23,8 @@ struct FreeLinePanelNeighbours {
 
 class FreeLinePanel {
 public:
-    FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers, MessageBoxes& boxes,
-                  FreeLinePanelNeighbours neighbours);
+    FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
+                  MessageBoxes& boxes, FreeLinePanelNeighbours neighbours);
 
     // The registers as a fresh panel has them, the numbers taken from the list.
     void load();

@@ -7,8 +7,8 @@
 #include "genogram/canvas_layer_store.h"
 #include "genogram/window/canvas_window.h"
 
-#include "seams/error_reporter.h"
 #include "document/gdr_conversion.h"
+#include "seams/error_reporter.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -50,10 +50,23 @@ GdrRecord fullWideDocument(int strokeRecords)
     for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 7);
     for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
     for (int n = 1; n < kTextLabelCount; ++n)
-        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n), 0, "ＭＳ Ｐゴシック", 9, kFalse, kFalse, kFalse, kFalse, 0,
-                                                    static_cast<float>(n % 10 * 650), static_cast<float>(n / 10 * 600), 900, 230, kTrue};
+        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n),
+                                                    0,
+                                                    "ＭＳ Ｐゴシック",
+                                                    9,
+                                                    kFalse,
+                                                    kFalse,
+                                                    kFalse,
+                                                    kFalse,
+                                                    0,
+                                                    static_cast<float>(n % 10 * 650),
+                                                    static_cast<float>(n / 10 * 600),
+                                                    900,
+                                                    230,
+                                                    kTrue};
     for (int n = 0; n < kAddLineCount; ++n)
-        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70), 7000.F - static_cast<float>(n * 70), 100, 6100};
+        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
+                                                  7000.F - static_cast<float>(n * 70), 100, 6100};
     d.FreeLine = {true, 1, {}};
     for (int i = 0; i < strokeRecords; ++i) {
         const auto x = static_cast<float>(100 + (i * 37) % 6800), y = static_cast<float>(100 + (i * 53) % 6000);
@@ -65,7 +78,8 @@ GdrRecord fullWideDocument(int strokeRecords)
 
 // The WIDE panel beside its canvas, both on screen, as the program shows them.
 struct EditingScreen {
-    explicit EditingScreen(int strokeRecords) : document(fullWideDocument(strokeRecords))
+    explicit EditingScreen(int strokeRecords)
+        : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
         canvas.openDocument(layers);
@@ -142,7 +156,14 @@ void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
 }
 
 constexpr int kRepetitions = 15;
-BENCHMARK(BM_EmptyRepaint)->Arg(0)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EmptyRepaint)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_AgeKeyToCanvasRepainted)
     ->Arg(0)
     ->Arg(1000)
@@ -152,7 +173,13 @@ BENCHMARK(BM_AgeKeyToCanvasRepainted)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
-BENCHMARK(BM_FirstAgeKeyAfterAPenStroke)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FirstAgeKeyAfterAPenStroke)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 } // namespace kinsketch

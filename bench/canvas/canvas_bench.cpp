@@ -7,8 +7,8 @@
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 
-#include "seams/error_reporter.h"
 #include "document/gdr_conversion.h"
+#include "seams/error_reporter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -49,7 +49,8 @@ void addStrokes(GdrRecord& d, int records)
             py = std::clamp(py + step(random), 0.F, 6195.F);
         }
         const std::int32_t width = widths[static_cast<std::size_t>(-stroke) % 5];
-        d.FreeLine.mutableItems().push_back({px, py, first ? px : 0, first ? py : 0, width, width == 10 ? 0xFFFFFFU : 0x0000FFU, stroke});
+        d.FreeLine.mutableItems().push_back(
+            {px, py, first ? px : 0, first ? py : 0, width, width == 10 ? 0xFFFFFFU : 0x0000FFU, stroke});
     }
 }
 
@@ -59,23 +60,38 @@ GdrRecord fullWideDocument(int strokeRecords)
     makeNewDocument(d);
     d.ScreenMode = "WIDE";
     for (int i = 0; i < kSlotCount; ++i) {
-        d.SymbolKey[static_cast<std::size_t>(i)] = "i1" + std::string(i % 14 < 9 ? "0" : "") + std::to_string(1 + i % 14);
+        d.SymbolKey[static_cast<std::size_t>(i)] =
+            "i1" + std::string(i % 14 < 9 ? "0" : "") + std::to_string(1 + i % 14);
         d.AgeText[static_cast<std::size_t>(i)] = std::to_string(20 + i) + "歳";
         d.RelText[static_cast<std::size_t>(i)] = "備考";
     }
     for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
     for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
     for (int n = 1; n <= 99; ++n)
-        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n), 0, "ＭＳ Ｐゴシック", 9, kFalse, kFalse, kFalse, kFalse, 0,
-                                                    static_cast<float>(n % 10 * 650), static_cast<float>(n / 10 * 600), 900, 230, kTrue};
+        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n),
+                                                    0,
+                                                    "ＭＳ Ｐゴシック",
+                                                    9,
+                                                    kFalse,
+                                                    kFalse,
+                                                    kFalse,
+                                                    kFalse,
+                                                    0,
+                                                    static_cast<float>(n % 10 * 650),
+                                                    static_cast<float>(n / 10 * 600),
+                                                    900,
+                                                    230,
+                                                    kTrue};
     for (int n = 0; n < kAddLineCount; ++n)
-        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70), 7000.F - static_cast<float>(n * 70), 100, 6100};
+        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
+                                                  7000.F - static_cast<float>(n * 70), 100, 6100};
     addStrokes(d, strokeRecords);
     return d;
 }
 
 struct LoadedCanvas {
-    explicit LoadedCanvas(int strokeRecords) : document(fullWideDocument(strokeRecords))
+    explicit LoadedCanvas(int strokeRecords)
+        : document(fullWideDocument(strokeRecords))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; });
         openDocumentOnCanvas(layers, canvas);
@@ -103,7 +119,13 @@ void BM_PrevAndPaintWideFull(benchmark::State& state) { prevAndPaint(state, 5000
 BENCHMARK(BM_PrevAndPaintWideFull)->Unit(benchmark::kMillisecond);
 
 void BM_PrevAndPaintStrokes(benchmark::State& state) { prevAndPaint(state, static_cast<int>(state.range(0))); }
-BENCHMARK(BM_PrevAndPaintStrokes)->Arg(1000)->Arg(10000)->Arg(50000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_PrevAndPaintStrokes)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 // The same at 200 %, the largest screen scale the canvas is drawn at.
 void BM_PrevAndPaintWideFullAt200(benchmark::State& state)

@@ -50,7 +50,8 @@ struct DrawnCanvas {
         for (int k = 0; k < records; ++k) {
             const float x = static_cast<float>(100 + (k * 37) % 4000), y = static_cast<float>(100 + (k * 53) % 4800);
             const bool first = k % 100 == 0;
-            document.FreeLine.mutableItems().push_back({x, y, first ? x : 0, first ? y : 0, 1 + k % 3, 0, -(1 + k / 100)});
+            document.FreeLine.mutableItems().push_back(
+                {x, y, first ? x : 0, first ? y : 0, 1 + k % 3, 0, -(1 + k / 100)});
         }
         panel.strokeTag = std::to_string(-(1 + records / 100));
         window = std::make_unique<CanvasWindow>(CanvasSize::Normal, document, reporter);
@@ -78,7 +79,8 @@ void BM_PenMoveStep(benchmark::State& state)
     int step = 0;
     for (auto _ : state) {
         ++step;
-        canvas.drawing->mouseMove(kLeftButton, static_cast<float>(1000 + (step * 45) % 2000), static_cast<float>(1000 + (step * 30) % 2500));
+        canvas.drawing->mouseMove(kLeftButton, static_cast<float>(1000 + (step * 45) % 2000),
+                                  static_cast<float>(1000 + (step * 30) % 2500));
         QApplication::processEvents();
     }
     state.counters["records after"] = static_cast<double>(canvas.document.FreeLine.items().size());

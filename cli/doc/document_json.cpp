@@ -44,8 +44,13 @@ DocumentJson wakuDotJson(const FrameDotRecord& d) { return {{"X", d.X}, {"Y", d.
 
 DocumentJson freeLineJson(const FreeLineRecord& f)
 {
-    return {{"X1", f.X1}, {"Y1", f.Y1}, {"X2", f.X2}, {"Y2", f.Y2}, {"BorderWidth", f.BorderWidth},
-            {"BorderColor", f.BorderColor}, {"StrokeNo", f.StrokeNo}};
+    return {{"X1", f.X1},
+            {"Y1", f.Y1},
+            {"X2", f.X2},
+            {"Y2", f.Y2},
+            {"BorderWidth", f.BorderWidth},
+            {"BorderColor", f.BorderColor},
+            {"StrokeNo", f.StrokeNo}};
 }
 
 template <class Range, class Convert>
@@ -70,7 +75,10 @@ const auto same = [](const auto& v) { return DocumentJson(v); };
 // Reads one JSON value, naming it in every error.
 class Field {
 public:
-    Field(const DocumentJson& value, std::string path) : value_(value), path_(std::move(path)) {}
+    Field(const DocumentJson& value, std::string path)
+        : value_(value)
+        , path_(std::move(path))
+    {}
 
     Field operator[](const char* key) const
     {
@@ -132,10 +140,20 @@ private:
 
 TextLabelRecord textLabelFrom(const Field& f)
 {
-    return {f["Caption"].text(), f["Alignment"].integer<std::uint8_t>(), f["FontName"].text(),
-            f["FontSize"].integer<std::uint8_t>(), f["FontBold"].boolean(), f["FontItalic"].boolean(),
-            f["FontStrikethru"].boolean(), f["FontUnderline"].boolean(), f["ForeColor"].integer<Colour>(),
-            f["Left"].number(), f["Top"].number(), f["Width"].number(), f["Height"].number(), f["Used"].boolean()};
+    return {f["Caption"].text(),
+            f["Alignment"].integer<std::uint8_t>(),
+            f["FontName"].text(),
+            f["FontSize"].integer<std::uint8_t>(),
+            f["FontBold"].boolean(),
+            f["FontItalic"].boolean(),
+            f["FontStrikethru"].boolean(),
+            f["FontUnderline"].boolean(),
+            f["ForeColor"].integer<Colour>(),
+            f["Left"].number(),
+            f["Top"].number(),
+            f["Width"].number(),
+            f["Height"].number(),
+            f["Used"].boolean()};
 }
 
 AddLineRecord addLineFrom(const Field& f)
@@ -149,8 +167,12 @@ FrameDotRecord wakuDotFrom(const Field& f) { return {f["X"].number(), f["Y"].num
 
 FreeLineRecord freeLineFrom(const Field& f)
 {
-    return {f["X1"].number(), f["Y1"].number(), f["X2"].number(), f["Y2"].number(),
-            f["BorderWidth"].integer<std::int32_t>(), f["BorderColor"].integer<Colour>(),
+    return {f["X1"].number(),
+            f["Y1"].number(),
+            f["X2"].number(),
+            f["Y2"].number(),
+            f["BorderWidth"].integer<std::int32_t>(),
+            f["BorderColor"].integer<Colour>(),
             f["StrokeNo"].integer<std::int32_t>()};
 }
 
@@ -184,7 +206,10 @@ void print(const DocumentJson& json, std::string& out, int depth)
     const auto newline = [&](int d) { out += '\n' + std::string(static_cast<std::size_t>(2 * d), ' '); };
     switch (json.type()) {
     case DocumentJson::value_t::object: {
-        if (json.empty()) { out += "{}"; return; }
+        if (json.empty()) {
+            out += "{}";
+            return;
+        }
         out += '{';
         bool first = true;
         for (const auto& [key, value] : json.items()) {
@@ -199,7 +224,10 @@ void print(const DocumentJson& json, std::string& out, int depth)
         return;
     }
     case DocumentJson::value_t::array: {
-        if (json.empty()) { out += "[]"; return; }
+        if (json.empty()) {
+            out += "[]";
+            return;
+        }
         out += '[';
         for (std::size_t i = 0; i < json.size(); ++i) {
             if (i > 0) out += ',';
@@ -212,13 +240,15 @@ void print(const DocumentJson& json, std::string& out, int depth)
     }
     case DocumentJson::value_t::number_float: {
         const float value = json.get<float>();
-        if (!std::isfinite(value)) { out += "null"; return; }
+        if (!std::isfinite(value)) {
+            out += "null";
+            return;
+        }
         char buffer[32];
         out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
         return;
     }
-    default:
-        out += json.dump(-1, ' ', false, DocumentJson::error_handler_t::strict);
+    default: out += json.dump(-1, ' ', false, DocumentJson::error_handler_t::strict);
     }
 }
 

@@ -14,8 +14,8 @@
 namespace kinsketch {
 
 // Floats are kept as float, never widened to double.
-using DocumentJson = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
-                                          std::uint64_t, float>;
+using DocumentJson =
+    nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t, std::uint64_t, float>;
 
 // Raised for JSON that is not a document; the message names the field.
 class DocumentJsonError : public std::runtime_error {

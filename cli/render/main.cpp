@@ -6,8 +6,8 @@
 #include "picture/canvas_picture.h"
 #include "picture/handed_in_picture.h"
 
-#include "seams/error_reporter.h"
 #include "document/run_time_error.h"
+#include "seams/error_reporter.h"
 
 #include <QGuiApplication>
 
@@ -24,7 +24,10 @@ constexpr const char* kProgram = "kinsketch-render";
 // one line for a document it cannot read, and one line for each warning.
 class CollectingReporter : public kinsketch::ErrorReporter {
 public:
-    void reportError(std::string_view title, std::string_view text) override { boxes.push_back(std::string(title) + ": " + std::string(text)); }
+    void reportError(std::string_view title, std::string_view text) override
+    {
+        boxes.push_back(std::string(title) + ": " + std::string(text));
+    }
     std::vector<std::string> boxes;
 };
 
@@ -57,7 +60,8 @@ int main(int argc, char** argv)
         std::cerr << kProgram << ": cannot read " << document.string() << ": " << reason << '\n';
         return 1;
     }
-    for (const auto& warning : reporter.boxes) std::cerr << kProgram << ": " << document.string() << ": " << warning << '\n';
+    for (const auto& warning : reporter.boxes)
+        std::cerr << kProgram << ": " << document.string() << ": " << warning << '\n';
     try {
         kinsketch::writePicture(*image, picture);
     } catch (const kinsketch::RunTimeError& error) {

@@ -22,8 +22,7 @@ int offeredLineStyle(std::uint8_t stored) { return stored == 3 || stored == 8 ||
 BasicInputLayerStore::BasicInputLayerStore(GdrRecord& document, ErrorReporter& reporter)
     : document_(document)
     , reporter_(reporter)
-{
-}
+{}
 
 bool BasicInputLayerStore::save(const BasicInputPanel& panel)
 {
@@ -61,7 +60,8 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
             int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
             if (choice == kNoChoice) {
                 if (!badKeySeen)
-                    reportTrapped(reporter_, kLoadTitle, RunTimeError(35601, "要素が見つかりません。（シンボル \"" + key + "\"）"));
+                    reportTrapped(reporter_, kLoadTitle,
+                                  RunTimeError(35601, "要素が見つかりません。（シンボル \"" + key + "\"）"));
                 badKeySeen = true;
                 choice = kBlankChoice;
             }
@@ -71,7 +71,8 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
             panel.fillAge(i, document_.AgeText[static_cast<std::size_t>(i)]);
             panel.fillRemark(i, document_.RelText[static_cast<std::size_t>(i)]);
         }
-        for (int k = 0; k < lines; ++k) panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
+        for (int k = 0; k < lines; ++k)
+            panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
     });
     return ranThrough && !badKeySeen;
 }

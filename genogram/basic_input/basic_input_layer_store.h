@@ -5,8 +5,8 @@
 // normal panel, 37 and 121 on the WIDE one; the rest of the document stays
 // as it is. Each returns false after it reported an error.
 
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
+#include "seams/error_reporter.h"
 
 namespace kinsketch {
 

@@ -27,8 +27,7 @@ BasicInputPanel::BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorRepo
     , neighbours_(std::move(neighbours))
     , slots_(static_cast<std::size_t>(layout_.slotCount()))
     , lines_(static_cast<std::size_t>(layout_.lineCount()))
-{
-}
+{}
 
 void BasicInputPanel::load()
 {
@@ -55,7 +54,8 @@ int BasicInputPanel::lineAt(int x, int y) const
 {
     for (int k = 0; k < layout_.lineCount(); ++k) {
         const TwipsLine l = layout_.line(k);
-        if (x >= l.x1 - kHitSlackX && x <= l.x2 + kHitSlackX && y >= l.y1 - kHitSlackY && y <= l.y2 + kHitSlackY) return k;
+        if (x >= l.x1 - kHitSlackX && x <= l.x2 + kHitSlackX && y >= l.y1 - kHitSlackY && y <= l.y2 + kHitSlackY)
+            return k;
     }
     return kNoLine;
 }
@@ -63,7 +63,8 @@ int BasicInputPanel::lineAt(int x, int y) const
 void BasicInputPanel::setLineStyle(int index, int style)
 {
     trapErrors(reporter_, "LfncLineChg", [&] {
-        if (index < 0 || index >= layout_.lineCount()) throw RunTimeError::subscriptOutOfRange("線 " + std::to_string(index));
+        if (index < 0 || index >= layout_.lineCount())
+            throw RunTimeError::subscriptOutOfRange("線 " + std::to_string(index));
         InputLine& line = lines_[static_cast<std::size_t>(index)];
         const bool marriage = layout_.role(index) == LineRole::Marriage;
         if (marriage) line.slashS = line.slashW = false;
@@ -97,7 +98,8 @@ void BasicInputPanel::toggleCohabitantMark(int index)
         InputSlot& s = slotAt(index);
         s.mark = s.mark == 0 ? 1 : 0;
         slotChanged(index);
-        const int sum = std::accumulate(slots_.begin(), slots_.end(), 0, [](int n, const InputSlot& t) { return n + t.mark; });
+        const int sum =
+            std::accumulate(slots_.begin(), slots_.end(), 0, [](int n, const InputSlot& t) { return n + t.mark; });
         if (sum > 0) {
             neighbours_.showGuidance(kFrameGuidance);
             neighbours_.setFrameButtonCaption(kFrameAddCaption);
@@ -125,7 +127,10 @@ void BasicInputPanel::editSymbolText(int slot, const std::string& editText)
 
 bool BasicInputPanel::changeAge(int slot, const std::string& text) { return textChange(slot, &InputSlot::age, text); }
 
-bool BasicInputPanel::changeRemark(int slot, const std::string& text) { return textChange(slot, &InputSlot::remark, text); }
+bool BasicInputPanel::changeRemark(int slot, const std::string& text)
+{
+    return textChange(slot, &InputSlot::remark, text);
+}
 
 bool BasicInputPanel::textChange(int slot, std::string InputSlot::*field, const std::string& text)
 {

@@ -9,10 +9,10 @@
 #include "input_layout.h"
 #include "symbol_choices.h"
 
-#include "seams/message_boxes.h"
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
 #include "genogram/canvas_widgets.h"
+#include "seams/error_reporter.h"
+#include "seams/message_boxes.h"
 
 #include <functional>
 #include <string>
@@ -22,8 +22,8 @@ namespace kinsketch {
 
 // What the panel asks of the windows around it.
 struct BasicInputNeighbours {
-    std::function<int()> selectedLineStyle = [] { return 0; };   // the tool bar's Tag
-    std::function<void()> redrawCanvas = [] {};                  // rebuild of the canvas
+    std::function<int()> selectedLineStyle = [] { return 0; };                        // the tool bar's Tag
+    std::function<void()> redrawCanvas = [] {};                                       // rebuild of the canvas
     std::function<void(const std::string&)> showGuidance = [](const std::string&) {}; // one fixed line
     std::function<void()> closeGuidance = [] {};
     std::function<void(const std::string&)> setFrameButtonCaption = [](const std::string&) {};
@@ -33,15 +33,15 @@ struct InputSlot {
     int choice = kNoChoice; // the chooser's selected item
     std::string age;
     std::string remark;
-    int mark = 0;           // the background's tag: 1 lives in the household
+    int mark = 0; // the background's tag: 1 lives in the household
 };
 
 struct InputLine {
-    int tag = 0;            // the style last applied
+    int tag = 0; // the style last applied
     Colour colour = kDesignGrey;
     LinePattern pattern = LinePattern::Solid;
-    int width = 1;          // pixels
-    bool slashS = false;    // the slash marks of a marriage line, drawn black
+    int width = 1;       // pixels
+    bool slashS = false; // the slash marks of a marriage line, drawn black
     bool slashW = false;
 };
 

@@ -47,8 +47,8 @@ struct InputLayout {
     int clientHeight;
     std::span<const TwipsPlace> slotFrames;
     std::span<const ConnectorLink> links;
-    std::span<const int> lateDropSlots;     // slots whose drop point is further right
-    std::span<const int> rowCaptionLefts;   // "年齢→" / "備考→" of each row
+    std::span<const int> lateDropSlots;   // slots whose drop point is further right
+    std::span<const int> rowCaptionLefts; // "年齢→" / "備考→" of each row
 
     int slotCount() const { return static_cast<int>(slotFrames.size()); }
     int lineCount() const { return static_cast<int>(links.size()); }

@@ -25,7 +25,7 @@ float twips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel);
 } // namespace
 
 CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context,
-                               QWidget* parent)
+                           QWidget* parent)
     : QWidget(parent)
     , canvas_(size, document, reporter, std::move(context))
 {
@@ -62,10 +62,7 @@ void CanvasWindow::enableEditing(MessageBoxes& boxes, TextDialog& dialog)
     mouse_ = std::make_unique<CanvasMouse>(canvas_, boxes, dialog, measure_, [this] { repaint(); });
 }
 
-std::int16_t CanvasWindow::addLine()
-{
-    return mouse_ ? mouse_->addedLines().addLine() : std::int16_t{1};
-}
+std::int16_t CanvasWindow::addLine() { return mouse_ ? mouse_->addedLines().addLine() : std::int16_t{1}; }
 
 bool CanvasWindow::drawAddedLines(AddedLineDraw how)
 {
@@ -170,7 +167,8 @@ void CanvasWindow::repaintFromPicture(const QRegion& deviceArea)
     // Window coordinates are logical pixels; the rectangles are device pixels.
     const double ratio = devicePixelRatioF();
     QRegion logical;
-    for (const QRect& r : deviceArea) logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
+    for (const QRect& r : deviceArea)
+        logical += QRectF(QPointF(r.topLeft()) / ratio, QSizeF(r.size()) / ratio).toAlignedRect();
     pictureCurrentIn_ += logical;
     update(logical);
 }

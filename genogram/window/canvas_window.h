@@ -23,7 +23,7 @@ class CanvasWindow : public QWidget {
 
 public:
     CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context = {},
-                   QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
 
     GenoCanvas& canvas() { return canvas_; }
 

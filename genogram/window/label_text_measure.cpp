@@ -20,7 +20,8 @@ TwipsSize LabelTextMeasure::measure(const LabelWidget& label) const
     const QStringList lines = QString::fromStdString(label.caption).split(lineBreak);
     int widest = 0;
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-    return {static_cast<float>(widest * kTwipsPerPixel), static_cast<float>(metrics.height() * lines.size() * kTwipsPerPixel)};
+    return {static_cast<float>(widest * kTwipsPerPixel),
+            static_cast<float>(metrics.height() * lines.size() * kTwipsPerPixel)};
 }
 
 } // namespace kinsketch

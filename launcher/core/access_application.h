@@ -33,4 +33,4 @@ public:
     virtual void doCmdQuit(QuitOption option) = 0;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -11,7 +11,8 @@ using enum AccessSearchSource;
 using enum AccessBootType;
 
 // Unit 0 tries automation first, unit 2 prefers the installation key.
-const std::map<AccessBootType, AccessBootVariant>& variants() {
+const std::map<AccessBootType, AccessBootVariant>& variants()
+{
     static const std::map<AccessBootType, AccessBootVariant> table{
         {access11Automation, {true, {{automationClass, "11"}, {officeInstallRoot, "11"}}}},
         {access11Program, {false, {{automationClass, "11"}, {officeInstallRoot, "11"}}}},
@@ -34,9 +35,10 @@ const std::map<AccessBootType, AccessBootVariant>& variants() {
 const AccessBootVariant unsetVariant{
     false, {{officeInstallRoot, "16"}, {automationClass, "16"}, {automationClass, "15"}, {applicationPath, ""}}};
 
-}  // namespace
+} // namespace
 
-AccessBootType accessBootTypeFromText(std::string_view text, AccessBootType current) {
+AccessBootType accessBootTypeFromText(std::string_view text, AccessBootType current)
+{
     if (text.empty()) return unset;
     // Only the exact spelling of a listed value counts: "01" or "1 " keep current.
     for (const auto& [bootType, variant] : variants()) {
@@ -45,9 +47,10 @@ AccessBootType accessBootTypeFromText(std::string_view text, AccessBootType curr
     return current;
 }
 
-const AccessBootVariant& accessBootVariant(AccessBootType accessBootType) {
+const AccessBootVariant& accessBootVariant(AccessBootType accessBootType)
+{
     const auto found = variants().find(accessBootType);
     return found == variants().end() ? unsetVariant : found->second;
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -50,4 +50,4 @@ struct AccessBootVariant {
 // The variant of a boot type; values without a variant of their own get that of unset.
 [[nodiscard]] const AccessBootVariant& accessBootVariant(AccessBootType accessBootType);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

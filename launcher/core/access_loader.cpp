@@ -23,14 +23,14 @@ constexpr std::array<std::string_view, 2> databaseEngineClasses{"DAO.DBEngine.12
 // Anything else (no engine, no rights, no file) says nothing about a running
 // host application.
 constexpr std::array<long, 8> databaseInUseErrors{
-    3006,  // database exclusively locked
-    3008,  // table already opened exclusively
-    3045,  // file already in use
-    3050,  // could not lock file
-    3196,  // database already in use
-    3260,  // locked by another user
-    3356,  // already opened exclusively by another user
-    3734,  // put in a state that prevents opening or locking
+    3006, // database exclusively locked
+    3008, // table already opened exclusively
+    3045, // file already in use
+    3050, // could not lock file
+    3196, // database already in use
+    3260, // locked by another user
+    3356, // already opened exclusively by another user
+    3734, // put in a state that prevents opening or locking
 };
 
 // Waits before the second and the third attempt to take a started host application.
@@ -40,9 +40,10 @@ constexpr std::array<std::uint32_t, 2> takeRetryWaits{10'000, 60'000};
 // programs, whose users move through fields without the cursor jumping.
 constexpr std::array<std::string_view, 4> settingsProgramNames{"OVNQTSET", "OVNQTSETUP", "OVNSET", "OVNSETUP"};
 
-}  // namespace
+} // namespace
 
-bool AccessLoader::load(const std::string& databasePath, const std::string& startForm) {
+bool AccessLoader::load(const std::string& databasePath, const std::string& startForm)
+{
     try {
         return loadOrThrow(databasePath, startForm);
     } catch (const LauncherError& error) {
@@ -51,7 +52,8 @@ bool AccessLoader::load(const std::string& databasePath, const std::string& star
     }
 }
 
-bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::string& startForm) {
+bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::string& startForm)
+{
     if (databasePath.empty()) return true;
 
     switch (databaseUse(databasePath)) {
@@ -74,7 +76,8 @@ bool AccessLoader::loadOrThrow(const std::string& databasePath, const std::strin
     return true;
 }
 
-AccessLoader::DatabaseUse AccessLoader::databaseUse(const std::string& databasePath) {
+AccessLoader::DatabaseUse AccessLoader::databaseUse(const std::string& databasePath)
+{
     for (std::size_t i = 0; i < databaseEngineClasses.size(); ++i) {
         try {
             platform_.openDatabaseExclusiveReadOnly(std::string(databaseEngineClasses[i]), databasePath);
@@ -92,7 +95,8 @@ AccessLoader::DatabaseUse AccessLoader::databaseUse(const std::string& databaseP
     return DatabaseUse::unknown;
 }
 
-void AccessLoader::activateRunningAccess(const std::string& databasePath) {
+void AccessLoader::activateRunningAccess(const std::string& databasePath)
+{
     const std::unique_ptr<AccessApplication> access = platform_.accessByPath(databasePath);
     std::string appTitle;
     try {
@@ -116,7 +120,8 @@ void AccessLoader::activateRunningAccess(const std::string& databasePath) {
     access->runCommand(AccessCommand::appMaximize);
 }
 
-std::unique_ptr<AccessApplication> AccessLoader::openByAutomation(const std::string& databasePath) {
+std::unique_ptr<AccessApplication> AccessLoader::openByAutomation(const std::string& databasePath)
+{
     try {
         std::unique_ptr<AccessApplication> access = platform_.createAccessApplication("Access.Application");
         access->openCurrentDatabase(databasePath, false, "");
@@ -128,7 +133,8 @@ std::unique_ptr<AccessApplication> AccessLoader::openByAutomation(const std::str
     }
 }
 
-bool AccessLoader::startAsProgram(const std::string& databasePath) {
+bool AccessLoader::startAsProgram(const std::string& databasePath)
+{
     const std::string programPath = trimSpaces(AccessLocator(platform_).findAccessProgram(accessBootType_));
     if (programPath.empty()) {
         platform_.beep();
@@ -146,7 +152,8 @@ bool AccessLoader::startAsProgram(const std::string& databasePath) {
     return true;
 }
 
-std::unique_ptr<AccessApplication> AccessLoader::takeStartedAccess(const std::string& databasePath) {
+std::unique_ptr<AccessApplication> AccessLoader::takeStartedAccess(const std::string& databasePath)
+{
     for (std::size_t attempt = 0;; ++attempt) {
         try {
             return platform_.accessByPath(databasePath);
@@ -162,7 +169,8 @@ std::unique_ptr<AccessApplication> AccessLoader::takeStartedAccess(const std::st
     }
 }
 
-void AccessLoader::setOptions(AccessApplication& access) {
+void AccessLoader::setOptions(AccessApplication& access)
+{
     const std::string ownName = upperAscii(platform_.ownExecutableName());
     const bool settingsProgram = std::ranges::find(settingsProgramNames, ownName) != settingsProgramNames.end();
     access.setOption("ShowWindowsInTaskbar", false);
@@ -170,7 +178,8 @@ void AccessLoader::setOptions(AccessApplication& access) {
     access.setOption("Behavior Entering Field", std::int32_t{settingsProgram ? 0 : 1});
 }
 
-void AccessLoader::showMaximised(AccessApplication& access) {
+void AccessLoader::showMaximised(AccessApplication& access)
+{
     try {
         access.setVisible(true);
     } catch (const LauncherError&) {
@@ -181,7 +190,8 @@ void AccessLoader::showMaximised(AccessApplication& access) {
     access.runCommand(AccessCommand::appMaximize);
 }
 
-void AccessLoader::openStartForm(AccessApplication& access, const std::string& startForm) {
+void AccessLoader::openStartForm(AccessApplication& access, const std::string& startForm)
+{
     try {
         access.openForm(startForm);
     } catch (const LauncherError& error) {
@@ -201,16 +211,19 @@ void AccessLoader::openStartForm(AccessApplication& access, const std::string& s
 
 // Brings the first visible top-level window with this title to the front, or
 // else the first whose title begins with it.
-bool AccessLoader::appActivate(const std::string& title) {
+bool AccessLoader::appActivate(const std::string& title)
+{
     if (title.empty()) return false;
     const std::vector<TopLevelWindow> windows = platform_.topLevelWindows();
-    auto found = std::ranges::find_if(windows, [&](const TopLevelWindow& w) { return w.visible && equalsIgnoreCase(w.title, title); });
+    auto found = std::ranges::find_if(
+        windows, [&](const TopLevelWindow& w) { return w.visible && equalsIgnoreCase(w.title, title); });
     if (found == windows.end()) {
-        found = std::ranges::find_if(windows, [&](const TopLevelWindow& w) { return w.visible && startsWithIgnoreCase(w.title, title); });
+        found = std::ranges::find_if(
+            windows, [&](const TopLevelWindow& w) { return w.visible && startsWithIgnoreCase(w.title, title); });
     }
     if (found == windows.end()) return false;
     platform_.bringToFront(found->handle);
     return true;
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

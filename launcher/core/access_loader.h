@@ -15,7 +15,9 @@ namespace kinsketch::launcher {
 class AccessLoader {
 public:
     AccessLoader(Platform& platform, AccessBootType accessBootType)
-        : platform_(platform), accessBootType_(accessBootType) {}
+        : platform_(platform)
+        , accessBootType_(accessBootType)
+    {}
 
     // false when a step failed and the user has been told; the start routine
     // ends the same way either way.
@@ -39,4 +41,4 @@ private:
     AccessBootType accessBootType_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -10,7 +10,8 @@ namespace {
 
 // The search routines report their own run-time errors and then find nothing.
 template <typename Search>
-std::string trapped(Platform& platform, std::string_view routineName, Search&& search) {
+std::string trapped(Platform& platform, std::string_view routineName, Search&& search)
+{
     try {
         return search();
     } catch (const LauncherError& error) {
@@ -19,13 +20,15 @@ std::string trapped(Platform& platform, std::string_view routineName, Search&& s
     }
 }
 
-std::string installRootKey(const std::string& version) {
+std::string installRootKey(const std::string& version)
+{
     return "Software\\Microsoft\\Office\\" + version + ".0\\Access\\InstallRoot";
 }
 
-}  // namespace
+} // namespace
 
-std::string AccessLocator::findAccessProgram(AccessBootType accessBootType) {
+std::string AccessLocator::findAccessProgram(AccessBootType accessBootType)
+{
     for (const AccessSearch& search : accessBootVariant(accessBootType).searches) {
         const std::string version(search.version);
         std::string path;
@@ -39,7 +42,8 @@ std::string AccessLocator::findAccessProgram(AccessBootType accessBootType) {
     return {};
 }
 
-std::string AccessLocator::pathFromAutomationClass(const std::string& version) {
+std::string AccessLocator::pathFromAutomationClass(const std::string& version)
+{
     return trapped(platform_, "LfncGetAc2003PathA", [&]() -> std::string {
         const auto classId = platform_.machineValue("Software\\Classes\\Access.Application." + version + "\\CLSID", "");
         if (!classId) return {};
@@ -49,14 +53,18 @@ std::string AccessLocator::pathFromAutomationClass(const std::string& version) {
     });
 }
 
-std::string AccessLocator::pathFromOfficeInstallRoot(const std::string& version) {
+std::string AccessLocator::pathFromOfficeInstallRoot(const std::string& version)
+{
     return trapped(platform_, "LfncGetAc2003PathB", [&]() -> std::string {
         std::string key = installRootKey(version);
         // Office 2013 and 2016 and later share one installation; either key may be the one written.
         if (!platform_.machineKeyExists(key)) {
-            if (version == "15") key = installRootKey("16");
-            else if (version == "16") key = installRootKey("15");
-            else return {};
+            if (version == "15")
+                key = installRootKey("16");
+            else if (version == "16")
+                key = installRootKey("15");
+            else
+                return {};
             if (!platform_.machineKeyExists(key)) return {};
         }
         const auto root = platform_.machineValue(key, "Path");
@@ -64,7 +72,8 @@ std::string AccessLocator::pathFromOfficeInstallRoot(const std::string& version)
     });
 }
 
-std::string AccessLocator::pathFromApplicationPaths() {
+std::string AccessLocator::pathFromApplicationPaths()
+{
     return trapped(platform_, "LfncGetAcCurVerPath", [&]() -> std::string {
         const auto path =
             platform_.machineValue("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE", "");
@@ -72,4 +81,4 @@ std::string AccessLocator::pathFromApplicationPaths() {
     });
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

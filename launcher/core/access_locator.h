@@ -13,7 +13,9 @@ namespace kinsketch::launcher {
 // AccessBootType asks for.
 class AccessLocator {
 public:
-    explicit AccessLocator(Platform& platform) : platform_(platform) {}
+    explicit AccessLocator(Platform& platform)
+        : platform_(platform)
+    {}
 
     // The first path found, or "".
     [[nodiscard]] std::string findAccessProgram(AccessBootType accessBootType);
@@ -27,4 +29,4 @@ private:
     Platform& platform_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -11,16 +11,18 @@ namespace {
 constexpr std::uint32_t pollInterval = 5'000;
 constexpr std::uint32_t longestWait = 179'999;
 
-bool isOpenedMainWindow(const TopLevelWindow& window, ProcessId processId) {
+bool isOpenedMainWindow(const TopLevelWindow& window, ProcessId processId)
+{
     const std::string title = trimSpaces(window.title);
     // The window is titled just "ACCESS" until a database has been opened in it.
     return window.processId == processId && window.visible && !title.empty() && window.className == "OMain" &&
            !window.hung && upperAscii(title) != "ACCESS";
 }
 
-}  // namespace
+} // namespace
 
-bool waitForAccessWindow(Platform& platform, ProcessId processId) {
+bool waitForAccessWindow(Platform& platform, ProcessId processId)
+{
     const std::uint32_t start = platform.tickCount();
     for (;;) {
         const std::vector<TopLevelWindow> windows = platform.topLevelWindows();
@@ -34,4 +36,4 @@ bool waitForAccessWindow(Platform& platform, ProcessId processId) {
     }
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

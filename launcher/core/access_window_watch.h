@@ -10,4 +10,4 @@ namespace kinsketch::launcher {
 // once the main window of processId was seen.
 [[nodiscard]] bool waitForAccessWindow(Platform& platform, ProcessId processId);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -2,9 +2,10 @@
 
 namespace kinsketch::launcher {
 
-void reportTrappedError(Platform& platform, std::string_view routineName, const LauncherError& error) {
+void reportTrappedError(Platform& platform, std::string_view routineName, const LauncherError& error)
+{
     platform.messageBox("【" + std::to_string(error.number()) + "】" + error.description(),
                         "Error At " + std::string(routineName), MessageIcon::exclamation);
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -15,4 +15,4 @@ inline constexpr std::string_view applicationTitle = "ovnqtverup";
 // exclamation icon, titled "Error At " + the routine's name.
 void reportTrappedError(Platform& platform, std::string_view routineName, const LauncherError& error);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

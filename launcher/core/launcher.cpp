@@ -15,7 +15,8 @@ const std::string section = "VERUP";
 const std::string iniFile(settingsFileName);
 
 // detail is what the error says of itself, or nullptr when it says nothing.
-void reportUnexpected(Platform& platform, const char* detail) noexcept {
+void reportUnexpected(Platform& platform, const char* detail) noexcept
+{
     try {
         std::string text = "予期しないエラーが発生しました。";
         if (detail != nullptr) text += "\r(" + std::string(detail) + ")";
@@ -27,9 +28,10 @@ void reportUnexpected(Platform& platform, const char* detail) noexcept {
     }
 }
 
-}  // namespace
+} // namespace
 
-void Launcher::run() {
+void Launcher::run()
+{
     if (!platform_.acquireSingleInstance(std::string(applicationTitle))) {
         platform_.beep();
         platform_.messageBox("当システムは既にロードされています", "二重起動エラー", MessageIcon::critical);
@@ -49,13 +51,15 @@ void Launcher::run() {
     platform_.setMousePointer(MousePointer::standard);
 }
 
-void Launcher::loadFromSettings() {
+void Launcher::loadFromSettings()
+{
     const std::string path = readIniSetting(platform_, iniFile, section, "Path", "");
     const std::string appDb = readIniSetting(platform_, iniFile, section, "AppDB", "");
     if (appDb.empty()) return reportMissingEnvironment("AppDB");
     const std::string startForm = readIniSetting(platform_, iniFile, section, "FMenu", "");
     if (startForm.empty()) return reportMissingEnvironment("FMenu");
-    accessBootType_ = accessBootTypeFromText(readIniSetting(platform_, iniFile, section, "AC2003Boot", ""), accessBootType_);
+    accessBootType_ =
+        accessBootTypeFromText(readIniSetting(platform_, iniFile, section, "AC2003Boot", ""), accessBootType_);
 
     std::string folder = path.empty() ? platform_.ownFolder() : path;
     if (folder.ends_with('\\')) folder.pop_back();
@@ -66,7 +70,8 @@ void Launcher::loadFromSettings() {
     AccessLoader(platform_, accessBootType_).load(databasePath, startForm);
 }
 
-int runGuarded(Platform& platform) noexcept {
+int runGuarded(Platform& platform) noexcept
+{
     try {
         Launcher(platform).run();
         return 0;
@@ -78,10 +83,11 @@ int runGuarded(Platform& platform) noexcept {
     return 1;
 }
 
-void Launcher::reportMissingEnvironment(std::string_view setting) {
+void Launcher::reportMissingEnvironment(std::string_view setting)
+{
     platform_.beep();
     platform_.messageBox("バージョンアップの環境が整っていません！\r(ini/VerUp/" + std::string(setting) + ")",
                          std::string(applicationTitle), MessageIcon::exclamation);
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

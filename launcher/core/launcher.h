@@ -11,7 +11,9 @@ namespace kinsketch::launcher {
 // application showing the configured database and start form.
 class Launcher {
 public:
-    explicit Launcher(Platform& platform) : platform_(platform) {}
+    explicit Launcher(Platform& platform)
+        : platform_(platform)
+    {}
 
     void run();
 
@@ -30,4 +32,4 @@ private:
 // such an error.
 [[nodiscard]] int runGuarded(Platform& platform) noexcept;
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -12,7 +12,10 @@ namespace kinsketch::launcher {
 class LauncherError : public std::runtime_error {
 public:
     LauncherError(long number, std::string description)
-        : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+        : std::runtime_error(description)
+        , number_(number)
+        , description_(std::move(description))
+    {}
 
     long number() const noexcept { return number_; }
     const std::string& description() const noexcept { return description_; }
@@ -28,6 +31,6 @@ inline constexpr long invalidProcedureCall = 5;
 inline constexpr long fileNotFound = 53;
 inline constexpr long cannotCreateObject = 429;
 inline constexpr long openFormCancelled = 2501;
-}  // namespace error_number
+} // namespace error_number
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -51,7 +51,8 @@ public:
 
     // Registry under HKEY_LOCAL_MACHINE; an empty value name is the default value.
     [[nodiscard]] virtual bool machineKeyExists(const std::string& subKey) = 0;
-    [[nodiscard]] virtual std::optional<std::string> machineValue(const std::string& subKey, const std::string& valueName) = 0;
+    [[nodiscard]] virtual std::optional<std::string> machineValue(const std::string& subKey,
+                                                                  const std::string& valueName) = 0;
 
     // Processes and windows
     [[nodiscard]] virtual ProcessId startProgram(const std::string& commandLine, WindowState state) = 0;
@@ -77,4 +78,4 @@ public:
     virtual void closeProgressWindow() = 0;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -6,27 +6,28 @@ namespace kinsketch::launcher {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string_view trimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text)
+{
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-std::string_view withoutMatchingQuotes(std::string_view value) {
+std::string_view withoutMatchingQuotes(std::string_view value)
+{
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
 }
 
-}  // namespace
+} // namespace
 
 std::string readProfileString(std::string_view iniText, std::string_view section, std::string_view key,
-                              std::size_t bufferSize) {
+                              std::size_t bufferSize)
+{
     const std::string_view wantedSection = trimBlanks(section);
     const std::string_view wantedKey = trimBlanks(key);
     bool inWantedSection = false;
@@ -59,4 +60,4 @@ std::string readProfileString(std::string_view iniText, std::string_view section
     return {};
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -17,4 +17,4 @@ namespace kinsketch::launcher {
 [[nodiscard]] std::string readProfileString(std::string_view iniText, std::string_view section, std::string_view key,
                                             std::size_t bufferSize);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

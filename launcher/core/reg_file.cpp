@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::string_view machineRoot = "HKEY_LOCAL_MACHINE\\";
 
-void appendUtf8(std::string& out, std::uint32_t codePoint) {
+void appendUtf8(std::string& out, std::uint32_t codePoint)
+{
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
     } else if (codePoint < 0x800) {
@@ -31,13 +32,16 @@ void appendUtf8(std::string& out, std::uint32_t codePoint) {
 }
 
 // regedit writes version 5.00 exports as UTF-16LE; everything else is read as it is.
-std::string toUtf8(std::string_view bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+std::string toUtf8(std::string_view bytes)
+{
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE) {
         std::string out;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
             std::uint32_t unit = static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
             if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < bytes.size()) {
-                const std::uint32_t low = static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
+                const std::uint32_t low =
+                    static_cast<unsigned char>(bytes[i + 2]) | (static_cast<unsigned char>(bytes[i + 3]) << 8);
                 if (low >= 0xDC00 && low < 0xE000) {
                     unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                     i += 2;
@@ -52,12 +56,13 @@ std::string toUtf8(std::string_view bytes) {
 }
 
 struct QuotedText {
-    std::string text;  // unescaped
-    std::size_t end;   // just past the closing quote
+    std::string text; // unescaped
+    std::size_t end;  // just past the closing quote
 };
 
 // The quoted string that starts at text[start] == '"'; nothing when it is not closed.
-std::optional<QuotedText> readQuoted(std::string_view text, std::size_t start) {
+std::optional<QuotedText> readQuoted(std::string_view text, std::size_t start)
+{
     std::string out;
     for (std::size_t pos = start + 1; pos < text.size(); ++pos) {
         if (text[pos] == '"') return QuotedText{std::move(out), pos + 1};
@@ -67,7 +72,8 @@ std::optional<QuotedText> readQuoted(std::string_view text, std::size_t start) {
     return std::nullopt;
 }
 
-std::vector<std::string> logicalLines(const std::string& text) {
+std::vector<std::string> logicalLines(const std::string& text)
+{
     std::vector<std::string> lines;
     std::string current;
     std::size_t start = 0;
@@ -77,7 +83,8 @@ std::vector<std::string> logicalLines(const std::string& text) {
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // Long hex values continue on the next line after a trailing backslash.
-        if (!line.empty() && line.back() == '\\' && line.find('=') != std::string::npos && line.find("=\"") == std::string::npos) {
+        if (!line.empty() && line.back() == '\\' && line.find('=') != std::string::npos &&
+            line.find("=\"") == std::string::npos) {
             line.pop_back();
             current += line;
         } else {
@@ -89,9 +96,10 @@ std::vector<std::string> logicalLines(const std::string& text) {
     return lines;
 }
 
-}  // namespace
+} // namespace
 
-RegFile RegFile::parse(std::string_view bytes) {
+RegFile RegFile::parse(std::string_view bytes)
+{
     RegFile file;
     std::map<std::string, std::string>* currentKey = nullptr;
     for (const std::string& rawLine : logicalLines(toUtf8(bytes))) {
@@ -102,7 +110,8 @@ RegFile RegFile::parse(std::string_view bytes) {
             const auto close = line.rfind(']');
             if (close == std::string::npos) continue;
             const std::string path = line.substr(1, close - 1);
-            if (startsWithIgnoreCase(path, machineRoot)) currentKey = &file.keys_[upperAscii(path.substr(machineRoot.size()))];
+            if (startsWithIgnoreCase(path, machineRoot))
+                currentKey = &file.keys_[upperAscii(path.substr(machineRoot.size()))];
             continue;
         }
         if (currentKey == nullptr) continue;
@@ -125,7 +134,8 @@ RegFile RegFile::parse(std::string_view bytes) {
     return file;
 }
 
-bool RegFile::keyExists(std::string_view subKey) const {
+bool RegFile::keyExists(std::string_view subKey) const
+{
     const std::string wanted = upperAscii(subKey);
     if (keys_.contains(wanted)) return true;
     // A key exists also when only keys below it were exported.
@@ -134,7 +144,8 @@ bool RegFile::keyExists(std::string_view subKey) const {
     return found != keys_.end() && found->first.starts_with(below);
 }
 
-std::optional<std::string> RegFile::value(std::string_view subKey, std::string_view valueName) const {
+std::optional<std::string> RegFile::value(std::string_view subKey, std::string_view valueName) const
+{
     const auto key = keys_.find(upperAscii(subKey));
     if (key == keys_.end()) return std::nullopt;
     const auto found = key->second.find(upperAscii(valueName));
@@ -142,4 +153,4 @@ std::optional<std::string> RegFile::value(std::string_view subKey, std::string_v
     return found->second;
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

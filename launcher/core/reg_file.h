@@ -25,4 +25,4 @@ private:
     std::map<std::string, std::map<std::string, std::string>> keys_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

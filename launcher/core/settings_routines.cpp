@@ -29,7 +29,8 @@ constexpr std::array<std::pair<long, std::string_view>, 5> deviceErrorMessages{{
 // the user, the reading goes on with fallback as the step's result; after any
 // other error, shown with its number, it stops with an empty result (nullopt).
 template <typename Result, typename Step>
-std::optional<Result> runIniStep(Platform& platform, Result fallback, Step&& step) {
+std::optional<Result> runIniStep(Platform& platform, Result fallback, Step&& step)
+{
     try {
         return step();
     } catch (const LauncherError& error) {
@@ -46,10 +47,11 @@ std::optional<Result> runIniStep(Platform& platform, Result fallback, Step&& ste
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string readIniSetting(Platform& platform, const std::string& fileName, const std::string& section,
-                           const std::string& key, const std::string& folder) {
+                           const std::string& key, const std::string& folder)
+{
     const std::optional<std::string> iniPath = runIniStep(platform, std::string(), [&] {
         std::string iniFolder = shortPath(platform, (folder.empty() ? platform.ownFolder() : folder) + "\\");
         if (iniFolder.ends_with("\\\\")) iniFolder.pop_back();
@@ -71,13 +73,12 @@ std::string readIniSetting(Platform& platform, const std::string& fileName, cons
     return *value;
 }
 
-std::string shortPath(Platform& platform, const std::string& path) {
+std::string shortPath(Platform& platform, const std::string& path)
+{
     if (path.find(' ') == std::string::npos && platform.ansiLength(path) <= longestPlainPath) return path;
     return platform.shortPathName(path, shortPathBufferSize).value_or(path);
 }
 
-std::string cutAtNull(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
-}
+std::string cutAtNull(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

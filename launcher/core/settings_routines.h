@@ -24,4 +24,4 @@ inline constexpr std::string_view settingsFileName = "ovnVerUP.ini";
 // Cutting at NUL (GfncCutNull): the part of a text before its first NUL character.
 [[nodiscard]] std::string cutAtNull(std::string_view text);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -11,4 +11,4 @@ namespace kinsketch::launcher {
 [[nodiscard]] bool equalsIgnoreCase(std::string_view a, std::string_view b);
 [[nodiscard]] bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -16,8 +16,10 @@
 namespace {
 
 // The command line is the program path, a blank and the database path, either of which may hold blanks.
-std::string databaseIn(const std::string& commandLine) {
-    for (std::size_t blank = commandLine.find(' '); blank != std::string::npos; blank = commandLine.find(' ', blank + 1)) {
+std::string databaseIn(const std::string& commandLine)
+{
+    for (std::size_t blank = commandLine.find(' '); blank != std::string::npos;
+         blank = commandLine.find(' ', blank + 1)) {
         std::string candidate = commandLine.substr(blank + 1);
         for (char& c : candidate) {
             if (c == '\\') c = '/';
@@ -28,9 +30,10 @@ std::string databaseIn(const std::string& commandLine) {
     return {};
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     const std::string commandLine = argc > 1 ? argv[1] : "";
     const char* secondsText = std::getenv("OVNQTVERUP_HOST_SECONDS");
     const int seconds = secondsText != nullptr ? std::atoi(secondsText) : 60;
@@ -39,7 +42,8 @@ int main(int argc, char* argv[]) {
     const std::string database = databaseIn(commandLine);
     const int descriptor = database.empty() ? -1 : ::open(database.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor >= 0 && ::flock(descriptor, LOCK_SH) == 0) {
-        std::cout << "[host stand-in " << ::getpid() << "] holds " << database << " for " << seconds << " s" << std::endl;
+        std::cout << "[host stand-in " << ::getpid() << "] holds " << database << " for " << seconds << " s"
+                  << std::endl;
     } else {
         std::cout << "[host stand-in " << ::getpid() << "] no database found in its command line" << std::endl;
     }

@@ -26,14 +26,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string nativePath(std::string path) {
+std::string nativePath(std::string path)
+{
     for (char& c : path) {
         if (c == '\\') c = '/';
     }
     return path;
 }
 
-std::optional<std::string> fileText(const std::string& path) {
+std::optional<std::string> fileText(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::stringstream text;
@@ -41,7 +43,8 @@ std::optional<std::string> fileText(const std::string& path) {
     return text.str();
 }
 
-QString displayText(std::string text) {
+QString displayText(std::string text)
+{
     std::string shown;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') {
@@ -54,7 +57,8 @@ QString displayText(std::string text) {
     return QString::fromStdString(shown);
 }
 
-std::string iconName(MessageIcon icon) {
+std::string iconName(MessageIcon icon)
+{
     switch (icon) {
     case MessageIcon::critical: return "critical";
     case MessageIcon::exclamation: return "exclamation";
@@ -63,10 +67,14 @@ std::string iconName(MessageIcon icon) {
     return "no icon";
 }
 
-}  // namespace
+} // namespace
 
 LinuxPlatform::LinuxPlatform(std::string ownFolder, std::string executableName, bool unattended, std::ostream& out)
-    : ownFolder_(std::move(ownFolder)), executableName_(std::move(executableName)), unattended_(unattended), out_(out) {
+    : ownFolder_(std::move(ownFolder))
+    , executableName_(std::move(executableName))
+    , unattended_(unattended)
+    , out_(out)
+{
     const std::string registryPath = ownFolder_ + "/" + registryFileName;
     if (const auto bytes = fileText(registryPath)) {
         registry_ = RegFile::parse(*bytes);
@@ -76,7 +84,8 @@ LinuxPlatform::LinuxPlatform(std::string ownFolder, std::string executableName, 
     }
 }
 
-LinuxPlatform::~LinuxPlatform() {
+LinuxPlatform::~LinuxPlatform()
+{
     if (instanceLock_ >= 0) ::close(instanceLock_);
 }
 
@@ -87,9 +96,11 @@ std::string LinuxPlatform::hostStandInPath() const { return ownFolder_ + "/" + h
 std::string LinuxPlatform::ownFolder() { return ownFolder_; }
 std::string LinuxPlatform::ownExecutableName() { return executableName_; }
 
-bool LinuxPlatform::acquireSingleInstance(const std::string& name) {
+bool LinuxPlatform::acquireSingleInstance(const std::string& name)
+{
     const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    const fs::path folder = runtimeDir != nullptr && *runtimeDir != '\0' ? fs::path(runtimeDir) : fs::temp_directory_path();
+    const fs::path folder =
+        runtimeDir != nullptr && *runtimeDir != '\0' ? fs::path(runtimeDir) : fs::temp_directory_path();
     const std::string lockPath = (folder / (name + ".lock")).string();
     instanceLock_ = ::open(lockPath.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
     const bool acquired = instanceLock_ >= 0 && ::flock(instanceLock_, LOCK_EX | LOCK_NB) == 0;
@@ -97,7 +108,8 @@ bool LinuxPlatform::acquireSingleInstance(const std::string& name) {
     return acquired;
 }
 
-bool LinuxPlatform::fileExists(const std::string& path) {
+bool LinuxPlatform::fileExists(const std::string& path)
+{
     std::error_code error;
     const bool exists = fs::is_regular_file(nativePath(path), error);
     print("file " + nativePath(path) + (exists ? " exists" : " does not exist"));
@@ -105,34 +117,39 @@ bool LinuxPlatform::fileExists(const std::string& path) {
 }
 
 std::string LinuxPlatform::profileString(const std::string& path, const std::string& section, const std::string& key,
-                                         std::size_t bufferSize) {
+                                         std::size_t bufferSize)
+{
     const auto text = fileText(nativePath(path));
     const std::string value = text ? readProfileString(*text, section, key, bufferSize) : std::string();
     print("profile [" + section + "] " + key + " = \"" + value + "\"");
     return value;
 }
 
-std::optional<std::string> LinuxPlatform::shortPathName(const std::string& path, std::size_t) {
+std::optional<std::string> LinuxPlatform::shortPathName(const std::string& path, std::size_t)
+{
     print("no short name for \"" + path + "\" on this file system");
     return std::nullopt;
 }
 
 std::size_t LinuxPlatform::ansiLength(const std::string& text) { return text.size(); }
 
-bool LinuxPlatform::machineKeyExists(const std::string& subKey) {
+bool LinuxPlatform::machineKeyExists(const std::string& subKey)
+{
     const bool exists = registry_.keyExists(subKey);
     print("registry key HKLM\\" + subKey + (exists ? " exists" : " is missing"));
     return exists;
 }
 
-std::optional<std::string> LinuxPlatform::machineValue(const std::string& subKey, const std::string& valueName) {
+std::optional<std::string> LinuxPlatform::machineValue(const std::string& subKey, const std::string& valueName)
+{
     const auto value = registry_.value(subKey, valueName);
     print("registry value HKLM\\" + subKey + " [" + (valueName.empty() ? "(default)" : valueName) + "] " +
           (value ? "= \"" + *value + "\"" : "is missing"));
     return value;
 }
 
-ProcessId LinuxPlatform::startProgram(const std::string& commandLine, WindowState) {
+ProcessId LinuxPlatform::startProgram(const std::string& commandLine, WindowState)
+{
     print("start minimised without focus: " + commandLine);
     const std::string host = hostStandInPath();
     std::vector<char*> argv{const_cast<char*>(host.c_str()), const_cast<char*>(commandLine.c_str()), nullptr};
@@ -144,7 +161,8 @@ ProcessId LinuxPlatform::startProgram(const std::string& commandLine, WindowStat
     return static_cast<ProcessId>(processId);
 }
 
-std::vector<TopLevelWindow> LinuxPlatform::topLevelWindows() {
+std::vector<TopLevelWindow> LinuxPlatform::topLevelWindows()
+{
     std::vector<TopLevelWindow> windows;
     std::error_code error;
     const fs::path host = fs::weakly_canonical(hostStandInPath(), error);
@@ -160,26 +178,31 @@ std::vector<TopLevelWindow> LinuxPlatform::topLevelWindows() {
     return windows;
 }
 
-void LinuxPlatform::bringToFront(WindowHandle window) {
+void LinuxPlatform::bringToFront(WindowHandle window)
+{
     print("bring window of process " + std::to_string(window) + " to the front");
 }
 
-std::uint32_t LinuxPlatform::tickCount() {
+std::uint32_t LinuxPlatform::tickCount()
+{
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-void LinuxPlatform::sleep(std::uint32_t milliseconds) {
+void LinuxPlatform::sleep(std::uint32_t milliseconds)
+{
     print("sleep " + std::to_string(milliseconds) + " ms");
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void LinuxPlatform::openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path) {
+void LinuxPlatform::openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path)
+{
     print(engineClass + ": open \"" + path + "\" exclusive, read-only");
     const std::string file = nativePath(path);
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
-        if (errno == EACCES) throw LauncherError(3051, "ファイル '" + path + "' を開けません。アクセス許可がありません。");
+        if (errno == EACCES)
+            throw LauncherError(3051, "ファイル '" + path + "' を開けません。アクセス許可がありません。");
         throw LauncherError(3024, "ファイル '" + path + "' が見つかりませんでした。");
     }
     const bool locked = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0;
@@ -188,17 +211,20 @@ void LinuxPlatform::openDatabaseExclusiveReadOnly(const std::string& engineClass
     if (!locked) throw LauncherError(3045, "'" + path + "' を使用できませんでした。ファイルは既に使用されています。");
 }
 
-std::unique_ptr<AccessApplication> LinuxPlatform::createAccessApplication(const std::string& programId) {
+std::unique_ptr<AccessApplication> LinuxPlatform::createAccessApplication(const std::string& programId)
+{
     print("CreateObject(\"" + programId + "\")");
     return std::make_unique<StandInAccess>(out_, "new automation object");
 }
 
-std::unique_ptr<AccessApplication> LinuxPlatform::accessByPath(const std::string& path) {
+std::unique_ptr<AccessApplication> LinuxPlatform::accessByPath(const std::string& path)
+{
     print("GetObject(\"" + path + "\")");
     return std::make_unique<StandInAccess>(out_, "running host application of " + path);
 }
 
-void LinuxPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+void LinuxPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon)
+{
     print("message box \"" + title + "\" (" + iconName(icon) + "): " + displayText(text).toStdString());
     if (unattended_) return;
     const QMessageBox::Icon shownIcon = icon == MessageIcon::critical      ? QMessageBox::Critical
@@ -208,22 +234,27 @@ void LinuxPlatform::messageBox(const std::string& text, const std::string& title
     box.exec();
 }
 
-void LinuxPlatform::beep() {
+void LinuxPlatform::beep()
+{
     print("beep");
     QApplication::beep();
 }
 
-void LinuxPlatform::setMousePointer(MousePointer pointer) {
+void LinuxPlatform::setMousePointer(MousePointer pointer)
+{
     const bool hourglass = pointer == MousePointer::hourglass;
     if (hourglass == hourglass_) return;
     hourglass_ = hourglass;
-    if (hourglass) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
+    if (hourglass)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void LinuxPlatform::processPendingEvents() { QApplication::processEvents(); }
 
-void LinuxPlatform::showProgressWindow(const std::string& message) {
+void LinuxPlatform::showProgressWindow(const std::string& message)
+{
     print("progress window: " + message);
     if (!progressWindow_) progressWindow_ = std::make_unique<ProgressWindow>();
     progressWindow_->setMessage(QString::fromStdString(message));
@@ -231,10 +262,11 @@ void LinuxPlatform::showProgressWindow(const std::string& message) {
     progressWindow_->repaint();
 }
 
-void LinuxPlatform::closeProgressWindow() {
+void LinuxPlatform::closeProgressWindow()
+{
     if (!progressWindow_) return;
     print("progress window closed");
     progressWindow_.reset();
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -68,4 +68,4 @@ private:
     std::unique_ptr<ProgressWindow> progressWindow_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <iostream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication application(argc, argv);
     const char* unattended = std::getenv("OVNQTVERUP_UNATTENDED");
     kinsketch::launcher::LinuxPlatform platform(

@@ -7,8 +7,9 @@
 namespace kinsketch::launcher {
 
 ProgressWindow::ProgressWindow()
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      messageLabel_(new QLabel(QStringLiteral("処理中・・・"), this)) {
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , messageLabel_(new QLabel(QStringLiteral("処理中・・・"), this))
+{
     setObjectName(QStringLiteral("frm_ProcMsg"));
     setWindowTitle(QStringLiteral("ovnqtverup"));
     messageLabel_->setObjectName(QStringLiteral("OlblMSG"));
@@ -31,4 +32,4 @@ ProgressWindow::ProgressWindow()
 
 void ProgressWindow::setMessage(const QString& message) { messageLabel_->setText(message); }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -20,4 +20,4 @@ private:
     QLabel* messageLabel_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

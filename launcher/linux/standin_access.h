@@ -39,4 +39,4 @@ private:
     std::string openForm_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

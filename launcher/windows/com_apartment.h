@@ -7,8 +7,11 @@ namespace kinsketch::launcher {
 // COM for the launcher's one thread, for as long as the platform lives.
 class ComApartment {
 public:
-    ComApartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
+    ComApartment() noexcept
+        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    {}
+    ~ComApartment()
+    {
         if (initialised_) CoUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
@@ -18,4 +21,4 @@ private:
     bool initialised_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -13,4 +13,4 @@ namespace kinsketch::launcher {
 [[nodiscard]] LauncherError errorFromHresult(HRESULT result, const EXCEPINFO* exception = nullptr);
 [[nodiscard]] LauncherError cannotCreateObject();
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

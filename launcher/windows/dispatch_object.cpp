@@ -10,7 +10,8 @@
 
 namespace kinsketch::launcher {
 
-DispatchObject DispatchObject::create(const std::string& programId) {
+DispatchObject DispatchObject::create(const std::string& programId)
+{
     CLSID classId;
     HRESULT result = CLSIDFromProgID(wideFromUtf8(programId).c_str(), &classId);
     if (FAILED(result)) throw cannotCreateObject();
@@ -21,18 +22,22 @@ DispatchObject DispatchObject::create(const std::string& programId) {
     return DispatchObject(dispatch);
 }
 
-DispatchObject DispatchObject::bindToFile(const std::string& path) {
+DispatchObject DispatchObject::bindToFile(const std::string& path)
+{
     IDispatch* dispatch = nullptr;
-    const HRESULT result = CoGetObject(wideFromUtf8(path).c_str(), nullptr, IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+    const HRESULT result =
+        CoGetObject(wideFromUtf8(path).c_str(), nullptr, IID_IDispatch, reinterpret_cast<void**>(&dispatch));
     if (FAILED(result)) throw errorFromHresult(result);
     return DispatchObject(dispatch);
 }
 
-Variant DispatchObject::call(const wchar_t* member, std::initializer_list<Variant*> arguments) {
+Variant DispatchObject::call(const wchar_t* member, std::initializer_list<Variant*> arguments)
+{
     return invoke(member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, nullptr);
 }
 
-DispatchObject DispatchObject::object(const wchar_t* member, std::initializer_list<Variant*> arguments) {
+DispatchObject DispatchObject::object(const wchar_t* member, std::initializer_list<Variant*> arguments)
+{
     Variant result = call(member, arguments);
     IDispatch* dispatch = result.detachDispatch();
     if (dispatch == nullptr) throw errorFromHresult(DISP_E_TYPEMISMATCH);
@@ -42,7 +47,8 @@ DispatchObject DispatchObject::object(const wchar_t* member, std::initializer_li
 void DispatchObject::put(const wchar_t* member, Variant value) { invoke(member, DISPATCH_PROPERTYPUT, {}, &value); }
 
 Variant DispatchObject::invoke(const wchar_t* member, WORD flags, std::initializer_list<Variant*> arguments,
-                               Variant* putValue) {
+                               Variant* putValue)
+{
     if (dispatch_ == nullptr) throw errorFromHresult(E_POINTER);
     DISPID memberId = 0;
     auto* name = const_cast<LPOLESTR>(member);
@@ -60,7 +66,8 @@ Variant DispatchObject::invoke(const wchar_t* member, WORD flags, std::initializ
                           putValue != nullptr ? 1U : 0U};
     Variant answer;
     EXCEPINFO exception{};
-    result = dispatch_->Invoke(memberId, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, answer.get(), &exception, nullptr);
+    result = dispatch_->Invoke(memberId, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, answer.get(), &exception,
+                               nullptr);
     if (FAILED(result)) {
         const LauncherError error = errorFromHresult(result, &exception);
         SysFreeString(exception.bstrSource);
@@ -71,4 +78,4 @@ Variant DispatchObject::invoke(const wchar_t* member, WORD flags, std::initializ
     return answer;
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -15,13 +15,18 @@ namespace kinsketch::launcher {
 // reported.
 class DispatchObject {
 public:
-    explicit DispatchObject(IDispatch* dispatch = nullptr) noexcept : dispatch_(dispatch) {}
-    ~DispatchObject() {
+    explicit DispatchObject(IDispatch* dispatch = nullptr) noexcept
+        : dispatch_(dispatch)
+    {}
+    ~DispatchObject()
+    {
         if (dispatch_ != nullptr) dispatch_->Release();
     }
     DispatchObject(const DispatchObject&) = delete;
     DispatchObject& operator=(const DispatchObject&) = delete;
-    DispatchObject(DispatchObject&& other) noexcept : dispatch_(std::exchange(other.dispatch_, nullptr)) {}
+    DispatchObject(DispatchObject&& other) noexcept
+        : dispatch_(std::exchange(other.dispatch_, nullptr))
+    {}
     DispatchObject& operator=(DispatchObject&&) = delete;
 
     // Created through its program id (CreateObject), or bound through a file's path (GetObject).
@@ -39,4 +44,4 @@ private:
     IDispatch* dispatch_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -1,7 +1,8 @@
 #include "launcher/core/launcher.h"
 #include "launcher/windows/windows_platform.h"
 
-int main() {
+int main()
+{
     kinsketch::launcher::WindowsPlatform platform;
     return kinsketch::launcher::runGuarded(platform);
 }

@@ -21,4 +21,4 @@ private:
     HWND window_ = nullptr;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

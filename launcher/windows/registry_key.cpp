@@ -4,19 +4,24 @@
 
 namespace kinsketch::launcher {
 
-std::optional<RegistryKey> RegistryKey::openMachineKey(const std::string& subKey) {
+std::optional<RegistryKey> RegistryKey::openMachineKey(const std::string& subKey)
+{
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
     return RegistryKey(key);
 }
 
-RegistryKey::~RegistryKey() {
+RegistryKey::~RegistryKey()
+{
     if (key_ != nullptr) RegCloseKey(key_);
 }
 
-RegistryKey::RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept
+    : key_(std::exchange(other.key_, nullptr))
+{}
 
-std::optional<std::string> RegistryKey::value(const std::string& valueName) const {
+std::optional<std::string> RegistryKey::value(const std::string& valueName) const
+{
     DWORD type = 0;
     DWORD size = 0;
     const char* name = valueName.empty() ? nullptr : valueName.c_str();
@@ -30,4 +35,4 @@ std::optional<std::string> RegistryKey::value(const std::string& valueName) cons
     return bytes;
 }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -23,9 +23,11 @@ public:
     [[nodiscard]] std::optional<std::string> value(const std::string& valueName) const;
 
 private:
-    explicit RegistryKey(HKEY key) noexcept : key_(key) {}
+    explicit RegistryKey(HKEY key) noexcept
+        : key_(key)
+    {}
 
     HKEY key_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -9,12 +9,17 @@ namespace kinsketch::launcher {
 // Owns a kernel handle (process, thread, mutex) and closes it once.
 class ScopedHandle {
 public:
-    explicit ScopedHandle(HANDLE handle = nullptr) noexcept : handle_(handle) {}
+    explicit ScopedHandle(HANDLE handle = nullptr) noexcept
+        : handle_(handle)
+    {}
     ~ScopedHandle() { reset(); }
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
-    ScopedHandle(ScopedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+    ScopedHandle(ScopedHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, nullptr))
+    {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept
+    {
         if (this != &other) {
             reset();
             handle_ = std::exchange(other.handle_, nullptr);
@@ -26,7 +31,8 @@ public:
     explicit operator bool() const noexcept { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
 
 private:
-    void reset() noexcept {
+    void reset() noexcept
+    {
         if (*this) CloseHandle(handle_);
         handle_ = nullptr;
     }
@@ -34,4 +40,4 @@ private:
     HANDLE handle_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -33,4 +33,4 @@ private:
     VARIANT value_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

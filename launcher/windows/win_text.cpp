@@ -6,7 +6,8 @@ namespace kinsketch::launcher {
 
 namespace {
 
-std::wstring wideFrom(UINT codePage, const std::string& text) {
+std::wstring wideFrom(UINT codePage, const std::string& text)
+{
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
@@ -15,7 +16,8 @@ std::wstring wideFrom(UINT codePage, const std::string& text) {
     return wide;
 }
 
-std::string narrowFrom(UINT codePage, const std::wstring& text) {
+std::string narrowFrom(UINT codePage, const std::wstring& text)
+{
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
     const int length = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
@@ -24,11 +26,11 @@ std::string narrowFrom(UINT codePage, const std::wstring& text) {
     return narrow;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring wideFromUtf8(const std::string& text) { return wideFrom(CP_UTF8, text); }
 std::string utf8FromWide(const std::wstring& text) { return narrowFrom(CP_UTF8, text); }
 std::string ansiFromUtf8(const std::string& text) { return narrowFrom(CP_ACP, wideFrom(CP_UTF8, text)); }
 std::string utf8FromAnsi(const std::string& text) { return narrowFrom(CP_UTF8, wideFrom(CP_ACP, text)); }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

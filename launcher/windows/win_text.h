@@ -12,4 +12,4 @@ namespace kinsketch::launcher {
 [[nodiscard]] std::string ansiFromUtf8(const std::string& text);
 [[nodiscard]] std::string utf8FromAnsi(const std::string& text);
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -8,7 +8,9 @@ namespace kinsketch::launcher {
 // The host application's automation object (Access.Application), late bound.
 class WindowsAccess : public AccessApplication {
 public:
-    explicit WindowsAccess(DispatchObject application) : application_(std::move(application)) {}
+    explicit WindowsAccess(DispatchObject application)
+        : application_(std::move(application))
+    {}
 
     void openCurrentDatabase(const std::string& path, bool exclusive, const std::string& password) override;
     void setUserControl(bool userControl) override;
@@ -27,4 +29,4 @@ private:
     DispatchObject application_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

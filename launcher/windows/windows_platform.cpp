@@ -14,7 +14,8 @@ namespace kinsketch::launcher {
 
 namespace {
 
-std::wstring ownPath() {
+std::wstring ownPath()
+{
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -26,14 +27,16 @@ std::wstring ownPath() {
     }
 }
 
-int showCommand(WindowState state) {
+int showCommand(WindowState state)
+{
     switch (state) {
     case WindowState::minimizedNoFocus: return SW_SHOWMINNOACTIVE;
     }
     return SW_SHOWNORMAL;
 }
 
-UINT iconStyle(MessageIcon icon) {
+UINT iconStyle(MessageIcon icon)
+{
     switch (icon) {
     case MessageIcon::critical: return MB_ICONHAND;
     case MessageIcon::exclamation: return MB_ICONEXCLAMATION;
@@ -42,7 +45,8 @@ UINT iconStyle(MessageIcon icon) {
     return 0;
 }
 
-std::string windowText(HWND window, int (*read)(HWND, LPWSTR, int)) {
+std::string windowText(HWND window, int (*read)(HWND, LPWSTR, int))
+{
     // The same 260 characters the classic calls were given.
     std::wstring text(260, L'\0');
     const int length = read(window, text.data(), static_cast<int>(text.size()));
@@ -50,32 +54,37 @@ std::string windowText(HWND window, int (*read)(HWND, LPWSTR, int)) {
     return utf8FromWide(text);
 }
 
-BOOL CALLBACK collectWindow(HWND window, LPARAM windows) {
+BOOL CALLBACK collectWindow(HWND window, LPARAM windows)
+{
     reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
-std::string WindowsPlatform::ownFolder() {
+std::string WindowsPlatform::ownFolder()
+{
     const std::wstring path = ownPath();
     std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
     if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
     return utf8FromWide(folder);
 }
 
-std::string WindowsPlatform::ownExecutableName() {
+std::string WindowsPlatform::ownExecutableName()
+{
     const std::wstring path = ownPath();
     std::wstring name = path.substr(path.find_last_of(L'\\') + 1);
     return utf8FromWide(name.substr(0, name.find_last_of(L'.')));
 }
 
-bool WindowsPlatform::acquireSingleInstance(const std::string& name) {
+bool WindowsPlatform::acquireSingleInstance(const std::string& name)
+{
     instanceMutex_ = ScopedHandle(CreateMutexW(nullptr, FALSE, wideFromUtf8("Local\\" + name + ".instance").c_str()));
     return instanceMutex_ && GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
-bool WindowsPlatform::fileExists(const std::string& path) {
+bool WindowsPlatform::fileExists(const std::string& path)
+{
     const DWORD attributes = GetFileAttributesW(wideFromUtf8(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (GetLastError() == ERROR_NOT_READY) throw LauncherError(68, "デバイスが準備されていません。");
@@ -85,15 +94,18 @@ bool WindowsPlatform::fileExists(const std::string& path) {
 }
 
 std::string WindowsPlatform::profileString(const std::string& path, const std::string& section, const std::string& key,
-                                           std::size_t bufferSize) {
+                                           std::size_t bufferSize)
+{
     std::string buffer(bufferSize, '\0');
-    const DWORD length = GetPrivateProfileStringA(ansiFromUtf8(section).c_str(), ansiFromUtf8(key).c_str(), "",
-                                                  buffer.data(), static_cast<DWORD>(bufferSize), ansiFromUtf8(path).c_str());
+    const DWORD length =
+        GetPrivateProfileStringA(ansiFromUtf8(section).c_str(), ansiFromUtf8(key).c_str(), "", buffer.data(),
+                                 static_cast<DWORD>(bufferSize), ansiFromUtf8(path).c_str());
     buffer.resize(length);
     return utf8FromAnsi(buffer);
 }
 
-std::optional<std::string> WindowsPlatform::shortPathName(const std::string& path, std::size_t bufferSize) {
+std::optional<std::string> WindowsPlatform::shortPathName(const std::string& path, std::size_t bufferSize)
+{
     std::string buffer(bufferSize, '\0');
     const DWORD length = GetShortPathNameA(ansiFromUtf8(path).c_str(), buffer.data(), static_cast<DWORD>(bufferSize));
     if (length == 0 || length >= bufferSize) return std::nullopt;
@@ -103,11 +115,13 @@ std::optional<std::string> WindowsPlatform::shortPathName(const std::string& pat
 
 std::size_t WindowsPlatform::ansiLength(const std::string& text) { return ansiFromUtf8(text).size(); }
 
-bool WindowsPlatform::machineKeyExists(const std::string& subKey) {
+bool WindowsPlatform::machineKeyExists(const std::string& subKey)
+{
     return RegistryKey::openMachineKey(ansiFromUtf8(subKey)).has_value();
 }
 
-std::optional<std::string> WindowsPlatform::machineValue(const std::string& subKey, const std::string& valueName) {
+std::optional<std::string> WindowsPlatform::machineValue(const std::string& subKey, const std::string& valueName)
+{
     const auto key = RegistryKey::openMachineKey(ansiFromUtf8(subKey));
     if (!key) return std::nullopt;
     const auto bytes = key->value(ansiFromUtf8(valueName));
@@ -115,7 +129,8 @@ std::optional<std::string> WindowsPlatform::machineValue(const std::string& subK
     return utf8FromAnsi(*bytes);
 }
 
-ProcessId WindowsPlatform::startProgram(const std::string& commandLine, WindowState state) {
+ProcessId WindowsPlatform::startProgram(const std::string& commandLine, WindowState state)
+{
     std::wstring command = wideFromUtf8(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -130,7 +145,8 @@ ProcessId WindowsPlatform::startProgram(const std::string& commandLine, WindowSt
     return started.dwProcessId;
 }
 
-std::vector<TopLevelWindow> WindowsPlatform::topLevelWindows() {
+std::vector<TopLevelWindow> WindowsPlatform::topLevelWindows()
+{
     std::vector<HWND> handles;
     EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&handles));
     std::vector<TopLevelWindow> windows;
@@ -145,7 +161,8 @@ std::vector<TopLevelWindow> WindowsPlatform::topLevelWindows() {
     return windows;
 }
 
-void WindowsPlatform::bringToFront(WindowHandle window) {
+void WindowsPlatform::bringToFront(WindowHandle window)
+{
     const auto handle = reinterpret_cast<HWND>(window);
     if (IsIconic(handle)) ShowWindow(handle, SW_RESTORE);
     SetForegroundWindow(handle);
@@ -155,7 +172,8 @@ std::uint32_t WindowsPlatform::tickCount() { return timeGetTime(); }
 
 void WindowsPlatform::sleep(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
-void WindowsPlatform::openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path) {
+void WindowsPlatform::openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path)
+{
     DispatchObject engine = DispatchObject::create(engineClass);
     Variant name(path);
     Variant exclusive(true);
@@ -165,26 +183,31 @@ void WindowsPlatform::openDatabaseExclusiveReadOnly(const std::string& engineCla
     database.call(L"Close");
 }
 
-std::unique_ptr<AccessApplication> WindowsPlatform::createAccessApplication(const std::string& programId) {
+std::unique_ptr<AccessApplication> WindowsPlatform::createAccessApplication(const std::string& programId)
+{
     return std::make_unique<WindowsAccess>(DispatchObject::create(programId));
 }
 
-std::unique_ptr<AccessApplication> WindowsPlatform::accessByPath(const std::string& path) {
+std::unique_ptr<AccessApplication> WindowsPlatform::accessByPath(const std::string& path)
+{
     return std::make_unique<WindowsAccess>(DispatchObject::bindToFile(path));
 }
 
-void WindowsPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+void WindowsPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon)
+{
     MessageBoxW(progressWindow_ ? progressWindow_->handle() : nullptr, wideFromUtf8(text).c_str(),
                 wideFromUtf8(title).c_str(), MB_OK | iconStyle(icon));
 }
 
 void WindowsPlatform::beep() { MessageBeep(MB_OK); }
 
-void WindowsPlatform::setMousePointer(MousePointer pointer) {
+void WindowsPlatform::setMousePointer(MousePointer pointer)
+{
     SetCursor(LoadCursorW(nullptr, pointer == MousePointer::hourglass ? IDC_WAIT : IDC_ARROW));
 }
 
-void WindowsPlatform::processPendingEvents() {
+void WindowsPlatform::processPendingEvents()
+{
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
@@ -192,10 +215,11 @@ void WindowsPlatform::processPendingEvents() {
     }
 }
 
-void WindowsPlatform::showProgressWindow(const std::string& message) {
+void WindowsPlatform::showProgressWindow(const std::string& message)
+{
     progressWindow_ = std::make_unique<ProgressWindow>(wideFromUtf8(message));
 }
 
 void WindowsPlatform::closeProgressWindow() { progressWindow_.reset(); }
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

@@ -49,4 +49,4 @@ private:
     std::unique_ptr<ProgressWindow> progressWindow_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

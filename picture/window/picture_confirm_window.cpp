@@ -29,7 +29,7 @@ QPushButton* button(const QString& caption, const char* name, QRect place, QWidg
 } // namespace
 
 PictureConfirmWindow::PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes,
-                               ErrorReporter& reporter, Actions actions, QWidget* parent)
+                                           ErrorReporter& reporter, Actions actions, QWidget* parent)
     : QWidget(parent)
     , picture_(std::move(picture))
     , pictureFile_(std::move(pictureFile))
@@ -67,8 +67,8 @@ void PictureConfirmWindow::paintEvent(QPaintEvent*)
 void PictureConfirmWindow::confirm()
 {
     if (finished_) return;
-    const MessageAnswer answer =
-        boxes_.show({"画像を保存して終了します。\r\n\r\nよろしいですか？", "", MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer = boxes_.show(
+        {"画像を保存して終了します。\r\n\r\nよろしいですか？", "", MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
     if (!trapErrors(reporter_, "cmd_OK_Click", [&] { writePicture(picture_, pictureFile_); })) return;
     finished_ = true;

@@ -4,8 +4,8 @@
 // returns to editing. A picture that cannot be written leaves the window open
 // so that the user can try again.
 
-#include "seams/message_boxes.h"
 #include "seams/error_reporter.h"
+#include "seams/message_boxes.h"
 
 #include <QImage>
 #include <QWidget>
@@ -25,8 +25,8 @@ public:
         std::function<void()> cancelled;    // back to editing
     };
 
-    PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes, ErrorReporter& reporter,
-                   Actions actions, QWidget* parent = nullptr);
+    PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes,
+                         ErrorReporter& reporter, Actions actions, QWidget* parent = nullptr);
 
     const QImage& picture() const { return picture_; }
     QPushButton* okButton() const { return okButton_; }

@@ -1,12 +1,12 @@
-#include "tests/support/qt_application.h"
-#include "app/guidance_box.h"
-#include "app/main_window.h"
 #include "app/basic_input_opening.h"
+#include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
+#include "app/main_window.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/basic_input/window/slot_background.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tools/window/frame_tool_window.h"
@@ -18,10 +18,10 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QToolButton>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "tests/support/qt_application.h"
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
 #include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
 
 #include <QApplication>
 #include <QLabel>

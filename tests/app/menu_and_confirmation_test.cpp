@@ -2,15 +2,15 @@
 #include "app/menu_bar.h"
 #include "document/file_io.h"
 #include "picture/window/picture_confirm_window.h"
-#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/temporary_folder.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -56,8 +56,9 @@ protected:
     {
         picture = QImage(286, 338, QImage::Format_RGB888);
         picture.fill(Qt::white);
-        window = std::make_unique<PictureConfirmWindow>(picture, work / "kinsketch.bmp", boxes, reporter,
-                                                  PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
+        window = std::make_unique<PictureConfirmWindow>(
+            picture, work / "kinsketch.bmp", boxes, reporter,
+            PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
     }
 
     test::TemporaryFolder folder;

@@ -1,8 +1,8 @@
 #include "app/save_command.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
-#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,7 @@ public:
     FakeEditingWindows(CanvasSize size, GdrRecord& document, ErrorReporter& reporter)
         : canvas(size, document, reporter)
         , layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; })
-    {
-    }
+    {}
     GenoCanvas& currentCanvas() override { return canvas; }
     CanvasLayerStore& layerStore() override { return layers; }
     void closeBarsAndToolWindows() override { calls.push_back("close bars"); }

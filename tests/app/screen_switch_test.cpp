@@ -1,10 +1,10 @@
-#include "tests/support/qt_application.h"
-#include "app/main_window.h"
 #include "app/basic_input_opening.h"
+#include "app/main_window.h"
 #include "app/screen_switch.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -103,8 +103,8 @@ TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
     EXPECT_FALSE(document.isWide());
     ASSERT_EQ(questions(), GetParam().questions);
     if (questions() == 2) {
-        EXPECT_EQ(boxes.shown[0].text,
-                  "大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来ません。\r\n\r\nよろしいですか？");
+        EXPECT_EQ(boxes.shown[0].text, "大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来"
+                                       "ません。\r\n\r\nよろしいですか？");
         EXPECT_EQ(boxes.shown[1].text, "本当に削除してよろしいですか？");
         EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Question);
     }
@@ -127,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         LossCase{"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, noCanvasChange, 2},
         LossCase{"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, noCanvasChange, 2},
         LossCase{"AHiddenPenStrokeOutside",
-                 [](GdrRecord& d) { d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)}; },
+                 [](GdrRecord& d) {
+                     d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
+                 },
                  [](GenoCanvas& c) { c.FreeLine[2].visible = false; }, 2}),
     [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
 
@@ -151,9 +153,9 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
 {
     document.TextLabel[1] = textAt(4300, 100);
     document.TextLabel[2] = textAt(4301, 100);
-    document.AddLine[0] = {kTrue, 4301, 100, 100, 100};   // one end inside
-    document.AddLine[1] = {kTrue, 4301, 4500, 100, 100};  // both ends right of the area
-    document.AddLine[2] = {kTrue, 100, 200, 5071, 6000};  // both ends below it
+    document.AddLine[0] = {kTrue, 4301, 100, 100, 100};  // one end inside
+    document.AddLine[1] = {kTrue, 4301, 4500, 100, 100}; // both ends right of the area
+    document.AddLine[2] = {kTrue, 100, 200, 5071, 6000}; // both ends below it
     document.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
     open();
     boxes.answers = {Answer::Yes, Answer::Yes};

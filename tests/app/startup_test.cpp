@@ -1,7 +1,7 @@
 #include "app/startup.h"
 #include "document/gdr_conversion.h"
-#include "tests/support/temporary_folder.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +108,8 @@ TEST_F(StartupTest, SecondInstanceOnTheSameFolderIsRefused)
 
 TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
 {
-    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "kinsketch.gdr", "other.gdr", "note.txt"}) touch(name);
+    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "kinsketch.gdr", "other.gdr", "note.txt"})
+        touch(name);
     fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR", fs::copy_options::overwrite_existing);
     fs::remove(work() / "kinsketch.gdr");
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);

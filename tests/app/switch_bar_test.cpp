@@ -1,5 +1,5 @@
-#include "tests/support/qt_application.h"
 #include "app/input_mode_bar.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "tests/support/qt_application.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +19,8 @@ TEST(SplashWindow, ClosesItselfAfter1500Milliseconds)
     test::application();
     test::ManualTimers timers;
     SplashWindow splash(timers);
-    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblInfo"))->text(), QStringLiteral("画像ファイル（BMP）を作成しています。"));
+    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblInfo"))->text(),
+              QStringLiteral("画像ファイル（BMP）を作成しています。"));
     bool closedAfter = false;
     // The modal loop runs until the timer fires; the test advances time from inside it.
     QTimer::singleShot(0, [&] {

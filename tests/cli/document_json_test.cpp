@@ -19,7 +19,8 @@ GdrRecord sampleRecord()
     r.Version = "300";
     r.AgeText[5] = "長男　７５歳";
     r.LineTag[120] = 9;
-    r.TextLabel[1] = {"㈱髙橋～", 2, "ＭＳ Ｐゴシック", 9, kTrue, kFalse, kTrue, kFalse, 0xFFFFFFFF, 0.1f, 4250.5f, 1e-7f, 3e38f, kTrue};
+    r.TextLabel[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
+                      0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
     r.AddLine[99] = {kTrue, -1.5f, 2, 3, 4};
     r.WakuPoint[4][19] = {kTrue, 7, 8};
     r.WakuDots = {true, 0, {{1, 2}}};
@@ -69,8 +70,10 @@ TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
         {"LineTag[3]: is out of range", [](DocumentJson& j) { j["LineTag"][3] = 256; }},
         {"TextLabel[1].FontBold: must be true or false", [](DocumentJson& j) { j["TextLabel"][1]["FontBold"] = -1; }},
         {"TextLabel[2].Left: must be a number", [](DocumentJson& j) { j["TextLabel"][2]["Left"] = "0"; }},
-        {"FreeLine.Items[0].BorderColor: is out of range", [](DocumentJson& j) { j["FreeLine"]["Items"][0]["BorderColor"] = 4294967296u; }},
-        {"FreeLine.Items[0].StrokeNo: must be a whole number", [](DocumentJson& j) { j["FreeLine"]["Items"][0]["StrokeNo"] = 1.5f; }},
+        {"FreeLine.Items[0].BorderColor: is out of range",
+         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["BorderColor"] = 4294967296u; }},
+        {"FreeLine.Items[0].StrokeNo: must be a whole number",
+         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["StrokeNo"] = 1.5f; }},
     };
     for (const Case& c : cases) {
         DocumentJson spoiled = good;

@@ -24,7 +24,6 @@ struct ProcessResult {
 
 class KinsketchDoc : public ::testing::Test {
 protected:
-
     ProcessResult run(const std::string& arguments)
     {
         const std::string command = std::string(KINSKETCH_DOC_BINARY) + " " + arguments + " >" +
@@ -62,7 +61,8 @@ TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameFile)
 
 TEST_F(KinsketchDoc, BadInputFailsWithOneLineAndWritesNothing)
 {
-    std::ofstream(dir / "truncated.gdr", std::ios::binary) << read(kFixtures / "sample_family.gdr").substr(0, 500) << "300";
+    std::ofstream(dir / "truncated.gdr", std::ios::binary)
+        << read(kFixtures / "sample_family.gdr").substr(0, 500) << "300";
     const ProcessResult damaged = run("dump " + (dir / "truncated.gdr").string());
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.out.empty());

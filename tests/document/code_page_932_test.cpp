@@ -12,7 +12,7 @@ TEST(CodePage932, JapaneseTextRoundTripsWithWindowsCodes)
         SCOPED_TRACE(text);
         EXPECT_EQ(decodeCp932(encodeCp932(text)), text);
     }
-    EXPECT_EQ(encodeCp932("髙"), "\xFB\xFC");  // the code Windows writes, not the NEC-selected ED 40
+    EXPECT_EQ(encodeCp932("髙"), "\xFB\xFC"); // the code Windows writes, not the NEC-selected ED 40
     EXPECT_EQ(encodeCp932("㈱"), "\x87\x8A");
     EXPECT_EQ(decodeCp932("\xED\x40"), "纊"); // the other code of a doubly coded character still reads
 }

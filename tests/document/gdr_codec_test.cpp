@@ -36,8 +36,20 @@ GdrRecord busyRecord(unsigned seed)
     for (auto& t : r.LineTag) t = byte();
     for (int i = 1; i < kTextLabelCount; ++i) {
         auto& l = r.TextLabel[i];
-        l = {"髙橋～㈱" + std::to_string(i), byte(), "ＭＳ Ｐゴシック", byte(), -1, 0, -1, 0,
-             static_cast<Colour>(rng()), f(), f(), f(), f(), -1};
+        l = {"髙橋～㈱" + std::to_string(i),
+             byte(),
+             "ＭＳ Ｐゴシック",
+             byte(),
+             -1,
+             0,
+             -1,
+             0,
+             static_cast<Colour>(rng()),
+             f(),
+             f(),
+             f(),
+             f(),
+             -1};
     }
     for (auto& a : r.AddLine) a = {-1, f(), f(), f(), f()};
     for (auto& frame : r.WakuPoint)
@@ -51,7 +63,7 @@ GdrRecord busyRecord(unsigned seed)
     r.FreeLine = {true, 1, {}};
     for (int i = 0; i < 500; ++i)
         r.FreeLine.mutableItems().push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
-                                    static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
+                                             static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
     return r;
 }
 
@@ -59,17 +71,20 @@ TEST(GdrCodec, NewDocumentIsTheExpected7134Bytes)
 {
     ByteBuilder expected;
     expected.repeat(37, {0x04, 0x00, 'i', '0', '0', '0'})
-        .zeros(74 * 2)                        // empty age and relation texts
-        .zeros(121)                           // LineTag
+        .zeros(74 * 2) // empty age and relation texts
+        .zeros(121)    // LineTag
         .zeros(101 * test::kEmptyTextLabelSize)
-        .zeros(100 * 18 + 100 * 10)           // AddLine, WakuPoint
-        .zeros(2)                             // WakuDots undimensioned
-        .zeros(120)                           // CohabitSeg
-        .u8(0)                                // DocWakuMode
-        .i16(-1)                              // IsNew
-        .zeros(37)                            // CohabitFlag
-        .text("")                             // ScreenMode
-        .i16(1).i32(1).i32(1).zeros(28)       // FreeLine: one empty element at 1
+        .zeros(100 * 18 + 100 * 10) // AddLine, WakuPoint
+        .zeros(2)                   // WakuDots undimensioned
+        .zeros(120)                 // CohabitSeg
+        .u8(0)                      // DocWakuMode
+        .i16(-1)                    // IsNew
+        .zeros(37)                  // CohabitFlag
+        .text("")                   // ScreenMode
+        .i16(1)
+        .i32(1)
+        .i32(1)
+        .zeros(28) // FreeLine: one empty element at 1
         .text("300");
     const Bytes bytes = encodeGdr(newDocument());
     EXPECT_EQ(bytes.size(), 7134u);
@@ -148,7 +163,8 @@ TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
     EXPECT_THROW(decodeCurrentGdr(patched(freeLineAt, ByteBuilder().i16(2))), RunTimeError);
     // Frame dots: a count of one is one element too many for what follows.
     Bytes dots = good;
-    dots.erase(dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt), dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt + 2));
+    dots.erase(dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt),
+               dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt + 2));
     ByteBuilder header;
     header.i16(1).i32(60000).i32(0);
     dots.insert(dots.begin() + static_cast<std::ptrdiff_t>(wakuDotsAt), header.bytes.begin(), header.bytes.end());

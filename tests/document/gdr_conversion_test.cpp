@@ -13,10 +13,18 @@ Bytes bytesOf(std::string_view s) { return Bytes(s.begin(), s.end()); }
 
 TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
 {
-    EXPECT_EQ(recogniseGdrLayout(bytesOf("....\x03\x00" "300"sv)), GdrLayout::Current);
-    EXPECT_EQ(recogniseGdrLayout(bytesOf("....\x03\x00" "202"sv)), GdrLayout::Current);
-    EXPECT_EQ(recogniseGdrLayout(bytesOf("\x03\x00" "NEW"sv)), GdrLayout::Pre202);
-    EXPECT_EQ(recogniseGdrLayout(bytesOf("\x03\x00" "new"sv)), GdrLayout::Rows18);
+    EXPECT_EQ(recogniseGdrLayout(bytesOf("....\x03\x00"
+                                         "300"sv)),
+              GdrLayout::Current);
+    EXPECT_EQ(recogniseGdrLayout(bytesOf("....\x03\x00"
+                                         "202"sv)),
+              GdrLayout::Current);
+    EXPECT_EQ(recogniseGdrLayout(bytesOf("\x03\x00"
+                                         "NEW"sv)),
+              GdrLayout::Pre202);
+    EXPECT_EQ(recogniseGdrLayout(bytesOf("\x03\x00"
+                                         "new"sv)),
+              GdrLayout::Rows18);
     EXPECT_EQ(recogniseGdrLayout(bytesOf("\x01\xFF\xFF"sv)), GdrLayout::Rows18);
     EXPECT_EQ(recogniseGdrLayout(bytesOf("30"sv)), GdrLayout::Rows18);
     EXPECT_EQ(recogniseGdrLayout(bytesOf(""sv)), GdrLayout::Rows18);

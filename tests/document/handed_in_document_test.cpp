@@ -1,8 +1,8 @@
 #include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
-#include "tests/support/temporary_folder.h"
 #include "tests/support/recording_reporter.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,8 @@ class HandedInDocument : public ::testing::Test {
 protected:
     void writeFile(const std::string& name, const Bytes& content)
     {
-        std::ofstream(folder / name, std::ios::binary).write(reinterpret_cast<const char*>(content.data()),
-                                                             static_cast<std::streamsize>(content.size()));
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
     }
     GdrRecord currentDocument()
     {

@@ -12,7 +12,8 @@ namespace {
 
 class AddedLine : public ::testing::Test {
 protected:
-    explicit AddedLine(CanvasSize size = CanvasSize::Normal) : canvas(size, document, reporter, {[this] { return mode; }})
+    explicit AddedLine(CanvasSize size = CanvasSize::Normal)
+        : canvas(size, document, reporter, {[this] { return mode; }})
     {
         makeNewDocument(document);
     }
@@ -64,7 +65,9 @@ TEST_F(AddedLine, DraggingAHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
 
 class WideAddedLine : public AddedLine {
 protected:
-    WideAddedLine() : AddedLine(CanvasSize::Wide) {}
+    WideAddedLine()
+        : AddedLine(CanvasSize::Wide)
+    {}
 };
 
 TEST_F(WideAddedLine, HandlesStopAtTheWideEdges)

@@ -99,7 +99,8 @@ TEST_F(Layer0, AWideDocumentComesBackAsItWasRead)
     EXPECT_EQ(document.RelText, read.RelText);
     for (int k = 0; k < kLineCount; ++k) {
         const int stored = read.LineTag[static_cast<std::size_t>(k)];
-        EXPECT_EQ(document.LineTag[static_cast<std::size_t>(k)], stored == 3 || stored == 8 || stored == 9 ? 1 : stored) << k;
+        EXPECT_EQ(document.LineTag[static_cast<std::size_t>(k)], stored == 3 || stored == 8 || stored == 9 ? 1 : stored)
+            << k;
     }
 
     // The frame built from the marks survives a save and a reopen.

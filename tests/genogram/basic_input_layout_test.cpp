@@ -5,7 +5,10 @@
 namespace kinsketch {
 namespace {
 
-bool operator==(const TwipsLine& a, const TwipsLine& b) { return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2; }
+bool operator==(const TwipsLine& a, const TwipsLine& b)
+{
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
 
 // Panel line k and canvas line k join the same slots: the canvas draws them
 // between its cells (centres for bars and drops, edges for marriages) and
@@ -25,7 +28,9 @@ TEST(InputLayout, PanelLinesJoinTheSlotsTheCanvasLinesJoin)
             EXPECT_EQ(canvas.isMarriageLine(k), link.kind == LinkKind::Marriage) << k;
             switch (link.kind) {
             case LinkKind::Bar:
-                EXPECT_TRUE(c == (TwipsLine{centre(link.a), cell(link.a).top - kBarAbove, centre(link.b), cell(link.b).top - kBarAbove})) << k;
+                EXPECT_TRUE(c == (TwipsLine{centre(link.a), cell(link.a).top - kBarAbove, centre(link.b),
+                                            cell(link.b).top - kBarAbove}))
+                    << k;
                 break;
             case LinkKind::Drop:
                 EXPECT_TRUE(c.x1 == centre(link.a) && c.x2 == centre(link.a) && c.y2 == cell(link.a).top) << k;

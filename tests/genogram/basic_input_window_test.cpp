@@ -1,7 +1,7 @@
-#include "tests/support/qt_application.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/basic_input/window/slot_background.h"
 #include "genogram/window/canvas_window.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 

@@ -18,8 +18,9 @@ inline std::string dumpCanvas(const GenoCanvas& canvas)
             out << " line " << l->x1 << ',' << l->y1 << ',' << l->x2 << ',' << l->y2 << " c" << l->colour << " p"
                 << static_cast<int>(l->pattern) << " w" << l->width << " v" << l->visible;
         if (const auto* t = canvas.labelWidget(id))
-            out << " label '" << t->caption << "' " << t->left << ',' << t->top << ',' << t->width << ',' << t->height << " v"
-                << t->visible << " tag" << t->tag << " font " << t->fontName << ' ' << t->fontSize << " c" << t->foreColor;
+            out << " label '" << t->caption << "' " << t->left << ',' << t->top << ',' << t->width << ',' << t->height
+                << " v" << t->visible << " tag" << t->tag << " font " << t->fontName << ' ' << t->fontSize << " c"
+                << t->foreColor;
         if (const auto* s = canvas.symbolWidget(id)) out << " image " << s->image << " v" << s->visible;
         out << '\n';
     }

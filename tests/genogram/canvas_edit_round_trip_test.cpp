@@ -25,7 +25,8 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
     test::ScriptedTextDialog dialog;
     test::FixedMeasure measure;
     InputMode mode = InputMode::Text;
-    auto canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
+    auto canvas =
+        std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
     auto mouse = std::make_unique<CanvasMouse>(*canvas, boxes, dialog, measure);
     CanvasLayerStore store(document, reporter, [&](CanvasSize) -> GenoCanvas& { return *canvas; });
 

@@ -108,15 +108,18 @@ TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)
     EXPECT_FALSE(store.saveStrokes(CanvasSize::Normal));
     document.FreeLine.mutableItems().resize(1);
     EXPECT_FALSE(store.saveStrokes(CanvasSize::Wide));
-    EXPECT_EQ(reporter.titles(), (std::vector<std::string>{"Error At clsGdrOpe.SaveGd4", "Error At clsGdrOpe.SaveGd4_2"}));
+    EXPECT_EQ(reporter.titles(),
+              (std::vector<std::string>{"Error At clsGdrOpe.SaveGd4", "Error At clsGdrOpe.SaveGd4_2"}));
     EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";
 }
 
 TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
 {
-    document.TextLabel[1] = {"見出し", 2, "ＭＳ 明朝", 12, kTrue, kFalse, kTrue, kFalse, 0x123456, 33.3F, 44.4F, 555.5F, 66.6F, kTrue};
+    document.TextLabel[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
+                             kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
     document.AddLine[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
-    document.FreeLine = {true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
+    document.FreeLine = {
+        true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
     const GdrRecord before = document;
 
     ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));

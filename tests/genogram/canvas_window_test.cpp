@@ -1,5 +1,5 @@
-#include "tests/support/qt_application.h"
 #include "genogram/window/canvas_window.h"
+#include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 
 #include "picture/canvas_fonts.h"
@@ -60,7 +60,8 @@ TEST_F(CanvasWindowTest, AnEditShownByItsAreaLeavesTheScreenShowingTheCanvas)
     document.SymbolKey[5] = "i102";
     window.rebuild();
     QApplication::processEvents();
-    const QImage onScreen = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
+    const QImage onScreen =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));
 }
 

@@ -73,7 +73,8 @@ TEST_P(RandomGroups, TheFrameIsTheOutlineOfTheMarkedCells)
     for (int round = 0; round < 300; ++round) {
         Flags flags{};
         const int density = 1 + round % 4; // from few marks to many
-        for (int slot = 0; slot < kSlotCount; ++slot) flags[static_cast<std::size_t>(slot)] = random() % 5 < static_cast<unsigned>(density) ? 1 : 0;
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            flags[static_cast<std::size_t>(slot)] = random() % 5 < static_cast<unsigned>(density) ? 1 : 0;
         const auto segments = cohabitSegments(GetParam(), flags);
         for (int s = 0; s < g.frameSegmentCount(); ++s) {
             const TwipsLine l = g.frameSegments[static_cast<std::size_t>(s)];
@@ -83,7 +84,8 @@ TEST_P(RandomGroups, TheFrameIsTheOutlineOfTheMarkedCells)
             const bool b = insideMarked(boxes, flags, mx + (horizontal ? 0 : 1), my + (horizontal ? 1 : 0));
             EXPECT_EQ(segments[static_cast<std::size_t>(s)] == 1, a != b) << "round " << round << " segment " << s;
         }
-        for (int s = g.frameSegmentCount(); s < kCohabitSegCount; ++s) EXPECT_EQ(segments[static_cast<std::size_t>(s)], 0);
+        for (int s = g.frameSegmentCount(); s < kCohabitSegCount; ++s)
+            EXPECT_EQ(segments[static_cast<std::size_t>(s)], 0);
     }
 }
 
@@ -110,7 +112,9 @@ TEST_F(AutoLine, PanelMarksAreAddedToTheFlagsAndTheNormalRoutineKeepsTheWideSegm
 
 TEST_F(AutoLine, AMarkThatCannotBeReadIsReportedUnderTheBuildersTitle)
 {
-    CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int) -> int { throw RunTimeError::typeMismatch(); });
+    CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int) -> int {
+        throw RunTimeError::typeMismatch();
+    });
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsAutoLine2.DoAutoLine"});
 }
 

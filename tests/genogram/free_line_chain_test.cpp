@@ -72,7 +72,10 @@ TEST_F(FreeLines, APenStrokeDrawnLiveStartsWithADotThatKeepsItsOwnPoint)
 
 TEST_F(FreeLines, AFullRedrawJoinsRecordsWithoutAStartPointToTheOneBefore)
 {
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 1, 0, -2}, {40, 40, 0, 0, 1, 0, -2}}};
+    document.FreeLine = {
+        true,
+        1,
+        {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 1, 0, -2}, {40, 40, 0, 0, 1, 0, -2}}};
     canvas.rebuild();
     EXPECT_EQ(segment(2), Segment(20, 20, 10, 10));
     // A stroke that starts exactly at (0, 0) has no start point of its own.
@@ -87,7 +90,10 @@ TEST_F(FreeLines, StrokesAfterTheSpareRecordOfAnOpenFigureStillDraw)
     canvas.rebuild();
     EXPECT_EQ(canvas.FreeLine.upperBound(), 0) << "an empty list draws nothing";
 
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}, {40, 40, 0, 0, 1, 0, -1}}};
+    document.FreeLine = {
+        true,
+        1,
+        {{10, 10, 10, 10, 1, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}, {40, 40, 0, 0, 1, 0, -1}}};
     canvas.rebuild();
     EXPECT_FALSE(canvas.FreeLine.exists(2));
     EXPECT_EQ(segment(3), Segment(30, 30, 30, 30)) << "the empty record breaks the chain";
@@ -97,7 +103,8 @@ TEST_F(FreeLines, StrokesAfterTheSpareRecordOfAnOpenFigureStillDraw)
 TEST_F(FreeLines, RecordsOfAnotherFigureStartAtThemselves)
 {
     figureNo = 2;
-    document.FreeLine = {true, 1, {{500, 500, 400, 400, 1, 0, 1}, {600, 600, 0, 0, 1, 0, 1}, {700, 700, 0, 0, 1, 0, 2}}};
+    document.FreeLine = {
+        true, 1, {{500, 500, 400, 400, 1, 0, 1}, {600, 600, 0, 0, 1, 0, 1}, {700, 700, 0, 0, 1, 0, 2}}};
     canvas.redrawFreeLines(2, true);
     EXPECT_EQ(segment(2), Segment(600, 600, 600, 600));
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));

@@ -18,11 +18,14 @@ namespace {
 using test::RecordingReporter;
 
 struct Screen {
-    explicit Screen(const GdrRecord& start) : document(start) {}
+    explicit Screen(const GdrRecord& start)
+        : document(start)
+    {}
     GdrRecord document;
     RecordingReporter reporter;
     std::int32_t figureNo = 0;
-    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{[] { return InputMode::Text; }, [this] { return figureNo; }}};
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter,
+                      CanvasContext{[] { return InputMode::Text; }, [this] { return figureNo; }}};
 };
 
 std::vector<LineWidget> freeLineWidgets(const GenoCanvas& canvas)
@@ -54,7 +57,8 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
         case 0: both([](Screen& s) { s.canvas.rebuild(); }); break;
         case 1: both([](Screen& s) { s.canvas.redrawFreeLines(0, false); }); break;
         case 2: {
-            const FreeLineRecord record{static_cast<float>(pick(4000)), static_cast<float>(pick(5000)), 0, 0, 1 + pick(4), 0, -pick(3)};
+            const FreeLineRecord record{
+                static_cast<float>(pick(4000)), static_cast<float>(pick(5000)), 0, 0, 1 + pick(4), 0, -pick(3)};
             const bool figure = pick(2) == 0;
             both([&](Screen& s) {
                 s.document.FreeLine.mutableItems().push_back(record);
@@ -120,7 +124,10 @@ TEST(FreeLineRedraw, APanelEditRedrawsWithoutTouchingAnyPenSegment)
 {
     GdrRecord start;
     makeNewDocument(start);
-    start.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 0, 0, -1}, {40, 40, 40, 40, 2, 0, -2}}};
+    start.FreeLine = {
+        true,
+        1,
+        {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 0, 0, -1}, {40, 40, 40, 40, 2, 0, -2}}};
     Screen screen(start);
     screen.canvas.rebuild();
     const std::uint64_t segments = screen.canvas.FreeLine.revision();
@@ -128,7 +135,8 @@ TEST(FreeLineRedraw, APanelEditRedrawsWithoutTouchingAnyPenSegment)
     screen.canvas.rebuild();
     EXPECT_EQ(screen.canvas.FreeLine.revision(), segments);
     EXPECT_EQ(screen.canvas.ageLabels[3].caption, "45");
-    const auto segmentsShown = std::ranges::count_if(freeLineWidgets(screen.canvas), [](const LineWidget& l) { return l.visible; });
+    const auto segmentsShown =
+        std::ranges::count_if(freeLineWidgets(screen.canvas), [](const LineWidget& l) { return l.visible; });
     EXPECT_EQ(segmentsShown, 3);
 }
 

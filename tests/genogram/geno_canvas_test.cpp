@@ -21,7 +21,10 @@ protected:
         if (!canvas_) canvas_ = std::make_unique<GenoCanvas>(size, document, reporter);
         return *canvas_;
     }
-    void style(int line, int value) { document.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(value); }
+    void style(int line, int value)
+    {
+        document.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(value);
+    }
 
     GdrRecord document;
     RecordingReporter reporter;
@@ -80,8 +83,12 @@ TEST_F(Canvas, CodesAboveNineKeepTheLineAsItWas)
 TEST_F(Canvas, SlashStylesOnAPlainLineDrawItsBaseLine)
 {
     const std::array<std::pair<LinePattern, int>, 6> base = {{
-        {LinePattern::Solid, 1}, {LinePattern::Solid, 1}, {LinePattern::Dotted, 1},
-        {LinePattern::Dotted, 1}, {LinePattern::Solid, 3}, {LinePattern::Solid, 3},
+        {LinePattern::Solid, 1},
+        {LinePattern::Solid, 1},
+        {LinePattern::Dotted, 1},
+        {LinePattern::Dotted, 1},
+        {LinePattern::Solid, 3},
+        {LinePattern::Solid, 3},
     }};
     for (int s = 4; s <= 9; ++s) {
         style(10, 0);
@@ -152,7 +159,8 @@ TEST_F(Canvas, RedrawingTwiceGivesTheSameModel)
     style(0, 2);
     document.CohabitSeg[4] = 1;
     document.CohabitSeg[5] = 1;
-    document.FreeLine = {true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
+    document.FreeLine = {
+        true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
     document.AddLine[0] = {kTrue, 10, 20, 30, 40};
     canvas().drawAddedLines(AddedLineDraw::Create);
     canvas().drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});

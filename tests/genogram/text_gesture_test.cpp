@@ -18,7 +18,8 @@ using test::ScriptedTextDialog;
 
 class TextGesture : public ::testing::Test {
 protected:
-    explicit TextGesture(CanvasSize size = CanvasSize::Normal) : canvas(size, document, reporter, {[this] { return mode; }})
+    explicit TextGesture(CanvasSize size = CanvasSize::Normal)
+        : canvas(size, document, reporter, {[this] { return mode; }})
     {
         makeNewDocument(document);
     }
@@ -113,7 +114,9 @@ TEST_F(TextGesture, DraggingMovesByThePointerAndStopsAtTheEdges)
 
 class WideTextGesture : public TextGesture {
 protected:
-    WideTextGesture() : TextGesture(CanvasSize::Wide) {}
+    WideTextGesture()
+        : TextGesture(CanvasSize::Wide)
+    {}
 };
 
 TEST_F(WideTextGesture, DraggingStopsAtTheWideEdges)

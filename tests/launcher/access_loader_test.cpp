@@ -1,5 +1,5 @@
-#include "launcher/core/access_loader.h"
 #include "fake_platform.h"
+#include "launcher/core/access_loader.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +21,15 @@ const char* const installedOffices = R"(REGEDIT4
 "Path"="C:\\Office16\\"
 )";
 
-TopLevelWindow accessWindow(ProcessId processId, std::string title) {
+TopLevelWindow accessWindow(ProcessId processId, std::string title)
+{
     return TopLevelWindow{77, "OMain", std::move(title), processId, true, false};
 }
 
 class AccessLoading : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         platform.registry = RegFile::parse(installedOffices);
         // The started program shows its main window, with the database open, 12 s after its start.
         platform.windows = [](std::uint32_t sinceStart) {
@@ -42,11 +44,13 @@ protected:
     FakePlatform platform;
 };
 
-TEST_F(AccessLoading, StartsTheProgramMinimisedAndPreparesTheStartedApplication) {
+TEST_F(AccessLoading, StartsTheProgramMinimisedAndPreparesTheStartedApplication)
+{
     EXPECT_TRUE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("openDatabaseExclusiveReadOnly"),
               Calls{"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)"});
-    EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
+    EXPECT_EQ(platform.callsStartingWith("startProgram"),
+              Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
     EXPECT_FALSE(platform.called("createAccessApplication"));
     EXPECT_EQ(platform.callsStartingWith("sleep"), (Calls{"sleep(5000)", "sleep(5000)", "sleep(5000)"}));
     const Calls expectedAccessCalls{
@@ -62,13 +66,15 @@ TEST_F(AccessLoading, StartsTheProgramMinimisedAndPreparesTheStartedApplication)
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
-TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
+TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain)
+{
     platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
     platform.windowsBeforeStart = {{3, "OMain", "ケア管理 - 利用者", 900, true, false},
                                    {4, "OMain", "ケア管理", 900, true, false}};
     EXPECT_TRUE(load(access16Program));
     // The open test is over before the running application is asked for anything.
-    const auto probe = std::ranges::find(platform.calls, "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)");
+    const auto probe =
+        std::ranges::find(platform.calls, "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)");
     const auto byPath = std::ranges::find(platform.calls, "accessByPath(D:\\APP\\x.mdb)");
     EXPECT_LT(probe, byPath);
     EXPECT_EQ(platform.callsStartingWith("bringToFront"), Calls{"bringToFront(4)"});
@@ -78,8 +84,10 @@ TEST_F(AccessLoading, DatabaseOpenElsewhereIsActivatedAndNotStartedAgain) {
     EXPECT_FALSE(platform.called("createAccessApplication"));
 }
 
-TEST_F(AccessLoading, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
-    platform.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
+TEST_F(AccessLoading, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere)
+{
+    platform.failNext("openDatabaseExclusiveReadOnly",
+                      LauncherError(3044, "'D:\\APP\\x.mdb' は正しいパスではありません。"));
     EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
               Calls{"messageBox(【3044】'D:\\APP\\x.mdb' は正しいパスではありません。|Error At xLoadAccess|48)"});
@@ -89,7 +97,8 @@ TEST_F(AccessLoading, OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere) {
 
 class AutomationFirst : public AccessLoading, public ::testing::WithParamInterface<AccessBootType> {};
 
-TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
+TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject)
+{
     EXPECT_TRUE(load(GetParam()));
     EXPECT_FALSE(platform.called("startProgram"));
     EXPECT_FALSE(platform.called("accessByPath"));
@@ -99,7 +108,8 @@ TEST_P(AutomationFirst, OpensTheDatabaseInANewAutomationObject) {
     EXPECT_EQ(platform.callsStartingWith("access.").back(), "access.release(created)");
 }
 
-TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
+TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart)
+{
     platform.failNext("access.openCurrentDatabase", LauncherError(7866, "データベースを開けません。"));
     EXPECT_TRUE(load(GetParam()));
     EXPECT_EQ(platform.callsStartingWith("access.release").front(), "access.release(created)");
@@ -109,9 +119,11 @@ TEST_P(AutomationFirst, FailureFallsThroughToAProgramStart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitZero, AutomationFirst,
-                         ::testing::Values(access11Automation, access14Automation, access15Automation, access16Automation));
+                         ::testing::Values(access11Automation, access14Automation, access15Automation,
+                                           access16Automation));
 
-TEST_F(AccessLoading, NoInstalledApplicationIsReported) {
+TEST_F(AccessLoading, NoInstalledApplicationIsReported)
+{
     platform.registry = RegFile();
     EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
@@ -119,7 +131,8 @@ TEST_F(AccessLoading, NoInstalledApplicationIsReported) {
     EXPECT_FALSE(platform.called("startProgram"));
 }
 
-TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
+TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds)
+{
     // A hung window, a window of another process, the bare "Access" title and an invisible one never count.
     platform.windows = [](std::uint32_t) {
         return std::vector<TopLevelWindow>{{1, "OMain", "ケア管理", 4242, true, true},
@@ -130,12 +143,14 @@ TEST_F(AccessLoading, MainWindowThatNeverAppearsIsGivenUpAfter180Seconds) {
     };
     EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
-    EXPECT_EQ(platform.messageBoxes(),
-              Calls{"messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"});
+    EXPECT_EQ(
+        platform.messageBoxes(),
+        Calls{"messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"});
     EXPECT_FALSE(platform.called("accessByPath"));
 }
 
-TEST_F(AccessLoading, WaitSurvivesTheWrapOfTheMillisecondCounter) {
+TEST_F(AccessLoading, WaitSurvivesTheWrapOfTheMillisecondCounter)
+{
     platform.clock = 0xFFFFFFFFU - 7'000;
     EXPECT_TRUE(load(access16Program));
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 3U);
@@ -147,20 +162,23 @@ TEST_F(AccessLoading, WaitSurvivesTheWrapOfTheMillisecondCounter) {
     EXPECT_EQ(platform.callsStartingWith("sleep").size(), 36U);
 }
 
-TEST_F(AccessLoading, StartedApplicationIsTakenAgainAfter10And60Seconds) {
+TEST_F(AccessLoading, StartedApplicationIsTakenAgainAfter10And60Seconds)
+{
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 2);
     EXPECT_TRUE(load(access16Program));
     const Calls expected{"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
                          "accessByPath(D:\\APP\\x.mdb)"};
     Calls afterStart;
     for (const std::string& call : platform.calls) {
-        if ((call.starts_with("accessByPath") || call.starts_with("sleep(")) && call != "sleep(5000)") afterStart.push_back(call);
+        if ((call.starts_with("accessByPath") || call.starts_with("sleep(")) && call != "sleep(5000)")
+            afterStart.push_back(call);
     }
     EXPECT_EQ(afterStart, expected);
     EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
 }
 
-TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
+TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported)
+{
     platform.failNext("accessByPath", LauncherError(432, "ファイル名が見つかりません。"), 3);
     EXPECT_FALSE(load(access16Program));
     EXPECT_EQ(platform.messageBoxes(),
@@ -169,7 +187,8 @@ TEST_F(AccessLoading, StartedApplicationThatCannotBeTakenThreeTimesIsReported) {
     EXPECT_FALSE(platform.called("access."));
 }
 
-TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently) {
+TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently)
+{
     platform.failNext("access.openForm", LauncherError(2501, "OpenForm 操作は取り消されました。"));
     EXPECT_TRUE(load(access16Program));
     EXPECT_TRUE(platform.called("access.doCmdQuit(2)"));
@@ -177,7 +196,8 @@ TEST_F(AccessLoading, CancelledStartFormClosesTheApplicationSilently) {
     EXPECT_TRUE(platform.callsStartingWith("beep").empty());
 }
 
-TEST_F(AccessLoading, FailedStartFormClosesTheApplicationAndTellsWhy) {
+TEST_F(AccessLoading, FailedStartFormClosesTheApplicationAndTellsWhy)
+{
     platform.failNext("access.openForm", LauncherError(2102, "フォーム名 'frmMenu' が見つかりません。"));
     platform.failNext("access.doCmdQuit", LauncherError(2046, "コマンドは使用できません。"));
     EXPECT_TRUE(load(access16Program));
@@ -187,15 +207,22 @@ TEST_F(AccessLoading, FailedStartFormClosesTheApplicationAndTellsWhy) {
               Calls{"messageBox(起動できません\r\r(2102)\rフォーム名 'frmMenu' が見つかりません。|ovnqtverup|48)"});
 }
 
-TEST_F(AccessLoading, SettingsProgramsEnterFieldsWithoutMovingTheCursor) {
-    for (const auto& [name, behaviour] : {std::pair{"ovnqtset", 0}, {"OVNQTSETUP", 0}, {"OvnSet", 0}, {"ovnsetup", 0},
-                                          {"ovnqtverup", 1}, {"ovnsetup2", 1}, {"OVNQTSET.EXE", 1}}) {
+TEST_F(AccessLoading, SettingsProgramsEnterFieldsWithoutMovingTheCursor)
+{
+    for (const auto& [name, behaviour] : {std::pair{"ovnqtset", 0},
+                                          {"OVNQTSETUP", 0},
+                                          {"OvnSet", 0},
+                                          {"ovnsetup", 0},
+                                          {"ovnqtverup", 1},
+                                          {"ovnsetup2", 1},
+                                          {"OVNQTSET.EXE", 1}}) {
         platform.calls.clear();
         platform.executableName = name;
         EXPECT_TRUE(load(access16Automation));
-        EXPECT_TRUE(platform.called("access.setOption(Behavior Entering Field|" + std::to_string(behaviour) + ")")) << name;
+        EXPECT_TRUE(platform.called("access.setOption(Behavior Entering Field|" + std::to_string(behaviour) + ")"))
+            << name;
     }
 }
 
-}  // namespace
-}  // namespace kinsketch::launcher
+} // namespace
+} // namespace kinsketch::launcher

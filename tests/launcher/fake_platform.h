@@ -25,7 +25,7 @@ public:
     std::string folder = "C:\\Kinsketch";
     std::string executableName = "ovnqtverup";
     bool anotherInstanceRunning = false;
-    std::map<std::string, std::string> files;  // path -> content
+    std::map<std::string, std::string> files; // path -> content
     std::map<std::string, std::string> shortPaths;
     RegFile registry;
     std::uint32_t clock = 1'000;
@@ -78,4 +78,4 @@ private:
     std::optional<std::uint32_t> programStartedAt_;
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

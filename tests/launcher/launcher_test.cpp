@@ -1,5 +1,5 @@
-#include "launcher/core/launcher.h"
 #include "fake_platform.h"
+#include "launcher/core/launcher.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@ const std::string iniPath = "C:\\Kinsketch\\ovnVerUP.ini";
 const std::string notReady = "バージョンアップの環境が整っていません！\r";
 
 // Every way out puts the progress window away and the pointer back.
-void expectCleanEnd(const FakePlatform& platform) {
+void expectCleanEnd(const FakePlatform& platform)
+{
     ASSERT_GE(platform.calls.size(), 2U);
     EXPECT_EQ(platform.calls[platform.calls.size() - 2], "closeProgressWindow()");
     EXPECT_EQ(platform.calls.back(), "setMousePointer(0)");
@@ -21,10 +22,11 @@ void expectCleanEnd(const FakePlatform& platform) {
 
 class LauncherRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        platform.registry = RegFile::parse(
-            "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\n"
-            "\"Path\"=\"C:\\\\Office16\\\\\"\n");
+    void SetUp() override
+    {
+        platform.registry =
+            RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\n"
+                           "\"Path\"=\"C:\\\\Office16\\\\\"\n");
         platform.windows = [](std::uint32_t) {
             return std::vector<TopLevelWindow>{{9, "OMain", "ケア管理", 4242, true, false}};
         };
@@ -35,7 +37,8 @@ protected:
     FakePlatform platform;
 };
 
-TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName) {
+TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName)
+{
     run();
     const std::string missing = "messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)";
     EXPECT_EQ(platform.messageBoxes(),
@@ -44,7 +47,8 @@ TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName) {
     expectCleanEnd(platform);
 }
 
-TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead) {
+TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead)
+{
     platform.files[iniPath] = "[VERUP]\nAppDB=\nFMenu=frmMenu\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"});
@@ -52,7 +56,8 @@ TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead) {
     expectCleanEnd(platform);
 }
 
-TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead) {
+TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead)
+{
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=  \nAC2003Boot=160\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/FMenu)|ovnqtverup|48)"});
@@ -61,18 +66,21 @@ TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead) {
     expectCleanEnd(platform);
 }
 
-TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName) {
+TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName)
+{
     platform.files[iniPath] = "[VERUP]\nPath=D:\\APP\\\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=161\n";
     platform.files["D:\\APP\\x.mdb"] = "";
     run();
     EXPECT_EQ(platform.callsStartingWith("fileExists").back(), "fileExists(D:\\APP\\x.mdb)");
-    EXPECT_EQ(platform.callsStartingWith("startProgram"), Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
+    EXPECT_EQ(platform.callsStartingWith("startProgram"),
+              Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
     EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
     EXPECT_TRUE(platform.messageBoxes().empty());
     expectCleanEnd(platform);
 }
 
-TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm) {
+TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm)
+{
     platform.files[iniPath] = "[VERUP]\nPath=D:\\My App\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=160\n";
     platform.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
     platform.files["D:\\MYAPP~1\\x.mdb"] = "";
@@ -80,7 +88,8 @@ TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm) {
     EXPECT_TRUE(platform.called("access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)"));
 }
 
-TEST_F(LauncherRun, MissingDatabaseFileIsReported) {
+TEST_F(LauncherRun, MissingDatabaseFileIsReported)
+{
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
     run();
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/PRM_DBNAME)|ovnqtverup|48)"});
@@ -88,7 +97,8 @@ TEST_F(LauncherRun, MissingDatabaseFileIsReported) {
     expectCleanEnd(platform);
 }
 
-TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999) {
+TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999)
+{
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
     platform.files["C:\\Kinsketch\\x.mdb"] = "";
     platform.registry = RegFile::parse(
@@ -100,7 +110,8 @@ TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999) {
               Calls{"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"});
 }
 
-TEST_F(LauncherRun, UnknownBootTypeKeepsTheStartValue) {
+TEST_F(LauncherRun, UnknownBootTypeKeepsTheStartValue)
+{
     // The start value 0 tries automation first.
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=2016\n";
     platform.files["C:\\Kinsketch\\x.mdb"] = "";
@@ -108,18 +119,21 @@ TEST_F(LauncherRun, UnknownBootTypeKeepsTheStartValue) {
     EXPECT_TRUE(platform.called("createAccessApplication(Access.Application)"));
 }
 
-TEST_F(LauncherRun, SecondInstanceIsRefusedBeforeAnythingElse) {
+TEST_F(LauncherRun, SecondInstanceIsRefusedBeforeAnythingElse)
+{
     platform.anotherInstanceRunning = true;
     run();
     EXPECT_EQ(platform.calls, (Calls{"acquireSingleInstance(ovnqtverup)", "beep()",
                                      "messageBox(当システムは既にロードされています|二重起動エラー|16)"}));
 }
 
-TEST_F(LauncherRun, UnexpectedErrorIsTrappedByTheStartRoutine) {
+TEST_F(LauncherRun, UnexpectedErrorIsTrappedByTheStartRoutine)
+{
     platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
     platform.failNext("fileExists(C:\\Kinsketch\\x.mdb)", LauncherError(52, "ファイル名または番号が不正です。"));
     run();
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(【52】ファイル名または番号が不正です。|Error At Sub Main|48)"});
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox(【52】ファイル名または番号が不正です。|Error At Sub Main|48)"});
     expectCleanEnd(platform);
 }
 
@@ -127,20 +141,23 @@ TEST_F(LauncherRun, UnexpectedErrorIsTrappedByTheStartRoutine) {
 class BrokenPlatform : public FakePlatform {
 public:
     std::function<void()> fail;
-    std::string ownFolder() override {
+    std::string ownFolder() override
+    {
         fail();
         return folder;
     }
 };
 
-TEST(GuardedRun, EndsWithExitCodeZeroWhenTheStartRoutineReturns) {
+TEST(GuardedRun, EndsWithExitCodeZeroWhenTheStartRoutineReturns)
+{
     FakePlatform platform;
     EXPECT_EQ(runGuarded(platform), 0);
     // The missing settings file was told of, yet that is an ordinary end.
     EXPECT_FALSE(platform.messageBoxes().empty());
 }
 
-TEST(GuardedRun, WhateverEscapesTheStartRoutineIsShownAndEndsWithAnErrorCode) {
+TEST(GuardedRun, WhateverEscapesTheStartRoutineIsShownAndEndsWithAnErrorCode)
+{
     const std::pair<std::function<void()>, std::string> failures[]{
         {[] { throw std::runtime_error("disk on fire"); }, "予期しないエラーが発生しました。\r(disk on fire)"},
         {[] { throw 7; }, "予期しないエラーが発生しました。"},
@@ -154,5 +171,5 @@ TEST(GuardedRun, WhateverEscapesTheStartRoutineIsShownAndEndsWithAnErrorCode) {
     }
 }
 
-}  // namespace
-}  // namespace kinsketch::launcher
+} // namespace
+} // namespace kinsketch::launcher

@@ -32,4 +32,4 @@ inline const std::vector<ProfileCase> profileRulesCases{
     {"VERUP", "Missing", ""},
 };
 
-}  // namespace kinsketch::launcher
+} // namespace kinsketch::launcher

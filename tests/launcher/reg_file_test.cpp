@@ -8,7 +8,8 @@
 namespace kinsketch::launcher {
 namespace {
 
-std::string utf16le(const std::string& ascii) {
+std::string utf16le(const std::string& ascii)
+{
     std::string out = "\xFF\xFE";
     for (char c : ascii) {
         out += c;
@@ -17,18 +18,18 @@ std::string utf16le(const std::string& ascii) {
     return out;
 }
 
-const std::string exportText =
-    "Windows Registry Editor Version 5.00\r\n\r\n"
-    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Access.Application.16\\CLSID]\r\n"
-    "@=\"{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}\"\r\n\r\n"
-    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\r\n"
-    "\"Path\"=\"C:\\\\Program Files\\\\Office \\\"16\\\"\\\\\"\r\n"
-    "\"Binary\"=hex:01,02,\\\r\n  03\r\n"
-    "\"Count\"=dword:00000001\r\n\r\n"
-    "[HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\r\n"
-    "\"Path\"=\"C:\\\\User\\\\\"\r\n";
+const std::string exportText = "Windows Registry Editor Version 5.00\r\n\r\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Access.Application.16\\CLSID]\r\n"
+                               "@=\"{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}\"\r\n\r\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\r\n"
+                               "\"Path\"=\"C:\\\\Program Files\\\\Office \\\"16\\\"\\\\\"\r\n"
+                               "\"Binary\"=hex:01,02,\\\r\n  03\r\n"
+                               "\"Count\"=dword:00000001\r\n\r\n"
+                               "[HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\r\n"
+                               "\"Path\"=\"C:\\\\User\\\\\"\r\n";
 
-TEST(RegFile, ReadsStringValuesOfBothExportEncodings) {
+TEST(RegFile, ReadsStringValuesOfBothExportEncodings)
+{
     for (const std::string& bytes : {exportText, utf16le(exportText)}) {
         const RegFile file = RegFile::parse(bytes);
         EXPECT_EQ(file.value("Software\\Classes\\Access.Application.16\\CLSID", ""),
@@ -41,7 +42,8 @@ TEST(RegFile, ReadsStringValuesOfBothExportEncodings) {
     }
 }
 
-TEST(RegFile, KeysExistWithTheirParentsButOnlyUnderTheMachineRoot) {
+TEST(RegFile, KeysExistWithTheirParentsButOnlyUnderTheMachineRoot)
+{
     const RegFile file = RegFile::parse(exportText);
     EXPECT_TRUE(file.keyExists("Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot"));
     EXPECT_TRUE(file.keyExists("SOFTWARE\\Microsoft\\Office\\16.0"));
@@ -52,7 +54,8 @@ TEST(RegFile, KeysExistWithTheirParentsButOnlyUnderTheMachineRoot) {
     EXPECT_FALSE(userOnly.keyExists("Software\\Microsoft\\Office\\14.0\\Access\\InstallRoot"));
 }
 
-TEST(RegFile, TheBundledSampleNamesAnInstalledAccess) {
+TEST(RegFile, TheBundledSampleNamesAnInstalledAccess)
+{
     std::ifstream in(KINSKETCH_SAMPLE_REG, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
@@ -62,5 +65,5 @@ TEST(RegFile, TheBundledSampleNamesAnInstalledAccess) {
     EXPECT_TRUE(root->ends_with("\\"));
 }
 
-}  // namespace
-}  // namespace kinsketch::launcher
+} // namespace
+} // namespace kinsketch::launcher

@@ -1,12 +1,13 @@
-#include "launcher/core/settings_routines.h"
 #include "fake_platform.h"
+#include "launcher/core/settings_routines.h"
 
 #include <gtest/gtest.h>
 
 namespace kinsketch::launcher {
 namespace {
 
-TEST(ReadIniSetting, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash) {
+TEST(ReadIniSetting, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash)
+{
     FakePlatform platform;
     platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nPath = \"  D:\\APP\\ \"\n";
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "Path", ""), "D:\\APP");
@@ -15,7 +16,8 @@ TEST(ReadIniSetting, ReadsFromTheOwnFolderAndDropsBlanksAndATrailingBackslash) {
     EXPECT_TRUE(platform.messageBoxes().empty());
 }
 
-TEST(ReadIniSetting, FolderWithABlankIsReadThroughItsShortForm) {
+TEST(ReadIniSetting, FolderWithABlankIsReadThroughItsShortForm)
+{
     FakePlatform platform;
     platform.folder = "C:\\Program Files\\ovn";
     platform.shortPaths["C:\\Program Files\\ovn\\"] = "C:\\PROGRA~1\\ovn\\";
@@ -23,14 +25,17 @@ TEST(ReadIniSetting, FolderWithABlankIsReadThroughItsShortForm) {
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "x.mdb");
 }
 
-TEST(ReadIniSetting, MissingFileIsReportedAndReadsEmpty) {
+TEST(ReadIniSetting, MissingFileIsReportedAndReadsEmpty)
+{
     FakePlatform platform;
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "AppDB", ""), "");
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox((C:\\Kinsketch\\ovnVerUP.ini)が見つかりません|Inifile Error!!|16)"});
+    EXPECT_EQ(platform.messageBoxes(),
+              Calls{"messageBox((C:\\Kinsketch\\ovnVerUP.ini)が見つかりません|Inifile Error!!|16)"});
     EXPECT_TRUE(platform.callsStartingWith("profileString").empty());
 }
 
-TEST(ReadIniSetting, DeviceErrorsAreExplainedAndTheReadingGoesOn) {
+TEST(ReadIniSetting, DeviceErrorsAreExplainedAndTheReadingGoesOn)
+{
     FakePlatform platform;
     platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nAppDB=x.mdb\n";
     platform.failNext("fileExists", LauncherError(71, "Disk not ready"));
@@ -39,7 +44,8 @@ TEST(ReadIniSetting, DeviceErrorsAreExplainedAndTheReadingGoesOn) {
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(バックアップ媒体(MO)が準備されていません。|ovnqtverup|0)"});
 }
 
-TEST(ReadIniSetting, OtherErrorsAreShownWithTheirNumberAndReadEmpty) {
+TEST(ReadIniSetting, OtherErrorsAreShownWithTheirNumberAndReadEmpty)
+{
     FakePlatform platform;
     platform.files["C:\\Kinsketch\\ovnVerUP.ini"] = "[VERUP]\nAppDB=x.mdb\n";
     platform.failNext("profileString", LauncherError(7, "メモリが不足しています。"));
@@ -47,7 +53,8 @@ TEST(ReadIniSetting, OtherErrorsAreShownWithTheirNumberAndReadEmpty) {
     EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox((7)メモリが不足しています。|ovnqtverup|0)"});
 }
 
-TEST(ShortPath, ShortensOnlyPathsWithABlankOrBeyond255Bytes) {
+TEST(ShortPath, ShortensOnlyPathsWithABlankOrBeyond255Bytes)
+{
     FakePlatform platform;
     const std::string longPath = "C:\\" + std::string(252, 'a');
     const std::string tooLong = longPath + "b";
@@ -62,5 +69,5 @@ TEST(ShortPath, ShortensOnlyPathsWithABlankOrBeyond255Bytes) {
     EXPECT_EQ(platform.callsStartingWith("shortPathName").front(), "shortPathName(D:\\My App\\|300)");
 }
 
-}  // namespace
-}  // namespace kinsketch::launcher
+} // namespace
+} // namespace kinsketch::launcher

@@ -8,7 +8,6 @@
 #include "document/gdr_conversion.h"
 #include "document/run_time_error.h"
 
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -44,12 +43,17 @@ std::set<QRgb> coloursOf(const QImage& image)
 // every scale, leave no grey of their own: no pixel is half covered.
 TEST_F(Picture, LinesStayCrispAtEveryScale)
 {
-    for (int k = 0; k < kLineCount; ++k) document.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
+    for (int k = 0; k < kLineCount; ++k)
+        document.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
     document.CohabitFlag = {1, 0, 1, 0, 0, 1, 1};
     document.CohabitSeg = {};
     for (int s = 0; s < 120; s += 3) document.CohabitSeg[static_cast<std::size_t>(s)] = 1;
-    document.FreeLine = {true, 1, {{100.4F, 100, 100.4F, 100, 1, 0, -1}, {733.3F, 515.5F, 0, 0, 1, 0, -1},
-                                   {1500, 900, 1500, 900, 7, 0, -2}, {2100, 1300, 0, 0, 7, 0, -2}}};
+    document.FreeLine = {true,
+                         1,
+                         {{100.4F, 100, 100.4F, 100, 1, 0, -1},
+                          {733.3F, 515.5F, 0, 0, 1, 0, -1},
+                          {1500, 900, 1500, 900, 7, 0, -2},
+                          {2100, 1300, 0, 0, 7, 0, -2}}};
     GenoCanvas canvas(CanvasSize::Wide, document, reporter);
     canvas.rebuild();
     for (int i = 0; i < 37; ++i) {

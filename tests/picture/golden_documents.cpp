@@ -13,7 +13,8 @@ struct Point {
 
 // A pen or eraser stroke as live drawing leaves it: the first record keeps
 // its own point as start, the others are joined to the one before on redraw.
-void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour colour, std::initializer_list<Point> points)
+void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour colour,
+               std::initializer_list<Point> points)
 {
     auto& list = d.FreeLine.mutableItems();
     if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
@@ -25,7 +26,8 @@ void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour c
 }
 
 // A free figure: each record one segment from the vertex before to its own.
-void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour colour, std::initializer_list<Point> vertices)
+void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour colour,
+               std::initializer_list<Point> vertices)
 {
     auto& list = d.FreeLine.mutableItems();
     if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
@@ -41,8 +43,20 @@ void addText(GdrRecord& d, int n, const std::string& caption, const std::string&
              bool italic = false, bool underline = false, bool strike = false)
 {
     TextLabelRecord& t = d.TextLabel[static_cast<std::size_t>(n)];
-    t = {caption, alignment, font, size, bold ? kTrue : kFalse, italic ? kTrue : kFalse, strike ? kTrue : kFalse,
-         underline ? kTrue : kFalse, colour, left, top, width, height, kTrue};
+    t = {caption,
+         alignment,
+         font,
+         size,
+         bold ? kTrue : kFalse,
+         italic ? kTrue : kFalse,
+         strike ? kTrue : kFalse,
+         underline ? kTrue : kFalse,
+         colour,
+         left,
+         top,
+         width,
+         height,
+         kTrue};
 }
 
 GdrRecord newDocument()
@@ -61,7 +75,8 @@ GdrRecord normalStylesAndSymbols()
     GdrRecord d = newDocument();
     for (int i = 0; i < 14; ++i) d.SymbolKey[static_cast<std::size_t>(i)] = "i" + std::to_string(101 + i);
     d.SymbolKey[14] = "i000";
-    const char* ages[] = {"82", "80", "７５歳", "70", "55", "53", "50", "48", "46", "28", "26", "24", "22", "3", "", "1", "0", "99"};
+    const char* ages[] = {"82", "80", "７５歳", "70", "55", "53", "50", "48", "46",
+                          "28", "26", "24",     "22", "3",  "",   "1",  "0",  "99"};
     for (int i = 0; i < 18; ++i) d.AgeText[static_cast<std::size_t>(i)] = ages[i];
     d.RelText[0] = "祖父";
     d.RelText[1] = "祖母";
@@ -69,9 +84,10 @@ GdrRecord normalStylesAndSymbols()
     d.RelText[13] = "長い備考の文字列です";
     const int marriages[] = {7, 8, 9, 22, 23, 24, 25, 37, 38, 39};
     for (int s = 0; s < 10; ++s) d.LineTag[static_cast<std::size_t>(marriages[s])] = static_cast<std::uint8_t>(s);
-    const std::pair<int, int> plain[] = {{0, 1}, {1, 2}, {2, 3}, {3, 1}, {4, 4}, {5, 6}, {6, 8}, {10, 1}, {11, 2},
-                                         {12, 3}, {13, 5}, {14, 7}, {15, 9}, {16, 12}, {17, 1}, {18, 1}, {19, 2},
-                                         {26, 3}, {27, 1}, {30, 1}, {33, 1}, {34, 1}, {40, 2}, {43, 1}, {47, 1}};
+    const std::pair<int, int> plain[] = {{0, 1},  {1, 2},  {2, 3},  {3, 1},  {4, 4},  {5, 6},  {6, 8},
+                                         {10, 1}, {11, 2}, {12, 3}, {13, 5}, {14, 7}, {15, 9}, {16, 12},
+                                         {17, 1}, {18, 1}, {19, 2}, {26, 3}, {27, 1}, {30, 1}, {33, 1},
+                                         {34, 1}, {40, 2}, {43, 1}, {47, 1}};
     for (auto [line, style] : plain) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
     return d;
 }
@@ -82,20 +98,20 @@ GdrRecord wideEveryLayer()
 {
     GdrRecord d = newDocument();
     d.ScreenMode = "WIDE";
-    const std::pair<int, const char*> symbols[] = {{0, "i101"}, {1, "i102"}, {18, "i107"}, {19, "i108"}, {20, "i103"},
-                                                   {7, "i101"}, {8, "i102"}, {21, "i109"}, {22, "i110"}, {23, "i104"},
-                                                   {12, "i111"}, {24, "i112"}, {25, "i113"}, {26, "i114"},
-                                                   {27, "i101"}, {28, "i102"}, {33, "i101"}, {34, "i102"}, {36, "i108"}};
+    const std::pair<int, const char*> symbols[] = {{0, "i101"},  {1, "i102"},  {18, "i107"}, {19, "i108"}, {20, "i103"},
+                                                   {7, "i101"},  {8, "i102"},  {21, "i109"}, {22, "i110"}, {23, "i104"},
+                                                   {12, "i111"}, {24, "i112"}, {25, "i113"}, {26, "i114"}, {27, "i101"},
+                                                   {28, "i102"}, {33, "i101"}, {34, "i102"}, {36, "i108"}};
     for (auto [slot, key] : symbols) d.SymbolKey[static_cast<std::size_t>(slot)] = key;
     d.AgeText[21] = "本人 78";
     d.AgeText[22] = "76";
     d.RelText[21] = "要介護3";
     d.RelText[36] = "孫";
-    const std::pair<int, int> lines[] = {{7, 1}, {58, 4}, {59, 5}, {60, 9}, {61, 1}, {62, 1}, {64, 1}, {65, 1}, {67, 1},
-                                         {68, 1}, {70, 7}, {71, 1}, {72, 6}, {73, 2}, {74, 3}, {76, 1}, {77, 1},
-                                         {78, 1}, {80, 1}, {81, 1}, {82, 8}, {97, 3}, {98, 2}, {99, 1}, {100, 5},
-                                         {104, 1}, {106, 1}, {107, 1}, {111, 1}, {112, 1}, {113, 1}, {117, 1},
-                                         {118, 1}, {119, 1}, {120, 1}};
+    const std::pair<int, int> lines[] = {{7, 1},   {58, 4},  {59, 5},  {60, 9},  {61, 1},  {62, 1},  {64, 1},
+                                         {65, 1},  {67, 1},  {68, 1},  {70, 7},  {71, 1},  {72, 6},  {73, 2},
+                                         {74, 3},  {76, 1},  {77, 1},  {78, 1},  {80, 1},  {81, 1},  {82, 8},
+                                         {97, 3},  {98, 2},  {99, 1},  {100, 5}, {104, 1}, {106, 1}, {107, 1},
+                                         {111, 1}, {112, 1}, {113, 1}, {117, 1}, {118, 1}, {119, 1}, {120, 1}};
     for (auto [line, style] : lines) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
     for (int slot : {21, 22, 25}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
     d.CohabitSeg[0] = 1; // stale: the opening rebuilds the frame from the marks
@@ -119,14 +135,27 @@ GdrRecord wideEveryLayer()
 GdrRecord normalFrameAndTexts()
 {
     GdrRecord d = newDocument();
-    const std::pair<int, const char*> symbols[] = {{0, "i101"}, {1, "i102"}, {5, "i101"}, {6, "i108"}, {7, "i102"},
-                                                   {10, "i107"}, {11, "i102"}, {15, "i101"}};
+    const std::pair<int, const char*> symbols[] = {{0, "i101"}, {1, "i102"},  {5, "i101"},  {6, "i108"},
+                                                   {7, "i102"}, {10, "i107"}, {11, "i102"}, {15, "i101"}};
     for (auto [slot, key] : symbols) d.SymbolKey[static_cast<std::size_t>(slot)] = key;
     d.AgeText[5] = "52";
     d.AgeText[6] = "本人";
     d.RelText[6] = "独居";
-    for (auto [line, style] : {std::pair{7, 1}, {11, 1}, {14, 1}, {15, 1}, {19, 1}, {20, 1}, {18, 1}, {24, 5}, {28, 1},
-                               {31, 1}, {34, 1}, {35, 1}, {38, 1}, {41, 1}, {49, 1}})
+    for (auto [line, style] : {std::pair{7, 1},
+                               {11, 1},
+                               {14, 1},
+                               {15, 1},
+                               {19, 1},
+                               {20, 1},
+                               {18, 1},
+                               {24, 5},
+                               {28, 1},
+                               {31, 1},
+                               {34, 1},
+                               {35, 1},
+                               {38, 1},
+                               {41, 1},
+                               {49, 1}})
         d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
     for (int slot : {6, 7, 11}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
     addText(d, 1, "キーパーソン：長女", "ＭＳ Ｐゴシック", 9, 0x0000C0, 2500, 3450, 1600, 230);

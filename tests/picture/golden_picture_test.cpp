@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 
 void writeBytes(const fs::path& file, const Bytes& bytes)
 {
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 class Golden : public ::testing::TestWithParam<GoldenDocument> {
@@ -38,10 +39,7 @@ protected:
         folder = fs::temp_directory_path() / ("kinsketch-golden-" + GetParam().name);
         fs::create_directories(folder);
     }
-    void TearDown() override
-    {
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::remove_all(folder); }
     fs::path folder;
 };
 

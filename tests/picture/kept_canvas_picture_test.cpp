@@ -35,7 +35,8 @@ QImage paintedAfresh(const GenoCanvas& canvas, double scale, int leftOut = 0)
 
 // A golden document opened on its canvas, texts and added lines included.
 struct OpenedDocument {
-    explicit OpenedDocument(GdrRecord d) : document(std::move(d))
+    explicit OpenedDocument(GdrRecord d)
+        : document(std::move(d))
     {
         rebuildCohabitFrameFromFlags(document, reporter);
         const CanvasSize size = canvasSizeOf(document);
@@ -52,7 +53,11 @@ struct OpenedDocument {
 // routine that shows it, as the windows call them.
 class RandomEditor {
 public:
-    RandomEditor(OpenedDocument& opened, unsigned seed) : d_(opened.document), canvas_(*opened.canvas), random_(seed) {}
+    RandomEditor(OpenedDocument& opened, unsigned seed)
+        : d_(opened.document)
+        , canvas_(*opened.canvas)
+        , random_(seed)
+    {}
 
     std::string edit()
     {
@@ -95,13 +100,16 @@ public:
             label.width = 900;
             label.height = 250;
             label.visible = true;
-            if (canvas_.textLabels.exists(n)) canvas_.textLabels[n] = label;
-            else canvas_.textLabels.load(n, label);
+            if (canvas_.textLabels.exists(n))
+                canvas_.textLabels[n] = label;
+            else
+                canvas_.textLabels.load(n, label);
             return "text " + std::to_string(n);
         }
         case 5: {
             const int n = 1 + pick(4);
-            d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
+            d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(),
+                                                           coordinate()};
             canvas_.drawAddedLine(n, AddedLineDraw::Create, pick(2) != 0);
             return "added line " + std::to_string(n);
         }
@@ -112,12 +120,14 @@ public:
         }
         case 7: {
             auto& items = d_.FreeLine.mutableItems();
-            if (items.size() > 1) items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
+            if (items.size() > 1)
+                items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
             canvas_.rebuild();
             return "strokes undone";
         }
         default:
-            canvas_.drawOnSurface({coordinate(), coordinate(), coordinate(), coordinate(), kRed, LinePattern::Solid, 1, true});
+            canvas_.drawOnSurface(
+                {coordinate(), coordinate(), coordinate(), coordinate(), kRed, LinePattern::Solid, 1, true});
             return "rubber band on the surface";
         }
     }
@@ -130,8 +140,10 @@ public:
         if (!list.dimensioned) list = {true, 1, {}};
         const auto first = static_cast<std::int32_t>(list.lowerBound + static_cast<std::int64_t>(list.items().size()));
         const float x = coordinate(), y = coordinate();
-        list.mutableItems().push_back({x, y, x, y, 1 + pick(4), static_cast<Colour>(pick(2) ? 0xFF0000 : 0x000000), -first});
-        for (int i = 0; i < 3; ++i) list.mutableItems().push_back({coordinate(), coordinate(), 0, 0, 1 + pick(4), 0x0000FF, -first});
+        list.mutableItems().push_back(
+            {x, y, x, y, 1 + pick(4), static_cast<Colour>(pick(2) ? 0xFF0000 : 0x000000), -first});
+        for (int i = 0; i < 3; ++i)
+            list.mutableItems().push_back({coordinate(), coordinate(), 0, 0, 1 + pick(4), 0x0000FF, -first});
         return first;
     }
 
@@ -160,7 +172,8 @@ TEST_P(KeptPicture, AfterEveryEditEqualsTheCanvasPaintedAfresh)
     for (int step = 0; step < 80; ++step) {
         const std::string what = editor.edit();
         kept.update(*opened.canvas, scale, 0);
-        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "") << "step " << step << ": " << what;
+        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "")
+            << "step " << step << ": " << what;
     }
 }
 
@@ -179,8 +192,10 @@ TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
         const std::int32_t first = editor.addStroke();
         canvas.redrawFreeLines(first, false);
         const int last = canvas.FreeLine.upperBound();
-        if (canvas.freeLinesRestacked()) kept.update(canvas, scale, last);
-        else kept.addFreeLines(canvas, first - 1, last - 1, scale);
+        if (canvas.freeLinesRestacked())
+            kept.update(canvas, scale, last);
+        else
+            kept.addFreeLines(canvas, first - 1, last - 1, scale);
         ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale, last)), "") << "stroke " << stroke;
         kept.update(canvas, scale, 0);
         ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale)), "") << "stroke " << stroke;
@@ -205,8 +220,8 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
     opened.document.AgeText[30] = "85";
     opened.canvas->rebuild();
     const QRect area = kept.update(*opened.canvas, 1.0, 0);
-    const QRect label = QRect(twipsToDevicePixels(opened.canvas->ageLabels[30].left, 1.0), twipsToDevicePixels(opened.canvas->ageLabels[30].top, 1.0),
-                              1, 1);
+    const QRect label = QRect(twipsToDevicePixels(opened.canvas->ageLabels[30].left, 1.0),
+                              twipsToDevicePixels(opened.canvas->ageLabels[30].top, 1.0), 1, 1);
     EXPECT_TRUE(area.contains(label.topLeft())) << "the label itself";
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
 }
@@ -218,7 +233,8 @@ TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
     test::ensureGuiApplication();
     GdrRecord document;
     makeNewDocument(document);
-    document.FreeLine = {true, 1, {{100, 100, 100, 100, 2, 0xFF, -1}, {900, 700, 0, 0, 2, 0xFF, -1}, {1500, 300, 0, 0, 3, 0xFF, -1}}};
+    document.FreeLine = {
+        true, 1, {{100, 100, 100, 100, 2, 0xFF, -1}, {900, 700, 0, 0, 2, 0xFF, -1}, {1500, 300, 0, 0, 3, 0xFF, -1}}};
     OpenedDocument opened(document);
     GenoCanvas& canvas = *opened.canvas;
     canvas.rebuild();
@@ -237,7 +253,8 @@ TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
     opened.document.AgeText[2] = "85";
     canvas.rebuild();
     const QRect area = kept.update(canvas, 1.0, 0);
-    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "an age beside the strokes";
+    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height())
+        << "an age beside the strokes";
     EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, 1.0)), "");
 }
 
@@ -258,8 +275,8 @@ TEST(PixelLinesClip, ThinLinesCutAtTheClipKeepTheirPixels)
         QImage expected(128, 128, QImage::Format_RGB32);
         expected.fill(Qt::white);
         QPainter(&expected).drawImage(clip.topLeft(), whole.copy(clip));
-        ASSERT_EQ(test::pictureDifference(cut, expected), "") << "line " << line.x1() << "," << line.y1() << " → " << line.x2() << ","
-                                                            << line.y2();
+        ASSERT_EQ(test::pictureDifference(cut, expected), "")
+            << "line " << line.x1() << "," << line.y1() << " → " << line.x2() << "," << line.y2();
     }
 }
 

@@ -36,8 +36,9 @@ std::string pictureDifference(const QImage& actual, const QImage& expected)
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != e.pixel(x, y)) {
                 if (differing++ == 0)
-                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + QColor(a.pixel(x, y)).name().toStdString() +
-                            " instead of " + QColor(e.pixel(x, y)).name().toStdString();
+                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) +
+                            "): " + QColor(a.pixel(x, y)).name().toStdString() + " instead of " +
+                            QColor(e.pixel(x, y)).name().toStdString();
             }
     return differing == 0 ? std::string() : std::to_string(differing) + " pixels differ;" + first;
 }

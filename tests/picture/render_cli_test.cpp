@@ -46,7 +46,8 @@ TEST_P(RenderCli, WritesTheReferencePictureAsABitmapOrPng)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, RenderCli, ::testing::Values("normal_styles_symbols", "wide_every_layer", "normal_frame_texts"));
+INSTANTIATE_TEST_SUITE_P(Fixtures, RenderCli,
+                         ::testing::Values("normal_styles_symbols", "wide_every_layer", "normal_frame_texts"));
 
 TEST(RenderCliErrors, ADocumentThatCannotBeReadEndsWithOneLineAndExitCodeOne)
 {

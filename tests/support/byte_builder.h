@@ -11,11 +11,19 @@ namespace kinsketch::test {
 
 class ByteBuilder {
 public:
-    ByteBuilder& u8(std::uint8_t v) { bytes.push_back(v); return *this; }
+    ByteBuilder& u8(std::uint8_t v)
+    {
+        bytes.push_back(v);
+        return *this;
+    }
     ByteBuilder& i16(std::int16_t v) { return raw(v); }
     ByteBuilder& i32(std::int32_t v) { return raw(v); }
     ByteBuilder& f32(float v) { return raw(v); }
-    ByteBuilder& zeros(std::size_t n) { bytes.insert(bytes.end(), n, 0); return *this; }
+    ByteBuilder& zeros(std::size_t n)
+    {
+        bytes.insert(bytes.end(), n, 0);
+        return *this;
+    }
     ByteBuilder& text(const std::string& shiftJis)
     {
         raw(static_cast<std::uint16_t>(shiftJis.size()));

@@ -23,7 +23,10 @@ public:
         answers.pop_front();
         return answer;
     }
-    void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0) { answers.push_back(TextFormatting{text, std::move(font), size}); }
+    void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0)
+    {
+        answers.push_back(TextFormatting{text, std::move(font), size});
+    }
     std::deque<std::optional<TextFormatting>> answers;
     std::vector<TextFormatting> asked;
 };
@@ -31,7 +34,10 @@ public:
 // 100 twips per byte of the caption and 200 per line, whatever the font.
 class FixedMeasure : public TextMeasure {
 public:
-    TwipsSize measure(const LabelWidget& label) const override { return {100.0F * static_cast<float>(label.caption.size()), 200}; }
+    TwipsSize measure(const LabelWidget& label) const override
+    {
+        return {100.0F * static_cast<float>(label.caption.size()), 200};
+    }
 };
 
 } // namespace kinsketch::test

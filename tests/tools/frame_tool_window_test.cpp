@@ -1,6 +1,6 @@
 #include "tests/support/qt_application.h"
-#include "tools/window/frame_tool_window.h"
 #include "tests/support/recording_reporter.h"
+#include "tools/window/frame_tool_window.h"
 
 #include "document/gdr_conversion.h"
 

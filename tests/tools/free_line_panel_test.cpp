@@ -39,7 +39,10 @@ protected:
         for (std::size_t i = 1; i + 1 < points.size(); ++i) drawing.mouseMove(kLeftButton, points[i].x, points[i].y);
         drawing.mouseUp(kLeftButton, points.back().x, points.back().y);
     }
-    void figureSegment(FreeLinePoint from, FreeLinePoint to) { drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to}); }
+    void figureSegment(FreeLinePoint from, FreeLinePoint to)
+    {
+        drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
+    }
     std::vector<FreeLinePoint> strokeOf(int points, float y = 1000)
     {
         std::vector<FreeLinePoint> out;
@@ -59,7 +62,8 @@ protected:
     FreeLinePanelRegisters registers;
     ScriptedMessageBoxes boxes;
     RecordingReporter reporter;
-    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter,
+                      CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
     FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
     FreeLinePanel panel{document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
 };
@@ -190,8 +194,10 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
         bool eraser;
         std::string width, message;
     };
-    for (const Case& c : {Case{false, "", "線の太さを指定してください。"}, Case{false, "0", "線の太さは１以上を指定してください。"},
-                          Case{true, "", "消しゴムの太さを指定してください。"}, Case{true, "00", "消しゴムの太さは１以上を指定してください。"}}) {
+    for (const Case& c :
+         {Case{false, "", "線の太さを指定してください。"}, Case{false, "0", "線の太さは１以上を指定してください。"},
+          Case{true, "", "消しゴムの太さを指定してください。"},
+          Case{true, "00", "消しゴムの太さは１以上を指定してください。"}}) {
         SCOPED_TRACE(c.message);
         makeNewDocument(document);
         panel.load();

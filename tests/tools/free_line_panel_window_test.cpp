@@ -26,7 +26,11 @@ protected:
         window.show();
         QApplication::setActiveWindow(&window);
     }
-    template <class W> W* find(const char* name) { return window.findChild<W*>(QString::fromLatin1(name)); }
+    template <class W>
+    W* find(const char* name)
+    {
+        return window.findChild<W*>(QString::fromLatin1(name));
+    }
 
     QApplication& app = test::application();
     GdrRecord document;
@@ -35,7 +39,8 @@ protected:
     test::ScriptedMessageBoxes boxes;
     test::RecordingReporter reporter;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter};
-    FreeLinePanelWindow window{false, document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
+    FreeLinePanelWindow window{false,     document, loadedCount,
+                               registers, boxes,    {[this]() -> GenoCanvas& { return canvas; }}};
 };
 
 TEST_F(PanelWindow, TheUndoButtonFollowsLsubBackEnable)

@@ -1,8 +1,8 @@
-#include "tools/window/line_tool_window.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/text_dialog_doubles.h"
+#include "tools/window/line_tool_window.h"
 
 #include "document/gdr_conversion.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/qt_application.h"
-#include "tools/window/text_input_dialog.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tools/window/text_input_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,7 +52,8 @@ TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
     const auto result = exec(values, [&] {
         EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
         child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("一行目\n二行目"));
-        for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"}) child<QCheckBox>(box)->setChecked(true);
+        for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"})
+            child<QCheckBox>(box)->setChecked(true);
         EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
         ok();
     });
@@ -82,11 +83,12 @@ TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnNothing)
     const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },
                                              [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
     for (const auto& cancel : cancels) {
-        EXPECT_EQ(exec(given, [&] {
-                      child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
-                      child<QCheckBox>("chkBold")->setChecked(false);
-                      cancel();
-                  }),
+        EXPECT_EQ(exec(given,
+                       [&] {
+                           child<QPlainTextEdit>("txtInputArea")->setPlainText(QStringLiteral("changed"));
+                           child<QCheckBox>("chkBold")->setChecked(false);
+                           cancel();
+                       }),
                   std::nullopt);
     }
 }

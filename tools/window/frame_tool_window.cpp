@@ -1,8 +1,8 @@
 #include "frame_tool_window.h"
 
 #include "genogram/basic_input/basic_input_panel.h"
-#include "ui/child_window_place.h"
 #include "genogram/cohabit_frame_builder.h"
+#include "ui/child_window_place.h"
 
 #include <QPushButton>
 
@@ -15,7 +15,7 @@ constexpr TwipsPlace kWidePlace{15150, 8600};
 } // namespace
 
 FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
-                                   QWidget* parent)
+                                 QWidget* parent)
     : QWidget(parent)
     , document_(document)
     , reporter_(reporter)

@@ -4,8 +4,8 @@
 // (or erases it when no one is marked), redraws the canvas and clears the
 // marks.
 
-#include "seams/error_reporter.h"
 #include "document/gdr_record.h"
+#include "seams/error_reporter.h"
 
 #include <QWidget>
 
@@ -28,7 +28,7 @@ class FrameToolWindow : public QWidget {
 
 public:
     FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
-                     QWidget* parent = nullptr);
+                    QWidget* parent = nullptr);
 
     // Places the window beside the canvas of the document's screen size.
     void load();

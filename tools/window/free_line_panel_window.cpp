@@ -17,7 +17,10 @@ namespace {
 
 constexpr Colour kHighlight = 0xFFC0C0;
 
-QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
+QColor qColour(Colour c)
+{
+    return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU));
+}
 
 QString backColourStyle(Colour c) { return QStringLiteral("background-color: %1;").arg(qColour(c).name()); }
 
@@ -49,8 +52,9 @@ QLabel* heading(const QString& text, QWidget* parent, QRect place)
 
 } // namespace
 
-FreeLinePanelWindow::FreeLinePanelWindow(bool wide, GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
-                       MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, QWidget* parent)
+FreeLinePanelWindow::FreeLinePanelWindow(bool wide, GdrRecord& document, std::int32_t& freeLineCount,
+                                         FreeLinePanelRegisters& registers, MessageBoxes& boxes,
+                                         FreeLinePanelNeighbours neighbours, QWidget* parent)
     : QWidget(parent)
     , wide_(wide)
     , model_(document, freeLineCount, registers, boxes, std::move(neighbours))
@@ -102,8 +106,10 @@ FreeLinePanelWindow::FreeLinePanelWindow(bool wide, GdrRecord& document, std::in
     });
     connect(clearButton, &QPushButton::clicked, this, [this] { after(&FreeLinePanel::clearAll); });
     connect(setColourButton, &QPushButton::clicked, this, &FreeLinePanelWindow::takeColourFromPicker);
-    connect(penWidthBox_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.registers().penWidthText = text.toStdString(); });
-    connect(eraserWidthBox_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.registers().eraserWidthText = text.toStdString(); });
+    connect(penWidthBox_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.registers().penWidthText = text.toStdString(); });
+    connect(eraserWidthBox_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.registers().eraserWidthText = text.toStdString(); });
 }
 
 QPushButton* FreeLinePanelWindow::button(const QString& name, const QString& caption)
@@ -142,8 +148,10 @@ void FreeLinePanelWindow::showRegisters()
     undoButton_->setEnabled(r.undoEnabled);
     if (r.colourTag != shown_.colourTag || colourSample_->styleSheet().isEmpty())
         colourSample_->setStyleSheet(backColourStyle(r.penColour()));
-    if (penWidthBox_->text().toStdString() != r.penWidthText) penWidthBox_->setText(QString::fromStdString(r.penWidthText));
-    if (eraserWidthBox_->text().toStdString() != r.eraserWidthText) eraserWidthBox_->setText(QString::fromStdString(r.eraserWidthText));
+    if (penWidthBox_->text().toStdString() != r.penWidthText)
+        penWidthBox_->setText(QString::fromStdString(r.penWidthText));
+    if (eraserWidthBox_->text().toStdString() != r.eraserWidthText)
+        eraserWidthBox_->setText(QString::fromStdString(r.eraserWidthText));
     shown_ = r;
 }
 
@@ -155,7 +163,8 @@ void FreeLinePanelWindow::after(void (FreeLinePanel::*click)())
 
 void FreeLinePanelWindow::takeColourFromPicker()
 {
-    const QColor chosen = QColorDialog::getColor(qColour(model_.registers().penColour()), this, QStringLiteral("色の設定"));
+    const QColor chosen =
+        QColorDialog::getColor(qColour(model_.registers().penColour()), this, QStringLiteral("色の設定"));
     if (!chosen.isValid()) return;
     model_.setColour(static_cast<Colour>(chosen.red()) | (static_cast<Colour>(chosen.green()) << 8) |
                      (static_cast<Colour>(chosen.blue()) << 16));
@@ -185,7 +194,8 @@ bool FreeLinePanelWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if (key->key() == Qt::Key_Backspace) return false;
         const QString text = key->text();
-        return !text.isEmpty() && text.at(0).isPrint() && !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9');
+        return !text.isEmpty() && text.at(0).isPrint() &&
+               !(text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9');
     }
     if (event->type() == QEvent::FocusOut && !checking_ && isVisible()) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -20,7 +20,7 @@ public:
     // The document, the count of its loaded strokes and the registers are
     // shared with the canvas and outlive the window.
     FreeLinePanelWindow(bool wide, GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
-               MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, QWidget* parent = nullptr);
+                        MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, QWidget* parent = nullptr);
 
     FreeLinePanel& model() { return model_; }
 

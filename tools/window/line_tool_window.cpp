@@ -1,7 +1,7 @@
 #include "line_tool_window.h"
 
-#include "ui/child_window_place.h"
 #include "genogram/window/canvas_window.h"
+#include "ui/child_window_place.h"
 
 #include <QPushButton>
 

@@ -12,7 +12,10 @@ namespace kinsketch {
 
 class TextDialogLoader : public TextDialog {
 public:
-    explicit TextDialogLoader(MessageBoxes& boxes, QWidget* parent = nullptr) : boxes_(boxes), parent_(parent) {}
+    explicit TextDialogLoader(MessageBoxes& boxes, QWidget* parent = nullptr)
+        : boxes_(boxes)
+        , parent_(parent)
+    {}
     std::optional<TextFormatting> edit(const TextFormatting& values) override;
 
 private:

@@ -45,13 +45,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return b;
 }
 
-QColor qColour(Colour c) { return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU)); }
+QColor qColour(Colour c)
+{
+    return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU));
+}
 
 Colour colourOf(const QColor& c)
 {
     return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) | (static_cast<Colour>(c.blue()) << 16);
 }
-
 
 // The fonts a document can name: those drawn through a substitute, then the
 // installed families whose names the document's code page can hold.
@@ -113,8 +115,9 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, QWidget* parent)
     underlineBox_ = styleBox(this, "chkUnlerL", QStringLiteral("下線"), twipsRect(6720, 1320, 735, 255));
     QPushButton* ok = button(this, "cmdOK", QStringLiteral("決定"), twipsRect(5760, 1800, 1695, 495));
     QPushButton* cancel = button(this, "cmdCan", QStringLiteral("キャンセル"), twipsRect(5760, 2400, 1695, 495));
-    auto* warning = place(new QLabel(QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"), this),
-                          "Label4", twipsRect(240, 2760, 5295, 255));
+    auto* warning =
+        place(new QLabel(QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"), this),
+              "Label4", twipsRect(240, 2760, 5295, 255));
     warning->setStyleSheet(QStringLiteral("color: red"));
 
     fontBox_->addItems(fontNames());
@@ -170,7 +173,9 @@ void TextInputDialog::accept()
         const std::string character = QString::fromUcs4(&codePoint, 1).toStdString();
         if (!isCp932Encodable(character)) {
             boxes_.show({"「" + character + "」は保存できない文字です。別の文字に置き換えてください。",
-                         {}, MessageIcon::Exclamation, MessageButtons::Ok});
+                         {},
+                         MessageIcon::Exclamation,
+                         MessageButtons::Ok});
             textArea_->setFocus();
             return;
         }

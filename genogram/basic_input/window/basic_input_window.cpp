@@ -1,8 +1,8 @@
 #include "basic_input_window.h"
 
-#include "ui/child_window_place.h"
 #include "slot_background.h"
 #include "symbol_chooser.h"
+#include "ui/child_window_place.h"
 
 #include "genogram/basic_input/document_text_check.h"
 
@@ -48,7 +48,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int i, TwipsPlace frame
 } // namespace
 
 BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
-                       BasicInputNeighbours neighbours, QWidget* parent)
+                                   BasicInputNeighbours neighbours, QWidget* parent)
     : QWidget(parent)
     , panel_(size, document, reporter, boxes, std::move(neighbours))
 {

@@ -22,7 +22,7 @@ class BasicInputWindow : public QWidget {
 
 public:
     BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
-               BasicInputNeighbours neighbours, QWidget* parent = nullptr);
+                     BasicInputNeighbours neighbours, QWidget* parent = nullptr);
 
     BasicInputPanel& panel() { return panel_; }
 

@@ -14,8 +14,7 @@ const QColor kMarked(192, 255, 192);
 SlotBackground::SlotBackground(QWidget* parent)
     : QWidget(parent)
     , colour_(kUnmarked)
-{
-}
+{}
 
 void SlotBackground::showMark(int mark)
 {
@@ -23,15 +22,9 @@ void SlotBackground::showMark(int mark)
     update();
 }
 
-void SlotBackground::paintEvent(QPaintEvent*)
-{
-    QPainter(this).fillRect(rect(), colour_);
-}
+void SlotBackground::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), colour_); }
 
-void SlotBackground::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void SlotBackground::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 // A click is a press and a release of the left button over the slot.
 void SlotBackground::mouseReleaseEvent(QMouseEvent* event)

@@ -18,7 +18,8 @@
 namespace kinsketch::launcher {
 namespace {
 
-std::string temporaryFolder() {
+std::string temporaryFolder()
+{
     char buffer[MAX_PATH + 1] = {};
     GetTempPathA(MAX_PATH, buffer);
     return buffer;
@@ -27,13 +28,15 @@ std::string temporaryFolder() {
 // A folder with a blank in its name, holding one database file; removed afterwards.
 class FolderWithABlank : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         folder = temporaryFolder() + "kinsketch launcher " + std::to_string(GetCurrentProcessId()) + "\\";
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
         std::ofstream(folder + "x.mdb") << "";
         std::ofstream(folder + "ovnVerUP.ini") << "[VERUP]\r\nPath = \"" << folder << "\"\r\nAppDB=x.mdb\r\n";
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         DeleteFileA((folder + "x.mdb").c_str());
         DeleteFileA((folder + "ovnVerUP.ini").c_str());
         RemoveDirectoryA(folder.c_str());
@@ -43,7 +46,8 @@ protected:
     std::string folder;
 };
 
-TEST(WindowsProfile, RealProfileApiAgreesWithThePortableReader) {
+TEST(WindowsProfile, RealProfileApiAgreesWithThePortableReader)
+{
     WindowsPlatform platform;
     const std::string path = std::string(KINSKETCH_FIXTURE_DIR) + "/launcher/profile_rules.ini";
     ASSERT_TRUE(platform.fileExists(path));
@@ -52,7 +56,8 @@ TEST(WindowsProfile, RealProfileApiAgreesWithThePortableReader) {
     }
 }
 
-TEST_F(FolderWithABlank, ShortFormHasNoBlankAndNamesTheSameFolder) {
+TEST_F(FolderWithABlank, ShortFormHasNoBlankAndNamesTheSameFolder)
+{
     const std::string shortFolder = shortPath(platform, folder);
     EXPECT_EQ(shortFolder.find(' '), std::string::npos) << shortFolder;
     EXPECT_TRUE(platform.fileExists(shortFolder + "x.mdb"));
@@ -61,7 +66,8 @@ TEST_F(FolderWithABlank, ShortFormHasNoBlankAndNamesTheSameFolder) {
     EXPECT_EQ(shortPath(platform, "C:\\windows\\"), "C:\\windows\\");
 }
 
-TEST_F(FolderWithABlank, SettingsAreReadThroughTheRealProfileApi) {
+TEST_F(FolderWithABlank, SettingsAreReadThroughTheRealProfileApi)
+{
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "verup", "PATH", folder), folder.substr(0, folder.size() - 1));
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "AppDB", folder), "x.mdb");
 }
@@ -69,29 +75,35 @@ TEST_F(FolderWithABlank, SettingsAreReadThroughTheRealProfileApi) {
 // Writes to HKEY_LOCAL_MACHINE, so only inside the throwaway wine prefix of the test script.
 class MachineRegistry : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (std::getenv("KINSKETCH_THROWAWAY_PREFIX") == nullptr) GTEST_SKIP() << "not in a throwaway wine prefix";
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         for (const char* key : {"Software\\Microsoft\\Office\\15.0", "Software\\Classes\\Access.Application.16",
                                 "Software\\Classes\\CLSID\\{0A0B0C0D-0000-0000-0000-000000000016}"}) {
             RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
         }
     }
-    static void write(const std::string& subKey, const char* name, const std::string& bytes) {
+    static void write(const std::string& subKey, const char* name, const std::string& bytes)
+    {
         HKEY key = nullptr;
         ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
         RegCloseKey(key);
     }
 
     WindowsPlatform platform;
 };
 
-TEST_F(MachineRegistry, InstalledApplicationIsFoundInTheOrderOfTheBootType) {
+TEST_F(MachineRegistry, InstalledApplicationIsFoundInTheOrderOfTheBootType)
+{
     write("Software\\Microsoft\\Office\\15.0\\Access\\InstallRoot", "Path", std::string("C:\\Office15\\\0junk\0", 17));
-    write("Software\\Classes\\Access.Application.16\\CLSID", nullptr, std::string("{0A0B0C0D-0000-0000-0000-000000000016}\0", 39));
+    write("Software\\Classes\\Access.Application.16\\CLSID", nullptr,
+          std::string("{0A0B0C0D-0000-0000-0000-000000000016}\0", 39));
     write("Software\\Classes\\CLSID\\{0A0B0C0D-0000-0000-0000-000000000016}\\LocalServer32", nullptr,
           std::string("C:\\Office16\\MSACCESS.EXE /AUTOMATION\0", 37));
 
@@ -105,7 +117,8 @@ TEST_F(MachineRegistry, InstalledApplicationIsFoundInTheOrderOfTheBootType) {
     EXPECT_EQ(locator.findAccessProgram(AccessBootType::access14Program), "");
 }
 
-TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
+TEST(WindowsWindows, MainWindowOfTheProcessIsSeen)
+{
     WindowsPlatform platform;
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
@@ -131,7 +144,8 @@ TEST(WindowsWindows, MainWindowOfTheProcessIsSeen) {
     DestroyWindow(window);
 }
 
-TEST(WindowsProcesses, ProgramsStartAndAMissingOneIsFileNotFound) {
+TEST(WindowsProcesses, ProgramsStartAndAMissingOneIsFileNotFound)
+{
     WindowsPlatform platform;
     EXPECT_NE(platform.startProgram("C:\\windows\\system32\\cmd.exe /c exit 0", WindowState::minimizedNoFocus), 0U);
     try {
@@ -142,21 +156,24 @@ TEST(WindowsProcesses, ProgramsStartAndAMissingOneIsFileNotFound) {
     }
 }
 
-TEST(WindowsProcesses, SecondInstanceIsRefused) {
+TEST(WindowsProcesses, SecondInstanceIsRefused)
+{
     WindowsPlatform first;
     WindowsPlatform second;
     EXPECT_TRUE(first.acquireSingleInstance("kinsketch-launcher-test"));
     EXPECT_FALSE(second.acquireSingleInstance("kinsketch-launcher-test"));
 }
 
-TEST(WindowsClock, MultimediaClockAdvancesAcrossASleep) {
+TEST(WindowsClock, MultimediaClockAdvancesAcrossASleep)
+{
     WindowsPlatform platform;
     const std::uint32_t start = platform.tickCount();
     platform.sleep(50);
     EXPECT_GE(static_cast<std::uint32_t>(platform.tickCount() - start), 40U);
 }
 
-TEST(WindowsAutomation, ServerErrorsArriveWithTheirRunTimeErrorNumber) {
+TEST(WindowsAutomation, ServerErrorsArriveWithTheirRunTimeErrorNumber)
+{
     const ComApartment apartment;
     DispatchObject files = DispatchObject::create("Scripting.FileSystemObject");
     Variant windowsFolder(std::string("C:\\windows"));
@@ -170,7 +187,8 @@ TEST(WindowsAutomation, ServerErrorsArriveWithTheirRunTimeErrorNumber) {
     }
 }
 
-TEST(WindowsAutomation, MissingDatabaseEngineAndHostApplicationCannotBeCreated) {
+TEST(WindowsAutomation, MissingDatabaseEngineAndHostApplicationCannotBeCreated)
+{
     WindowsPlatform platform;
     for (const char* engine : {"DAO.DBEngine.120", "DAO.DBEngine.36"}) {
         try {
@@ -183,5 +201,5 @@ TEST(WindowsAutomation, MissingDatabaseEngineAndHostApplicationCannotBeCreated) 
     EXPECT_THROW(platform.createAccessApplication("Access.Application"), LauncherError);
 }
 
-}  // namespace
-}  // namespace kinsketch::launcher
+} // namespace
+} // namespace kinsketch::launcher
