@@ -52,7 +52,10 @@ GuidanceBox::GuidanceBox(Timers& timers, QWidget* parent)
     closeLabel_->installEventFilter(this);
 }
 
-void GuidanceBox::load(bool wideScreen) { placeChildWindow(*this, wideScreen ? kWidePlace : kNormalPlace); }
+void GuidanceBox::load(CanvasSize size)
+{
+    placeChildWindow(*this, size == CanvasSize::Wide ? kWidePlace : kNormalPlace);
+}
 
 void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
 {

@@ -4,6 +4,7 @@
 // asks for the box to be unloaded; the stored lines go with it.
 
 #include "app/guidance_cycle.h"
+#include "genogram/canvas_size.h"
 #include "seams/timers.h"
 
 #include <QWidget>
@@ -19,7 +20,7 @@ public:
     GuidanceBox(Timers& timers, QWidget* parent = nullptr);
 
     // Places the box beside the canvas of the screen size.
-    void load(bool wideScreen);
+    void load(CanvasSize size);
     void setGuidanceLine(std::uint8_t n, const std::string& text);
 
     QLabel* guidanceLabel() const { return guidanceLabel_; }

@@ -52,7 +52,7 @@ GuidanceBox& WindowDirectory::infoBox()
     GuidanceBox& box = infoBox_.ensure(
         main_, [this] { return new GuidanceBox(timers_); },
         [this](GuidanceBox& made) {
-            made.load(document_.isWide());
+            made.load(canvasSizeOf(document_));
             QObject::connect(
                 &made, &GuidanceBox::unloadRequested, &made, [this] { unloadInfoBox(); }, Qt::QueuedConnection);
         });
@@ -119,7 +119,7 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        return new FreeLinePanelWindow(document_.isWide(), document_, context_.freeLineCount, freeLineRegisters_,
+        return new FreeLinePanelWindow(canvasSizeOf(document_), document_, context_.freeLineCount, freeLineRegisters_,
                                        boxes_, std::move(neighbours));
     };
     FreeLinePanelWindow& panel = freeLinePanel_.ensure(main_, make, [](FreeLinePanelWindow& made) { made.load(); });

@@ -39,8 +39,8 @@ protected:
     test::ScriptedMessageBoxes boxes;
     test::RecordingReporter reporter;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter};
-    FreeLinePanelWindow window{false,     document, loadedCount,
-                               registers, boxes,    {[this]() -> GenoCanvas& { return canvas; }}};
+    FreeLinePanelWindow window{CanvasSize::Normal, document, loadedCount,
+                               registers,          boxes,    {[this]() -> GenoCanvas& { return canvas; }}};
 };
 
 TEST_F(PanelWindow, TheUndoButtonFollowsLsubBackEnable)

@@ -52,11 +52,11 @@ QLabel* heading(const QString& text, QWidget* parent, QRect place)
 
 } // namespace
 
-FreeLinePanelWindow::FreeLinePanelWindow(bool wide, GdrRecord& document, std::int32_t& freeLineCount,
+FreeLinePanelWindow::FreeLinePanelWindow(CanvasSize size, GdrRecord& document, std::int32_t& freeLineCount,
                                          FreeLinePanelRegisters& registers, MessageBoxes& boxes,
                                          FreeLinePanelNeighbours neighbours, QWidget* parent)
     : QWidget(parent)
-    , wide_(wide)
+    , size_(size)
     , model_(document, freeLineCount, registers, boxes, std::move(neighbours))
 {
     const QString caption = QStringLiteral("Tool Box");
@@ -133,7 +133,7 @@ QLineEdit* FreeLinePanelWindow::widthBox(const QString& name, const QString& cap
 
 void FreeLinePanelWindow::load()
 {
-    placeChildWindow(*this, {wide_ ? 15150 : 11200, 0});
+    placeChildWindow(*this, {size_ == CanvasSize::Wide ? 15150 : 11200, 0});
     model_.load();
     showRegisters();
 }

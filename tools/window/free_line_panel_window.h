@@ -3,6 +3,7 @@
 // buttons call the panel model and it shows the model's registers; the width
 // boxes take digits and Backspace only, and Enter or leaving a box checks it.
 
+#include "genogram/canvas_size.h"
 #include "tools/free_line_panel.h"
 
 #include <QWidget>
@@ -19,8 +20,9 @@ class FreeLinePanelWindow : public QWidget {
 public:
     // The document, the count of its loaded strokes and the registers are
     // shared with the canvas and outlive the window.
-    FreeLinePanelWindow(bool wide, GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
-                        MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, QWidget* parent = nullptr);
+    FreeLinePanelWindow(CanvasSize size, GdrRecord& document, std::int32_t& freeLineCount,
+                        FreeLinePanelRegisters& registers, MessageBoxes& boxes, FreeLinePanelNeighbours neighbours,
+                        QWidget* parent = nullptr);
 
     FreeLinePanel& model() { return model_; }
 
@@ -41,7 +43,7 @@ private:
     bool checkBox(QLineEdit* box);
     void after(void (FreeLinePanel::*click)());
 
-    bool wide_;
+    CanvasSize size_;
     FreeLinePanel model_;
     FreeLinePanelRegisters shown_;
     QPushButton* figureButton_;
