@@ -1,5 +1,5 @@
-#include "genogram/canvas_layer_store.h"
 #include "genogram/canvas_mouse.h"
+#include "genogram/canvas_opening.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/text_dialog_doubles.h"
@@ -58,9 +58,8 @@ TEST(CanvasEditRoundTrip, PlacedTextsAndLinesComeBackRenumbered)
 
     mouse.reset();
     canvas = std::make_unique<GenoCanvas>(CanvasSize::Normal, document, reporter, CanvasContext{[&] { return mode; }});
-    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
-    ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
-    canvas->drawAddedLines(AddedLineDraw::Create);
+    const CanvasLoad load = openDocumentOnCanvas(store, *canvas);
+    ASSERT_TRUE(load.texts && load.addedLines);
 
     ASSERT_EQ(canvas->textLabels.upperBound(), 2);
     EXPECT_EQ(canvas->textLabels[1].caption, "一");

@@ -1,5 +1,6 @@
 #include "canvas_dump.h"
 #include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_opening.h"
 #include "tests/support/recording_reporter.h"
 
 #include "document/gdr_conversion.h"
@@ -122,15 +123,9 @@ TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
         true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
     const GdrRecord before = document;
 
-    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
-    ASSERT_TRUE(store.loadAddedLines(CanvasSize::Normal));
-    GenoCanvas& c = canvas(CanvasSize::Normal);
-    c.rebuild();
-    c.drawAddedLines(AddedLineDraw::Create);
-    c.showHandlesOfLinesOnShow();
-    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
-    ASSERT_TRUE(store.saveAddedLines(CanvasSize::Normal));
-    ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
+    const CanvasLoad load = openDocumentOnCanvas(store, canvas(CanvasSize::Normal));
+    ASSERT_TRUE(load.texts && load.addedLines);
+    ASSERT_TRUE(store.saveCanvasLayers(CanvasSize::Normal));
     EXPECT_EQ(document, before);
 }
 
