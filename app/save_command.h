@@ -1,6 +1,6 @@
 #pragma once
-// save: stores the canvas layers, writes the working document and
-// shows the picture for confirmation. A layer or the document that cannot be
+// The save button (cmdSave_Click): stores the canvas layers, writes the
+// working document and shows the picture for confirmation. A layer or the document that cannot be
 // stored stops the save with the error shown and the user back at editing,
 // nothing lost; the windows close only once the document is on disk.
 

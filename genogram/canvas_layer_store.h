@@ -1,5 +1,5 @@
 #pragma once
-// The document store's transfers of the canvas layers: texts (layer 1),
+// Canvas layers of the document store (clsGdrOpe.SaveGd1 … LoadGd2, SaveGd4): texts (layer 1),
 // added lines (layer 2) and pen strokes (layer 4) between the canvas model
 // and the document, for the canvas of either screen size. What a routine
 // transferred before an error stays.

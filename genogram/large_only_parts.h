@@ -1,5 +1,5 @@
 #pragma once
-// What exists only on the WIDE screen: person rows 18–36, connector lines
+// What exists only on the WIDE screen (xfnc_DelOutControl): person rows 18–36, connector lines
 // 52–120, frame segments 66–119 and the canvas items beyond the normal canvas
 // area. Going to the normal screen looks for them, then drops them.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The document store's transfers of layer 0 — symbols, ages, remarks and
+// Layer 0 of the document store (clsGdrOpe.SaveGd0/LoadGd0) — symbols, ages, remarks and
 // connector-line styles — between the basic-input panel and the document.
 // The panel's screen size decides the extent: 18 slots and 52 lines on the
 // normal panel, 37 and 121 on the WIDE one; the rest of the document stays
