@@ -7,8 +7,8 @@
 #include "genogram/canvas_layer_store.h"
 #include "genogram/window/canvas_window.h"
 
-#include "document/gdr_conversion.h"
-#include "seams/error_reporter.h"
+#include "bench/support/full_wide_document.h"
+#include "bench/support/silent_seams.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,50 +24,13 @@
 namespace kinsketch {
 namespace {
 
-class SilentReporter : public ErrorReporter {
-public:
-    void reportError(std::string_view, std::string_view) override {}
-};
+using bench::SilentBoxes;
+using bench::SilentReporter;
 
-class SilentBoxes : public MessageBoxes {
-public:
-    MessageAnswer show(const MessageRequest&) override { return MessageAnswer::Ok; }
-};
-
-// Every slot, line, frame segment, text and added line in use, and pen
-// strokes of `strokeRecords` segments.
+// The full WIDE document with pen strokes of `strokeRecords` segments.
 GdrRecord fullWideDocument(int strokeRecords)
 {
-    GdrRecord d;
-    makeNewDocument(d);
-    d.ScreenMode = "WIDE";
-    for (int i = 0; i < kSlotCount; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        d.SymbolKey[slot] = std::string(kSymbolChoiceKeys[static_cast<std::size_t>(1 + i % (kSymbolChoiceCount - 1))]);
-        d.AgeText[slot] = std::to_string(20 + i) + "歳";
-        d.RelText[slot] = "長男の妻";
-    }
-    for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 7);
-    for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
-    for (int n = 1; n < kTextLabelCount; ++n)
-        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n),
-                                                    0,
-                                                    "ＭＳ Ｐゴシック",
-                                                    9,
-                                                    kFalse,
-                                                    kFalse,
-                                                    kFalse,
-                                                    kFalse,
-                                                    0,
-                                                    static_cast<float>(n % 10 * 650),
-                                                    static_cast<float>(n / 10 * 600),
-                                                    900,
-                                                    230,
-                                                    kTrue};
-    for (int n = 0; n < kAddLineCount; ++n)
-        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
-                                                  7000.F - static_cast<float>(n * 70), 100, 6100};
-    d.FreeLine = {true, 1, {}};
+    GdrRecord d = bench::fullWideDocument();
     for (int i = 0; i < strokeRecords; ++i) {
         const auto x = static_cast<float>(100 + (i * 37) % 6800), y = static_cast<float>(100 + (i * 53) % 6000);
         const bool first = i % 40 == 0;

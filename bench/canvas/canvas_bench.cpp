@@ -7,8 +7,8 @@
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 
-#include "document/gdr_conversion.h"
-#include "seams/error_reporter.h"
+#include "bench/support/full_wide_document.h"
+#include "bench/support/silent_seams.h"
 
 #include <QImage>
 #include <QPainter>
@@ -22,10 +22,7 @@
 namespace kinsketch {
 namespace {
 
-class SilentReporter : public ErrorReporter {
-public:
-    void reportError(std::string_view, std::string_view) override {}
-};
+using bench::SilentReporter;
 
 // Strokes of 40 points wandering over the canvas: mostly thin pens, some
 // wide ones and some eraser strokes, as hand drawing leaves them.
@@ -56,35 +53,7 @@ void addStrokes(GdrRecord& d, int records)
 
 GdrRecord fullWideDocument(int strokeRecords)
 {
-    GdrRecord d;
-    makeNewDocument(d);
-    d.ScreenMode = "WIDE";
-    for (int i = 0; i < kSlotCount; ++i) {
-        d.SymbolKey[static_cast<std::size_t>(i)] =
-            "i1" + std::string(i % 14 < 9 ? "0" : "") + std::to_string(1 + i % 14);
-        d.AgeText[static_cast<std::size_t>(i)] = std::to_string(20 + i) + "歳";
-        d.RelText[static_cast<std::size_t>(i)] = "備考";
-    }
-    for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
-    for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
-    for (int n = 1; n <= 99; ++n)
-        d.TextLabel[static_cast<std::size_t>(n)] = {"注記 " + std::to_string(n),
-                                                    0,
-                                                    "ＭＳ Ｐゴシック",
-                                                    9,
-                                                    kFalse,
-                                                    kFalse,
-                                                    kFalse,
-                                                    kFalse,
-                                                    0,
-                                                    static_cast<float>(n % 10 * 650),
-                                                    static_cast<float>(n / 10 * 600),
-                                                    900,
-                                                    230,
-                                                    kTrue};
-    for (int n = 0; n < kAddLineCount; ++n)
-        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
-                                                  7000.F - static_cast<float>(n * 70), 100, 6100};
+    GdrRecord d = bench::fullWideDocument();
     addStrokes(d, strokeRecords);
     return d;
 }

@@ -7,6 +7,7 @@
 #include "genogram/free_drawing.h"
 #include "genogram/window/canvas_window.h"
 
+#include "bench/support/silent_seams.h"
 #include "document/gdr_conversion.h"
 
 #include <QApplication>
@@ -19,11 +20,6 @@
 namespace kinsketch {
 namespace {
 
-class NoBoxes : public MessageBoxes {
-public:
-    MessageAnswer show(const MessageRequest&) override { return MessageAnswer::Ok; }
-};
-
 // Counts the paint events, to show that each step did repaint.
 class PaintCounter : public QObject {
 public:
@@ -33,11 +29,6 @@ public:
         return false;
     }
     int paints = 0;
-};
-
-class NoReports : public ErrorReporter {
-public:
-    void reportError(std::string_view, std::string_view) override {}
 };
 
 // A canvas window shown with `records` pen records already on it, in strokes
@@ -64,8 +55,8 @@ struct DrawnCanvas {
     }
 
     GdrRecord document;
-    NoReports reporter;
-    NoBoxes boxes;
+    bench::SilentReporter reporter;
+    bench::SilentBoxes boxes;
     FreeLinePanelRegisters panel;
     std::unique_ptr<CanvasWindow> window;
     std::unique_ptr<FreeDrawing> drawing;

@@ -1,0 +1,43 @@
+#include "full_wide_document.h"
+
+#include "genogram/basic_input/symbol_choices.h"
+
+#include "document/gdr_conversion.h"
+
+#include <string>
+
+namespace kinsketch::bench {
+
+GdrRecord fullWideDocument()
+{
+    GdrRecord d;
+    makeNewDocument(d);
+    d.ScreenMode = "WIDE";
+    for (int i = 0; i < kSlotCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        // Keys the chooser offers, so that loading the panel writes nothing back.
+        d.SymbolKey[slot] = std::string(kSymbolChoiceKeys[static_cast<std::size_t>(1 + i % (kSymbolChoiceCount - 1))]);
+        d.AgeText[slot] = std::to_string(20 + i) + "歳";
+        d.RelText[slot] = "長男の妻";
+    }
+    for (int k = 0; k < kLineCount; ++k) d.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 7);
+    for (int s = 0; s < kCohabitSegCount; s += 2) d.CohabitSeg[static_cast<std::size_t>(s)] = 1;
+    for (int n = 1; n < kTextLabelCount; ++n) {
+        TextLabelRecord& text = d.TextLabel[static_cast<std::size_t>(n)];
+        text.Caption = "注記 " + std::to_string(n);
+        text.FontName = "ＭＳ Ｐゴシック";
+        text.FontSize = 9;
+        text.Left = static_cast<float>(n % 10 * 650);
+        text.Top = static_cast<float>(n / 10 * 600);
+        text.Width = 900;
+        text.Height = 230;
+        text.Used = kTrue;
+    }
+    for (int n = 0; n < kAddLineCount; ++n)
+        d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
+                                                  7000.F - static_cast<float>(n * 70), 100, 6100};
+    d.FreeLine = {true, 1, {}};
+    return d;
+}
+
+} // namespace kinsketch::bench
