@@ -67,7 +67,7 @@ void FreeDrawing::penDown(FreeLinePoint at)
         return;
     const std::int32_t k = appendFreeLineRecord(list());
     list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
-    canvas_.redrawFreeLines(k, true);
+    canvas_.redrawFreeLines(k, FreeLineRedraw::Figure);
     state_ = State::Pressed;
     show_({{k, k}, 0});
 }
@@ -76,7 +76,7 @@ void FreeDrawing::penTo(FreeLinePoint at)
 {
     const std::int32_t k = appendFreeLineRecord(list());
     list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
-    canvas_.redrawFreeLines(k, false);
+    canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     show_({{k, k}, 0});
 }
@@ -102,7 +102,7 @@ void FreeDrawing::figureMove(FreeLinePoint at)
 {
     const std::int32_t k = list().upperBound();
     list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
-    canvas_.redrawFreeLines(k, false);
+    canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     show_({{}, k});
 }
 
@@ -117,7 +117,7 @@ void FreeDrawing::figureUp(FreeLinePoint at)
     lastVertex_ = at;
     const bool closed = closesFigure(figureStart_, at);
     if (!closed) growFreeLineList(l);
-    canvas_.redrawFreeLines(k, false);
+    canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     if (closed) {
         panel_.setTool(FreeLineTool::Pen);

@@ -153,7 +153,7 @@ bool GenoCanvas::rebuild()
     return trapErrors(reporter_, "GfncPrev", [&] {
         surface_.clear();
         hideFrameSegments();
-        redrawFreeLines(0, false);
+        redrawFreeLines(0, FreeLineRedraw::Strokes);
         showSymbols();
         for (int i = 0; i < geometry_.slotCount; ++i)
             ageLabels[i].caption = document_.AgeText[static_cast<std::size_t>(i)];

@@ -37,6 +37,10 @@ struct FreeLineRun {
 
 enum class AddedLineDraw : std::uint8_t { Create, Redraw };
 
+// How pen records are joined into segments: as strokes, or (while a free
+// figure is built) with the records of the current figure joined apart.
+enum class FreeLineRedraw : std::uint8_t { Strokes, Figure };
+
 // What the canvas reads from the windows beside it.
 struct CanvasContext {
     std::function<InputMode()> inputMode = [] { return InputMode::Text; };
@@ -59,7 +63,7 @@ public:
     // the automatic frame and the pen strokes. Texts and added lines stay.
     bool rebuild();
     // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
-    bool redrawFreeLines(std::int32_t first, bool figureFlag);
+    bool redrawFreeLines(std::int32_t first, FreeLineRedraw how);
     // Whether the last redrawFreeLines moved segments it did not re-create,
     // so that what lay above them before now lies below.
     bool freeLinesRestacked() const { return freeLinesRestacked_; }
@@ -116,9 +120,9 @@ private:
     void placeFrameSegment(int s, int x1, int y1, int x2, int y2);
     void hideFrameSegments();
     void drawOneAddedLine(int k, AddedLineDraw how, bool selected);
-    std::optional<std::int32_t> figureNoOf(bool figureFlag) const;
-    bool redrawsUnchangedFreeLines(bool figureFlag) const;
-    void rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReached);
+    std::optional<std::int32_t> figureNoOf(bool figure) const;
+    bool redrawsUnchangedFreeLines(bool figure) const;
+    void rememberFullFreeLineDraw(bool figure, std::int32_t lastReached);
 
     const CanvasGeometry& geometry_;
     GdrRecord& document_;

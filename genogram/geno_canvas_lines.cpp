@@ -26,15 +26,16 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 // record keeps its own point and begins a new chain on the next full redraw.
 // An empty record breaks the chain but not the redraw: a figure left open
 // keeps a spare record, and the strokes drawn after it must still show.
-bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
+bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
 {
+    const bool figure = how == FreeLineRedraw::Figure;
     return trapErrors(reporter_, "GfncLineDraw", [&] {
         auto& list = document_.FreeLine;
         if (!list.dimensioned) return;
-        const std::int32_t start = first <= 1 ? 1 : (figureFlag ? first : first - 1);
-        const std::int32_t figureNo = figureFlag ? context_.currentFigureNo() : 0;
+        const std::int32_t start = first <= 1 ? 1 : (figure ? first : first - 1);
+        const std::int32_t figureNo = figure ? context_.currentFigureNo() : 0;
         const bool stillOrdered = zOrder_.changes() == freeLinesOrderedAt_ && start <= freeLinesOnTop_ + 1;
-        if (start == 1 && redrawsUnchangedFreeLines(figureFlag)) {
+        if (start == 1 && redrawsUnchangedFreeLines(figure)) {
             const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
             freeLinesRestacked_ = true;
             if (!stillOrdered && drawn.highest != 0) FreeLine.bringRunToFront(drawn.lowest, drawn.highest);
@@ -54,7 +55,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
                 chainStart = true;
                 continue;
             }
-            if (chainStart || (figureFlag && record.StrokeNo != figureNo)) {
+            if (chainStart || (figure && record.StrokeNo != figureNo)) {
                 px = record.X1;
                 py = record.Y1;
             }
@@ -90,7 +91,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, bool figureFlag)
                 if (FreeLine.exists(i)) FreeLine.bringToFront(i);
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
-        if (start == 1) rememberFullFreeLineDraw(figureFlag, lastReached);
+        if (start == 1) rememberFullFreeLineDraw(figure, lastReached);
     });
 }
 
@@ -102,28 +103,28 @@ std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
     return FreeLineRun{fullFreeLineDraw_->lowest, fullFreeLineDraw_->highest, FreeLine.revision()};
 }
 
-std::optional<std::int32_t> GenoCanvas::figureNoOf(bool figureFlag) const
+std::optional<std::int32_t> GenoCanvas::figureNoOf(bool figure) const
 {
-    return figureFlag ? std::optional(context_.currentFigureNo()) : std::nullopt;
+    return figure ? std::optional(context_.currentFigureNo()) : std::nullopt;
 }
 
 // Redrawing records that have not changed since the last full redraw, into
 // segments nobody has touched since, sets every segment to what it already
 // shows and writes back into every record what it already holds; only the
 // stacking moves.
-bool GenoCanvas::redrawsUnchangedFreeLines(bool figureFlag) const
+bool GenoCanvas::redrawsUnchangedFreeLines(bool figure) const
 {
     if (!fullFreeLineDraw_) return false;
     const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
     const auto& list = document_.FreeLine;
     return drawn.recordsRevision == list.revision() && drawn.dimensioned == list.dimensioned &&
            drawn.lowerBound == list.lowerBound && drawn.upperBound == list.upperBound() &&
-           drawn.figureNo == figureNoOf(figureFlag) && drawn.segmentsRevision == FreeLine.revision();
+           drawn.figureNo == figureNoOf(figure) && drawn.segmentsRevision == FreeLine.revision();
 }
 
 // Whether the segments were re-created one by one or restacked afterwards,
 // those from 1 to the last drawn that exist end on top in record order.
-void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReached)
+void GenoCanvas::rememberFullFreeLineDraw(bool figure, std::int32_t lastReached)
 {
     int lowest = 1;
     while (lowest <= lastReached && !FreeLine.exists(lowest)) ++lowest;
@@ -132,7 +133,7 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figureFlag, std::int32_t lastReac
                                          list.dimensioned,
                                          list.lowerBound,
                                          list.upperBound(),
-                                         figureNoOf(figureFlag),
+                                         figureNoOf(figure),
                                          FreeLine.revision(),
                                          lastReached == 0 ? 0 : lowest,
                                          lastReached};

@@ -61,7 +61,7 @@ void FreeLinePanel::closeOpenFigure()
     const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.figureTag),
                                            widthNumber(registers_.penWidthText), registers_.penColour());
     if (k == 0) return;
-    neighbours_.canvas().redrawFreeLines(k, false);
+    neighbours_.canvas().redrawFreeLines(k, FreeLineRedraw::Strokes);
     neighbours_.showCanvas();
 }
 

@@ -109,7 +109,7 @@ void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
         state.PauseTiming();
         auto& records = screen.document.FreeLine;
         records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FFU, -1000000});
-        screen.canvas.canvas().redrawFreeLines(records.upperBound(), false);
+        screen.canvas.canvas().redrawFreeLines(records.upperBound(), FreeLineRedraw::Strokes);
         screen.canvas.repaint();
         state.ResumeTiming();
         QTest::keyClick(age, typed ? Qt::Key_Backspace : Qt::Key_5);

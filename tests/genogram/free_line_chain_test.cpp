@@ -43,23 +43,23 @@ protected:
 TEST_F(FreeLines, APenStrokeDrawnLiveStartsWithADotThatKeepsItsOwnPoint)
 {
     append(100, 200, -1);
-    ASSERT_TRUE(canvas.redrawFreeLines(last(), true));
+    ASSERT_TRUE(canvas.redrawFreeLines(last(), FreeLineRedraw::Figure));
     EXPECT_EQ(segment(1), Segment(100, 200, 100, 200));
     EXPECT_EQ(document.FreeLine[1].X2, 100);
     EXPECT_EQ(document.FreeLine[1].Y2, 200);
 
     append(130, 210, -1);
-    canvas.redrawFreeLines(last(), false);
+    canvas.redrawFreeLines(last(), FreeLineRedraw::Strokes);
     append(160, 260, -1);
-    canvas.redrawFreeLines(last(), false);
+    canvas.redrawFreeLines(last(), FreeLineRedraw::Strokes);
     EXPECT_EQ(segment(2), Segment(130, 210, 100, 200));
     EXPECT_EQ(segment(3), Segment(160, 260, 130, 210));
 
     // The next stroke begins a new chain: its first record keeps its own point.
     append(1000, 1000, -2);
-    canvas.redrawFreeLines(last(), true);
+    canvas.redrawFreeLines(last(), FreeLineRedraw::Figure);
     append(1100, 1000, -2);
-    canvas.redrawFreeLines(last(), false);
+    canvas.redrawFreeLines(last(), FreeLineRedraw::Strokes);
     EXPECT_EQ(segment(4), Segment(1000, 1000, 1000, 1000));
     EXPECT_EQ(segment(5), Segment(1100, 1000, 1000, 1000));
 
@@ -105,12 +105,12 @@ TEST_F(FreeLines, RecordsOfAnotherFigureStartAtThemselves)
     figureNo = 2;
     document.FreeLine = {
         true, 1, {{500, 500, 400, 400, 1, 0, 1}, {600, 600, 0, 0, 1, 0, 1}, {700, 700, 0, 0, 1, 0, 2}}};
-    canvas.redrawFreeLines(2, true);
+    canvas.redrawFreeLines(2, FreeLineRedraw::Figure);
     EXPECT_EQ(segment(2), Segment(600, 600, 600, 600));
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));
     EXPECT_FALSE(canvas.FreeLine.exists(1)) << "drawing from record 2 on leaves record 1 alone";
 
-    canvas.redrawFreeLines(3, false); // the rubber band: records 2 and 3
+    canvas.redrawFreeLines(3, FreeLineRedraw::Strokes); // the rubber band: records 2 and 3
     EXPECT_EQ(segment(3), Segment(700, 700, 600, 600));
 }
 

@@ -55,14 +55,15 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
         const int upper = fast.document.FreeLine.upperBound();
         switch (pick(10)) {
         case 0: both([](Screen& s) { s.canvas.rebuild(); }); break;
-        case 1: both([](Screen& s) { s.canvas.redrawFreeLines(0, false); }); break;
+        case 1: both([](Screen& s) { s.canvas.redrawFreeLines(0, FreeLineRedraw::Strokes); }); break;
         case 2: {
             const FreeLineRecord record{
                 static_cast<float>(pick(4000)), static_cast<float>(pick(5000)), 0, 0, 1 + pick(4), 0, -pick(3)};
             const bool figure = pick(2) == 0;
             both([&](Screen& s) {
                 s.document.FreeLine.mutableItems().push_back(record);
-                s.canvas.redrawFreeLines(s.document.FreeLine.upperBound(), figure);
+                s.canvas.redrawFreeLines(s.document.FreeLine.upperBound(),
+                                         figure ? FreeLineRedraw::Figure : FreeLineRedraw::Strokes);
             });
             break;
         }
@@ -109,7 +110,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
             const std::int32_t figureNo = pick(3);
             both([&](Screen& s) {
                 s.figureNo = figureNo;
-                s.canvas.redrawFreeLines(0, true);
+                s.canvas.redrawFreeLines(0, FreeLineRedraw::Figure);
             });
         }
         }

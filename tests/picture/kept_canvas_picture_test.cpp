@@ -190,7 +190,7 @@ TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
     kept.update(canvas, scale, 0);
     for (int stroke = 0; stroke < 6; ++stroke) {
         const std::int32_t first = editor.addStroke();
-        canvas.redrawFreeLines(first, false);
+        canvas.redrawFreeLines(first, FreeLineRedraw::Strokes);
         const int last = canvas.FreeLine.upperBound();
         if (canvas.freeLinesRestacked())
             kept.update(canvas, scale, last);
@@ -243,7 +243,7 @@ TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
 
     opened.document.FreeLine.mutableItems().push_back({2000, 2000, 2000, 2000, 1, 0, -2});
     opened.document.FreeLine.mutableItems().push_back({2500, 2600, 0, 0, 1, 0, -2});
-    canvas.redrawFreeLines(4, false);
+    canvas.redrawFreeLines(4, FreeLineRedraw::Strokes);
     kept.addFreeLines(canvas, 4, 5, 1.0);
     EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the stroke drawn over the strokes kept whole";
 
