@@ -1,0 +1,205 @@
+// Reading handed-in documents, writing files atomically under Japanese names,
+// the names the working folder accepts, and the error trap around routines.
+
+#include "document/error_trap.h"
+#include "document/file_io.h"
+#include "document/file_names.h"
+#include "document/gdr_conversion.h"
+#include "document/handed_in_document.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+
+namespace kinsketch {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RecordingReporter;
+
+std::vector<fs::path> namesIn(const fs::path& folder)
+{
+    std::vector<fs::path> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    return names;
+}
+
+int errorNumberOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RunTimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class DocumentFiles : public ::testing::Test {
+protected:
+    static GdrRecord currentDocument()
+    {
+        GdrRecord r;
+        makeNewDocument(r);
+        r.IsNew = kTrue;
+        r.SymbolKey[3] = "i104";
+        r.AgeText[3] = "８５歳";
+        r.Version = "202";
+        return r;
+    }
+    OpenedDocument open(const std::string& name)
+    {
+        GdrStore store(folder, reporter);
+        return openHandedInDocument(store, store.documentPath(name));
+    }
+
+    test::TemporaryFolder temporary;
+    const fs::path folder = temporary.path();
+    RecordingReporter reporter;
+};
+
+// The free-line panel appends to the stroke array and the save writes it
+// back: a document that came without one gets the placeholder a new one has.
+TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
+{
+    const DynamicArray<FreeLineRecord> placeholder{true, 1, {FreeLineRecord{}}};
+    const DynamicArray<FreeLineRecord> fiveStrokes{
+        true, 1, std::vector<FreeLineRecord>(5, FreeLineRecord{1, 2, 3, 4, 1, 0, -1})};
+    const std::tuple<DynamicArray<FreeLineRecord>, DynamicArray<FreeLineRecord>, int> cases[] = {
+        {fiveStrokes, fiveStrokes, 5}, {DynamicArray<FreeLineRecord>{}, placeholder, 0}, {placeholder, placeholder, 0}};
+    for (const auto& [stored, opened, count] : cases) {
+        GdrRecord r = currentDocument();
+        r.FreeLine = stored;
+        writeFileAtomically(folder / "client.gdr", encodeGdr(r));
+        const OpenedDocument document = open("client");
+        EXPECT_TRUE(document.readWhole);
+        EXPECT_EQ(document.record.AgeText[3], "８５歳");
+        EXPECT_EQ(document.record.IsNew, kFalse);
+        EXPECT_EQ(document.record.Version, "300");
+        EXPECT_EQ(document.record.FreeLine, opened) << count;
+        EXPECT_EQ(document.freeLineCount, count);
+    }
+}
+
+TEST_F(DocumentFiles, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
+{
+    GdrRecord r = currentDocument();
+    r.ScreenMode = "WIDE";
+    r.FreeLine = {};
+    r.Version = "NEW";
+    Bytes bytes = encodeGdr(r);
+    bytes.erase(bytes.end() - 7, bytes.end() - 5);
+    writeFileAtomically(folder / "old.gdr", bytes);
+    const OpenedDocument opened = open("old");
+    EXPECT_EQ(opened.layout, GdrLayout::Pre202);
+    EXPECT_EQ(opened.record.ScreenMode, "");
+    EXPECT_EQ(opened.record.FreeLine.items().size(), 1u);
+    EXPECT_EQ(opened.freeLineCount, 0);
+}
+
+TEST_F(DocumentFiles, UnreadableDocumentsAreReportedAndStartFromANewDocument)
+{
+    Bytes truncated = encodeGdr(currentDocument());
+    truncated.erase(truncated.begin() + 100, truncated.end() - 5); // still ends in "300"
+    writeFileAtomically(folder / "truncated.gdr", truncated);
+    writeFileAtomically(folder / "empty.gdr", {});
+    const std::string read = "Error At clsGdrOpe.ReadGdrFile";
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"missing", {read, read}}, {"empty", {read, read}}, {"truncated", {read}}};
+    for (const auto& [name, titles] : cases) {
+        SCOPED_TRACE(name);
+        reporter.errors.clear();
+        const OpenedDocument opened = open(name);
+        EXPECT_FALSE(opened.readWhole);
+        EXPECT_EQ(reporter.titles(), titles);
+        GdrRecord expected;
+        makeNewDocument(expected);
+        expected.Version = "300";
+        EXPECT_EQ(opened.record, expected);
+    }
+    EXPECT_TRUE(reporter.errors.front().text.starts_with("【62】")) << reporter.errors.front().text;
+}
+
+TEST_F(DocumentFiles, AFailedSaveIsReportedAndKeepsThePreviousFile)
+{
+    GdrStore store(folder, reporter);
+    GdrRecord document = openNewDocument(store).record;
+    ASSERT_TRUE(store.writeSavedDocument(document));
+    document.AgeText[0] = "😀";
+    EXPECT_FALSE(store.writeSavedDocument(document));
+    ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.WriteGdrFile"});
+    EXPECT_EQ(fs::file_size(folder / "kinsketch.gdr"), 7134u);
+
+    document.AgeText[0] = "";
+    GdrStore gone(folder / "no-such-folder", reporter);
+    EXPECT_FALSE(gone.writeSavedDocument(document));
+    EXPECT_TRUE(reporter.errors.back().text.starts_with("【76】")) << reporter.errors.back().text;
+}
+
+// Users name their files in Japanese; on Windows only the wide-character
+// calls reach such a name instead of a mangled one.
+TEST_F(DocumentFiles, AJapaneseNameIsWrittenReplacedWholeAndReadBack)
+{
+    GdrRecord record = currentDocument();
+    const fs::path file = folder / u8"家族図.gdr";
+    writeFileAtomically(file, Bytes(9000, 0xAA));
+    writeFileAtomically(file, encodeGdr(record));
+    EXPECT_EQ(namesIn(folder), std::vector<fs::path>{fs::path(u8"家族図.gdr")}) << "no temporary file is left";
+    EXPECT_EQ(decodeCurrentGdr(readWholeFile(file)), record);
+}
+
+TEST_F(DocumentFiles, FailuresRaiseTheirErrorNumberAndLeaveTheTargetAsItWas)
+{
+    EXPECT_EQ(errorNumberOf([&] { readWholeFile(folder / "none.gdr"); }), 53);
+    EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(folder / "none" / "a.gdr", Bytes{1}); }), 76);
+
+    const fs::path file = folder / "a.gdr";
+    writeFileAtomically(file, Bytes{7});
+    fs::create_directory(folder / "a.gdr.tmp"); // the temporary file cannot be made
+    EXPECT_NE(errorNumberOf([&] { writeFileAtomically(file, Bytes{8}); }), 0);
+    EXPECT_EQ(readWholeFile(file), Bytes{7});
+}
+
+TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLetters)
+{
+    EXPECT_TRUE(sameFileNameIgnoringCase("kinsketch.BMP", "KINSKETCH.bmp"));
+    EXPECT_TRUE(sameFileNameIgnoringCase("ａｂｃ山田.gdr", "ＡＢＣ山田.GDR"));
+    EXPECT_FALSE(sameFileNameIgnoringCase("山田.gdr", "山口.gdr"));
+    EXPECT_FALSE(sameFileNameIgnoringCase("a.bmp", "a.bmp.tmp"));
+}
+
+TEST(FileNames, DocumentNamesThatWouldLeaveTheWorkingFolderAreRefused)
+{
+    for (const char* bad : {"../etc/passwd", "..", "a/b", "a\\b", "C:foo", "c:\\x", "a?b", "a*b", "a|b", "a<b", "a\"b",
+                            "tab\there", "trailing.", "trailing ", ""})
+        EXPECT_TRUE(documentNameProblem(bad).has_value()) << bad;
+    for (const char* good : {"client01", "山田 太郎", "NEW", "a.b", "kinsketch"})
+        EXPECT_FALSE(documentNameProblem(good).has_value()) << good;
+}
+
+// Whatever a routine throws ends in the routine's error box, never in a
+// silent end of the program.
+TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
+{
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { throw RunTimeError::subscriptOutOfRange(); }, "【9】"},
+        {[] { throw std::bad_alloc(); }, "【7】"},
+        {[] { throw std::filesystem::filesystem_error("x", std::error_code()); }, "【75】"},
+        {[] { throw std::logic_error("unexpected"); }, "【51】"},
+    };
+    for (const auto& [routine, boxStart] : cases) {
+        RecordingReporter reporter;
+        EXPECT_FALSE(trapErrors(reporter, "Routine", routine));
+        ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At Routine"});
+        EXPECT_TRUE(reporter.errors[0].text.starts_with(boxStart)) << reporter.errors[0].text;
+    }
+    RecordingReporter reporter;
+    EXPECT_TRUE(trapErrors(reporter, "Routine", [] {}));
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+} // namespace
+} // namespace kinsketch
