@@ -176,15 +176,18 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
 }
 
 // The marks of rows that no longer exist used to stay, so that going large
-// again framed empty slots and every later switch asked about them.
+// again framed empty slots and every later switch asked about them. Slot 18
+// lies right of slot 3 on the WIDE screen only, so the frame must be rebuilt
+// to close slot 3's right edge (segment 8).
 TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
 {
-    for (std::size_t i : {2u, 20u}) document.CohabitFlag[i] = 1;
+    for (std::size_t i : {3u, 18u}) document.CohabitFlag[i] = 1;
     document.SymbolKey[20] = "i108";
     document.AgeText[33] = "5歳";
     document.RelText[25] = "不明";
     document.LineTag[60] = 5;
     open();
+    ASSERT_EQ(document.CohabitSeg[8], 0);
     boxes.answers = {Answer::Yes, Answer::Yes};
     ASSERT_TRUE(screenSwitch.switchSize());
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
@@ -193,8 +196,9 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
         EXPECT_EQ(document.CohabitFlag[i], 0);
     }
     EXPECT_EQ(document.LineTag[60], 0);
-    EXPECT_EQ(document.CohabitFlag[2], 1);
+    EXPECT_EQ(document.CohabitFlag[3], 1);
     EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
+    EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(8));
 
     ASSERT_TRUE(screenSwitch.switchSize());
     ASSERT_TRUE(screenSwitch.switchSize());
