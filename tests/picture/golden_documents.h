@@ -1,7 +1,7 @@
 #pragma once
 // The documents the reference pictures are made from, built in code so that
 // what each one shows can be read here. The regeneration run writes them to
-// tests/fixtures/canvas as .gdr files for kinsketch-render to read.
+// tests/fixtures/canvas as .gdr files (the README and the benchmarks use them).
 
 #include "document/gdr_record.h"
 

@@ -3,7 +3,7 @@
 // only around what it changed.
 
 #include "golden_documents.h"
-#include "picture_fixture.h"
+#include "picture_support.h"
 #include "tests/support/recording_reporter.h"
 
 #include "picture/canvas_painter.h"

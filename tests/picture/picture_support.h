@@ -1,12 +1,20 @@
-#include "picture_fixture.h"
+#pragma once
+// What the picture tests share: a QGuiApplication on the offscreen platform
+// with the font table installed, pixel comparison, and the fixture folders.
 
 #include "picture/canvas_fonts.h"
 
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace kinsketch::test {
 
-void ensureGuiApplication()
+inline void ensureGuiApplication()
 {
     if (QGuiApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,13 +25,18 @@ void ensureGuiApplication()
     installCanvasFontSubstitutions();
 }
 
-bool regeneratingGolden()
+inline std::filesystem::path fixtureDir() { return KINSKETCH_FIXTURE_DIR; }
+inline std::filesystem::path goldenDir() { return fixtureDir() / "golden"; }
+
+// True when the reference files are to be written instead of compared.
+inline bool regeneratingGolden()
 {
     const char* value = std::getenv("KINSKETCH_REGENERATE_GOLDEN");
     return value && std::string(value) == "1";
 }
 
-std::string pictureDifference(const QImage& actual, const QImage& expected)
+// Empty when equal; otherwise where and how the pictures differ.
+inline std::string pictureDifference(const QImage& actual, const QImage& expected)
 {
     if (actual.size() != expected.size())
         return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) + " instead of " +
@@ -34,12 +47,10 @@ std::string pictureDifference(const QImage& actual, const QImage& expected)
     std::string first;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != e.pixel(x, y)) {
-                if (differing++ == 0)
-                    first = " first at (" + std::to_string(x) + ", " + std::to_string(y) +
-                            "): " + QColor(a.pixel(x, y)).name().toStdString() + " instead of " +
-                            QColor(e.pixel(x, y)).name().toStdString();
-            }
+            if (a.pixel(x, y) != e.pixel(x, y) && differing++ == 0)
+                first = " first at (" + std::to_string(x) + ", " + std::to_string(y) +
+                        "): " + QColor(a.pixel(x, y)).name().toStdString() + " instead of " +
+                        QColor(e.pixel(x, y)).name().toStdString();
     return differing == 0 ? std::string() : std::to_string(differing) + " pixels differ;" + first;
 }
 
