@@ -2,6 +2,7 @@
 
 #include "document/gdr_conversion.h"
 
+#include <array>
 #include <utility>
 
 namespace kinsketch::test {
@@ -38,25 +39,13 @@ void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour c
     }
 }
 
-void addText(GdrRecord& d, int n, const std::string& caption, const std::string& font, std::uint8_t size, Colour colour,
-             float left, float top, float width, float height, std::uint8_t alignment = 0, bool bold = false,
-             bool italic = false, bool underline = false, bool strike = false)
+// Bold, italic, strikethrough and underline, in the record's order.
+TextLabelRecord text(const std::string& caption, const std::string& font, std::uint8_t size, Colour colour, float left,
+                     float top, float width, float height, std::uint8_t alignment = 0,
+                     std::array<std::int16_t, 4> style = {})
 {
-    TextLabelRecord& t = d.TextLabel[static_cast<std::size_t>(n)];
-    t = {caption,
-         alignment,
-         font,
-         size,
-         bold ? kTrue : kFalse,
-         italic ? kTrue : kFalse,
-         strike ? kTrue : kFalse,
-         underline ? kTrue : kFalse,
-         colour,
-         left,
-         top,
-         width,
-         height,
-         kTrue};
+    return {caption,  alignment, font, size, style[0], style[1], style[2],
+            style[3], colour,    left, top,  width,    height,   kTrue};
 }
 
 GdrRecord newDocument()
@@ -116,10 +105,11 @@ GdrRecord wideEveryLayer()
     for (int slot : {21, 22, 25}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
     d.CohabitSeg[0] = 1; // stale: the opening rebuilds the frame from the marks
 
-    addText(d, 1, "田中家 ジェノグラム", "ＭＳ Ｐゴシック", 14, 0x000000, 240, 5800, 2800, 330, 0, true);
-    addText(d, 2, "同居", "ＭＳ 明朝", 11, 0x0000FF, 6100, 2000, 600, 280, 0, false, true);
-    addText(d, 3, "2024年6月\r\n作成", "ＭＳ Ｐゴシック", 9, 0x800000, 5800, 5500, 1100, 420, 1, false, false, true);
-    addText(d, 4, "離婚", "ＭＳ ゴシック", 9, 0x008000, 4560, 780, 600, 230, 2, false, false, false, true);
+    d.TextLabel[1] = text("田中家 ジェノグラム", "ＭＳ Ｐゴシック", 14, 0x000000, 240, 5800, 2800, 330, 0, {kTrue});
+    d.TextLabel[2] = text("同居", "ＭＳ 明朝", 11, 0x0000FF, 6100, 2000, 600, 280, 0, {kFalse, kTrue});
+    d.TextLabel[3] =
+        text("2024年6月\r\n作成", "ＭＳ Ｐゴシック", 9, 0x800000, 5800, 5500, 1100, 420, 1, {0, 0, 0, kTrue});
+    d.TextLabel[4] = text("離婚", "ＭＳ ゴシック", 9, 0x008000, 4560, 780, 600, 230, 2, {0, 0, kTrue, 0});
     d.AddLine[0] = {kTrue, 950.5F, 2900.25F, 2300, 1500};
     d.AddLine[1] = {kFalse, 100, 200, 300, 400};
     d.AddLine[2] = {kTrue, 6500, 6800, 3300, 4700};
@@ -141,25 +131,12 @@ GdrRecord normalFrameAndTexts()
     d.AgeText[5] = "52";
     d.AgeText[6] = "本人";
     d.RelText[6] = "独居";
-    for (auto [line, style] : {std::pair{7, 1},
-                               {11, 1},
-                               {14, 1},
-                               {15, 1},
-                               {19, 1},
-                               {20, 1},
-                               {18, 1},
-                               {24, 5},
-                               {28, 1},
-                               {31, 1},
-                               {34, 1},
-                               {35, 1},
-                               {38, 1},
-                               {41, 1},
-                               {49, 1}})
-        d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
+    const std::pair<int, int> lines[] = {{7, 1},  {11, 1}, {14, 1}, {15, 1}, {19, 1}, {20, 1}, {18, 1}, {24, 5},
+                                         {28, 1}, {31, 1}, {34, 1}, {35, 1}, {38, 1}, {41, 1}, {49, 1}};
+    for (auto [line, style] : lines) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
     for (int slot : {6, 7, 11}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
-    addText(d, 1, "キーパーソン：長女", "ＭＳ Ｐゴシック", 9, 0x0000C0, 2500, 3450, 1600, 230);
-    addText(d, 2, "右寄せ", "ＭＳ Ｐゴシック", 12, 0x000000, 100, 4650, 1500, 300, 1);
+    d.TextLabel[1] = text("キーパーソン：長女", "ＭＳ Ｐゴシック", 9, 0x0000C0, 2500, 3450, 1600, 230);
+    d.TextLabel[2] = text("右寄せ", "ＭＳ Ｐゴシック", 12, 0x000000, 100, 4650, 1500, 300, 1);
     d.AddLine[0] = {kTrue, 3900, 200, 3900, 2300};
     addStroke(d, -1, 2, 0x0000FF, {{200, 200}, {400, 260}, {600, 230}});
     addStroke(d, -2, 1, 0x000000, {{3000, 4800}, {3400, 4950}});
