@@ -1,18 +1,28 @@
 #include "app/basic_input_opening.h"
+#include "app/guidance_box.h"
+#include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
 #include "app/screen_switch.h"
+#include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/basic_input/window/slot_background.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tools/window/frame_tool_window.h"
 
 #include "document/gdr_conversion.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -40,15 +50,12 @@ TextLabelRecord textAt(float left, float top)
 
 FreeLineRecord strokeAt(float x, float y) { return {x, y, x + 100, y, 2, 0, 1}; }
 
-class ScreenSwitchTest : public ::testing::Test {
+// The editing windows of the main window on a new document.
+class EditingScreenTest : public ::testing::Test {
 protected:
-    ScreenSwitchTest()
+    EditingScreenTest()
     {
         makeNewDocument(document);
-        document.ScreenMode = "WIDE";
-        document.SymbolKey[3] = "i104";
-        document.AgeText[17] = "80歳";
-        document.LineTag[51] = 1;
         main.show();
     }
     // What the main window's load opens.
@@ -57,19 +64,13 @@ protected:
         ASSERT_TRUE(openBasicInput(windows, true));
         switching.switchBar();
     }
-    int questions() const
-    {
-        int asked = 0;
-        for (const auto& request : boxes.shown) asked += request.buttons == MessageButtons::YesNo ? 1 : 0;
-        return asked;
-    }
     GenoCanvas& canvas(CanvasSize size) { return windows.canvas(size).canvas(); }
-    std::map<QString, int> windowCounts() const
+    void clickSlot(int slot)
     {
-        std::map<QString, int> counts;
-        for (QMdiSubWindow* sub : main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
-        return counts;
+        QTest::mouseClick(windows.basicInput(canvasSizeOf(document)).slotBackground(slot), Qt::LeftButton, {},
+                          QPoint(2, 2));
     }
+    QString frameButton() { return windows.frameTool().button()->text(); }
 
     QApplication& app = test::application();
     EditingContext context;
@@ -82,6 +83,100 @@ protected:
     SwitchBarWiring switching{windows, main};
     CanvasLayerStore layers{document, reporter, [this](CanvasSize s) -> GenoCanvas& { return canvas(s); }};
     ScreenSwitch screenSwitch{windows, switching, layers, boxes};
+};
+
+TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndWritesNothingBack)
+{
+    document.AgeText[2] = "80";
+    document.LineTag[7] = 4;
+    document.CohabitSeg[3] = 1; // with nobody marked, the stored frame is left as it is
+    const GdrRecord before = document;
+    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(context.inputMode, InputMode::Text);
+    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
+    EXPECT_EQ(panel.ageBox(2)->text(), QStringLiteral("80"));
+    EXPECT_TRUE(panel.panel().line(7).slashS);
+    EXPECT_EQ(canvas(CanvasSize::Normal).ageLabels[2].caption, "80");
+    EXPECT_TRUE(document == before);
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // Opening again reuses the panel and rebuilds the canvas.
+    const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
+    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(&windows.basicInput(CanvasSize::Normal), &panel);
+    EXPECT_TRUE(firstCanvas.isNull());
+}
+
+TEST_F(EditingScreenTest, OpeningTheWideScreenRebuildsTheFrameFromTheMarks)
+{
+    document.ScreenMode = "WIDE";
+    document.CohabitFlag[20] = 1;
+    document.CohabitSeg[0] = 1;
+    ASSERT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(document.CohabitSeg[0], 0);
+    EXPECT_EQ(document.CohabitSeg[68], 1);
+    EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
+}
+
+TEST_F(EditingScreenTest, MarksShowTheGuidanceAndRenameTheFrameButton)
+{
+    open();
+    clickSlot(0);
+    ASSERT_TRUE(windows.infoBoxLoaded());
+    EXPECT_EQ(windows.infoBox().guidanceLabel()->text(), QString::fromUtf8(kFrameGuidance));
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠追加（自動）"));
+    clickSlot(17);
+    clickSlot(0);
+    EXPECT_TRUE(windows.infoBoxLoaded());
+    clickSlot(17);
+    EXPECT_FALSE(windows.infoBoxLoaded());
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠消去"));
+
+    // The frame button builds the outline on the canvas and clears the marks.
+    clickSlot(0);
+    QTest::mouseClick(windows.frameTool().button(), Qt::LeftButton);
+    EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(10));
+    EXPECT_EQ(windows.basicInput(CanvasSize::Normal).panel().slot(0).mark, 0);
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠消去"));
+}
+
+TEST_F(EditingScreenTest, AStyleClickUsesTheToolBarsSelection)
+{
+    open();
+    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
+    const TwipsLine bar = panel.panel().layout().line(1);
+    const QPoint onBar((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
+    EXPECT_EQ(document.LineTag[1], 1);
+    QTest::mouseClick(windows.toolBar().styleButton(1), Qt::LeftButton);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
+    EXPECT_EQ(document.LineTag[1], 0);
+}
+
+// A WIDE document whose persons, ages and lines reach the last slot and line
+// of the normal screen, which going small keeps without asking.
+class ScreenSwitchTest : public EditingScreenTest {
+protected:
+    ScreenSwitchTest()
+    {
+        document.ScreenMode = "WIDE";
+        document.SymbolKey[3] = "i104";
+        document.AgeText[17] = "80歳";
+        document.LineTag[51] = 1;
+    }
+    int questions() const
+    {
+        int asked = 0;
+        for (const auto& request : boxes.shown) asked += request.buttons == MessageButtons::YesNo ? 1 : 0;
+        return asked;
+    }
+    std::map<QString, int> windowCounts() const
+    {
+        std::map<QString, int> counts;
+        for (QMdiSubWindow* sub : main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
+        return counts;
+    }
 };
 
 struct LossCase {
@@ -101,13 +196,7 @@ TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
     boxes.answers = {Answer::Yes, Answer::Yes};
     EXPECT_TRUE(screenSwitch.switchSize());
     EXPECT_FALSE(document.isWide());
-    ASSERT_EQ(questions(), GetParam().questions);
-    if (questions() == 2) {
-        EXPECT_EQ(boxes.shown[0].text, "大から小に切り替えるとデータの一部は削除されます。\r\nまた変更を戻すことは出来"
-                                       "ません。\r\n\r\nよろしいですか？");
-        EXPECT_EQ(boxes.shown[1].text, "本当に削除してよろしいですか？");
-        EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Question);
-    }
+    EXPECT_EQ(questions(), GetParam().questions);
     EXPECT_TRUE(reporter.errors.empty());
 }
 
@@ -179,7 +268,7 @@ TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
 // again framed empty slots and every later switch asked about them. Slot 18
 // lies right of slot 3 on the WIDE screen only, so the frame must be rebuilt
 // to close slot 3's right edge (segment 8).
-TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndTheirMarks)
+TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
 {
     for (std::size_t i : {3u, 18u}) document.CohabitFlag[i] = 1;
     document.SymbolKey[20] = "i108";
@@ -262,6 +351,88 @@ TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged
     EXPECT_TRUE(wide.textLabels[1].visible);
     EXPECT_FALSE(wide.startHandles[1].visible);
     EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
+}
+
+TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
+{
+    test::application();
+    test::ManualTimers timers;
+    GuidanceBox box{timers};
+    const auto shown = [&] { return box.guidanceLabel()->text(); };
+    const auto setLines = [&](int count) {
+        for (int n = 1; n <= count; ++n) box.setGuidanceLine(static_cast<std::uint8_t>(n), "line " + std::to_string(n));
+    };
+    setLines(3);
+    std::vector<QString> seen{shown()};
+    for (int i = 0; i < 4; ++i) {
+        timers.advance(2499);
+        EXPECT_EQ(shown(), seen.back());
+        timers.advance(1);
+        seen.push_back(shown());
+    }
+    EXPECT_EQ(seen, (std::vector<QString>{"line 1", "line 2", "line 3", "line 1", "line 2"}));
+
+    // Five lines and then three: lines 4 and 5 are kept but never shown.
+    setLines(5);
+    setLines(3);
+    for (int i = 0; i < 3; ++i) timers.advance(2500);
+    EXPECT_EQ(shown(), QStringLiteral("line 1"));
+    EXPECT_EQ(timers.pending.size(), 1U); // one cycle, however often it restarted
+}
+
+TEST(ToolBar, ASecondClickOnTheSelectedStyleFallsBackToNoLine)
+{
+    test::application();
+    LineStyleToolBar bar;
+    bar.load();
+    bar.show();
+    EXPECT_EQ(bar.selectedStyle(), 1);
+    QTest::mouseClick(bar.styleButton(5), Qt::LeftButton);
+    EXPECT_EQ(bar.selectedStyle(), 5);
+    QTest::mouseClick(bar.styleButton(5), Qt::LeftButton);
+    EXPECT_EQ(bar.selectedStyle(), 0);
+    QTest::mouseClick(bar.styleButton(0), Qt::LeftButton);
+    EXPECT_EQ(bar.selectedStyle(), 0);
+}
+
+// Records what the switch bar asks of the windows around it, as one line per call.
+class RecordingTargets : public SwitchBarTargets {
+public:
+    void setGuidance(const std::vector<std::string>&) override {}
+    void showLineTool(bool shown) override { calls.push_back(shown ? "line tool on" : "line tool off"); }
+    void showLineHandles(bool shown) override { calls.push_back(shown ? "handles on" : "handles off"); }
+    void setInputMode(InputMode m) override { mode = m; }
+
+    std::vector<std::string> calls;
+    InputMode mode = InputMode::None;
+};
+
+TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
+{
+    test::application();
+    RecordingTargets targets;
+    test::RecordingReporter reporter;
+    InputModeBar bar{targets, reporter};
+    bar.setFreeLinePanelHook([&](bool shown) { targets.calls.push_back(shown ? "panel on" : "panel off"); });
+    const auto indicators = [&] {
+        std::vector<bool> shown;
+        for (int i = 1; i <= 6; ++i) shown.push_back(!bar.modeIndicator(i)->isHidden());
+        return shown;
+    };
+    const auto select = [&](const std::function<void()>& click) {
+        targets.calls.clear();
+        click();
+        return targets.calls;
+    };
+    using Calls = std::vector<std::string>;
+    EXPECT_EQ(select([&] { bar.load(); }), (Calls{"line tool off", "panel off", "handles off"}));
+    EXPECT_EQ(targets.mode, InputMode::Text);
+    EXPECT_EQ(indicators(), (std::vector<bool>{true, false, false, false, true, true}));
+    EXPECT_EQ(select([&] { bar.modeButton(2)->click(); }), (Calls{"panel off", "line tool on", "handles on"}));
+    EXPECT_EQ(indicators(), (std::vector<bool>{false, true, false, true, false, true}));
+    EXPECT_EQ(select([&] { bar.modeButton(3)->click(); }), (Calls{"line tool off", "panel on", "handles off"}));
+    EXPECT_EQ(targets.mode, InputMode::FreeLines);
+    EXPECT_EQ(indicators(), (std::vector<bool>{false, false, true, true, true, false}));
 }
 
 } // namespace
