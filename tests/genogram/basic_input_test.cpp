@@ -1,0 +1,324 @@
+// The basic-input panel (layer 0): its layout against the canvas, its
+// editing, and the layer read from and written to the document.
+#include "genogram/basic_input/basic_input_layer_store.h"
+#include "genogram/basic_input/basic_input_panel.h"
+#include "genogram/basic_input/document_text_check.h"
+#include "genogram/basic_input/input_layout.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+
+#include "document/file_io.h"
+#include "document/gdr_codec.h"
+#include "document/gdr_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace kinsketch {
+namespace {
+
+auto ends(const TwipsLine& l) { return std::tie(l.x1, l.y1, l.x2, l.y2); }
+
+// Panel line k and canvas line k join the same slots: the canvas draws them
+// between its cells (centres for bars and drops, edges for marriages) and
+// hangs each descent from the marriage line of the same index.
+TEST(InputLayout, PanelLinesJoinTheSlotsTheCanvasLinesJoin)
+{
+    for (CanvasSize size : {CanvasSize::Normal, CanvasSize::Wide}) {
+        const InputLayout& panel = inputLayout(size);
+        const CanvasGeometry& canvas = canvasGeometry(size);
+        ASSERT_EQ(panel.lineCount(), canvas.connectorCount());
+        const auto cell = [&](int slot) { return canvas.cells[static_cast<std::size_t>(slot)]; };
+        const auto centre = [&](int slot) { return cell(slot).left + kCellSize / 2; };
+        constexpr int kBarAbove = 240;
+        for (int k = 0; k < panel.lineCount(); ++k) {
+            const ConnectorLink& link = panel.links[static_cast<std::size_t>(k)];
+            const TwipsLine c = canvas.connectorLines[static_cast<std::size_t>(k)];
+            EXPECT_EQ(canvas.isMarriageLine(k), link.kind == LinkKind::Marriage) << k;
+            switch (link.kind) {
+            case LinkKind::Bar:
+                EXPECT_EQ(ends(c), std::make_tuple(centre(link.a), cell(link.a).top - kBarAbove, centre(link.b),
+                                                   cell(link.b).top - kBarAbove))
+                    << k;
+                break;
+            case LinkKind::Drop:
+                EXPECT_TRUE(c.x1 == centre(link.a) && c.x2 == centre(link.a) && c.y2 == cell(link.a).top) << k;
+                break;
+            case LinkKind::Marriage: {
+                const int y = cell(link.a).top + kCellSize / 2;
+                EXPECT_EQ(ends(c), std::make_tuple(cell(link.a).left + kCellSize, y, cell(link.b).left, y)) << k;
+                break;
+            }
+            case LinkKind::Descent: {
+                const TwipsLine m = canvas.connectorLines[static_cast<std::size_t>(link.a)];
+                EXPECT_TRUE(c.x1 == c.x2 && c.x1 > m.x1 && c.x1 < m.x2 && c.y1 == m.y1) << k; // hangs from marriage a
+                break;
+            }
+            }
+        }
+    }
+}
+
+class Panel : public ::testing::TestWithParam<CanvasSize> {
+protected:
+    Panel()
+    {
+        makeNewDocument(document);
+        if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
+    }
+    BasicInputNeighbours neighbours()
+    {
+        BasicInputNeighbours neighbours;
+        neighbours.selectedLineStyle = [this] { return style; };
+        neighbours.redrawCanvas = [this] { ++redraws; };
+        neighbours.showGuidance = [this](const std::string&) { guidanceShown = true; };
+        neighbours.closeGuidance = [this] { guidanceShown = false; };
+        neighbours.setFrameButtonCaption = [this](const std::string& caption) { frameCaption = caption; };
+        return neighbours;
+    }
+    BasicInputPanel& loaded()
+    {
+        panel.load();
+        redraws = 0;
+        return panel;
+    }
+    // A point on line k, a little off its middle.
+    static std::pair<int, int> near(const TwipsLine& l) { return {(l.x1 + l.x2) / 2 + 40, (l.y1 + l.y2) / 2 + 60}; }
+
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    int style = 1;
+    int redraws = 0;
+    bool guidanceShown = false;
+    std::string frameCaption;
+    BasicInputPanel panel{GetParam(), document, reporter, boxes, neighbours()};
+};
+
+TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
+{
+    BasicInputPanel& p = loaded();
+    const int marriage = 7;
+    const auto [x, y] = near(p.layout().line(marriage));
+    style = 4;
+    p.pressBackground(PanelButton::Left, x, y);
+    EXPECT_TRUE(p.line(marriage).slashS);
+    EXPECT_FALSE(p.line(marriage).slashW);
+    style = 5;
+    p.pressBackground(PanelButton::Left, x, y);
+    EXPECT_TRUE(p.line(marriage).slashS && p.line(marriage).slashW);
+    EXPECT_EQ(document.LineTag[marriage], 5);
+    style = 1;
+    p.pressBackground(PanelButton::Left, x, y);
+    EXPECT_FALSE(p.line(marriage).slashS || p.line(marriage).slashW);
+    EXPECT_EQ(redraws, 3);
+
+    // A slash style on a sibling bar draws the plain line and is kept.
+    style = 4;
+    const auto [bx, by] = near(p.layout().line(0));
+    p.pressBackground(PanelButton::Left, bx, by);
+    EXPECT_FALSE(p.line(0).slashS);
+    EXPECT_EQ(document.LineTag[0], 4);
+
+    // Style 0 leaves the line on show in grey.
+    style = 0;
+    p.pressBackground(PanelButton::Left, bx, by);
+    EXPECT_EQ(p.line(0).colour, kDesignGrey);
+    EXPECT_EQ(document.LineTag[0], 0);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_P(Panel, ToleranceBoxesIncludeTheirEdges)
+{
+    const TwipsLine l = panel.layout().line(0);
+    EXPECT_EQ(panel.lineAt(l.x1 - 150, l.y1 - 100), 0);
+    EXPECT_EQ(panel.lineAt(l.x2 + 150, l.y2 + 100), 0);
+    EXPECT_EQ(panel.lineAt(l.x1 - 151, l.y1 - 100), kNoLine);
+    EXPECT_EQ(panel.lineAt(5, 5), kNoLine);
+}
+
+TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
+{
+    panel.setLineStyle(7, 12);
+    EXPECT_EQ(panel.line(7).tag, 12);
+    EXPECT_EQ(panel.line(7).colour, kDesignGrey);
+    panel.setLineStyle(panel.layout().lineCount(), 1);
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At LfncLineChg"});
+}
+
+TEST_P(Panel, MarksSwitchTheGuidanceAndTheFrameButtonButReachNoLayer)
+{
+    BasicInputPanel& p = loaded();
+    const int last = p.layout().slotCount() - 1;
+    p.toggleCohabitantMark(0);
+    p.toggleCohabitantMark(last);
+    p.toggleCohabitantMark(0);
+    EXPECT_TRUE(guidanceShown);
+    EXPECT_EQ(frameCaption, kFrameAddCaption);
+    p.toggleCohabitantMark(last);
+    EXPECT_FALSE(guidanceShown);
+    EXPECT_EQ(frameCaption, kFrameEraseCaption);
+    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(document.CohabitFlag[0], 0);
+
+    p.toggleCohabitantMark(3);
+    p.clearMarks();
+    for (int i = 0; i < p.layout().slotCount(); ++i) EXPECT_EQ(p.slot(i).mark, 0);
+}
+
+TEST_P(Panel, TheChooserKeepsOnlyPictures)
+{
+    BasicInputPanel& p = loaded();
+    p.chooseSymbol(2, symbolChoiceOf("i108"));
+    EXPECT_EQ(document.SymbolKey[2], "i108");
+    p.editSymbolText(2, "");
+    EXPECT_EQ(p.slot(2).choice, symbolChoiceOf("i108"));
+    p.editSymbolText(2, "abc");
+    EXPECT_EQ(p.slot(2).choice, kBlankChoice);
+    EXPECT_EQ(document.SymbolKey[2], "i000");
+    EXPECT_EQ(redraws, 2);
+}
+
+TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
+{
+    BasicInputPanel& p = loaded();
+    EXPECT_TRUE(p.changeAge(1, "８５歳"));
+    std::vector<int> shown;
+    p.slotChanged = [&](int slot) { shown.push_back(slot); };
+
+    EXPECT_FALSE(p.changeAge(1, "８５歳😀"));
+    std::string tooLong; // two bytes a character in the code page
+    for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
+    EXPECT_FALSE(p.changeRemark(1, tooLong));
+    EXPECT_TRUE(p.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
+    ASSERT_EQ(boxes.shown.size(), 2U);
+    EXPECT_NE(boxes.shown[1].text.find("65535"), std::string::npos);
+    EXPECT_EQ(document.AgeText[1], "８５歳");
+    EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
+    // Characters typed on Linux that the code page spells differently are kept.
+    EXPECT_TRUE(p.changeRemark(1, "〜－"));
+}
+
+// Filling fires the controls' change events; none of them may write back.
+TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
+{
+    document.SymbolKey[1] = "i102";
+    document.AgeText[1] = "42";
+    document.RelText[4] = "長男";
+    document.LineTag[7] = 5;
+    const GdrRecord before = document;
+    panel.slotChanged = [&](int slot) {
+        EXPECT_TRUE(panel.loading());
+        panel.chooseSymbol(slot, panel.slot(slot).choice);
+        panel.changeAge(slot, panel.slot(slot).age);
+        panel.changeRemark(slot, panel.slot(slot).remark);
+    };
+    panel.load();
+    EXPECT_FALSE(panel.loading());
+    EXPECT_EQ(redraws, 0);
+    EXPECT_TRUE(document == before);
+    EXPECT_EQ(panel.slot(1).choice, symbolChoiceOf("i102"));
+    EXPECT_EQ(panel.slot(4).remark, "長男");
+    EXPECT_TRUE(panel.line(7).slashS && panel.line(7).slashW);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The thick solid styles are no longer offered: a stored one comes back as
+// style 1, thin, solid and without slashes, and is written back so.
+TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
+{
+    for (const std::uint8_t stored : {3, 8, 9}) {
+        for (const int k : {0, 7}) { // a sibling bar and a marriage line
+            SCOPED_TRACE(testing::Message() << "style " << int{stored} << " on line " << k);
+            document.LineTag[static_cast<std::size_t>(k)] = stored;
+            panel.load();
+            const InputLine& line = panel.line(k);
+            EXPECT_EQ(std::tie(line.tag, line.width, line.pattern, line.slashS, line.slashW),
+                      std::make_tuple(1, 1, LinePattern::Solid, false, false));
+            panel.updatePreview();
+            EXPECT_EQ(document.LineTag[static_cast<std::size_t>(k)], 1);
+        }
+    }
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, Panel, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
+
+class Layer0 : public ::testing::Test {
+protected:
+    Layer0() { makeNewDocument(document); }
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+};
+
+TEST_F(Layer0, WithdrawnSymbolsLoadAsBlankAndTheNormalPanelLeavesTheWideRowsAlone)
+{
+    for (int i = kNormalSlotCount; i < kSlotCount; ++i) document.AgeText[static_cast<std::size_t>(i)] = "wide";
+    document.SymbolKey[30] = "bogus"; // never read by the normal panel
+    document.LineTag[120] = 7;
+    const GdrRecord before = document;
+    BasicInputPanel panel(CanvasSize::Normal, document, reporter, boxes, {});
+    panel.load();
+    EXPECT_TRUE(BasicInputLayerStore(document, reporter).save(panel));
+    EXPECT_TRUE(document == before);
+
+    document.SymbolKey[0] = "i005";
+    document.SymbolKey[1] = "i006";
+    document.SymbolKey[2] = "i114";
+    panel.load();
+    panel.updatePreview();
+    EXPECT_EQ(document.SymbolKey[0], "i000");
+    EXPECT_EQ(document.SymbolKey[1], "i000");
+    EXPECT_EQ(document.SymbolKey[2], "i114");
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+// Regression: an unknown stored key stopped the filling there and left its
+// chooser without a selection, so that every later save of layer 0 failed.
+TEST_F(Layer0, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
+{
+    document.SymbolKey[3] = "";
+    document.SymbolKey[5] = "i099";
+    document.SymbolKey[6] = "i101";
+    document.AgeText[17] = "90";
+    document.LineTag[51] = 1;
+    BasicInputPanel panel(CanvasSize::Normal, document, reporter, boxes, {});
+    panel.load();
+    ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.LoadGd0"});
+    EXPECT_EQ(reporter.errors[0].text.rfind("【35601】", 0), 0U);
+    ASSERT_EQ(boxes.texts(), std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(panel.slot(3).choice, kBlankChoice);
+    EXPECT_EQ(panel.slot(5).choice, kBlankChoice);
+    EXPECT_EQ(panel.slot(6).choice, symbolChoiceOf("i101"));
+    EXPECT_EQ(panel.slot(17).age, "90");
+    EXPECT_EQ(panel.line(51).colour, kBlack);
+    EXPECT_EQ(document.SymbolKey[5], "i099"); // filling writes nothing back
+
+    panel.updatePreview();
+    EXPECT_EQ(reporter.errors.size(), 1U);
+    EXPECT_EQ(document.SymbolKey[5], "i000");
+}
+
+// A whole document read, shown on the panel and written back from it keeps
+// its slots.
+TEST_F(Layer0, AWideDocumentComesBackAsItWasRead)
+{
+    const GdrRecord read = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
+    document = read;
+    ASSERT_TRUE(document.isWide());
+    BasicInputPanel panel(CanvasSize::Wide, document, reporter, boxes, {});
+    panel.load();
+    panel.updatePreview();
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(document.SymbolKey, read.SymbolKey);
+    EXPECT_EQ(document.AgeText, read.AgeText);
+    EXPECT_EQ(document.RelText, read.RelText);
+}
+
+} // namespace
+} // namespace kinsketch
