@@ -25,6 +25,11 @@ std::optional<OpenedDocument> readInLayout(GdrStore& store, const std::filesyste
         // nothing to append to; it gets the placeholder a new document has.
         auto& strokes = opened.record.FreeLine;
         if (!strokes.dimensioned || strokes.items().empty()) strokes = {true, 1, {FreeLineRecord{}}};
+        // The editor numbers strokes from 1 (0 is left unused) and appends
+        // past the upper bound: any other lower bound, up to ±2³¹ in a
+        // damaged file, would leave strokes undrawn and unsaved or wrap the
+        // numbers. The records are kept and numbered from 1.
+        if (strokes.lowerBound != 0 && strokes.lowerBound != 1) strokes.lowerBound = 1;
         opened.freeLineCount = loadedFreeLineCount(opened.record);
         return opened;
     }

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 
 namespace kinsketch {
@@ -62,14 +63,22 @@ protected:
 };
 
 // The free-line panel appends to the stroke array and the save writes it
-// back: a document that came without one gets the placeholder a new one has.
+// back from record 1: a document that came without one gets the placeholder a
+// new one has, and one numbered from elsewhere (a damaged file, up to ±2³¹,
+// where appending wraps) keeps its records numbered from 1.
 TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
 {
-    const DynamicArray<FreeLineRecord> placeholder{true, 1, {FreeLineRecord{}}};
-    const DynamicArray<FreeLineRecord> fiveStrokes{
-        true, 1, std::vector<FreeLineRecord>(5, FreeLineRecord{1, 2, 3, 4, 1, 0, -1})};
-    const std::tuple<DynamicArray<FreeLineRecord>, DynamicArray<FreeLineRecord>, int> cases[] = {
-        {fiveStrokes, fiveStrokes, 5}, {DynamicArray<FreeLineRecord>{}, placeholder, 0}, {placeholder, placeholder, 0}};
+    using Strokes = DynamicArray<FreeLineRecord>;
+    const std::vector<FreeLineRecord> three(3, FreeLineRecord{1, 2, 3, 4, 1, 0, -1});
+    const Strokes placeholder{true, 1, {FreeLineRecord{}}};
+    const std::tuple<Strokes, Strokes, int> cases[] = {
+        {Strokes{true, 1, three}, Strokes{true, 1, three}, 3},
+        {Strokes{}, placeholder, 0},
+        {placeholder, placeholder, 0},
+        {Strokes{true, 0, three}, Strokes{true, 0, three}, 2},
+        {Strokes{true, std::numeric_limits<std::int32_t>::max() - 2, three}, Strokes{true, 1, three}, 3},
+        {Strokes{true, std::numeric_limits<std::int32_t>::min(), three}, Strokes{true, 1, three}, 3},
+    };
     for (const auto& [stored, opened, count] : cases) {
         GdrRecord r = currentDocument();
         r.FreeLine = stored;
