@@ -2,26 +2,33 @@
 
 #include "launcher/core/launcher_error.h"
 #include "launcher/core/platform.h"
+#include "launcher/core/profile_string.h"
 #include "launcher/core/reg_file.h"
 
+#include <algorithm>
 #include <deque>
+#include <exception>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kinsketch::launcher {
 
 using Calls = std::vector<std::string>;
 
-// A scripted platform: every call is recorded as one line of text, answers
-// come from the public fields, and any call can be made to fail. Its clock is
-// virtual, so waits of minutes take no time.
+// The scripted platform of the launcher's tests: every call, the host
+// application's included, is recorded as one line of text such as
+// "messageBox(text|title|48)", answers come from the public fields, and any
+// call can be made to throw. Its clock is virtual, so waits of minutes take no time.
 class FakePlatform : public Platform {
 public:
-    // Recorded calls, e.g. "messageBox(text|title|48)".
-    std::vector<std::string> calls;
+    static constexpr ProcessId startedProcess = 4242;
 
+    Calls calls;
     std::string folder = "C:\\Kinsketch";
     std::string executableName = "ovnqtverup";
     bool anotherInstanceRunning = false;
@@ -29,53 +36,174 @@ public:
     std::map<std::string, std::string> shortPaths;
     RegFile registry;
     std::uint32_t clock = 1'000;
-    // Windows as a function of the time since the last program start.
-    std::function<std::vector<TopLevelWindow>(std::uint32_t sinceStart)> windows;
-    std::vector<TopLevelWindow> windowsBeforeStart;
-    ProcessId nextProcessId = 4242;
-    std::map<std::string, std::string> databaseProperties{{"AppTitle", "ケア管理"}};
-    std::string activeFormCaption;
-    std::string activeReportCaption;
+    std::function<std::vector<TopLevelWindow>(std::uint32_t clock)> windows = [](std::uint32_t) {
+        return std::vector<TopLevelWindow>{};
+    };
+    // What the host application answers, by recorded call; a call without an answer fails.
+    std::map<std::string, std::string> accessAnswers{{"access.databaseProperty(AppTitle)", "ケア管理"}};
 
-    // The next `times` calls named `call` (e.g. "accessByPath", "access.openForm") throw error;
-    // files can also be named one by one ("fileExists(D:\\APP\\x.mdb)").
-    void failNext(const std::string& call, LauncherError error, int times = 1);
-    // Calls whose record starts with prefix, in order.
-    std::vector<std::string> callsStartingWith(const std::string& prefix) const;
-    std::vector<std::string> messageBoxes() const { return callsStartingWith("messageBox"); }
-    bool called(const std::string& prefix) const { return !callsStartingWith(prefix).empty(); }
+    // The next `times` calls of that name ("accessByPath", "access.openForm") or
+    // record ("fileExists(D:\\APP\\x.mdb)") throw error, of whatever type it is.
+    template <typename Error>
+    void failNext(const std::string& call, Error error, int times = 1)
+    {
+        failures_[call].insert(failures_[call].end(), times, std::make_exception_ptr(error));
+    }
 
-    void record(std::string call);
-    void throwIfScripted(const std::string& call);
+    Calls callsStartingWith(std::initializer_list<std::string_view> prefixes) const
+    {
+        Calls found;
+        std::ranges::copy_if(calls, std::back_inserter(found), [&](const std::string& call) {
+            return std::ranges::any_of(prefixes, [&](std::string_view prefix) { return call.starts_with(prefix); });
+        });
+        return found;
+    }
+    bool called(std::string_view prefix) const { return !callsStartingWith({prefix}).empty(); }
 
-    std::string ownFolder() override;
-    std::string ownExecutableName() override;
-    bool acquireSingleInstance(const std::string& name) override;
-    bool fileExists(const std::string& path) override;
+    // Records name(arguments|...), throws what is scripted for it, and returns the record.
+    template <typename... Arguments>
+    std::string record(const std::string& name, const Arguments&... arguments)
+    {
+        std::string line = name + "(";
+        int count = 0;
+        ((line += (count++ == 0 ? "" : "|") + text(arguments)), ...);
+        line += ")";
+        calls.push_back(line);
+        for (const std::string& scripted : {name, line}) {
+            auto& pending = failures_[scripted];
+            if (pending.empty()) continue;
+            const std::exception_ptr error = pending.front();
+            pending.pop_front();
+            std::rethrow_exception(error);
+        }
+        return line;
+    }
+
+    std::string ownFolder() override
+    {
+        record("ownFolder");
+        return folder;
+    }
+    std::string ownExecutableName() override { return executableName; }
+    bool acquireSingleInstance(const std::string& name) override
+    {
+        record("acquireSingleInstance", name);
+        return !anotherInstanceRunning;
+    }
+    bool fileExists(const std::string& path) override
+    {
+        record("fileExists", path);
+        return files.contains(path);
+    }
     std::string profileString(const std::string& path, const std::string& section, const std::string& key,
-                              std::size_t bufferSize) override;
-    std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) override;
-    std::size_t ansiLength(const std::string& text) override;
-    bool machineKeyExists(const std::string& subKey) override;
-    std::optional<std::string> machineValue(const std::string& subKey, const std::string& valueName) override;
-    ProcessId startProgram(const std::string& commandLine, WindowState state) override;
-    std::vector<TopLevelWindow> topLevelWindows() override;
-    void bringToFront(WindowHandle window) override;
-    std::uint32_t tickCount() override;
-    void sleep(std::uint32_t milliseconds) override;
-    void openDatabaseExclusiveReadOnly(const std::string& engineClass, const std::string& path) override;
-    std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) override;
-    std::unique_ptr<AccessApplication> accessByPath(const std::string& path) override;
-    void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
-    void beep() override;
-    void setMousePointer(MousePointer pointer) override;
-    void processPendingEvents() override;
-    void showProgressWindow(const std::string& message) override;
-    void closeProgressWindow() override;
+                              std::size_t bufferSize) override
+    {
+        record("profileString", path, section, key, bufferSize);
+        return files.contains(path) ? readProfileString(files[path], section, key, bufferSize) : "";
+    }
+    std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) override
+    {
+        record("shortPathName", path, bufferSize);
+        return shortPaths.contains(path) ? std::optional(shortPaths[path]) : std::nullopt;
+    }
+    std::size_t ansiLength(const std::string& text) override { return text.size(); }
+    bool machineKeyExists(const std::string& key) override
+    {
+        record("machineKeyExists", key);
+        return registry.keyExists(key);
+    }
+    std::optional<std::string> machineValue(const std::string& key, const std::string& valueName) override
+    {
+        record("machineValue", key, valueName);
+        return registry.value(key, valueName);
+    }
+    ProcessId startProgram(const std::string& commandLine, WindowState state) override
+    {
+        record("startProgram", commandLine, state);
+        return startedProcess;
+    }
+    std::vector<TopLevelWindow> topLevelWindows() override { return windows(clock); }
+    void bringToFront(WindowHandle window) override { record("bringToFront", window); }
+    std::uint32_t tickCount() override { return clock; }
+    void sleep(std::uint32_t milliseconds) override
+    {
+        record("sleep", milliseconds);
+        clock += milliseconds;
+    }
+    void openDatabaseExclusiveReadOnly(const std::string& engine, const std::string& path) override
+    {
+        record("openDatabaseExclusiveReadOnly", engine, path);
+    }
+    std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) override
+    {
+        record("createAccessApplication", programId);
+        return std::make_unique<Access>(*this, "created");
+    }
+    std::unique_ptr<AccessApplication> accessByPath(const std::string& path) override
+    {
+        record("accessByPath", path);
+        return std::make_unique<Access>(*this, "byPath");
+    }
+    void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override
+    {
+        record("messageBox", text, title, icon);
+    }
+    void beep() override { record("beep"); }
+    void setMousePointer(MousePointer pointer) override { record("setMousePointer", pointer); }
+    void processPendingEvents() override {}
+    void showProgressWindow(const std::string& message) override { record("showProgressWindow", message); }
+    void closeProgressWindow() override { record("closeProgressWindow"); }
 
 private:
-    std::map<std::string, std::deque<LauncherError>> scriptedFailures_;
-    std::optional<std::uint32_t> programStartedAt_;
+    // The host application: records into and fails through its platform.
+    class Access : public AccessApplication {
+    public:
+        Access(FakePlatform& platform, std::string origin)
+            : p_(platform)
+            , origin_(std::move(origin))
+        {}
+        ~Access() override { p_.record("access.release", origin_); }
+
+        void openCurrentDatabase(const std::string& path, bool exclusive, const std::string& password) override
+        {
+            p_.record("access.openCurrentDatabase", path, exclusive, password);
+        }
+        void setUserControl(bool userControl) override { p_.record("access.setUserControl", userControl); }
+        void setVisible(bool visible) override { p_.record("access.setVisible", visible); }
+        void setOption(const std::string& name, const AccessOptionValue& value) override
+        {
+            std::visit([&](auto v) { p_.record("access.setOption", name, v); }, value);
+        }
+        void runCommand(AccessCommand command) override { p_.record("access.runCommand", command); }
+        std::string databaseProperty(const std::string& name) override
+        {
+            return answer(p_.record("access.databaseProperty", name));
+        }
+        std::string activeFormCaption() override { return answer(p_.record("access.activeFormCaption")); }
+        std::string activeReportCaption() override { return answer(p_.record("access.activeReportCaption")); }
+        void openForm(const std::string& formName) override { p_.record("access.openForm", formName); }
+        void doCmdQuit(QuitOption option) override { p_.record("access.doCmdQuit", option); }
+
+    private:
+        std::string answer(const std::string& call)
+        {
+            if (!p_.accessAnswers.contains(call)) throw LauncherError(2475, "値がありません。");
+            return p_.accessAnswers[call];
+        }
+
+        FakePlatform& p_;
+        std::string origin_;
+    };
+
+    static std::string text(const std::string& value) { return value; }
+    static std::string text(bool value) { return value ? "true" : "false"; }
+    template <typename Number>
+    static std::string text(Number value)
+    {
+        return std::to_string(static_cast<long long>(value));
+    }
+
+    std::map<std::string, std::deque<std::exception_ptr>> failures_;
 };
 
 } // namespace kinsketch::launcher

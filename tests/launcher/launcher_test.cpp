@@ -1,174 +1,358 @@
+// The launcher's portable core against the scripted platform: the start
+// sequence from the settings file to the host application, then the routines
+// whose every case that sequence cannot reach.
+
 #include "fake_platform.h"
+#include "launcher/core/access_locator.h"
+#include "launcher/core/access_window_watch.h"
 #include "launcher/core/launcher.h"
+#include "launcher/core/settings_routines.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <stdexcept>
 
 namespace kinsketch::launcher {
 namespace {
 
 const std::string iniPath = "C:\\Kinsketch\\ovnVerUP.ini";
-const std::string notReady = "バージョンアップの環境が整っていません！\r";
+const std::string database = "D:\\APP\\x.mdb";
+const std::string programStart = "startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)";
+const std::string automation = "createAccessApplication(Access.Application)";
 
-// Every way out puts the progress window away and the pointer back.
-void expectCleanEnd(const FakePlatform& platform)
+std::string settings(std::string_view bootType)
 {
-    ASSERT_GE(platform.calls.size(), 2U);
-    EXPECT_EQ(platform.calls[platform.calls.size() - 2], "closeProgressWindow()");
-    EXPECT_EQ(platform.calls.back(), "setMousePointer(0)");
+    return "[VERUP]\nPath = \"  D:\\APP\\ \"\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=" + std::string(bootType) + "\n";
 }
 
-class LauncherRun : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        platform.registry =
-            RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\n"
-                           "\"Path\"=\"C:\\\\Office16\\\\\"\n");
-        platform.windows = [](std::uint32_t) {
-            return std::vector<TopLevelWindow>{{9, "OMain", "ケア管理", 4242, true, false}};
-        };
-    }
+std::string notReady(std::string_view setting)
+{
+    return "messageBox(バージョンアップの環境が整っていません！\r(ini/VerUp/" + std::string(setting) +
+           ")|ovnqtverup|48)";
+}
 
-    void run() { Launcher(platform).run(); }
+TopLevelWindow window(WindowHandle handle, std::string title, ProcessId processId = FakePlatform::startedProcess)
+{
+    return TopLevelWindow{handle, "OMain", std::move(title), processId, true, false};
+}
 
-    FakePlatform platform;
+struct StartCase {
+    const char* name;
+    std::string ini = settings("161");
+    std::function<void(FakePlatform&)> setup{};
+    // Every beep and message box, in order.
+    Calls shown{};
+    // Of the calls listed here, those made, in order and as often as they were made.
+    Calls made{};
+    // Beginnings of calls that must not be made.
+    Calls absent{};
+    int exitCode = 0;
 };
 
-TEST_F(LauncherRun, MissingSettingsFileIsReportedThenTheMissingDatabaseName)
-{
-    run();
-    const std::string missing = "messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)";
-    EXPECT_EQ(platform.messageBoxes(),
-              (Calls{missing, missing, "messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"}));
-    EXPECT_EQ(platform.callsStartingWith("beep").size(), 1U);
-    expectCleanEnd(platform);
-}
-
-TEST_F(LauncherRun, EmptyDatabaseNameStopsBeforeTheStartFormIsRead)
-{
-    platform.files[iniPath] = "[VERUP]\nAppDB=\nFMenu=frmMenu\n";
-    run();
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/AppDB)|ovnqtverup|48)"});
-    EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|FMenu"));
-    expectCleanEnd(platform);
-}
-
-TEST_F(LauncherRun, EmptyStartFormStopsBeforeTheBootTypeIsRead)
-{
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=  \nAC2003Boot=160\n";
-    run();
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/FMenu)|ovnqtverup|48)"});
-    EXPECT_FALSE(platform.called("profileString(" + iniPath + "|VERUP|AC2003Boot"));
-    EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
-    expectCleanEnd(platform);
-}
-
-TEST_F(LauncherRun, DatabasePathIsTheConfiguredFolderAndFileName)
-{
-    platform.files[iniPath] = "[VERUP]\nPath=D:\\APP\\\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=161\n";
-    platform.files["D:\\APP\\x.mdb"] = "";
-    run();
-    EXPECT_EQ(platform.callsStartingWith("fileExists").back(), "fileExists(D:\\APP\\x.mdb)");
-    EXPECT_EQ(platform.callsStartingWith("startProgram"),
-              Calls{"startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)"});
-    EXPECT_TRUE(platform.called("access.openForm(frmMenu)"));
-    EXPECT_TRUE(platform.messageBoxes().empty());
-    expectCleanEnd(platform);
-}
-
-TEST_F(LauncherRun, FolderWithABlankIsUsedInItsShortForm)
-{
-    platform.files[iniPath] = "[VERUP]\nPath=D:\\My App\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=160\n";
-    platform.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
-    platform.files["D:\\MYAPP~1\\x.mdb"] = "";
-    run();
-    EXPECT_TRUE(platform.called("access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)"));
-}
-
-TEST_F(LauncherRun, MissingDatabaseFileIsReported)
-{
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
-    run();
-    EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + notReady + "(ini/VerUp/PRM_DBNAME)|ovnqtverup|48)"});
-    EXPECT_FALSE(platform.called("openDatabaseExclusiveReadOnly"));
-    expectCleanEnd(platform);
-}
-
-TEST_F(LauncherRun, MissingBootTypeSearchesLikeVariant999)
-{
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
-    platform.files["C:\\Kinsketch\\x.mdb"] = "";
-    platform.registry = RegFile::parse(
-        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE]\n"
-        "@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
-    run();
-    EXPECT_FALSE(platform.called("createAccessApplication"));
-    EXPECT_EQ(platform.callsStartingWith("startProgram"),
-              Calls{"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"});
-}
-
-TEST_F(LauncherRun, UnknownBootTypeKeepsTheStartValue)
-{
-    // The start value 0 tries automation first.
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=2016\n";
-    platform.files["C:\\Kinsketch\\x.mdb"] = "";
-    run();
-    EXPECT_TRUE(platform.called("createAccessApplication(Access.Application)"));
-}
-
-TEST_F(LauncherRun, SecondInstanceIsRefusedBeforeAnythingElse)
-{
-    platform.anotherInstanceRunning = true;
-    run();
-    EXPECT_EQ(platform.calls, (Calls{"acquireSingleInstance(ovnqtverup)", "beep()",
-                                     "messageBox(当システムは既にロードされています|二重起動エラー|16)"}));
-}
-
-TEST_F(LauncherRun, UnexpectedErrorIsTrappedByTheStartRoutine)
-{
-    platform.files[iniPath] = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n";
-    platform.failNext("fileExists(C:\\Kinsketch\\x.mdb)", LauncherError(52, "ファイル名または番号が不正です。"));
-    run();
-    EXPECT_EQ(platform.messageBoxes(),
-              Calls{"messageBox(【52】ファイル名または番号が不正です。|Error At Sub Main|48)"});
-    expectCleanEnd(platform);
-}
-
-// Its own folder cannot be told: what it throws then is none of the launcher's run-time errors.
-class BrokenPlatform : public FakePlatform {
-public:
-    std::function<void()> fail;
-    std::string ownFolder() override
-    {
-        fail();
-        return folder;
-    }
+const StartCase startCases[] = {
+    {.name = "ProgramIsStartedForTheConfiguredDatabase",
+     .made = {"fileExists(D:\\APP\\x.mdb)", "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)",
+              programStart, "accessByPath(D:\\APP\\x.mdb)", "access.setOption(ShowWindowsInTaskbar|false)",
+              "access.setOption(Default File Format|10)", "access.setOption(Behavior Entering Field|1)",
+              "access.setVisible(true)", "access.runCommand(10)", "access.openForm(frmMenu)", "access.release(byPath)"},
+     .absent = {"createAccessApplication", "access.setUserControl", "bringToFront", "sleep(10000)"}},
+    {.name = "MissingSettingsFileIsReportedThenTheMissingDatabaseName",
+     .setup = [](FakePlatform& p) { p.files.erase(iniPath); },
+     .shown = {"messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)",
+               "messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)", "beep()", notReady("AppDB")},
+     .absent = {"profileString"}},
+    {.name = "SettingsBesideAProgramInAFolderWithABlankAreReadThroughItsShortForm",
+     .setup =
+         [](FakePlatform& p) {
+             p.folder = "C:\\Program Files\\ovn";
+             p.shortPaths["C:\\Program Files\\ovn\\"] = "C:\\PROGRA~1\\ovn\\";
+             p.files["C:\\PROGRA~1\\ovn\\ovnVerUP.ini"] = settings("161");
+         },
+     .made = {"profileString(C:\\PROGRA~1\\ovn\\ovnVerUP.ini|VERUP|Path|255)", programStart}},
+    {.name = "DeviceErrorLookingForTheSettingsIsExplainedAndTheReadingGoesOn",
+     .setup = [](FakePlatform& p) { p.failNext("fileExists(" + iniPath + ")", LauncherError(71, "Not ready")); },
+     .shown = {"beep()", "messageBox(バックアップ媒体(MO)が準備されていません。|ovnqtverup|0)"},
+     .made = {programStart}},
+    {.name = "OtherErrorReadingASettingIsShownWithItsNumberAndReadsEmpty",
+     .setup = [](FakePlatform& p) { p.failNext("profileString", LauncherError(7, "メモリが不足しています。")); },
+     .shown = {"beep()", "messageBox((7)メモリが不足しています。|ovnqtverup|0)", "beep()", notReady("PRM_DBNAME")},
+     .made = {"fileExists(C:\\Kinsketch\\x.mdb)"}},
+    {.name = "EmptyDatabaseNameStopsBeforeTheStartFormIsRead",
+     .ini = "[VERUP]\nAppDB=\nFMenu=frmMenu\n",
+     .shown = {"beep()", notReady("AppDB")},
+     .absent = {"profileString(" + iniPath + "|VERUP|FMenu"}},
+    {.name = "EmptyStartFormStopsBeforeTheBootTypeIsRead",
+     .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=  \nAC2003Boot=160\n",
+     .shown = {"beep()", notReady("FMenu")},
+     .absent = {"profileString(" + iniPath + "|VERUP|AC2003Boot", "openDatabaseExclusiveReadOnly"}},
+    {.name = "MissingDatabaseInTheOwnFolderIsReported",
+     .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=161\n",
+     .shown = {"beep()", notReady("PRM_DBNAME")},
+     .made = {"fileExists(C:\\Kinsketch\\x.mdb)"},
+     .absent = {"openDatabaseExclusiveReadOnly"}},
+    {.name = "AutomationOpensTheDatabaseInTheShortFormOfItsFolder",
+     .ini = "[VERUP]\nPath=D:\\My App\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=0\n",
+     .setup =
+         [](FakePlatform& p) {
+             p.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
+             p.files["D:\\MYAPP~1\\x.mdb"] = "";
+         },
+     .made = {automation, "access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)", "access.setUserControl(true)",
+              "access.openForm(frmMenu)", "access.release(created)"},
+     .absent = {"startProgram", "accessByPath"}},
+    {.name = "FailedAutomationFallsThroughToAProgramStart",
+     .ini = settings("160"),
+     .setup = [](FakePlatform& p) { p.failNext("access.openCurrentDatabase", LauncherError(7866, "開けません。")); },
+     .made = {automation, "access.release(created)", programStart, "access.openForm(frmMenu)",
+              "access.release(byPath)"}},
+    {.name = "MissingBootTypeSearchesTheApplicationPathsToo",
+     .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n",
+     .setup =
+         [](FakePlatform& p) {
+             p.files["C:\\Kinsketch\\x.mdb"] = "";
+             p.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+                                         "App Paths\\MSACCESS.EXE]\n@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
+         },
+     .made = {"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"},
+     .absent = {"createAccessApplication"}},
+    {.name = "UnknownBootTypeKeepsTheStartValueThatTriesAutomation", .ini = settings("2016"), .made = {automation}},
+    {.name = "SecondInstanceIsRefusedBeforeAnythingElse",
+     .setup = [](FakePlatform& p) { p.anotherInstanceRunning = true; },
+     .shown = {"beep()", "messageBox(当システムは既にロードされています|二重起動エラー|16)"},
+     .made = {"acquireSingleInstance(ovnqtverup)"},
+     .absent = {"showProgressWindow", "setMousePointer", "ownFolder"}},
+    {.name = "RunTimeErrorIsTrappedByTheStartRoutine",
+     .setup =
+         [](FakePlatform& p) { p.failNext("fileExists(" + database + ")", LauncherError(52, "番号が不正です。")); },
+     .shown = {"messageBox(【52】番号が不正です。|Error At Sub Main|48)"}},
+    {.name = "OtherErrorIsShownAndEndsWithAnErrorCode",
+     .setup = [](FakePlatform& p) { p.failNext("ownFolder", std::runtime_error("disk on fire")); },
+     .shown = {"messageBox(予期しないエラーが発生しました。\r(disk on fire)|Error At Sub Main|16)"},
+     .exitCode = 1},
+    {.name = "ErrorThatSaysNothingIsShownAndEndsWithAnErrorCode",
+     .setup = [](FakePlatform& p) { p.failNext("ownFolder", 7); },
+     .shown = {"messageBox(予期しないエラーが発生しました。|Error At Sub Main|16)"},
+     .exitCode = 1},
+    {.name = "DatabaseOpenElsewhereIsBroughtToTheFrontByItsTitle",
+     .setup =
+         [](FakePlatform& p) {
+             p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
+             p.windows = [](std::uint32_t) {
+                 return std::vector{window(3, "ケア管理 - 利用者"), window(4, "ケア管理")};
+             };
+         },
+     .made = {"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)", "accessByPath(D:\\APP\\x.mdb)",
+              "access.databaseProperty(AppTitle)", "bringToFront(4)", "access.runCommand(10)",
+              "access.release(byPath)"},
+     .absent = {"startProgram", "createAccessApplication", "access.set", "access.open"}},
+    {.name = "DatabaseWithoutATitleIsBroughtToTheFrontByTheReportItShows",
+     .setup =
+         [](FakePlatform& p) {
+             p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3356, "排他的に開かれています。"));
+             p.accessAnswers = {{"access.activeReportCaption()", "月報"}};
+             p.windows = [](std::uint32_t) { return std::vector{window(5, "月報 - 印刷プレビュー")}; };
+         },
+     .made = {"access.activeFormCaption()", "access.activeReportCaption()", "bringToFront(5)", "access.runCommand(10)"},
+     .absent = {"startProgram"}},
+    {.name = "OlderDatabaseEngineIsTriedWhereTheCurrentOneIsMissing",
+     .setup =
+         [](FakePlatform& p) {
+             p.failNext("openDatabaseExclusiveReadOnly(DAO.DBEngine.120|" + database + ")",
+                        LauncherError(429, "オブジェクトを作成できません。"));
+         },
+     .made = {"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)",
+              "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)", programStart}},
+    {.name = "OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere",
+     .setup =
+         [](FakePlatform& p) { p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "パスが不正です。")); },
+     .shown = {"messageBox(【3044】パスが不正です。|Error At xLoadAccess|48)"},
+     .absent = {"accessByPath", "startProgram"}},
+    {.name = "NoInstalledApplicationIsReported",
+     .setup = [](FakePlatform& p) { p.registry = RegFile(); },
+     .shown = {"beep()",
+               "messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"},
+     .absent = {"startProgram"}},
+    {.name = "MainWindowThatNeverAppearsIsReported",
+     .setup = [](FakePlatform& p) { p.windows = [](std::uint32_t) { return std::vector<TopLevelWindow>{}; }; },
+     .shown = {"beep()",
+               "messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"},
+     .absent = {"accessByPath"}},
+    {.name = "StartedApplicationIsTakenAgainAfter10And60Seconds",
+     .setup = [](FakePlatform& p) { p.failNext("accessByPath", LauncherError(432, "見つかりません。"), 2); },
+     .made = {"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
+              "accessByPath(D:\\APP\\x.mdb)", "access.openForm(frmMenu)"}},
+    {.name = "StartedApplicationThatCannotBeTakenThreeTimesIsReported",
+     .setup = [](FakePlatform& p) { p.failNext("accessByPath", LauncherError(432, "見つかりません。"), 3); },
+     .shown = {"messageBox(Accessが起動できません。\r\nしばらくしてから再度実行してください。\r\n\r\n見つかりません。|"
+               "Access起動エラー(GetObject)|48)"},
+     .absent = {"access."}},
+    {.name = "HiddenApplicationIsBroughtToTheFrontByItsTitle",
+     .setup = [](FakePlatform& p) { p.failNext("access.setVisible", LauncherError(2046, "使用できません。")); },
+     .made = {"access.setVisible(true)", "bringToFront(9)", "access.runCommand(10)", "access.openForm(frmMenu)"}},
+    {.name = "HiddenApplicationWithoutAWindowIsReported",
+     .setup =
+         [](FakePlatform& p) {
+             p.failNext("access.setVisible", LauncherError(2046, "使用できません。"));
+             p.accessAnswers = {{"access.databaseProperty(AppTitle)", "別の題"}};
+         },
+     .shown = {"messageBox(プロシージャの呼び出し、または引数が不正です。|ovnqtverup|0)"},
+     .absent = {"access.openForm", "bringToFront"}},
+    {.name = "CancelledStartFormClosesTheApplicationSilently",
+     .setup = [](FakePlatform& p) { p.failNext("access.openForm", LauncherError(2501, "取り消されました。")); },
+     .made = {"access.openForm(frmMenu)", "access.doCmdQuit(2)"}},
+    {.name = "FailedStartFormClosesTheApplicationAndTellsWhy",
+     .setup =
+         [](FakePlatform& p) {
+             p.failNext("access.openForm", LauncherError(2102, "フォームがありません。"));
+             p.failNext("access.doCmdQuit", LauncherError(2046, "使用できません。"));
+         },
+     .shown = {"beep()", "messageBox(起動できません\r\r(2102)\rフォームがありません。|ovnqtverup|48)"},
+     .made = {"access.openForm(frmMenu)", "access.doCmdQuit(2)"}},
+    {.name = "SettingsProgramEntersFieldsWithoutMovingTheCursor",
+     .setup = [](FakePlatform& p) { p.executableName = "OvnSet"; },
+     .made = {"access.setOption(Behavior Entering Field|0)"}},
+    {.name = "ProgramNamedLikeASettingsProgramIsNotOne",
+     .setup = [](FakePlatform& p) { p.executableName = "ovnsetup2"; },
+     .made = {"access.setOption(Behavior Entering Field|1)"}},
 };
 
-TEST(GuardedRun, EndsWithExitCodeZeroWhenTheStartRoutineReturns)
-{
-    FakePlatform platform;
-    EXPECT_EQ(runGuarded(platform), 0);
-    // The missing settings file was told of, yet that is an ordinary end.
-    EXPECT_FALSE(platform.messageBoxes().empty());
-}
+class StartSequence : public ::testing::TestWithParam<StartCase> {};
 
-TEST(GuardedRun, WhateverEscapesTheStartRoutineIsShownAndEndsWithAnErrorCode)
+TEST_P(StartSequence, Runs)
 {
-    const std::pair<std::function<void()>, std::string> failures[]{
-        {[] { throw std::runtime_error("disk on fire"); }, "予期しないエラーが発生しました。\r(disk on fire)"},
-        {[] { throw 7; }, "予期しないエラーが発生しました。"},
+    const StartCase& c = GetParam();
+    FakePlatform platform;
+    platform.files = {{iniPath, c.ini}, {database, ""}};
+    platform.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\"
+                                       "InstallRoot]\n\"Path\"=\"C:\\\\Office16\\\\\"\n");
+    // The program started at 1 s shows its main window, with the database open, 12 s later.
+    platform.windows = [](std::uint32_t clock) {
+        std::vector windows{TopLevelWindow{5, "Shell_TrayWnd", "", 1, true, false}};
+        if (clock >= 13'000) windows.push_back(window(9, "ケア管理"));
+        return windows;
     };
-    for (const auto& [fail, text] : failures) {
-        BrokenPlatform platform;
-        platform.fail = fail;
-        EXPECT_EQ(runGuarded(platform), 1);
-        EXPECT_EQ(platform.messageBoxes(), Calls{"messageBox(" + text + "|Error At Sub Main|16)"});
-        expectCleanEnd(platform);
+    if (c.setup) c.setup(platform);
+
+    EXPECT_EQ(runGuarded(platform), c.exitCode);
+    EXPECT_EQ(platform.callsStartingWith({"beep", "messageBox"}), c.shown);
+    Calls made;
+    std::ranges::copy_if(platform.calls, std::back_inserter(made),
+                         [&](const std::string& call) { return std::ranges::find(c.made, call) != c.made.end(); });
+    EXPECT_EQ(made, c.made);
+    for (const std::string& prefix : c.absent) EXPECT_FALSE(platform.called(prefix)) << prefix;
+    // Every way out after the single-instance check puts the progress window away and the pointer back.
+    if (!platform.anotherInstanceRunning) {
+        EXPECT_EQ(Calls(platform.calls.end() - 2, platform.calls.end()),
+                  (Calls{"closeProgressWindow()", "setMousePointer(0)"}));
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Launcher, StartSequence, ::testing::ValuesIn(startCases),
+                         [](const auto& test) { return test.param.name; });
+
+TEST(AccessWindowWatch, OnlyTheOpenedMainWindowOfTheProcessCountsWithinAbout180Seconds)
+{
+    // Hung, of another process or class, still titled just "Access", blank or invisible: none counts.
+    std::vector<TopLevelWindow> others{window(1, "ケア管理"), window(2, "ケア管理", 17), window(3, " Access "),
+                                       window(4, "  "),       window(5, "ケア管理"),     window(6, "ケア管理")};
+    others[0].hung = true;
+    others[4].visible = false;
+    others[5].className = "OSplash";
+    // The second start wraps the millisecond counter during the wait.
+    for (const std::uint32_t start : {1'000U, 0xFFFFFFFFU - 7'000}) {
+        for (const bool appears : {true, false}) {
+            FakePlatform platform;
+            platform.clock = start;
+            platform.windows = [&](std::uint32_t clock) {
+                std::vector<TopLevelWindow> windows = others;
+                if (appears && clock - start >= 12'000) windows.push_back(window(9, "ケア管理"));
+                return windows;
+            };
+            EXPECT_EQ(waitForAccessWindow(platform, FakePlatform::startedProcess), appears);
+            EXPECT_EQ(platform.callsStartingWith({"sleep(5000)"}).size(), appears ? 3U : 36U) << start;
+        }
+    }
+}
+
+TEST(AccessBootType, OnlyTheExactTextOfAVariantSelectsItAndEmptySelectsUnset)
+{
+    // A value no text selects, so that keeping it cannot pass by accident.
+    const auto current = static_cast<AccessBootType>(7);
+    EXPECT_EQ(accessBootTypeFromText("132", current), AccessBootType::access15ProgramInstallRootFirst);
+    EXPECT_EQ(accessBootTypeFromText("", current), AccessBootType::unset);
+    for (const char* text : {"999", "3", "01", "160 ", "abc", "-1", "1600"}) {
+        EXPECT_EQ(accessBootTypeFromText(text, current), current) << text;
+    }
+}
+
+TEST(AccessLocator, SearchOrderFollowsTheBootType)
+{
+    // A reads the class registration, B asks for the installation key (the
+    // ones of 15 and 16 each also try the other's), C reads the application path.
+    for (const auto& [bootType, searches] : {std::pair{1, "A11 B11 "},
+                                             {102, "B14 A14 "},
+                                             {131, "A15 B15 B16 "},
+                                             {132, "B15 B16 A15 A16 "},
+                                             {160, "A16 B16 B15 "},
+                                             {162, "B16 B15 A16 A15 "},
+                                             {999, "B16 B15 A16 A15 C "},
+                                             {12345, "B16 B15 A16 A15 C "}}) {
+        FakePlatform platform;
+        EXPECT_EQ(AccessLocator(platform).findAccessProgram(static_cast<AccessBootType>(bootType)), "");
+        const std::string a = "machineValue(Software\\Classes\\Access.Application.";
+        const std::string b = "machineKeyExists(Software\\Microsoft\\Office\\";
+        std::string made;
+        for (const std::string& call : platform.callsStartingWith({"machine"})) {
+            if (call.starts_with(a)) made += "A" + call.substr(a.size(), 2) + " ";
+            if (call.starts_with(b)) made += "B" + call.substr(b.size(), 2) + " ";
+            if (call.find("App Paths") != std::string::npos) made += "C ";
+        }
+        EXPECT_EQ(made, searches) << bootType;
+    }
+}
+
+TEST(AccessLocator, FirstSearchThatFindsSomethingWinsAndErrorsAreReportedOnTheWay)
+{
+    FakePlatform platform;
+    platform.registry = RegFile::parse(R"(REGEDIT4
+[HKEY_LOCAL_MACHINE\Software\Classes\Access.Application.14\CLSID]
+@="{14}"
+[HKEY_LOCAL_MACHINE\Software\Classes\CLSID\{14}\LocalServer32]
+@="C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\14.0\Access\InstallRoot]
+"Path"="C:\\Program Files\\Office14\\"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\16.0\Access\InstallRoot]
+"Path"="C:\\Office16\\"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\MSACCESS.EXE]
+@="C:\\Any\\MSACCESS.EXE"
+)");
+    AccessLocator locator(platform);
+    using enum AccessBootType;
+    EXPECT_EQ(locator.findAccessProgram(access14Program), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
+    EXPECT_EQ(locator.findAccessProgram(access14ProgramInstallRootFirst), "C:\\Program Files\\Office14\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(access15Program), "C:\\Office16\\MSACCESS.EXE");
+    EXPECT_EQ(locator.findAccessProgram(access11Program), "");
+    platform.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
+    EXPECT_EQ(locator.findAccessProgram(unset), "C:\\Any\\MSACCESS.EXE");
+    EXPECT_EQ(platform.callsStartingWith({"messageBox"}),
+              Calls{"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"});
+}
+
+TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrailingBackslash)
+{
+    FakePlatform platform;
+    const std::string longPath = "C:\\" + std::string(252, 'a');
+    platform.shortPaths = {{"D:\\My App\\", "D:\\MYAPP~1\\"}, {longPath + "b", "C:\\AAAAAA~1"}, {longPath, "never"}};
+    EXPECT_EQ(shortPath(platform, "D:\\My App\\"), "D:\\MYAPP~1\\");
+    EXPECT_EQ(shortPath(platform, longPath + "b"), "C:\\AAAAAA~1");
+    EXPECT_EQ(shortPath(platform, longPath), longPath);
+    EXPECT_EQ(shortPath(platform, "D:\\APP\\"), "D:\\APP\\");
+    EXPECT_EQ(shortPath(platform, "D:\\No Short\\"), "D:\\No Short\\");
+    EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).front(), "shortPathName(D:\\My App\\|300)");
+    EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).size(), 3U);
+
+    platform.files[iniPath] = "[VERUP]\nFMenu=frmMenu\\\n";
+    EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "FMenu", ""), "frmMenu");
 }
 
 } // namespace
