@@ -1,3 +1,5 @@
+// The free-drawing gestures and the free-line panel's buttons on the
+// document's list of pen records.
 #include "tools/free_line_panel.h"
 
 #include "genogram/canvas_layer_store.h"
@@ -16,16 +18,9 @@
 namespace kinsketch {
 namespace {
 
-using test::RecordingReporter;
-using test::ScriptedMessageBoxes;
-
 class FreeDrawingList : public ::testing::Test {
 protected:
-    FreeDrawingList()
-    {
-        makeNewDocument(document);
-        panel.load();
-    }
+    FreeDrawingList() { restart(); }
 
     void click(float x, float y)
     {
@@ -50,6 +45,11 @@ protected:
         return out;
     }
     std::int32_t upperBound() const { return document.FreeLine.upperBound(); }
+    void restart()
+    {
+        makeNewDocument(document);
+        panel.load();
+    }
     std::vector<std::int32_t> strokeNos() const
     {
         std::vector<std::int32_t> out;
@@ -60,8 +60,8 @@ protected:
     GdrRecord document;
     std::int32_t loadedCount = 0;
     FreeLinePanelRegisters registers;
-    ScriptedMessageBoxes boxes;
-    RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::RecordingReporter reporter;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter,
                       CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
     FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
@@ -108,8 +108,7 @@ TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
     };
     for (const Case c : {Case{150, 150, true}, Case{-150, -150, true}, Case{151, 150, false}, Case{150, 151, false}}) {
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
-        makeNewDocument(document);
-        panel.load();
+        restart();
         panel.toggleFigure();
         figureSegment({1000, 1000}, {2000, 1000});
         figureSegment({2000, 1000}, {1000 + c.dx, 1000 + c.dy});
@@ -199,8 +198,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
           Case{true, "", "消しゴムの太さを指定してください。"},
           Case{true, "00", "消しゴムの太さは１以上を指定してください。"}}) {
         SCOPED_TRACE(c.message);
-        makeNewDocument(document);
-        panel.load();
+        restart();
         boxes.shown.clear();
         if (c.eraser) panel.toggleEraser();
         (c.eraser ? registers.eraserWidthText : registers.penWidthText) = c.width;
