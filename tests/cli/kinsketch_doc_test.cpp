@@ -1,30 +1,103 @@
-// kinsketch-doc as its users run it: a process with files in and out.
-
+#include "cli/doc/document_json.h"
+#include "document/gdr_conversion.h"
 #include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <sstream>
 
+namespace kinsketch {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
+GdrRecord sampleRecord()
+{
+    GdrRecord r;
+    makeNewDocument(r);
+    r.Version = "300";
+    r.AgeText[5] = "長男　７５歳";
+    r.LineTag[120] = 9;
+    r.TextLabel[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
+                      0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
+    r.AddLine[99] = {kTrue, -1.5f, 2, 3, 4};
+    r.WakuPoint[4][19] = {kTrue, 7, 8};
+    r.WakuDots = {true, 0, {{1, 2}}};
+    r.CohabitFlag[36] = 1;
+    r.ScreenMode = "WIDE";
+    r.FreeLine = {true, 1, {{1, 2, 3, 4, -2, 0x00FF00, -2147483647 - 1}}};
+    return r;
+}
 
-struct ProcessResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+TEST(DocumentJson, EveryFieldSurvivesTheTripThroughText)
+{
+    const GdrRecord r = sampleRecord();
+    const std::string text = printDocumentJson(documentToJson(r, GdrLayout::Current, 0));
+    EXPECT_EQ(documentFromJson(DocumentJson::parse(text)), r);
+    GdrRecord undimensioned = r;
+    undimensioned.WakuDots = {};
+    EXPECT_TRUE(documentToJson(undimensioned, GdrLayout::Current, 0)["WakuDots"].is_null());
+}
 
+// The JSON library's own printer misses the shortest form of some floats
+// (1.408878e+08f prints as 1.4088781e+08); the dump must never.
+TEST(DocumentJson, FloatsPrintAsTheShortestTextThatReadsBackExactly)
+{
+    std::mt19937 rng(42);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint32_t raw = rng();
+        float value;
+        std::memcpy(&value, &raw, sizeof value);
+        if (!std::isfinite(value)) continue;
+        char shortest[64];
+        const std::string printed = printDocumentJson(DocumentJson(value));
+        ASSERT_EQ(printed, std::string(shortest, std::to_chars(shortest, shortest + sizeof shortest, value).ptr));
+    }
+    EXPECT_EQ(printDocumentJson(DocumentJson(1.408878e+08f)), "140887808");
+}
+
+TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
+{
+    const DocumentJson good = documentToJson(sampleRecord(), GdrLayout::Current, 0);
+    const std::pair<const char*, std::function<void(DocumentJson&)>> cases[] = {
+        {"SymbolKey: missing", [](DocumentJson& j) { j.erase("SymbolKey"); }},
+        {"LineTag: must have 121 elements", [](DocumentJson& j) { j["LineTag"].erase(0); }},
+        {"LineTag[3]: is out of range", [](DocumentJson& j) { j["LineTag"][3] = 256; }},
+        {"TextLabel[1].FontBold: must be true or false", [](DocumentJson& j) { j["TextLabel"][1]["FontBold"] = -1; }},
+        {"TextLabel[2].Left: must be a number", [](DocumentJson& j) { j["TextLabel"][2]["Left"] = "0"; }},
+        {"FreeLine.Items[0].BorderColor: is out of range",
+         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["BorderColor"] = 4294967296u; }},
+        {"FreeLine.Items[0].StrokeNo: must be a whole number",
+         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["StrokeNo"] = 1.5f; }},
+    };
+    for (const auto& [expected, spoil] : cases) {
+        DocumentJson spoiled = good;
+        spoil(spoiled);
+        try {
+            documentFromJson(spoiled);
+            ADD_FAILURE() << "accepted: " << expected;
+        } catch (const DocumentJsonError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(expected, 0), 0u) << e.what();
+        }
+    }
+}
+
+// kinsketch-doc as its users run it: a process with files in and out.
 class KinsketchDoc : public ::testing::Test {
 protected:
-    ProcessResult run(const std::string& arguments)
+    struct Result {
+        int status;
+        std::string out, err;
+    };
+    Result run(const std::string& arguments)
     {
         const std::string command = std::string(KINSKETCH_DOC_BINARY) + " " + arguments + " >" +
                                     (dir / "out").string() + " 2>" + (dir / "err").string();
@@ -33,55 +106,50 @@ protected:
     }
     static std::string read(const fs::path& p)
     {
-        std::ifstream in(p, std::ios::binary);
         std::stringstream s;
-        s << in.rdbuf();
+        s << std::ifstream(p, std::ios::binary).rdbuf();
         return s.str();
     }
+    std::string file(const std::string& name, const std::string& content = {})
+    {
+        if (!content.empty()) std::ofstream(dir / name, std::ios::binary) << content;
+        return (dir / name).string();
+    }
 
-    kinsketch::test::TemporaryFolder folder;
+    test::TemporaryFolder folder;
     const fs::path dir = folder.path();
+    const std::string fixtures = std::string(KINSKETCH_FIXTURE_DIR) + "/documents/";
 };
 
-TEST_F(KinsketchDoc, NewWritesTheStampedNewDocument)
+TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameDocument)
 {
-    ASSERT_EQ(run("new " + (dir / "n.gdr").string()).status, 0);
-    EXPECT_EQ(fs::file_size(dir / "n.gdr"), 7134u);
+    ASSERT_EQ(run("new " + file("new.gdr")).status, 0);
+    for (const std::string& gdr : {file("new.gdr"), fixtures + "wide_family.gdr"}) {
+        const Result dumped = run("dump " + gdr);
+        ASSERT_EQ(dumped.status, 0) << dumped.err;
+        ASSERT_EQ(run("write " + file("d.json", dumped.out) + " " + file("again.gdr")).status, 0);
+        EXPECT_EQ(run("dump " + file("again.gdr")).out, dumped.out) << gdr;
+    }
 }
 
-TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameFile)
+TEST_F(KinsketchDoc, BadInputFailsWithOneLineNamingTheFaultAndWritesNothing)
 {
-    const ProcessResult dumped = run("dump " + (kFixtures / "wide_family.gdr").string());
-    ASSERT_EQ(dumped.status, 0);
-    std::ofstream(dir / "d.json") << dumped.out;
-    ASSERT_EQ(run("write " + (dir / "d.json").string() + " " + (dir / "again.gdr").string()).status, 0);
-    const ProcessResult again = run("dump " + (dir / "again.gdr").string());
-    EXPECT_EQ(again.out, dumped.out);
-}
-
-TEST_F(KinsketchDoc, BadInputFailsWithOneLineAndWritesNothing)
-{
-    std::ofstream(dir / "truncated.gdr", std::ios::binary)
-        << read(kFixtures / "sample_family.gdr").substr(0, 500) << "300";
-    const ProcessResult damaged = run("dump " + (dir / "truncated.gdr").string());
-    EXPECT_EQ(damaged.status, 1);
-    EXPECT_TRUE(damaged.out.empty());
-    EXPECT_EQ(std::count(damaged.err.begin(), damaged.err.end(), '\n'), 1) << damaged.err;
-    EXPECT_NE(damaged.err.find("truncated.gdr"), std::string::npos);
-
-    std::ofstream(dir / "bad.json") << "{\"SymbolKey\": [";
-    const ProcessResult malformed = run("write " + (dir / "bad.json").string() + " " + (dir / "x.gdr").string());
-    EXPECT_EQ(malformed.status, 1);
-    EXPECT_FALSE(fs::exists(dir / "x.gdr"));
-
-    const ProcessResult dumped = run("dump " + (kFixtures / "sample_family.gdr").string());
-    auto json = nlohmann::json::parse(dumped.out);
-    json["AgeText"][0] = "😀";
-    std::ofstream(dir / "emoji.json") << json.dump();
-    const ProcessResult unstorable = run("write " + (dir / "emoji.json").string() + " " + (dir / "x.gdr").string());
-    EXPECT_EQ(unstorable.status, 1);
-    EXPECT_NE(unstorable.err.find("😀"), std::string::npos) << unstorable.err;
-    EXPECT_FALSE(fs::exists(dir / "x.gdr"));
+    DocumentJson unstorable = documentToJson(sampleRecord(), GdrLayout::Current, 0);
+    unstorable["AgeText"][0] = "😀";
+    const std::pair<std::string, std::string> cases[] = {
+        {"dump " + file("truncated.gdr", read(fixtures + "sample_family.gdr").substr(0, 500) + "300"), "truncated.gdr"},
+        {"write " + file("bad.json", "{\"SymbolKey\": [") + " " + file("x.gdr"), "bad.json"},
+        {"write " + file("emoji.json", printDocumentJson(unstorable)) + " " + file("x.gdr"), "😀"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const Result result = run(arguments);
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_NE(result.err.find(named), std::string::npos) << result.err;
+        EXPECT_FALSE(fs::exists(dir / "x.gdr"));
+    }
 }
 
 } // namespace
+} // namespace kinsketch

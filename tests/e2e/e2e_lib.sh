@@ -1,71 +1,75 @@
 # Helpers for end-to-end tests that drive the real programs under Xvfb with
-# xdotool, as a person would. Sourced by the test scripts.
+# xdotool, as a person would. Sourced by the test scripts, whose arguments are
+# the kinsketch binary, the fixture documents, kinsketch-doc and kinsketch-render.
+#
+# The child windows are not windows of their own to the X server, so they are
+# reached at their places in the maximised main window (the twips places of
+# the windows plus their MDI frames): the canvas client at (729, 170), the
+# switch bar's buttons at (40 + 72 n, 45), 小⇔大 at (422, 43), 保存 (251, 52),
+# 終了 (300, 52), and in the picture confirmation 決定 (425, 647) and
+# キャンセル (563, 647).
 
 set -euo pipefail
 
+binary="$1" fixtures="$2" doc_tool="$3" render_tool="$4"
+
 # A fresh program folder with its own copy of the binary, since the working
-# folder "imgTmp" lies beside the executable.
-make_program_folder() {
-  local binary="$1"
-  local folder
-  folder="$(mktemp -d)"
-  cp "$binary" "$folder/"
-  mkdir -p "$folder/imgTmp"
-  echo "$folder"
+# folder "imgTmp" lies beside the executable; removed, and the program whose id
+# is in pid ended, when the script ends.
+program="$(mktemp -d)"
+work="$program/imgTmp"
+mkdir -p "$work"
+cp "$binary" "$program/"
+pid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$program"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
 }
 
-# Sets program to a fresh program folder for binary $1, and removes it (and
-# ends the program whose id is in pid, if still running) when the script ends.
-use_program_folder() {
-  program="$(make_program_folder "$1")"
+launch() {
+  "$program/kinsketch" "$@" &
+  pid=$!
+}
+
+# Starts kinsketch with command line $1, handing in the fixture $2 as
+# client.gdr when given, and waits until the editing screen is up.
+start_editing() {
+  [ -z "${2:-}" ] || cp "$fixtures/$2" "$work/client.gdr"
+  launch "$1"
+  wait_for_window "Kin Sketch" >/dev/null
+  sleep 2
+}
+
+stop_program() {
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
   pid=""
-  trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$program"' EXIT
+}
+
+click() {
+  xdotool mousemove "$1" "$2" click 1
+  sleep "${3:-1}"
 }
 
 # The canvas at its preview place, two pixels inside its client, clear of the
 # frame that changes with the active window.
-canvas_shot() { import -window root -crop 276x326+731+172 "$1"; }
-differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
-
-# Answers the open question box with はい (its default button is いいえ).
-answer_yes() {
-  press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space
-}
-
-# 保存 on the menu bar, 決定 in the picture confirmation and はい; waits for
-# the program ($pid) to end. The child windows are reached at their places in
-# the maximised main window: 保存 (251, 52) and 決定 (425, 647).
-save_and_confirm() {
-  xdotool mousemove 251 52 click 1
-  sleep 1
-  xdotool mousemove 425 647 click 1
-  sleep 0.5
-  answer_yes
-  wait_for_exit "$pid"
-  pid=""
-}
+canvas_shot() { import -window root -crop 276x326+731+172 "$program/$1.png"; }
+differing_pixels() { compare -metric AE "$program/$1.png" "$program/$2.png" null: 2>&1 || true; }
 
 # Window ids whose title is exactly $1 (visible ones only).
-windows_named() {
-  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
-}
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 
 # Waits up to $2 seconds (default 10) for a visible window titled exactly $1; prints its id.
 wait_for_window() {
   local name="$1" limit="${2:-10}" waited=0 ids
-  while :; do
-    ids="$(windows_named "$name")"
-    if [ -n "$ids" ]; then
-      echo "$ids" | head -n 1
-      return 0
-    fi
+  until ids="$(windows_named "$name")" && [ -n "$ids" ]; do
     sleep 0.1
     waited=$((waited + 1))
-    if [ "$waited" -ge $((limit * 10)) ]; then
-      echo "no window named '$name' after ${limit}s" >&2
-      return 1
-    fi
+    [ "$waited" -lt $((limit * 10)) ] || fail "no window named '$name' after ${limit}s"
   done
+  echo "$ids" | head -n 1
 }
 
 # Gives window $1 the keyboard focus and presses the keys $2...
@@ -77,30 +81,42 @@ press_in_window() {
   xdotool key "$@"
 }
 
-window_width() {
-  xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
+# Answers the open question box with はい (its default button is いいえ).
+answer_yes() {
+  press_in_window "$(wait_for_window "Kinsketch" 5)" shift+Tab space
+  sleep 1
 }
 
-# Waits up to $2 seconds (default 10) for process $1, a child of this shell,
-# to end, and sets exit_status to its status. Not to be run in a subshell:
-# only this shell can collect its children.
-wait_for_exit() {
-  local pid="$1" limit="${2:-10}" waited=0
-  while kill -0 "$pid" 2>/dev/null && [ -z "$(ps -o stat= -p "$pid" | grep Z)" ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-    if [ "$waited" -ge $((limit * 10)) ]; then
-      echo "process $pid still running after ${limit}s" >&2
-      return 1
-    fi
-  done
-  exit_status=0
-  wait "$pid" || exit_status=$?
-}
+window_width() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
 
 now_ms() { date +%s%3N; }
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
+# Waits up to 10 seconds for process $1, a child of this shell, to end, and
+# sets exit_status to its status. Not to be run in a subshell: only this shell
+# can collect its children.
+wait_for_exit() {
+  local waited=0
+  while kill -0 "$1" 2>/dev/null && [ -z "$(ps -o stat= -p "$1" | grep Z)" ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+    [ "$waited" -lt 100 ] || fail "process $1 still running after 10s"
+  done
+  exit_status=0
+  wait "$1" || exit_status=$?
 }
+
+# 保存, 決定 and はい; the program ends having written the working document and
+# its picture, which must be the one kinsketch-render draws of that document.
+save_and_confirm() {
+  click 251 52
+  click 425 647 0.5
+  answer_yes
+  wait_for_exit "$pid"
+  pid=""
+  [ "$exit_status" = 0 ] || fail "the program ended with status $exit_status"
+  "$render_tool" "$work/kinsketch.gdr" "$program/rendered.bmp"
+  cmp -s "$program/rendered.bmp" "$work/kinsketch.bmp" || fail "the picture differs from the saved document's"
+}
+
+# The document $1 in the working folder as JSON, for the checks in Python.
+dump() { "$doc_tool" dump "$work/$1" >"$program/${1%.gdr}.json"; }
