@@ -42,12 +42,6 @@ start_editing() {
   sleep 2
 }
 
-stop_program() {
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
-}
-
 click() {
   xdotool mousemove "$1" "$2" click 1
   sleep "${3:-1}"
