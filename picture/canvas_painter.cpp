@@ -20,17 +20,33 @@
 namespace kinsketch {
 namespace {
 
+// Stored coordinates are whatever floats a file holds: NaN, infinities and
+// values far off the canvas are held within a million pixels, where every
+// integer step after this one stays defined.
+constexpr double kFarthestPixel = 1 << 20;
+
 // Rounds halves to even without a library call: the painter converts every
 // end of tens of thousands of pen segments.
 inline int devicePixels(double twips, double scale)
 {
-    const double pixels = twips * scale / kTwipsPerPixel;
+    const double unclamped = twips * scale / kTwipsPerPixel;
+    const double pixels = std::isnan(unclamped) ? 0.0 : std::clamp(unclamped, -kFarthestPixel, kFarthestPixel);
     auto whole = static_cast<long long>(pixels);
     whole -= static_cast<long long>(pixels < static_cast<double>(whole));
     const double fraction = pixels - static_cast<double>(whole);
     whole += static_cast<long long>(fraction > 0.5) | (static_cast<long long>(fraction == 0.5) & (whole & 1));
     return static_cast<int>(whole);
 }
+
+// A stored pen width is any 32-bit number; a thousand pixels cover the
+// canvas already.
+inline int devicePenWidth(int storedWidth, double scale)
+{
+    return static_cast<int>(std::clamp(std::lround(std::max(1, storedWidth) * scale), 1L, 1024L));
+}
+
+// How far a line's pixels reach beyond its centre line, rounding included.
+inline int deviceReach(int storedWidth, double scale) { return devicePenWidth(storedWidth, scale) + 3; }
 
 QColor qColour(Colour c)
 {
@@ -52,7 +68,7 @@ public:
 
     void add(const LineWidget& line)
     {
-        const int width = std::max(1, static_cast<int>(std::lround(std::max(1, line.width) * scale_)));
+        const int width = devicePenWidth(line.width, scale_);
         const auto key = std::make_tuple(line.colour, width, line.pattern);
         if (!lines_.empty() && key != key_) flush();
         key_ = key;
@@ -296,7 +312,7 @@ void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int 
 
 QRect lineDeviceBounds(const LineWidget& line, double scale)
 {
-    const int reach = static_cast<int>(std::ceil(std::max(1, line.width) * scale)) + 2;
+    const int reach = deviceReach(line.width, scale);
     const QRect ends = QRect(QPoint(devicePixels(line.x1, scale), devicePixels(line.y1, scale)),
                              QPoint(devicePixels(line.x2, scale), devicePixels(line.y2, scale)))
                            .normalized();
@@ -330,7 +346,7 @@ QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale)
 // line's reach.
 bool lineComesNear(const LineWidget& line, double scale, const QRect& area)
 {
-    const int reach = static_cast<int>(std::ceil(std::max(1, line.width) * scale)) + 2;
+    const int reach = deviceReach(line.width, scale);
     const QRectF grown = QRectF(area).adjusted(-reach, -reach, reach, reach);
     const double x1 = devicePixels(line.x1, scale), y1 = devicePixels(line.y1, scale);
     const double dx = devicePixels(line.x2, scale) - x1, dy = devicePixels(line.y2, scale) - y1;

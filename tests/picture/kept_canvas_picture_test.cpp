@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <random>
 #include <string>
@@ -256,6 +257,34 @@ TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height())
         << "an age beside the strokes";
     EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, 1.0)), "");
+}
+
+// A damaged file may hold any float or width: NaN, infinities and values far
+// off the canvas are drawn without an overflowing conversion, and the kept
+// picture still agrees with the canvas painted afresh.
+TEST(KeptPictureArea, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
+{
+    test::ensureGuiApplication();
+    constexpr float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::max();
+    GdrRecord document;
+    makeNewDocument(document);
+    document.TextLabel[1] = {"壊れた位置", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, nan, 1e30F, inf, -inf, kTrue};
+    document.TextLabel[2] = {"遠い", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, -3e38F, 300, 1e38F, 200, kTrue};
+    document.AddLine[0] = {kTrue, nan, inf, -inf, 3e38F};
+    document.AddLine[1] = {kTrue, 100, 100, 1e12F, 200};
+    document.FreeLine = {true,
+                         1,
+                         {{nan, inf, nan, inf, widest, 0, -1},
+                          {1e30F, -1e30F, 0, 0, widest, 0, -1},
+                          {300, 300, 300, 300, std::numeric_limits<std::int32_t>::min(), 0xFF, -3},
+                          {-inf, 400, 0, 0, 2, 0xFF, -3}}};
+    OpenedDocument opened(document);
+    for (double scale : {1.0, 2.0}) {
+        KeptCanvasPicture kept;
+        kept.update(*opened.canvas, scale, 0);
+        EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "") << scale;
+    }
 }
 
 // Clipped thin lines are the same pixels as unclipped ones, cut: a line
