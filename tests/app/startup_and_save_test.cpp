@@ -1,6 +1,7 @@
 #include "app/end_question.h"
-#include "app/menu_bar.h"
+#include "app/main_window.h"
 #include "app/save_command.h"
+#include "app/startup.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
 #include "picture/window/picture_confirm_window.h"
@@ -9,14 +10,15 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <set>
 
 namespace kinsketch {
 namespace {
@@ -25,16 +27,125 @@ namespace fs = std::filesystem;
 using test::RecordingReporter;
 using test::ScriptedMessageBoxes;
 
-TEST(MenuBar, PassesItsClicksOn)
+const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(work()); }
+    fs::path work() const { return program / "imgTmp"; }
+    StartupOutcome start(const std::string& commandLine)
+    {
+        startup.reset(); // the previous instance ends and lets go of the folder
+        context = EditingContext{};
+        startup = std::make_unique<Startup>(program, context, boxes, [this] { ++splashShown; });
+        return startup->run(commandLine);
+    }
+
+    test::TemporaryFolder programFolder;
+    const fs::path program = programFolder.path();
+    ScriptedMessageBoxes boxes;
+    EditingContext context;
+    int splashShown = 0;
+    std::unique_ptr<Startup> startup;
+};
+
+TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
+{
+    ASSERT_EQ(start(""), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1);
+    EXPECT_EQ(context.document.IsNew, kTrue);
+    EXPECT_EQ(context.document.Version, "300");
+
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1); // "new" starts without the splash
+
+    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    EXPECT_EQ(context.document.ScreenMode, "WIDE");
+    EXPECT_EQ(context.document.IsNew, kFalse);
+    EXPECT_EQ(context.freeLineCount, 6);
+    EXPECT_TRUE(fs::exists(work() / "client.gdr"));
+
+    fs::copy_file(kFixtures / "rows18_family.gdr", work() / "old18.gdr");
+    ASSERT_EQ(start("old18"), StartupOutcome::Run);
+    EXPECT_EQ(context.document.SymbolKey[2], "i104");
+    EXPECT_EQ(context.document.Version, "300");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Upper-case NEW is a document name; names that leave the working folder are never read.
+TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
+{
+    fs::copy_file(kFixtures / "sample_family.gdr", program / "outside.gdr");
+    const std::pair<const char*, std::string> cases[] = {{"NEW", "Error At clsGdrOpe.ReadGdrFile"}, {"../outside", ""}};
+    for (const auto& [name, title] : cases) {
+        boxes.shown.clear();
+        ASSERT_EQ(start(name), StartupOutcome::Run);
+        ASSERT_FALSE(boxes.shown.empty()) << name;
+        EXPECT_EQ(boxes.shown[0].title, title) << boxes.shown[0].text;
+        EXPECT_EQ(context.document.SymbolKey[2], "i000");
+        EXPECT_EQ(context.document.IsNew, kTrue);
+    }
+    EXPECT_EQ(splashShown, 0);
+}
+
+TEST_F(StartupTest, SecondInstanceOnTheSameFolderIsRefused)
+{
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    EditingContext secondContext;
+    EXPECT_EQ(Startup(program, secondContext, boxes, [] {}).run("new"), StartupOutcome::AlreadyRunning);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"既に起動されています。"});
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+}
+
+TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
+{
+    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "other.gdr", "note.txt"})
+        std::ofstream(work() / name) << "x";
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR");
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
+    EXPECT_EQ(context.document.SymbolKey[2], "i104"); // the handed-in document was read, found without regard to case
+}
+
+TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
+{
+    fs::create_directories(work() / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
+    EXPECT_EQ(start("new"), StartupOutcome::LeftoverLocked);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("kinsketch.bmp"), std::string::npos);
+
+    fs::remove_all(work());
+    std::ofstream(work()) << "a file where the folder should be";
+    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
+    EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
+}
+
+TEST(CommandLine, ArgumentsAreJoinedIntoOneString)
+{
+    char program[] = "kinsketch";
+    char first[] = "山田";
+    char second[] = "太郎";
+    char* argv[] = {program, first, second};
+    EXPECT_EQ(commandLineOf(3, argv), "山田 太郎");
+    EXPECT_EQ(commandLineOf(1, argv), "");
+}
+
+TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
 {
     test::application();
-    int saves = 0;
-    int ends = 0;
-    MenuBar bar([&] { ++saves; }, [&] { ++ends; });
-    QTest::mouseClick(bar.saveButton(), Qt::LeftButton);
-    QTest::mouseClick(bar.endButton(), Qt::LeftButton);
-    EXPECT_EQ(saves, 1);
-    EXPECT_EQ(ends, 1);
+    MainWindow window;
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    window.show();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+
+    window.addChildWindow(new QWidget);
+    QMdiSubWindow* sub = window.childArea()->subWindowList().value(0);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
 TEST(EndQuestion, AsksEveryTimeWithNoAsTheDefault)
@@ -83,6 +194,14 @@ TEST_F(PictureConfirmation, NoKeepsTheWindowAndYesReplacesThePictureAndEnds)
     EXPECT_FALSE(QImage(QString::fromStdString((work / "kinsketch.bmp").string())).isNull());
 }
 
+// Turning to another window goes back to editing, as キャンセル does.
+TEST_F(PictureConfirmation, LosingTheActivationReturnsToEditingOnce)
+{
+    window->lostActivation();
+    window->lostActivation();
+    EXPECT_EQ(cancelled, 1);
+}
+
 TEST_F(PictureConfirmation, APictureThatCannotBeWrittenLeavesTheWindowToTryAgain)
 {
     fs::remove_all(work);
@@ -93,14 +212,6 @@ TEST_F(PictureConfirmation, APictureThatCannotBeWrittenLeavesTheWindowToTryAgain
     fs::create_directories(work);
     clickOk();
     EXPECT_EQ(saved, 1);
-}
-
-TEST_F(PictureConfirmation, CancelAndLosingTheActivationBothReturnToEditingOnce)
-{
-    QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
-    window->lostActivation();
-    EXPECT_EQ(cancelled, 1);
-    EXPECT_FALSE(fs::exists(work / "kinsketch.bmp"));
 }
 
 // The editing screen as far as saving sees it, with the calls it received.
@@ -185,17 +296,6 @@ TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
     EXPECT_EQ(document, before); // texts stored by SaveGd1 and cleared for the retry are back
     EXPECT_EQ(fake.calls, std::vector<std::string>{"resume"});
     EXPECT_FALSE(fs::exists(work / "kinsketch.gdr"));
-}
-
-TEST_F(SaveCommandTest, ADocumentThatCannotBeWrittenKeepsTheUserEditing)
-{
-    FakeEditingWindows& fake = open("sample_family.gdr", CanvasSize::Normal);
-    fs::permissions(work, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::geteuid() == 0) fs::remove_all(work); // root writes anywhere: take the folder away instead
-    EXPECT_FALSE(SaveCommand(fake, store).run());
-    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.WriteGdrFile"});
-    EXPECT_EQ(fake.calls, std::vector<std::string>{"resume"});
-    fs::create_directories(work);
 }
 
 } // namespace
