@@ -60,6 +60,14 @@ public:
     }
     bool called(std::string_view prefix) const { return !callsStartingWith({prefix}).empty(); }
 
+    // Records the call, then answers it with result.
+    template <typename Result, typename... Arguments>
+    Result answer(Result result, const std::string& name, const Arguments&... arguments)
+    {
+        record(name, arguments...);
+        return result;
+    }
+
     // Records name(arguments|...), throws what is scripted for it, and returns the record.
     template <typename... Arguments>
     std::string record(const std::string& name, const Arguments&... arguments)
@@ -79,57 +87,41 @@ public:
         return line;
     }
 
-    std::string ownFolder() override
-    {
-        record("ownFolder");
-        return folder;
-    }
+    std::string ownFolder() override { return answer(folder, "ownFolder"); }
     std::string ownExecutableName() override { return executableName; }
     bool acquireSingleInstance(const std::string& name) override
     {
-        record("acquireSingleInstance", name);
-        return !anotherInstanceRunning;
+        return answer(!anotherInstanceRunning, "acquireSingleInstance", name);
     }
-    bool fileExists(const std::string& path) override
-    {
-        record("fileExists", path);
-        return files.contains(path);
-    }
+    bool fileExists(const std::string& path) override { return answer(files.contains(path), "fileExists", path); }
     std::string profileString(const std::string& path, const std::string& section, const std::string& key,
                               std::size_t bufferSize) override
     {
-        record("profileString", path, section, key, bufferSize);
-        return files.contains(path) ? readProfileString(files[path], section, key, bufferSize) : "";
+        const std::string value = files.contains(path) ? readProfileString(files[path], section, key, bufferSize) : "";
+        return answer(value, "profileString", path, section, key, bufferSize);
     }
     std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) override
     {
-        record("shortPathName", path, bufferSize);
-        return shortPaths.contains(path) ? std::optional(shortPaths[path]) : std::nullopt;
+        const auto shortened = shortPaths.contains(path) ? std::optional(shortPaths[path]) : std::nullopt;
+        return answer(shortened, "shortPathName", path, bufferSize);
     }
     std::size_t ansiLength(const std::string& text) override { return text.size(); }
     bool machineKeyExists(const std::string& key) override
     {
-        record("machineKeyExists", key);
-        return registry.keyExists(key);
+        return answer(registry.keyExists(key), "machineKeyExists", key);
     }
-    std::optional<std::string> machineValue(const std::string& key, const std::string& valueName) override
+    std::optional<std::string> machineValue(const std::string& key, const std::string& name) override
     {
-        record("machineValue", key, valueName);
-        return registry.value(key, valueName);
+        return answer(registry.value(key, name), "machineValue", key, name);
     }
     ProcessId startProgram(const std::string& commandLine, WindowState state) override
     {
-        record("startProgram", commandLine, state);
-        return startedProcess;
+        return answer(startedProcess, "startProgram", commandLine, state);
     }
     std::vector<TopLevelWindow> topLevelWindows() override { return windows(clock); }
     void bringToFront(WindowHandle window) override { record("bringToFront", window); }
     std::uint32_t tickCount() override { return clock; }
-    void sleep(std::uint32_t milliseconds) override
-    {
-        record("sleep", milliseconds);
-        clock += milliseconds;
-    }
+    void sleep(std::uint32_t milliseconds) override { clock += answer(milliseconds, "sleep", milliseconds); }
     void openDatabaseExclusiveReadOnly(const std::string& engine, const std::string& path) override
     {
         record("openDatabaseExclusiveReadOnly", engine, path);
@@ -137,12 +129,12 @@ public:
     std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) override
     {
         record("createAccessApplication", programId);
-        return std::make_unique<Access>(*this, "created");
+        return std::make_unique<Access>(*this);
     }
     std::unique_ptr<AccessApplication> accessByPath(const std::string& path) override
     {
         record("accessByPath", path);
-        return std::make_unique<Access>(*this, "byPath");
+        return std::make_unique<Access>(*this);
     }
     void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override
     {
@@ -158,11 +150,10 @@ private:
     // The host application: records into and fails through its platform.
     class Access : public AccessApplication {
     public:
-        Access(FakePlatform& platform, std::string origin)
+        explicit Access(FakePlatform& platform)
             : p_(platform)
-            , origin_(std::move(origin))
         {}
-        ~Access() override { p_.record("access.release", origin_); }
+        ~Access() override { p_.record("access.release"); }
 
         void openCurrentDatabase(const std::string& path, bool exclusive, const std::string& password) override
         {
@@ -192,7 +183,6 @@ private:
         }
 
         FakePlatform& p_;
-        std::string origin_;
     };
 
     static std::string text(const std::string& value) { return value; }

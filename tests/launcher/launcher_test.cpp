@@ -1,15 +1,18 @@
-// The launcher's portable core against the scripted platform: the start
-// sequence from the settings file to the host application, then the routines
-// whose every case that sequence cannot reach.
+// The launcher's portable core: the start sequence from the settings file to
+// the host application against the scripted platform, then the routines whose
+// every case that sequence cannot reach, and the text formats it reads.
 
 #include "fake_platform.h"
 #include "launcher/core/access_locator.h"
 #include "launcher/core/access_window_watch.h"
 #include "launcher/core/launcher.h"
 #include "launcher/core/settings_routines.h"
+#include "profile_cases.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace kinsketch::launcher {
@@ -19,6 +22,8 @@ const std::string iniPath = "C:\\Kinsketch\\ovnVerUP.ini";
 const std::string database = "D:\\APP\\x.mdb";
 const std::string programStart = "startProgram(C:\\Office16\\MSACCESS.EXE D:\\APP\\x.mdb|6)";
 const std::string automation = "createAccessApplication(Access.Application)";
+const std::string probe = "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)";
+const std::string takeStarted = "accessByPath(D:\\APP\\x.mdb)";
 
 std::string settings(std::string_view bootType)
 {
@@ -36,6 +41,16 @@ TopLevelWindow window(WindowHandle handle, std::string title, ProcessId processI
     return TopLevelWindow{handle, "OMain", std::move(title), processId, true, false};
 }
 
+// Access 16 registered for automation under a short path, and installed.
+const char* const registeredAccess = R"(REGEDIT4
+[HKEY_LOCAL_MACHINE\Software\Classes\Access.Application.16\CLSID]
+@="{16}"
+[HKEY_LOCAL_MACHINE\Software\Classes\CLSID\{16}\LocalServer32]
+@="C:\\PROGRA~1\\Office16\\MSACCESS.EXE /AUTOMATION"
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\16.0\Access\InstallRoot]
+"Path"="C:\\Office16\\"
+)";
+
 struct StartCase {
     const char* name;
     std::string ini = settings("161");
@@ -51,10 +66,10 @@ struct StartCase {
 
 const StartCase startCases[] = {
     {.name = "ProgramIsStartedForTheConfiguredDatabase",
-     .made = {"fileExists(D:\\APP\\x.mdb)", "openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)",
-              programStart, "accessByPath(D:\\APP\\x.mdb)", "access.setOption(ShowWindowsInTaskbar|false)",
-              "access.setOption(Default File Format|10)", "access.setOption(Behavior Entering Field|1)",
-              "access.setVisible(true)", "access.runCommand(10)", "access.openForm(frmMenu)", "access.release(byPath)"},
+     .made = {"fileExists(D:\\APP\\x.mdb)", probe, programStart, takeStarted,
+              "access.setOption(ShowWindowsInTaskbar|false)", "access.setOption(Default File Format|10)",
+              "access.setOption(Behavior Entering Field|1)", "access.setVisible(true)", "access.runCommand(10)",
+              "access.openForm(frmMenu)", "access.release()"},
      .absent = {"createAccessApplication", "access.setUserControl", "bringToFront", "sleep(10000)"}},
     {.name = "MissingSettingsFileIsReportedThenTheMissingDatabaseName",
      .setup = [](FakePlatform& p) { p.files.erase(iniPath); },
@@ -98,23 +113,32 @@ const StartCase startCases[] = {
              p.files["D:\\MYAPP~1\\x.mdb"] = "";
          },
      .made = {automation, "access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)", "access.setUserControl(true)",
-              "access.openForm(frmMenu)", "access.release(created)"},
+              "access.openForm(frmMenu)", "access.release()"},
      .absent = {"startProgram", "accessByPath"}},
     {.name = "FailedAutomationFallsThroughToAProgramStart",
      .ini = settings("160"),
      .setup = [](FakePlatform& p) { p.failNext("access.openCurrentDatabase", LauncherError(7866, "開けません。")); },
-     .made = {automation, "access.release(created)", programStart, "access.openForm(frmMenu)",
-              "access.release(byPath)"}},
-    {.name = "MissingBootTypeSearchesTheApplicationPathsToo",
+     .made = {automation, "access.release()", programStart, "access.openForm(frmMenu)", "access.release()"}},
+    {.name = "MissingBootTypeSearchesTheApplicationPathsTooAndRegistryErrorsAreReportedOnTheWay",
      .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n",
      .setup =
          [](FakePlatform& p) {
              p.files["C:\\Kinsketch\\x.mdb"] = "";
              p.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\"
                                          "App Paths\\MSACCESS.EXE]\n@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
+             p.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
          },
+     .shown = {"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"},
      .made = {"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"},
      .absent = {"createAccessApplication"}},
+    {.name = "RegisteredAutomationServerIsFoundBeforeTheInstallation",
+     .setup = [](FakePlatform& p) { p.registry = RegFile::parse(registeredAccess); },
+     .made = {"startProgram(C:\\PROGRA~1\\Office16\\MSACCESS.EXE /AUTOMATION D:\\APP\\x.mdb|6)"}},
+    {.name = "InstallationIsFoundBeforeTheRegisteredServerWhereTheBootTypeSaysSo",
+     .ini = settings("162"),
+     .setup = [](FakePlatform& p) { p.registry = RegFile::parse(registeredAccess); },
+     .made = {programStart}},
+    {.name = "Access15FindsTheInstallationItSharesWith16", .ini = settings("131"), .made = {programStart}},
     {.name = "UnknownBootTypeKeepsTheStartValueThatTriesAutomation", .ini = settings("2016"), .made = {automation}},
     {.name = "SecondInstanceIsRefusedBeforeAnythingElse",
      .setup = [](FakePlatform& p) { p.anotherInstanceRunning = true; },
@@ -141,9 +165,8 @@ const StartCase startCases[] = {
                  return std::vector{window(3, "ケア管理 - 利用者"), window(4, "ケア管理")};
              };
          },
-     .made = {"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)", "accessByPath(D:\\APP\\x.mdb)",
-              "access.databaseProperty(AppTitle)", "bringToFront(4)", "access.runCommand(10)",
-              "access.release(byPath)"},
+     .made = {probe, takeStarted, "access.databaseProperty(AppTitle)", "bringToFront(4)", "access.runCommand(10)",
+              "access.release()"},
      .absent = {"startProgram", "createAccessApplication", "access.set", "access.open"}},
     {.name = "DatabaseWithoutATitleIsBroughtToTheFrontByTheReportItShows",
      .setup =
@@ -160,8 +183,7 @@ const StartCase startCases[] = {
              p.failNext("openDatabaseExclusiveReadOnly(DAO.DBEngine.120|" + database + ")",
                         LauncherError(429, "オブジェクトを作成できません。"));
          },
-     .made = {"openDatabaseExclusiveReadOnly(DAO.DBEngine.120|D:\\APP\\x.mdb)",
-              "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)", programStart}},
+     .made = {probe, "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)", programStart}},
     {.name = "OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere",
      .setup =
          [](FakePlatform& p) { p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "パスが不正です。")); },
@@ -179,8 +201,7 @@ const StartCase startCases[] = {
      .absent = {"accessByPath"}},
     {.name = "StartedApplicationIsTakenAgainAfter10And60Seconds",
      .setup = [](FakePlatform& p) { p.failNext("accessByPath", LauncherError(432, "見つかりません。"), 2); },
-     .made = {"accessByPath(D:\\APP\\x.mdb)", "sleep(10000)", "accessByPath(D:\\APP\\x.mdb)", "sleep(60000)",
-              "accessByPath(D:\\APP\\x.mdb)", "access.openForm(frmMenu)"}},
+     .made = {takeStarted, "sleep(10000)", takeStarted, "sleep(60000)", takeStarted, "access.openForm(frmMenu)"}},
     {.name = "StartedApplicationThatCannotBeTakenThreeTimesIsReported",
      .setup = [](FakePlatform& p) { p.failNext("accessByPath", LauncherError(432, "見つかりません。"), 3); },
      .shown = {"messageBox(Accessが起動できません。\r\nしばらくしてから再度実行してください。\r\n\r\n見つかりません。|"
@@ -215,6 +236,8 @@ const StartCase startCases[] = {
      .setup = [](FakePlatform& p) { p.executableName = "ovnsetup2"; },
      .made = {"access.setOption(Behavior Entering Field|1)"}},
 };
+
+void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 
 class StartSequence : public ::testing::TestWithParam<StartCase> {};
 
@@ -274,12 +297,10 @@ TEST(AccessWindowWatch, OnlyTheOpenedMainWindowOfTheProcessCountsWithinAbout180S
     }
 }
 
-TEST(AccessBootType, OnlyTheExactTextOfAVariantSelectsItAndEmptySelectsUnset)
+TEST(AccessBootType, TextThatIsNotExactlyTheNumberOfAVariantKeepsTheCurrentOne)
 {
     // A value no text selects, so that keeping it cannot pass by accident.
     const auto current = static_cast<AccessBootType>(7);
-    EXPECT_EQ(accessBootTypeFromText("132", current), AccessBootType::access15ProgramInstallRootFirst);
-    EXPECT_EQ(accessBootTypeFromText("", current), AccessBootType::unset);
     for (const char* text : {"999", "3", "01", "160 ", "abc", "-1", "1600"}) {
         EXPECT_EQ(accessBootTypeFromText(text, current), current) << text;
     }
@@ -311,33 +332,6 @@ TEST(AccessLocator, SearchOrderFollowsTheBootType)
     }
 }
 
-TEST(AccessLocator, FirstSearchThatFindsSomethingWinsAndErrorsAreReportedOnTheWay)
-{
-    FakePlatform platform;
-    platform.registry = RegFile::parse(R"(REGEDIT4
-[HKEY_LOCAL_MACHINE\Software\Classes\Access.Application.14\CLSID]
-@="{14}"
-[HKEY_LOCAL_MACHINE\Software\Classes\CLSID\{14}\LocalServer32]
-@="C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION"
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\14.0\Access\InstallRoot]
-"Path"="C:\\Program Files\\Office14\\"
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\16.0\Access\InstallRoot]
-"Path"="C:\\Office16\\"
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\App Paths\MSACCESS.EXE]
-@="C:\\Any\\MSACCESS.EXE"
-)");
-    AccessLocator locator(platform);
-    using enum AccessBootType;
-    EXPECT_EQ(locator.findAccessProgram(access14Program), "C:\\PROGRA~1\\Office14\\MSACCESS.EXE /AUTOMATION");
-    EXPECT_EQ(locator.findAccessProgram(access14ProgramInstallRootFirst), "C:\\Program Files\\Office14\\MSACCESS.EXE");
-    EXPECT_EQ(locator.findAccessProgram(access15Program), "C:\\Office16\\MSACCESS.EXE");
-    EXPECT_EQ(locator.findAccessProgram(access11Program), "");
-    platform.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
-    EXPECT_EQ(locator.findAccessProgram(unset), "C:\\Any\\MSACCESS.EXE");
-    EXPECT_EQ(platform.callsStartingWith({"messageBox"}),
-              Calls{"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"});
-}
-
 TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrailingBackslash)
 {
     FakePlatform platform;
@@ -353,6 +347,84 @@ TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrail
 
     platform.files[iniPath] = "[VERUP]\nFMenu=frmMenu\\\n";
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "FMenu", ""), "frmMenu");
+}
+
+std::string fileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(ProfileString, AnswersLikeTheWindowsProfileReader)
+{
+    const std::string ini = fileBytes(std::string(KINSKETCH_FIXTURE_DIR) + "/launcher/profile_rules.ini");
+    ASSERT_FALSE(ini.empty());
+    for (const ProfileCase& c : profileRulesCases) {
+        EXPECT_EQ(readProfileString(ini, c.section, c.key, 255), c.expected) << c.section << "/" << c.key;
+    }
+    // Comments, text outside sections, broken section lines and small buffers.
+    const std::string outside = "AppDB=before.mdb\n[VERUP]\n;AppDB=comment.mdb\n  ; FMenu=x\n";
+    const std::string values = "[VERUP]\nk=abcdef\nlast=xyz";
+    const struct {
+        std::string ini;
+        const char* key;
+        std::size_t bufferSize;
+        const char* expected;
+    } cases[] = {
+        {outside, "AppDB", 255, ""},
+        {outside, ";AppDB", 255, ""},
+        {outside, "FMenu", 255, ""},
+        {values, "k", 4, "abc"},
+        {values, "k", 1, ""},
+        {values, "k", 0, ""},
+        {values, "last", 255, "xyz"},
+        {"[VERUP\nAppDB=a.mdb\n", "AppDB", 255, ""},
+        {"[VERUP] trailing\nAppDB=a.mdb\n", "AppDB", 255, "a.mdb"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readProfileString(c.ini, "VERUP", c.key, c.bufferSize), c.expected) << c.ini << c.key;
+    }
+}
+
+std::string utf16le(const std::string& ascii)
+{
+    std::string out = "\xFF\xFE";
+    for (char c : ascii) out += {c, '\0'};
+    return out;
+}
+
+const std::string exportText = "Windows Registry Editor Version 5.00\r\n\r\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Access.Application.16\\CLSID]\r\n"
+                               "@=\"{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}\"\r\n\r\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\r\n"
+                               "\"Path\"=\"C:\\\\Program Files\\\\Office \\\"16\\\"\\\\\"\r\n"
+                               "\"Binary\"=hex:01,02,\\\r\n  03\r\n"
+                               "\"Count\"=dword:00000001\r\n\r\n"
+                               "[HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Office\\14.0\\Access\\InstallRoot]\r\n"
+                               "\"Path\"=\"C:\\\\User\\\\\"\r\n";
+
+TEST(RegFile, ReadsMachineStringValuesOfBothExportEncodingsAndTheSample)
+{
+    const std::string installRoot = "Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot";
+    for (const std::string& bytes : {exportText, utf16le(exportText)}) {
+        const RegFile file = RegFile::parse(bytes);
+        EXPECT_EQ(file.value("Software\\Classes\\Access.Application.16\\CLSID", ""),
+                  "{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}");
+        EXPECT_EQ(file.value("software\\microsoft\\office\\16.0\\access\\installroot", "path"),
+                  "C:\\Program Files\\Office \"16\"\\");
+        EXPECT_FALSE(file.value(installRoot, "Binary"));
+        EXPECT_FALSE(file.value(installRoot, "Count"));
+        EXPECT_FALSE(file.value(installRoot, ""));
+        EXPECT_TRUE(file.keyExists(installRoot));
+        EXPECT_TRUE(file.keyExists("SOFTWARE\\Microsoft\\Office\\16.0"));
+        EXPECT_FALSE(file.keyExists("Software\\Microsoft\\Office\\16"));
+        EXPECT_FALSE(file.keyExists("Software\\Microsoft\\Office\\14.0\\Access\\InstallRoot"));
+    }
+    // The stand-in platform's sample names an installed Access.
+    const RegFile sample = RegFile::parse(fileBytes(KINSKETCH_SAMPLE_REG));
+    EXPECT_TRUE(sample.value(installRoot, "Path").value_or("").ends_with("\\"));
 }
 
 } // namespace
