@@ -1,13 +1,9 @@
 # Helpers for end-to-end tests that drive the real programs under Xvfb with
 # xdotool, as a person would. Sourced by the test scripts, whose arguments are
 # the kinsketch binary, the fixture documents, kinsketch-doc and kinsketch-render.
-#
-# The child windows are not windows of their own to the X server, so they are
-# reached at their places in the maximised main window (the twips places of
-# the windows plus their MDI frames): the canvas client at (729, 170), the
-# switch bar's buttons at (40 + 72 n, 45), 小⇔大 at (422, 43), 保存 (251, 52),
-# 終了 (300, 52), and in the picture confirmation 決定 (425, 647) and
-# キャンセル (563, 647).
+# The child windows are no X windows of their own, so they are clicked at their
+# places in the maximised main window: 保存 (251, 52), 終了 (300, 52), 決定
+# (425, 647) and キャンセル (563, 647), the switch bar's buttons at (40 + 72 n, 45).
 
 set -euo pipefail
 
