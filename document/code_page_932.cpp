@@ -3,6 +3,7 @@
 #include "code_page_932_platform.h"
 #include "run_time_error.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -23,6 +24,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kWindowsV
     {"\u00A5", "\\"},     // YEN SIGN → REVERSE SOLIDUS, the yen of Japanese fonts
     {"\u203E", "~"},      // OVERLINE → TILDE
 }};
+
+constexpr std::string_view kDefaultCharacter = "\u30FB"; // 「・」
 
 bool isAscii(std::string_view text)
 {
@@ -79,15 +82,26 @@ std::string encodeCp932(std::string_view utf8)
     return out;
 }
 
-std::string decodeCp932(std::string_view bytes)
+Cp932Text decodeCp932(std::string_view bytes)
 {
-    if (isAscii(bytes)) return std::string(bytes);
-    std::string out;
-    const std::size_t bad = cp932::toUtf8(bytes, out);
-    if (bad != std::string_view::npos)
-        throw RunTimeError::invalidArgument("Shift-JIS として読めない文字があります（" + std::to_string(bad) +
-                                            " バイト目）");
-    return out;
+    if (isAscii(bytes)) return {std::string(bytes), 0};
+    Cp932Text text;
+    std::string piece;
+    while (!bytes.empty()) {
+        const std::size_t bad = cp932::toUtf8(bytes, piece);
+        if (bad == std::string_view::npos) {
+            text.utf8 += piece;
+            break;
+        }
+        // Not every platform keeps what it converted before a failure, so the
+        // part before the character is converted again on its own.
+        if (bad > 0 && cp932::toUtf8(bytes.substr(0, bad), piece) == std::string_view::npos) text.utf8 += piece;
+        text.utf8 += kDefaultCharacter;
+        ++text.unreadable;
+        bytes.remove_prefix(
+            std::min(bytes.size(), bad + cp932::characterLength(static_cast<unsigned char>(bytes[bad]))));
+    }
+    return text;
 }
 
 bool isCp932Encodable(std::string_view utf8)

@@ -13,8 +13,16 @@ namespace kinsketch {
 // it; nothing is ever replaced by "?".
 std::string encodeCp932(std::string_view utf8);
 
-// Code page 932 → UTF-8. Bytes that are no code-page text raise RunTimeError 5.
-std::string decodeCp932(std::string_view bytes);
+// Code page 932 → UTF-8, with the number of characters that had no code of
+// their own (an undefined or malformed pair, a lead byte cut off at the end).
+// Each of them reads as the code page's default character 「・」, as the
+// platform's own conversion reads it, so that one damaged caption costs one
+// character and not the document.
+struct Cp932Text {
+    std::string utf8;
+    int unreadable = 0;
+};
+Cp932Text decodeCp932(std::string_view bytes);
 
 // True when `utf8` can be stored as document text.
 bool isCp932Encodable(std::string_view utf8);

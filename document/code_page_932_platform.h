@@ -15,4 +15,11 @@ namespace kinsketch::cp932 {
 std::size_t fromUtf8(std::string_view in, std::string& out);
 std::size_t toUtf8(std::string_view in, std::string& out);
 
+// Bytes of the code-page character that starts with `lead`: two after a lead
+// byte of a pair, otherwise one.
+constexpr std::size_t characterLength(unsigned char lead)
+{
+    return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+}
+
 } // namespace kinsketch::cp932

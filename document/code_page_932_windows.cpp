@@ -10,11 +10,6 @@ namespace {
 
 constexpr UINT kCodePage932 = 932;
 
-std::size_t cp932Length(unsigned char lead)
-{
-    return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
-}
-
 // Windows gives the single bytes 80, A0 and FD-FF characters of their own
 // (U+0080, U+F8F0-U+F8F3); iconv holds them no text, and neither may we.
 bool hasByteIconvRejects(std::string_view cp932)
@@ -22,7 +17,7 @@ bool hasByteIconvRejects(std::string_view cp932)
     for (std::size_t i = 0; i < cp932.size();) {
         const auto byte = static_cast<unsigned char>(cp932[i]);
         if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) return true;
-        i += cp932Length(byte);
+        i += characterLength(byte);
     }
     return false;
 }
@@ -62,14 +57,13 @@ std::size_t utf8Length(unsigned char lead)
 
 // Whole strings convert in one call; only a failure goes character by
 // character, to find the offset the error message names.
-std::size_t convert(UINT from, UINT to, std::string_view in, std::string& out,
-                    std::size_t (*characterLength)(unsigned char))
+std::size_t convert(UINT from, UINT to, std::string_view in, std::string& out, std::size_t (*lengthOf)(unsigned char))
 {
     if (convertWhole(from, to, in, out)) return std::string_view::npos;
     out.clear();
     std::string piece;
     for (std::size_t i = 0; i < in.size();) {
-        const std::size_t length = std::min(characterLength(static_cast<unsigned char>(in[i])), in.size() - i);
+        const std::size_t length = std::min(lengthOf(static_cast<unsigned char>(in[i])), in.size() - i);
         if (!convertWhole(from, to, in.substr(i, length), piece)) return i;
         out += piece;
         i += length;
@@ -86,7 +80,7 @@ std::size_t fromUtf8(std::string_view in, std::string& out)
 
 std::size_t toUtf8(std::string_view in, std::string& out)
 {
-    return convert(kCodePage932, CP_UTF8, in, out, cp932Length);
+    return convert(kCodePage932, CP_UTF8, in, out, characterLength);
 }
 
 } // namespace kinsketch::cp932

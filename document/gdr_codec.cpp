@@ -82,8 +82,9 @@ private:
 
 class GdrReader {
 public:
-    explicit GdrReader(ByteView in)
+    GdrReader(ByteView in, UnreadableText* unreadable)
         : in_(in)
+        , unreadable_(unreadable)
     {}
 
     void operator()(const char* field, std::uint8_t& v) { raw(field, v); }
@@ -97,10 +98,11 @@ public:
         raw(field, length);
         need(field, length);
         const std::string_view bytes(reinterpret_cast<const char*>(in_.data() + pos_), length);
-        try {
-            text = decodeCp932(bytes);
-        } catch (const RunTimeError& e) {
-            throw RunTimeError(e.number(), e.description() + "（" + field + "）");
+        Cp932Text decoded = decodeCp932(bytes);
+        text = std::move(decoded.utf8);
+        if (decoded.unreadable > 0 && unreadable_) {
+            if (unreadable_->characters == 0) unreadable_->firstField = field;
+            unreadable_->characters += decoded.unreadable;
         }
         pos_ += length;
     }
@@ -158,6 +160,7 @@ private:
 
     ByteView in_;
     std::size_t pos_ = 0;
+    UnreadableText* unreadable_;
 };
 
 static_assert(sizeof(FrameDotRecord) == kFrameDotSize && offsetof(FrameDotRecord, Y) == 4);
@@ -259,26 +262,26 @@ Bytes encodeGdr(const GdrRecord& record)
     return out;
 }
 
-GdrRecord decodeCurrentGdr(ByteView bytes)
+GdrRecord decodeCurrentGdr(ByteView bytes, UnreadableText* unreadable)
 {
     GdrRecord record;
-    GdrReader reader(bytes);
+    GdrReader reader(bytes, unreadable);
     transferGdr(reader, record, true);
     return record;
 }
 
-GdrRecord decodePre202Gdr(ByteView bytes)
+GdrRecord decodePre202Gdr(ByteView bytes, UnreadableText* unreadable)
 {
     GdrRecord record;
-    GdrReader reader(bytes);
+    GdrReader reader(bytes, unreadable);
     transferGdr(reader, record, false);
     return record;
 }
 
-Rows18Record decodeRows18Gdr(ByteView bytes)
+Rows18Record decodeRows18Gdr(ByteView bytes, UnreadableText* unreadable)
 {
     Rows18Record record;
-    GdrReader reader(bytes);
+    GdrReader reader(bytes, unreadable);
     transferCommonFields(reader, record);
     return record;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace kinsketch {
@@ -17,9 +18,17 @@ using ByteView = std::span<const std::uint8_t>;
 
 Bytes encodeGdr(const GdrRecord& record);
 
-GdrRecord decodeCurrentGdr(ByteView bytes);
+// Characters of the texts that the code page holds no character for; they
+// were read as 「・」.
+struct UnreadableText {
+    int characters = 0;
+    std::string firstField;
+};
+
+// A decoder given `unreadable` counts such characters there.
+GdrRecord decodeCurrentGdr(ByteView bytes, UnreadableText* unreadable = nullptr);
 // The pre-2.02 layout has no FreeLine; it comes back undimensioned.
-GdrRecord decodePre202Gdr(ByteView bytes);
-Rows18Record decodeRows18Gdr(ByteView bytes);
+GdrRecord decodePre202Gdr(ByteView bytes, UnreadableText* unreadable = nullptr);
+Rows18Record decodeRows18Gdr(ByteView bytes, UnreadableText* unreadable = nullptr);
 
 } // namespace kinsketch

@@ -54,25 +54,54 @@ std::optional<Bytes> GdrStore::readContent(const std::filesystem::path& file)
 
 std::optional<GdrRecord> GdrStore::readCurrentLayout(const std::filesystem::path& file)
 {
-    return readTrapped<GdrRecord>(reporter_, kReadTitle, [&] {
-        GdrRecord record = decodeCurrentGdr(readWholeFile(file));
-        record.IsNew = kFalse;
-        return record;
+    UnreadableText unreadable;
+    auto record = readTrapped<GdrRecord>(reporter_, kReadTitle, [&] {
+        GdrRecord read = decodeCurrentGdr(readWholeFile(file), &unreadable);
+        read.IsNew = kFalse;
+        return read;
     });
+    if (record) reportUnreadable(kReadTitle, unreadable);
+    return record;
 }
 
 std::optional<GdrRecord> GdrStore::readPre202Layout(const std::filesystem::path& file)
 {
-    return readTrapped<GdrRecord>(reporter_, "clsGdrOpe.ReadGdrFile_v202Pre", [&] {
-        GdrRecord record = decodePre202Gdr(readWholeFile(file));
-        record.IsNew = kFalse;
-        return record;
+    constexpr const char* title = "clsGdrOpe.ReadGdrFile_v202Pre";
+    UnreadableText unreadable;
+    auto record = readTrapped<GdrRecord>(reporter_, title, [&] {
+        GdrRecord read = decodePre202Gdr(readWholeFile(file), &unreadable);
+        read.IsNew = kFalse;
+        return read;
     });
+    if (record) reportUnreadable(title, unreadable);
+    return record;
 }
 
 std::optional<Rows18Record> GdrStore::readRows18Layout(const std::filesystem::path& file)
 {
-    return readTrapped<Rows18Record>(reporter_, kReadTitle, [&] { return decodeRows18Gdr(readWholeFile(file)); });
+    UnreadableText unreadable;
+    auto record = readTrapped<Rows18Record>(reporter_, kReadTitle, [&] {
+        const Bytes bytes = readWholeFile(file);
+        try {
+            return decodeRows18Gdr(bytes, &unreadable);
+        } catch (const RunTimeError&) {
+            // A current-layout document cut short has lost the version at its
+            // end and only looks like the 18-row layout: it is reported as cut
+            // short.
+            static_cast<void>(decodeCurrentGdr(bytes));
+            throw;
+        }
+    });
+    if (record) reportUnreadable(kReadTitle, unreadable);
+    return record;
+}
+
+void GdrStore::reportUnreadable(const char* title, const UnreadableText& unreadable)
+{
+    if (unreadable.characters == 0) return;
+    reporter_.reportError(std::string("Error At ") + title,
+                          "文書に読めない文字が " + std::to_string(unreadable.characters) + " 文字あり（最初は " +
+                              unreadable.firstField + "）、「・」として読み込みました。");
 }
 
 GdrRecord GdrStore::createNew()
