@@ -66,6 +66,8 @@ void Startup::readDocument(const std::string& commandLine)
         opened = openNewDocument(store);
     } else {
         opened = openHandedInDocument(store, store.documentPath(commandLine));
+        // Saving will replace the client's drawing with this one: say so.
+        if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
     }
     context_.document = std::move(opened.record);
     context_.freeLineCount = opened.freeLineCount;

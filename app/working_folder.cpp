@@ -33,7 +33,10 @@ std::optional<std::filesystem::path> clearLeftovers(const std::filesystem::path&
         const std::string name = utf8FromPath(it->path().filename());
         const bool isHandedIn = !handedInName.empty() && sameFileNameIgnoringCase(name, handedInName + ".gdr");
         if (isHandedIn) continue;
-        if (endsWithIgnoringCase(name, ".bmp") || sameFileNameIgnoringCase(name, "kinsketch.gdr"))
+        // A save cut off by a kill leaves its temporary files, holding the
+        // previous client's family.
+        const bool unfinishedSave = endsWithIgnoringCase(name, ".bmp.tmp") || endsWithIgnoringCase(name, ".gdr.tmp");
+        if (endsWithIgnoringCase(name, ".bmp") || sameFileNameIgnoringCase(name, "kinsketch.gdr") || unfinishedSave)
             leftovers.push_back(it->path());
     }
     for (const auto& path : leftovers) {

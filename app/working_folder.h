@@ -11,7 +11,8 @@ namespace kinsketch {
 // Creates the folder when it is missing. Returns false when it cannot be made.
 bool ensureWorkingFolder(const std::filesystem::path& folder);
 
-// Removes what a previous run left: every picture "*.bmp" and "kinsketch.gdr",
+// Removes what a previous run left: every picture "*.bmp", "kinsketch.gdr"
+// and the temporary files of an unfinished save ("*.bmp.tmp", "*.gdr.tmp"),
 // matched without regard to case, but never the handed-in document
 // (`handedInName` + ".gdr"). Returns the result file that could not be
 // removed, if any: the host would take it for this run's result.
