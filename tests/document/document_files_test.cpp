@@ -77,6 +77,7 @@ TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
         {Strokes{true, 1, three}, Strokes{true, 1, three}, 3},
         {Strokes{}, placeholder, 0},
         {placeholder, placeholder, 0},
+        {Strokes{true, 1, {three[0]}}, Strokes{true, 1, {three[0]}}, 1}, // one drawn record is no placeholder
         {Strokes{true, 0, three}, Strokes{true, 0, three}, 2},
         {Strokes{true, std::numeric_limits<std::int32_t>::max() - 2, three}, Strokes{true, 1, three}, 3},
         {Strokes{true, std::numeric_limits<std::int32_t>::min(), three}, Strokes{true, 1, three}, 3},

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 namespace kinsketch {
 namespace {
@@ -37,20 +38,9 @@ GdrRecord busyRecord(unsigned seed)
     for (auto& t : r.LineTag) t = byte();
     for (int i = 1; i < kTextLabelCount; ++i) {
         auto& l = r.TextLabel[i];
-        l = {"髙橋～㈱" + std::to_string(i),
-             byte(),
-             "ＭＳ Ｐゴシック",
-             byte(),
-             -1,
-             0,
-             -1,
-             0,
-             static_cast<Colour>(rng()),
-             f(),
-             f(),
-             f(),
-             f(),
-             -1};
+        l = {"髙橋～㈱" + std::to_string(i), byte(), "ＭＳ Ｐゴシック", byte(), -1, 0, -1, 0,
+             static_cast<Colour>(rng())};
+        std::tie(l.Left, l.Top, l.Width, l.Height, l.Used) = std::make_tuple(f(), f(), f(), f(), kTrue);
     }
     for (auto& a : r.AddLine) a = {-1, f(), f(), f(), f()};
     for (auto& frame : r.WakuPoint)
@@ -224,17 +214,6 @@ TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
     };
     for (const auto& [content, layout] : cases)
         EXPECT_EQ(recogniseGdrLayout(Bytes(content.begin(), content.end())), layout) << content;
-}
-
-TEST(GdrConversion, StrokeCountOfALoadedDocument)
-{
-    GdrRecord r;
-    r.FreeLine = {true, 1, std::vector<FreeLineRecord>(5)};
-    EXPECT_EQ(loadedFreeLineCount(r), 5);
-    r.FreeLine = {true, 1, {FreeLineRecord{1, 1, 2, 2, 3, 0, 0}}};
-    EXPECT_EQ(loadedFreeLineCount(r), 1); // one real stroke record is no placeholder
-    r.FreeLine = {};
-    EXPECT_EQ(loadedFreeLineCount(r), 0);
 }
 
 TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)

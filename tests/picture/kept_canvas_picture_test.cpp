@@ -227,38 +227,6 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
 }
 
-// Pen segments a full redraw left unchanged are kept as one; a stroke drawn
-// over them and the next full redraw change nothing else, and repaint nothing.
-TEST(KeptPictureArea, StrokesTakenWholeOrOneByOneRepaintNothingThatDidNotChange)
-{
-    test::ensureGuiApplication();
-    GdrRecord document;
-    makeNewDocument(document);
-    document.FreeLine = {
-        true, 1, {{100, 100, 100, 100, 2, 0xFF, -1}, {900, 700, 0, 0, 2, 0xFF, -1}, {1500, 300, 0, 0, 3, 0xFF, -1}}};
-    OpenedDocument opened(document);
-    GenoCanvas& canvas = *opened.canvas;
-    canvas.rebuild();
-    KeptCanvasPicture kept;
-    kept.update(canvas, 1.0, 0);
-
-    opened.document.FreeLine.mutableItems().push_back({2000, 2000, 2000, 2000, 1, 0, -2});
-    opened.document.FreeLine.mutableItems().push_back({2500, 2600, 0, 0, 1, 0, -2});
-    canvas.redrawFreeLines(4, FreeLineRedraw::Strokes);
-    kept.addFreeLines(canvas, 4, 5, 1.0);
-    EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the stroke drawn over the strokes kept whole";
-
-    canvas.rebuild();
-    EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty()) << "the strokes taken whole again";
-
-    opened.document.AgeText[2] = "85";
-    canvas.rebuild();
-    const QRect area = kept.update(canvas, 1.0, 0);
-    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height())
-        << "an age beside the strokes";
-    EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, 1.0)), "");
-}
-
 // A damaged file may hold any float or width: NaN, infinities and values far
 // off the canvas are drawn without an overflowing conversion, and the kept
 // picture still agrees with the canvas painted afresh.
