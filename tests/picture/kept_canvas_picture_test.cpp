@@ -158,10 +158,7 @@ private:
     test::RecordingReporter reporter_;
 };
 
-class KeptPicture : public ::testing::TestWithParam<test::GoldenDocument> {
-protected:
-    void SetUp() override { test::ensureGuiApplication(); }
-};
+class KeptPicture : public ::testing::TestWithParam<test::GoldenDocument> {};
 
 TEST_P(KeptPicture, AfterEveryEditEqualsTheCanvasPaintedAfresh)
 {
@@ -208,7 +205,6 @@ INSTANTIATE_TEST_SUITE_P(Documents, KeptPicture, ::testing::ValuesIn(test::golde
 
 TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsNothing)
 {
-    test::ensureGuiApplication();
     GdrRecord document;
     makeNewDocument(document);
     document.ScreenMode = "WIDE";
@@ -232,7 +228,6 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
 // picture still agrees with the canvas painted afresh.
 TEST(KeptPictureArea, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
 {
-    test::ensureGuiApplication();
     constexpr float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
     constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::max();
     GdrRecord document;

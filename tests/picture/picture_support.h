@@ -1,12 +1,13 @@
 #pragma once
-// What the picture tests share: a QGuiApplication on the offscreen platform
-// with the font table installed, pixel comparison, and the fixture folders.
+// What the picture tests share: the font table installed, pixel comparison,
+// and the fixture folders.
 
 #include "picture/canvas_fonts.h"
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QImage>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,16 +15,11 @@
 
 namespace kinsketch::test {
 
-inline void ensureGuiApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "picture_tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-    installCanvasFontSubstitutions();
-}
+// The canvas fonts are installed once, after main has made the application.
+class CanvasFontsEnvironment : public ::testing::Environment {
+    void SetUp() override { installCanvasFontSubstitutions(); }
+};
+inline ::testing::Environment* const kCanvasFonts = ::testing::AddGlobalTestEnvironment(new CanvasFontsEnvironment);
 
 inline std::filesystem::path fixtureDir() { return KINSKETCH_FIXTURE_DIR; }
 inline std::filesystem::path goldenDir() { return fixtureDir() / "golden"; }

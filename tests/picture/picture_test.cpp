@@ -37,7 +37,6 @@ QImage goldenPicture(const std::string& name)
 
 class Golden : public ::testing::TestWithParam<GoldenDocument> {
 protected:
-    void SetUp() override { test::ensureGuiApplication(); }
     test::TemporaryFolder folder;
 };
 
@@ -89,7 +88,6 @@ QString pathText(const fs::path& path) { return QString::fromStdString(path.stri
 // boxes: the painter must not cut them off.
 TEST(GoldenRenderCli, TheBundledSampleIsWrittenAsTheReferenceBitmapOrPng)
 {
-    test::ensureGuiApplication();
     test::TemporaryFolder folder;
     const fs::path gdr = test::fixtureDir() / "documents" / "sample_family.gdr";
     const fs::path png = test::goldenDir() / "sample_family.png";
@@ -124,11 +122,7 @@ TEST(RenderCli, ADocumentThatCannotBeReadEndsWithOneLineAndExitCodeOne)
 
 class Picture : public ::testing::Test {
 protected:
-    Picture()
-    {
-        test::ensureGuiApplication();
-        makeNewDocument(document);
-    }
+    Picture() { makeNewDocument(document); }
     GdrRecord document;
     test::RecordingReporter reporter;
 };
