@@ -9,21 +9,17 @@
 #include <deque>
 #include <exception>
 #include <functional>
-#include <initializer_list>
-#include <iterator>
 #include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kinsketch::launcher {
 
 using Calls = std::vector<std::string>;
 
-// The scripted platform of the launcher's tests: every call, the host
-// application's included, is recorded as one line of text such as
-// "messageBox(text|title|48)", answers come from the public fields, and any
-// call can be made to throw. Its clock is virtual, so waits of minutes take no time.
+// The scripted platform: every call, the host application's included, is recorded as a line such as
+// "messageBox(text|title|48)", answers come from the public fields, any call can be made to throw,
+// and the clock is virtual, so waits of minutes take no time.
 class FakePlatform : public Platform {
 public:
     static constexpr ProcessId startedProcess = 4242;
@@ -36,9 +32,7 @@ public:
     std::map<std::string, std::string> shortPaths;
     RegFile registry;
     std::uint32_t clock = 1'000;
-    std::function<std::vector<TopLevelWindow>(std::uint32_t clock)> windows = [](std::uint32_t) {
-        return std::vector<TopLevelWindow>{};
-    };
+    std::function<std::vector<TopLevelWindow>(std::uint32_t clock)> windows; // none when unset
     // What the host application answers, by recorded call; a call without an answer fails.
     std::map<std::string, std::string> accessAnswers{{"access.databaseProperty(AppTitle)", "ケア管理"}};
 
@@ -72,10 +66,9 @@ public:
     template <typename... Arguments>
     std::string record(const std::string& name, const Arguments&... arguments)
     {
-        std::string line = name + "(";
-        int count = 0;
-        ((line += (count++ == 0 ? "" : "|") + text(arguments)), ...);
-        line += ")";
+        std::string line;
+        ((line += "|" + text(arguments)), ...);
+        line = name + "(" + line.substr(line.empty() ? 0 : 1) + ")";
         calls.push_back(line);
         for (const std::string& scripted : {name, line}) {
             auto& pending = failures_[scripted];
@@ -118,7 +111,7 @@ public:
     {
         return answer(startedProcess, "startProgram", commandLine, state);
     }
-    std::vector<TopLevelWindow> topLevelWindows() override { return windows(clock); }
+    std::vector<TopLevelWindow> topLevelWindows() override { return windows ? windows(clock) : decltype(windows(0)){}; }
     void bringToFront(WindowHandle window) override { record("bringToFront", window); }
     std::uint32_t tickCount() override { return clock; }
     void sleep(std::uint32_t milliseconds) override { clock += answer(milliseconds, "sleep", milliseconds); }
