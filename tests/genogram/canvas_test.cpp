@@ -1,0 +1,711 @@
+// The canvas model: what it draws from a document, the texts and lines placed
+// with the mouse, and its layers saved into the document and loaded back.
+#include "genogram/canvas_geometry.h"
+#include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_mouse.h"
+#include "genogram/canvas_opening.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "genogram/free_drawing.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
+
+#include "document/gdr_conversion.h"
+#include "document/run_time_error.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+
+namespace kinsketch {
+namespace {
+
+using test::RecordingReporter;
+using Flags = std::array<std::uint8_t, kSlotCount>;
+using Segments = std::map<int, std::tuple<float, float, float, float>>;
+
+std::set<int> drawn(const std::array<std::uint8_t, kCohabitSegCount>& segments)
+{
+    std::set<int> out;
+    for (std::size_t s = 0; s < segments.size(); ++s)
+        if (segments[s] == 1) out.insert(static_cast<int>(s));
+    return out;
+}
+
+Flags marked(std::initializer_list<int> slots)
+{
+    Flags flags{};
+    for (int s : slots) flags[static_cast<std::size_t>(s)] = 1;
+    return flags;
+}
+
+Segments freeLineSegments(const GenoCanvas& canvas)
+{
+    Segments out;
+    for (int k = 1; k <= canvas.FreeLine.upperBound(); ++k) // 0 is the template
+        if (const LineWidget* l = canvas.FreeLine.find(k)) out[k] = {l->x1, l->y1, l->x2, l->y2};
+    return out;
+}
+
+// Every widget of a canvas, bottom first.
+struct Widgets {
+    std::vector<WidgetId> ids;
+    std::vector<LineWidget> lines;
+    std::vector<LabelWidget> labels;
+    std::vector<SymbolWidget> symbols;
+    bool operator==(const Widgets&) const = default;
+};
+
+Widgets widgets(const GenoCanvas& canvas)
+{
+    Widgets out;
+    for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
+        out.ids.push_back(id);
+        if (const auto* l = canvas.lineWidget(id)) out.lines.push_back(*l);
+        if (const auto* t = canvas.labelWidget(id)) out.labels.push_back(*t);
+        if (const auto* s = canvas.symbolWidget(id)) out.symbols.push_back(*s);
+    }
+    return out;
+}
+
+// The furthest a text of four characters and a line handle can be dragged.
+struct Edges {
+    CanvasSize size;
+    float textLeft, textTop, handleLeft, handleTop;
+};
+
+class Canvas : public ::testing::TestWithParam<Edges> {
+protected:
+    Canvas()
+    {
+        makeNewDocument(document);
+        if (GetParam().size == CanvasSize::Wide) document.ScreenMode = "WIDE";
+    }
+
+    void click(float x, float y, MouseButtons button = kLeftButton)
+    {
+        mouse.mouseDown(button, x, y);
+        mouse.mouseUp(button, x, y);
+    }
+    int place(const std::string& text, float x, float y)
+    {
+        dialog.answer(text);
+        click(x, y);
+        return canvas.textLabels.upperBound();
+    }
+    // A short text on a free spot of a grid of 10 × 11.
+    int place(const std::string& text)
+    {
+        const int spot = spots++;
+        return place(text, static_cast<float>(spot % 10) * 400, static_cast<float>(spot / 10) * 300);
+    }
+    // Text n emptied by editing, which frees its number.
+    void empty(int n)
+    {
+        dialog.answer("");
+        const LabelWidget& l = canvas.textLabels[n];
+        mouse.doubleClick(kLeftButton, l.left + 1, l.top + 1);
+        mouse.mouseUp(kLeftButton, l.left + 1, l.top + 1);
+    }
+    int addLine()
+    {
+        const int n = mouse.addedLines().addLine();
+        canvas.drawAddedLine(n, AddedLineDraw::Create);
+        return n;
+    }
+    const AddLineRecord& line(int n) const { return document.AddLine[static_cast<std::size_t>(n - 1)]; }
+
+    InputMode mode = InputMode::Text;
+    int spots = 0;
+    GdrRecord document;
+    RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::ScriptedTextDialog dialog;
+    test::FixedMeasure measure;
+    GenoCanvas canvas{GetParam().size, document, reporter, {[this] { return mode; }}};
+    CanvasMouse mouse{canvas, boxes, dialog, measure};
+    CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
+};
+
+// The looks of styles 0–9 are in the golden pictures. Codes above 9 come from
+// no version of the program: the slashes go and the line stays as it was.
+TEST_P(Canvas, AStyleCodeAbove9HidesTheSlashesAndLeavesTheLine)
+{
+    document.LineTag[7] = 9;
+    canvas.rebuild();
+    document.LineTag[7] = 12;
+    canvas.rebuild();
+    EXPECT_FALSE(canvas.slashesS[7].visible || canvas.slashesW[7].visible);
+    EXPECT_EQ(canvas.connectorLines[7].width, 3);
+}
+
+TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
+{
+    document.SymbolKey[3] = "ixyz";
+    document.SymbolKey[4] = "i115"; // no such picture
+    document.SymbolKey[5] = "i102";
+    document.LineTag[7] = 1;
+    document.CohabitSeg[0] = 1;
+    canvas.rebuild();
+    canvas.rebuild();
+    EXPECT_EQ(std::tie(canvas.symbols[3].image, canvas.symbols[4].image, canvas.symbols[5].image),
+              std::make_tuple(0, 0, 2));
+    EXPECT_TRUE(canvas.connectorLines[7].visible && canvas.frameLines.exists(0));
+    ASSERT_EQ(reporter.titles(), (std::vector<std::string>{"Error At GfncPrev", "Error At GfncPrev"}));
+    EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
+    EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
+}
+
+TEST_P(Canvas, FrameSegmentsAreDrawnForValueOneWithinTheSizesOwnSegmentsAndOnTop)
+{
+    for (int s : {0, 66, 119}) document.CohabitSeg[static_cast<std::size_t>(s)] = 1;
+    document.CohabitSeg[1] = 2;
+    document.CohabitSeg[65] = 255;
+    canvas.rebuild();
+    const int last = GetParam().size == CanvasSize::Wide ? 119 : 0;
+    EXPECT_TRUE(canvas.frameLines.exists(0));
+    EXPECT_FALSE(canvas.frameLines.exists(1) || canvas.frameLines.exists(65));
+    EXPECT_EQ(canvas.frameLines.upperBound(), last);
+    EXPECT_EQ(canvas.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::frameLines, last}));
+}
+
+TEST_P(Canvas, RedrawingTwiceGivesTheSameModel)
+{
+    document.SymbolKey[1] = "i108";
+    document.AgeText[1] = "45";
+    document.LineTag[7] = 5;
+    document.LineTag[0] = 2;
+    document.CohabitSeg[4] = document.CohabitSeg[5] = 1;
+    document.FreeLine = {
+        true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {900, 900, 0, 0, 5, 0xFF, -2}}};
+    document.AddLine[0] = {kTrue, 10, 20, 30, 40};
+    canvas.drawAddedLines(AddedLineDraw::Create);
+    canvas.drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
+    canvas.rebuild();
+    const Widgets once = widgets(canvas);
+    const GdrRecord documentOnce = document;
+    canvas.rebuild();
+    EXPECT_TRUE(widgets(canvas) == once);
+    EXPECT_EQ(document, documentOnce);
+    EXPECT_TRUE(canvas.surface().empty());
+}
+
+struct Box {
+    int left, top, right, bottom;
+};
+
+// The box of each slot on the frame lattice, found from the geometry alone:
+// the band of horizontal runs around the cell's centre and the nearest
+// vertical segments of that band to its left and right.
+std::vector<Box> slotBoxes(const CanvasGeometry& g)
+{
+    std::set<int> runs;
+    for (const auto& s : g.frameSegments)
+        if (s.y1 == s.y2) runs.insert(s.y1);
+    std::vector<Box> boxes;
+    for (int slot = 0; slot < g.slotCount; ++slot) {
+        const TwipsPlace cell = g.cells[static_cast<std::size_t>(slot)];
+        const int cx = cell.left + kCellSize / 2, cy = cell.top + kCellSize / 2;
+        Box b{-1, *std::prev(runs.upper_bound(cy)), 1 << 30, *runs.upper_bound(cy)};
+        for (const auto& s : g.frameSegments) {
+            if (s.x1 != s.x2 || s.y1 != b.top || s.y2 != b.bottom) continue;
+            if (s.x1 < cx) b.left = std::max(b.left, s.x1);
+            if (s.x1 > cx) b.right = std::min(b.right, s.x1);
+        }
+        boxes.push_back(b);
+    }
+    return boxes;
+}
+
+// Points are in half twips so that "just beside" a lattice line is exact.
+bool insideMarked(const std::vector<Box>& boxes, const Flags& flags, int x2, int y2)
+{
+    for (std::size_t slot = 0; slot < boxes.size(); ++slot) {
+        const Box& b = boxes[slot];
+        if (flags[slot] == 1 && x2 > 2 * b.left && x2 < 2 * b.right && y2 > 2 * b.top && y2 < 2 * b.bottom) return true;
+    }
+    return false;
+}
+
+// Property: a segment is drawn exactly when the points just either side of
+// its middle differ in lying inside the marked slots' boxes, so the tables,
+// the builder and the canvas geometry are checked against one another.
+TEST_P(Canvas, TheFrameOfRandomMarksIsTheOutlineOfTheMarkedCells)
+{
+    const CanvasGeometry& g = canvasGeometry(GetParam().size);
+    const auto cellBoxes = slotBoxes(g);
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 300; ++round) {
+        Flags flags{};
+        const int density = 1 + round % 4; // from few marks to many
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            flags[static_cast<std::size_t>(slot)] = random() % 5 < static_cast<unsigned>(density) ? 1 : 0;
+        const auto segments = cohabitSegments(GetParam().size, flags);
+        for (int s = 0; s < g.frameSegmentCount(); ++s) {
+            const TwipsLine l = g.frameSegments[static_cast<std::size_t>(s)];
+            const int mx = l.x1 + l.x2, my = l.y1 + l.y2; // doubled middle
+            const int dx = l.y1 == l.y2 ? 0 : 1;
+            const bool a = insideMarked(cellBoxes, flags, mx - dx, my - (1 - dx));
+            const bool b = insideMarked(cellBoxes, flags, mx + dx, my + (1 - dx));
+            ASSERT_EQ(segments[static_cast<std::size_t>(s)] == 1, a != b) << "round " << round << " segment " << s;
+        }
+        for (int s = g.frameSegmentCount(); s < kCohabitSegCount; ++s)
+            ASSERT_EQ(segments[static_cast<std::size_t>(s)], 0);
+    }
+}
+
+// Every text on the canvas must fit into the next save, which holds 100.
+TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
+{
+    for (int i = 1; i <= 99; ++i) ASSERT_EQ(place(std::to_string(i)), i);
+    for (const char* refused : {"100", "101"}) {
+        EXPECT_EQ(place(refused), 99) << refused;
+        dialog.answers.clear();
+    }
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"これ以上追加できません。", "これ以上追加できません。"}));
+    empty(40);
+    empty(60);
+    EXPECT_FALSE(canvas.textLabels[60].visible);
+    place("n"); // the highest freed number is taken first
+    place("m");
+    EXPECT_EQ(std::tie(canvas.textLabels[60].caption, canvas.textLabels[40].caption), std::make_tuple("n", "m"));
+    EXPECT_TRUE(canvas.textLabels[60].visible);
+
+    ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
+    EXPECT_EQ(document.TextLabel[40].Caption, "m");
+    EXPECT_EQ(document.TextLabel[99].Caption, "99");
+    EXPECT_EQ(document.TextLabel[100].Used, kFalse);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_P(Canvas, ARightClickDeletionOfATextAsksAndKeepsItsNumberTaken)
+{
+    place("a", 100, 100);
+    place("b", 1000, 100);
+    click(110, 110, kRightButton); // answered No
+    EXPECT_TRUE(canvas.textLabels[1].visible);
+    boxes.answers.push_back(MessageAnswer::Yes);
+    click(110, 110, kRightButton);
+    EXPECT_EQ(boxes.texts().at(1), "選択した文字を削除します。\r\n\r\nよろしいですか？");
+    EXPECT_FALSE(canvas.textLabels[1].visible);
+    EXPECT_EQ(canvas.textLabels[1].tag, "2");
+    EXPECT_EQ(place("c"), 3);
+    click(110, 110, kRightButton); // the deleted text no longer takes the mouse; text 3 lies there
+    EXPECT_EQ(boxes.shown.size(), 3U);
+}
+
+TEST_P(Canvas, DraggingATextMovesByThePointerAndStopsAtTheEdges)
+{
+    place("drag", 1000, 1000);
+    mouse.mouseDown(kLeftButton, 1010, 1020); // grabbed 10, 20 inside
+    EXPECT_EQ(mouse.pointer(), MousePointer::UpArrow);
+    const LabelWidget& l = canvas.textLabels[1];
+    mouse.mouseMove(kLeftButton, 1510, 1320);
+    EXPECT_EQ(std::tie(l.left, l.top), std::make_tuple(1500.F, 1300.F));
+    mouse.mouseMove(kLeftButton, 20000, 20000);
+    EXPECT_EQ(std::tie(l.left, l.top), std::make_tuple(GetParam().textLeft, GetParam().textTop));
+    mouse.mouseMove(kLeftButton, -9000, -9000);
+    EXPECT_EQ(std::tie(l.left, l.top), std::make_tuple(0.F, 0.F));
+    mouse.mouseUp(kLeftButton, -9000, -9000);
+    EXPECT_EQ(mouse.pointer(), MousePointer::Default);
+}
+
+TEST_P(Canvas, DoubleClickEditsATextInTextModeOnly)
+{
+    place("old", 1000, 1000);
+    mode = InputMode::FreeLines;
+    mouse.doubleClick(kLeftButton, 1010, 1010);
+    EXPECT_EQ(dialog.asked.size(), 1U);
+
+    mode = InputMode::Text;
+    dialog.answers.push_back(std::nullopt);
+    mouse.doubleClick(kLeftButton, 1010, 1010);
+    EXPECT_EQ(dialog.asked.at(1).text, "old");
+    EXPECT_EQ(canvas.textLabels[1].caption, "old") << "cancel changes nothing";
+
+    dialog.answer("longer text", "ＭＳ 明朝", 12);
+    mouse.doubleClick(kLeftButton, 1010, 1010);
+    const LabelWidget& l = canvas.textLabels[1];
+    EXPECT_EQ(std::tie(l.caption, l.fontSize, l.width, l.left), std::make_tuple("longer text", 12.F, 1150.F, 1000.F));
+}
+
+TEST_P(Canvas, DraggingALineHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
+{
+    mode = InputMode::AddedLines;
+    addLine();
+    mouse.mouseDown(kLeftButton, canvas.endHandles[1].left + 5, canvas.endHandles[1].top + 5);
+    mouse.mouseMove(kLeftButton, 2005, 2505);
+    EXPECT_EQ(std::tie(line(1).X1, line(1).X2, line(1).Y2), std::make_tuple(1000.F, 2000.F, 2500.F));
+    EXPECT_EQ(std::tie(canvas.addedLines[1].x2, canvas.addedLines[1].colour), std::make_tuple(2050, kRed));
+    mouse.mouseMove(kLeftButton, 20000, 20000);
+    EXPECT_EQ(std::tie(line(1).X2, line(1).Y2), std::make_tuple(GetParam().handleLeft, GetParam().handleTop));
+    mouse.mouseMove(kLeftButton, -9000, -9000);
+    EXPECT_EQ(line(1).X2, 0);
+    mouse.mouseUp(kLeftButton, 0, 0);
+    EXPECT_EQ(canvas.addedLines[1].colour, kBlack);
+    EXPECT_EQ(mouse.pointer(), MousePointer::Default);
+}
+
+TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndFreesNoNumber)
+{
+    mode = InputMode::AddedLines;
+    for (int i = 0; i < 5; ++i) addLine();
+    // Line 3 lies on top of the others: all start on the same diagonal.
+    canvas.startHandles.bringToFront(3);
+    mouse.mouseDown(kRightButton, 1005, 1005);
+    EXPECT_EQ(boxes.texts().at(0), "選択した線を削除します。\r\n\r\nよろしいですか？");
+    EXPECT_EQ(canvas.addedLines[3].colour, kBlack) << "No turns it black again";
+    EXPECT_EQ(line(3).Used, kTrue);
+    boxes.answers.push_back(MessageAnswer::Yes);
+    click(1005, 1005, kRightButton);
+    EXPECT_EQ(line(3).Used, kFalse);
+    EXPECT_FALSE(canvas.addedLines[3].visible || canvas.startHandles[3].visible);
+    EXPECT_EQ(addLine(), 6);
+}
+
+TEST_P(Canvas, TheHundredthLineIsTheLastAndLineOneIsOnlyRedrawn)
+{
+    mode = InputMode::AddedLines;
+    for (int i = 0; i < 100; ++i) addLine();
+    const auto widgetCount = canvas.zOrder().bottomToTop().size();
+    EXPECT_EQ(addLine(), 1);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"これ以上、線を増やすことが出来ません。"});
+    EXPECT_EQ(canvas.zOrder().bottomToTop().size(), widgetCount);
+    EXPECT_FALSE(canvas.drawAddedLine(101, AddedLineDraw::Create));
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSizes, Canvas,
+                         ::testing::Values(Edges{CanvasSize::Normal, 4250, 5030, 4200, 5000},
+                                           Edges{CanvasSize::Wide, 7000, 6150, 7000, 6150}),
+                         [](const auto& param) { return param.param.size == CanvasSize::Wide ? "Wide" : "Normal"; });
+
+TEST(CohabitFrame, TheBuilderAddsPanelMarksAndTheNormalRoutineKeepsTheWideSegments)
+{
+    GdrRecord document;
+    RecordingReporter reporter;
+    document.CohabitSeg.fill(7);
+    document.CohabitFlag[2] = 1;
+    CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int slot) { return slot == 3 ? 1 : 0; });
+    EXPECT_EQ(document.CohabitFlag[3], 1);
+    auto expected = cohabitSegments(CanvasSize::Normal, marked({2, 3}));
+    std::fill(expected.begin() + 66, expected.end(), 7);
+    EXPECT_EQ(document.CohabitSeg, expected);
+
+    CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int) -> int {
+        throw RunTimeError::typeMismatch();
+    });
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsAutoLine2.DoAutoLine"});
+}
+
+TEST(CohabitFrame, OpeningRebuildsTheFrameOfTheScreenSizeOnlyWhenSomeoneIsMarked)
+{
+    GdrRecord document;
+    RecordingReporter reporter;
+    document.CohabitSeg[3] = 1;
+    rebuildCohabitFrameFromFlags(document, reporter);
+    EXPECT_EQ(drawn(document.CohabitSeg), std::set<int>{3});
+    document.CohabitFlag[20] = 1; // WIDE only: the normal screen is cleared and shows nothing
+    rebuildCohabitFrameFromFlags(document, reporter);
+    EXPECT_TRUE(drawn(document.CohabitSeg).empty());
+    document.ScreenMode = "WIDE";
+    rebuildCohabitFrameFromFlags(document, reporter);
+    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Wide, marked({20})));
+}
+
+// A record whose start point (X2, Y2) is (0, 0) has none of its own and is
+// joined to the record before (edges: see FreeLinePen). An empty record, the
+// first record drawn and, in a figure redraw, a record of another figure
+// start a chain at their own point.
+TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
+{
+    struct Case {
+        std::vector<FreeLineRecord> records;
+        FreeLineRedraw how;
+        Segments expected;
+    };
+    const Case cases[] = {
+        {{{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 1, 0, -2}, {40, 40, 0, 0, 1, 0, -2}},
+         FreeLineRedraw::Strokes,
+         {{1, {10, 10, 10, 10}}, {2, {20, 20, 10, 10}}, {3, {0, 0, 20, 20}}, {4, {40, 40, 0, 0}}}},
+        {{{10, 10, 10, 10, 1, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {30, 30, 0, 0, 1, 0, -1}, {40, 40, 0, 0, 1, 0, -1}},
+         FreeLineRedraw::Strokes,
+         {{1, {10, 10, 10, 10}}, {3, {30, 30, 30, 30}}, {4, {40, 40, 30, 30}}}},
+        {{{500, 500, 0, 0, 1, 0, 1}, {600, 600, 0, 0, 1, 0, 1}, {700, 700, 0, 0, 1, 0, 2}},
+         FreeLineRedraw::Figure,
+         {{1, {500, 500, 500, 500}}, {2, {600, 600, 600, 600}}, {3, {700, 700, 600, 600}}}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.records.size());
+        GdrRecord document;
+        makeNewDocument(document);
+        document.FreeLine = {true, 1, c.records};
+        RecordingReporter reporter;
+        GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [] { return 2; }}};
+        ASSERT_TRUE(canvas.redrawFreeLines(1, c.how));
+        EXPECT_EQ(freeLineSegments(canvas), c.expected);
+    }
+}
+
+// Strokes drawn with the pen, some starting on the left or top edge: the
+// live segments and those of a full redraw are exactly the strokes' own.
+TEST(FreeLinePen, StrokesStartingOnAnEdgeAreNotJoinedToTheStrokeBefore)
+{
+    GdrRecord document;
+    makeNewDocument(document);
+    RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    FreeLinePanelRegisters registers;
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter};
+    FreeDrawing pen{CanvasSize::Normal, canvas, registers, boxes};
+    for (const auto& [x, y] : {std::pair{500.F, 500.F}, {0.F, 800.F}, {800.F, 0.F}}) {
+        pen.mouseDown(kLeftButton, x, y);
+        pen.mouseMove(kLeftButton, x + 100, y + 100);
+        pen.mouseUp(kLeftButton, x + 200, y + 100);
+    }
+    const Segments expected{{1, {500, 500, 500, 500}}, {2, {600, 600, 500, 500}}, {3, {700, 600, 600, 600}},
+                            {4, {0, 800, 0, 800}},     {5, {100, 900, 0, 800}},   {6, {200, 900, 100, 900}},
+                            {7, {800, 0, 800, 0}},     {8, {900, 100, 800, 0}},   {9, {1000, 100, 900, 100}}};
+    EXPECT_EQ(freeLineSegments(canvas), expected);
+    canvas.rebuild();
+    EXPECT_EQ(freeLineSegments(canvas), expected) << "after a full redraw";
+    EXPECT_TRUE(reporter.errors.empty() && boxes.shown.empty());
+}
+
+// A full redraw of pen records that have not changed only moves their
+// segments to the front. Two canvases take the same random edits; the second
+// is made to redraw every record each time, and both must end alike.
+struct Screen {
+    explicit Screen(const GdrRecord& start)
+        : document(start)
+    {}
+    GdrRecord document;
+    RecordingReporter reporter;
+    std::int32_t figureNo = 0;
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return figureNo; }}};
+};
+
+TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
+{
+    GdrRecord start;
+    makeNewDocument(start);
+    start.AddLine[0] = {kTrue, 100, 100, 900, 900};
+    Screen fast(start), full(start);
+    std::mt19937 rng(7);
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto both = [&](auto edit) {
+        edit(fast);
+        // Touching the records for writing makes them count as changed.
+        full.document.FreeLine.mutableItems();
+        edit(full);
+    };
+
+    for (int step = 0; step < 400; ++step) {
+        const int upper = fast.document.FreeLine.upperBound();
+        const auto anyRecord = [&] { return 1 + pick(std::max(1, upper)); };
+        switch (pick(10)) {
+        case 0: both([](Screen& s) { s.canvas.rebuild(); }); break;
+        case 1: both([](Screen& s) { s.canvas.redrawFreeLines(0, FreeLineRedraw::Strokes); }); break;
+        case 2: {
+            const FreeLineRecord record{
+                static_cast<float>(pick(4000)), static_cast<float>(pick(5000)), 0, 0, 1 + pick(4), 0, -pick(3)};
+            const auto how = pick(2) == 0 ? FreeLineRedraw::Figure : FreeLineRedraw::Strokes;
+            both([&](Screen& s) {
+                s.document.FreeLine.mutableItems().push_back(record);
+                s.canvas.redrawFreeLines(s.document.FreeLine.upperBound(), how);
+            });
+            break;
+        }
+        case 3: { // An emptied record is passed over; its segment stays where it was.
+            const int k = anyRecord();
+            both([&](Screen& s) {
+                if (s.document.FreeLine.contains(k)) s.document.FreeLine[k].BorderWidth = 0;
+            });
+            break;
+        }
+        case 4: {
+            const int slot = pick(kNormalSlotCount);
+            both([&](Screen& s) { s.canvas.ageLabels.bringToFront(slot); });
+            break;
+        }
+        case 5: {
+            const int k = anyRecord();
+            both([&](Screen& s) {
+                if (LineWidget* segment = s.canvas.FreeLine.find(k)) segment->visible = !segment->visible;
+            });
+            break;
+        }
+        case 6: both([](Screen& s) { s.canvas.drawAddedLines(AddedLineDraw::Create); }); break;
+        case 7: { // An undo: the last records go, and their segments with them.
+            const int kept = std::max(1, upper - pick(4));
+            both([&](Screen& s) {
+                s.document.FreeLine.mutableItems().resize(static_cast<std::size_t>(kept));
+                for (int i = s.canvas.FreeLine.upperBound(); i > kept; --i)
+                    if (s.canvas.FreeLine.exists(i)) s.canvas.FreeLine.unload(i);
+            });
+            break;
+        }
+        case 8: { // A list read in whole, as a document opened: same size, one point moved.
+            DynamicArray<FreeLineRecord> replaced = fast.document.FreeLine;
+            const int k = anyRecord();
+            if (replaced.contains(k)) replaced.mutableItems()[static_cast<std::size_t>(k - 1)].X1 += 15;
+            both([&](Screen& s) { s.document.FreeLine = replaced; });
+            break;
+        }
+        default: {
+            const std::int32_t figureNo = pick(3);
+            both([&](Screen& s) {
+                s.figureNo = figureNo;
+                s.canvas.redrawFreeLines(0, FreeLineRedraw::Figure);
+            });
+        }
+        }
+        ASSERT_TRUE(widgets(fast.canvas) == widgets(full.canvas)) << "step " << step;
+        ASSERT_EQ(fast.document, full.document) << "step " << step;
+        ASSERT_TRUE(fast.canvas.freeLinesRestacked() || !full.canvas.freeLinesRestacked()) << "step " << step;
+    }
+}
+
+TEST(FreeLineRedraw, APanelEditRedrawsWithoutTouchingAnyPenSegment)
+{
+    GdrRecord start;
+    makeNewDocument(start);
+    start.FreeLine = {
+        true,
+        1,
+        {{10, 10, 10, 10, 1, 0, -1}, {20, 20, 0, 0, 1, 0, -1}, {0, 0, 0, 0, 0, 0, -1}, {40, 40, 40, 40, 2, 0, -2}}};
+    Screen screen(start);
+    screen.canvas.rebuild();
+    const std::uint64_t segments = screen.canvas.FreeLine.revision();
+    screen.document.AgeText[3] = "45";
+    screen.canvas.rebuild();
+    EXPECT_EQ(screen.canvas.FreeLine.revision(), segments);
+    EXPECT_EQ(screen.canvas.ageLabels[3].caption, "45");
+    int shown = 0;
+    for (const auto& entry : freeLineSegments(screen.canvas)) shown += screen.canvas.FreeLine[entry.first].visible;
+    EXPECT_EQ(shown, 3);
+}
+
+class Layers : public ::testing::Test {
+protected:
+    Layers() { makeNewDocument(document); }
+
+    GenoCanvas& canvas(CanvasSize size)
+    {
+        auto& slot = canvases[size];
+        if (!slot) slot = std::make_unique<GenoCanvas>(size, document, reporter);
+        return *slot;
+    }
+    LabelWidget& addLabel(CanvasSize size, int index, const std::string& caption, bool visible = true)
+    {
+        LabelWidget label = textLabelTemplate();
+        label.caption = caption;
+        label.fontSize = 10.5F;
+        label.top = 3000.25F;
+        label.visible = visible;
+        return canvas(size).textLabels.load(index, label);
+    }
+
+    GdrRecord document;
+    RecordingReporter reporter;
+    std::map<CanvasSize, std::unique_ptr<GenoCanvas>> canvases;
+    CanvasLayerStore store{document, reporter, [this](CanvasSize size) -> GenoCanvas& { return canvas(size); }};
+};
+
+TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
+{
+    for (int i = 1; i <= 7; ++i) addLabel(CanvasSize::Normal, i, "文字" + std::to_string(i), i == 3 || i == 7);
+    addLabel(CanvasSize::Normal, 9, ""); // visible but empty
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
+    const TextLabelRecord& r = document.TextLabel[1];
+    EXPECT_EQ(std::tie(r.Caption, r.Used, r.FontSize, r.Top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
+        << "10.5 points are stored as 10, halves to even";
+    EXPECT_EQ(document.TextLabel[2].Caption, "文字7");
+    EXPECT_EQ(document.TextLabel[3].Used, kFalse);
+
+    canvases.clear();
+    ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
+    GenoCanvas& reopened = canvas(CanvasSize::Normal);
+    EXPECT_EQ(reopened.textLabels.upperBound(), 2);
+    EXPECT_EQ(reopened.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::textLabels, 2}));
+
+    const auto saved = document.TextLabel;
+    ASSERT_TRUE(store.saveTexts(CanvasSize::Normal));
+    EXPECT_EQ(document.TextLabel, saved) << "load and save again change nothing";
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+TEST_F(Layers, TextsAndAddedLinesBeyondAHundredAreReportedAndTheFirstHundredKept)
+{
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    LabelWidget handle = lineHandleTemplate();
+    handle.visible = true;
+    for (int i = 1; i <= 101; ++i) {
+        addLabel(CanvasSize::Wide, i, std::to_string(i));
+        handle.left = static_cast<float>(i);
+        wide.startHandles.load(i, handle);
+        wide.endHandles.load(i, handle);
+    }
+    EXPECT_FALSE(store.saveTexts(CanvasSize::Wide));
+    EXPECT_EQ(document.TextLabel[100].Caption, "100");
+    EXPECT_FALSE(store.saveAddedLines(CanvasSize::Wide));
+    EXPECT_EQ(document.AddLine[99].X1, 100.F);
+    ASSERT_EQ(reporter.titles(),
+              (std::vector<std::string>{"Error At clsGdrOpe.SaveGd1", "Error At clsGdrOpe.SaveGd2"}));
+    EXPECT_EQ(reporter.errors[0].text.rfind("【9】", 0), 0U);
+}
+
+TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)
+{
+    document.FreeLine = {true, 1, {{10, 10, 10, 10, 2, 0, -1}, {20, 20, 0, 0, 2, 0, -1}}};
+    canvas(CanvasSize::Normal).rebuild();
+    canvas(CanvasSize::Wide).rebuild();
+    document.FreeLine.mutableItems().resize(1);
+    EXPECT_FALSE(store.saveStrokes(CanvasSize::Normal));
+    document.FreeLine.mutableItems().resize(1);
+    EXPECT_FALSE(store.saveStrokes(CanvasSize::Wide));
+    EXPECT_EQ(reporter.titles(),
+              (std::vector<std::string>{"Error At clsGdrOpe.SaveGd4", "Error At clsGdrOpe.SaveGd4_2"}));
+    EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";
+}
+
+// Strokes all hidden or all erased leave no segment on show; the list keeps
+// its records (emptied, with their stroke numbers).
+TEST_F(Layers, WithNoPenSegmentOnShowTheStrokeListKeepsItsLength)
+{
+    for (const bool erased : {false, true}) {
+        SCOPED_TRACE(erased ? "erased" : "hidden");
+        const std::int32_t width = erased ? 0 : 2;
+        document.FreeLine = {
+            true, 1, {{10, 10, 10, 10, width, 0, -1}, {20, 20, 0, 0, width, 0, -1}, {30, 30, 30, 30, width, 0, -2}}};
+        canvases.clear();
+        GenoCanvas& normal = canvas(CanvasSize::Normal);
+        normal.rebuild();
+        for (int k = 1; k <= normal.FreeLine.upperBound(); ++k)
+            if (LineWidget* segment = normal.FreeLine.find(k)) segment->visible = false;
+        ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
+        ASSERT_EQ(document.FreeLine.items().size(), 3U);
+        EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{0, 0, 0, 0, 0, 0, -2}));
+    }
+}
+
+TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
+{
+    document.TextLabel[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
+                             kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
+    document.AddLine[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
+    document.FreeLine = {
+        true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
+    const GdrRecord before = document;
+
+    const CanvasLoad load = openDocumentOnCanvas(store, canvas(CanvasSize::Normal));
+    ASSERT_TRUE(load.texts && load.addedLines);
+    ASSERT_TRUE(store.saveCanvasLayers(CanvasSize::Normal));
+    EXPECT_EQ(document, before);
+}
+
+} // namespace
+} // namespace kinsketch
