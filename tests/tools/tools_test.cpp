@@ -1,0 +1,517 @@
+// The windows: the canvas and the basic-input panel as shown on screen, the
+// free-drawing gestures and the free-line panel on the list of pen records,
+// the text dialog and the line and frame tools.
+#include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/canvas_layer_store.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "genogram/free_drawing.h"
+#include "genogram/window/canvas_window.h"
+#include "picture/canvas_fonts.h"
+#include "picture/canvas_picture.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/text_dialog_doubles.h"
+#include "tools/free_line_panel.h"
+#include "tools/window/frame_tool_window.h"
+#include "tools/window/line_tool_window.h"
+#include "tools/window/text_input_dialog.h"
+
+#include "document/gdr_codec.h"
+#include "document/gdr_conversion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kinsketch {
+namespace {
+
+// After an edit only the changed area is sent to the screen; what the
+// screen then holds must still be the whole canvas as the picture shows it.
+TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
+{
+    installCanvasFontSubstitutions();
+    test::application();
+    GdrRecord document;
+    makeNewDocument(document);
+    document.SymbolKey[0] = "i108";
+    document.AgeText[0] = "本人";
+    document.LineTag[7] = 5;
+    document.CohabitSeg[0] = 1;
+    test::RecordingReporter reporter;
+    CanvasWindow window(CanvasSize::Normal, document, reporter);
+    EXPECT_TRUE(window.rebuild());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB888), renderCanvasPicture(window.canvas()));
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    document.AgeText[0] = "89歳";
+    document.SymbolKey[5] = "i102";
+    window.rebuild();
+    QApplication::processEvents();
+    const QImage onScreen =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
+    EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));
+}
+
+// The panel beside its canvas, wired as the editing screen wires them.
+class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
+protected:
+    PanelWindow()
+    {
+        makeNewDocument(document);
+        if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
+        BasicInputNeighbours neighbours;
+        neighbours.selectedLineStyle = [this] { return style; };
+        neighbours.redrawCanvas = [this] { ++redraws, canvas.rebuild(); };
+        window = std::make_unique<BasicInputWindow>(GetParam(), document, reporter, boxes, std::move(neighbours));
+        window->load();
+        window->show();
+        canvas.rebuild();
+        redraws = 0;
+    }
+    // A point in pixels whose twips are (x, y).
+    static QPoint at(int x, int y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
+    void typeInto(QWidget* box, const QString& committed)
+    {
+        QInputMethodEvent preedit(QStringLiteral("はち"), {});
+        QApplication::sendEvent(box, &preedit);
+        QInputMethodEvent commit;
+        commit.setCommitString(committed);
+        QApplication::sendEvent(box, &commit);
+    }
+
+    QApplication& app = test::application();
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    int style = 1;
+    int redraws = 0;
+    CanvasWindow canvas{GetParam(), document, reporter};
+    std::unique_ptr<BasicInputWindow> window;
+};
+
+TEST_P(PanelWindow, ClicksStyleTheLineUnderThemOnTheCanvasAndAlwaysRefresh)
+{
+    const TwipsLine marriage = window->panel().layout().line(7);
+    style = 5;
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, at((marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30));
+    EXPECT_TRUE(canvas.canvas().slashesS[7].visible && canvas.canvas().slashesW[7].visible);
+
+    // Bar 0 starts where drop 3 hangs from it: the lower index wins.
+    const TwipsLine drop = window->panel().layout().line(3);
+    style = 2;
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
+    EXPECT_EQ(document.LineTag[0], 2);
+    EXPECT_EQ(document.LineTag[3], 0);
+
+    document.AgeText[0] = "stale";
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, at(60, 60)); // on no line
+    EXPECT_EQ(document.AgeText[0], "");
+    EXPECT_EQ(canvas.canvas().ageLabels[0].caption, "");
+    EXPECT_EQ(redraws, 3);
+}
+
+TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
+{
+    QTest::keyClicks(window->ageBox(2), QStringLiteral("85"));
+    EXPECT_EQ(canvas.canvas().ageLabels[2].caption, "85");
+    typeInto(window->remarkBox(2), QStringLiteral("長男"));
+    EXPECT_EQ(document.RelText[2], "長男");
+    EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
+    EXPECT_EQ(redraws, 3);
+
+    // A long paste is kept whole while a document can hold it, and refused
+    // with a message once it cannot: never cut short without a word.
+    window->ageBox(3)->insert(QString(40000, QLatin1Char('x')));
+    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    window->ageBox(3)->insert(QString(30000, QLatin1Char('y')));
+    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    EXPECT_EQ(window->ageBox(3)->text().size(), 40000);
+    EXPECT_EQ(boxes.shown.size(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, PanelWindow, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
+
+class FreeDrawingList : public ::testing::Test {
+protected:
+    FreeDrawingList() { restart(); }
+
+    void click(float x, float y)
+    {
+        drawing.mouseDown(kLeftButton, x, y);
+        drawing.mouseUp(kLeftButton, x, y);
+    }
+    // A press, a move to each point between, a release at the last.
+    void drag(const std::vector<FreeLinePoint>& points)
+    {
+        drawing.mouseDown(kLeftButton, points.front().x, points.front().y);
+        for (std::size_t i = 1; i + 1 < points.size(); ++i) drawing.mouseMove(kLeftButton, points[i].x, points[i].y);
+        drawing.mouseUp(kLeftButton, points.back().x, points.back().y);
+    }
+    void figureSegment(FreeLinePoint from, FreeLinePoint to)
+    {
+        drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
+    }
+    std::vector<FreeLinePoint> strokeOf(int points, float y = 1000)
+    {
+        std::vector<FreeLinePoint> out;
+        for (int i = 0; i < points; ++i) out.push_back({100.0F + 30.0F * static_cast<float>(i), y});
+        return out;
+    }
+    std::int32_t upperBound() const { return document.FreeLine.upperBound(); }
+    void restart()
+    {
+        makeNewDocument(document);
+        panel.load();
+    }
+    std::vector<std::int32_t> strokeNos() const
+    {
+        std::vector<std::int32_t> out;
+        for (const auto& r : document.FreeLine.items()) out.push_back(r.StrokeNo);
+        return out;
+    }
+
+    GdrRecord document;
+    std::int32_t loadedCount = 0;
+    FreeLinePanelRegisters registers;
+    test::ScriptedMessageBoxes boxes;
+    test::RecordingReporter reporter;
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter,
+                      CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
+    FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
+    FreeLinePanel panel{document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
+};
+
+TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers)
+{
+    click(100, 100);
+    EXPECT_EQ(upperBound(), 2) << "the press reused record 1, the release appended";
+    drag(strokeOf(3));
+    EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1, -2, -2, -2}));
+    EXPECT_EQ(registers.strokeTag, "-2");
+
+    panel.undoStroke();
+    EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1})) << "one undo takes one stroke";
+}
+
+TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToThePen)
+{
+    drag(strokeOf(30));
+    ASSERT_EQ(upperBound(), 30);
+    panel.undoStroke();
+    EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
+    EXPECT_FALSE(canvas.FreeLine.exists(1));
+
+    panel.toggleFigure();
+    figureSegment({1000, 1000}, {2000, 1000});
+    figureSegment({2000, 1000}, {2000, 2000});
+    figureSegment({2000, 2000}, {1500, 2500});
+    ASSERT_EQ(lastDrawnFreeLine(document.FreeLine), 3);
+    panel.undoStroke();
+    EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
+    EXPECT_EQ(document.FreeLine[2].X1, 2000);
+    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
+    EXPECT_FALSE(registers.figureHighlighted);
+}
+
+TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
+{
+    struct Case {
+        float dx, dy;
+        bool closes;
+    };
+    for (const Case c : {Case{150, 150, true}, Case{-150, -150, true}, Case{151, 150, false}, Case{150, 151, false}}) {
+        SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+        restart();
+        panel.toggleFigure();
+        figureSegment({1000, 1000}, {2000, 1000});
+        figureSegment({2000, 1000}, {1000 + c.dx, 1000 + c.dy});
+        EXPECT_EQ(registers.tool(), c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
+        EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
+        EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
+    }
+}
+
+TEST_F(FreeDrawingList, TheFigureButtonTwiceAddsNoRecord)
+{
+    click(100, 100);
+    const auto before = document.FreeLine;
+    panel.toggleFigure();
+    EXPECT_TRUE(registers.figureHighlighted);
+    panel.toggleFigure();
+    EXPECT_EQ(document.FreeLine, before);
+    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
+}
+
+TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
+{
+    panel.toggleFigure();
+    figureSegment({1000, 1000}, {2000, 1000});
+    figureSegment({2000, 1000}, {2000, 2000});
+    panel.toggleEraser();
+    EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
+    EXPECT_EQ(registers.tool(), FreeLineTool::Eraser);
+
+    drag(strokeOf(2));
+    EXPECT_EQ(std::tie(document.FreeLine[4].BorderColor, document.FreeLine[4].BorderWidth),
+              std::make_tuple(kWhite, 10));
+}
+
+TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
+{
+    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
+    loadedCount = loadedFreeLineCount(document);
+    panel.load();
+    EXPECT_FALSE(registers.undoEnabled);
+    EXPECT_EQ(registers.strokeTag, "-4");
+
+    drag(strokeOf(3));
+    EXPECT_EQ(document.FreeLine[3].StrokeNo, -5) << "\"0\" in front of \"-4\" still reads -4";
+    EXPECT_TRUE(registers.undoEnabled);
+    panel.undoStroke();
+    EXPECT_FALSE(registers.undoEnabled);
+    panel.undoStroke();
+    EXPECT_EQ(upperBound(), 2);
+
+    // A loaded stroke whose number a new stroke happens to share stays too.
+    registers.strokeTag = "-3";
+    drag(strokeOf(2));
+    panel.undoStroke();
+    EXPECT_EQ(upperBound(), 2);
+}
+
+TEST_F(FreeDrawingList, ClearAllAsksFirstAndLeavesOneEmptyRecord)
+{
+    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}}};
+    loadedCount = 1;
+    panel.load();
+    panel.toggleFigure();
+    figureSegment({1000, 1000}, {2000, 1000});
+    const auto before = document.FreeLine;
+
+    panel.clearAll(); // answered No
+    EXPECT_EQ(document.FreeLine, before);
+
+    boxes.answers = {MessageAnswer::Yes};
+    panel.clearAll();
+    EXPECT_EQ(document.FreeLine, (FreeLineList{true, 1, {FreeLineRecord{}}}));
+    EXPECT_EQ(canvas.FreeLine.upperBound(), 0);
+    EXPECT_EQ(loadedCount, 0);
+}
+
+TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
+{
+    struct Case {
+        bool eraser;
+        std::string width, message;
+    };
+    for (const Case& c :
+         {Case{false, "", "線の太さを指定してください。"}, Case{false, "0", "線の太さは１以上を指定してください。"},
+          Case{true, "", "消しゴムの太さを指定してください。"},
+          Case{true, "00", "消しゴムの太さは１以上を指定してください。"}}) {
+        SCOPED_TRACE(c.message);
+        restart();
+        boxes.shown.clear();
+        if (c.eraser) panel.toggleEraser();
+        (c.eraser ? registers.eraserWidthText : registers.penWidthText) = c.width;
+        drag(strokeOf(4));
+        EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
+        EXPECT_EQ(registers.strokeTag, "-1") << "the number went down all the same";
+        EXPECT_EQ(c.eraser ? panel.checkEraserWidth() : panel.checkPenWidth(), false);
+    }
+}
+
+TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRecord)
+{
+    drag(strokeOf(2));
+    panel.toggleFigure();
+    click(3000, 3000);
+    EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
+    EXPECT_EQ(canvas.FreeLine[3].x2, 3000);
+    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
+}
+
+// A figure left open by a mode switch keeps its spare record; the strokes
+// drawn after it vanished at the next redraw and from the saved document.
+TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
+{
+    panel.toggleFigure();
+    figureSegment({1000, 1000}, {2000, 1000});
+    figureSegment({2000, 1000}, {2000, 2000});
+    panel.load(); // the panel closed and opened again by the switch bar
+    drag(strokeOf(3, 3000));
+    drag(strokeOf(2, 4000));
+    ASSERT_EQ(document.FreeLine[3].BorderWidth, 0) << "the spare record stays";
+
+    canvas.rebuild();
+    const QImage picture = renderCanvasPicture(canvas);
+    for (int k : {1, 2, 4, 5, 6, 7, 8}) EXPECT_TRUE(canvas.FreeLine.exists(k)) << k;
+
+    CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
+    ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
+    const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
+    ASSERT_EQ(reopened.FreeLine.items().size(), 7U);
+    EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{1, 1, -1, -1, -1, -2, -2}));
+    EXPECT_EQ(reopened.FreeLine, document.FreeLine);
+
+    GdrRecord second = reopened;
+    GenoCanvas shown{CanvasSize::Normal, second, reporter};
+    shown.rebuild();
+    EXPECT_EQ(second.FreeLine, reopened.FreeLine) << "a redraw of the saved list changes nothing";
+    EXPECT_EQ(renderCanvasPicture(shown), picture);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+class TextDialogTest : public ::testing::Test {
+protected:
+    template <class Widget>
+    Widget* child(const char* name)
+    {
+        return dialog.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    // Runs `user` once the dialog is up, then calls edit.
+    std::optional<TextFormatting> exec(const TextFormatting& values, std::function<void()> user)
+    {
+        QTimer::singleShot(0, &dialog, std::move(user));
+        return dialog.edit(values);
+    }
+    void ok() { child<QPushButton>("cmdOK")->click(); }
+    void setText(const QString& text) { child<QPlainTextEdit>("txtInputArea")->setPlainText(text); }
+    void leaveSizeBox(const QString& text)
+    {
+        QLineEdit* size = child<QLineEdit>("txtSize");
+        size->setText(text);
+        emit size->editingFinished();
+    }
+
+    QApplication& app = test::application();
+    test::ScriptedMessageBoxes boxes;
+    TextInputDialog dialog{boxes};
+};
+
+TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
+{
+    const auto result = exec({"", "No Such Font", 0, 0x0000FF}, [&] {
+        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        setText(QStringLiteral("一行目\n二行目"));
+        for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"})
+            child<QCheckBox>(box)->setChecked(true);
+        EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
+        ok();
+    });
+    EXPECT_EQ(result, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
+}
+
+TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
+{
+    const auto result = exec({"x", "ＭＳ 明朝", 14}, [&] {
+        EXPECT_EQ(child<QComboBox>("cboFont")->currentText(), QStringLiteral("ＭＳ 明朝"));
+        for (const QString& size : {QString(), QStringLiteral("0")}) {
+            leaveSizeBox(size);
+            EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        }
+        child<QLineEdit>("txtSize")->setText(QStringLiteral("0")); // straight to OK
+        ok();
+    });
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->fontSize, 9);
+    EXPECT_EQ(result->fontName, "ＭＳ 明朝");
+}
+
+TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnNothing)
+{
+    const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },
+                                             [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
+    for (const auto& cancel : cancels) {
+        EXPECT_EQ(exec({"元の文字", "ＭＳ 明朝", 12, 0xFF, true},
+                       [&] {
+                           setText(QStringLiteral("changed"));
+                           cancel();
+                       }),
+                  std::nullopt);
+    }
+}
+
+TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed)
+{
+    const auto result = exec({}, [&] {
+        setText(QStringLiteral("家族 😀"));
+        ok();
+        EXPECT_TRUE(dialog.isVisible());
+        setText(QStringLiteral("家族 ～"));
+        ok();
+    });
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"「😀」は保存できない文字です。別の文字に置き換えてください。"});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->text, "家族 ～");
+}
+
+class ToolWindows : public ::testing::Test {
+protected:
+    ToolWindows() { makeNewDocument(document); }
+
+    QApplication& app = test::application();
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+};
+
+TEST_F(ToolWindows, TheLineToolAddsALineToTheCanvasOfTheScreenSize)
+{
+    test::ScriptedTextDialog dialog; // never answers
+    CanvasContext lineMode{[] { return InputMode::AddedLines; }};
+    CanvasWindow normal(CanvasSize::Normal, document, reporter, lineMode);
+    CanvasWindow wide(CanvasSize::Wide, document, reporter, lineMode);
+    normal.enableEditing(boxes, dialog);
+    wide.enableEditing(boxes, dialog);
+    LineToolWindow tool([&]() -> CanvasWindow& { return document.isWide() ? wide : normal; });
+    tool.load();
+    auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    EXPECT_TRUE(normal.canvas().addedLines[1].visible && normal.canvas().startHandles[1].visible);
+    document.ScreenMode = "WIDE";
+    button->click();
+    EXPECT_TRUE(wide.canvas().addedLines[1].visible);
+    EXPECT_FALSE(normal.canvas().addedLines.exists(2));
+}
+
+// The frame comes from the panel's marks alone: an old mark the panel no
+// longer shows is dropped, and with no mark the frame is erased.
+TEST_F(ToolWindows, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
+{
+    std::set<int> marks;
+    FrameToolNeighbours neighbours;
+    neighbours.panelMark = [&](int slot) { return marks.contains(slot) ? 1 : 0; };
+    neighbours.clearPanelMarks = [&] { marks.clear(); };
+    FrameToolWindow tool(document, reporter, std::move(neighbours));
+    document.CohabitFlag[9] = 1;
+    for (const char* mode : {"", "WIDE"}) {
+        document.ScreenMode = mode;
+        document.CohabitSeg.fill(1);
+        tool.toggleFrame();
+        EXPECT_EQ(document.CohabitSeg, decltype(document.CohabitSeg){}) << mode;
+    }
+    marks = {3, 18};
+    tool.toggleFrame();
+    std::array<std::uint8_t, kSlotCount> flags{};
+    flags[3] = flags[18] = 1;
+    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Wide, flags));
+}
+
+} // namespace
+} // namespace kinsketch
