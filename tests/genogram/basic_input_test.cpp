@@ -1,5 +1,5 @@
-// The basic-input panel (layer 0): its layout against the canvas, its
-// editing, and the layer read from and written to the document.
+// The basic-input panel (layer 0): its layout, its editing and the layer it
+// reads from and writes to the document.
 #include "genogram/basic_input/basic_input_layer_store.h"
 #include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/basic_input/document_text_check.h"
@@ -12,10 +12,6 @@
 #include "document/gdr_conversion.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace kinsketch {
 namespace {
@@ -68,6 +64,7 @@ protected:
     {
         makeNewDocument(document);
         if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
+        panel.load();
     }
     BasicInputNeighbours neighbours()
     {
@@ -77,13 +74,7 @@ protected:
         neighbours.setFrameButtonCaption = [this](const std::string& caption) { frameCaption = caption; };
         return neighbours;
     }
-    BasicInputPanel& loaded()
-    {
-        panel.load();
-        redraws = 0;
-        return panel;
-    }
-    // A point on line k, a little off its middle.
+    // A point a little off the middle of a line.
     static std::pair<int, int> near(const TwipsLine& l) { return {(l.x1 + l.x2) / 2 + 40, (l.y1 + l.y2) / 2 + 60}; }
 
     GdrRecord document;
@@ -97,30 +88,25 @@ protected:
 
 TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
 {
-    BasicInputPanel& p = loaded();
-    const int marriage = 7;
-    const auto [x, y] = near(p.layout().line(marriage));
+    const auto [x, y] = near(panel.layout().line(7)); // a marriage line
     style = 4;
-    p.pressBackground(PanelButton::Left, x, y);
-    EXPECT_TRUE(p.line(marriage).slashS && !p.line(marriage).slashW);
+    panel.pressBackground(PanelButton::Left, x, y);
+    EXPECT_TRUE(panel.line(7).slashS && !panel.line(7).slashW);
     style = 1;
-    p.pressBackground(PanelButton::Left, x, y);
-    EXPECT_FALSE(p.line(marriage).slashS || p.line(marriage).slashW);
-    EXPECT_EQ(document.LineTag[marriage], 1);
+    panel.pressBackground(PanelButton::Left, x, y);
+    EXPECT_FALSE(panel.line(7).slashS || panel.line(7).slashW);
+    EXPECT_EQ(document.LineTag[7], 1);
     EXPECT_EQ(redraws, 2);
 
-    // A slash style on a sibling bar draws the plain line and is kept.
+    // A slash style on a sibling bar draws the plain line and is kept; style 0 shows it grey.
     style = 4;
-    const auto [bx, by] = near(p.layout().line(0));
-    p.pressBackground(PanelButton::Left, bx, by);
-    EXPECT_FALSE(p.line(0).slashS);
+    const auto [bx, by] = near(panel.layout().line(0));
+    panel.pressBackground(PanelButton::Left, bx, by);
+    EXPECT_FALSE(panel.line(0).slashS);
     EXPECT_EQ(document.LineTag[0], 4);
-
-    // Style 0 leaves the line on show in grey.
     style = 0;
-    p.pressBackground(PanelButton::Left, bx, by);
-    EXPECT_EQ(p.line(0).colour, kDesignGrey);
-    EXPECT_EQ(document.LineTag[0], 0);
+    panel.pressBackground(PanelButton::Left, bx, by);
+    EXPECT_EQ(std::tie(panel.line(0).colour, document.LineTag[0]), std::make_tuple(kDesignGrey, 0));
     EXPECT_TRUE(reporter.errors.empty());
 }
 
@@ -136,8 +122,7 @@ TEST_P(Panel, ToleranceBoxesIncludeTheirEdges)
 TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
 {
     panel.setLineStyle(7, 12);
-    EXPECT_EQ(panel.line(7).tag, 12);
-    EXPECT_EQ(panel.line(7).colour, kDesignGrey);
+    EXPECT_EQ(std::tie(panel.line(7).tag, panel.line(7).colour), std::make_tuple(12, kDesignGrey));
     panel.setLineStyle(panel.layout().lineCount(), 1);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At LfncLineChg"});
 }
@@ -145,50 +130,45 @@ TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
 // Marks only switch the frame button; the frame tool reads them.
 TEST_P(Panel, MarksSwitchTheFrameButtonButReachNoLayer)
 {
-    BasicInputPanel& p = loaded();
-    p.toggleCohabitantMark(0);
-    p.toggleCohabitantMark(3);
+    panel.toggleCohabitantMark(0);
+    panel.toggleCohabitantMark(3);
     EXPECT_EQ(frameCaption, kFrameAddCaption);
-    p.toggleCohabitantMark(0);
-    p.toggleCohabitantMark(3);
+    panel.toggleCohabitantMark(0);
+    panel.toggleCohabitantMark(3);
     EXPECT_EQ(frameCaption, kFrameEraseCaption);
-    p.toggleCohabitantMark(3);
-    p.clearMarks();
-    EXPECT_EQ(p.slot(3).mark, 0);
+    panel.toggleCohabitantMark(3);
+    panel.clearMarks();
+    EXPECT_EQ(panel.slot(3).mark, 0);
     EXPECT_EQ(redraws, 0);
     EXPECT_EQ(document.CohabitFlag, decltype(document.CohabitFlag){});
 }
 
 TEST_P(Panel, TheChooserKeepsOnlyPictures)
 {
-    BasicInputPanel& p = loaded();
-    p.chooseSymbol(2, symbolChoiceOf("i108"));
+    panel.chooseSymbol(2, symbolChoiceOf("i108"));
     EXPECT_EQ(document.SymbolKey[2], "i108");
-    p.editSymbolText(2, "");
-    EXPECT_EQ(p.slot(2).choice, symbolChoiceOf("i108"));
-    p.editSymbolText(2, "abc");
-    EXPECT_EQ(p.slot(2).choice, kBlankChoice);
-    EXPECT_EQ(document.SymbolKey[2], "i000");
+    panel.editSymbolText(2, "");
+    EXPECT_EQ(panel.slot(2).choice, symbolChoiceOf("i108"));
+    panel.editSymbolText(2, "abc");
+    EXPECT_EQ(std::tie(panel.slot(2).choice, document.SymbolKey[2]), std::make_tuple(kBlankChoice, "i000"));
     EXPECT_EQ(redraws, 2);
 }
 
 TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
 {
-    BasicInputPanel& p = loaded();
-    EXPECT_TRUE(p.changeAge(1, "８５歳"));
+    EXPECT_TRUE(panel.changeAge(1, "８５歳"));
     std::vector<int> shown;
-    p.slotChanged = [&](int slot) { shown.push_back(slot); };
+    panel.slotChanged = [&](int slot) { shown.push_back(slot); };
 
-    EXPECT_FALSE(p.changeAge(1, "８５歳😀"));
+    EXPECT_FALSE(panel.changeAge(1, "８５歳😀"));
     std::string tooLong; // two bytes a character in the code page
     for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
-    EXPECT_FALSE(p.changeRemark(1, tooLong));
-    EXPECT_TRUE(p.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
+    EXPECT_FALSE(panel.changeRemark(1, tooLong));
+    EXPECT_TRUE(panel.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
     EXPECT_NE(boxes.shown.at(1).text.find("65535"), std::string::npos);
     EXPECT_EQ(document.AgeText[1], "８５歳");
     EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
-    // Characters typed on Linux that the code page spells differently are kept.
-    EXPECT_TRUE(p.changeRemark(1, "〜－"));
+    EXPECT_TRUE(panel.changeRemark(1, "〜－")) << "Linux spellings of code-page characters";
 }
 
 // Filling fires the controls' change events; none of them may write back.
@@ -215,8 +195,7 @@ TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-// The thick solid styles are no longer offered: a stored one comes back as
-// style 1, thin, solid and without slashes, and is written back so.
+// The thick solid styles are no longer offered: a stored one comes back as style 1.
 TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
 {
     for (const std::uint8_t stored : {3, 8, 9}) {
@@ -265,8 +244,8 @@ TEST_F(Layer0, WithdrawnSymbolsLoadAsBlankAndTheNormalPanelLeavesTheWideRowsAlon
     EXPECT_TRUE(reporter.errors.empty());
 }
 
-// Regression: an unknown stored key stopped the filling there and left its
-// chooser without a selection, so that every later save of layer 0 failed.
+// Regression: an unknown stored key stopped the filling and left its chooser
+// without a selection, so that every later save of layer 0 failed.
 TEST_F(Layer0, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
 {
     document.SymbolKey[3] = "";
@@ -290,8 +269,6 @@ TEST_F(Layer0, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
     EXPECT_EQ(document.SymbolKey[5], "i000");
 }
 
-// A whole document read, shown on the panel and written back from it keeps
-// its slots.
 TEST_F(Layer0, AWideDocumentComesBackAsItWasRead)
 {
     const GdrRecord read = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
@@ -300,8 +277,7 @@ TEST_F(Layer0, AWideDocumentComesBackAsItWasRead)
     BasicInputPanel panel(CanvasSize::Wide, document, reporter, boxes, {});
     panel.load();
     panel.updatePreview();
-    EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(reporter.errors.empty() && boxes.shown.empty());
     EXPECT_EQ(document.SymbolKey, read.SymbolKey);
     EXPECT_EQ(document.AgeText, read.AgeText);
     EXPECT_EQ(document.RelText, read.RelText);
