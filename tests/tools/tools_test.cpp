@@ -51,8 +51,7 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     document.CohabitSeg[0] = 1;
     test::RecordingReporter reporter;
     CanvasWindow window(CanvasSize::Normal, document, reporter);
-    EXPECT_TRUE(window.rebuild());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.rebuild() && window.isVisible());
     EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB888), renderCanvasPicture(window.canvas()));
 
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -84,14 +83,6 @@ protected:
     }
     // A point in pixels whose twips are (x, y).
     static QPoint at(int x, int y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
-    void typeInto(QWidget* box, const QString& committed)
-    {
-        QInputMethodEvent preedit(QStringLiteral("はち"), {});
-        QApplication::sendEvent(box, &preedit);
-        QInputMethodEvent commit;
-        commit.setCommitString(committed);
-        QApplication::sendEvent(box, &commit);
-    }
 
     QApplication& app = test::application();
     GdrRecord document;
@@ -114,12 +105,10 @@ TEST_P(PanelWindow, ClicksStyleTheLineUnderThemOnTheCanvasAndAlwaysRefresh)
     const TwipsLine drop = window->panel().layout().line(3);
     style = 2;
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
-    EXPECT_EQ(document.LineTag[0], 2);
-    EXPECT_EQ(document.LineTag[3], 0);
+    EXPECT_EQ(std::tie(document.LineTag[0], document.LineTag[3]), std::make_tuple(2, 0));
 
     document.AgeText[0] = "stale";
     QTest::mouseClick(window.get(), Qt::RightButton, {}, at(60, 60)); // on no line
-    EXPECT_EQ(document.AgeText[0], "");
     EXPECT_EQ(canvas.canvas().ageLabels[0].caption, "");
     EXPECT_EQ(redraws, 3);
 }
@@ -128,7 +117,10 @@ TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
 {
     QTest::keyClicks(window->ageBox(2), QStringLiteral("85"));
     EXPECT_EQ(canvas.canvas().ageLabels[2].caption, "85");
-    typeInto(window->remarkBox(2), QStringLiteral("長男"));
+    QInputMethodEvent preedit(QStringLiteral("ちょうなん"), {}), commit;
+    QApplication::sendEvent(window->remarkBox(2), &preedit);
+    commit.setCommitString(QStringLiteral("長男"));
+    QApplication::sendEvent(window->remarkBox(2), &commit);
     EXPECT_EQ(document.RelText[2], "長男");
     EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
     EXPECT_EQ(redraws, 3);
@@ -154,22 +146,18 @@ protected:
         drawing.mouseDown(kLeftButton, x, y);
         drawing.mouseUp(kLeftButton, x, y);
     }
-    // A press, a move to each point between, a release at the last.
-    void drag(const std::vector<FreeLinePoint>& points)
-    {
-        drawing.mouseDown(kLeftButton, points.front().x, points.front().y);
-        for (std::size_t i = 1; i + 1 < points.size(); ++i) drawing.mouseMove(kLeftButton, points[i].x, points[i].y);
-        drawing.mouseUp(kLeftButton, points.back().x, points.back().y);
-    }
     void figureSegment(FreeLinePoint from, FreeLinePoint to)
     {
-        drag({from, {(from.x + to.x) / 2, (from.y + to.y) / 2}, to});
+        drawing.mouseDown(kLeftButton, from.x, from.y);
+        drawing.mouseMove(kLeftButton, (from.x + to.x) / 2, (from.y + to.y) / 2);
+        drawing.mouseUp(kLeftButton, to.x, to.y);
     }
-    std::vector<FreeLinePoint> strokeOf(int points, float y = 1000)
+    // A pen stroke of `points` points 30 twips apart along a row.
+    void stroke(int points, float y = 1000)
     {
-        std::vector<FreeLinePoint> out;
-        for (int i = 0; i < points; ++i) out.push_back({100.0F + 30.0F * static_cast<float>(i), y});
-        return out;
+        drawing.mouseDown(kLeftButton, 100, y);
+        for (int i = 1; i < points - 1; ++i) drawing.mouseMove(kLeftButton, 100 + 30 * static_cast<float>(i), y);
+        drawing.mouseUp(kLeftButton, 100 + 30 * static_cast<float>(points - 1), y);
     }
     std::int32_t upperBound() const { return document.FreeLine.upperBound(); }
     void restart()
@@ -199,7 +187,7 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
 {
     click(100, 100);
     EXPECT_EQ(upperBound(), 2) << "the press reused record 1, the release appended";
-    drag(strokeOf(3));
+    stroke(3);
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1, -2, -2, -2}));
     EXPECT_EQ(registers.strokeTag, "-2");
 
@@ -209,7 +197,7 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
 
 TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToThePen)
 {
-    drag(strokeOf(30));
+    stroke(30);
     ASSERT_EQ(upperBound(), 30);
     panel.undoStroke();
     EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
@@ -265,7 +253,7 @@ TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
     EXPECT_EQ(registers.tool(), FreeLineTool::Eraser);
 
-    drag(strokeOf(2));
+    stroke(2);
     EXPECT_EQ(std::tie(document.FreeLine[4].BorderColor, document.FreeLine[4].BorderWidth),
               std::make_tuple(kWhite, 10));
 }
@@ -278,7 +266,7 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
     EXPECT_FALSE(registers.undoEnabled);
     EXPECT_EQ(registers.strokeTag, "-4");
 
-    drag(strokeOf(3));
+    stroke(3);
     EXPECT_EQ(document.FreeLine[3].StrokeNo, -5) << "\"0\" in front of \"-4\" still reads -4";
     EXPECT_TRUE(registers.undoEnabled);
     panel.undoStroke();
@@ -288,7 +276,7 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
 
     // A loaded stroke whose number a new stroke happens to share stays too.
     registers.strokeTag = "-3";
-    drag(strokeOf(2));
+    stroke(2);
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2);
 }
@@ -327,7 +315,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
         boxes.shown.clear();
         if (c.eraser) panel.toggleEraser();
         (c.eraser ? registers.eraserWidthText : registers.penWidthText) = c.width;
-        drag(strokeOf(4));
+        stroke(4);
         EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
         EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
         EXPECT_EQ(registers.strokeTag, "-1") << "the number went down all the same";
@@ -337,7 +325,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
 
 TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRecord)
 {
-    drag(strokeOf(2));
+    stroke(2);
     panel.toggleFigure();
     click(3000, 3000);
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
@@ -353,8 +341,8 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
     figureSegment({1000, 1000}, {2000, 1000});
     figureSegment({2000, 1000}, {2000, 2000});
     panel.load(); // the panel closed and opened again by the switch bar
-    drag(strokeOf(3, 3000));
-    drag(strokeOf(2, 4000));
+    stroke(3, 3000);
+    stroke(2, 4000);
     ASSERT_EQ(document.FreeLine[3].BorderWidth, 0) << "the spare record stays";
 
     canvas.rebuild();
@@ -411,15 +399,6 @@ TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
         for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"})
             child<QCheckBox>(box)->setChecked(true);
         EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
-        ok();
-    });
-    EXPECT_EQ(result, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
-}
-
-TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
-{
-    const auto result = exec({"x", "ＭＳ 明朝", 14}, [&] {
-        EXPECT_EQ(child<QComboBox>("cboFont")->currentText(), QStringLiteral("ＭＳ 明朝"));
         for (const QString& size : {QString(), QStringLiteral("0")}) {
             leaveSizeBox(size);
             EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
@@ -427,9 +406,7 @@ TEST_F(TextDialogTest, AnEmptyOrZeroSizeBecomesNine)
         child<QLineEdit>("txtSize")->setText(QStringLiteral("0")); // straight to OK
         ok();
     });
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->fontSize, 9);
-    EXPECT_EQ(result->fontName, "ＭＳ 明朝");
+    EXPECT_EQ(result, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
 }
 
 TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnNothing)
@@ -448,7 +425,8 @@ TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnNothing)
 
 TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed)
 {
-    const auto result = exec({}, [&] {
+    const auto result = exec({"", "ＭＳ 明朝", 14}, [&] {
+        EXPECT_EQ(child<QComboBox>("cboFont")->currentText(), QStringLiteral("ＭＳ 明朝"));
         setText(QStringLiteral("家族 😀"));
         ok();
         EXPECT_TRUE(dialog.isVisible());
@@ -457,7 +435,7 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     });
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"「😀」は保存できない文字です。別の文字に置き換えてください。"});
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->text, "家族 ～");
+    EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
 }
 
 class ToolWindows : public ::testing::Test {
