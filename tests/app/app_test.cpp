@@ -1,0 +1,629 @@
+#include "app/basic_input_opening.h"
+#include "app/guidance_box.h"
+#include "app/line_style_tool_bar.h"
+#include "app/main_window.h"
+#include "app/save_command.h"
+#include "app/screen_switch.h"
+#include "app/startup.h"
+#include "document/file_io.h"
+#include "document/gdr_conversion.h"
+#include "document/handed_in_document.h"
+#include "genogram/basic_input/window/basic_input_window.h"
+#include "genogram/basic_input/window/slot_background.h"
+#include "genogram/cohabit_frame_builder.h"
+#include "genogram/window/canvas_window.h"
+#include "picture/window/picture_confirm_window.h"
+#include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/temporary_folder.h"
+#include "tools/window/frame_tool_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace kinsketch {
+namespace {
+
+namespace fs = std::filesystem;
+using Answer = MessageAnswer;
+
+const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
+
+TextLabelRecord textAt(float left, float top)
+{
+    return {"注記", 0, "MS UI Gothic", 9, kFalse, kFalse, kFalse, kFalse, 0, left, top, 500, 200, kTrue};
+}
+
+FreeLineRecord strokeAt(float x, float y) { return {x, y, x + 100, y, 2, 0, 1}; }
+
+// One added line more than a document holds.
+void overfillAddedLines(GenoCanvas& canvas)
+{
+    for (int i = 1; i <= kAddLineCount + 1; ++i) {
+        canvas.addedLines.load(i, LineWidget{0, 0, 10, 10, 0, LinePattern::Solid, 1, true});
+        canvas.startHandles.load(i, lineHandleTemplate());
+        canvas.endHandles.load(i, lineHandleTemplate());
+    }
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(work()); }
+    fs::path work() const { return program / "imgTmp"; }
+    StartupOutcome start(const std::string& commandLine)
+    {
+        startup.reset(); // the previous instance ends and lets go of the folder
+        context = EditingContext{};
+        startup = std::make_unique<Startup>(program, context, boxes, [this] { ++splashShown; });
+        return startup->run(commandLine);
+    }
+
+    test::TemporaryFolder programFolder;
+    const fs::path program = programFolder.path();
+    test::ScriptedMessageBoxes boxes;
+    EditingContext context;
+    int splashShown = 0;
+    std::unique_ptr<Startup> startup;
+};
+
+TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
+{
+    ASSERT_EQ(start(""), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1);
+    EXPECT_EQ(context.document.IsNew, kTrue);
+    EXPECT_EQ(context.document.Version, "300");
+
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    EXPECT_EQ(splashShown, 1); // "new" starts without the splash
+
+    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    EXPECT_EQ(context.document.ScreenMode, "WIDE");
+    EXPECT_EQ(context.document.IsNew, kFalse);
+    EXPECT_EQ(context.freeLineCount, 6);
+
+    fs::copy_file(kFixtures / "rows18_family.gdr", work() / "old18.gdr");
+    ASSERT_EQ(start("old18"), StartupOutcome::Run);
+    EXPECT_EQ(context.document.SymbolKey[2], "i104");
+    EXPECT_EQ(context.document.Version, "300");
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Upper-case NEW is a document name; names that leave the working folder are never read.
+TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
+{
+    fs::copy_file(kFixtures / "sample_family.gdr", program / "outside.gdr");
+    const std::pair<const char*, std::string> cases[] = {{"NEW", "Error At clsGdrOpe.ReadGdrFile"}, {"../outside", ""}};
+    for (const auto& [name, title] : cases) {
+        boxes.shown.clear();
+        ASSERT_EQ(start(name), StartupOutcome::Run);
+        ASSERT_FALSE(boxes.shown.empty()) << name;
+        EXPECT_EQ(boxes.shown[0].title, title) << boxes.shown[0].text;
+        EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
+        EXPECT_EQ(context.document.SymbolKey[2], "i000");
+        EXPECT_EQ(context.document.IsNew, kTrue);
+    }
+    EXPECT_EQ(splashShown, 0);
+}
+
+TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
+{
+    // Temporary files of a save cut off by a kill hold the previous client's family.
+    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "other.gdr", "note.txt", "kinsketch.bmp.tmp",
+                             "KinSketch.GDR.tmp", "x.gdr.TMP"})
+        std::ofstream(work() / name) << "x";
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR");
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
+    EXPECT_EQ(context.document.SymbolKey[2], "i104"); // the handed-in document was read, found without regard to case
+}
+
+TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
+{
+    fs::create_directories(work() / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
+    EXPECT_EQ(start("new"), StartupOutcome::LeftoverLocked);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("kinsketch.bmp"), std::string::npos);
+
+    fs::remove_all(work());
+    std::ofstream(work()) << "a file where the folder should be";
+    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
+    EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
+}
+
+TEST(CommandLine, ArgumentsAreJoinedIntoOneString)
+{
+    std::string words[] = {"kinsketch", "山田", "太郎"};
+    char* argv[] = {words[0].data(), words[1].data(), words[2].data()};
+    EXPECT_EQ(commandLineOf(3, argv), "山田 太郎");
+}
+
+TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
+{
+    test::application();
+    MainWindow window;
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    window.show();
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    window.addChildWindow(new QWidget);
+    QMdiSubWindow* sub = window.childArea()->subWindowList().value(0);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+class PictureConfirmation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QImage picture(286, 338, QImage::Format_RGB888);
+        picture.fill(Qt::white);
+        window = std::make_unique<PictureConfirmWindow>(
+            picture, work / "kinsketch.bmp", boxes, reporter,
+            PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
+    }
+    void clickOk() { QTest::mouseClick(window->okButton(), Qt::LeftButton); }
+
+    test::TemporaryFolder folder;
+    const fs::path work = folder.path();
+    test::ScriptedMessageBoxes boxes;
+    test::RecordingReporter reporter;
+    std::unique_ptr<PictureConfirmWindow> window;
+    int saved = 0, cancelled = 0;
+};
+
+TEST_F(PictureConfirmation, OnlyYesReplacesThePictureAndEndsAndAFailedWriteLeavesTheWindowToTryAgain)
+{
+    fs::remove_all(work);
+    boxes.answers = {Answer::Yes};
+    clickOk();
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At cmd_OK_Click"});
+    fs::create_directories(work);
+    std::ofstream(work / "kinsketch.bmp") << "an older picture";
+    clickOk();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(fs::file_size(work / "kinsketch.bmp"), 16u);
+    EXPECT_EQ(saved + cancelled, 0);
+
+    boxes.answers = {Answer::Yes};
+    clickOk();
+    EXPECT_EQ(saved, 1);
+    EXPECT_FALSE(QImage(QString::fromStdString((work / "kinsketch.bmp").string())).isNull());
+}
+
+// Turning to another window goes back to editing, as キャンセル does.
+TEST_F(PictureConfirmation, LosingTheActivationReturnsToEditingOnce)
+{
+    window->lostActivation();
+    window->lostActivation();
+    EXPECT_EQ(cancelled, 1);
+}
+
+// The editing screen as far as saving sees it, with the calls it received.
+class FakeEditingWindows : public EditingWindows {
+public:
+    FakeEditingWindows(CanvasSize size, GdrRecord& document, ErrorReporter& reporter)
+        : canvas(size, document, reporter)
+        , layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; })
+    {}
+    GenoCanvas& currentCanvas() override { return canvas; }
+    CanvasLayerStore& layerStore() override { return layers; }
+    void closeBarsAndToolWindows() override { calls.push_back("close bars"); }
+    void showPictureConfirmation(const QImage& p) override
+    {
+        calls.push_back("confirm");
+        picture = p;
+    }
+    void closeEditingWindows() override { calls.push_back("close editing"); }
+    void resumeEditing() override { calls.push_back("resume"); }
+
+    GenoCanvas canvas;
+    CanvasLayerStore layers;
+    std::vector<std::string> calls;
+    QImage picture;
+};
+
+class SaveCommandTest : public ::testing::Test {
+protected:
+    FakeEditingWindows& open(const char* fixture, CanvasSize size)
+    {
+        document = openHandedInDocument(store, kFixtures / fixture).record;
+        windows = std::make_unique<FakeEditingWindows>(size, document, reporter);
+        return *windows;
+    }
+    void addText(int n, const std::string& caption)
+    {
+        LabelWidget label = textLabelTemplate();
+        label.caption = caption;
+        label.visible = true;
+        windows->canvas.textLabels.load(n, label);
+    }
+
+    test::TemporaryFolder folder;
+    const fs::path work = folder.path();
+    test::RecordingReporter reporter;
+    GdrStore store{work, reporter};
+    GdrRecord document;
+    std::unique_ptr<FakeEditingWindows> windows;
+};
+
+TEST_F(SaveCommandTest, StoresTheLayersWritesTheDocumentThenShowsThePicture)
+{
+    open("wide_family.gdr", CanvasSize::Wide).canvas.rebuild();
+    addText(4, "新しい注記");
+    ASSERT_TRUE(SaveCommand(*windows, store).run());
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_EQ(windows->calls, (std::vector<std::string>{"close bars", "confirm", "close editing"}));
+    EXPECT_EQ(windows->picture.size(), QSize(470, 413)); // the WIDE canvas at 15 twips a pixel
+    EXPECT_EQ(document.TextLabel[1].Caption, "新しい注記");
+    EXPECT_EQ(decodeCurrentGdr(readWholeFile(work / "kinsketch.gdr")), document);
+}
+
+TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
+{
+    FakeEditingWindows& fake = open("sample_family.gdr", CanvasSize::Normal);
+    addText(1, "残る注記");
+    ASSERT_TRUE(fake.layers.saveTexts(CanvasSize::Normal));
+    const GdrRecord before = document;
+    overfillAddedLines(fake.canvas);
+    EXPECT_FALSE(SaveCommand(fake, store).run());
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
+    EXPECT_EQ(document, before); // texts stored by SaveGd1 and cleared for the retry are back
+    EXPECT_EQ(fake.calls, std::vector<std::string>{"resume"});
+    EXPECT_FALSE(fs::exists(work / "kinsketch.gdr"));
+}
+
+// The editing windows of the main window on a new document.
+class EditingScreenTest : public ::testing::Test {
+protected:
+    EditingScreenTest()
+    {
+        makeNewDocument(document);
+        main.show();
+    }
+    // What the main window's load opens.
+    void open()
+    {
+        ASSERT_TRUE(openBasicInput(windows, true));
+        switching.switchBar();
+    }
+    GenoCanvas& canvas(CanvasSize size) { return windows.canvas(size).canvas(); }
+    void clickSlot(int slot)
+    {
+        QTest::mouseClick(windows.basicInput(canvasSizeOf(document)).slotBackground(slot), Qt::LeftButton, {},
+                          QPoint(2, 2));
+    }
+    QString frameButton() { return windows.frameTool().button()->text(); }
+
+    QApplication& app = test::application();
+    EditingContext context;
+    GdrRecord& document = context.document;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::ManualTimers timers;
+    MainWindow main;
+    WindowDirectory windows{main, context, reporter, boxes, timers};
+    CommandGate gate{boxes};
+    SwitchBarWiring switching{windows, main, gate};
+    CanvasLayerStore layers{document, reporter, [this](CanvasSize s) -> GenoCanvas& { return canvas(s); }};
+    ScreenSwitch screenSwitch{windows, switching, layers, boxes};
+};
+
+TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnlyForMarks)
+{
+    document.AgeText[2] = "80";
+    document.LineTag[7] = 4;
+    document.CohabitSeg[3] = 1; // with nobody marked, the stored frame is left as it is
+    const GdrRecord before = document;
+    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(context.inputMode, InputMode::Text);
+    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
+    EXPECT_EQ(panel.ageBox(2)->text(), QStringLiteral("80"));
+    EXPECT_TRUE(panel.panel().line(7).slashS);
+    EXPECT_EQ(canvas(CanvasSize::Normal).ageLabels[2].caption, "80");
+    EXPECT_TRUE(document == before);
+    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // Opening again reuses the panel and rebuilds the canvas.
+    const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
+    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(&windows.basicInput(CanvasSize::Normal), &panel);
+    EXPECT_TRUE(firstCanvas.isNull());
+
+    document.ScreenMode = "WIDE";
+    document.CohabitFlag[20] = 1;
+    ASSERT_TRUE(openBasicInput(windows, true));
+    EXPECT_EQ(document.CohabitSeg[3], 0);
+    EXPECT_EQ(document.CohabitSeg[68], 1);
+    EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
+}
+
+TEST_F(EditingScreenTest, MarksShowTheGuidanceAndRenameTheFrameButton)
+{
+    open();
+    clickSlot(0);
+    ASSERT_TRUE(windows.infoBoxLoaded());
+    EXPECT_EQ(windows.infoBox().guidanceLabel()->text(), QString::fromUtf8(kFrameGuidance));
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠追加（自動）"));
+    clickSlot(17);
+    clickSlot(0);
+    EXPECT_TRUE(windows.infoBoxLoaded());
+    clickSlot(17);
+    EXPECT_FALSE(windows.infoBoxLoaded());
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠消去"));
+
+    // The frame button builds the outline on the canvas and clears the marks.
+    clickSlot(0);
+    QTest::mouseClick(windows.frameTool().button(), Qt::LeftButton);
+    EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(10));
+    EXPECT_EQ(windows.basicInput(CanvasSize::Normal).panel().slot(0).mark, 0);
+    EXPECT_EQ(frameButton(), QStringLiteral("同居枠消去"));
+}
+
+// A second click on the selected style falls back to no line.
+TEST_F(EditingScreenTest, AStyleClickUsesTheToolBarsSelection)
+{
+    open();
+    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
+    const TwipsLine bar = panel.panel().layout().line(1);
+    const QPoint onBar((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
+    EXPECT_EQ(document.LineTag[1], 1);
+    QTest::mouseClick(windows.toolBar().styleButton(1), Qt::LeftButton);
+    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
+    EXPECT_EQ(document.LineTag[1], 0);
+}
+
+// A WIDE document whose persons, ages and lines reach the last slot and line
+// of the normal screen, which going small keeps without asking.
+class ScreenSwitchTest : public EditingScreenTest {
+protected:
+    ScreenSwitchTest()
+    {
+        document.ScreenMode = "WIDE";
+        document.SymbolKey[3] = "i104";
+        document.AgeText[17] = "80歳";
+        document.LineTag[51] = 1;
+    }
+    std::map<QString, int> windowCounts() const
+    {
+        std::map<QString, int> counts;
+        for (QMdiSubWindow* sub : main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
+        return counts;
+    }
+};
+
+struct LossCase {
+    const char* name;
+    std::function<void(GdrRecord&)> document;
+    int questions;
+    std::function<void(GenoCanvas&)> canvas = {};
+};
+
+class GoingSmall : public ScreenSwitchTest, public ::testing::WithParamInterface<LossCase> {};
+
+TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
+{
+    GetParam().document(document);
+    open();
+    if (GetParam().canvas) GetParam().canvas(canvas(CanvasSize::Wide));
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_TRUE(screenSwitch.switchSize());
+    EXPECT_FALSE(document.isWide());
+    EXPECT_EQ(boxes.shown.size(), std::size_t(GetParam().questions));
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+const LossCase lossCases[] = {{"DataOnlyInTheNormalArea",
+                               [](GdrRecord& d) {
+                                   d.CohabitSeg[65] = 1;
+                                   d.TextLabel[1] = textAt(4300, 5070);
+                                   d.AddLine[0] = {kTrue, 4000, 6000, 5000, 6000}; // one end inside
+                               },
+                               0},
+                              {"ASymbolAloneOnRow25", [](GdrRecord& d) { d.SymbolKey[25] = "i103"; }, 2},
+                              {"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, 2},
+                              {"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, 2},
+                              {"AHiddenPenStrokeOutside",
+                               [](GdrRecord& d) {
+                                   d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
+                               },
+                               2, [](GenoCanvas& c) { c.FreeLine[2].visible = false; }}};
+
+INSTANTIATE_TEST_SUITE_P(ScreenSwitch, GoingSmall, ::testing::ValuesIn(lossCases),
+                         [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
+
+TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
+{
+    document.SymbolKey[25] = "i103";
+    open();
+    const GdrRecord before = document;
+    const QPointer<CanvasWindow> wide = &windows.canvas(CanvasSize::Wide);
+    for (const auto& answers : {std::deque{Answer::No}, std::deque{Answer::Yes, Answer::No}}) {
+        boxes.answers = answers;
+        EXPECT_FALSE(screenSwitch.switchSize());
+    }
+    EXPECT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(document, before);
+    EXPECT_FALSE(wide.isNull());
+    EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInp")), 0u);
+}
+
+TEST_F(ScreenSwitchTest, GoingSmallDropsWhatLiesOutsideAndKeepsTheRest)
+{
+    document.TextLabel[1] = textAt(4300, 100);
+    document.TextLabel[2] = textAt(4301, 100);
+    document.AddLine[0] = {kTrue, 4301, 100, 100, 100};  // one end inside
+    document.AddLine[1] = {kTrue, 4301, 4500, 100, 100}; // both ends right of the area
+    document.AddLine[2] = {kTrue, 100, 200, 5071, 6000}; // both ends below it
+    document.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 200), strokeAt(300, 300)};
+    open();
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_TRUE(screenSwitch.switchSize());
+
+    EXPECT_EQ(document.TextLabel[1].Left, 4300);
+    EXPECT_EQ(document.TextLabel[2].Used, kFalse);
+    EXPECT_EQ(document.AddLine[0].X1, 4301);
+    EXPECT_EQ(document.AddLine[1].Used, kFalse);
+    ASSERT_EQ(document.FreeLine.upperBound(), 2);
+    EXPECT_EQ(document.FreeLine[2].X1, 300);
+    EXPECT_EQ(context.freeLineCount, 2);
+    GenoCanvas& normal = canvas(CanvasSize::Normal);
+    EXPECT_EQ(normal.textLabels.upperBound(), 1);
+    EXPECT_TRUE(normal.addedLines[1].visible);
+    EXPECT_FALSE(normal.addedLines.exists(2));
+}
+
+// The marks of rows that no longer exist used to stay, so that going large
+// again framed empty slots and every later switch asked about them. Slot 18
+// lies right of slot 3 on the WIDE screen only, so the frame must be rebuilt
+// to close slot 3's right edge (segment 8).
+TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
+{
+    for (std::size_t i : {3u, 18u}) document.CohabitFlag[i] = 1;
+    document.SymbolKey[20] = "i108";
+    document.AgeText[33] = "5歳";
+    document.RelText[25] = "不明";
+    document.LineTag[60] = 5;
+    open();
+    const auto opened = windowCounts();
+    ASSERT_EQ(document.CohabitSeg[8], 0);
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_TRUE(screenSwitch.switchSize());
+    for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
+        EXPECT_EQ(document.SymbolKey[i], "i000");
+        EXPECT_EQ(document.AgeText[i] + document.RelText[i], "");
+        EXPECT_EQ(document.CohabitFlag[i], 0);
+    }
+    EXPECT_EQ(document.LineTag[60], 0);
+    EXPECT_EQ(document.CohabitFlag[3], 1);
+    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
+    EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(8));
+
+    ASSERT_TRUE(screenSwitch.switchSize());
+    EXPECT_EQ(windowCounts(), opened);
+    EXPECT_EQ(context.inputMode, InputMode::Text);
+    ASSERT_TRUE(screenSwitch.switchSize());
+    EXPECT_EQ(boxes.shown.size(), 2u);
+}
+
+TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
+{
+    document.ScreenMode = "";
+    document.TextLabel[1] = textAt(4200, 5000);
+    document.AddLine[0] = {kTrue, 4000, 4200, 5000, 100};
+    document.FreeLine.mutableItems() = {strokeAt(4000, 5000)};
+    document.CohabitFlag[3] = 1;
+    open();
+    GdrRecord expected = document;
+    ASSERT_TRUE(screenSwitch.switchSize());
+    EXPECT_EQ(boxes.shown.size(), 0u);
+    expected.ScreenMode = "WIDE";
+    expected.CohabitSeg = cohabitSegments(CanvasSize::Wide, expected.CohabitFlag);
+    EXPECT_EQ(document, expected);
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    EXPECT_EQ(wide.textLabels[1].left, 4200);
+    EXPECT_TRUE(wide.addedLines[1].visible);
+    EXPECT_TRUE(wide.FreeLine[1].visible);
+}
+
+TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
+{
+    document.TextLabel[1] = textAt(5000, 100);
+    open();
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    overfillAddedLines(wide);
+    const GdrRecord before = document;
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(screenSwitch.switchSize());
+    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
+    EXPECT_EQ(document, before);
+    EXPECT_TRUE(wide.textLabels[1].visible);
+    EXPECT_FALSE(wide.startHandles[1].visible);
+    EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
+}
+
+// Five lines and then three: lines 4 and 5 are kept but never shown, and the
+// cycle runs once however often it restarted.
+TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
+{
+    test::application();
+    test::ManualTimers timers;
+    GuidanceBox box{timers};
+    const auto setLines = [&](int count) {
+        for (int n = 1; n <= count; ++n) box.setGuidanceLine(static_cast<std::uint8_t>(n), "line " + std::to_string(n));
+    };
+    setLines(3);
+    std::vector<QString> seen{box.guidanceLabel()->text()};
+    for (int i = 0; i < 4; ++i) {
+        timers.advance(2499);
+        EXPECT_EQ(box.guidanceLabel()->text(), seen.back());
+        timers.advance(1);
+        seen.push_back(box.guidanceLabel()->text());
+    }
+    EXPECT_EQ(seen, (std::vector<QString>{"line 1", "line 2", "line 3", "line 1", "line 2"}));
+    setLines(5);
+    setLines(3);
+    for (int i = 0; i < 3; ++i) timers.advance(2500);
+    EXPECT_EQ(box.guidanceLabel()->text(), QStringLiteral("line 1"));
+    EXPECT_EQ(timers.pending.size(), 1U);
+}
+
+// Records what the switch bar asks of the windows around it, as one line per call.
+class RecordingTargets : public SwitchBarTargets {
+public:
+    void setGuidance(const std::vector<std::string>&) override {}
+    void showLineTool(bool shown) override { calls.push_back(shown ? "line tool on" : "line tool off"); }
+    void showLineHandles(bool shown) override { calls.push_back(shown ? "handles on" : "handles off"); }
+    void setInputMode(InputMode m) override { mode = m; }
+
+    std::vector<std::string> calls;
+    InputMode mode = InputMode::None;
+};
+
+TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
+{
+    test::application();
+    RecordingTargets targets;
+    test::RecordingReporter reporter;
+    InputModeBar bar{targets, reporter};
+    bar.setFreeLinePanelHook([&](bool shown) { targets.calls.push_back(shown ? "panel on" : "panel off"); });
+    using Calls = std::vector<std::string>;
+    // The calls a click made, then the indicators on show.
+    const auto select = [&](const std::function<void()>& click) {
+        targets.calls.clear();
+        click();
+        std::string shown = "indicators ";
+        for (int i = 1; i <= 6; ++i) shown += bar.modeIndicator(i)->isHidden() ? '0' : '1';
+        targets.calls.push_back(shown);
+        return targets.calls;
+    };
+    EXPECT_EQ(select([&] { bar.load(); }), (Calls{"line tool off", "panel off", "handles off", "indicators 100011"}));
+    EXPECT_EQ(targets.mode, InputMode::Text);
+    EXPECT_EQ(select([&] { bar.modeButton(2)->click(); }),
+              (Calls{"panel off", "line tool on", "handles on", "indicators 010101"}));
+    EXPECT_EQ(select([&] { bar.modeButton(3)->click(); }),
+              (Calls{"line tool off", "panel on", "handles off", "indicators 001110"}));
+    EXPECT_EQ(targets.mode, InputMode::FreeLines);
+}
+
+} // namespace
+} // namespace kinsketch
