@@ -11,10 +11,8 @@
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
-#include "tests/support/text_dialog_doubles.h"
 #include "tools/free_line_panel.h"
 #include "tools/window/frame_tool_window.h"
-#include "tools/window/line_tool_window.h"
 #include "tools/window/text_input_dialog.h"
 
 #include "document/gdr_codec.h"
@@ -52,8 +50,6 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     test::RecordingReporter reporter;
     CanvasWindow window(CanvasSize::Normal, document, reporter);
     EXPECT_TRUE(window.rebuild() && window.isVisible());
-    EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB888), renderCanvasPicture(window.canvas()));
-
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
     document.AgeText[0] = "89歳";
@@ -352,7 +348,6 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
     CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
     ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
     const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
-    ASSERT_EQ(reopened.FreeLine.items().size(), 7U);
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{1, 1, -1, -1, -1, -2, -2}));
     EXPECT_EQ(reopened.FreeLine, document.FreeLine);
 
@@ -438,40 +433,14 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
 }
 
-class ToolWindows : public ::testing::Test {
-protected:
-    ToolWindows() { makeNewDocument(document); }
-
-    QApplication& app = test::application();
-    GdrRecord document;
-    test::RecordingReporter reporter;
-    test::ScriptedMessageBoxes boxes;
-};
-
-TEST_F(ToolWindows, TheLineToolAddsALineToTheCanvasOfTheScreenSize)
-{
-    test::ScriptedTextDialog dialog; // never answers
-    CanvasContext lineMode{[] { return InputMode::AddedLines; }};
-    CanvasWindow normal(CanvasSize::Normal, document, reporter, lineMode);
-    CanvasWindow wide(CanvasSize::Wide, document, reporter, lineMode);
-    normal.enableEditing(boxes, dialog);
-    wide.enableEditing(boxes, dialog);
-    LineToolWindow tool([&]() -> CanvasWindow& { return document.isWide() ? wide : normal; });
-    tool.load();
-    auto* button = tool.findChild<QPushButton*>(QStringLiteral("cmdTool1"));
-    ASSERT_NE(button, nullptr);
-    button->click();
-    EXPECT_TRUE(normal.canvas().addedLines[1].visible && normal.canvas().startHandles[1].visible);
-    document.ScreenMode = "WIDE";
-    button->click();
-    EXPECT_TRUE(wide.canvas().addedLines[1].visible);
-    EXPECT_FALSE(normal.canvas().addedLines.exists(2));
-}
-
 // The frame comes from the panel's marks alone: an old mark the panel no
 // longer shows is dropped, and with no mark the frame is erased.
-TEST_F(ToolWindows, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
+TEST(FrameTool, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
 {
+    test::application();
+    GdrRecord document;
+    makeNewDocument(document);
+    test::RecordingReporter reporter;
     std::set<int> marks;
     FrameToolNeighbours neighbours;
     neighbours.panelMark = [&](int slot) { return marks.contains(slot) ? 1 : 0; };
