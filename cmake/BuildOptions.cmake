@@ -47,3 +47,16 @@ if(KINSKETCH_SANITIZE)
   add_compile_options(-fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined,float-cast-overflow)
 endif()
+
+# The fuzz build instruments every library, not only the harnesses: libFuzzer is
+# then guided by the decoders' own branches and the sanitizers check them. A
+# UBSan finding aborts, so that the fuzzer keeps the input. The harnesses add
+# -fsanitize=fuzzer at link time for libFuzzer's main.
+if(KINSKETCH_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "KINSKETCH_FUZZ needs clang: libFuzzer comes with it")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow
+    -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined,float-cast-overflow)
+endif()

@@ -13,9 +13,10 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numeric>
 #include <optional>
-#include <ranges>
 #include <tuple>
+#include <vector>
 
 namespace kinsketch {
 namespace {
@@ -271,7 +272,11 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
     painter.fillRect(QRect(0, 0, twipsToDevicePixels(geometry.clientWidth, scale),
                            twipsToDevicePixels(geometry.clientHeight, scale)),
                      Qt::white);
-    paintItems(painter, scene, scale, QRect(), std::views::iota(std::size_t{0}, scene.items.size()));
+    // Listed rather than a std::views::iota: clang 14, which the fuzz build
+    // uses, cannot compile the iota view of GCC 12's library.
+    std::vector<std::size_t> everyItem(scene.items.size());
+    std::iota(everyItem.begin(), everyItem.end(), std::size_t{0});
+    paintItems(painter, scene, scale, QRect(), everyItem);
     painter.restore();
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build, the
 # same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded
-# fuzzing run of the document decoders, and the launcher and the document core
+# fuzzing run of every reader of outside input, and the launcher and the document core
 # built for Windows and tested under wine.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -11,7 +11,7 @@ cd "$root"
 jobs="$(nproc)"
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
-fuzz_seconds="${KINSKETCH_FUZZ_SECONDS:-60}"
+fuzz_seconds="${KINSKETCH_FUZZ_SECONDS:-100}"
 
 echo "== Build and test"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKINSKETCH_WARNINGS_AS_ERRORS="$werror" >/dev/null
@@ -26,7 +26,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== Fuzz the document decoders for ${fuzz_seconds} s"
+echo "== Fuzz every reader of outside input for ${fuzz_seconds} s in all"
 "$root/scripts/fuzz.sh" "$fuzz_seconds"
 
 if [ -x "$root/scripts/test-launcher-windows.sh" ]; then
