@@ -1,6 +1,4 @@
-// The windows: the canvas and the basic-input panel as shown on screen, the
-// free-drawing gestures and the free-line panel on the list of pen records,
-// the text dialog and the line and frame tools.
+// The windows on screen, the free-drawing gestures and free-line panel on the pen records, and the tools.
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
@@ -35,8 +33,7 @@
 namespace kinsketch {
 namespace {
 
-// After an edit only the changed area is sent to the screen; what the
-// screen then holds must still be the whole canvas as the picture shows it.
+// After an edit only the changed area is sent, yet the screen must hold the whole picture.
 TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
 {
     installCanvasFontSubstitutions();
@@ -121,8 +118,7 @@ TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
     EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
     EXPECT_EQ(redraws, 3);
 
-    // A long paste is kept whole while a document can hold it, and refused
-    // with a message once it cannot: never cut short without a word.
+    // A long paste is kept whole or refused with a message, never cut short.
     window->ageBox(3)->insert(QString(40000, QLatin1Char('x')));
     EXPECT_EQ(document.AgeText[3].size(), 40000U);
     window->ageBox(3)->insert(QString(30000, QLatin1Char('y')));
@@ -329,8 +325,7 @@ TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRec
     EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
 }
 
-// A figure left open by a mode switch keeps its spare record; the strokes
-// drawn after it vanished at the next redraw and from the saved document.
+// Regression: strokes after a figure left open by a mode switch vanished on redraw and from the save.
 TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
 {
     panel.toggleFigure();
@@ -433,8 +428,7 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
 }
 
-// The frame comes from the panel's marks alone: an old mark the panel no
-// longer shows is dropped, and with no mark the frame is erased.
+// The frame comes from the panel's marks alone: old marks are dropped, no mark erases the frame.
 TEST(FrameTool, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
 {
     test::application();
