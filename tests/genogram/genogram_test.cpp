@@ -189,8 +189,7 @@ TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
     EXPECT_FALSE(panel.loading());
     EXPECT_EQ(redraws, 0);
     EXPECT_TRUE(document == before);
-    EXPECT_EQ(panel.slot(1).choice, symbolChoiceOf("i102"));
-    EXPECT_EQ(panel.slot(4).remark, "長男");
+    EXPECT_EQ(std::tie(panel.slot(1).choice, panel.slot(4).remark), std::make_tuple(symbolChoiceOf("i102"), "長男"));
     EXPECT_TRUE(panel.line(7).slashS && panel.line(7).slashW);
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -273,7 +272,6 @@ TEST_P(Panel, AWideDocumentComesBackAsItWasRead)
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, Panel, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
-using test::RecordingReporter;
 using Flags = std::array<std::uint8_t, kSlotCount>;
 using Segments = std::map<int, std::tuple<float, float, float, float>>;
 
@@ -363,7 +361,7 @@ protected:
     InputMode mode = InputMode::Text;
     int spots = 0;
     GdrRecord document;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedTextDialog dialog;
     test::FixedMeasure measure;
@@ -583,8 +581,8 @@ TEST_P(Canvas, DraggingALineHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
     mouse.mouseMove(kLeftButton, -9000, -9000);
     EXPECT_EQ(line(1).X2, 0);
     mouse.mouseUp(kLeftButton, 0, 0);
-    EXPECT_EQ(canvas.addedLines[1].colour, kBlack);
-    EXPECT_EQ(mouse.pointer(), MousePointer::Default);
+    EXPECT_EQ(std::make_tuple(canvas.addedLines[1].colour, mouse.pointer()),
+              std::make_tuple(kBlack, MousePointer::Default));
 }
 
 TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndFreesNoNumber)
@@ -624,7 +622,7 @@ INSTANTIATE_TEST_SUITE_P(BothSizes, Canvas,
 TEST(CohabitFrame, TheBuilderAddsPanelMarksAndTheNormalRoutineKeepsTheWideSegments)
 {
     GdrRecord document;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     document.CohabitSeg.fill(7);
     document.CohabitFlag[2] = 1;
     CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int slot) { return slot == 3 ? 1 : 0; });
@@ -642,7 +640,7 @@ TEST(CohabitFrame, TheBuilderAddsPanelMarksAndTheNormalRoutineKeepsTheWideSegmen
 TEST(CohabitFrame, OpeningRebuildsTheFrameOfTheScreenSizeOnlyWhenSomeoneIsMarked)
 {
     GdrRecord document;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     document.CohabitSeg[3] = 1;
     const auto unmarked = document.CohabitSeg;
     rebuildCohabitFrameFromFlags(document, reporter);
@@ -679,7 +677,7 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
         GdrRecord document;
         makeNewDocument(document);
         document.FreeLine = {true, 1, c.records};
-        RecordingReporter reporter;
+        test::RecordingReporter reporter;
         GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [] { return 2; }}};
         ASSERT_TRUE(canvas.redrawFreeLines(1, c.how));
         EXPECT_EQ(freeLineSegments(canvas), c.expected);
@@ -691,7 +689,7 @@ TEST(FreeLinePen, StrokesStartingOnAnEdgeAreNotJoinedToTheStrokeBefore)
 {
     GdrRecord document;
     makeNewDocument(document);
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     FreeLinePanelRegisters registers;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter};
@@ -717,7 +715,7 @@ struct Screen {
         : document(start)
     {}
     GdrRecord document;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     std::int32_t figureNo = 0;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return figureNo; }}};
 };
@@ -844,7 +842,7 @@ protected:
     }
 
     GdrRecord document;
-    RecordingReporter reporter;
+    test::RecordingReporter reporter;
     std::map<CanvasSize, std::unique_ptr<GenoCanvas>> canvases;
     CanvasLayerStore store{document, reporter, [this](CanvasSize size) -> GenoCanvas& { return canvas(size); }};
 };
@@ -857,8 +855,7 @@ TEST_F(Layers, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
     const TextLabelRecord& r = document.TextLabel[1];
     EXPECT_EQ(std::tie(r.Caption, r.Used, r.FontSize, r.Top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
         << "10.5 points are stored as 10, halves to even";
-    EXPECT_EQ(document.TextLabel[2].Caption, "文字7");
-    EXPECT_EQ(document.TextLabel[3].Used, kFalse);
+    EXPECT_EQ(std::tie(document.TextLabel[2].Caption, document.TextLabel[3].Used), std::make_tuple("文字7", kFalse));
 
     canvases.clear();
     ASSERT_TRUE(store.loadTexts(CanvasSize::Normal));
