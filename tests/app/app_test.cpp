@@ -5,7 +5,6 @@
 #include "app/save_command.h"
 #include "app/screen_switch.h"
 #include "app/startup.h"
-#include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
 #include "genogram/basic_input/window/basic_input_window.h"
@@ -141,13 +140,6 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
 }
 
-TEST(CommandLine, ArgumentsAreJoinedIntoOneString)
-{
-    std::string words[] = {"kinsketch", "山田", "太郎"};
-    char* argv[] = {words[0].data(), words[1].data(), words[2].data()};
-    EXPECT_EQ(commandLineOf(3, argv), "山田 太郎");
-}
-
 TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
 {
     test::application();
@@ -220,60 +212,26 @@ public:
     GenoCanvas& currentCanvas() override { return canvas; }
     CanvasLayerStore& layerStore() override { return layers; }
     void closeBarsAndToolWindows() override { calls.push_back("close bars"); }
-    void showPictureConfirmation(const QImage& p) override
-    {
-        calls.push_back("confirm");
-        picture = p;
-    }
+    void showPictureConfirmation(const QImage&) override { calls.push_back("confirm"); }
     void closeEditingWindows() override { calls.push_back("close editing"); }
     void resumeEditing() override { calls.push_back("resume"); }
 
     GenoCanvas canvas;
     CanvasLayerStore layers;
     std::vector<std::string> calls;
-    QImage picture;
 };
 
-class SaveCommandTest : public ::testing::Test {
-protected:
-    FakeEditingWindows& open(const char* fixture, CanvasSize size)
-    {
-        document = openHandedInDocument(store, kFixtures / fixture).record;
-        windows = std::make_unique<FakeEditingWindows>(size, document, reporter);
-        return *windows;
-    }
-    void addText(int n, const std::string& caption)
-    {
-        LabelWidget label = textLabelTemplate();
-        label.caption = caption;
-        label.visible = true;
-        windows->canvas.textLabels.load(n, label);
-    }
-
+TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothing)
+{
     test::TemporaryFolder folder;
-    const fs::path work = folder.path();
     test::RecordingReporter reporter;
-    GdrStore store{work, reporter};
-    GdrRecord document;
-    std::unique_ptr<FakeEditingWindows> windows;
-};
-
-TEST_F(SaveCommandTest, StoresTheLayersWritesTheDocumentThenShowsThePicture)
-{
-    open("wide_family.gdr", CanvasSize::Wide).canvas.rebuild();
-    addText(4, "新しい注記");
-    ASSERT_TRUE(SaveCommand(*windows, store).run());
-    EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_EQ(windows->calls, (std::vector<std::string>{"close bars", "confirm", "close editing"}));
-    EXPECT_EQ(windows->picture.size(), QSize(470, 413)); // the WIDE canvas at 15 twips a pixel
-    EXPECT_EQ(document.TextLabel[1].Caption, "新しい注記");
-    EXPECT_EQ(decodeCurrentGdr(readWholeFile(work / "kinsketch.gdr")), document);
-}
-
-TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
-{
-    FakeEditingWindows& fake = open("sample_family.gdr", CanvasSize::Normal);
-    addText(1, "残る注記");
+    GdrStore store{folder.path(), reporter};
+    GdrRecord document = openHandedInDocument(store, kFixtures / "sample_family.gdr").record;
+    FakeEditingWindows fake(CanvasSize::Normal, document, reporter);
+    LabelWidget label = textLabelTemplate();
+    label.caption = "残る注記";
+    label.visible = true;
+    fake.canvas.textLabels.load(1, label);
     ASSERT_TRUE(fake.layers.saveTexts(CanvasSize::Normal));
     const GdrRecord before = document;
     overfillAddedLines(fake.canvas);
@@ -281,7 +239,7 @@ TEST_F(SaveCommandTest, ALayerThatCannotBeStoredLeavesTheDocumentAsItWas)
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
     EXPECT_EQ(document, before); // texts stored by SaveGd1 and cleared for the retry are back
     EXPECT_EQ(fake.calls, std::vector<std::string>{"resume"});
-    EXPECT_FALSE(fs::exists(work / "kinsketch.gdr"));
+    EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
 }
 
 class EditingScreenTest : public ::testing::Test {
