@@ -1,5 +1,4 @@
-// The Windows platform against a real implementation of the calls it makes
-// (run under wine by scripts/test-launcher-windows.sh).
+// The Windows platform against a real implementation of its calls (scripts/test-launcher-windows.sh runs it under wine).
 
 #include "launcher/core/access_locator.h"
 #include "launcher/core/access_window_watch.h"
@@ -35,9 +34,8 @@ TEST(WindowsPlatform, RealProfileApiAgreesWithThePortableReader)
     WindowsPlatform platform;
     const std::string path = std::string(KINSKETCH_FIXTURE_DIR) + "/launcher/profile_rules.ini";
     ASSERT_TRUE(platform.fileExists(path));
-    for (const ProfileCase& c : profileRulesCases) {
+    for (const ProfileCase& c : profileRulesCases)
         EXPECT_EQ(platform.profileString(path, c.section, c.key, 255), c.expected) << c.section << "/" << c.key;
-    }
 }
 
 TEST(WindowsPlatform, FolderWithABlankIsReadThroughItsShortForm)
@@ -104,7 +102,6 @@ TEST(WindowsPlatform, MainWindowOfTheProcessIsSeenWithItsTitle)
                                   windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOWMINNOACTIVE);
-    // The watch looks at the class, the process, the visibility and whether the window hangs.
     EXPECT_TRUE(waitForAccessWindow(platform, GetCurrentProcessId()));
     EXPECT_TRUE(std::ranges::any_of(platform.topLevelWindows(), [&](const TopLevelWindow& w) {
         return w.handle == reinterpret_cast<WindowHandle>(window) && w.title == "ケア管理";
