@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -140,20 +139,6 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
 }
 
-TEST(MainWindow, HasNoCloseButtonAndRefusesAWindowManagerClose)
-{
-    test::application();
-    MainWindow window;
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
-    window.show();
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
-    window.addChildWindow(new QWidget);
-    QMdiSubWindow* sub = window.childArea()->subWindowList().value(0);
-    ASSERT_NE(sub, nullptr);
-    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
-}
-
 class PictureConfirmation : public ::testing::Test {
 protected:
     void SetUp() override
@@ -249,7 +234,6 @@ protected:
         makeNewDocument(document);
         main.show();
     }
-    // What the main window's load opens.
     void open()
     {
         ASSERT_TRUE(openBasicInput(windows, true));
@@ -508,7 +492,6 @@ TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
     EXPECT_EQ(timers.pending.size(), 1U);
 }
 
-// Records what the switch bar asks of the windows around it, as one line per call.
 class RecordingTargets : public SwitchBarTargets {
 public:
     void setGuidance(const std::vector<std::string>&) override {}

@@ -5,7 +5,6 @@
 #include "launcher/core/access_window_watch.h"
 #include "launcher/core/launcher.h"
 #include "launcher/core/launcher_error.h"
-#include "launcher/core/platform.h"
 #include "launcher/core/profile_string.h"
 #include "launcher/core/reg_file.h"
 #include "launcher/core/settings_routines.h"
@@ -331,11 +330,7 @@ const StartCase startCases[] = {
      .made = {"access.activeFormCaption()", "access.activeReportCaption()", "bringToFront(5)", "access.runCommand(10)"},
      .absent = {"startProgram"}},
     {.name = "OlderDatabaseEngineIsTriedWhereTheCurrentOneIsMissing",
-     .setup =
-         [](FakePlatform& p) {
-             p.failNext("openDatabaseExclusiveReadOnly(DAO.DBEngine.120|" + database + ")",
-                        LauncherError(429, "オブジェクトを作成できません。"));
-         },
+     .setup = [](FakePlatform& p) { p.failNext(probe, LauncherError(429, "オブジェクトを作成できません。")); },
      .made = {probe, "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)", programStart}},
     {.name = "OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere",
      .setup =
