@@ -28,8 +28,9 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     , store_(store)
     , boxes_(boxes)
     , endProgram_(std::move(endProgram))
+    , gate_(boxes)
     , windows_(main, context, store.reporter(), boxes, timers)
-    , switching_(windows_, main)
+    , switching_(windows_, main, gate_)
     , layers_(windows_.document(), store.reporter(),
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
     , screenSwitch_(windows_, switching_, layers_, boxes)
@@ -52,11 +53,13 @@ EditingScreen::~EditingScreen()
 
 void EditingScreen::open()
 {
-    menuBar();
-    openBasicInput(windows_, true);
-    switching_.switchBar();
-    windows_.toolBar();
-    screenSwitch();
+    gate_.run([this] {
+        menuBar();
+        openBasicInput(windows_, true);
+        switching_.switchBar();
+        windows_.toolBar();
+        screenSwitch();
+    });
 }
 
 MenuBar& EditingScreen::menuBar()
@@ -71,7 +74,9 @@ void EditingScreen::unloadMenuBar() { menuBar_.unload(); }
 
 ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
-    const auto make = [this] { return new ScreenSwitchWindow([this] { screenSwitch_.switchSize(); }); };
+    const auto make = [this] {
+        return new ScreenSwitchWindow([this] { gate_.run([this] { screenSwitch_.switchSize(); }); });
+    };
     ScreenSwitchWindow& window =
         screen_.ensure(main_, make, [](ScreenSwitchWindow& made) { placeChildWindow(made, kScreenSwitchPlace); });
     window.show();
@@ -80,11 +85,16 @@ ScreenSwitchWindow& EditingScreen::screenSwitch()
 
 void EditingScreen::unloadScreenSwitch() { screen_.unload(); }
 
-void EditingScreen::save() { SaveCommand(*this, store_).run(); }
+void EditingScreen::save()
+{
+    gate_.run([this] { SaveCommand(*this, store_).run(); });
+}
 
 void EditingScreen::end()
 {
-    if (askToEndWithoutSaving(boxes_)) endProgram_();
+    gate_.run([this] {
+        if (askToEndWithoutSaving(boxes_)) endProgram_();
+    });
 }
 
 GenoCanvas& EditingScreen::currentCanvas() { return windows_.canvas(canvasSizeOf(windows_.document())).canvas(); }
@@ -104,7 +114,7 @@ void EditingScreen::closeBarsAndToolWindows()
 
 void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
-    PictureConfirmWindow::Actions actions{endProgram_, [this] { returnFromConfirmation(); }};
+    PictureConfirmWindow::Actions actions{endProgram_, [this] { gate_.run([this] { returnFromConfirmation(); }); }};
     confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
                                         std::move(actions));
     main_.addChildWindow(confirm_);

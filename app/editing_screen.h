@@ -5,6 +5,7 @@
 // way back from it, and the end of the program.
 
 #include "app/child_window_slot.h"
+#include "app/command_gate.h"
 #include "app/editing_windows.h"
 #include "app/menu_bar.h"
 #include "app/screen_switch.h"
@@ -29,7 +30,8 @@ public:
     ~EditingScreen() override;
 
     // The main window's load: the menu bar (which opens basic input), the
-    // switch bar, the tool bar and the screen switch.
+    // switch bar, the tool bar and the screen switch. No command runs before
+    // the document is on the screen.
     void open();
 
     MenuBar& menuBar();
@@ -38,6 +40,7 @@ public:
     SwitchBarWiring& switching() { return switching_; }
     PictureConfirmWindow* pictureConfirmation() const { return confirm_; }
 
+    // The commands of the menu bar; refused while the gate is shut.
     void save();
     void end();
 
@@ -57,6 +60,7 @@ private:
     GdrStore& store_;
     MessageBoxes& boxes_;
     std::function<void()> endProgram_;
+    CommandGate gate_;
     WindowDirectory windows_;
     SwitchBarWiring switching_;
     CanvasLayerStore layers_;

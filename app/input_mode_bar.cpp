@@ -62,7 +62,9 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
         button->setIconSize(pictures[i].size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setGeometry(twipsRect(1080 * (k - 1), 0, 1095, 855));
-        connect(button, &QToolButton::clicked, this, [this, k] { selectInputMode(modeOfButton(k)); });
+        connect(button, &QToolButton::clicked, this, [this, k] {
+            if (targets_.acceptsCommands()) selectInputMode(modeOfButton(k));
+        });
         modeButtons_[i] = button;
     }
 }

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
     kinsketch::MessageBoxErrorReporter reporter(boxes);
     kinsketch::GdrStore store(startup.workFolder(), reporter);
     kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, [] { QCoreApplication::exit(0); });
-    screen.open();
+    // Opened inside the event loop, so that ending the program from a box the
+    // opening shows leaves that loop too.
+    QTimer::singleShot(0, &mainWindow, [&screen] { screen.open(); });
     return app.exec();
 }

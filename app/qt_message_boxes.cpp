@@ -29,6 +29,11 @@ QPushButton* addButton(QMessageBox& box, const QString& caption, QMessageBox::Bu
 
 MessageAnswer QtMessageBoxes::show(const MessageRequest& request)
 {
+    ++open_;
+    struct Closed {
+        int& open;
+        ~Closed() { --open; }
+    } closed{open_};
     QMessageBox box(parent_);
     const QString title = QString::fromStdString(request.title.empty() ? kApplicationTitle : request.title);
     box.setWindowTitle(title);

@@ -14,9 +14,11 @@ public:
     {}
     void setParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer show(const MessageRequest& request) override;
+    bool isShowing() const override { return open_ > 0; }
 
 private:
     QWidget* parent_;
+    int open_ = 0;
 };
 
 } // namespace kinsketch

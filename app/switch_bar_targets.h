@@ -20,6 +20,8 @@ public:
     // Shows the handles of the lines on show, or hides every handle.
     virtual void showLineHandles(bool shown) = 0;
     virtual void setInputMode(InputMode mode) = 0;
+    // Whether a mode may be chosen now: not behind a box, not during another command.
+    virtual bool acceptsCommands() const { return true; }
 };
 
 } // namespace kinsketch

@@ -8,11 +8,10 @@
 #include <QMdiSubWindow>
 
 namespace kinsketch {
-namespace {} // namespace
-
-SwitchBarWiring::SwitchBarWiring(WindowDirectory& windows, MainWindow& main)
+SwitchBarWiring::SwitchBarWiring(WindowDirectory& windows, MainWindow& main, const CommandGate& gate)
     : windows_(windows)
     , main_(main)
+    , gate_(gate)
 {}
 
 SwitchBarWiring::~SwitchBarWiring()

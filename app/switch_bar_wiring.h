@@ -4,6 +4,7 @@
 // guidance box, the line tool, the canvas of the screen size and the input mode.
 
 #include "app/child_window_slot.h"
+#include "app/command_gate.h"
 #include "app/input_mode_bar.h"
 #include "app/switch_bar_targets.h"
 #include "app/window_directory.h"
@@ -14,7 +15,7 @@ class LineToolWindow;
 
 class SwitchBarWiring : public SwitchBarTargets {
 public:
-    SwitchBarWiring(WindowDirectory& windows, MainWindow& main);
+    SwitchBarWiring(WindowDirectory& windows, MainWindow& main, const CommandGate& gate);
     ~SwitchBarWiring() override;
     SwitchBarWiring(const SwitchBarWiring&) = delete;
     SwitchBarWiring& operator=(const SwitchBarWiring&) = delete;
@@ -28,10 +29,12 @@ public:
     void showLineTool(bool shown) override;
     void showLineHandles(bool shown) override;
     void setInputMode(InputMode mode) override;
+    bool acceptsCommands() const override { return gate_.isOpen(); }
 
 private:
     WindowDirectory& windows_;
     MainWindow& main_;
+    const CommandGate& gate_;
     ChildWindowSlot<InputModeBar> switchBar_;
     ChildWindowSlot<LineToolWindow> lineTool_;
 };

@@ -22,6 +22,8 @@ public:
     virtual ~MessageBoxes() = default;
     // Yes/No questions default to No; only Yes proceeds.
     virtual MessageAnswer show(const MessageRequest& request) = 0;
+    // Whether a box is open: the code that showed it waits for the answer.
+    virtual bool isShowing() const = 0;
 };
 
 // The title of message boxes that carry none of their own.

@@ -14,6 +14,7 @@ public:
 class SilentBoxes : public MessageBoxes {
 public:
     MessageAnswer show(const MessageRequest&) override { return MessageAnswer::Ok; }
+    bool isShowing() const override { return false; }
 };
 
 } // namespace kinsketch::bench

@@ -1,10 +1,12 @@
 #include "app/basic_input_opening.h"
+#include "app/editing_screen.h"
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
 #include "app/save_command.h"
 #include "app/screen_switch.h"
 #include "app/startup.h"
+#include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
 #include "genogram/basic_input/window/basic_input_window.h"
@@ -468,6 +470,46 @@ TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged
 
 // Five lines and then three: lines 4 and 5 are kept but never shown, and the
 // cycle runs once however often it restarted.
+// A screen reader presses buttons through the accessibility bus while a box is
+// open. Behind the opening's box (an unknown symbol key) 保存, 終了, 小⇔大 and
+// the modes are refused: the panel still loading is not freed and nothing
+// half-opened is stored. Once the document is on the screen, 保存 stores it whole.
+TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
+{
+    test::TemporaryFolder folder;
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::ManualTimers timers;
+    MainWindow main;
+    EditingContext context;
+    makeNewDocument(context.document);
+    context.document.SymbolKey[3] = "ixyz";
+    context.document.TextLabel[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
+    context.document.AddLine[0] = {kTrue, 100, 100, 900, 900};
+    GdrStore store(folder.path(), reporter);
+    int ended = 0;
+    EditingScreen screen(main, context, store, boxes, timers, [&] { ++ended; });
+    int boxesShown = 0;
+    boxes.whileShown = [&](const MessageRequest&) {
+        if (++boxesShown > 1) return; // a box of a command that ran anyway
+        screen.menuBar().saveButton()->click();
+        screen.menuBar().endButton()->click();
+        screen.switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu3"))->click();
+    };
+    screen.open();
+    EXPECT_EQ(boxesShown, 1) << "only the opening's box";
+    screen.screenSwitch().switchButton()->click(); // no box open: this one runs
+    EXPECT_EQ(std::make_tuple(ended, context.inputMode, context.document.ScreenMode),
+              std::make_tuple(0, InputMode::Text, std::string("WIDE")));
+    EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
+
+    boxes.whileShown = nullptr;
+    screen.save();
+    const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
+    EXPECT_EQ(saved.TextLabel[1].Caption, "主介護者");
+    EXPECT_EQ(saved.AddLine[0].Used, kTrue);
+}
+
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
 {
     test::application();

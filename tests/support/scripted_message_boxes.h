@@ -4,6 +4,7 @@
 #include "seams/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace kinsketch::test {
@@ -13,6 +14,11 @@ public:
     MessageAnswer show(const MessageRequest& request) override
     {
         shown.push_back(request);
+        if (whileShown) {
+            ++open;
+            whileShown(request);
+            --open;
+        }
         if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::No; // the default button
         const MessageAnswer next = answers.front();
@@ -26,7 +32,12 @@ public:
         return out;
     }
 
+    bool isShowing() const override { return open > 0; }
+
     std::deque<MessageAnswer> answers;
+    // What the user does while the box is open, before answering it.
+    std::function<void(const MessageRequest&)> whileShown;
+    int open = 0;
     std::vector<MessageRequest> shown;
 };
 
