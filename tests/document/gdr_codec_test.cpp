@@ -190,30 +190,15 @@ TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)
 
 TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
 {
-    using namespace std::literals;
-    const std::pair<std::string_view, GdrLayout> cases[] = {
-        {"....\x03\x00"
-         "300"sv,
-         GdrLayout::Current},
-        {"....\x03\x00"
-         "202"sv,
-         GdrLayout::Current},
-        {"300"sv, GdrLayout::Current},
-        {"\x03\x00"
-         "NEW"sv,
-         GdrLayout::Pre202},
-        {"\x03\x00"
-         "new"sv,
-         GdrLayout::Rows18},
-        {"\x01\xFF\xFF"sv, GdrLayout::Rows18},
-        {"30"sv, GdrLayout::Rows18},
-        {""sv, GdrLayout::Rows18},
-        // "N" after a lead byte is the second half of one character: the text does not end in "NEW".
-        {"x\x82NEW"sv, GdrLayout::Rows18},
-        {"x\x82\x82NEW"sv, GdrLayout::Pre202},
+    const auto version = [](const char* text) { return std::string("....\x03", 5) + '\0' + text; };
+    const auto expect = [](GdrLayout layout, std::initializer_list<std::string> contents) {
+        for (const std::string& content : contents)
+            EXPECT_EQ(recogniseGdrLayout(Bytes(content.begin(), content.end())), layout) << content;
     };
-    for (const auto& [content, layout] : cases)
-        EXPECT_EQ(recogniseGdrLayout(Bytes(content.begin(), content.end())), layout) << content;
+    expect(GdrLayout::Current, {version("300"), version("202"), "300"});
+    // "N" after a lead byte is the second half of one character: "x\x82NEW" does not end in "NEW".
+    expect(GdrLayout::Pre202, {version("NEW"), "x\x82\x82NEW"});
+    expect(GdrLayout::Rows18, {version("new"), "\x01\xFF\xFF", "30", "", "x\x82NEW"});
 }
 
 TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)
@@ -248,11 +233,7 @@ TEST(GdrConversion, Rows18FillsTheNormalAreaAndMapsFrameSegments)
     old.AgeText[17] = "17";
     old.LineTag.fill(3);
     old.TextLabel[1].Caption = "見出し";
-    old.CohabitSeg[10] = 1;
-    old.CohabitSeg[55] = 1;
-    old.CohabitSeg[56] = 1;
-    old.CohabitSeg[57] = 1;
-    old.CohabitSeg[60] = 1;
+    for (int s : {10, 55, 56, 57, 60}) old.CohabitSeg[static_cast<std::size_t>(s)] = 1;
     old.CohabitSeg[20] = 2; // only the value 1 is carried
     old.DocWakuMode = 1;
     old.IsNew = kTrue;
