@@ -4,7 +4,7 @@ fuzz/corpus/gdr, with the fixture writer, so that the fuzzers start from the
 corners a damaged or hand-made document reaches: stroke arrays numbered near
 the ends of the 32-bit range, a byte pair the code page holds no character
 for, coordinates no painter can convert, and files cut short.
-Run again after changing a seed:  python3 fuzz/make_seed_documents.py
+Run again after changing a seed:  python3 scripts/make_fuzz_seeds.py
 """
 import pathlib
 import struct
