@@ -4,7 +4,6 @@
 #include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
 #include "app/save_command.h"
-#include "app/screen_switch.h"
 #include "app/startup.h"
 #include "document/file_io.h"
 #include "document/gdr_conversion.h"
@@ -13,7 +12,6 @@
 #include "genogram/basic_input/window/slot_background.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
-#include "picture/window/picture_confirm_window.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
@@ -83,17 +81,15 @@ protected:
 TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
 {
     ASSERT_EQ(start(""), StartupOutcome::Run);
-    EXPECT_EQ(splashShown, 1);
-    EXPECT_EQ(context.document.IsNew, kTrue);
-    EXPECT_EQ(context.document.Version, "300");
+    EXPECT_EQ(std::tie(splashShown, context.document.IsNew, context.document.Version),
+              std::make_tuple(1, kTrue, "300"));
 
     ASSERT_EQ(start("new"), StartupOutcome::Run);
     EXPECT_EQ(splashShown, 1); // "new" starts without the splash
 
     fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
     ASSERT_EQ(start("client"), StartupOutcome::Run);
-    EXPECT_EQ(context.document.ScreenMode, "WIDE");
-    EXPECT_EQ(context.freeLineCount, 6);
+    EXPECT_EQ(std::tie(context.document.ScreenMode, context.freeLineCount), std::make_tuple("WIDE", 6));
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -108,8 +104,7 @@ TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
         ASSERT_FALSE(boxes.shown.empty()) << name;
         EXPECT_EQ(boxes.shown[0].title, title) << boxes.shown[0].text;
         EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
-        EXPECT_EQ(context.document.SymbolKey[2], "i000");
-        EXPECT_EQ(context.document.IsNew, kTrue);
+        EXPECT_EQ(std::tie(context.document.SymbolKey[2], context.document.IsNew), std::make_tuple("i000", kTrue));
     }
     EXPECT_EQ(splashShown, 0);
 }
@@ -151,7 +146,6 @@ protected:
             picture, work / "kinsketch.bmp", boxes, reporter,
             PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
     }
-    void clickOk() { QTest::mouseClick(window->okButton(), Qt::LeftButton); }
 
     test::TemporaryFolder folder;
     const fs::path work = folder.path();
@@ -165,18 +159,18 @@ TEST_F(PictureConfirmation, OnlyYesReplacesThePictureAndEndsAndAFailedWriteLeave
 {
     fs::remove_all(work);
     boxes.answers = {Answer::Yes};
-    clickOk();
+    window->okButton()->click();
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At cmd_OK_Click"});
     fs::create_directories(work);
     std::ofstream(work / "kinsketch.bmp") << "an older picture";
-    clickOk();
+    window->okButton()->click();
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(fs::file_size(work / "kinsketch.bmp"), 16u);
     EXPECT_EQ(saved + cancelled, 0);
 
     boxes.answers = {Answer::Yes};
-    clickOk();
+    window->okButton()->click();
     EXPECT_EQ(saved, 1);
     EXPECT_FALSE(QImage(QString::fromStdString((work / "kinsketch.bmp").string())).isNull());
 }
@@ -415,11 +409,9 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
     ASSERT_EQ(document.CohabitSeg[8], 0);
     boxes.answers = {Answer::Yes, Answer::Yes};
     ASSERT_TRUE(screenSwitch.switchSize());
-    for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
-        EXPECT_EQ(document.SymbolKey[i], "i000");
-        EXPECT_EQ(document.AgeText[i] + document.RelText[i], "");
-        EXPECT_EQ(document.CohabitFlag[i], 0);
-    }
+    for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i)
+        EXPECT_EQ(std::tie(document.SymbolKey[i], document.AgeText[i], document.RelText[i], document.CohabitFlag[i]),
+                  std::make_tuple("i000", "", "", 0));
     EXPECT_EQ(document.LineTag[60], 0);
     EXPECT_EQ(document.CohabitFlag[3], 1);
     EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
@@ -447,9 +439,8 @@ TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
     expected.CohabitSeg = cohabitSegments(CanvasSize::Wide, expected.CohabitFlag);
     EXPECT_EQ(document, expected);
     GenoCanvas& wide = canvas(CanvasSize::Wide);
-    EXPECT_EQ(wide.textLabels[1].left, 4200);
-    EXPECT_TRUE(wide.addedLines[1].visible);
-    EXPECT_TRUE(wide.FreeLine[1].visible);
+    EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.FreeLine[1].visible),
+              std::make_tuple(4200, true, true));
 }
 
 TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
@@ -463,17 +454,12 @@ TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged
     EXPECT_FALSE(screenSwitch.switchSize());
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
     EXPECT_EQ(document, before);
-    EXPECT_TRUE(wide.textLabels[1].visible);
-    EXPECT_FALSE(wide.startHandles[1].visible);
+    EXPECT_EQ(std::tie(wide.textLabels[1].visible, wide.startHandles[1].visible), std::make_tuple(true, false));
     EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
 }
 
-// Five lines and then three: lines 4 and 5 are kept but never shown, and the
-// cycle runs once however often it restarted.
-// A screen reader presses buttons through the accessibility bus while a box is
-// open. Behind the opening's box (an unknown symbol key) 保存, 終了, 小⇔大 and
-// the modes are refused: the panel still loading is not freed and nothing
-// half-opened is stored. Once the document is on the screen, 保存 stores it whole.
+// A screen reader presses buttons while the opening's box (an unknown symbol key) is up: refused, the
+// loading panel is not freed and nothing half-opened is stored; once on the screen, 保存 stores it whole.
 TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
 {
     test::TemporaryFolder folder;
@@ -506,8 +492,7 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     boxes.whileShown = nullptr;
     screen.save();
     const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
-    EXPECT_EQ(saved.TextLabel[1].Caption, "主介護者");
-    EXPECT_EQ(saved.AddLine[0].Used, kTrue);
+    EXPECT_EQ(std::tie(saved.TextLabel[1].Caption, saved.AddLine[0].Used), std::make_tuple("主介護者", kTrue));
 }
 
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)

@@ -1,6 +1,3 @@
-// The launcher's portable core against the scripted platform: the start sequence, the routines with
-// cases that sequence cannot reach, and the text formats it reads.
-
 #include "launcher/core/access_locator.h"
 #include "launcher/core/access_window_watch.h"
 #include "launcher/core/launcher.h"
@@ -25,9 +22,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// The scripted platform: every call, the host application's included, is recorded as a line such as
-// "messageBox(text|title|48)", answers come from the public fields, any call can be made to throw,
-// and the clock is virtual, so waits of minutes take no time.
+// Records every call as a line such as "messageBox(text|title|48)"; the clock is virtual, so waits take no time.
 class FakePlatform : public Platform {
 public:
     static constexpr ProcessId startedProcess = 4242;
@@ -43,8 +38,7 @@ public:
     // What the host application answers, by recorded call; a call without an answer fails.
     std::map<std::string, std::string> accessAnswers{{"access.databaseProperty(AppTitle)", "ケア管理"}};
 
-    // The next `times` calls of that name ("accessByPath", "access.openForm") or
-    // record ("fileExists(D:\\APP\\x.mdb)") throw error, of whatever type it is.
+    // The next `times` calls of that name ("accessByPath") or record ("fileExists(D:\\APP\\x.mdb)") throw error.
     template <typename Error>
     void failNext(const std::string& call, Error error, int times = 1)
     {
@@ -67,7 +61,6 @@ public:
         return result;
     }
 
-    // Records name(arguments|...), throws what is scripted for it, and returns the record.
     template <typename... Arguments>
     std::string record(const std::string& name, const Arguments&... arguments)
     {
@@ -142,42 +135,39 @@ public:
     void closeProgressWindow() override { record("closeProgressWindow"); }
 
 private:
-    // The host application: records into and fails through its platform.
     class Access : public AccessApplication {
     public:
-        explicit Access(FakePlatform& platform)
-            : p_(platform)
-        {}
-        ~Access() override { p_.record("access.release"); }
+        explicit Access(FakePlatform& platform) { p_ = &platform; }
+        ~Access() override { p_->record("access.release"); }
 
         void openCurrentDatabase(const std::string& path, bool exclusive, const std::string& password) override
         {
-            p_.record("access.openCurrentDatabase", path, exclusive, password);
+            p_->record("access.openCurrentDatabase", path, exclusive, password);
         }
-        void setUserControl(bool userControl) override { p_.record("access.setUserControl", userControl); }
-        void setVisible(bool visible) override { p_.record("access.setVisible", visible); }
+        void setUserControl(bool userControl) override { p_->record("access.setUserControl", userControl); }
+        void setVisible(bool visible) override { p_->record("access.setVisible", visible); }
         void setOption(const std::string& name, const AccessOptionValue& value) override
         {
-            std::visit([&](auto v) { p_.record("access.setOption", name, v); }, value);
+            std::visit([&](auto v) { p_->record("access.setOption", name, v); }, value);
         }
-        void runCommand(AccessCommand command) override { p_.record("access.runCommand", command); }
+        void runCommand(AccessCommand command) override { p_->record("access.runCommand", command); }
         std::string databaseProperty(const std::string& name) override
         {
-            return answer(p_.record("access.databaseProperty", name));
+            return answer(p_->record("access.databaseProperty", name));
         }
-        std::string activeFormCaption() override { return answer(p_.record("access.activeFormCaption")); }
-        std::string activeReportCaption() override { return answer(p_.record("access.activeReportCaption")); }
-        void openForm(const std::string& formName) override { p_.record("access.openForm", formName); }
-        void doCmdQuit(QuitOption option) override { p_.record("access.doCmdQuit", option); }
+        std::string activeFormCaption() override { return answer(p_->record("access.activeFormCaption")); }
+        std::string activeReportCaption() override { return answer(p_->record("access.activeReportCaption")); }
+        void openForm(const std::string& formName) override { p_->record("access.openForm", formName); }
+        void doCmdQuit(QuitOption option) override { p_->record("access.doCmdQuit", option); }
 
     private:
         std::string answer(const std::string& call)
         {
-            if (!p_.accessAnswers.contains(call)) throw LauncherError(2475, "値がありません。");
-            return p_.accessAnswers[call];
+            if (!p_->accessAnswers.contains(call)) throw LauncherError(2475, "値がありません。");
+            return p_->accessAnswers[call];
         }
 
-        FakePlatform& p_;
+        FakePlatform* p_;
     };
 
     static std::string text(const std::string& value) { return value; }
@@ -479,15 +469,10 @@ TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrail
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "FMenu", ""), "frmMenu");
 }
 
-std::string fileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(ProfileString, AnswersLikeTheWindowsProfileReader)
 {
-    const std::string ini = fileBytes(std::string(KINSKETCH_FIXTURE_DIR) + "/launcher/profile_rules.ini");
+    std::ifstream file(std::string(KINSKETCH_FIXTURE_DIR) + "/launcher/profile_rules.ini", std::ios::binary);
+    const std::string ini{std::istreambuf_iterator<char>(file), {}};
     ASSERT_FALSE(ini.empty());
     for (const ProfileCase& c : profileRulesCases)
         EXPECT_EQ(readProfileString(ini, c.section, c.key, 255), c.expected) << c.section << "/" << c.key;
@@ -504,13 +489,6 @@ TEST(ProfileString, AnswersLikeTheWindowsProfileReader)
         EXPECT_EQ(readProfileString(text, "VERUP", key, bufferSize), expected) << text << key;
 }
 
-std::string utf16le(const std::string& ascii)
-{
-    std::string out = "\xFF\xFE";
-    for (char c : ascii) out += {c, '\0'};
-    return out;
-}
-
 const std::string exportText = "Windows Registry Editor Version 5.00\r\n\r\n"
                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\Access.Application.16\\CLSID]\r\n"
                                "@=\"{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}\"\r\n\r\n"
@@ -524,7 +502,9 @@ const std::string exportText = "Windows Registry Editor Version 5.00\r\n\r\n"
 TEST(RegFile, ReadsMachineStringValuesOfBothExportEncodings)
 {
     const std::string installRoot = "Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot";
-    for (const std::string& bytes : {exportText, utf16le(exportText)}) {
+    std::string utf16le = "\xFF\xFE";
+    for (char c : exportText) utf16le += {c, '\0'};
+    for (const std::string& bytes : {exportText, utf16le}) {
         const RegFile file = RegFile::parse(bytes);
         EXPECT_EQ(file.value("Software\\Classes\\Access.Application.16\\CLSID", ""),
                   "{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}");
