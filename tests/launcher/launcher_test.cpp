@@ -214,6 +214,9 @@ struct StartCase {
     const char* name;
     std::string ini = settings("161");
     std::function<void(FakePlatform&)> setup{};
+    std::vector<std::pair<std::string, LauncherError>> fail{};
+    std::map<std::string, std::string> files{}, shortPaths{}, answers{}; // answers replace the default title
+    std::optional<std::vector<TopLevelWindow>> windows{};
     // Every beep and message box; of the calls in made, those made, in order; beginnings of calls never made.
     Calls shown{}, made{}, absent{};
     int exitCode = 0;
@@ -233,19 +236,16 @@ const StartCase startCases[] = {
                "messageBox((" + iniPath + ")が見つかりません|Inifile Error!!|16)", "beep()", notReady("AppDB")},
      .absent = {"profileString"}},
     {.name = "SettingsBesideAProgramInAFolderWithABlankAreReadThroughItsShortForm",
-     .setup =
-         [](FakePlatform& p) {
-             p.folder = "C:\\Program Files\\ovn";
-             p.shortPaths["C:\\Program Files\\ovn\\"] = "C:\\PROGRA~1\\ovn\\";
-             p.files["C:\\PROGRA~1\\ovn\\ovnVerUP.ini"] = settings("161");
-         },
+     .setup = [](FakePlatform& p) { p.folder = "C:\\Program Files\\ovn"; },
+     .files = {{"C:\\PROGRA~1\\ovn\\ovnVerUP.ini", settings("161")}},
+     .shortPaths = {{"C:\\Program Files\\ovn\\", "C:\\PROGRA~1\\ovn\\"}},
      .made = {"profileString(C:\\PROGRA~1\\ovn\\ovnVerUP.ini|VERUP|Path|255)", programStart}},
     {.name = "DeviceErrorLookingForTheSettingsIsExplainedAndTheReadingGoesOn",
-     .setup = [](FakePlatform& p) { p.failNext("fileExists(" + iniPath + ")", LauncherError(71, "Not ready")); },
+     .fail = {{"fileExists(" + iniPath + ")", LauncherError(71, "Not ready")}},
      .shown = {"beep()", "messageBox(バックアップ媒体(MO)が準備されていません。|ovnqtverup|0)"},
      .made = {programStart}},
     {.name = "OtherErrorReadingASettingIsShownWithItsNumberAndReadsEmpty",
-     .setup = [](FakePlatform& p) { p.failNext("profileString", LauncherError(7, "メモリが不足しています。")); },
+     .fail = {{"profileString", LauncherError(7, "メモリが不足しています。")}},
      .shown = {"beep()", "messageBox((7)メモリが不足しています。|ovnqtverup|0)", "beep()", notReady("PRM_DBNAME")},
      .made = {"fileExists(C:\\Kinsketch\\x.mdb)"},
      .absent = {"openDatabaseExclusiveReadOnly"}},
@@ -259,27 +259,24 @@ const StartCase startCases[] = {
      .absent = {"profileString(" + iniPath + "|VERUP|AC2003Boot", "openDatabaseExclusiveReadOnly"}},
     {.name = "AutomationOpensTheDatabaseInTheShortFormOfItsFolder",
      .ini = "[VERUP]\nPath=D:\\My App\nAppDB=x.mdb\nFMenu=frmMenu\nAC2003Boot=0\n",
-     .setup =
-         [](FakePlatform& p) {
-             p.shortPaths["D:\\My App\\"] = "D:\\MYAPP~1\\";
-             p.files["D:\\MYAPP~1\\x.mdb"] = "";
-         },
+     .files = {{"D:\\MYAPP~1\\x.mdb", ""}},
+     .shortPaths = {{"D:\\My App\\", "D:\\MYAPP~1\\"}},
      .made = {automation, "access.openCurrentDatabase(D:\\MYAPP~1\\x.mdb|false|)", "access.setUserControl(true)",
               "access.openForm(frmMenu)", "access.release()"},
      .absent = {"startProgram", "accessByPath"}},
     {.name = "FailedAutomationFallsThroughToAProgramStart",
      .ini = settings("160"),
-     .setup = [](FakePlatform& p) { p.failNext("access.openCurrentDatabase", LauncherError(7866, "開けません。")); },
+     .fail = {{"access.openCurrentDatabase", LauncherError(7866, "開けません。")}},
      .made = {automation, "access.release()", programStart, "access.openForm(frmMenu)", "access.release()"}},
     {.name = "MissingBootTypeSearchesTheApplicationPathsTooAndRegistryErrorsAreReportedOnTheWay",
      .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n",
      .setup =
          [](FakePlatform& p) {
-             p.files["C:\\Kinsketch\\x.mdb"] = "";
              p.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\"
                                          "App Paths\\MSACCESS.EXE]\n@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
-             p.failNext("machineKeyExists", LauncherError(5, "不正な呼び出し"));
          },
+     .fail = {{"machineKeyExists", LauncherError(5, "不正な呼び出し")}},
+     .files = {{"C:\\Kinsketch\\x.mdb", ""}},
      .shown = {"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"},
      .made = {"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"},
      .absent = {"createAccessApplication"}},
@@ -288,8 +285,7 @@ const StartCase startCases[] = {
      .made = {"startProgram(C:\\PROGRA~1\\Office16\\MSACCESS.EXE /AUTOMATION D:\\APP\\x.mdb|6)"}},
     {.name = "UnknownBootTypeKeepsTheStartValueThatTriesAutomation", .ini = settings("2016"), .made = {automation}},
     {.name = "RunTimeErrorIsTrappedByTheStartRoutine",
-     .setup =
-         [](FakePlatform& p) { p.failNext("fileExists(" + database + ")", LauncherError(52, "番号が不正です。")); },
+     .fail = {{"fileExists(" + database + ")", LauncherError(52, "番号が不正です。")}},
      .shown = {"messageBox(【52】番号が不正です。|Error At Sub Main|48)"}},
     {.name = "OtherErrorIsShownAndEndsWithAnErrorCode",
      .setup = [](FakePlatform& p) { p.failNext("ownFolder", std::runtime_error("disk on fire")); },
@@ -300,31 +296,22 @@ const StartCase startCases[] = {
      .shown = {"messageBox(予期しないエラーが発生しました。|Error At Sub Main|16)"},
      .exitCode = 1},
     {.name = "DatabaseOpenElsewhereIsBroughtToTheFrontByItsTitle",
-     .setup =
-         [](FakePlatform& p) {
-             p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。"));
-             p.windows = [](std::uint32_t) {
-                 return std::vector{window(3, "ケア管理 - 利用者"), window(4, "ケア管理")};
-             };
-         },
+     .fail = {{"openDatabaseExclusiveReadOnly", LauncherError(3045, "ファイルは既に使用されています。")}},
+     .windows = std::vector{window(3, "ケア管理 - 利用者"), window(4, "ケア管理")},
      .made = {probe, takeStarted, "access.databaseProperty(AppTitle)", "bringToFront(4)", "access.runCommand(10)",
               "access.release()"},
      .absent = {"startProgram", "createAccessApplication", "access.set", "access.open"}},
     {.name = "DatabaseWithoutATitleIsBroughtToTheFrontByTheReportItShows",
-     .setup =
-         [](FakePlatform& p) {
-             p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3356, "排他的に開かれています。"));
-             p.accessAnswers = {{"access.activeReportCaption()", "月報"}};
-             p.windows = [](std::uint32_t) { return std::vector{window(5, "月報 - 印刷プレビュー")}; };
-         },
+     .fail = {{"openDatabaseExclusiveReadOnly", LauncherError(3356, "排他的に開かれています。")}},
+     .answers = {{"access.activeReportCaption()", "月報"}},
+     .windows = std::vector{window(5, "月報 - 印刷プレビュー")},
      .made = {"access.activeFormCaption()", "access.activeReportCaption()", "bringToFront(5)", "access.runCommand(10)"},
      .absent = {"startProgram"}},
     {.name = "OlderDatabaseEngineIsTriedWhereTheCurrentOneIsMissing",
-     .setup = [](FakePlatform& p) { p.failNext(probe, LauncherError(429, "オブジェクトを作成できません。")); },
+     .fail = {{probe, LauncherError(429, "オブジェクトを作成できません。")}},
      .made = {probe, "openDatabaseExclusiveReadOnly(DAO.DBEngine.36|D:\\APP\\x.mdb)", programStart}},
     {.name = "OnlyAnInUseFailureMeansTheDatabaseIsOpenElsewhere",
-     .setup =
-         [](FakePlatform& p) { p.failNext("openDatabaseExclusiveReadOnly", LauncherError(3044, "パスが不正です。")); },
+     .fail = {{"openDatabaseExclusiveReadOnly", LauncherError(3044, "パスが不正です。")}},
      .shown = {"messageBox(【3044】パスが不正です。|Error At xLoadAccess|48)"},
      .absent = {"accessByPath", "startProgram"}},
     {.name = "NoInstalledApplicationIsReported",
@@ -333,7 +320,7 @@ const StartCase startCases[] = {
                "messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"},
      .absent = {"startProgram"}},
     {.name = "MainWindowThatNeverAppearsIsReported",
-     .setup = [](FakePlatform& p) { p.windows = [](std::uint32_t) { return std::vector<TopLevelWindow>{}; }; },
+     .windows = std::vector<TopLevelWindow>{},
      .shown = {"beep()",
                "messageBox(Accessを取得できませんでした。\r一旦終了し、再度実行してください。|Access取得エラー|16)"},
      .absent = {"accessByPath"}},
@@ -346,25 +333,19 @@ const StartCase startCases[] = {
                "Access起動エラー(GetObject)|48)"},
      .absent = {"access."}},
     {.name = "HiddenApplicationIsBroughtToTheFrontByItsTitle",
-     .setup = [](FakePlatform& p) { p.failNext("access.setVisible", LauncherError(2046, "使用できません。")); },
+     .fail = {{"access.setVisible", LauncherError(2046, "使用できません。")}},
      .made = {"access.setVisible(true)", "bringToFront(9)", "access.runCommand(10)", "access.openForm(frmMenu)"}},
     {.name = "HiddenApplicationWithoutAWindowIsReported",
-     .setup =
-         [](FakePlatform& p) {
-             p.failNext("access.setVisible", LauncherError(2046, "使用できません。"));
-             p.accessAnswers = {{"access.databaseProperty(AppTitle)", "別の題"}};
-         },
+     .fail = {{"access.setVisible", LauncherError(2046, "使用できません。")}},
+     .answers = {{"access.databaseProperty(AppTitle)", "別の題"}},
      .shown = {"messageBox(プロシージャの呼び出し、または引数が不正です。|ovnqtverup|0)"},
      .absent = {"access.openForm", "bringToFront"}},
     {.name = "CancelledStartFormClosesTheApplicationSilently",
-     .setup = [](FakePlatform& p) { p.failNext("access.openForm", LauncherError(2501, "取り消されました。")); },
+     .fail = {{"access.openForm", LauncherError(2501, "取り消されました。")}},
      .made = {"access.openForm(frmMenu)", "access.doCmdQuit(2)"}},
     {.name = "FailedStartFormClosesTheApplicationAndTellsWhy",
-     .setup =
-         [](FakePlatform& p) {
-             p.failNext("access.openForm", LauncherError(2102, "フォームがありません。"));
-             p.failNext("access.doCmdQuit", LauncherError(2046, "使用できません。"));
-         },
+     .fail = {{"access.openForm", LauncherError(2102, "フォームがありません。")},
+              {"access.doCmdQuit", LauncherError(2046, "使用できません。")}},
      .shown = {"beep()", "messageBox(起動できません\r\r(2102)\rフォームがありません。|ovnqtverup|48)"},
      .made = {"access.openForm(frmMenu)", "access.doCmdQuit(2)"}},
     {.name = "SettingsProgramEntersFieldsWithoutMovingTheCursor",
@@ -380,7 +361,10 @@ TEST_P(StartSequence, Runs)
 {
     const StartCase& c = GetParam();
     FakePlatform platform;
-    platform.files = {{iniPath, c.ini}, {database, ""}};
+    platform.files = c.files;
+    platform.files.insert({{iniPath, c.ini}, {database, ""}});
+    platform.shortPaths = c.shortPaths;
+    if (!c.answers.empty()) platform.accessAnswers = c.answers;
     platform.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\"
                                        "InstallRoot]\n\"Path\"=\"C:\\\\Office16\\\\\"\n");
     // The program started at 1 s shows its main window, with the database open, 12 s later.
@@ -389,7 +373,9 @@ TEST_P(StartSequence, Runs)
         if (clock >= 13'000) windows.push_back(window(9, "ケア管理"));
         return windows;
     };
+    if (c.windows) platform.windows = [&](std::uint32_t) { return *c.windows; };
     if (c.setup) c.setup(platform);
+    for (const auto& [call, error] : c.fail) platform.failNext(call, error);
 
     EXPECT_EQ(runGuarded(platform), c.exitCode);
     EXPECT_EQ(platform.callsStartingWith({"beep", "messageBox"}), c.shown);
