@@ -271,23 +271,15 @@ Segments freeLineSegments(const GenoCanvas& canvas)
     return out;
 }
 
-// Every widget of a canvas, bottom first.
-struct Widgets {
-    std::vector<WidgetId> ids;
-    std::vector<LineWidget> lines;
-    std::vector<LabelWidget> labels;
-    std::vector<SymbolWidget> symbols;
-    bool operator==(const Widgets&) const = default;
-};
-
-Widgets widgets(const GenoCanvas& canvas)
+auto widgets(const GenoCanvas& canvas)
 {
-    Widgets out;
+    std::tuple<std::vector<WidgetId>, std::vector<LineWidget>, std::vector<LabelWidget>, std::vector<SymbolWidget>> out;
+    auto& [ids, lines, labels, symbols] = out;
     for (const WidgetId& id : canvas.zOrder().bottomToTop()) {
-        out.ids.push_back(id);
-        if (const auto* l = canvas.lineWidget(id)) out.lines.push_back(*l);
-        if (const auto* t = canvas.labelWidget(id)) out.labels.push_back(*t);
-        if (const auto* s = canvas.symbolWidget(id)) out.symbols.push_back(*s);
+        ids.push_back(id);
+        if (const auto* l = canvas.lineWidget(id)) lines.push_back(*l);
+        if (const auto* t = canvas.labelWidget(id)) labels.push_back(*t);
+        if (const auto* s = canvas.symbolWidget(id)) symbols.push_back(*s);
     }
     return out;
 }
@@ -346,28 +338,22 @@ protected:
 };
 
 // Styles 0–9 are in the golden pictures; codes above 9 only take the slashes away.
-TEST_P(Canvas, AStyleCodeAbove9HidesTheSlashesAndLeavesTheLine)
-{
-    document.LineTag[7] = 9;
-    canvas.rebuild();
-    document.LineTag[7] = 12;
-    canvas.rebuild();
-    EXPECT_FALSE(canvas.slashesS[7].visible || canvas.slashesW[7].visible);
-    EXPECT_EQ(canvas.connectorLines[7].width, 3);
-}
-
-TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnce)
+TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnceAndAStyleAbove9KeepsTheLineOnly)
 {
     document.SymbolKey[3] = "ixyz";
     document.SymbolKey[4] = "i115"; // no such picture
     document.SymbolKey[5] = "i102";
-    document.LineTag[7] = 1;
+    document.LineTag[7] = 9;
     document.CohabitSeg[0] = 1;
     canvas.rebuild();
+    ASSERT_TRUE(canvas.slashesS[7].visible);
+    document.LineTag[7] = 12;
     canvas.rebuild();
     EXPECT_EQ(std::tie(canvas.symbols[3].image, canvas.symbols[4].image, canvas.symbols[5].image),
               std::make_tuple(0, 0, 2));
     EXPECT_TRUE(canvas.connectorLines[7].visible && canvas.frameLines.exists(0));
+    EXPECT_FALSE(canvas.slashesS[7].visible || canvas.slashesW[7].visible);
+    EXPECT_EQ(canvas.connectorLines[7].width, 3);
     ASSERT_EQ(reporter.titles(), (std::vector<std::string>{"Error At GfncPrev", "Error At GfncPrev"}));
     EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
     EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
@@ -399,7 +385,7 @@ TEST_P(Canvas, RedrawingTwiceGivesTheSameModel)
     canvas.drawAddedLines(AddedLineDraw::Create);
     canvas.drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
     canvas.rebuild();
-    const Widgets once = widgets(canvas);
+    const auto once = widgets(canvas);
     const GdrRecord documentOnce = document;
     canvas.rebuild();
     EXPECT_TRUE(widgets(canvas) == once);
