@@ -136,51 +136,38 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
 }
 
-class PictureConfirmation : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        QImage picture(286, 338, QImage::Format_RGB888);
-        picture.fill(Qt::white);
-        window = std::make_unique<PictureConfirmWindow>(
-            picture, work / "kinsketch.bmp", boxes, reporter,
-            PictureConfirmWindow::Actions{[this] { ++saved; }, [this] { ++cancelled; }});
-    }
-
+// Turning to another window goes back to editing once, as キャンセル does.
+TEST(PictureConfirmation, OnlyYesReplacesThePictureAFailedWriteLeavesTheWindowToTryAgainAndLeavingCancels)
+{
     test::TemporaryFolder folder;
-    const fs::path work = folder.path();
+    const fs::path bmp = folder.path() / "kinsketch.bmp";
     test::ScriptedMessageBoxes boxes;
     test::RecordingReporter reporter;
-    std::unique_ptr<PictureConfirmWindow> window;
+    QImage picture(286, 338, QImage::Format_RGB888);
+    picture.fill(Qt::white);
     int saved = 0, cancelled = 0;
-};
+    const PictureConfirmWindow::Actions actions{[&] { ++saved; }, [&] { ++cancelled; }};
+    PictureConfirmWindow left(picture, bmp, boxes, reporter, actions), window(picture, bmp, boxes, reporter, actions);
+    left.lostActivation();
+    left.lostActivation();
+    EXPECT_EQ(cancelled, 1);
 
-TEST_F(PictureConfirmation, OnlyYesReplacesThePictureAndEndsAndAFailedWriteLeavesTheWindowToTryAgain)
-{
-    fs::remove_all(work);
+    fs::remove_all(folder.path());
     boxes.answers = {Answer::Yes};
-    window->okButton()->click();
+    window.okButton()->click();
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At cmd_OK_Click"});
-    fs::create_directories(work);
-    std::ofstream(work / "kinsketch.bmp") << "an older picture";
-    window->okButton()->click();
+    fs::create_directories(folder.path());
+    std::ofstream(bmp) << "an older picture";
+    window.okButton()->click();
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(fs::file_size(work / "kinsketch.bmp"), 16u);
-    EXPECT_EQ(saved + cancelled, 0);
+    EXPECT_EQ(fs::file_size(bmp), 16u);
+    EXPECT_EQ(std::tie(saved, cancelled), std::make_tuple(0, 1));
 
     boxes.answers = {Answer::Yes};
-    window->okButton()->click();
+    window.okButton()->click();
     EXPECT_EQ(saved, 1);
-    EXPECT_FALSE(QImage(QString::fromStdString((work / "kinsketch.bmp").string())).isNull());
-}
-
-// Turning to another window goes back to editing, as キャンセル does.
-TEST_F(PictureConfirmation, LosingTheActivationReturnsToEditingOnce)
-{
-    window->lostActivation();
-    window->lostActivation();
-    EXPECT_EQ(cancelled, 1);
+    EXPECT_FALSE(QImage(QString::fromStdString(bmp.string())).isNull());
 }
 
 // The editing screen as far as saving sees it, with the calls it received.
@@ -266,12 +253,11 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     EXPECT_TRUE(openBasicInput(windows, true));
     EXPECT_EQ(context.inputMode, InputMode::Text);
     BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
-    EXPECT_EQ(panel.ageBox(2)->text(), QStringLiteral("80"));
-    EXPECT_TRUE(panel.panel().line(7).slashS);
-    EXPECT_EQ(canvas(CanvasSize::Normal).ageLabels[2].caption, "80");
-    EXPECT_TRUE(document == before);
-    EXPECT_TRUE(reporter.errors.empty());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(std::make_tuple(panel.ageBox(2)->text().toStdString(), panel.panel().line(7).slashS,
+                              canvas(CanvasSize::Normal).ageLabels[2].caption, reporter.errors.size(),
+                              boxes.shown.size()),
+              std::make_tuple("80", true, "80", 0u, 0u));
+    EXPECT_EQ(document, before);
 
     const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
     EXPECT_TRUE(openBasicInput(windows, true));
@@ -281,8 +267,7 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     document.ScreenMode = "WIDE";
     document.CohabitFlag[20] = 1;
     ASSERT_TRUE(openBasicInput(windows, true));
-    EXPECT_EQ(document.CohabitSeg[3], 0);
-    EXPECT_EQ(document.CohabitSeg[68], 1);
+    EXPECT_EQ(std::tie(document.CohabitSeg[3], document.CohabitSeg[68]), std::make_tuple(0, 1));
     EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
 }
 
