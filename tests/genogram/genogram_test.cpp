@@ -30,11 +30,11 @@ namespace kinsketch {
 namespace {
 
 auto ends(const TwipsLine& l) { return std::tie(l.x1, l.y1, l.x2, l.y2); }
-GdrRecord newDocument(CanvasSize size = CanvasSize::Normal)
+GdrRecord newDocument(const char* mode = "")
 {
     GdrRecord d;
+    d.ScreenMode = mode;
     makeNewDocument(d);
-    if (size == CanvasSize::Wide) d.ScreenMode = "WIDE";
     return d;
 }
 
@@ -81,7 +81,7 @@ protected:
     Panel() { panel.load(); }
     static std::pair<int, int> near(const TwipsLine& l) { return {(l.x1 + l.x2) / 2 + 40, (l.y1 + l.y2) / 2 + 60}; }
 
-    GdrRecord document = newDocument(GetParam());
+    GdrRecord document = newDocument(GetParam() == CanvasSize::Wide ? "WIDE" : "");
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     int style = 1;
@@ -327,7 +327,7 @@ protected:
 
     InputMode mode = InputMode::Text;
     int spots = 0;
-    GdrRecord document = newDocument(GetParam().size);
+    GdrRecord document = newDocument(GetParam().size == CanvasSize::Wide ? "WIDE" : "");
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedTextDialog dialog;

@@ -63,14 +63,10 @@ class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
 protected:
     PanelWindow()
     {
-        makeNewDocument(document);
         if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
-        BasicInputNeighbours neighbours;
-        neighbours.selectedLineStyle = [this] { return style; };
-        neighbours.redrawCanvas = [this] { ++redraws, canvas.rebuild(); };
-        window = std::make_unique<BasicInputWindow>(GetParam(), document, reporter, boxes, std::move(neighbours));
-        window->load();
-        window->show();
+        makeNewDocument(document);
+        window.load();
+        window.show();
         canvas.rebuild();
         redraws = 0;
     }
@@ -84,45 +80,47 @@ protected:
     int style = 1;
     int redraws = 0;
     CanvasWindow canvas{GetParam(), document, reporter};
-    std::unique_ptr<BasicInputWindow> window;
+    BasicInputNeighbours neighbours{.selectedLineStyle = [this] { return style; },
+                                    .redrawCanvas = [this] { ++redraws, canvas.rebuild(); }};
+    BasicInputWindow window{GetParam(), document, reporter, boxes, neighbours};
 };
 
 TEST_P(PanelWindow, ClicksStyleTheLineUnderThemOnTheCanvasAndAlwaysRefresh)
 {
-    const TwipsLine marriage = window->panel().layout().line(7);
+    const TwipsLine marriage = window.panel().layout().line(7);
     style = 5;
-    QTest::mouseClick(window.get(), Qt::LeftButton, {}, at((marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, at((marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30));
     EXPECT_TRUE(canvas.canvas().slashesS[7].visible && canvas.canvas().slashesW[7].visible);
 
     // Bar 0 starts where drop 3 hangs from it: the lower index wins.
-    const TwipsLine drop = window->panel().layout().line(3);
+    const TwipsLine drop = window.panel().layout().line(3);
     style = 2;
-    QTest::mouseClick(window.get(), Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
     EXPECT_EQ(std::tie(document.LineTag[0], document.LineTag[3]), std::make_tuple(2, 0));
 
     document.AgeText[0] = "stale";
-    QTest::mouseClick(window.get(), Qt::RightButton, {}, at(60, 60)); // on no line
+    QTest::mouseClick(&window, Qt::RightButton, {}, at(60, 60)); // on no line
     EXPECT_EQ(canvas.canvas().ageLabels[0].caption, "");
     EXPECT_EQ(redraws, 3);
 }
 
 TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
 {
-    QTest::keyClicks(window->ageBox(2), QStringLiteral("85"));
+    QTest::keyClicks(window.ageBox(2), QStringLiteral("85"));
     EXPECT_EQ(canvas.canvas().ageLabels[2].caption, "85");
     QInputMethodEvent preedit(QStringLiteral("ちょうなん"), {}), commit;
-    QApplication::sendEvent(window->remarkBox(2), &preedit);
+    QApplication::sendEvent(window.remarkBox(2), &preedit);
     commit.setCommitString(QStringLiteral("長男"));
-    QApplication::sendEvent(window->remarkBox(2), &commit);
+    QApplication::sendEvent(window.remarkBox(2), &commit);
     EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
     EXPECT_EQ(redraws, 3);
 
     // A long paste is kept whole or refused with a message, never cut short.
-    window->ageBox(3)->insert(QString(40000, QLatin1Char('x')));
+    window.ageBox(3)->insert(QString(40000, QLatin1Char('x')));
     EXPECT_EQ(document.AgeText[3].size(), 40000U);
-    window->ageBox(3)->insert(QString(30000, QLatin1Char('y')));
+    window.ageBox(3)->insert(QString(30000, QLatin1Char('y')));
     EXPECT_EQ(document.AgeText[3].size(), 40000U);
-    EXPECT_EQ(window->ageBox(3)->text().size(), 40000);
+    EXPECT_EQ(window.ageBox(3)->text().size(), 40000);
     EXPECT_EQ(boxes.shown.size(), 1U);
 }
 
@@ -367,12 +365,6 @@ protected:
     }
     void ok() { child<QPushButton>("cmdOK")->click(); }
     void setText(const QString& text) { child<QPlainTextEdit>("txtInputArea")->setPlainText(text); }
-    void leaveSizeBox(const QString& text)
-    {
-        QLineEdit* size = child<QLineEdit>("txtSize");
-        size->setText(text);
-        emit size->editingFinished();
-    }
 
     QApplication& app = test::application();
     test::ScriptedMessageBoxes boxes;
@@ -382,16 +374,18 @@ protected:
 TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
 {
     const auto result = exec({"", "No Such Font", 0, 0x0000FF}, [&] {
-        EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        QLineEdit* size = child<QLineEdit>("txtSize");
+        EXPECT_EQ(size->text(), QStringLiteral("9"));
         setText(QStringLiteral("一行目\n二行目"));
         for (const char* box : {"chkBold", "chkItalic", "chkStrike", "chkUnlerL"})
             child<QCheckBox>(box)->setChecked(true);
         EXPECT_TRUE(child<QPlainTextEdit>("txtInputArea")->font().strikeOut()) << "the text area previews the style";
-        for (const QString& size : {QString(), QStringLiteral("0")}) {
-            leaveSizeBox(size);
-            EXPECT_EQ(child<QLineEdit>("txtSize")->text(), QStringLiteral("9"));
+        for (const QString& text : {QString(), QStringLiteral("0")}) {
+            size->setText(text);
+            emit size->editingFinished();
+            EXPECT_EQ(size->text(), QStringLiteral("9"));
         }
-        child<QLineEdit>("txtSize")->setText(QStringLiteral("0")); // straight to OK
+        size->setText(QStringLiteral("0")); // straight to OK
         ok();
     });
     EXPECT_EQ(result, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
