@@ -93,8 +93,12 @@ protected:
                           {.selectedLineStyle = [this] { return style; }, .redrawCanvas = [this] { ++redraws; }}};
 };
 
-TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
+TEST_P(Panel, AClickWithinItsToleranceBoxStylesTheLineAndPushesTheLayer)
 {
+    const TwipsLine l = panel.layout().line(0);
+    EXPECT_EQ(std::make_tuple(panel.lineAt(l.x1 - 150, l.y1 - 100), panel.lineAt(l.x2 + 150, l.y2 + 100),
+                              panel.lineAt(l.x1 - 151, l.y1 - 100), panel.lineAt(5, 5)),
+              std::make_tuple(0, 0, kNoLine, kNoLine));
     const auto [x, y] = near(panel.layout().line(7)); // a marriage line
     style = 4;
     panel.pressBackground(PanelButton::Left, x, y);
@@ -102,24 +106,13 @@ TEST_P(Panel, AClickStylesTheLineUnderItAndPushesTheLayer)
     EXPECT_EQ(std::tie(document.LineTag[7], redraws), std::make_tuple(4, 1));
 
     // A slash style on a sibling bar draws the plain line and is kept; style 0 shows it grey.
-    style = 4;
-    const auto [bx, by] = near(panel.layout().line(0));
+    const auto [bx, by] = near(l);
     panel.pressBackground(PanelButton::Left, bx, by);
-    EXPECT_FALSE(panel.line(0).slashS);
-    EXPECT_EQ(document.LineTag[0], 4);
+    EXPECT_EQ(std::tie(panel.line(0).slashS, document.LineTag[0]), std::make_tuple(false, 4));
     style = 0;
     panel.pressBackground(PanelButton::Left, bx, by);
     EXPECT_EQ(std::tie(panel.line(0).colour, document.LineTag[0]), std::make_tuple(kDesignGrey, 0));
     EXPECT_TRUE(reporter.errors.empty());
-}
-
-TEST_P(Panel, ToleranceBoxesIncludeTheirEdges)
-{
-    const TwipsLine l = panel.layout().line(0);
-    EXPECT_EQ(panel.lineAt(l.x1 - 150, l.y1 - 100), 0);
-    EXPECT_EQ(panel.lineAt(l.x2 + 150, l.y2 + 100), 0);
-    EXPECT_EQ(panel.lineAt(l.x1 - 151, l.y1 - 100), kNoLine);
-    EXPECT_EQ(panel.lineAt(5, 5), kNoLine);
 }
 
 TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
@@ -130,7 +123,6 @@ TEST_P(Panel, AStyleAboveNineIsRecordedAndABadLineReported)
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At LfncLineChg"});
 }
 
-// The frame tool reads the marks from the panel.
 TEST_P(Panel, MarksReachNoLayer)
 {
     panel.toggleCohabitantMark(0);
@@ -303,13 +295,11 @@ protected:
         click(x, y);
         return canvas.textLabels.upperBound();
     }
-    // A short text on a free spot of a grid of 10 × 11.
     int place(const std::string& text)
     {
         const int spot = spots++;
         return place(text, static_cast<float>(spot % 10) * 400, static_cast<float>(spot / 10) * 300);
     }
-    // Text n emptied by editing, which frees its number.
     void empty(int n)
     {
         dialog.answer("");
@@ -580,7 +570,7 @@ INSTANTIATE_TEST_SUITE_P(BothSizes, Canvas,
                                            Edges{CanvasSize::Wide, 7000, 6150, 7000, 6150}),
                          [](const auto& param) { return param.param.size == CanvasSize::Wide ? "Wide" : "Normal"; });
 
-TEST(CohabitFrame, TheBuilderAddsPanelMarksAndTheNormalRoutineKeepsTheWideSegments)
+TEST(CohabitFrame, TheBuilderAddsPanelMarksAndOpeningRebuildsTheFrameOfTheScreenSizeOnlyWhenSomeoneIsMarked)
 {
     GdrRecord document;
     test::RecordingReporter reporter;
@@ -596,12 +586,8 @@ TEST(CohabitFrame, TheBuilderAddsPanelMarksAndTheNormalRoutineKeepsTheWideSegmen
         throw RunTimeError::typeMismatch();
     });
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsAutoLine2.DoAutoLine"});
-}
 
-TEST(CohabitFrame, OpeningRebuildsTheFrameOfTheScreenSizeOnlyWhenSomeoneIsMarked)
-{
-    GdrRecord document;
-    test::RecordingReporter reporter;
+    document = {};
     document.CohabitSeg[3] = 1;
     const auto unmarked = document.CohabitSeg;
     rebuildCohabitFrameFromFlags(document, reporter);
@@ -644,31 +630,6 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
     }
 }
 
-// The live segments and those of a full redraw are exactly the strokes' own.
-TEST(FreeLinePen, StrokesStartingOnAnEdgeAreNotJoinedToTheStrokeBefore)
-{
-    GdrRecord document = newDocument();
-    test::RecordingReporter reporter;
-    test::ScriptedMessageBoxes boxes;
-    FreeLinePanelRegisters registers;
-    GenoCanvas canvas{CanvasSize::Normal, document, reporter};
-    FreeDrawing pen{CanvasSize::Normal, canvas, registers, boxes};
-    for (const auto& [x, y] : {std::pair{500.F, 500.F}, {0.F, 800.F}, {800.F, 0.F}}) {
-        pen.mouseDown(kLeftButton, x, y);
-        pen.mouseMove(kLeftButton, x + 100, y + 100);
-        pen.mouseUp(kLeftButton, x + 200, y + 100);
-    }
-    const Segments expected{{1, {500, 500, 500, 500}}, {2, {600, 600, 500, 500}}, {3, {700, 600, 600, 600}},
-                            {4, {0, 800, 0, 800}},     {5, {100, 900, 0, 800}},   {6, {200, 900, 100, 900}},
-                            {7, {800, 0, 800, 0}},     {8, {900, 100, 800, 0}},   {9, {1000, 100, 900, 100}}};
-    EXPECT_EQ(freeLineSegments(canvas), expected);
-    canvas.rebuild();
-    EXPECT_EQ(freeLineSegments(canvas), expected) << "after a full redraw";
-    EXPECT_TRUE(reporter.errors.empty() && boxes.shown.empty());
-}
-
-// A full redraw only moves unchanged pen segments to the front: two canvases take the same random
-// edits, the second redrawing every record each time, and both must end alike.
 struct Screen {
     explicit Screen(const GdrRecord& start)
         : document(start)
@@ -679,6 +640,28 @@ struct Screen {
     GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return figureNo; }}};
 };
 
+TEST(FreeLinePen, StrokesStartingOnAnEdgeAreNotJoinedToTheStrokeBefore)
+{
+    Screen screen(newDocument());
+    test::ScriptedMessageBoxes boxes;
+    FreeLinePanelRegisters registers;
+    FreeDrawing pen{CanvasSize::Normal, screen.canvas, registers, boxes};
+    for (const auto& [x, y] : {std::pair{500.F, 500.F}, {0.F, 800.F}, {800.F, 0.F}}) {
+        pen.mouseDown(kLeftButton, x, y);
+        pen.mouseMove(kLeftButton, x + 100, y + 100);
+        pen.mouseUp(kLeftButton, x + 200, y + 100);
+    }
+    const Segments expected{{1, {500, 500, 500, 500}}, {2, {600, 600, 500, 500}}, {3, {700, 600, 600, 600}},
+                            {4, {0, 800, 0, 800}},     {5, {100, 900, 0, 800}},   {6, {200, 900, 100, 900}},
+                            {7, {800, 0, 800, 0}},     {8, {900, 100, 800, 0}},   {9, {1000, 100, 900, 100}}};
+    EXPECT_EQ(freeLineSegments(screen.canvas), expected);
+    screen.canvas.rebuild();
+    EXPECT_EQ(freeLineSegments(screen.canvas), expected) << "after a full redraw";
+    EXPECT_TRUE(screen.reporter.errors.empty() && boxes.shown.empty());
+}
+
+// A full redraw only moves unchanged pen segments to the front: two canvases take the same random
+// edits, the second redrawing every record each time, and both must end alike.
 TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 {
     GdrRecord start = newDocument();
@@ -834,7 +817,6 @@ TEST_F(Layers, MoreStrokesOnShowThanRecordsAreReportedUnderEachSizesTitle)
     EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";
 }
 
-// With every stroke hidden or erased the list keeps its records, emptied, with their stroke numbers.
 TEST_F(Layers, WithNoPenSegmentOnShowTheStrokeListKeepsItsLength)
 {
     for (const bool erased : {false, true}) {

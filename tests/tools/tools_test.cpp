@@ -58,7 +58,6 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));
 }
 
-// The panel beside its canvas, wired as the editing screen wires them.
 class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
 protected:
     PanelWindow()
@@ -70,7 +69,6 @@ protected:
         canvas.rebuild();
         redraws = 0;
     }
-    // A point in pixels whose twips are (x, y).
     static QPoint at(int x, int y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
 
     QApplication& app = test::application();
@@ -141,7 +139,6 @@ protected:
         drawing.mouseMove(kLeftButton, (from.x + to.x) / 2, (from.y + to.y) / 2);
         drawing.mouseUp(kLeftButton, to.x, to.y);
     }
-    // A pen stroke of `points` points 30 twips apart along a row.
     void stroke(int points, float y = 1000)
     {
         drawing.mouseDown(kLeftButton, 100, y);
@@ -182,6 +179,13 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
 
     panel.undoStroke();
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1})) << "one undo takes one stroke";
+
+    const auto before = document.FreeLine;
+    panel.toggleFigure();
+    EXPECT_TRUE(registers.figureHighlighted);
+    panel.toggleFigure();
+    EXPECT_EQ(document.FreeLine, before) << "the figure button twice adds no record";
+    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
 }
 
 TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToThePen)
@@ -199,8 +203,8 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
     EXPECT_EQ(document.FreeLine[2].X1, 2000);
-    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
-    EXPECT_FALSE(registers.figureHighlighted);
+    EXPECT_EQ(std::make_tuple(registers.tool(), registers.figureHighlighted),
+              std::make_tuple(FreeLineTool::Pen, false));
 }
 
 TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
@@ -219,17 +223,6 @@ TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
         EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
     }
-}
-
-TEST_F(FreeDrawingList, TheFigureButtonTwiceAddsNoRecord)
-{
-    click(100, 100);
-    const auto before = document.FreeLine;
-    panel.toggleFigure();
-    EXPECT_TRUE(registers.figureHighlighted);
-    panel.toggleFigure();
-    EXPECT_EQ(document.FreeLine, before);
-    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
 }
 
 TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
@@ -284,8 +277,7 @@ TEST_F(FreeDrawingList, ClearAllAsksFirstAndLeavesOneEmptyRecord)
     boxes.answers = {MessageAnswer::Yes};
     panel.clearAll();
     EXPECT_EQ(document.FreeLine, (FreeLineList{true, 1, {FreeLineRecord{}}}));
-    EXPECT_EQ(canvas.FreeLine.upperBound(), 0);
-    EXPECT_EQ(loadedCount, 0);
+    EXPECT_EQ(std::make_tuple(canvas.FreeLine.upperBound(), loadedCount), std::make_tuple(0, 0));
 }
 
 TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
@@ -357,7 +349,6 @@ protected:
     {
         return dialog.findChild<Widget*>(QString::fromLatin1(name));
     }
-    // Runs `user` once the dialog is up, then calls edit.
     std::optional<TextFormatting> exec(const TextFormatting& values, std::function<void()> user)
     {
         QTimer::singleShot(0, &dialog, std::move(user));
