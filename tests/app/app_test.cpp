@@ -48,7 +48,6 @@ TextLabelRecord textAt(float left, float top)
 
 FreeLineRecord strokeAt(float x, float y) { return {x, y, x + 100, y, 2, 0, 1}; }
 
-// One added line more than a document holds.
 void overfillAddedLines(GenoCanvas& canvas)
 {
     for (int i = 1; i <= kAddLineCount + 1; ++i) {
@@ -170,7 +169,6 @@ TEST(PictureConfirmation, OnlyYesReplacesThePictureAFailedWriteLeavesTheWindowTo
     EXPECT_FALSE(QImage(QString::fromStdString(bmp.string())).isNull());
 }
 
-// The editing screen as far as saving sees it, with the calls it received.
 class FakeEditingWindows : public EditingWindows {
 public:
     FakeEditingWindows(CanvasSize size, GdrRecord& document, ErrorReporter& reporter)
@@ -305,8 +303,7 @@ TEST_F(EditingScreenTest, AStyleClickUsesTheToolBarsSelection)
     EXPECT_EQ(document.LineTag[1], 0);
 }
 
-// A WIDE document whose persons, ages and lines reach the last slot and line
-// of the normal screen, which going small keeps without asking.
+// Data on the normal screen's last slot, line, frame segment and text edge, which going small keeps without asking.
 class ScreenSwitchTest : public EditingScreenTest {
 protected:
     ScreenSwitchTest()
@@ -315,6 +312,8 @@ protected:
         document.SymbolKey[3] = "i104";
         document.AgeText[17] = "80歳";
         document.LineTag[51] = 1;
+        document.CohabitSeg[65] = 1;
+        document.TextLabel[1] = textAt(4300, 5070);
     }
     std::map<QString, int> windowCounts() const
     {
@@ -340,26 +339,20 @@ TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
     if (GetParam().canvas) GetParam().canvas(canvas(CanvasSize::Wide));
     boxes.answers = {Answer::Yes, Answer::Yes};
     EXPECT_TRUE(screenSwitch.switchSize());
-    EXPECT_FALSE(document.isWide());
-    EXPECT_EQ(boxes.shown.size(), std::size_t(GetParam().questions));
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_EQ(std::make_tuple(document.isWide(), boxes.shown.size(), reporter.errors.size()),
+              std::make_tuple(false, std::size_t(GetParam().questions), 0u));
 }
 
-const LossCase lossCases[] = {{"DataOnlyInTheNormalArea",
-                               [](GdrRecord& d) {
-                                   d.CohabitSeg[65] = 1;
-                                   d.TextLabel[1] = textAt(4300, 5070);
-                                   d.AddLine[0] = {kTrue, 4000, 6000, 5000, 6000}; // one end inside
-                               },
-                               0},
-                              {"ASymbolAloneOnRow25", [](GdrRecord& d) { d.SymbolKey[25] = "i103"; }, 2},
-                              {"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, 2},
-                              {"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, 2},
-                              {"AHiddenPenStrokeOutside",
-                               [](GdrRecord& d) {
-                                   d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
-                               },
-                               2, [](GenoCanvas& c) { c.FreeLine[2].visible = false; }}};
+const LossCase lossCases[] = {
+    {"DataOnlyInTheNormalArea", [](GdrRecord& d) { d.AddLine[0] = AddLineRecord(kTrue, 4000, 6000, 5000, 6000); }, 0},
+    {"ASymbolAloneOnRow25", [](GdrRecord& d) { d.SymbolKey[25] = "i103"; }, 2},
+    {"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, 2},
+    {"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, 2},
+    {"AHiddenPenStrokeOutside",
+     [](GdrRecord& d) {
+         d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
+     },
+     2, [](GenoCanvas& c) { c.FreeLine[2].visible = false; }}};
 
 INSTANTIATE_TEST_SUITE_P(ScreenSwitch, GoingSmall, ::testing::ValuesIn(lossCases),
                          [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
@@ -374,10 +367,9 @@ TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
         boxes.answers = answers;
         EXPECT_FALSE(screenSwitch.switchSize());
     }
-    EXPECT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(document, before);
-    EXPECT_FALSE(wide.isNull());
-    EXPECT_EQ(windowCounts().count(QStringLiteral("mdiGenoInp")), 0u);
+    EXPECT_EQ(std::make_tuple(boxes.shown.size(), wide.isNull(), windowCounts().count(QStringLiteral("mdiGenoInp"))),
+              std::make_tuple(3u, false, 0u));
 }
 
 // Marks of rows that no longer exist used to stay. Slot 18 lies right of slot 3 on the WIDE
@@ -509,10 +501,9 @@ public:
     void setGuidance(const std::vector<std::string>&) override {}
     void showLineTool(bool shown) override { calls.push_back(shown ? "line tool on" : "line tool off"); }
     void showLineHandles(bool shown) override { calls.push_back(shown ? "handles on" : "handles off"); }
-    void setInputMode(InputMode m) override { mode = m; }
+    void setInputMode(InputMode) override {}
 
     std::vector<std::string> calls;
-    InputMode mode = InputMode::None;
 };
 
 TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
@@ -533,12 +524,10 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
         return targets.calls;
     };
     EXPECT_EQ(select([&] { bar.load(); }), (Calls{"line tool off", "panel off", "handles off", "indicators 100011"}));
-    EXPECT_EQ(targets.mode, InputMode::Text);
     EXPECT_EQ(select([&] { bar.modeButton(2)->click(); }),
               (Calls{"panel off", "line tool on", "handles on", "indicators 010101"}));
     EXPECT_EQ(select([&] { bar.modeButton(3)->click(); }),
               (Calls{"line tool off", "panel on", "handles off", "indicators 001110"}));
-    EXPECT_EQ(targets.mode, InputMode::FreeLines);
 }
 
 } // namespace

@@ -75,8 +75,7 @@ TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
         {"FreeLine.Items[0].BorderColor: is out of range",
          [](DocumentJson& j) { j["FreeLine"]["Items"][0]["BorderColor"] = 4294967296u; }},
         {"FreeLine.Items[0].StrokeNo: must be a whole number",
-         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["StrokeNo"] = 1.5f; }},
-    };
+         [](DocumentJson& j) { j["FreeLine"]["Items"][0]["StrokeNo"] = 1.5f; }}};
     for (const auto& [expected, spoil] : cases) {
         DocumentJson spoiled = documentToJson(sampleRecord(), GdrLayout::Current, 0);
         spoil(spoiled);
@@ -85,8 +84,7 @@ TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
     }
 }
 
-// kinsketch-doc as its users run it: a process with files in and out. The
-// Windows build of the document core runs the JSON tests above only.
+// kinsketch-doc as a process with files in and out; the Windows build runs the JSON tests above only.
 #ifdef KINSKETCH_DOC_BINARY
 class KinsketchDoc : public ::testing::Test {
 protected:
@@ -135,8 +133,7 @@ TEST_F(KinsketchDoc, BadInputFailsWithOneLineNamingTheFaultAndWritesNothing)
     const std::pair<std::string, std::string> cases[] = {
         {"dump " + file("truncated.gdr", read(fixtures + "sample_family.gdr").substr(0, 500) + "300"), "truncated.gdr"},
         {"write " + file("bad.json", "{\"SymbolKey\": [") + " " + file("x.gdr"), "bad.json"},
-        {"write " + file("emoji.json", printDocumentJson(unstorable)) + " " + file("x.gdr"), "😀"},
-    };
+        {"write " + file("emoji.json", printDocumentJson(unstorable)) + " " + file("x.gdr"), "😀"}};
     for (const auto& [arguments, named] : cases) {
         const Result result = run(arguments);
         EXPECT_EQ(result.status, 1) << arguments;

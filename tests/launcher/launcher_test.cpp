@@ -496,9 +496,7 @@ TEST(RegFile, ReadsMachineStringValuesOfBothExportEncodings)
                   "{73A4C9C1-D68D-11D0-98BF-00A0C90DC8D9}");
         EXPECT_EQ(file.value("software\\microsoft\\office\\16.0\\access\\installroot", "path"),
                   "C:\\Program Files\\Office \"16\"\\");
-        EXPECT_FALSE(file.value(installRoot, "Binary"));
-        EXPECT_FALSE(file.value(installRoot, "Count"));
-        EXPECT_FALSE(file.value(installRoot, ""));
+        for (const char* name : {"Binary", "Count", ""}) EXPECT_FALSE(file.value(installRoot, name)) << name;
         EXPECT_TRUE(file.keyExists(installRoot));
         EXPECT_TRUE(file.keyExists("SOFTWARE\\Microsoft\\Office\\16.0"));
         EXPECT_FALSE(file.keyExists("Software\\Microsoft\\Office\\16"));
