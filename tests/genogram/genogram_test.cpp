@@ -130,8 +130,7 @@ TEST_P(Panel, MarksReachNoLayer)
     EXPECT_EQ(panel.slot(3).mark, 1);
     panel.clearMarks();
     EXPECT_EQ(panel.slot(3).mark, 0);
-    EXPECT_EQ(redraws, 0);
-    EXPECT_EQ(document.CohabitFlag, decltype(document.CohabitFlag){});
+    EXPECT_EQ(std::tie(redraws, document.CohabitFlag), std::make_tuple(0, decltype(document.CohabitFlag){}));
 }
 
 TEST_P(Panel, TheChooserKeepsOnlyPictures)
@@ -177,8 +176,7 @@ TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
         panel.changeRemark(slot, panel.slot(slot).remark);
     };
     panel.load();
-    EXPECT_FALSE(panel.loading());
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(std::make_tuple(panel.loading(), redraws), std::make_tuple(false, 0));
     EXPECT_TRUE(document == before);
     EXPECT_EQ(std::tie(panel.slot(1).choice, panel.slot(4).remark), std::make_tuple(symbolChoiceOf("i102"), "長男"));
     EXPECT_TRUE(panel.line(7).slashS && panel.line(7).slashW);
@@ -356,8 +354,7 @@ TEST_P(Canvas, FrameSegmentsAreDrawnForValueOneWithinTheSizesOwnSegmentsAndOnTop
     document.CohabitSeg[65] = 255;
     canvas.rebuild();
     const int last = GetParam().size == CanvasSize::Wide ? 119 : 0;
-    EXPECT_TRUE(canvas.frameLines.exists(0));
-    EXPECT_FALSE(canvas.frameLines.exists(1) || canvas.frameLines.exists(65));
+    EXPECT_TRUE(canvas.frameLines.exists(0) && !canvas.frameLines.exists(1) && !canvas.frameLines.exists(65));
     EXPECT_EQ(canvas.frameLines.upperBound(), last);
     EXPECT_EQ(canvas.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::frameLines, last}));
 }
@@ -477,8 +474,7 @@ TEST_P(Canvas, ARightClickDeletionOfATextAsksAndKeepsItsNumberTaken)
     boxes.answers.push_back(MessageAnswer::Yes);
     click(110, 110, kRightButton);
     EXPECT_EQ(boxes.texts().at(1), "選択した文字を削除します。\r\n\r\nよろしいですか？");
-    EXPECT_FALSE(canvas.textLabels[1].visible);
-    EXPECT_EQ(canvas.textLabels[1].tag, "2");
+    EXPECT_EQ(std::tie(canvas.textLabels[1].visible, canvas.textLabels[1].tag), std::make_tuple(false, "2"));
     EXPECT_EQ(place("c"), 3);
     click(110, 110, kRightButton); // the deleted text no longer takes the mouse; text 3 lies there
     EXPECT_EQ(boxes.shown.size(), 3U);

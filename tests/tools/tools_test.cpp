@@ -244,8 +244,7 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
     loadedCount = loadedFreeLineCount(document);
     panel.load();
-    EXPECT_FALSE(registers.undoEnabled);
-    EXPECT_EQ(registers.strokeTag, "-4");
+    EXPECT_EQ(std::tie(registers.undoEnabled, registers.strokeTag), std::make_tuple(false, "-4"));
 
     stroke(3);
     EXPECT_EQ(document.FreeLine[3].StrokeNo, -5) << "\"0\" in front of \"-4\" still reads -4";
