@@ -20,6 +20,26 @@ std::optional<Result> readTrapped(ErrorReporter& reporter, const char* title, Re
     return result;
 }
 
+// A document reader under the error trap; text read as 「・」 is told once,
+// under the reader's title.
+template <typename Result, typename Read>
+std::optional<Result> readReported(ErrorReporter& reporter, const char* title, Read read)
+{
+    UnreadableText unreadable;
+    std::optional<Result> result = readTrapped<Result>(reporter, title, [&] { return read(unreadable); });
+    if (result && unreadable.characters > 0)
+        reporter.reportError(std::string("Error At ") + title,
+                             "文書に読めない文字が " + std::to_string(unreadable.characters) + " 文字あり（最初は " +
+                                 unreadable.firstField + "）、「・」として読み込みました。");
+    return result;
+}
+
+GdrRecord notNew(GdrRecord record)
+{
+    record.IsNew = kFalse;
+    return record;
+}
+
 } // namespace
 
 GdrStore::GdrStore(std::filesystem::path workFolder, ErrorReporter& reporter)
@@ -54,33 +74,21 @@ std::optional<Bytes> GdrStore::readContent(const std::filesystem::path& file)
 
 std::optional<GdrRecord> GdrStore::readCurrentLayout(const std::filesystem::path& file)
 {
-    UnreadableText unreadable;
-    auto record = readTrapped<GdrRecord>(reporter_, kReadTitle, [&] {
-        GdrRecord read = decodeCurrentGdr(readWholeFile(file), &unreadable);
-        read.IsNew = kFalse;
-        return read;
+    return readReported<GdrRecord>(reporter_, kReadTitle, [&](UnreadableText& unreadable) {
+        return notNew(decodeCurrentGdr(readWholeFile(file), &unreadable));
     });
-    if (record) reportUnreadable(kReadTitle, unreadable);
-    return record;
 }
 
 std::optional<GdrRecord> GdrStore::readPre202Layout(const std::filesystem::path& file)
 {
-    constexpr const char* title = "clsGdrOpe.ReadGdrFile_v202Pre";
-    UnreadableText unreadable;
-    auto record = readTrapped<GdrRecord>(reporter_, title, [&] {
-        GdrRecord read = decodePre202Gdr(readWholeFile(file), &unreadable);
-        read.IsNew = kFalse;
-        return read;
+    return readReported<GdrRecord>(reporter_, "clsGdrOpe.ReadGdrFile_v202Pre", [&](UnreadableText& unreadable) {
+        return notNew(decodePre202Gdr(readWholeFile(file), &unreadable));
     });
-    if (record) reportUnreadable(title, unreadable);
-    return record;
 }
 
 std::optional<Rows18Record> GdrStore::readRows18Layout(const std::filesystem::path& file)
 {
-    UnreadableText unreadable;
-    auto record = readTrapped<Rows18Record>(reporter_, kReadTitle, [&] {
+    return readReported<Rows18Record>(reporter_, kReadTitle, [&](UnreadableText& unreadable) {
         const Bytes bytes = readWholeFile(file);
         try {
             return decodeRows18Gdr(bytes, &unreadable);
@@ -92,16 +100,6 @@ std::optional<Rows18Record> GdrStore::readRows18Layout(const std::filesystem::pa
             throw;
         }
     });
-    if (record) reportUnreadable(kReadTitle, unreadable);
-    return record;
-}
-
-void GdrStore::reportUnreadable(const char* title, const UnreadableText& unreadable)
-{
-    if (unreadable.characters == 0) return;
-    reporter_.reportError(std::string("Error At ") + title,
-                          "文書に読めない文字が " + std::to_string(unreadable.characters) + " 文字あり（最初は " +
-                              unreadable.firstField + "）、「・」として読み込みました。");
 }
 
 GdrRecord GdrStore::createNew()

@@ -37,9 +37,6 @@ public:
     ErrorReporter& reporter() { return reporter_; }
 
 private:
-    // Text read as 「・」 is told once a document, under the reading routine's title.
-    void reportUnreadable(const char* title, const UnreadableText& unreadable);
-
     std::filesystem::path workFolder_;
     ErrorReporter& reporter_;
 };
