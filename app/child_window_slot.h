@@ -4,7 +4,7 @@
 // so a window that went with the main window is not destroyed twice.
 
 #include "app/main_window.h"
-#include "ui/child_window_place.h"
+#include "ui/child_window_frame.h"
 
 #include <QPointer>
 
@@ -13,8 +13,8 @@ namespace kinsketch {
 template <class Window>
 class ChildWindowSlot {
 public:
-    // The window; on first use `make` builds it, it joins the main window,
-    // and `prepare` runs on it there (placing needs the frame).
+    // The window; on first use `make` builds it, it joins the main window at
+    // its place, and `prepare` runs on it there.
     template <class Make, class Prepare>
     Window& ensure(MainWindow& main, Make&& make, Prepare&& prepare)
     {
@@ -24,6 +24,11 @@ public:
             prepare(*window_);
         }
         return *window_;
+    }
+    template <class Make>
+    Window& ensure(MainWindow& main, Make&& make)
+    {
+        return ensure(main, std::forward<Make>(make), [](Window&) {});
     }
 
     void unload()

@@ -1,32 +1,25 @@
 #include "app/editing_screen.h"
 
 #include "app/basic_input_opening.h"
+#include "app/editing_screen_layout.h"
 #include "app/end_question.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/save_command.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
-#include "ui/child_window_place.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 
 namespace kinsketch {
-namespace {
-
-constexpr TwipsPlace kMenuBarPlace{3300, 0};
-constexpr TwipsPlace kScreenSwitchPlace{5550, 0};
-constexpr TwipsPlace kConfirmationPlace{0, 2200};
-
-} // namespace
-
 EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes,
-                             Timers& timers, std::function<void()> endProgram)
+                             Timers& timers, DisplaySizeSetting& displaySize, std::function<void()> endProgram)
     : main_(main)
     , store_(store)
     , boxes_(boxes)
+    , displaySize_(displaySize)
     , endProgram_(std::move(endProgram))
     , gate_(boxes)
     , windows_(main, context, store.reporter(), boxes, timers)
@@ -42,6 +35,12 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
                          if (confirm_ && active && active->widget() != confirm_) confirm_->lostActivation();
                      });
     main_.setCloseRequest([this] { end(); });
+    main_.setDisplayScale(displaySize_.load());
+    main_.setPlacement([this](const QWidget& window) {
+        const EditingScreenLayout layout(canvasSizeOf(windows_.document()), main_.displayScale(),
+                                         main_.frameMargins(true), main_.frameMargins(false));
+        return layout.frameTopLeft(window.objectName());
+    });
 }
 
 EditingScreen::~EditingScreen()
@@ -64,8 +63,12 @@ void EditingScreen::open()
 
 MenuBar& EditingScreen::menuBar()
 {
-    const auto make = [this] { return new MenuBar([this] { save(); }, [this] { end(); }); };
-    MenuBar& bar = menuBar_.ensure(main_, make, [](MenuBar& made) { placeChildWindow(made, kMenuBarPlace); });
+    const auto make = [this] {
+        MenuBar::Commands commands{[this] { save(); }, [this] { end(); },
+                                   [this](int percent) { changeDisplaySize(percent); }};
+        return new MenuBar(std::move(commands), main_.displayScale());
+    };
+    MenuBar& bar = menuBar_.ensure(main_, make);
     bar.show();
     return bar;
 }
@@ -75,10 +78,10 @@ void EditingScreen::unloadMenuBar() { menuBar_.unload(); }
 ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
     const auto make = [this] {
-        return new ScreenSwitchWindow([this] { gate_.run([this] { screenSwitch_.switchSize(); }); });
+        return new ScreenSwitchWindow([this] { gate_.run([this] { screenSwitch_.switchSize(); }); },
+                                      main_.displayScale());
     };
-    ScreenSwitchWindow& window =
-        screen_.ensure(main_, make, [](ScreenSwitchWindow& made) { placeChildWindow(made, kScreenSwitchPlace); });
+    ScreenSwitchWindow& window = screen_.ensure(main_, make);
     window.show();
     return window;
 }
@@ -88,6 +91,37 @@ void EditingScreen::unloadScreenSwitch() { screen_.unload(); }
 void EditingScreen::save()
 {
     gate_.run([this] { SaveCommand(*this, store_).run(); });
+}
+
+// The windows are made anew at the new size rather than stretched: each lays
+// itself out in whole pixels of that size. The canvas layers are stored
+// first, so the new canvas opens the drawing as it was.
+void EditingScreen::changeDisplaySize(int percent)
+{
+    gate_.run([this, percent] {
+        const DisplayScale scale(percent);
+        if (scale == main_.displayScale()) return;
+        if (!layers_.saveCanvasLayers(canvasSizeOf(windows_.document()))) {
+            menuBar().showDisplaySize(main_.displayScale());
+            return;
+        }
+        displaySize_.store(scale);
+        reopenAtDisplaySize(scale);
+    });
+}
+
+void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
+{
+    const InputMode mode = windows_.context().inputMode;
+    closeBarsAndToolWindows();
+    closeEditingWindows();
+    main_.setDisplayScale(scale);
+    menuBar();
+    openBasicInput(windows_, true);
+    InputModeBar& bar = switching_.switchBar();
+    windows_.toolBar();
+    screenSwitch();
+    if (mode != InputMode::Text) bar.selectInputMode(mode);
 }
 
 void EditingScreen::end()
@@ -116,10 +150,8 @@ void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
     PictureConfirmWindow::Actions actions{endProgram_, [this] { gate_.run([this] { returnFromConfirmation(); }); }};
     confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
-                                        std::move(actions));
+                                        std::move(actions), main_.displayScale());
     main_.addChildWindow(confirm_);
-    placeChildWindow(*confirm_, kConfirmationPlace);
-    confirm_->parentWidget()->resize(confirm_->parentWidget()->sizeHint());
     main_.childArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(confirm_->parentWidget()));
 }
 

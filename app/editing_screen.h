@@ -6,6 +6,7 @@
 
 #include "app/child_window_slot.h"
 #include "app/command_gate.h"
+#include "app/display_size_setting.h"
 #include "app/editing_windows.h"
 #include "app/menu_bar.h"
 #include "app/screen_switch.h"
@@ -26,7 +27,7 @@ public:
     // `endProgram` leaves the program (after the picture was written, or when
     // the user chose to end without saving).
     EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes, Timers& timers,
-                  std::function<void()> endProgram);
+                  DisplaySizeSetting& displaySize, std::function<void()> endProgram);
     ~EditingScreen() override;
 
     // The main window's load: the menu bar (which opens basic input), the
@@ -43,6 +44,9 @@ public:
     // The commands of the menu bar; refused while the gate is shut.
     void save();
     void end();
+    // Remakes every window at the display size, with the drawing as it is
+    // and the input mode kept; the size is remembered for the next run.
+    void changeDisplaySize(int percent);
 
     GenoCanvas& currentCanvas() override;
     CanvasLayerStore& layerStore() override { return layers_; }
@@ -53,12 +57,14 @@ public:
 
 private:
     void returnFromConfirmation();
+    void reopenAtDisplaySize(DisplayScale scale);
     void unloadMenuBar();
     void unloadScreenSwitch();
 
     MainWindow& main_;
     GdrStore& store_;
     MessageBoxes& boxes_;
+    DisplaySizeSetting& displaySize_;
     std::function<void()> endProgram_;
     CommandGate gate_;
     WindowDirectory windows_;

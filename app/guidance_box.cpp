@@ -1,8 +1,7 @@
 #include "guidance_box.h"
 
-#include "ui/child_window_place.h"
-
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -11,21 +10,22 @@ namespace kinsketch {
 namespace {
 
 constexpr int kCycleMilliseconds = 2500;
-constexpr TwipsPlace kNormalPlace{10900, 1650};
-constexpr TwipsPlace kWidePlace{15150, 1650};
+// The type of the hints, and the smaller ones a long hint may take.
+constexpr std::array<double, 4> kGuidancePoints = {11.25, 10.5, 9.75, 9.0};
 
-QFont gothic(double points)
+QFont gothic(double points, DisplayScale scale)
 {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPointSizeF(points);
-    return font;
+    return scale.font(font);
 }
 
 } // namespace
 
-GuidanceBox::GuidanceBox(Timers& timers, QWidget* parent)
-    : QWidget(parent)
+GuidanceBox::GuidanceBox(Timers& timers, DisplayScale scale, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
     , timers_(timers)
+    , scale_(scale)
     , guidanceLabel_(new QLabel(this))
     , closeLabel_(new QLabel(QStringLiteral("×"), this))
 {
@@ -37,24 +37,20 @@ GuidanceBox::GuidanceBox(Timers& timers, QWidget* parent)
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
-    setFixedSize(twipsToPixels(7050), twipsToPixels(510));
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
 
+    // The hint runs up to the close mark.
     guidanceLabel_->setObjectName(QStringLiteral("lblInfo"));
-    guidanceLabel_->setGeometry(twipsRect(120, 120, 5895, 255));
-    guidanceLabel_->setFont(gothic(11.25));
+    guidanceLabel_->setGeometry(scale.rect(120, 90, 6420, 330));
+    guidanceLabel_->setFont(gothic(kGuidancePoints.front(), scale));
     guidanceLabel_->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0);"));
 
     closeLabel_->setObjectName(QStringLiteral("lblBatu"));
     closeLabel_->setAccessibleName(QStringLiteral("閉じる"));
-    closeLabel_->setGeometry(twipsRect(6600, 45, 375, 375));
-    closeLabel_->setFont(gothic(21.75));
+    closeLabel_->setGeometry(scale.rect(6600, 45, 375, 375));
+    closeLabel_->setFont(gothic(21.75, scale));
     closeLabel_->setStyleSheet(QStringLiteral("color: rgb(224, 224, 224);"));
     closeLabel_->installEventFilter(this);
-}
-
-void GuidanceBox::load(CanvasSize size)
-{
-    placeChildWindow(*this, size == CanvasSize::Wide ? kWidePlace : kNormalPlace);
 }
 
 void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
@@ -76,7 +72,16 @@ void GuidanceBox::arm()
     });
 }
 
-void GuidanceBox::showLine(const std::string& line) { guidanceLabel_->setText(QString::fromStdString(line)); }
+void GuidanceBox::showLine(const std::string& line)
+{
+    const QString text = QString::fromStdString(line);
+    for (const double points : kGuidancePoints) {
+        const QFont font = gothic(points, scale_);
+        guidanceLabel_->setFont(font);
+        if (QFontMetrics(font).horizontalAdvance(text) <= guidanceLabel_->width()) break;
+    }
+    guidanceLabel_->setText(text);
+}
 
 bool GuidanceBox::eventFilter(QObject* watched, QEvent* event)
 {

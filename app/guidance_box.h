@@ -1,11 +1,13 @@
 #pragma once
 // mdiInfoBox: the guidance box, a black strip with one line of help in
 // yellow that cycles through the hint lines of the current mode. Its "×"
-// asks for the box to be unloaded; the stored lines go with it.
+// asks for the box to be unloaded; the stored lines go with it. The box has
+// no title bar, and a line too long for it is shown in a smaller type.
 
 #include "app/guidance_cycle.h"
 #include "genogram/canvas_size.h"
 #include "seams/timers.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -17,10 +19,10 @@ class GuidanceBox : public QWidget {
     Q_OBJECT
 
 public:
-    GuidanceBox(Timers& timers, QWidget* parent = nullptr);
+    static constexpr QSize kClientTwips{7050, 510};
 
-    // Places the box beside the canvas of the screen size.
-    void load(CanvasSize size);
+    explicit GuidanceBox(Timers& timers, DisplayScale scale = {}, QWidget* parent = nullptr);
+
     void setGuidanceLine(std::uint8_t n, const std::string& text);
 
     QLabel* guidanceLabel() const { return guidanceLabel_; }
@@ -37,6 +39,7 @@ private:
     void showLine(const std::string& line);
 
     Timers& timers_;
+    DisplayScale scale_;
     GuidanceCycle cycle_;
     unsigned generation_ = 0; // a stopped or restarted cycle ignores older ticks
     QLabel* guidanceLabel_;

@@ -3,7 +3,6 @@
 #include "app/switch_bar_pictures.h"
 
 #include "document/error_trap.h"
-#include "ui/child_window_place.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -26,7 +25,7 @@ const std::array<std::vector<std::string>, 3> kGuidance = {{
 
 } // namespace
 
-InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, QWidget* parent)
+InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
     , targets_(targets)
     , reporter_(reporter)
@@ -35,11 +34,13 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
     setObjectName(QStringLiteral("mdiSwitchBar"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(twipsToPixels(3225), twipsToPixels(1155));
+    scale.scaleFont(*this);
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
 
     const std::array<QString, 3> captions = {QStringLiteral("文字追加"), QStringLiteral("線追加"),
                                              QStringLiteral("自由線")};
-    const std::array<QPixmap, 3> pictures = {textModePicture(), lineModePicture(), freeLineModePicture()};
+    const std::array<QPixmap, 3> pictures = {textModePicture(scale), lineModePicture(scale),
+                                             freeLineModePicture(scale)};
     for (int k = 1; k <= 3; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         // Indicators first, so that the buttons overlap them by their bottom edge.
@@ -48,9 +49,9 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
             const int index = on ? k : k + 3;
             indicator->setObjectName(QStringLiteral("imgStatus%1").arg(index));
             indicator->setAccessibleName(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-            indicator->setPixmap(indicatorPicture(on));
+            indicator->setPixmap(indicatorPicture(on, scale));
             indicator->setAlignment(Qt::AlignCenter);
-            indicator->setGeometry(twipsRect(1080 * (k - 1), 840, 1125, 345));
+            indicator->setGeometry(scale.rect(1080 * (k - 1), 840, 1125, 345));
             indicator->hide();
             modeIndicators_[static_cast<std::size_t>(index - 1)] = indicator;
         }
@@ -61,7 +62,7 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
         button->setIcon(QIcon(pictures[i]));
         button->setIconSize(pictures[i].size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setGeometry(twipsRect(1080 * (k - 1), 0, 1095, 855));
+        button->setGeometry(scale.rect(1080 * (k - 1), 0, 1095, 855));
         connect(button, &QToolButton::clicked, this, [this, k] {
             if (targets_.acceptsCommands()) selectInputMode(modeOfButton(k));
         });
@@ -69,11 +70,7 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, Q
     }
 }
 
-void InputModeBar::load()
-{
-    placeChildWindow(*this, {0, 0});
-    selectInputMode(InputMode::Text);
-}
+void InputModeBar::load() { selectInputMode(InputMode::Text); }
 
 void InputModeBar::selectInputMode(InputMode mode)
 {

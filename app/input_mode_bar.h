@@ -9,6 +9,7 @@
 #include "app/switch_bar_targets.h"
 
 #include "seams/error_reporter.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -25,9 +26,12 @@ class InputModeBar : public QWidget {
     Q_OBJECT
 
 public:
-    InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, QWidget* parent = nullptr);
+    static constexpr QSize kClientTwips{3225, 1155};
 
-    // Places the bar and selects mode 1.
+    InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, DisplayScale scale = {},
+                 QWidget* parent = nullptr);
+
+    // Selects mode 1.
     void load();
     // Opens the mode's tool window, closes the others and sets its hints.
     void selectInputMode(InputMode mode);

@@ -1,7 +1,6 @@
 #include "line_style_tool_bar.h"
 
 #include "genogram/line_style.h"
-#include "ui/child_window_place.h"
 
 #include <QPainter>
 #include <QToolButton>
@@ -9,7 +8,6 @@
 namespace kinsketch {
 namespace {
 
-constexpr TwipsPlace kPlace{6900, 0};
 constexpr int kButtonTwips = 615;
 constexpr int kIconPixels = 24;
 
@@ -26,39 +24,37 @@ const std::array<const char*, kLineStyleCount> kButtonNames = {
 
 } // namespace
 
-QIcon lineStyleIcon(int style)
+QIcon lineStyleIcon(int style, DisplayScale scale)
 {
-    QPixmap pixmap(kIconPixels, kIconPixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const auto look = lineStyleLook(style, true);
-    const QColor colour = look->shown ? QColor(Qt::black) : QColor(224, 224, 224);
-    painter.setPen(QPen(colour, look->width, look->pattern == LinePattern::Dotted ? Qt::DotLine : Qt::SolidLine));
-    const int y = kIconPixels / 2;
-    painter.drawLine(2, y, kIconPixels - 3, y);
-    painter.setPen(QPen(Qt::black, 1));
-    if (look->slashS) painter.drawLine(12, y - 5, 8, y + 5);
-    if (look->slashW) painter.drawLine(16, y - 5, 12, y + 5);
-    return QIcon(pixmap);
+    return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [style](QPainter& painter) {
+        const auto look = lineStyleLook(style, true);
+        const QColor colour = look->shown ? QColor(Qt::black) : QColor(224, 224, 224);
+        painter.setPen(QPen(colour, look->width, look->pattern == LinePattern::Dotted ? Qt::DotLine : Qt::SolidLine));
+        const int y = kIconPixels / 2;
+        painter.drawLine(2, y, kIconPixels - 3, y);
+        painter.setPen(QPen(Qt::black, 1));
+        if (look->slashS) painter.drawLine(12, y - 5, 8, y + 5);
+        if (look->slashW) painter.drawLine(16, y - 5, 12, y + 5);
+    }));
 }
 
-LineStyleToolBar::LineStyleToolBar(QWidget* parent)
+LineStyleToolBar::LineStyleToolBar(DisplayScale scale, QWidget* parent)
     : QWidget(parent)
 {
     const QString caption = QStringLiteral("Tool Bar （線種の選択）");
     setObjectName(QStringLiteral("mdiToolBar"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(twipsToPixels(4215), twipsToPixels(600));
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     for (int k = 0; k < kLineStyleCount; ++k) {
         auto* button = new QToolButton(this);
         const QString name = QString::fromUtf8(kButtonNames[static_cast<std::size_t>(k)]);
         button->setObjectName(QStringLiteral("cmdTool_%1").arg(k));
         button->setAccessibleName(name);
         button->setToolTip(name);
-        button->setIcon(lineStyleIcon(k));
-        button->setIconSize(QSize(kIconPixels, kIconPixels));
-        button->setGeometry(twipsRect(kButtonLefts[static_cast<std::size_t>(k)], 0, kButtonTwips, kButtonTwips));
+        button->setIcon(lineStyleIcon(k, scale));
+        button->setIconSize(QSize(scale.pixels(kIconPixels), scale.pixels(kIconPixels)));
+        button->setGeometry(scale.rect(kButtonLefts[static_cast<std::size_t>(k)], 0, kButtonTwips, kButtonTwips));
         button->setVisible(kButtonShown[static_cast<std::size_t>(k)]);
         connect(button, &QToolButton::clicked, this, [this, k] { selectStyle(k); });
         buttons_[static_cast<std::size_t>(k)] = button;
@@ -66,11 +62,7 @@ LineStyleToolBar::LineStyleToolBar(QWidget* parent)
     paintButtons();
 }
 
-void LineStyleToolBar::load()
-{
-    placeChildWindow(*this, kPlace);
-    selectStyle(1);
-}
+void LineStyleToolBar::load() { selectStyle(1); }
 
 void LineStyleToolBar::selectStyle(int index)
 {

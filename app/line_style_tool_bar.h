@@ -4,6 +4,7 @@
 // reads the selection from selectedStyle() (the bar's Tag).
 
 #include "app/line_style_selection.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -17,9 +18,11 @@ class LineStyleToolBar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LineStyleToolBar(QWidget* parent = nullptr);
+    static constexpr QSize kClientTwips{4215, 600};
 
-    // Places the bar and selects the thin solid line.
+    explicit LineStyleToolBar(DisplayScale scale = {}, QWidget* parent = nullptr);
+
+    // Selects the thin solid line.
     void load();
     void selectStyle(int index);
     int selectedStyle() const { return selection_.selected(); }
@@ -34,6 +37,6 @@ private:
 };
 
 // The picture of a line-style button.
-QIcon lineStyleIcon(int style);
+QIcon lineStyleIcon(int style, DisplayScale scale = {});
 
 } // namespace kinsketch

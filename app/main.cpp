@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -36,7 +37,10 @@ int main(int argc, char** argv)
 
     kinsketch::MessageBoxErrorReporter reporter(boxes);
     kinsketch::GdrStore store(startup.workFolder(), reporter);
-    kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, [] { QCoreApplication::exit(0); });
+    QSettings settings(QStringLiteral("Kinsketch"), QStringLiteral("Kinsketch"));
+    kinsketch::DisplaySizeSetting displaySize(settings);
+    kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, displaySize,
+                                    [] { QCoreApplication::exit(0); });
     // Opened inside the event loop, so that ending the program from a box the
     // opening shows leaves that loop too.
     QTimer::singleShot(0, &mainWindow, [&screen] { screen.open(); });

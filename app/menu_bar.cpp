@@ -2,86 +2,106 @@
 
 #include "document/version.h"
 
+#include <QComboBox>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace kinsketch {
 namespace {
 
+constexpr int kIconPixels = 24;
+
 // The buttons' pictures, drawn here so that no image file has to ship.
-QIcon saveIcon()
+QIcon saveIcon(DisplayScale scale)
 {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QPen(QColor(0x20, 0x40, 0x80), 1));
-    p.setBrush(QColor(0x3A, 0x6E, 0xC0));
-    p.drawRect(3, 3, 17, 17);
-    p.setBrush(Qt::white);
-    p.drawRect(7, 3, 9, 6);
-    p.drawRect(6, 13, 11, 7);
-    return QIcon(pixmap);
+    return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [](QPainter& p) {
+        p.setPen(QPen(QColor(0x20, 0x40, 0x80), 1));
+        p.setBrush(QColor(0x3A, 0x6E, 0xC0));
+        p.drawRect(3, 3, 17, 17);
+        p.setBrush(Qt::white);
+        p.drawRect(7, 3, 9, 6);
+        p.drawRect(6, 13, 11, 7);
+    }));
 }
 
-QIcon endIcon()
+QIcon endIcon(DisplayScale scale)
 {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QPen(QColor(0x80, 0x20, 0x20), 3));
-    p.drawLine(6, 6, 18, 18);
-    p.drawLine(18, 6, 6, 18);
-    return QIcon(pixmap);
+    return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [](QPainter& p) {
+        p.setPen(QPen(QColor(0x80, 0x20, 0x20), 3));
+        p.drawLine(6, 6, 18, 18);
+        p.drawLine(18, 6, 6, 18);
+    }));
 }
 
-QToolButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QWidget* parent)
+QToolButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QRect place, DisplayScale scale,
+                           QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setIcon(icon);
     button->setText(caption);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setFixedSize(48, 48);
+    button->setGeometry(place);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
-    button->setIconSize(QSize(20, 20));
+    button->setIconSize(QSize(scale.pixels(20), scale.pixels(20)));
     return button;
 }
 
 } // namespace
 
-MenuBar::MenuBar(std::function<void()> save, std::function<void()> end, QWidget* parent)
+MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
-    , saveButton_(commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(), this))
-    , endButton_(commandButton(QStringLiteral("終了"), "cmd_End", endIcon(), this))
+    , saveButton_(
+          commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(scale), scale.rect(45, 45, 720, 720), scale, this))
+    , endButton_(
+          commandButton(QStringLiteral("終了"), "cmd_End", endIcon(scale), scale.rect(795, 45, 720, 720), scale, this))
     , versionLabel_(new QLabel(
           QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
+    , displaySizeBox_(new QComboBox(this))
 {
     setObjectName(QStringLiteral("mdiMenuBar"));
     setWindowTitle(QStringLiteral("メニュー"));
     setAccessibleName(windowTitle());
-    versionLabel_->setObjectName(QStringLiteral("lblVer"));
-    versionLabel_->setAccessibleName(versionLabel_->text());
+    scale.scaleFont(*this);
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
-    // The bar fits the 2250 twips between its place and the screen switch's.
-    versionLabel_->setWordWrap(true);
-    QFont small = versionLabel_->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    versionLabel_->setFont(small);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(2);
-    setFixedSize(150, 54);
-    layout->addWidget(saveButton_);
-    layout->addWidget(endButton_);
-    layout->addWidget(line);
-    layout->addWidget(versionLabel_);
-    connect(saveButton_, &QToolButton::clicked, this, [save = std::move(save)] { save(); });
-    connect(endButton_, &QToolButton::clicked, this, [end = std::move(end)] { end(); });
+    line->setGeometry(scale.rect(1560, 45, 90, 720));
+
+    versionLabel_->setObjectName(QStringLiteral("lblVer"));
+    versionLabel_->setAccessibleName(versionLabel_->text());
+    versionLabel_->setFont(scale.font([] {
+        QFont small;
+        small.setPointSizeF(small.pointSizeF() * 0.8);
+        return small;
+    }()));
+    versionLabel_->setGeometry(scale.rect(1695, 45, 1620, 300));
+
+    const QString sizeCaption = QStringLiteral("表示サイズ");
+    displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
+    displaySizeBox_->setAccessibleName(sizeCaption);
+    displaySizeBox_->setToolTip(sizeCaption);
+    for (const int percent : DisplayScale::kPercents)
+        displaySizeBox_->addItem(QStringLiteral("表示 %1 %").arg(percent), percent);
+    displaySizeBox_->setGeometry(scale.rect(1695, 390, 1620, 375));
+    showDisplaySize(scale);
+
+    connect(saveButton_, &QToolButton::clicked, this, [save = std::move(commands.save)] { save(); });
+    connect(endButton_, &QToolButton::clicked, this, [end = std::move(commands.end)] { end(); });
+    connect(displaySizeBox_, &QComboBox::activated, this,
+            [this, choose = std::move(commands.chooseDisplaySize)](int index) {
+                choose(displaySizeBox_->itemData(index).toInt());
+            });
+}
+
+void MenuBar::showDisplaySize(DisplayScale scale)
+{
+    const QSignalBlocker blocker(displaySizeBox_);
+    displaySizeBox_->setCurrentIndex(displaySizeBox_->findData(scale.percent()));
 }
 
 } // namespace kinsketch

@@ -3,6 +3,8 @@
 // screen. The window only passes the click on; the switch belongs to the
 // editing screen that owns it.
 
+#include "ui/display_scale.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -14,7 +16,9 @@ namespace kinsketch {
 class ScreenSwitchWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ScreenSwitchWindow(std::function<void()> change, QWidget* parent = nullptr);
+    static constexpr QSize kClientTwips{1260, 810};
+
+    explicit ScreenSwitchWindow(std::function<void()> change, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     QPushButton* switchButton() const { return switchButton_; }
 

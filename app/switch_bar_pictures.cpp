@@ -6,13 +6,6 @@
 namespace kinsketch {
 namespace {
 
-QPixmap blank(int width, int height)
-{
-    QPixmap picture(width, height);
-    picture.fill(Qt::transparent);
-    return picture;
-}
-
 // A pencil lying from the upper right down to its tip at `tip`.
 void drawPencil(QPainter& p, QPointF tip, double length)
 {
@@ -30,55 +23,53 @@ void drawPencil(QPainter& p, QPointF tip, double length)
 
 } // namespace
 
-QPixmap textModePicture()
+QPixmap textModePicture(DisplayScale scale)
 {
-    QPixmap picture = blank(34, 34);
-    QPainter p(&picture);
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPixelSize(15);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::darkBlue);
-    p.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("ABC"));
-    return picture;
+    return scale.picture(QSize(34, 34), [](QPainter& p) {
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPixelSize(15);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::darkBlue);
+        p.drawText(QRect(0, 0, 34, 34), Qt::AlignCenter, QStringLiteral("ABC"));
+    });
 }
 
-QPixmap lineModePicture()
+QPixmap lineModePicture(DisplayScale scale)
 {
-    QPixmap picture = blank(24, 24);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.drawLine(QPointF(1, 22), QPointF(10, 13));
-    drawPencil(p, QPointF(10, 13), 16);
-    return picture;
+    return scale.picture(QSize(24, 24), [](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.drawLine(QPointF(1, 22), QPointF(10, 13));
+        drawPencil(p, QPointF(10, 13), 16);
+    });
 }
 
-QPixmap freeLineModePicture()
+QPixmap freeLineModePicture(DisplayScale scale)
 {
-    QPixmap picture = blank(45, 37);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath curve(QPointF(2, 30));
-    curve.cubicTo(QPointF(8, 10), QPointF(16, 36), QPointF(24, 18));
-    p.setPen(QPen(Qt::black, 1.5));
-    p.drawPath(curve);
-    drawPencil(p, QPointF(24, 18), 22);
-    return picture;
+    return scale.picture(QSize(45, 37), [](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath curve(QPointF(2, 30));
+        curve.cubicTo(QPointF(8, 10), QPointF(16, 36), QPointF(24, 18));
+        p.setPen(QPen(Qt::black, 1.5));
+        p.drawPath(curve);
+        drawPencil(p, QPointF(24, 18), 22);
+    });
 }
 
-QPixmap indicatorPicture(bool on)
+QPixmap indicatorPicture(bool on, DisplayScale scale)
 {
-    QPixmap picture(73, 21);
-    picture.fill(Qt::white);
-    QPainter p(&picture);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(15);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(on ? QColor(0x80, 0x80, 0x80) : QColor(0xC0, 0xC0, 0xC0));
-    p.drawText(picture.rect(), Qt::AlignCenter, on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-    return picture;
+    return scale.picture(
+        QSize(73, 21),
+        [on](QPainter& p) {
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(15);
+            font.setBold(true);
+            p.setFont(font);
+            p.setPen(on ? QColor(0x80, 0x80, 0x80) : QColor(0xC0, 0xC0, 0xC0));
+            p.drawText(QRect(0, 0, 73, 21), Qt::AlignCenter, on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+        },
+        Qt::white);
 }
 
 } // namespace kinsketch

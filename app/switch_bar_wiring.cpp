@@ -23,7 +23,7 @@ SwitchBarWiring::~SwitchBarWiring()
 InputModeBar& SwitchBarWiring::switchBar()
 {
     const auto make = [this] {
-        auto* bar = new InputModeBar(*this, windows_.reporter());
+        auto* bar = new InputModeBar(*this, windows_.reporter(), main_.displayScale());
         bar->setFreeLinePanelHook([this](bool shown) {
             if (shown)
                 windows_.freeLinePanel();
@@ -55,9 +55,10 @@ void SwitchBarWiring::showLineTool(bool shown)
     }
     const auto make = [this] {
         return new LineToolWindow(
-            [this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); });
+            [this]() -> CanvasWindow& { return windows_.canvas(canvasSizeOf(windows_.document())); },
+            main_.displayScale());
     };
-    lineTool_.ensure(main_, make, [](LineToolWindow& made) { made.load(); }).show();
+    lineTool_.ensure(main_, make).show();
 }
 
 void SwitchBarWiring::showLineHandles(bool shown)

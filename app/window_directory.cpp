@@ -26,7 +26,7 @@ WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, Erro
     , reporter_(reporter)
     , boxes_(boxes)
     , timers_(timers)
-    , textDialog_(boxes, &main)
+    , textDialog_(boxes, main.displayScale(), &main)
 {}
 
 // The windows live in the main window; they go before the seams they use.
@@ -42,7 +42,8 @@ WindowDirectory::~WindowDirectory()
 LineStyleToolBar& WindowDirectory::toolBar()
 {
     LineStyleToolBar& bar = toolBar_.ensure(
-        main_, [] { return new LineStyleToolBar; }, [](LineStyleToolBar& made) { made.load(); });
+        main_, [this] { return new LineStyleToolBar(main_.displayScale()); },
+        [](LineStyleToolBar& made) { made.load(); });
     bar.show();
     return bar;
 }
@@ -50,9 +51,8 @@ LineStyleToolBar& WindowDirectory::toolBar()
 GuidanceBox& WindowDirectory::infoBox()
 {
     GuidanceBox& box = infoBox_.ensure(
-        main_, [this] { return new GuidanceBox(timers_); },
+        main_, [this] { return new GuidanceBox(timers_, main_.displayScale()); },
         [this](GuidanceBox& made) {
-            made.load(canvasSizeOf(document_));
             QObject::connect(
                 &made, &GuidanceBox::unloadRequested, &made, [this] { unloadInfoBox(); }, Qt::QueuedConnection);
         });
@@ -73,7 +73,7 @@ BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
         neighbours.setFrameButtonCaption = [this](const std::string& caption) {
             frameTool().setButtonCaption(caption);
         };
-        return new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours));
+        return new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours), main_.displayScale());
     };
     BasicInputWindow& window =
         basicInput_[slotOf(size)].ensure(main_, make, [](BasicInputWindow& made) { made.load(); });
@@ -88,9 +88,9 @@ FrameToolWindow& WindowDirectory::frameTool()
         neighbours.panelMark = [this](int slot) { return basicInput(canvasSizeOf(document_)).panel().slot(slot).mark; };
         neighbours.redrawCanvas = [this] { canvas(canvasSizeOf(document_)).rebuild(); };
         neighbours.clearPanelMarks = [this] { basicInput(canvasSizeOf(document_)).panel().clearMarks(); };
-        return new FrameToolWindow(document_, reporter_, std::move(neighbours));
+        return new FrameToolWindow(document_, reporter_, std::move(neighbours), main_.displayScale());
     };
-    FrameToolWindow& tool = frameTool_.ensure(main_, make, [](FrameToolWindow& made) { made.load(); });
+    FrameToolWindow& tool = frameTool_.ensure(main_, make);
     tool.show();
     return tool;
 }
@@ -100,7 +100,7 @@ CanvasWindow& WindowDirectory::canvas(CanvasSize size)
     const auto make = [this, size] {
         CanvasContext context;
         context.inputMode = [this] { return context_.inputMode; };
-        auto* window = new CanvasWindow(size, document_, reporter_, std::move(context));
+        auto* window = new CanvasWindow(size, document_, reporter_, main_.displayScale(), std::move(context));
         window->enableEditing(boxes_, textDialog_);
         freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
             size, window->canvas(), freeLineRegisters_, boxes_, [this, window](const FreeLineStep& step) {
@@ -110,7 +110,7 @@ CanvasWindow& WindowDirectory::canvas(CanvasSize size)
         window->mouse()->setFreeDrawing(freeDrawing_[slotOf(size)].get());
         return window;
     };
-    return canvas_[slotOf(size)].ensure(main_, make, [](CanvasWindow&) {});
+    return canvas_[slotOf(size)].ensure(main_, make);
 }
 
 FreeLinePanelWindow& WindowDirectory::freeLinePanel()
@@ -119,8 +119,8 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        return new FreeLinePanelWindow(canvasSizeOf(document_), document_, context_.freeLineCount, freeLineRegisters_,
-                                       boxes_, std::move(neighbours));
+        return new FreeLinePanelWindow(document_, context_.freeLineCount, freeLineRegisters_, boxes_,
+                                       std::move(neighbours), main_.displayScale());
     };
     FreeLinePanelWindow& panel = freeLinePanel_.ensure(main_, make, [](FreeLinePanelWindow& made) { made.load(); });
     panel.show();

@@ -2,7 +2,6 @@
 
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
-#include "ui/child_window_place.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -20,14 +19,13 @@ MouseButtons buttonBits(Qt::MouseButtons buttons)
     return bits;
 }
 
-float twips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
-
 } // namespace
 
-CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context,
-                           QWidget* parent)
+CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, DisplayScale scale,
+                           CanvasContext context, QWidget* parent)
     : QWidget(parent)
     , canvas_(size, document, reporter, std::move(context))
+    , scale_(scale)
 {
     const QString caption = QStringLiteral("ジェノグラム入力");
     setObjectName(size == CanvasSize::Wide ? QStringLiteral("mdiGenoInpSave_2") : QStringLiteral("mdiGenoInpSave"));
@@ -35,10 +33,11 @@ CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& 
     setAccessibleName(caption);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(sizeHint());
-    moveToTwips(canvas_.geometry().loadPlace);
 }
 
-QSize CanvasWindow::sizeHint() const { return canvasPixelSize(canvas_.geometry(), 1.0); }
+QSize CanvasWindow::sizeHint() const { return canvasPixelSize(canvas_.geometry(), scale_.factor()); }
+
+double CanvasWindow::paintScale() const { return devicePixelRatioF() * scale_.factor(); }
 
 bool CanvasWindow::rebuild()
 {
@@ -50,7 +49,6 @@ bool CanvasWindow::rebuild()
 
 CanvasLoad CanvasWindow::openDocument(CanvasLayerStore& layers)
 {
-    moveToTwips(canvas_.geometry().previewPlace);
     const CanvasLoad load = openDocumentOnCanvas(layers, canvas_);
     show();
     showChanges();
@@ -83,7 +81,7 @@ void CanvasWindow::mousePressEvent(QMouseEvent* event)
     if (!mouse_) return;
     const QPointF at = event->position();
     stepShown_ = false;
-    mouse_->mouseDown(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    mouse_->mouseDown(buttonBits(event->button()), scale_.twips(at.x()), scale_.twips(at.y()));
     showMouseResult();
 }
 
@@ -93,7 +91,7 @@ void CanvasWindow::mouseMoveEvent(QMouseEvent* event)
     if (!mouse_) return;
     const QPointF at = event->position();
     stepShown_ = event->buttons() == Qt::NoButton;
-    mouse_->mouseMove(buttonBits(event->buttons()), twips(at.x()), twips(at.y()));
+    mouse_->mouseMove(buttonBits(event->buttons()), scale_.twips(at.x()), scale_.twips(at.y()));
     showMouseResult();
 }
 
@@ -102,7 +100,7 @@ void CanvasWindow::mouseReleaseEvent(QMouseEvent* event)
     if (!mouse_) return;
     const QPointF at = event->position();
     stepShown_ = false;
-    mouse_->mouseUp(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    mouse_->mouseUp(buttonBits(event->button()), scale_.twips(at.x()), scale_.twips(at.y()));
     showMouseResult();
 }
 
@@ -111,7 +109,7 @@ void CanvasWindow::mouseDoubleClickEvent(QMouseEvent* event)
     if (!mouse_) return;
     const QPointF at = event->position();
     stepShown_ = false;
-    mouse_->doubleClick(buttonBits(event->button()), twips(at.x()), twips(at.y()));
+    mouse_->doubleClick(buttonBits(event->button()), scale_.twips(at.x()), scale_.twips(at.y()));
     showMouseResult();
 }
 
@@ -121,11 +119,6 @@ void CanvasWindow::showMouseResult()
     if (!stepShown_) showChanges();
 }
 
-void CanvasWindow::moveToTwips(TwipsPlace place)
-{
-    frameOf(*this).move(twipsToDevicePixels(place.left, 1.0), twipsToDevicePixels(place.top, 1.0));
-}
-
 // The segments of a step lie on top of everything, so drawing them over the
 // kept picture gives what a full repaint would. A step that moved other
 // segments up, or comes before any picture, repaints in full.
@@ -133,8 +126,8 @@ void CanvasWindow::showFreeLineStep(const FreeLineStep& step)
 {
     stepShown_ = true;
     if (step.drawn.empty() && step.live == 0 && live_ == 0) return;
-    const double ratio = devicePixelRatioF();
-    if (!picture_.isPaintedAt(canvas_, ratio) || canvas_.freeLinesRestacked()) {
+    const double scale = paintScale();
+    if (!picture_.isPaintedAt(canvas_, scale) || canvas_.freeLinesRestacked()) {
         live_ = step.live;
         liveRect_ = {};
         pictureCurrentIn_ = QRegion();
@@ -142,9 +135,9 @@ void CanvasWindow::showFreeLineStep(const FreeLineStep& step)
         return;
     }
     QRegion dirty(liveRect_);
-    if (!step.drawn.empty()) dirty += picture_.addFreeLines(canvas_, step.drawn.first, step.drawn.last, ratio);
+    if (!step.drawn.empty()) dirty += picture_.addFreeLines(canvas_, step.drawn.first, step.drawn.last, scale);
     live_ = step.live;
-    liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, ratio) : QRect();
+    liveRect_ = live_ != 0 ? freeLineDeviceRect(canvas_, live_, scale) : QRect();
     dirty += liveRect_;
     repaintFromPicture(dirty);
 }
@@ -154,12 +147,12 @@ void CanvasWindow::showFreeLineStep(const FreeLineStep& step)
 // there is nothing to compare with, and the first paint draws it all.
 void CanvasWindow::showChanges()
 {
-    const double ratio = devicePixelRatioF();
-    if (!picture_.isPaintedAt(canvas_, ratio)) {
+    const double scale = paintScale();
+    if (!picture_.isPaintedAt(canvas_, scale)) {
         update();
         return;
     }
-    repaintFromPicture(QRegion(picture_.update(canvas_, ratio, live_)));
+    repaintFromPicture(QRegion(picture_.update(canvas_, scale, live_)));
 }
 
 void CanvasWindow::repaintFromPicture(const QRegion& deviceArea)
@@ -173,23 +166,24 @@ void CanvasWindow::repaintFromPicture(const QRegion& deviceArea)
     update(logical);
 }
 
-// The model is drawn in device pixels and the image handed over at the
-// screen's ratio, so that lines stay whole pixels at 150 % and 200 %. What
+// The model is drawn in device pixels at the display size and the image
+// handed over at the screen's ratio, so that lines stay whole pixels at
+// 125, 150 and 200 %, on the screen's own scaling and on the display size. What
 // the window's own routines and free-drawing steps changed is already on the
 // kept picture; any other repaint, such as one asked for by a neighbour that
 // changed the model, brings the picture up to date first.
 void CanvasWindow::paintEvent(QPaintEvent* event)
 {
-    const double ratio = devicePixelRatioF();
-    if (!picture_.isPaintedAt(canvas_, ratio) || !(event->region() - pictureCurrentIn_).isEmpty())
-        picture_.update(canvas_, ratio, live_);
+    const double scale = paintScale();
+    if (!picture_.isPaintedAt(canvas_, scale) || !(event->region() - pictureCurrentIn_).isEmpty())
+        picture_.update(canvas_, scale, live_);
     pictureCurrentIn_ = QRegion();
     QImage shown = picture_.image();
     if (live_ != 0) {
         QPainter painter(&shown);
-        paintFreeLines(painter, canvas_, live_, live_, ratio);
+        paintFreeLines(painter, canvas_, live_, live_, scale);
     }
-    shown.setDevicePixelRatio(ratio);
+    shown.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(0, 0, shown);

@@ -1,8 +1,8 @@
 #pragma once
 // The genogram canvas window (mdiGenoInpSave, or mdiGenoInpSave_2 on the
 // WIDE screen). It owns the canvas model and shows it through the painting
-// routine; it holds nothing the model does not. It can stand alone or sit in
-// a QMdiSubWindow, which it then moves instead of itself.
+// routine; it holds nothing the model does not. It is drawn at the display
+// size; the mouse is turned back into the document's twips.
 
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"
@@ -11,6 +11,7 @@
 #include "label_text_measure.h"
 
 #include "picture/kept_canvas_picture.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -22,8 +23,8 @@ class CanvasWindow : public QWidget {
     Q_OBJECT
 
 public:
-    CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context = {},
-                 QWidget* parent = nullptr);
+    CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, DisplayScale scale = {},
+                 CanvasContext context = {}, QWidget* parent = nullptr);
 
     GenoCanvas& canvas() { return canvas_; }
 
@@ -42,8 +43,7 @@ public:
 
     // Redraws the model from the document and shows the window.
     bool rebuild();
-    // Opens the document on the canvas at its place beside the input panel
-    // and shows it.
+    // Opens the document on the canvas and shows it.
     CanvasLoad openDocument(CanvasLayerStore& layers);
 
     // Shows what one free-drawing event changed: the new segments are drawn
@@ -60,12 +60,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void moveToTwips(TwipsPlace place);
+    // Device pixels per 96-dpi pixel of the picture shown.
+    double paintScale() const;
     void showMouseResult();
     void showChanges();
     void repaintFromPicture(const QRegion& deviceArea);
 
     GenoCanvas canvas_;
+    DisplayScale scale_;
     LabelTextMeasure measure_;
     std::unique_ptr<CanvasMouse> mouse_;
     // The canvas as last painted, without the live figure segment, and the

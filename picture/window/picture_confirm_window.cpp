@@ -10,13 +10,6 @@
 namespace kinsketch {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
-
 QPushButton* button(const QString& caption, const char* name, QRect place, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
@@ -29,25 +22,27 @@ QPushButton* button(const QString& caption, const char* name, QRect place, QWidg
 } // namespace
 
 PictureConfirmWindow::PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes,
-                                           ErrorReporter& reporter, Actions actions, QWidget* parent)
+                                           ErrorReporter& reporter, Actions actions, DisplayScale scale,
+                                           QWidget* parent)
     : QWidget(parent)
     , picture_(std::move(picture))
     , pictureFile_(std::move(pictureFile))
     , boxes_(boxes)
     , reporter_(reporter)
     , actions_(std::move(actions))
-    , okButton_(button(QStringLiteral("決定"), "cmd_OK", twipsRect(5520, 6840, 1695, 615), this))
-    , cancelButton_(button(QStringLiteral("キャンセル"), "cmd_Can", twipsRect(7560, 6840, 1695, 615), this))
+    , okButton_(button(QStringLiteral("決定"), "cmd_OK", scale.rect(5520, 6840, 1695, 615), this))
+    , cancelButton_(button(QStringLiteral("キャンセル"), "cmd_Can", scale.rect(7560, 6840, 1695, 615), this))
 {
     setObjectName(QStringLiteral("mdiPictConfirm"));
     setWindowTitle(QStringLiteral("保存画像の確認"));
     setAccessibleName(windowTitle());
+    scale.scaleFont(*this);
     auto* question = new QLabel(QStringLiteral("この画像を保存してよろしいですか？"), this);
     question->setAccessibleName(question->text());
     question->setStyleSheet(QStringLiteral("color: #FF0000;"));
     question->adjustSize();
     // Beside the picture, above the buttons.
-    question->move(okButton_->x(), okButton_->y() - question->height() - 12);
+    question->move(okButton_->x(), okButton_->y() - question->height() - scale.pixels(12));
     connect(okButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 }
@@ -55,7 +50,9 @@ PictureConfirmWindow::PictureConfirmWindow(QImage picture, std::filesystem::path
 QSize PictureConfirmWindow::sizeHint() const
 {
     const QRect buttons = okButton_->geometry().united(cancelButton_->geometry());
-    return {std::max(picture_.width(), buttons.right()) + 16, std::max(picture_.height(), buttons.bottom()) + 16};
+    const int margin = buttons.height() / 2;
+    return {std::max(picture_.width(), buttons.right()) + margin,
+            std::max(picture_.height(), buttons.bottom()) + margin};
 }
 
 void PictureConfirmWindow::paintEvent(QPaintEvent*)

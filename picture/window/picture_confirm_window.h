@@ -2,10 +2,12 @@
 // mdiPictConfirm: shows the picture about to be handed to the host system.
 // 決定 asks once more, writes "kinsketch.bmp" and ends the program; キャンセル
 // returns to editing. A picture that cannot be written leaves the window open
-// so that the user can try again.
+// so that the user can try again. The picture is shown pixel for pixel, as
+// it will be filed, at every display size.
 
 #include "seams/error_reporter.h"
 #include "seams/message_boxes.h"
+#include "ui/display_scale.h"
 
 #include <QImage>
 #include <QWidget>
@@ -26,7 +28,7 @@ public:
     };
 
     PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes,
-                         ErrorReporter& reporter, Actions actions, QWidget* parent = nullptr);
+                         ErrorReporter& reporter, Actions actions, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     const QImage& picture() const { return picture_; }
     QPushButton* okButton() const { return okButton_; }

@@ -1,4 +1,5 @@
 #include "app/basic_input_opening.h"
+#include "app/display_size_setting.h"
 #include "app/editing_screen.h"
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
@@ -24,6 +25,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -451,7 +453,9 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     context.document.AddLine[0] = {kTrue, 100, 100, 900, 900};
     GdrStore store(folder.path(), reporter);
     int ended = 0;
-    EditingScreen screen(main, context, store, boxes, timers, [&] { ++ended; });
+    QSettings settings(QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat);
+    DisplaySizeSetting displaySize(settings);
+    EditingScreen screen(main, context, store, boxes, timers, displaySize, [&] { ++ended; });
     int boxesShown = 0;
     boxes.whileShown = [&](const MessageRequest&) {
         if (++boxesShown > 1) return; // a box of a command that ran anyway
@@ -471,6 +475,72 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
     EXPECT_EQ(std::tie(saved.TextLabel[1].Caption, saved.AddLine[0].Used), std::make_tuple("主介護者", kTrue));
 }
+
+// A whole editing screen at a display size, with the setting kept in a file of its own.
+class WholeScreen {
+public:
+    WholeScreen(CanvasSize size, int percent)
+    {
+        makeNewDocument(context.document);
+        if (size == CanvasSize::Wide) context.document.ScreenMode = "WIDE";
+        settings.setValue("display/percent", percent);
+        main.resize(2400, 1600);
+        main.show();
+        screen.open();
+    }
+    void chooseMode(int k)
+    {
+        screen.switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu%1").arg(k))->click();
+    }
+    // The frames of the child windows on show, by the names of their windows.
+    std::map<QString, QRect> frames() const
+    {
+        std::map<QString, QRect> shown;
+        for (QMdiSubWindow* sub : main.childArea()->subWindowList())
+            if (sub->isVisible()) shown[sub->widget()->objectName()] = sub->geometry();
+        return shown;
+    }
+
+    QApplication& app = test::application();
+    test::TemporaryFolder folder;
+    QSettings settings{QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat};
+    DisplaySizeSetting displaySize{settings};
+    test::RecordingReporter reporter;
+    test::ScriptedMessageBoxes boxes;
+    test::ManualTimers timers;
+    MainWindow main;
+    EditingContext context;
+    GdrStore store{folder.path(), reporter};
+    EditingScreen screen{main, context, store, boxes, timers, displaySize, [] {}};
+};
+
+class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
+
+// Frames, title bars included, of every window on show in each input mode, with the guidance
+// box open: none covers another, and the guidance box has no title bar.
+TEST_P(ScreenArrangement, NoWindowCoversAnotherInAnyModeSizeOrDisplaySize)
+{
+    const auto [size, percent] = GetParam();
+    WholeScreen whole(size, percent);
+    // A mark opens the guidance box.
+    QTest::mouseClick(whole.screen.windows().basicInput(size).slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2));
+    for (const int mode : {1, 2, 3, 1}) {
+        whole.chooseMode(mode);
+        const std::map<QString, QRect> frames = whole.frames();
+        ASSERT_EQ(frames.size(), mode == 1 ? 8U : 9U);
+        for (auto a = frames.begin(); a != frames.end(); ++a)
+            for (auto b = std::next(a); b != frames.end(); ++b)
+                EXPECT_FALSE(a->second.intersects(b->second))
+                    << "mode " << mode << ": " << a->first.toStdString() << " and " << b->first.toStdString();
+    }
+    const QWidget* guidance = whole.main.findChild<GuidanceBox*>();
+    ASSERT_NE(guidance, nullptr);
+    EXPECT_EQ(guidance->parentWidget()->geometry().size(), guidance->size()) << "a frame around the guidance box";
+}
+
+INSTANTIATE_TEST_SUITE_P(SizesAndDisplaySizes, ScreenArrangement,
+                         ::testing::Combine(::testing::Values(CanvasSize::Normal, CanvasSize::Wide),
+                                            ::testing::ValuesIn(DisplayScale::kPercents)));
 
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
 {

@@ -2,20 +2,12 @@
 
 #include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/cohabit_frame_builder.h"
-#include "ui/child_window_place.h"
 
 #include <QPushButton>
 
 namespace kinsketch {
-namespace {
-
-constexpr TwipsPlace kNormalPlace{10915, 7500};
-constexpr TwipsPlace kWidePlace{15150, 8600};
-
-} // namespace
-
 FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
-                                 QWidget* parent)
+                                 DisplayScale scale, QWidget* parent)
     : QWidget(parent)
     , document_(document)
     , reporter_(reporter)
@@ -27,13 +19,12 @@ FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, F
     setWindowTitle(caption);
     setAccessibleName(caption);
     button_->setObjectName(QStringLiteral("cmdTool1"));
-    button_->setGeometry(twipsRect(60, 60, 2400, 420));
-    setFixedSize(twipsToPixels(2520), twipsToPixels(540));
+    scale.scaleFont(*this);
+    button_->setGeometry(scale.rect(60, 60, 2400, 420));
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     setButtonCaption(kFrameEraseCaption);
     connect(button_, &QPushButton::clicked, this, &FrameToolWindow::toggleFrame);
 }
-
-void FrameToolWindow::load() { placeChildWindow(*this, document_.isWide() ? kWidePlace : kNormalPlace); }
 
 void FrameToolWindow::toggleFrame()
 {

@@ -6,6 +6,7 @@
 
 #include "document/gdr_record.h"
 #include "seams/error_reporter.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -27,11 +28,11 @@ class FrameToolWindow : public QWidget {
     Q_OBJECT
 
 public:
-    FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
+    static constexpr QSize kClientTwips{2520, 540};
+
+    FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours, DisplayScale scale,
                     QWidget* parent = nullptr);
 
-    // Places the window beside the canvas of the document's screen size.
-    void load();
     void toggleFrame();
     void setButtonCaption(const std::string& caption);
 

@@ -1,7 +1,5 @@
 #include "free_line_panel_window.h"
 
-#include "ui/child_window_place.h"
-
 #include <QColorDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -25,21 +23,19 @@ QColor qColour(Colour c)
 QString backColourStyle(Colour c) { return QStringLiteral("background-color: %1;").arg(qColour(c).name()); }
 
 // The pictures of the two tool buttons: an open polygon and an eraser.
-QIcon toolPicture(bool eraser)
+QIcon toolPicture(bool eraser, DisplayScale scale)
 {
-    QPixmap picture(24, 24);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setPen(QPen(Qt::black, 2));
-    if (eraser) {
-        painter.setBrush(Qt::white);
-        painter.drawRect(4, 8, 16, 9);
-        painter.fillRect(4, 8, 6, 9, Qt::darkGray);
-    } else {
-        const QPoint points[] = {{3, 20}, {8, 4}, {20, 8}, {16, 20}};
-        painter.drawPolyline(points, 4);
-    }
-    return QIcon(picture);
+    return QIcon(scale.picture(QSize(24, 24), [eraser](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 2));
+        if (eraser) {
+            painter.setBrush(Qt::white);
+            painter.drawRect(4, 8, 16, 9);
+            painter.fillRect(4, 8, 6, 9, Qt::darkGray);
+        } else {
+            const QPoint points[] = {{3, 20}, {8, 4}, {20, 8}, {16, 20}};
+            painter.drawPolyline(points, 4);
+        }
+    }));
 }
 
 QLabel* heading(const QString& text, QWidget* parent, QRect place)
@@ -52,47 +48,47 @@ QLabel* heading(const QString& text, QWidget* parent, QRect place)
 
 } // namespace
 
-FreeLinePanelWindow::FreeLinePanelWindow(CanvasSize size, GdrRecord& document, std::int32_t& freeLineCount,
+FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount,
                                          FreeLinePanelRegisters& registers, MessageBoxes& boxes,
-                                         FreeLinePanelNeighbours neighbours, QWidget* parent)
+                                         FreeLinePanelNeighbours neighbours, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
-    , size_(size)
     , model_(document, freeLineCount, registers, boxes, std::move(neighbours))
 {
     const QString caption = QStringLiteral("Tool Box");
     setObjectName(QStringLiteral("mdiPan_Com"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(twipsToPixels(3420), twipsToPixels(1320));
+    scale.scaleFont(*this);
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
 
     const QString figure = QStringLiteral("自由図形"), eraser = QStringLiteral("消しゴム");
-    heading(figure, this, twipsRect(60, 60, 900, 240));
+    heading(figure, this, scale.rect(60, 60, 900, 240));
     figureButton_ = button(QStringLiteral("cmd_FreeFig"), figure);
     figureButton_->setText({});
-    figureButton_->setIcon(toolPicture(false));
-    figureButton_->setGeometry(twipsRect(60, 300, 900, 450));
-    heading(eraser, this, twipsRect(1020, 60, 960, 240));
+    figureButton_->setIcon(toolPicture(false, scale));
+    figureButton_->setGeometry(scale.rect(60, 300, 900, 450));
+    heading(eraser, this, scale.rect(1020, 60, 960, 240));
     eraserButton_ = button(QStringLiteral("cmd_Erase"), eraser);
     eraserButton_->setText({});
-    eraserButton_->setIcon(toolPicture(true));
-    eraserButton_->setGeometry(twipsRect(1020, 300, 480, 450));
+    eraserButton_->setIcon(toolPicture(true, scale));
+    eraserButton_->setGeometry(scale.rect(1020, 300, 480, 450));
     eraserWidthBox_ = widthBox(QStringLiteral("txtLineE"), QStringLiteral("消しゴムの太さ"));
-    eraserWidthBox_->setGeometry(twipsRect(1560, 390, 420, 285));
+    eraserWidthBox_->setGeometry(scale.rect(1560, 390, 420, 285));
     undoButton_ = button(QStringLiteral("cmd_Back"), QStringLiteral("一つ戻る"));
-    undoButton_->setGeometry(twipsRect(2100, 60, 1260, 360));
+    undoButton_->setGeometry(scale.rect(2100, 60, 1260, 360));
     auto* clearButton = button(QStringLiteral("cmd_AllErase"), QStringLiteral("全クリア"));
-    clearButton->setGeometry(twipsRect(2100, 480, 1260, 360));
-    heading(QStringLiteral("太さ"), this, twipsRect(60, 930, 420, 285));
+    clearButton->setGeometry(scale.rect(2100, 480, 1260, 360));
+    heading(QStringLiteral("太さ"), this, scale.rect(60, 930, 420, 285));
     penWidthBox_ = widthBox(QStringLiteral("txtLineW"), QStringLiteral("太さ"));
-    penWidthBox_->setGeometry(twipsRect(480, 900, 480, 285));
-    heading(QStringLiteral("色"), this, twipsRect(1140, 930, 240, 285));
+    penWidthBox_->setGeometry(scale.rect(480, 900, 480, 285));
+    heading(QStringLiteral("色"), this, scale.rect(1140, 930, 240, 285));
     colourSample_ = new QLabel(this);
     colourSample_->setObjectName(QStringLiteral("lblColorSample"));
     colourSample_->setAccessibleName(QStringLiteral("色"));
-    colourSample_->setGeometry(twipsRect(1380, 900, 420, 285));
+    colourSample_->setGeometry(scale.rect(1380, 900, 420, 285));
     colourSample_->setFrameShape(QFrame::Box);
     auto* setColourButton = button(QStringLiteral("cmd_SetColor"), QStringLiteral("設定"));
-    setColourButton->setGeometry(twipsRect(2100, 900, 1260, 345));
+    setColourButton->setGeometry(scale.rect(2100, 900, 1260, 345));
     focusSink_ = new QLineEdit(this);
     focusSink_->setObjectName(QStringLiteral("txtDmy"));
     focusSink_->setAccessibleName(QStringLiteral("txtDmy"));
@@ -133,7 +129,6 @@ QLineEdit* FreeLinePanelWindow::widthBox(const QString& name, const QString& cap
 
 void FreeLinePanelWindow::load()
 {
-    placeChildWindow(*this, {size_ == CanvasSize::Wide ? 15150 : 11200, 0});
     model_.load();
     showRegisters();
 }

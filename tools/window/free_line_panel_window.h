@@ -3,8 +3,8 @@
 // buttons call the panel model and it shows the model's registers; the width
 // boxes take digits and Backspace only, and Enter or leaving a box checks it.
 
-#include "genogram/canvas_size.h"
 #include "tools/free_line_panel.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -20,13 +20,15 @@ class FreeLinePanelWindow : public QWidget {
 public:
     // The document, the count of its loaded strokes and the registers are
     // shared with the canvas and outlive the window.
-    FreeLinePanelWindow(CanvasSize size, GdrRecord& document, std::int32_t& freeLineCount,
-                        FreeLinePanelRegisters& registers, MessageBoxes& boxes, FreeLinePanelNeighbours neighbours,
+    static constexpr QSize kClientTwips{3420, 1320};
+
+    FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
+                        MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, DisplayScale scale = {},
                         QWidget* parent = nullptr);
 
     FreeLinePanel& model() { return model_; }
 
-    // Places the window and fills the registers from the document.
+    // Fills the registers from the document.
     void load();
     // Shows the registers as they are now; the canvas changes them while
     // drawing, so only what changed is touched.
@@ -43,7 +45,6 @@ private:
     bool checkBox(QLineEdit* box);
     void after(void (FreeLinePanel::*click)());
 
-    CanvasSize size_;
     FreeLinePanel model_;
     FreeLinePanelRegisters shown_;
     QPushButton* figureButton_;

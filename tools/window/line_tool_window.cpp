@@ -1,13 +1,12 @@
 #include "line_tool_window.h"
 
 #include "genogram/window/canvas_window.h"
-#include "ui/child_window_place.h"
 
 #include <QPushButton>
 
 namespace kinsketch {
 
-LineToolWindow::LineToolWindow(CanvasOfScreen canvas, QWidget* parent)
+LineToolWindow::LineToolWindow(CanvasOfScreen canvas, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
     , canvas_(std::move(canvas))
 {
@@ -15,7 +14,8 @@ LineToolWindow::LineToolWindow(CanvasOfScreen canvas, QWidget* parent)
     setObjectName(QStringLiteral("mdiLineAdd_Tool"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(twipsToPixels(1215), twipsToPixels(495));
+    scale.scaleFont(*this);
+    setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     const QString label = QStringLiteral("線追加");
     auto* button = new QPushButton(label, this);
     button->setObjectName(QStringLiteral("cmdTool1"));
@@ -23,8 +23,6 @@ LineToolWindow::LineToolWindow(CanvasOfScreen canvas, QWidget* parent)
     button->setGeometry(rect());
     connect(button, &QPushButton::clicked, this, &LineToolWindow::addLine);
 }
-
-void LineToolWindow::load() { placeChildWindow(*this, {9450, 0}); }
 
 void LineToolWindow::addLine()
 {

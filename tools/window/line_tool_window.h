@@ -2,6 +2,8 @@
 // mdiLineAdd_Tool ("ToolBox"): the line tool window of input mode 2. Its one
 // button adds a straight line to the canvas of the current screen size.
 
+#include "ui/display_scale.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -15,10 +17,9 @@ class LineToolWindow : public QWidget {
 
 public:
     using CanvasOfScreen = std::function<CanvasWindow&()>;
-    explicit LineToolWindow(CanvasOfScreen canvas, QWidget* parent = nullptr);
+    static constexpr QSize kClientTwips{1215, 495};
 
-    // Places the window beside the switch bar.
-    void load();
+    explicit LineToolWindow(CanvasOfScreen canvas, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     void addLine();
 

@@ -2,7 +2,6 @@
 
 #include "slot_background.h"
 #include "symbol_chooser.h"
-#include "ui/child_window_place.h"
 
 #include "genogram/basic_input/document_text_check.h"
 
@@ -12,10 +11,11 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace kinsketch {
 namespace {
 
-constexpr TwipsPlace kLoadPlace{0, 2200};
 constexpr int kAgeCaptionOffset = 480;
 constexpr int kRemarkCaptionOffset = 720;
 
@@ -32,11 +32,11 @@ PanelButton panelButton(Qt::MouseButton button)
     }
 }
 
-QLineEdit* textBox(QWidget* parent, const QString& name, int i, TwipsPlace frame, TwipsPlace offset)
+QLineEdit* textBox(QWidget* parent, DisplayScale scale, const QString& name, int i, TwipsPlace frame, TwipsPlace offset)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-    box->setGeometry(twipsRect(frame.left + offset.left, frame.top + offset.top, kTextBoxWidth, kTextBoxHeight));
+    box->setGeometry(scale.rect(frame.left + offset.left, frame.top + offset.top, kTextBoxWidth, kTextBoxHeight));
     box->setTextMargins(0, 0, 0, 0);
     // Qt would cut a long paste at 32 767 characters without a word. One
     // character more than a document holds lets every text too long for it
@@ -48,9 +48,10 @@ QLineEdit* textBox(QWidget* parent, const QString& name, int i, TwipsPlace frame
 } // namespace
 
 BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
-                                   BasicInputNeighbours neighbours, QWidget* parent)
+                                   BasicInputNeighbours neighbours, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
     , panel_(size, document, reporter, boxes, std::move(neighbours))
+    , scale_(scale)
 {
     const QString caption = QStringLiteral("ジェノグラム入力");
     setObjectName(size == CanvasSize::Wide ? QStringLiteral("mdiGenoInp_2") : QStringLiteral("mdiGenoInp"));
@@ -61,9 +62,12 @@ BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorRe
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(scale_.pixels(11));
     setFont(small);
     setFixedSize(sizeHint());
+    // A click on the panel or a slot takes the keys away from the choosers,
+    // where a stray letter would empty the slot.
+    setFocusPolicy(Qt::ClickFocus);
 
     slots_.reserve(static_cast<std::size_t>(panel_.layout().slotCount()));
     for (int i = 0; i < panel_.layout().slotCount(); ++i) buildSlot(i);
@@ -74,7 +78,7 @@ BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorRe
 
 QSize BasicInputWindow::sizeHint() const
 {
-    return {twipsToPixels(panel_.layout().clientWidth), twipsToPixels(panel_.layout().clientHeight)};
+    return scale_.size(panel_.layout().clientWidth, panel_.layout().clientHeight);
 }
 
 void BasicInputWindow::buildSlot(int i)
@@ -84,26 +88,27 @@ void BasicInputWindow::buildSlot(int i)
     controls.background = new SlotBackground(this);
     controls.background->setObjectName(QStringLiteral("Label1_%1").arg(i));
     controls.background->setAccessibleName(QStringLiteral("同居 %1").arg(i));
-    controls.background->setGeometry(twipsRect(frame.left, frame.top, kSlotFrameWidth, kSlotFrameHeight));
+    controls.background->setGeometry(scale_.rect(frame.left, frame.top, kSlotFrameWidth, kSlotFrameHeight));
+    controls.background->setFocusPolicy(Qt::ClickFocus);
     connect(controls.background, &SlotBackground::clicked, this, [this, i] { panel_.toggleCohabitantMark(i); });
 
-    controls.chooser = new SymbolChooser(this);
+    controls.chooser = new SymbolChooser(scale_, this);
     controls.chooser->setObjectName(QStringLiteral("ImgCbo_%1").arg(i));
     controls.chooser->setAccessibleName(QStringLiteral("続柄記号 %1").arg(i));
     controls.chooser->setGeometry(
-        twipsRect(frame.left + kChooserOffset.left, frame.top + kChooserOffset.top, kChooserWidth, kChooserHeight));
+        scale_.rect(frame.left + kChooserOffset.left, frame.top + kChooserOffset.top, kChooserWidth, kChooserHeight));
     connect(controls.chooser, &QComboBox::currentIndexChanged, this, [this, i](int index) {
         if (index >= 0) panel_.chooseSymbol(i, index);
     });
     connect(controls.chooser, &QComboBox::editTextChanged, this,
             [this, i](const QString& text) { panel_.editSymbolText(i, text.toStdString()); });
 
-    controls.age = textBox(this, QStringLiteral("txtAge"), i, frame, kAgeOffset);
+    controls.age = textBox(this, scale_, QStringLiteral("txtAge"), i, frame, kAgeOffset);
     controls.age->setAccessibleName(QStringLiteral("年齢 %1").arg(i));
     connect(controls.age, &QLineEdit::textChanged, this, [this, i](const QString& text) {
         if (panel_.changeAge(i, text.toStdString()) && !panel_.loading()) ageBox(i)->setFocus();
     });
-    controls.remark = textBox(this, QStringLiteral("txtRel"), i, frame, kRemarkOffset);
+    controls.remark = textBox(this, scale_, QStringLiteral("txtRel"), i, frame, kRemarkOffset);
     controls.remark->setAccessibleName(QStringLiteral("備考 %1").arg(i));
     connect(controls.remark, &QLineEdit::textChanged, this, [this, i](const QString& text) {
         if (panel_.changeRemark(i, text.toStdString()) && !panel_.loading()) remarkBox(i)->setFocus();
@@ -116,23 +121,24 @@ void BasicInputWindow::buildRowCaptions()
     const InputLayout& layout = panel_.layout();
     QFont captionFont(QStringLiteral("ＭＳ Ｐゴシック"));
     captionFont.setPointSizeF(9.75);
+    captionFont = scale_.font(captionFont);
     for (int row = 0; row < layout.rowCount(); ++row) {
-        const int left = layout.rowCaptionLefts[static_cast<std::size_t>(row)];
+        // Captions described left of the window's edge start at the edge and
+        // keep their right end, so that none is cut.
+        const int described = layout.rowCaptionLefts[static_cast<std::size_t>(row)];
+        const int left = std::max(0, described);
+        const int width = kRowCaptionWidth - (left - described);
         for (const auto& [text, offset] : {std::pair{QStringLiteral("年齢→"), kAgeCaptionOffset},
                                            std::pair{QStringLiteral("備考→"), kRemarkCaptionOffset}}) {
             auto* label = new QLabel(text, this);
             label->setFont(captionFont);
-            label->setGeometry(twipsRect(left, layout.rowTop(row) + offset, kRowCaptionWidth, kRowCaptionHeight));
+            label->setGeometry(scale_.rect(left, layout.rowTop(row) + offset, width, kRowCaptionHeight));
             label->lower();
         }
     }
 }
 
-void BasicInputWindow::load()
-{
-    placeChildWindow(*this, kLoadPlace);
-    panel_.load();
-}
+void BasicInputWindow::load() { panel_.load(); }
 
 // Showing the model is no edit: the controls' change handlers stay quiet.
 void BasicInputWindow::showSlot(int i)
@@ -158,27 +164,29 @@ void BasicInputWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const InputLayout& layout = panel_.layout();
-    const auto toPixels = [](const TwipsLine& l) {
-        return QLine(twipsToPixels(l.x1), twipsToPixels(l.y1), twipsToPixels(l.x2), twipsToPixels(l.y2));
+    const auto toPixels = [this](const TwipsLine& l) {
+        return QLine(scale_.px(l.x1), scale_.px(l.y1), scale_.px(l.x2), scale_.px(l.y2));
     };
     const QColor grey = qColour(kDesignGrey);
     for (int k = 0; k < layout.lineCount(); ++k) {
         const InputLine& line = panel_.line(k);
-        QPen pen(qColour(line.colour), line.width, line.pattern == LinePattern::Dotted ? Qt::DotLine : Qt::SolidLine);
+        QPen pen(qColour(line.colour), scale_.pixels(line.width),
+                 line.pattern == LinePattern::Dotted ? Qt::DotLine : Qt::SolidLine);
         painter.setPen(pen);
         painter.drawLine(toPixels(layout.line(k)));
         if (layout.role(k) != LineRole::Marriage) continue;
-        painter.setPen(line.slashS ? Qt::black : grey);
+        painter.setPen(QPen(line.slashS ? Qt::black : grey, scale_.pixels(1)));
         painter.drawLine(toPixels(layout.slashS(k)));
-        painter.setPen(line.slashW ? Qt::black : grey);
+        painter.setPen(QPen(line.slashW ? Qt::black : grey, scale_.pixels(1)));
         painter.drawLine(toPixels(layout.slashW(k)));
     }
 }
 
 void BasicInputWindow::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    panel_.pressBackground(panelButton(event->button()), pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+    const QPointF at = event->position();
+    panel_.pressBackground(panelButton(event->button()), static_cast<int>(scale_.twips(at.x())),
+                           static_cast<int>(scale_.twips(at.y())));
 }
 
 } // namespace kinsketch

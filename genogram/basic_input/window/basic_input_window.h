@@ -5,6 +5,7 @@
 // a background, a symbol chooser and two text boxes each.
 
 #include "genogram/basic_input/basic_input_panel.h"
+#include "ui/display_scale.h"
 
 #include <QWidget>
 
@@ -22,12 +23,11 @@ class BasicInputWindow : public QWidget {
 
 public:
     BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
-                     BasicInputNeighbours neighbours, QWidget* parent = nullptr);
+                     BasicInputNeighbours neighbours, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     BasicInputPanel& panel() { return panel_; }
 
-    // Places the window and fills it from the document; call it once the
-    // window sits in the main window.
+    // Fills the window from the document.
     void load();
 
     SlotBackground* slotBackground(int i) const { return slots_.at(static_cast<std::size_t>(i)).background; }
@@ -54,6 +54,7 @@ private:
     void showSlot(int i);
 
     BasicInputPanel panel_;
+    DisplayScale scale_;
     std::vector<SlotControls> slots_;
 };
 
