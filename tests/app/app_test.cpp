@@ -486,11 +486,12 @@ public:
         settings.setValue("display/percent", percent);
         main.resize(2400, 1600);
         main.show();
-        screen.open();
+        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
+        screen->open();
     }
     void chooseMode(int k)
     {
-        screen.switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu%1").arg(k))->click();
+        screen->switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu%1").arg(k))->click();
     }
     // The frames of the child windows on show, by the names of their windows.
     std::map<QString, QRect> frames() const
@@ -511,7 +512,7 @@ public:
     MainWindow main;
     EditingContext context;
     GdrStore store{folder.path(), reporter};
-    EditingScreen screen{main, context, store, boxes, timers, displaySize, [] {}};
+    std::unique_ptr<EditingScreen> screen;
 };
 
 class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
@@ -523,7 +524,7 @@ TEST_P(ScreenArrangement, NoWindowCoversAnotherInAnyModeSizeOrDisplaySize)
     const auto [size, percent] = GetParam();
     WholeScreen whole(size, percent);
     // A mark opens the guidance box.
-    QTest::mouseClick(whole.screen.windows().basicInput(size).slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(whole.screen->windows().basicInput(size).slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2));
     for (const int mode : {1, 2, 3, 1}) {
         whole.chooseMode(mode);
         const std::map<QString, QRect> frames = whole.frames();

@@ -2,21 +2,21 @@
 # Edits the canvas of the real kinsketch as a person would: a click on the
 # canvas opens the text dialog, Escape cancels it without a trace, "決定"
 # puts the text on the canvas; the switch bar's "線追加" and the line tool's
-# button (673, 41) then draw a line, one of its handles is dragged, and the
+# button (887, 41) then draw a line, one of its handles is dragged, and the
 # save writes a document and a picture that hold both.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing new
 canvas_shot empty
 
-click 760 195 0
+click 760 202 0
 press_in_window "$(wait_for_window "文字の指定" 5)" Escape
 sleep 0.5
 [ -z "$(windows_named "文字の指定")" ] || fail "Escape left the text dialog open"
 canvas_shot cancelled
 [ "$(differing_pixels empty cancelled)" = 0 ] || fail "a cancelled text changed the canvas"
 
-click 760 195 0
+click 760 202 0
 dialog=$(wait_for_window "文字の指定" 5)
 sleep 0.3
 xdotool type --delay 30 "家族Kazoku"
@@ -28,14 +28,14 @@ changed=$(differing_pixels empty text)
 [ "$changed" -gt 50 ] || fail "the text did not appear on the canvas ($changed pixels changed)"
 
 click 112 45 0.5 # 線追加 on the switch bar
-click 673 41 0.7 # 線追加 in the line tool window
+click 887 41 0.7 # 線追加 in the line tool window
 canvas_shot line
 changed=$(differing_pixels text line)
 [ "$changed" -gt 100 ] || fail "no line appeared on the canvas ($changed pixels changed)"
 
 # The new line runs from (1000, 1000) to (3500, 3500) twips; its second
 # handle is dragged left and down.
-xdotool mousemove 966 407 mousedown 1 sleep 0.1 mousemove 930 430 sleep 0.1 mousemove 900 450 mouseup 1
+xdotool mousemove 966 414 mousedown 1 sleep 0.1 mousemove 930 437 sleep 0.1 mousemove 900 457 mouseup 1
 sleep 0.5
 
 save_and_confirm

@@ -2,8 +2,9 @@
 # xdotool, as a person would. Sourced by the test scripts, whose arguments are
 # the kinsketch binary, the fixture documents, kinsketch-doc and kinsketch-render.
 # The child windows are no X windows of their own, so they are clicked at their
-# places in the maximised main window: 保存 (251, 52), 終了 (300, 52), 決定
-# (425, 647) and キャンセル (563, 647), the switch bar's buttons at (40 + 72 n, 45).
+# places in the maximised main window at 100 %: 保存 (256, 51), 終了 (306, 51),
+# 決定 (425, 647) and キャンセル (563, 647), the switch bar's buttons at
+# (40 + 72 n, 45); the canvas's client area starts at (731, 178).
 
 set -euo pipefail
 
@@ -17,6 +18,8 @@ work="$program/imgTmp"
 mkdir -p "$work"
 cp "$binary" "$program/"
 pid=""
+# The user's settings (the display size) stay out of the test, and in.
+export XDG_CONFIG_HOME="$program/config"
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$program"' EXIT
 
 fail() {
@@ -45,7 +48,7 @@ click() {
 
 # The canvas at its preview place, two pixels inside its client, clear of the
 # frame that changes with the active window.
-canvas_shot() { import -window root -crop 276x326+731+172 "$program/$1.png"; }
+canvas_shot() { import -window root -crop 276x326+731+179 "$program/$1.png"; }
 differing_pixels() { compare -metric AE "$program/$1.png" "$program/$2.png" null: 2>&1 || true; }
 
 # Window ids whose title is exactly $1 (visible ones only).
@@ -97,9 +100,13 @@ wait_for_exit() {
 
 # 保存, 決定 and はい; the program ends having written the working document and
 # its picture, which must be the one kinsketch-render draws of that document.
+# A test at another display size gives the buttons' places in save_at and
+# confirm_at ("x y").
 save_and_confirm() {
-  click 251 52
-  click 425 647 0.5
+  # shellcheck disable=SC2086 # "x y" is two arguments
+  click ${save_at:-256 51}
+  # shellcheck disable=SC2086
+  click ${confirm_at:-425 647} 0.5
   answer_yes
   wait_for_exit "$pid"
   pid=""

@@ -3,8 +3,8 @@
 # the switch bar's "自由線" opens the Tool Box, a pen stroke is dragged, a
 # free figure is drawn as a triangle and closed at its start, and "一つ戻る"
 # takes back the closing segment only; the save then writes them into the
-# document and the picture. The Tool Box's figure button stands at (785, 58)
-# and its undo button at (933, 39).
+# document and the picture. The Tool Box's figure button stands at (973, 58)
+# and its undo button at (1121, 39).
 source "$(dirname "$0")/e2e_lib.sh"
 
 # A press at $1,$2, moves through the points that follow, a release at the last.
@@ -25,20 +25,20 @@ start_editing new
 click 184 45 0.7 # 自由線
 canvas_shot empty
 
-drag 760 190 780 200 800 210 820 220 840 230 860 240
+drag 760 197 780 207 800 217 820 227 840 237 860 247
 canvas_shot stroke
 changed=$(differing_pixels empty stroke)
 [ "$changed" -gt 60 ] || fail "the pen stroke did not appear ($changed pixels changed)"
 
-click 785 58 0.3 # 自由図形
-drag 800 400 850 400 900 400
-drag 900 400 900 430 900 460
-drag 900 460 850 430 803 403 # within 150 twips of the start: closes
+click 973 58 0.3 # 自由図形
+drag 800 407 850 407 900 407
+drag 900 407 900 437 900 467
+drag 900 467 850 437 803 410 # within 150 twips of the start: closes
 canvas_shot triangle
 triangle=$(differing_pixels stroke triangle)
 [ "$triangle" -gt 200 ] || fail "the triangle did not appear ($triangle pixels changed)"
 
-click 933 39 0.7 # 一つ戻る
+click 1121 39 0.7 # 一つ戻る
 canvas_shot undone
 left=$(differing_pixels stroke undone)
 [ "$left" -gt 100 ] && [ "$left" -lt "$triangle" ] ||

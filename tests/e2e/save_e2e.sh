@@ -21,10 +21,10 @@ PY
 
 rm -f "$work"/kinsketch.*
 start_editing client
-click 251 52 # 保存
+click 256 51 # 保存
 click 563 647 # キャンセル
 [ -f "$work/kinsketch.gdr" ] || fail "保存 did not write the working document"
-click 300 52 # 終了, on the menu bar that キャンセル brought back
+click 306 51 # 終了, on the menu bar that キャンセル brought back
 answer_yes
 wait_for_exit "$pid"
 pid=""
@@ -33,7 +33,7 @@ pid=""
 rm -f "$work"/kinsketch.*
 start_editing client
 mkdir -p "$work/kinsketch.gdr/in-the-way" # the save cannot replace a folder
-click 251 52 # 保存
+click 256 51 # 保存
 press_in_window "$(wait_for_window "Error At clsGdrOpe.WriteGdrFile" 5)" Return
 sleep 0.5
 rm -rf "$work/kinsketch.gdr"
