@@ -108,14 +108,16 @@ void FreeDrawing::figureMove(FreeLinePoint at)
 
 // The segment always starts at the last vertex, also when the mouse never
 // moved: a record without a start would be joined to whatever record lies
-// before it.
+// before it. A release near the start ends exactly on the start, so that the
+// outline in the picture has no gap.
 void FreeDrawing::figureUp(FreeLinePoint at)
 {
+    const bool closed = closesFigure(figureStart_, at);
+    if (closed) at = figureStart_;
     FreeLineList& l = list();
     const std::int32_t k = l.upperBound();
     l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
     lastVertex_ = at;
-    const bool closed = closesFigure(figureStart_, at);
     if (!closed) growFreeLineList(l);
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;

@@ -207,7 +207,7 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
               std::make_tuple(FreeLineTool::Pen, false));
 }
 
-TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
+TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesExactlyOnIt)
 {
     struct Case {
         float dx, dy;
@@ -222,6 +222,8 @@ TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOnBothAxes)
         EXPECT_EQ(registers.tool(), c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
         EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
+        const FreeLinePoint end = c.closes ? FreeLinePoint{1000, 1000} : FreeLinePoint{1000 + c.dx, 1000 + c.dy};
+        EXPECT_EQ(std::tie(document.FreeLine[2].X1, document.FreeLine[2].Y1), std::tie(end.x, end.y));
     }
 }
 
@@ -420,7 +422,7 @@ TEST(FrameTool, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
     FrameToolNeighbours neighbours;
     neighbours.panelMark = [&](int slot) { return marks.contains(slot) ? 1 : 0; };
     neighbours.clearPanelMarks = [&] { marks.clear(); };
-    FrameToolWindow tool(document, reporter, std::move(neighbours));
+    FrameToolWindow tool(document, reporter, std::move(neighbours), DisplayScale{});
     document.CohabitFlag[9] = 1;
     for (const char* mode : {"", "WIDE"}) {
         document.ScreenMode = mode;
