@@ -1,5 +1,9 @@
 #include "canvas_fonts.h"
 
+#include "document/code_page_932.h"
+
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -43,10 +47,20 @@ void installCanvasFontSubstitutions()
     }
 }
 
-QStringList substitutedFontNames()
+QStringList offeredFontNames()
 {
     QStringList names;
-    for (const auto& s : kSubstitutions) names << QString::fromUtf8(s.windowsName);
+    QStringList faces;
+    for (const auto& s : kSubstitutions) {
+        const QString face = QString::fromLatin1(s.installedFamily);
+        if (faces.contains(face)) continue;
+        faces << face;
+        names << QString::fromUtf8(s.windowsName);
+    }
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        if (QFontDatabase::isPrivateFamily(family) || faces.contains(family)) continue;
+        if (isCp932Encodable(family.toStdString())) names << family;
+    }
     return names;
 }
 

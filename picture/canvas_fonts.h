@@ -17,9 +17,11 @@ namespace kinsketch {
 // Registers the table with QFont::insertSubstitution; idempotent.
 void installCanvasFontSubstitutions();
 
-// The stored names drawn through a substitute, in table order: fonts a
-// document can name although no font of that name is installed.
-QStringList substitutedFontNames();
+// The font names a user may choose for a text, one for each face: for every
+// substitute face the first Windows name standing for it (the one documents
+// store), then the other installed Japanese families whose names a document
+// can hold. Faces without Japanese would show a text's kana as boxes.
+QStringList offeredFontNames();
 
 // The installed family a stored font name is drawn with: its substitute, or
 // the name itself when it has none.

@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -409,6 +410,21 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"「😀」は保存できない文字です。別の文字に置き換えてください。"});
     ASSERT_TRUE(result);
     EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
+}
+
+TEST_F(TextDialogTest, TheFontListOffersEachJapaneseFaceOnceAndKeepsAStoredNameItLeavesOut)
+{
+    const auto* fonts = child<QComboBox>("cboFont");
+    QStringList faces;
+    for (int i = 0; i < fonts->count(); ++i) {
+        faces << canvasFontFamily(fonts->itemText(i).toStdString());
+        EXPECT_TRUE(QFontDatabase::writingSystems(faces.back()).contains(QFontDatabase::Japanese))
+            << fonts->itemText(i).toStdString();
+    }
+    EXPECT_EQ(faces.removeDuplicates(), 0) << faces.join(u',').toStdString();
+
+    const auto result = exec({"", "MS PGothic", 9}, [&] { ok(); });
+    EXPECT_EQ(result.value_or(TextFormatting{}).fontName, "MS PGothic");
 }
 
 // The frame comes from the panel's marks alone: old marks are dropped, no mark erases the frame.

@@ -55,18 +55,6 @@ Colour colourOf(const QColor& c)
     return static_cast<Colour>(c.red()) | (static_cast<Colour>(c.green()) << 8) | (static_cast<Colour>(c.blue()) << 16);
 }
 
-// The fonts a document can name: those drawn through a substitute, then the
-// installed families whose names the document's code page can hold.
-QStringList fontNames()
-{
-    QStringList names = substitutedFontNames();
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(family) || names.contains(family)) continue;
-        if (isCp932Encodable(family.toStdString())) names << family;
-    }
-    return names;
-}
-
 // The document keeps line breaks as CR LF; the text area works with LF.
 QString forTextArea(const std::string& text)
 {
@@ -120,7 +108,7 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, QWidget* parent)
               "Label4", twipsRect(240, 2760, 5295, 255));
     warning->setStyleSheet(QStringLiteral("color: red"));
 
-    fontBox_->addItems(fontNames());
+    fontBox_->addItems(offeredFontNames());
     const int listFont = fontBox_->findText(fontBox_->font().family());
     fontBox_->setCurrentIndex(listFont >= 0 ? listFont : 0);
     setSwatch(0);
@@ -142,7 +130,13 @@ std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown)
     setSwatch(values.color);
     const QString wanted = QString::fromStdString(values.fontName);
     if (!wanted.isEmpty() && wanted != fontBox_->currentText()) {
-        const int found = fontBox_->findText(wanted);
+        int found = fontBox_->findText(wanted);
+        // A text keeps a font the list leaves out (a second Windows name of
+        // a face, a face without Japanese) as long as it can be drawn.
+        if (found < 0 && QFontDatabase::hasFamily(canvasFontFamily(values.fontName))) {
+            fontBox_->addItem(wanted);
+            found = fontBox_->count() - 1;
+        }
         if (found >= 0) fontBox_->setCurrentIndex(found);
     }
     boldBox_->setChecked(values.bold);
