@@ -361,7 +361,8 @@ protected:
 
     QApplication& app = test::application();
     test::ScriptedMessageBoxes boxes;
-    TextInputDialog dialog{boxes};
+    DisplayScale scale{200};
+    TextInputDialog dialog{boxes, scale};
 };
 
 TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
@@ -425,6 +426,18 @@ TEST_F(TextDialogTest, TheFontListOffersEachJapaneseFaceOnceAndKeepsAStoredNameI
 
     const auto result = exec({"", "MS PGothic", 9}, [&] { ok(); });
     EXPECT_EQ(result.value_or(TextFormatting{}).fontName, "MS PGothic");
+}
+
+TEST_F(TextDialogTest, TheDialogAndItsPreviewGrowWithTheDisplayButTheChosenSizeDoesNot)
+{
+    const auto result = exec({"家族", "ＭＳ 明朝", 12}, [&] {
+        EXPECT_EQ(std::make_tuple(dialog.size(), child<QPlainTextEdit>("txtInputArea")->geometry(),
+                                  dialog.font().pointSizeF(),
+                                  child<QPlainTextEdit>("txtInputArea")->font().pointSizeF()),
+                  std::make_tuple(QSize(1014, 418), QRect(32, 96, 706, 258), 18.0, 24.0));
+        ok();
+    });
+    EXPECT_EQ(result.value_or(TextFormatting{}).fontSize, 12);
 }
 
 // The frame comes from the panel's marks alone: old marks are dropped, no mark erases the frame.

@@ -6,7 +6,7 @@ namespace kinsketch {
 
 std::optional<TextFormatting> TextDialogLoader::edit(const TextFormatting& values)
 {
-    TextInputDialog dialog(boxes_, parent_);
+    TextInputDialog dialog(boxes_, scale_, parent_);
     return dialog.edit(values);
 }
 

@@ -5,21 +5,26 @@
 #include "genogram/text_dialog.h"
 
 #include "seams/message_boxes.h"
+#include "ui/display_scale.h"
 
 class QWidget;
 
 namespace kinsketch {
 
+// The display size is followed, not copied: it may change between openings.
 class TextDialogLoader : public TextDialog {
 public:
-    explicit TextDialogLoader(MessageBoxes& boxes, QWidget* parent = nullptr)
+    TextDialogLoader(MessageBoxes& boxes, const DisplayScale& scale, QWidget* parent = nullptr)
         : boxes_(boxes)
+        , scale_(scale)
         , parent_(parent)
     {}
+    TextDialogLoader(MessageBoxes&, DisplayScale&&, QWidget* = nullptr) = delete;
     std::optional<TextFormatting> edit(const TextFormatting& values) override;
 
 private:
     MessageBoxes& boxes_;
+    const DisplayScale& scale_;
     QWidget* parent_;
 };
 

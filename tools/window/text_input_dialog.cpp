@@ -20,8 +20,6 @@ namespace {
 
 constexpr int kDefaultSize = 9;
 
-QRect twipsRect(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
-
 template <class Widget>
 Widget* place(Widget* widget, const char* name, QRect rect)
 {
@@ -68,44 +66,45 @@ std::string forDocument(const QString& text)
 
 } // namespace
 
-TextInputDialog::TextInputDialog(MessageBoxes& boxes, QWidget* parent)
+TextInputDialog::TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , boxes_(boxes)
+    , scale_(scale)
 {
     installCanvasFontSubstitutions();
     const QString caption = QStringLiteral("文字の指定");
     setObjectName(QStringLiteral("frmtxtInput"));
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFont(QFont(QString::fromUtf8(kCanvasFontName), kDefaultSize));
-    setFixedSize(7605 / 15, 3135 / 15);
+    setFont(scale_.font(QFont(QString::fromUtf8(kCanvasFontName), kDefaultSize)));
+    setFixedSize(scale_.size(7605, 3135));
 
-    place(new QLabel(QStringLiteral("Font"), this), "Label2", twipsRect(360, 240, 375, 255));
-    fontBox_ = place(new QComboBox(this), "cboFont", twipsRect(840, 240, 2535, 300));
+    place(new QLabel(QStringLiteral("Font"), this), "Label2", scale_.rect(360, 240, 375, 255));
+    fontBox_ = place(new QComboBox(this), "cboFont", scale_.rect(840, 240, 2535, 300));
     fontBox_->setAccessibleName(QStringLiteral("Font"));
-    place(new QLabel(QStringLiteral("Size"), this), "Label1", twipsRect(3720, 240, 375, 255));
-    sizeBox_ = place(new QLineEdit(QString::number(kDefaultSize), this), "txtSize", twipsRect(4200, 240, 735, 270));
+    place(new QLabel(QStringLiteral("Size"), this), "Label1", scale_.rect(3720, 240, 375, 255));
+    sizeBox_ = place(new QLineEdit(QString::number(kDefaultSize), this), "txtSize", scale_.rect(4200, 240, 735, 270));
     sizeBox_->setAccessibleName(QStringLiteral("Size"));
     sizeBox_->setMaxLength(2);
     sizeBox_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), sizeBox_));
-    place(new QLabel(QStringLiteral("Color"), this), "Label3", twipsRect(5280, 240, 495, 255));
-    colourSwatch_ = place(new QLabel(this), "lblColor", twipsRect(5760, 240, 855, 270));
+    place(new QLabel(QStringLiteral("Color"), this), "Label3", scale_.rect(5280, 240, 495, 255));
+    colourSwatch_ = place(new QLabel(this), "lblColor", scale_.rect(5760, 240, 855, 270));
     colourSwatch_->setAccessibleName(QStringLiteral("Color"));
     colourSwatch_->setAutoFillBackground(true);
     colourSwatch_->setFrameShape(QFrame::Box);
     colourSwatch_->installEventFilter(this);
-    textArea_ = place(new QPlainTextEdit(this), "txtInputArea", twipsRect(240, 720, 5295, 1935));
+    textArea_ = place(new QPlainTextEdit(this), "txtInputArea", scale_.rect(240, 720, 5295, 1935));
     textArea_->setAccessibleName(QStringLiteral("文字"));
     textArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    boldBox_ = styleBox(this, "chkBold", QStringLiteral("太字"), twipsRect(5760, 840, 735, 255));
-    italicBox_ = styleBox(this, "chkItalic", QStringLiteral("斜体"), twipsRect(6720, 840, 735, 255));
-    strikeBox_ = styleBox(this, "chkStrike", QStringLiteral("取消線"), twipsRect(5760, 1320, 855, 255));
-    underlineBox_ = styleBox(this, "chkUnlerL", QStringLiteral("下線"), twipsRect(6720, 1320, 735, 255));
-    QPushButton* ok = button(this, "cmdOK", QStringLiteral("決定"), twipsRect(5760, 1800, 1695, 495));
-    QPushButton* cancel = button(this, "cmdCan", QStringLiteral("キャンセル"), twipsRect(5760, 2400, 1695, 495));
+    boldBox_ = styleBox(this, "chkBold", QStringLiteral("太字"), scale_.rect(5760, 840, 735, 255));
+    italicBox_ = styleBox(this, "chkItalic", QStringLiteral("斜体"), scale_.rect(6720, 840, 735, 255));
+    strikeBox_ = styleBox(this, "chkStrike", QStringLiteral("取消線"), scale_.rect(5760, 1320, 855, 255));
+    underlineBox_ = styleBox(this, "chkUnlerL", QStringLiteral("下線"), scale_.rect(6720, 1320, 735, 255));
+    QPushButton* ok = button(this, "cmdOK", QStringLiteral("決定"), scale_.rect(5760, 1800, 1695, 495));
+    QPushButton* cancel = button(this, "cmdCan", QStringLiteral("キャンセル"), scale_.rect(5760, 2400, 1695, 495));
     auto* warning =
         place(new QLabel(QStringLiteral("Attention : １０行以上入力すると正しく処理できない場合があります。"), this),
-              "Label4", twipsRect(240, 2760, 5295, 255));
+              "Label4", scale_.rect(240, 2760, 5295, 255));
     warning->setStyleSheet(QStringLiteral("color: red"));
 
     fontBox_->addItems(offeredFontNames());
@@ -186,6 +185,8 @@ bool TextInputDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+// The preview grows with the display like the rest of the dialog; the
+// values handed back keep the size the user typed.
 void TextInputDialog::showFontPreview()
 {
     QFont font(canvasFontFamily(fontBox_->currentText().toStdString()));
@@ -194,7 +195,7 @@ void TextInputDialog::showFontPreview()
     font.setItalic(italicBox_->isChecked());
     font.setStrikeOut(strikeBox_->isChecked());
     font.setUnderline(underlineBox_->isChecked());
-    textArea_->setFont(font);
+    textArea_->setFont(scale_.font(font));
     QPalette palette = textArea_->palette();
     palette.setColor(QPalette::Text, qColour(colour_));
     textArea_->setPalette(palette);

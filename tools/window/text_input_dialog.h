@@ -8,6 +8,7 @@
 #include "genogram/text_dialog.h"
 
 #include "seams/message_boxes.h"
+#include "ui/display_scale.h"
 
 #include <QDialog>
 
@@ -23,7 +24,7 @@ class TextInputDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TextInputDialog(MessageBoxes& boxes, QWidget* parent = nullptr);
+    TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale, QWidget* parent = nullptr);
 
     // Shows the dialog modally for `values`; see TextDialog::edit.
     [[nodiscard]] std::optional<TextFormatting> edit(const TextFormatting& shown);
@@ -41,6 +42,7 @@ private:
     int sizeBoxValue() const;
 
     MessageBoxes& boxes_;
+    DisplayScale scale_;
     Colour colour_ = 0;
     QComboBox* fontBox_;
     QLineEdit* sizeBox_;
