@@ -15,9 +15,10 @@ constexpr float kLabelFontSize = 9.0F;
 constexpr float kHandleFontSize = 8.25F;
 constexpr float kHandleSize = 135.0F;
 
-LabelWidget cellLabel(TwipsPlace place, Colour background)
+LabelWidget cellLabel(TwipsPlace place, Colour background, std::string text)
 {
     LabelWidget label;
+    label.caption = std::move(text);
     label.alignment = kAlignCentre;
     label.fontName = kCanvasFontName;
     label.fontSize = kLabelFontSize;
@@ -55,6 +56,12 @@ LabelWidget textLabelTemplate()
     label.fontSize = kLabelFontSize;
     label.foreColor = kWindowTextColour;
     return label;
+}
+
+LabelWidget cellLabelOf(const CanvasGeometry& geometry, WidgetId id, std::string text)
+{
+    if (id.kind == WidgetKind::ageLabels) return cellLabel(geometry.ageLabel(id.index), kAgePink, std::move(text));
+    return cellLabel(geometry.remarkLabel(id.index), kRemarkGreen, std::move(text));
 }
 
 LabelWidget lineHandleTemplate()
@@ -102,9 +109,10 @@ void GenoCanvas::loadDesign()
         const TwipsPlace cell = geometry_.cells[static_cast<std::size_t>(i)];
         symbols.load(i, {static_cast<float>(cell.left), static_cast<float>(cell.top), 0, true});
     }
-    for (int i = 0; i < geometry_.slotCount; ++i) ageLabels.load(i, cellLabel(geometry_.ageLabel(i), kAgePink));
     for (int i = 0; i < geometry_.slotCount; ++i)
-        remarkLabels.load(i, cellLabel(geometry_.remarkLabel(i), kRemarkGreen));
+        ageLabels.load(i, cellLabelOf(geometry_, {WidgetKind::ageLabels, i}, {}));
+    for (int i = 0; i < geometry_.slotCount; ++i)
+        remarkLabels.load(i, cellLabelOf(geometry_, {WidgetKind::remarkLabels, i}, {}));
     for (int k = 0; k < geometry_.connectorCount(); ++k)
         connectorLines.load(k, lineAt(geometry_.connectorLines[static_cast<std::size_t>(k)], kDesignGrey, true));
     for (int k : geometry_.marriageLines) {

@@ -159,5 +159,8 @@ int symbolImageIndex(const std::string& key);
 // Label templates the canvas and its editors copy.
 LabelWidget textLabelTemplate();
 LabelWidget lineHandleTemplate();
+// The age or remark label `id` (of kind ageLabels or remarkLabels) as the
+// canvas of `geometry` shows `text` in it.
+LabelWidget cellLabelOf(const CanvasGeometry& geometry, WidgetId id, std::string text);
 
 } // namespace kinsketch

@@ -3,9 +3,13 @@
 // lets the user change them and hands them back. A fresh dialog serves each
 // call, so the size box always starts from its default.
 
+#include "canvas_size.h"
+#include "canvas_widgets.h"
+
 #include "document/gdr_record.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,11 +25,20 @@ struct TextFormatting {
     bool operator==(const TextFormatting&) const = default;
 };
 
+// Where the text being written will stand: the label the canvas would make
+// of a set of values, placed and sized, on a canvas of `size`. The dialog
+// warns while the user types when the picture would not show all of it.
+struct TextPlacement {
+    CanvasSize size = CanvasSize::Normal;
+    std::function<LabelWidget(const TextFormatting&)> label;
+};
+
 class TextDialog {
 public:
     virtual ~TextDialog() = default;
     // Shows `values` for editing; the user's values after OK, nothing after a cancel.
-    [[nodiscard]] virtual std::optional<TextFormatting> edit(const TextFormatting& values) = 0;
+    [[nodiscard]] virtual std::optional<TextFormatting> edit(const TextFormatting& values,
+                                                             const TextPlacement& placement) = 0;
 };
 
 } // namespace kinsketch

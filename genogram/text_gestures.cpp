@@ -12,6 +12,14 @@ namespace {
 constexpr float kDefaultSize = 9;
 constexpr float kLabelMargin = 50; // twips around the measured text
 
+// A new text without a font or size takes the canvas's own.
+TextFormatting withDefaults(TextFormatting values)
+{
+    if (values.fontName.empty()) values.fontName = kCanvasFontName;
+    if (values.fontSize == 0) values.fontSize = static_cast<std::uint8_t>(kDefaultSize);
+    return values;
+}
+
 } // namespace
 
 TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure)
@@ -42,18 +50,18 @@ void TextGestures::place(float x, float y)
         boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
-    std::optional<TextFormatting> edited = dialog_.edit({});
-    if (!edited) return;
-    TextFormatting& values = *edited;
+    LabelWidget placed = textLabelTemplate();
+    placed.alignment = kAlignLeft;
+    placed.left = x;
+    placed.top = y;
+    const std::optional<TextFormatting> edited = dialog_.edit({}, placementOf(placed));
     // An empty text would take a slot and show nothing.
-    if (values.text.empty()) return;
-    if (values.fontName.empty()) values.fontName = kCanvasFontName;
-    if (values.fontSize == 0) values.fontSize = static_cast<std::uint8_t>(kDefaultSize);
+    if (!edited || edited->text.empty()) return;
 
     const int n = reuse != 0 ? reuse : highest + 1;
     if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
     LabelWidget& label = canvas_.textLabels[n];
-    applyFormatting(label, values);
+    applyFormatting(label, withDefaults(*edited));
     label.alignment = kAlignLeft;
     label.tag = kTextInUse;
     label.left = x;
@@ -92,8 +100,7 @@ void TextGestures::edit(int n)
 {
     LabelWidget& label = canvas_.textLabels[n];
     if (label.tag != kTextInUse) return;
-    const TextFormatting shown = formattingOf(label);
-    const std::optional<TextFormatting> values = dialog_.edit(shown);
+    const std::optional<TextFormatting> values = dialog_.edit(formattingOf(label), placementOf(label));
     if (!values) return;
     if (values->text.empty()) {
         label.tag = kTextFree;
@@ -104,11 +111,21 @@ void TextGestures::edit(int n)
     fit(label);
 }
 
-void TextGestures::fit(LabelWidget& label)
+void TextGestures::fit(LabelWidget& label) const
 {
     const TwipsSize size = measure_.measure(label);
     label.width = size.width + kLabelMargin;
     label.height = size.height + kLabelMargin;
+}
+
+TextPlacement TextGestures::placementOf(const LabelWidget& label) const
+{
+    return {canvas_.geometry().size, [this, label](const TextFormatting& values) {
+                LabelWidget placed = label;
+                applyFormatting(placed, withDefaults(values));
+                fit(placed);
+                return placed;
+            }};
 }
 
 } // namespace kinsketch

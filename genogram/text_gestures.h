@@ -31,7 +31,9 @@ public:
 
 private:
     int freeSlot() const;
-    void fit(LabelWidget& label);
+    void fit(LabelWidget& label) const;
+    // Where `label`, given the values of the dialog, will stand.
+    TextPlacement placementOf(const LabelWidget& label) const;
 
     GenoCanvas& canvas_;
     MessageBoxes& boxes_;

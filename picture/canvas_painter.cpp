@@ -171,6 +171,12 @@ int horizontalAlignment(LabelAlignment alignment)
 // The fixed age and remark labels wrap and clip their text, as labels do.
 // Texts placed by the user were measured on another system's font, so they
 // are never clipped: a slightly wider substitute must not cut a text off.
+int labelTextFlags(const LabelWidget& label, bool fixedCellLabel)
+{
+    return horizontalAlignment(label.alignment) | Qt::AlignTop |
+           (fixedCellLabel ? Qt::TextWrapAnywhere : Qt::TextDontClip);
+}
+
 void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel, double scale)
 {
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
@@ -178,15 +184,14 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
     if (label.caption.empty()) return;
     painter.setFont(canvasFont(label, scale));
     painter.setPen(qColour(label.foreColor));
-    int flags = horizontalAlignment(label.alignment) | Qt::AlignTop;
+    const int flags = labelTextFlags(label, fixedCellLabel);
     if (fixedCellLabel) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
-        painter.drawText(rect, flags | Qt::TextWrapAnywhere, labelText(label.caption));
+        painter.drawText(rect, flags, labelText(label.caption));
         painter.restore();
         return;
     }
-    flags |= Qt::TextDontClip;
     painter.drawText(rect, flags, labelText(label.caption));
 }
 
@@ -204,7 +209,7 @@ std::optional<PixelLines> directPixels(QPainter& painter, const QRect& clip)
     return pixels;
 }
 
-bool isFixedCellLabel(WidgetId id) { return id.kind == WidgetKind::ageLabels || id.kind == WidgetKind::remarkLabels; }
+bool isFixedCellLabel(WidgetKind kind) { return kind == WidgetKind::ageLabels || kind == WidgetKind::remarkLabels; }
 
 // Draws the items listed, in order, over what the painter's device already
 // shows; strokes are copied from their layer where there is one.
@@ -229,7 +234,7 @@ void paintItems(QPainter& painter, const CanvasScene& scene, double scale, const
             break;
         case CanvasScene::Look::Label:
             lines.flush();
-            paintLabel(painter, scene.label(item), isFixedCellLabel(item.id), scale);
+            paintLabel(painter, scene.label(item), isFixedCellLabel(item.id.kind), scale);
             break;
         case CanvasScene::Look::Symbol: {
             lines.flush();
@@ -329,12 +334,25 @@ QRect lineDeviceBounds(const LineWidget& line, double scale)
 QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device)
 {
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
-    if (isFixedCellLabel(id) || label.caption.empty()) return label.opaque || !label.caption.empty() ? rect : QRect();
+    if (isFixedCellLabel(id.kind) || label.caption.empty())
+        return label.opaque || !label.caption.empty() ? rect : QRect();
     const QFontMetrics metrics(canvasFont(label, scale), device);
-    const QRect text = metrics.boundingRect(
-        rect, horizontalAlignment(label.alignment) | Qt::AlignTop | Qt::TextDontClip, labelText(label.caption));
+    const QRect text = metrics.boundingRect(rect, labelTextFlags(label, false), labelText(label.caption));
     const int margin = metrics.height() / 2 + 2;
     return (label.opaque ? text | rect : text).adjusted(-margin, -margin, margin, margin);
+}
+
+// The picture is drawn at 96 dpi, so the text is measured at scale 1.
+bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry)
+{
+    if (label.caption.empty()) return true;
+    const QRect box = deviceRect(label.left, label.top, label.width, label.height, 1.0);
+    const QRect canvas(0, 0, twipsToDevicePixels(geometry.clientWidth, 1.0),
+                       twipsToDevicePixels(geometry.clientHeight, 1.0));
+    const bool fixedCellLabel = isFixedCellLabel(kind);
+    const QRect text = QFontMetrics(canvasFont(label, 1.0))
+                           .boundingRect(box, labelTextFlags(label, fixedCellLabel), labelText(label.caption));
+    return (fixedCellLabel ? box & canvas : canvas).contains(text);
 }
 
 QRect labelDeviceBox(const LabelWidget& label, double scale)

@@ -44,6 +44,11 @@ QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, con
 QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale);
 // The box an opaque label fills with its background.
 QRect labelDeviceBox(const LabelWidget& label, double scale);
+// Whether the picture shows all of a label's text, measured as the picture
+// draws it. An age or remark label wraps its text and cuts off what falls
+// below its box; a text placed by the user is drawn whole around its box,
+// but the picture ends at the canvas's edge.
+bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry);
 // Whether a line passes within its reach of `area`: a long line whose box
 // overlaps a small area need not touch it.
 bool lineComesNear(const LineWidget& line, double scale, const QRect& area);

@@ -515,6 +515,22 @@ TEST_P(Canvas, DoubleClickEditsATextInTextModeOnly)
     EXPECT_EQ(std::tie(l.caption, l.fontSize, l.width, l.left), std::make_tuple("longer text", 12.F, 1150.F, 1000.F));
 }
 
+// The dialog warns from this label while the user types, so it must be the one the canvas then makes.
+TEST_P(Canvas, TheDialogIsToldWhereANewOrEditedTextWillStand)
+{
+    const TextFormatting values{"longer text", "ＭＳ 明朝", 12};
+    const auto placed = [](const LabelWidget& l) {
+        return std::make_tuple(l.caption, l.fontName, l.fontSize, l.alignment, l.left, l.top, l.width, l.height);
+    };
+    dialog.answers = {values, values};
+    click(1000, 1000);
+    mouse.doubleClick(kLeftButton, 1010, 1010);
+    ASSERT_EQ(dialog.placements.size(), 2U);
+    for (const TextPlacement& placement : dialog.placements)
+        EXPECT_EQ(std::make_tuple(placement.size, placed(placement.label(values))),
+                  std::make_tuple(GetParam().size, placed(canvas.textLabels[1])));
+}
+
 TEST_P(Canvas, DraggingALineHandleMovesItsEndRedWhileHeldAndStopsAtTheEdges)
 {
     mode = InputMode::AddedLines;

@@ -10,6 +10,7 @@
 #include "tests/support/recording_reporter.h"
 #include "tests/support/temporary_folder.h"
 
+#include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 #include "picture/handed_in_picture.h"
 
@@ -154,6 +155,36 @@ TEST_F(Picture, LinesStayCrispAtEveryScale)
         for (int y = 0; y < rgb.height(); ++y)
             for (int x = 0; x < rgb.width(); ++x) colours.insert(rgb.pixel(x, y) & 0xFFFFFFU);
         EXPECT_EQ(colours, (std::set<QRgb>{0xFFFFFF, 0x000000})) << "scale " << scale;
+    }
+}
+
+// Age and remark labels cut what wraps below their box; texts placed by the
+// user are cut only by the canvas's edge (4290 twips = 286 pixels wide).
+TEST(LabelTextFit, ATextFitsWhenThePictureShowsAllOfIt)
+{
+    struct Case {
+        WidgetKind kind;
+        const char* text;
+        float left, top, width;
+        bool fits;
+    };
+    const CanvasGeometry& geometry = canvasGeometry(CanvasSize::Normal);
+    for (const Case& c : {
+             Case{WidgetKind::ageLabels, "長女", 0, 0, 0, true},
+             Case{WidgetKind::remarkLabels, "長女の元夫", 0, 0, 0, false},
+             Case{WidgetKind::remarkLabels, "長女\r\n元夫", 0, 0, 0, false},
+             Case{WidgetKind::textLabels, "長女の元夫", 100, 100, 300, true},
+             Case{WidgetKind::textLabels, "長女の元夫", 3500, 100, 950, false},
+             Case{WidgetKind::textLabels, "長女", 3500, 100, 410, true},
+             Case{WidgetKind::textLabels, "長女\r\n元夫", 100, 4800, 410, false},
+         }) {
+        SCOPED_TRACE(c.text);
+        const bool placed = c.kind == WidgetKind::textLabels;
+        LabelWidget label = placed ? textLabelTemplate() : cellLabelOf(geometry, {c.kind, 0}, {});
+        label.caption = c.text;
+        if (placed)
+            std::tie(label.left, label.top, label.width, label.height) = std::tuple(c.left, c.top, c.width, 300.0F);
+        EXPECT_EQ(labelTextFits(label, c.kind, geometry), c.fits);
     }
 }
 

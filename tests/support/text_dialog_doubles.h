@@ -15,9 +15,10 @@ namespace kinsketch::test {
 // Answers the text dialog from a script; nothing (or an empty script) is a cancel.
 class ScriptedTextDialog : public TextDialog {
 public:
-    std::optional<TextFormatting> edit(const TextFormatting& values) override
+    std::optional<TextFormatting> edit(const TextFormatting& values, const TextPlacement& placement) override
     {
         asked.push_back(values);
+        placements.push_back(placement);
         if (answers.empty()) return std::nullopt;
         const std::optional<TextFormatting> answer = answers.front();
         answers.pop_front();
@@ -29,6 +30,7 @@ public:
     }
     std::deque<std::optional<TextFormatting>> answers;
     std::vector<TextFormatting> asked;
+    std::vector<TextPlacement> placements;
 };
 
 // 100 twips per byte of the caption and 200 per line, whatever the font.

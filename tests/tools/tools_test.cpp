@@ -3,6 +3,7 @@
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/free_drawing.h"
+#include "genogram/text_label_mapping.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
@@ -351,10 +352,11 @@ protected:
     {
         return dialog.findChild<Widget*>(QString::fromLatin1(name));
     }
-    std::optional<TextFormatting> exec(const TextFormatting& values, std::function<void()> user)
+    std::optional<TextFormatting> exec(const TextFormatting& values, std::function<void()> user,
+                                       const TextPlacement& placement = {})
     {
         QTimer::singleShot(0, &dialog, std::move(user));
-        return dialog.edit(values);
+        return dialog.edit(values, placement);
     }
     void ok() { child<QPushButton>("cmdOK")->click(); }
     void setText(const QString& text) { child<QPlainTextEdit>("txtInputArea")->setPlainText(text); }
@@ -438,6 +440,42 @@ TEST_F(TextDialogTest, TheDialogAndItsPreviewGrowWithTheDisplayButTheChosenSizeD
         ok();
     });
     EXPECT_EQ(result.value_or(TextFormatting{}).fontSize, 12);
+}
+
+// A text placed near the canvas's right edge runs off the picture once it grows.
+TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
+{
+    const TextPlacement nearTheEdge{CanvasSize::Normal, [](const TextFormatting& values) {
+                                        LabelWidget label = textLabelTemplate();
+                                        applyFormatting(label, values);
+                                        label.left = 3500;
+                                        return label;
+                                    }};
+    const auto warning = [&] {
+        const auto* area = child<QPlainTextEdit>("txtInputArea");
+        return std::make_tuple(area->toolTip().toStdString(), area->palette().base().color().name().toStdString());
+    };
+    const auto normal = std::make_tuple(
+        std::string(), child<QPlainTextEdit>("txtInputArea")->palette().base().color().name().toStdString());
+    const auto cut = std::make_tuple(std::string("画像では一部が表示されません"), std::string("#ffecb3"));
+    std::vector<std::tuple<std::string, std::string>> shown;
+    const auto result = exec(
+        {"長女", "", 9},
+        [&] {
+            shown.push_back(warning());
+            setText(QStringLiteral("長女の元夫"));
+            shown.push_back(warning());
+            setText(QStringLiteral("長女"));
+            shown.push_back(warning());
+            child<QCheckBox>("chkBold")->setChecked(true);
+            child<QLineEdit>("txtSize")->setText(QStringLiteral("20"));
+            emit child<QLineEdit>("txtSize")->editingFinished();
+            shown.push_back(warning());
+            ok();
+        },
+        nearTheEdge);
+    EXPECT_EQ(shown, (std::vector{normal, cut, normal, cut}));
+    EXPECT_EQ(result.value_or(TextFormatting{}).text, "長女") << "the text is kept as typed";
 }
 
 // The frame comes from the panel's marks alone: old marks are dropped, no mark erases the frame.

@@ -4,10 +4,10 @@
 
 namespace kinsketch {
 
-std::optional<TextFormatting> TextDialogLoader::edit(const TextFormatting& values)
+std::optional<TextFormatting> TextDialogLoader::edit(const TextFormatting& values, const TextPlacement& placement)
 {
     TextInputDialog dialog(boxes_, scale_, parent_);
-    return dialog.edit(values);
+    return dialog.edit(values, placement);
 }
 
 } // namespace kinsketch

@@ -1,6 +1,8 @@
 #include "text_input_dialog.h"
 
 #include "picture/canvas_fonts.h"
+#include "picture/canvas_painter.h"
+#include "ui/text_fit_warning.h"
 
 #include "document/code_page_932.h"
 
@@ -115,14 +117,16 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale,
     connect(fontBox_, &QComboBox::currentIndexChanged, this, &TextInputDialog::showFontPreview);
     for (QCheckBox* box : {boldBox_, italicBox_, strikeBox_, underlineBox_})
         connect(box, &QCheckBox::toggled, this, &TextInputDialog::showFontPreview);
+    connect(textArea_, &QPlainTextEdit::textChanged, this, &TextInputDialog::showFit);
     connect(sizeBox_, &QLineEdit::returnPressed, textArea_, qOverload<>(&QWidget::setFocus));
     connect(sizeBox_, &QLineEdit::editingFinished, this, &TextInputDialog::checkSizeBox);
     connect(ok, &QPushButton::clicked, this, &TextInputDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &TextInputDialog::reject);
 }
 
-std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown)
+std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown, const TextPlacement& placement)
 {
+    placement_ = placement;
     TextFormatting values = shown;
     textArea_->setPlainText(forTextArea(values.text));
     if (values.fontSize != 0) sizeBox_->setText(QString::number(values.fontSize));
@@ -146,15 +150,19 @@ std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown)
     textArea_->setFocus();
 
     if (exec() != QDialog::Accepted) return std::nullopt;
-    values.text = forDocument(textArea_->toPlainText());
-    values.fontName = fontBox_->currentText().toStdString();
-    values.fontSize = static_cast<std::uint8_t>(sizeBoxValue());
-    values.color = colour_;
-    values.bold = boldBox_->isChecked();
-    values.italic = italicBox_->isChecked();
-    values.strikethrough = strikeBox_->isChecked();
-    values.underline = underlineBox_->isChecked();
-    return values;
+    return chosen();
+}
+
+TextFormatting TextInputDialog::chosen() const
+{
+    return {forDocument(textArea_->toPlainText()),
+            fontBox_->currentText().toStdString(),
+            static_cast<std::uint8_t>(sizeBoxValue()),
+            colour_,
+            boldBox_->isChecked(),
+            italicBox_->isChecked(),
+            strikeBox_->isChecked(),
+            underlineBox_->isChecked()};
 }
 
 // "決定" with a character the document's code page lacks would store a
@@ -199,6 +207,14 @@ void TextInputDialog::showFontPreview()
     QPalette palette = textArea_->palette();
     palette.setColor(QPalette::Text, qColour(colour_));
     textArea_->setPalette(palette);
+    showFit();
+}
+
+void TextInputDialog::showFit()
+{
+    if (!placement_.label) return;
+    showTextFitWarning(
+        *textArea_, labelTextFits(placement_.label(chosen()), WidgetKind::textLabels, canvasGeometry(placement_.size)));
 }
 
 // The box holds up to two digits; empty and 0 both mean the default size.

@@ -3,7 +3,9 @@
 // text of a canvas annotation and picks its font, size, colour and style,
 // with the text area previewing the choice. Closing it any way but "決定"
 // cancels. A text the document cannot store is refused here, with the
-// character named, rather than saved in a damaged form.
+// character named, rather than saved in a damaged form. The text area warns
+// while the user types when the picture would not show all of the text
+// where it is going; the text is kept all the same.
 
 #include "genogram/text_dialog.h"
 
@@ -27,7 +29,7 @@ public:
     TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale, QWidget* parent = nullptr);
 
     // Shows the dialog modally for `values`; see TextDialog::edit.
-    [[nodiscard]] std::optional<TextFormatting> edit(const TextFormatting& shown);
+    [[nodiscard]] std::optional<TextFormatting> edit(const TextFormatting& shown, const TextPlacement& placement);
 
     void accept() override;
 
@@ -35,7 +37,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The text and formatting as the dialog shows them now.
+    TextFormatting chosen() const;
     void showFontPreview();
+    void showFit();
     void checkSizeBox();
     void chooseColour();
     void setSwatch(Colour colour);
@@ -43,6 +48,7 @@ private:
 
     MessageBoxes& boxes_;
     DisplayScale scale_;
+    TextPlacement placement_;
     Colour colour_ = 0;
     QComboBox* fontBox_;
     QLineEdit* sizeBox_;
