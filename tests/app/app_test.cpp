@@ -11,6 +11,7 @@
 #include "document/handed_in_document.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/basic_input/window/slot_background.h"
+#include "genogram/basic_input/window/symbol_chooser.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
 #include "tests/support/manual_timers.h"
@@ -20,6 +21,8 @@
 #include "tests/support/temporary_folder.h"
 #include "tools/window/frame_tool_window.h"
 
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -518,13 +521,24 @@ public:
 class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
 
 // Frames, title bars included, of every window on show in each input mode, with the guidance
-// box open: none covers another, and the guidance box has no title bar.
-TEST_P(ScreenArrangement, NoWindowCoversAnotherInAnyModeSizeOrDisplaySize)
+// box open: none covers another, the guidance box has no title bar, and no hint it cycles
+// through nor any row caption of the panel is cut.
+TEST_P(ScreenArrangement, NoWindowCoversAnotherAndNoHintOrCaptionIsCut)
 {
     const auto [size, percent] = GetParam();
     WholeScreen whole(size, percent);
-    // A mark opens the guidance box.
-    QTest::mouseClick(whole.screen->windows().basicInput(size).slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2));
+    BasicInputWindow& panel = whole.screen->windows().basicInput(size);
+    const auto fits = [](const QLabel* label) {
+        return label->x() >= 0 && QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width();
+    };
+    for (const QLabel* caption : panel.findChildren<QLabel*>())
+        EXPECT_TRUE(fits(caption)) << caption->text().toStdString() << " at " << caption->x();
+
+    QTest::mouseClick(panel.slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2)); // a mark opens the guidance box
+    const GuidanceBox* guidance = whole.main.findChild<GuidanceBox*>();
+    ASSERT_NE(guidance, nullptr);
+    EXPECT_TRUE(fits(guidance->guidanceLabel())) << guidance->guidanceLabel()->text().toStdString();
+    EXPECT_EQ(guidance->parentWidget()->geometry().size(), guidance->size()) << "a frame around the guidance box";
     for (const int mode : {1, 2, 3, 1}) {
         whole.chooseMode(mode);
         const std::map<QString, QRect> frames = whole.frames();
@@ -533,15 +547,98 @@ TEST_P(ScreenArrangement, NoWindowCoversAnotherInAnyModeSizeOrDisplaySize)
             for (auto b = std::next(a); b != frames.end(); ++b)
                 EXPECT_FALSE(a->second.intersects(b->second))
                     << "mode " << mode << ": " << a->first.toStdString() << " and " << b->first.toStdString();
+        for (int line = 0; line < 4; ++line, whole.timers.advance(2500))
+            EXPECT_TRUE(fits(guidance->guidanceLabel())) << guidance->guidanceLabel()->text().toStdString();
     }
-    const QWidget* guidance = whole.main.findChild<GuidanceBox*>();
-    ASSERT_NE(guidance, nullptr);
-    EXPECT_EQ(guidance->parentWidget()->geometry().size(), guidance->size()) << "a frame around the guidance box";
 }
 
 INSTANTIATE_TEST_SUITE_P(SizesAndDisplaySizes, ScreenArrangement,
                          ::testing::Combine(::testing::Values(CanvasSize::Normal, CanvasSize::Wide),
                                             ::testing::ValuesIn(DisplayScale::kPercents)));
+
+// The canvas's texts are stored before the windows are remade, so an edit not yet saved survives.
+TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAndIsRemembered)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    whole.context.document.AgeText[2] = "80";
+    whole.screen->windows().basicInput(CanvasSize::Normal).panel().load();
+    GenoCanvas& before = whole.screen->windows().canvas(CanvasSize::Normal).canvas();
+    LabelWidget text;
+    text.caption = "主介護者";
+    text.fontName = "ＭＳ Ｐゴシック";
+    text.left = text.top = 500;
+    text.width = 900;
+    text.height = 200;
+    text.visible = true;
+    before.textLabels.load(1, text);
+    whole.chooseMode(3);
+    QComboBox* sizes = whole.screen->menuBar().displaySizeBox();
+    emit sizes->activated(sizes->findData(150));
+    QApplication::processEvents();
+
+    CanvasWindow& canvas = whole.screen->windows().canvas(CanvasSize::Normal);
+    EXPECT_EQ(canvas.size(), QSize(429, 507)); // 4290 x 5070 twips at 150 %
+    EXPECT_EQ(std::make_tuple(canvas.canvas().textLabels[1].caption, canvas.canvas().ageLabels[2].caption,
+                              whole.context.inputMode, whole.settings.value("display/percent").toInt(),
+                              whole.screen->menuBar().displaySizeBox()->currentData().toInt()),
+              std::make_tuple(std::string("主介護者"), std::string("80"), InputMode::FreeLines, 150, 150));
+    EXPECT_NE(whole.main.findChild<QWidget*>(QStringLiteral("mdiPan_Com")), nullptr);
+}
+
+// A wheel turned over the panel passes the choosers it was never asked into; a click on the
+// connector network or on a slot takes the keys away from the chooser, so a stray letter
+// cannot empty a slot.
+TEST(PanelTraps, OnlyAFocusedChooserTakesTheWheelAndClicksBesideItTakeItsKeys)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    whole.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
+    QComboBox* chooser = panel.symbolChooser(1);
+    const std::string& symbol = whole.context.document.SymbolKey[1];
+    const auto wheel = [&] {
+        const QPointF at = chooser->rect().center();
+        QWheelEvent event(at, chooser->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(chooser, &event);
+    };
+    wheel();
+    EXPECT_EQ(symbol, "i000");
+    chooser->setFocus();
+    wheel();
+    EXPECT_NE(symbol, "i000");
+
+    const std::string chosen = symbol;
+    const TwipsLine bar = panel.panel().layout().line(1);
+    QTest::mouseClick(&panel, Qt::LeftButton, {},
+                      QPoint((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(symbol, chosen);
+    chooser->setFocus();
+    QTest::mouseClick(panel.slotBackground(5), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
+    EXPECT_EQ(symbol, chosen);
+}
+
+// The remark the picture would cut (長女の元 and the top of 夫) is marked while typed and stored
+// as typed; a document's text is marked on opening.
+TEST(PanelTraps, AgesAndRemarksThePictureWouldCutAreMarkedButKept)
+{
+    WholeScreen whole(CanvasSize::Normal, 150);
+    BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
+    const auto warned = [](const QLineEdit* box) {
+        return box->toolTip() == QStringLiteral("画像では一部が表示されません");
+    };
+    panel.remarkBox(3)->setText(QStringLiteral("長女の元夫"));
+    EXPECT_TRUE(warned(panel.remarkBox(3)));
+    EXPECT_EQ(whole.context.document.RelText[3], "長女の元夫");
+    panel.remarkBox(3)->setText(QStringLiteral("長女"));
+    EXPECT_FALSE(warned(panel.remarkBox(3)));
+
+    whole.context.document.AgeText[4] = "享年100歳・推定";
+    panel.panel().load();
+    EXPECT_EQ(std::make_tuple(warned(panel.ageBox(4)), warned(panel.ageBox(5))), std::make_tuple(true, false));
+}
 
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
 {

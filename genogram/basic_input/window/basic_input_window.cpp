@@ -4,6 +4,9 @@
 #include "symbol_chooser.h"
 
 #include "genogram/basic_input/document_text_check.h"
+#include "genogram/geno_canvas.h"
+#include "picture/canvas_painter.h"
+#include "ui/text_fit_warning.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -107,11 +110,13 @@ void BasicInputWindow::buildSlot(int i)
     controls.age->setAccessibleName(QStringLiteral("年齢 %1").arg(i));
     connect(controls.age, &QLineEdit::textChanged, this, [this, i](const QString& text) {
         if (panel_.changeAge(i, text.toStdString()) && !panel_.loading()) ageBox(i)->setFocus();
+        showTextFit(i);
     });
     controls.remark = textBox(this, scale_, QStringLiteral("txtRel"), i, frame, kRemarkOffset);
     controls.remark->setAccessibleName(QStringLiteral("備考 %1").arg(i));
     connect(controls.remark, &QLineEdit::textChanged, this, [this, i](const QString& text) {
         if (panel_.changeRemark(i, text.toStdString()) && !panel_.loading()) remarkBox(i)->setFocus();
+        showTextFit(i);
     });
     slots_.push_back(controls);
 }
@@ -156,6 +161,19 @@ void BasicInputWindow::showSlot(int i)
         if (box->text() == shown) continue;
         const QSignalBlocker blocker(box);
         box->setText(shown);
+    }
+    showTextFit(i);
+}
+
+// Measured as the canvas label that shows the text: what the picture will cut.
+void BasicInputWindow::showTextFit(int i)
+{
+    const CanvasGeometry& geometry = canvasGeometry(panel_.layout().size);
+    const SlotControls& controls = slots_.at(static_cast<std::size_t>(i));
+    for (const auto& [box, kind] :
+         {std::pair{controls.age, WidgetKind::ageLabels}, std::pair{controls.remark, WidgetKind::remarkLabels}}) {
+        const LabelWidget label = cellLabelOf(geometry, {kind, i}, box->text().toStdString());
+        showTextFitWarning(*box, labelTextFits(label, kind, geometry));
     }
 }
 

@@ -52,6 +52,8 @@ private:
     void buildSlot(int i);
     void buildRowCaptions();
     void showSlot(int i);
+    // Marks the slot's age and remark boxes whose text the picture would cut.
+    void showTextFit(int i);
 
     BasicInputPanel panel_;
     DisplayScale scale_;
