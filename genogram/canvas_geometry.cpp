@@ -106,7 +106,6 @@ const CanvasGeometry kNormal{
     CanvasSize::Normal,
     4290,
     5070,
-    {350, 2500},
     {10900, 2200},
     18,
     std::span(kCells).first(18),
@@ -117,7 +116,7 @@ const CanvasGeometry kNormal{
 };
 
 const CanvasGeometry kWide{
-    CanvasSize::Wide, 7050,           6195,           {350, 2500}, {15150, 2200}, 37, kCells, kWideLabelOverrides,
+    CanvasSize::Wide, 7050,           6195,           {15150, 2200}, 37, kCells, kWideLabelOverrides,
     kConnectorLines,  kMarriageLines, kFrameSegments,
 };
 

@@ -35,8 +35,7 @@ struct CanvasGeometry {
     CanvasSize size;
     int clientWidth;
     int clientHeight;
-    TwipsPlace loadPlace;    // where the window first opens
-    TwipsPlace previewPlace; // where opening a document puts it
+    TwipsPlace previewPlace; // where the window stands beside the input panel
     int slotCount;
     std::span<const TwipsPlace> cells;
     std::span<const LabelLeftOverride> labelOverrides;
