@@ -64,14 +64,22 @@ at100="$(placed)"
 
 set_display_size 150
 start_editing new
-# The guidance box cycles its hints; it is left out of the comparison.
-import -window root "$program/shot.png"
-convert "$program/shot.png" -fill black -draw "rectangle 1090,165 1795,216" "$program/screen.png"
-differing=$(compare -metric AE "$program/screen.png" "$reference" null: 2>&1 || true)
-[ "${differing%% *}" -lt 400 ] 2>/dev/null || {
-  cp "$program/screen.png" "${KINSKETCH_E2E_SHOTS:-/tmp}/editing_screen_150.png" 2>/dev/null || true
-  fail "the screen at 150 % differs from the reference in $differing pixels"
+# The guidance box cycles its hints; it is left out of the comparison. A busy
+# machine may still be drawing: the screen gets a few seconds to settle.
+screen_differs_in() {
+  import -window root "$program/shot.png"
+  convert "$program/shot.png" -fill black -draw "rectangle 1090,165 1795,216" "$program/screen.png"
+  compare -metric AE "$program/screen.png" "$reference" null: 2>&1 || true
 }
+for attempt in 1 2 3 4 5 6; do
+  differing=$(screen_differs_in)
+  [ "${differing%% *}" -lt 400 ] 2>/dev/null && break
+  [ "$attempt" -lt 6 ] || {
+    cp "$program/screen.png" "${KINSKETCH_E2E_SHOTS:-/tmp}/editing_screen_150.png" 2>/dev/null || true
+    fail "the screen at 150 % differs from the reference in $differing pixels"
+  }
+  sleep 1
+done
 draw 150 1094 244 275 67
 save_at="378 65" confirm_at="641 959" save_and_confirm
 dump kinsketch.gdr
