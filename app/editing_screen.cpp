@@ -8,10 +8,13 @@
 #include "app/save_command.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
+#include "tools/window/free_line_panel_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
+
+#include <optional>
 
 namespace kinsketch {
 EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes,
@@ -110,9 +113,13 @@ void EditingScreen::changeDisplaySize(int percent)
     });
 }
 
+// The input mode and the free-line tools (pen width and colour, the figure
+// being built) are the user's, not the windows': they stay.
 void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
 {
     const InputMode mode = windows_.context().inputMode;
+    std::optional<FreeLinePanelRegisters> tools;
+    if (FreeLinePanelWindow* panel = windows_.loadedFreeLinePanel()) tools = panel->model().registers();
     closeBarsAndToolWindows();
     closeEditingWindows();
     main_.setDisplayScale(scale);
@@ -122,6 +129,11 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
     windows_.toolBar();
     screenSwitch();
     if (mode != InputMode::Text) bar.selectInputMode(mode);
+    if (tools) {
+        FreeLinePanelWindow& panel = windows_.freeLinePanel();
+        panel.model().registers() = *tools;
+        panel.showRegisters();
+    }
 }
 
 void EditingScreen::end()

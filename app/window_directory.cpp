@@ -127,6 +127,8 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
     return panel;
 }
 
+FreeLinePanelWindow* WindowDirectory::loadedFreeLinePanel() const { return freeLinePanel_.get(); }
+
 // An unloaded panel starts afresh from the document the next time.
 void WindowDirectory::unloadFreeLinePanel()
 {

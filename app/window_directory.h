@@ -49,6 +49,7 @@ public:
     // The free-line panel of input mode 3; the canvases draw with its
     // registers, which outlive the window.
     FreeLinePanelWindow& freeLinePanel();
+    FreeLinePanelWindow* loadedFreeLinePanel() const;
     void unloadFreeLinePanel();
 
     bool infoBoxLoaded() const { return infoBox_.loaded(); }

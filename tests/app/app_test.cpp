@@ -20,6 +20,7 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
 #include "tools/window/frame_tool_window.h"
+#include "tools/window/free_line_panel_window.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -572,6 +573,7 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
     text.visible = true;
     before.textLabels.load(1, text);
     whole.chooseMode(3);
+    whole.screen->windows().freeLinePanel().model().registers().penWidthText = "5";
     QComboBox* sizes = whole.screen->menuBar().displaySizeBox();
     emit sizes->activated(sizes->findData(150));
     QApplication::processEvents();
@@ -582,7 +584,7 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
                               whole.context.inputMode, whole.settings.value("display/percent").toInt(),
                               whole.screen->menuBar().displaySizeBox()->currentData().toInt()),
               std::make_tuple(std::string("主介護者"), std::string("80"), InputMode::FreeLines, 150, 150));
-    EXPECT_NE(whole.main.findChild<QWidget*>(QStringLiteral("mdiPan_Com")), nullptr);
+    EXPECT_EQ(whole.screen->windows().freeLinePanel().model().registers().penWidthText, "5");
 }
 
 // A wheel turned over the panel passes the choosers it was never asked into; a click on the
