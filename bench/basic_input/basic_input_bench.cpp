@@ -4,11 +4,8 @@
 // full document must keep that under 2 ms and within 3 × the bare repaint.
 
 #include "genogram/basic_input/window/basic_input_window.h"
-#include "genogram/canvas_layer_store.h"
-#include "genogram/window/canvas_window.h"
 
-#include "bench/support/full_wide_document.h"
-#include "bench/support/silent_seams.h"
+#include "bench/support/shown_canvas.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -19,51 +16,33 @@
 
 #include <chrono>
 #include <memory>
-#include <string>
 
 namespace kinsketch {
 namespace {
 
-using bench::SilentBoxes;
-using bench::SilentReporter;
-
-// The full WIDE document with pen strokes of `strokeRecords` segments.
-GdrRecord fullWideDocument(int strokeRecords)
-{
-    GdrRecord d = bench::fullWideDocument();
-    for (int i = 0; i < strokeRecords; ++i) {
-        const auto x = static_cast<float>(100 + (i * 37) % 6800), y = static_cast<float>(100 + (i * 53) % 6000);
-        const bool first = i % 40 == 0;
-        d.FreeLine.mutableItems().push_back({x, y, first ? x : 0, first ? y : 0, 1 + i % 3, 0x0000FFU, -(1 + i / 40)});
-    }
-    return d;
-}
-
 // The WIDE panel beside its canvas, both on screen, as the program shows them.
 struct EditingScreen {
-    explicit EditingScreen(int strokeRecords)
-        : document(fullWideDocument(strokeRecords))
+    explicit EditingScreen(const benchmark::State& state)
+        : shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)))
     {
-        CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas.canvas(); });
-        canvas.openDocument(layers);
         BasicInputNeighbours neighbours;
         neighbours.redrawCanvas = [this] { canvas.rebuild(); };
-        panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, reporter, boxes, std::move(neighbours));
+        panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, shown.reporter, boxes,
+                                                   std::move(neighbours));
         panel->load();
         panel->show();
-        canvas.show();
         QApplication::processEvents();
     }
-    GdrRecord document;
-    SilentReporter reporter;
-    SilentBoxes boxes;
-    CanvasWindow canvas{CanvasSize::Wide, document, reporter};
+    bench::ShownCanvas shown;
+    GdrRecord& document = shown.document;
+    CanvasWindow& canvas = shown.window;
+    bench::SilentBoxes boxes;
     std::unique_ptr<BasicInputWindow> panel;
 };
 
 void BM_EmptyRepaint(benchmark::State& state)
 {
-    EditingScreen screen(static_cast<int>(state.range(0)));
+    EditingScreen screen(state);
     for (auto _ : state) screen.canvas.repaint();
 }
 
@@ -73,7 +52,7 @@ void BM_EmptyRepaint(benchmark::State& state)
 void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    EditingScreen screen(static_cast<int>(state.range(0)));
+    EditingScreen screen(state);
     QLineEdit* age = screen.panel->ageBox(30);
     bool typed = false;
     Clock::duration keys{}, emptyRepaints{};
@@ -102,7 +81,7 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
 // layer afresh. Later keys cost what BM_AgeKeyToCanvasRepainted measures.
 void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
 {
-    EditingScreen screen(static_cast<int>(state.range(0)));
+    EditingScreen screen(state);
     QLineEdit* age = screen.panel->ageBox(30);
     bool typed = false;
     for (auto _ : state) {
@@ -118,31 +97,9 @@ void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
     }
 }
 
-constexpr int kRepetitions = 15;
-BENCHMARK(BM_EmptyRepaint)
-    ->Arg(0)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_AgeKeyToCanvasRepainted)
-    ->Arg(0)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->UseManualTime()
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_FirstAgeKeyAfterAPenStroke)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_EmptyRepaint)->Apply(bench::stepCases)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AgeKeyToCanvasRepainted)->Apply(bench::stepCases)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FirstAgeKeyAfterAPenStroke)->Apply(bench::stepCases)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kinsketch

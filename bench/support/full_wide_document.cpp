@@ -4,11 +4,40 @@
 
 #include "document/gdr_conversion.h"
 
+#include <algorithm>
+#include <random>
 #include <string>
 
 namespace kinsketch::bench {
+namespace {
 
-GdrRecord fullWideDocument()
+void addPenStrokes(GdrRecord& d, int records)
+{
+    std::mt19937 random(42);
+    std::uniform_real_distribution<float> x(0, 7050), y(0, 6195), step(-90, 90);
+    const std::int32_t widths[] = {1, 1, 2, 3, 10};
+    d.FreeLine.mutableItems().reserve(static_cast<std::size_t>(records));
+    float px = 0, py = 0;
+    std::int32_t stroke = 0;
+    for (int i = 0; i < records; ++i) {
+        const bool first = i % kPointsPerStroke == 0;
+        if (first) {
+            --stroke;
+            px = x(random);
+            py = y(random);
+        } else {
+            px = std::clamp(px + step(random), 0.F, 7050.F);
+            py = std::clamp(py + step(random), 0.F, 6195.F);
+        }
+        const std::int32_t width = widths[static_cast<std::size_t>(-stroke) % 5];
+        d.FreeLine.mutableItems().push_back(
+            {px, py, first ? px : 0, first ? py : 0, width, width == 10 ? 0xFFFFFFU : 0x0000FFU, stroke});
+    }
+}
+
+} // namespace
+
+GdrRecord fullWideDocument(int penRecords)
 {
     GdrRecord d;
     makeNewDocument(d);
@@ -37,7 +66,10 @@ GdrRecord fullWideDocument()
         d.AddLine[static_cast<std::size_t>(n)] = {kTrue, static_cast<float>(n * 70),
                                                   7000.F - static_cast<float>(n * 70), 100, 6100};
     d.FreeLine = {true, 1, {}};
+    addPenStrokes(d, penRecords);
     return d;
 }
+
+std::int32_t lastStrokeNumber(int penRecords) { return -((penRecords + kPointsPerStroke - 1) / kPointsPerStroke); }
 
 } // namespace kinsketch::bench
