@@ -3,9 +3,11 @@
 #include "app/basic_input_opening.h"
 #include "app/editing_screen_layout.h"
 #include "app/end_question.h"
+#include "app/guidance_box.h"
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/save_command.h"
+#include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
 #include "tools/window/free_line_panel_window.h"
@@ -30,6 +32,9 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     , layers_(windows_.document(), store.reporter(),
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
     , screenSwitch_(windows_, switching_, layers_, boxes)
+    , history_({[this](EditingState& state) { return takeState(state); },
+                [this](const EditingState& state) { showState(state); }})
+    , triggers_(main, {[this](const QString& run) { recordEdit(run); }, [this] { undo(); }, [this] { redo(); }})
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
@@ -61,6 +66,7 @@ void EditingScreen::open()
         switching_.switchBar();
         windows_.toolBar();
         screenSwitch();
+        history_.restart();
     });
 }
 
@@ -68,10 +74,17 @@ MenuBar& EditingScreen::menuBar()
 {
     const auto make = [this] {
         MenuBar::Commands commands{[this] { save(); }, [this] { end(); },
-                                   [this](int percent) { changeDisplaySize(percent); }};
+                                   [this](int percent) { changeDisplaySize(percent); }, [this] { undo(); },
+                                   [this] { redo(); }};
         return new MenuBar(std::move(commands), main_.displayScale());
     };
-    MenuBar& bar = menuBar_.ensure(main_, make);
+    MenuBar& bar = menuBar_.ensure(main_, make, [this](MenuBar& made) {
+        made.showHistory(history_.stack().canUndo(), history_.stack().canRedo());
+        QObject::connect(&history_.stack(), &QUndoStack::canUndoChanged, &made,
+                         [this, &made] { made.showHistory(history_.stack().canUndo(), history_.stack().canRedo()); });
+        QObject::connect(&history_.stack(), &QUndoStack::canRedoChanged, &made,
+                         [this, &made] { made.showHistory(history_.stack().canUndo(), history_.stack().canRedo()); });
+    });
     bar.show();
     return bar;
 }
@@ -81,8 +94,14 @@ void EditingScreen::unloadMenuBar() { menuBar_.unload(); }
 ScreenSwitchWindow& EditingScreen::screenSwitch()
 {
     const auto make = [this] {
-        return new ScreenSwitchWindow([this] { gate_.run([this] { screenSwitch_.switchSize(); }); },
-                                      main_.displayScale());
+        return new ScreenSwitchWindow(
+            [this] {
+                gate_.run([this] {
+                    if (screenSwitch_.switchSize())
+                        restartHistory("画面の大きさを切り替えたため、元に戻せる操作の履歴を消去しました。");
+                });
+            },
+            main_.displayScale());
     };
     ScreenSwitchWindow& window = screen_.ensure(main_, make);
     window.show();
@@ -136,6 +155,93 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
     }
 }
 
+void EditingScreen::undo()
+{
+    gate_.run([this] {
+        if (editingOnScreen()) history_.undo();
+    });
+}
+
+void EditingScreen::redo()
+{
+    gate_.run([this] {
+        if (editingOnScreen()) history_.redo();
+    });
+}
+
+void EditingScreen::recordEdit(const QString& run)
+{
+    gate_.run([this, &run] {
+        if (editingOnScreen()) history_.record(run);
+    });
+}
+
+bool EditingScreen::editingOnScreen()
+{
+    const CanvasSize size = canvasSizeOf(windows_.document());
+    return !confirm_ && windows_.loadedBasicInput(size) && windows_.loadedCanvas(size);
+}
+
+// The texts and added lines as the save would store them, so that a state
+// given back shows what opening its document shows.
+bool EditingScreen::takeState(EditingState& state)
+{
+    const GdrRecord& document = windows_.document();
+    const CanvasSize size = canvasSizeOf(document);
+    takePanelFields(document, state.rest);
+    if (BasicInputWindow* panel = windows_.loadedBasicInput(size))
+        for (int i = 0; i < panel->panel().layout().slotCount(); ++i)
+            state.rest.marks[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(panel->panel().slot(i).mark);
+    if (const CanvasWindow* window = windows_.loadedCanvas(size)) {
+        const GenoCanvas& canvas = window->canvas();
+        state.rest.texts.fill(TextLabelRecord{});
+        const std::vector<TextLabelRecord> texts = textsOnShow(canvas);
+        for (std::size_t k = 0; k < texts.size() && k + 1 < state.rest.texts.size(); ++k)
+            state.rest.texts[k + 1] = texts[k];
+        state.rest.addedLines.fill(AddLineRecord{});
+        const std::vector<int> lines = addedLinesOnShow(canvas);
+        for (std::size_t k = 0; k < lines.size() && k < state.rest.addedLines.size(); ++k)
+            state.rest.addedLines[k] = addedLineRecord(canvas, lines[k]);
+    }
+    const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
+    state.numbering = {registers.figureTag, registers.strokeTag, windows_.context().freeLineCount};
+    if (document.FreeLine.revision() == strokesTaken_) return false;
+    state.strokes = document.FreeLine;
+    strokesTaken_ = document.FreeLine.revision();
+    return true;
+}
+
+// Shown as opening the document would show it: the panel filled anew, the
+// canvas opened anew on the same window, the marks and the free-line
+// numbering set back.
+void EditingScreen::showState(const EditingState& state)
+{
+    GdrRecord& document = windows_.document();
+    putIntoDocument(state, document);
+    const CanvasSize size = canvasSizeOf(document);
+    BasicInputWindow& panel = windows_.basicInput(size);
+    panel.panel().load();
+    panel.panel().showMarks(state.rest.marks);
+    CanvasWindow& canvas = windows_.canvas(size);
+    canvas.reopenDocument(layers_);
+    switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
+    FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
+    registers.figureTag = state.numbering.figureTag;
+    registers.strokeTag = state.numbering.strokeTag;
+    windows_.context().freeLineCount = state.numbering.freeLineCount;
+    if (FreeLinePanelWindow* tools = windows_.loadedFreeLinePanel()) {
+        tools->model().updateUndoEnabled();
+        tools->showRegisters();
+    }
+}
+
+void EditingScreen::restartHistory(const char* why)
+{
+    const bool hadSteps = history_.stack().count() > 0;
+    history_.restart();
+    if (hadSteps) windows_.infoBox().setGuidanceLine(0, why);
+}
+
 void EditingScreen::end()
 {
     gate_.run([this] {
@@ -187,6 +293,7 @@ void EditingScreen::returnFromConfirmation()
     switching_.switchBar();
     menuBar();
     screenSwitch();
+    restartHistory("保存したため、元に戻せる操作の履歴を消去しました。");
     // The confirmation's own click is still on the stack.
     if (confirm_) confirm_->parentWidget()->deleteLater();
     confirm_ = nullptr;

@@ -7,6 +7,8 @@
 #include "app/child_window_slot.h"
 #include "app/command_gate.h"
 #include "app/display_size_setting.h"
+#include "app/edit_history.h"
+#include "app/edit_triggers.h"
 #include "app/editing_windows.h"
 #include "app/menu_bar.h"
 #include "app/screen_switch.h"
@@ -47,6 +49,12 @@ public:
     // Remakes every window at the display size, with the drawing as it is
     // and the input mode kept; the size is remembered for the next run.
     void changeDisplaySize(int percent);
+    // One step of the history back or forth; refused while the gate is shut.
+    void undo();
+    void redo();
+    // Makes what the user changed since the last step a step (see EditHistory::record).
+    void recordEdit(const QString& run = {});
+    EditHistory& history() { return history_; }
 
     GenoCanvas& currentCanvas() override;
     CanvasLayerStore& layerStore() override { return layers_; }
@@ -58,6 +66,11 @@ public:
 private:
     void returnFromConfirmation();
     void reopenAtDisplaySize(DisplayScale scale);
+    bool editingOnScreen();
+    bool takeState(EditingState& state);
+    void showState(const EditingState& state);
+    // Starts the history afresh; `why`, when the history held steps, is told in the guidance box.
+    void restartHistory(const char* why);
     void unloadMenuBar();
     void unloadScreenSwitch();
 
@@ -71,6 +84,9 @@ private:
     SwitchBarWiring switching_;
     CanvasLayerStore layers_;
     ScreenSwitch screenSwitch_;
+    EditHistory history_;
+    std::uint64_t strokesTaken_ = ~std::uint64_t{0}; // the strokes' revision at the last take
+    EditTriggers triggers_;
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;

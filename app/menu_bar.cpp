@@ -36,6 +36,20 @@ QIcon endIcon(DisplayScale scale)
     }));
 }
 
+// A curved arrow turning back to the left (undo) or on to the right (redo).
+QIcon historyIcon(bool forward, DisplayScale scale)
+{
+    return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [forward](QPainter& p) {
+        if (forward) p.setTransform(QTransform(-1, 0, 0, 1, kIconPixels, 0));
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x20, 0x60, 0x30), 2.5));
+        p.drawArc(QRectF(6, 6, 14, 12), 90 * 16, -200 * 16);
+        p.setBrush(QColor(0x20, 0x60, 0x30));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({QPointF(3, 6), QPointF(11, 1), QPointF(11, 11)}));
+    }));
+}
+
 QToolButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QRect place, DisplayScale scale,
                            QWidget* parent)
 {
@@ -58,6 +72,10 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
           commandButton(QStringLiteral("保存"), "cmdSave", saveIcon(scale), scale.rect(45, 45, 720, 720), scale, this))
     , endButton_(
           commandButton(QStringLiteral("終了"), "cmd_End", endIcon(scale), scale.rect(795, 45, 720, 720), scale, this))
+    , undoButton_(commandButton(QStringLiteral("元に戻す"), "cmdUndo", historyIcon(false, scale),
+                                scale.rect(1545, 45, 720, 720), scale, this))
+    , redoButton_(commandButton(QStringLiteral("やり直し"), "cmdRedo", historyIcon(true, scale),
+                                scale.rect(2295, 45, 720, 720), scale, this))
     , versionLabel_(new QLabel(
           QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
     , displaySizeBox_(new QComboBox(this))
@@ -70,7 +88,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
-    line->setGeometry(scale.rect(1560, 45, 90, 720));
+    line->setGeometry(scale.rect(3060, 45, 90, 720));
 
     versionLabel_->setObjectName(QStringLiteral("lblVer"));
     versionLabel_->setAccessibleName(versionLabel_->text());
@@ -79,7 +97,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
         small.setPointSizeF(small.pointSizeF() * 0.8);
         return small;
     }()));
-    versionLabel_->setGeometry(scale.rect(1695, 45, 1620, 300));
+    versionLabel_->setGeometry(scale.rect(3195, 45, 1620, 300));
 
     const QString sizeCaption = QStringLiteral("表示サイズ");
     displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
@@ -87,15 +105,24 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     displaySizeBox_->setToolTip(sizeCaption);
     for (const int percent : DisplayScale::kPercents)
         displaySizeBox_->addItem(QStringLiteral("表示 %1 %").arg(percent), percent);
-    displaySizeBox_->setGeometry(scale.rect(1695, 390, 1620, 375));
+    displaySizeBox_->setGeometry(scale.rect(3195, 390, 1620, 375));
     showDisplaySize(scale);
 
     connect(saveButton_, &QToolButton::clicked, this, [save = std::move(commands.save)] { save(); });
     connect(endButton_, &QToolButton::clicked, this, [end = std::move(commands.end)] { end(); });
+    connect(undoButton_, &QToolButton::clicked, this, [undo = std::move(commands.undo)] { undo(); });
+    connect(redoButton_, &QToolButton::clicked, this, [redo = std::move(commands.redo)] { redo(); });
+    showHistory(false, false);
     connect(displaySizeBox_, &QComboBox::activated, this,
             [this, choose = std::move(commands.chooseDisplaySize)](int index) {
                 choose(displaySizeBox_->itemData(index).toInt());
             });
+}
+
+void MenuBar::showHistory(bool canUndo, bool canRedo)
+{
+    undoButton_->setEnabled(canUndo);
+    redoButton_->setEnabled(canRedo);
 }
 
 void MenuBar::showDisplaySize(DisplayScale scale)

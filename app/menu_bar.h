@@ -1,6 +1,6 @@
 #pragma once
-// mdiMenuBar: the two commands that finish a drawing, 保存 and 終了, the
-// program's version and the display size of the editing screen. The window
+// mdiMenuBar: the two commands that finish a drawing, 保存 and 終了, undo and
+// redo, the program's version and the display size of the editing screen. The window
 // only passes the clicks on; what they do belongs to the editing screen
 // that owns it.
 
@@ -19,18 +19,24 @@ namespace kinsketch {
 class MenuBar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kClientTwips{3360, 810};
+    static constexpr QSize kClientTwips{4860, 810};
 
     struct Commands {
         std::function<void()> save;
         std::function<void()> end;
         std::function<void(int percent)> chooseDisplaySize;
+        std::function<void()> undo;
+        std::function<void()> redo;
     };
 
     MenuBar(Commands commands, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     QToolButton* saveButton() const { return saveButton_; }
     QToolButton* endButton() const { return endButton_; }
+    QToolButton* undoButton() const { return undoButton_; }
+    QToolButton* redoButton() const { return redoButton_; }
+    // Enables undo and redo as the history allows them.
+    void showHistory(bool canUndo, bool canRedo);
     QLabel* versionLabel() const { return versionLabel_; }
     QComboBox* displaySizeBox() const { return displaySizeBox_; }
     // Shows `scale` as the chosen size without choosing it.
@@ -39,6 +45,8 @@ public:
 private:
     QToolButton* saveButton_;
     QToolButton* endButton_;
+    QToolButton* undoButton_;
+    QToolButton* redoButton_;
     QLabel* versionLabel_;
     QComboBox* displaySizeBox_;
 };

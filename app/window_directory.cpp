@@ -101,7 +101,7 @@ CanvasWindow& WindowDirectory::canvas(CanvasSize size)
         CanvasContext context;
         context.inputMode = [this] { return context_.inputMode; };
         auto* window = new CanvasWindow(size, document_, reporter_, main_.displayScale(), std::move(context));
-        window->enableEditing(boxes_, textDialog_);
+        window->enableEditing(boxes_, *textDialogInUse_);
         freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
             size, window->canvas(), freeLineRegisters_, boxes_, [this, window](const FreeLineStep& step) {
                 window->showFreeLineStep(step);
@@ -128,6 +128,10 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
 }
 
 FreeLinePanelWindow* WindowDirectory::loadedFreeLinePanel() const { return freeLinePanel_.get(); }
+
+BasicInputWindow* WindowDirectory::loadedBasicInput(CanvasSize size) const { return basicInput_[slotOf(size)].get(); }
+
+CanvasWindow* WindowDirectory::loadedCanvas(CanvasSize size) const { return canvas_[slotOf(size)].get(); }
 
 // An unloaded panel starts afresh from the document the next time.
 void WindowDirectory::unloadFreeLinePanel()

@@ -50,7 +50,15 @@ public:
     // registers, which outlive the window.
     FreeLinePanelWindow& freeLinePanel();
     FreeLinePanelWindow* loadedFreeLinePanel() const;
+    // The registers the free-line panel and the canvases draw with.
+    FreeLinePanelRegisters& freeLineRegisters() { return freeLineRegisters_; }
+    // The panel and the canvas of the size, if loaded.
+    BasicInputWindow* loadedBasicInput(CanvasSize size) const;
+    CanvasWindow* loadedCanvas(CanvasSize size) const;
     void unloadFreeLinePanel();
+
+    // The text dialog of canvases made from now on (tests answer it).
+    void useTextDialog(TextDialog& dialog) { textDialogInUse_ = &dialog; }
 
     bool infoBoxLoaded() const { return infoBox_.loaded(); }
     void unloadInfoBox();
@@ -67,6 +75,7 @@ private:
     MessageBoxes& boxes_;
     Timers& timers_;
     TextDialogLoader textDialog_;
+    TextDialog* textDialogInUse_ = &textDialog_;
     ChildWindowSlot<LineStyleToolBar> toolBar_;
     ChildWindowSlot<GuidanceBox> infoBox_;
     ChildWindowSlot<FrameToolWindow> frameTool_;

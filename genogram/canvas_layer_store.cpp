@@ -11,7 +11,34 @@
 #include <vector>
 
 namespace kinsketch {
-namespace {} // namespace
+
+std::vector<TextLabelRecord> textsOnShow(const GenoCanvas& canvas)
+{
+    std::vector<TextLabelRecord> texts;
+    for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
+        const LabelWidget* label = canvas.textLabels.find(i);
+        if (label && label->visible && !label->caption.empty()) texts.push_back(textRecordOf(*label));
+    }
+    return texts;
+}
+
+std::vector<int> addedLinesOnShow(const GenoCanvas& canvas)
+{
+    std::vector<int> lines;
+    for (int i = 1; i <= canvas.startHandles.upperBound(); ++i) {
+        const LabelWidget* first = canvas.startHandles.find(i);
+        const LineWidget* line = canvas.addedLines.find(i);
+        if (first && (first->visible || (line && line->visible))) lines.push_back(i);
+    }
+    return lines;
+}
+
+AddLineRecord addedLineRecord(const GenoCanvas& canvas, int i)
+{
+    const LabelWidget& first = *canvas.startHandles.find(i);
+    const LabelWidget& second = *canvas.endHandles.find(i);
+    return {kTrue, first.left, second.left, first.top, second.top};
+}
 
 CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter, CanvasAccess canvas)
     : document_(document)
@@ -47,14 +74,12 @@ bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 bool CanvasLayerStore::saveTexts(CanvasSize size)
 {
     return trapErrors(reporter_, saveTextsTitle(size), [&] {
-        GenoCanvas& canvas = canvas_(size);
+        const std::vector<TextLabelRecord> texts = textsOnShow(canvas_(size));
         document_.TextLabel.fill(TextLabelRecord{});
         int k = 1;
-        for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
-            const LabelWidget* label = canvas.textLabels.find(i);
-            if (!label || !label->visible || label->caption.empty()) continue;
+        for (const TextLabelRecord& text : texts) {
             if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
-            document_.TextLabel[static_cast<std::size_t>(k)] = textRecordOf(*label);
+            document_.TextLabel[static_cast<std::size_t>(k)] = text;
             ++k;
         }
     });
@@ -73,23 +98,19 @@ bool CanvasLayerStore::loadTexts(CanvasSize size)
     });
 }
 
-// The callers show both handles of every line on show just before; the
-// visible first handle picks the lines, which are renumbered without gaps.
+// The lines on show and those with a visible first handle are stored,
+// renumbered without gaps; their handles are hidden, as storing them does.
 bool CanvasLayerStore::saveAddedLines(CanvasSize size)
 {
     return trapErrors(reporter_, "clsGdrOpe.SaveGd2", [&] {
         GenoCanvas& canvas = canvas_(size);
         document_.AddLine.fill(AddLineRecord{});
         int k = 1;
-        for (int i = 1; i <= canvas.startHandles.upperBound(); ++i) {
-            LabelWidget* first = canvas.startHandles.find(i);
-            if (!first || !first->visible) continue;
-            LabelWidget& second = canvas.endHandles[i];
+        for (const int i : addedLinesOnShow(canvas)) {
             if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-            document_.AddLine[static_cast<std::size_t>(k - 1)] = {kTrue, first->left, second.left, first->top,
-                                                                  second.top};
-            first->visible = false;
-            second.visible = false;
+            document_.AddLine[static_cast<std::size_t>(k - 1)] = addedLineRecord(canvas, i);
+            canvas.startHandles[i].visible = false;
+            canvas.endHandles[i].visible = false;
             ++k;
         }
     });

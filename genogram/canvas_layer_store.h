@@ -11,8 +11,16 @@
 #include "seams/error_reporter.h"
 
 #include <functional>
+#include <vector>
 
 namespace kinsketch {
+
+// What the save would store of the canvas, read without changing it: the
+// texts on show in label order, and the numbers of the added lines it picks
+// (those on show or with their first handle visible) with their records.
+std::vector<TextLabelRecord> textsOnShow(const GenoCanvas& canvas);
+std::vector<int> addedLinesOnShow(const GenoCanvas& canvas);
+AddLineRecord addedLineRecord(const GenoCanvas& canvas, int line);
 
 class CanvasLayerStore {
 public:

@@ -18,4 +18,8 @@ struct CanvasLoad {
 
 CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
 
+// The same on a canvas that shows a drawing already: its texts, added lines
+// and pen segments go first, so that it shows what opening the document shows.
+CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
+
 } // namespace kinsketch

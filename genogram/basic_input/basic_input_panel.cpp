@@ -98,16 +98,35 @@ void BasicInputPanel::toggleCohabitantMark(int index)
         InputSlot& s = slotAt(index);
         s.mark = s.mark == 0 ? 1 : 0;
         slotChanged(index);
-        const int sum =
-            std::accumulate(slots_.begin(), slots_.end(), 0, [](int n, const InputSlot& t) { return n + t.mark; });
-        if (sum > 0) {
-            neighbours_.showGuidance(kFrameGuidance);
-            neighbours_.setFrameButtonCaption(kFrameAddCaption);
-        } else {
-            neighbours_.closeGuidance();
-            neighbours_.setFrameButtonCaption(kFrameEraseCaption);
-        }
+        showMarkedOrNot();
     });
+}
+
+void BasicInputPanel::showMarks(std::span<const std::uint8_t> marks)
+{
+    bool changed = false;
+    for (int i = 0; i < layout_.slotCount(); ++i) {
+        if (slotAt(i).mark == marks[static_cast<std::size_t>(i)]) continue;
+        slotAt(i).mark = marks[static_cast<std::size_t>(i)];
+        slotChanged(i);
+        changed = true;
+    }
+    if (changed) showMarkedOrNot();
+}
+
+// With anyone marked the guidance tells how to draw the frame, and the frame
+// button builds it; with no one it erases.
+void BasicInputPanel::showMarkedOrNot()
+{
+    const int sum =
+        std::accumulate(slots_.begin(), slots_.end(), 0, [](int n, const InputSlot& t) { return n + t.mark; });
+    if (sum > 0) {
+        neighbours_.showGuidance(kFrameGuidance);
+        neighbours_.setFrameButtonCaption(kFrameAddCaption);
+    } else {
+        neighbours_.closeGuidance();
+        neighbours_.setFrameButtonCaption(kFrameEraseCaption);
+    }
 }
 
 void BasicInputPanel::chooseSymbol(int slot, int choice)

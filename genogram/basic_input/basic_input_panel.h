@@ -14,7 +14,9 @@
 #include "seams/error_reporter.h"
 #include "seams/message_boxes.h"
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,9 @@ public:
 
     // The frame button's reset of every mark.
     void clearMarks();
+    // Sets every slot's mark, as the marks of an earlier state are given
+    // back; the guidance and the frame button follow when any changed.
+    void showMarks(std::span<const std::uint8_t> marks);
 
     // Told when the model changed other than through the control that
     // reports the change, so that the window can show it.
@@ -101,6 +106,7 @@ public:
 private:
     InputSlot& slotAt(int i) { return slots_.at(static_cast<std::size_t>(i)); }
     bool textChange(int slot, std::string InputSlot::*field, const std::string& text);
+    void showMarkedOrNot();
 
     const InputLayout& layout_;
     GdrRecord& document_;

@@ -55,6 +55,13 @@ CanvasLoad CanvasWindow::openDocument(CanvasLayerStore& layers)
     return load;
 }
 
+CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers)
+{
+    const CanvasLoad load = reopenDocumentOnCanvas(layers, canvas_);
+    showChanges();
+    return load;
+}
+
 void CanvasWindow::enableEditing(MessageBoxes& boxes, TextDialog& dialog)
 {
     mouse_ = std::make_unique<CanvasMouse>(canvas_, boxes, dialog, measure_, [this] { repaint(); });

@@ -27,6 +27,7 @@ public:
                  CanvasContext context = {}, QWidget* parent = nullptr);
 
     GenoCanvas& canvas() { return canvas_; }
+    const GenoCanvas& canvas() const { return canvas_; }
 
     // Lets the mouse edit texts and added lines; until then the canvas only
     // shows. The boxes and the dialog must outlive the window.
@@ -45,6 +46,8 @@ public:
     bool rebuild();
     // Opens the document on the canvas and shows it.
     CanvasLoad openDocument(CanvasLayerStore& layers);
+    // The same on a canvas that shows a drawing: what it showed goes first.
+    CanvasLoad reopenDocument(CanvasLayerStore& layers);
 
     // Shows what one free-drawing event changed: the new segments are drawn
     // over the picture the window keeps, and only their place is repainted.

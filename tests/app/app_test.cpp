@@ -19,6 +19,7 @@
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/text_dialog_doubles.h"
 #include "tools/window/frame_tool_window.h"
 #include "tools/window/free_line_panel_window.h"
 
@@ -32,11 +33,13 @@
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <set>
 
 namespace kinsketch {
@@ -483,14 +486,16 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
 // A whole editing screen at a display size, with the setting kept in a file of its own.
 class WholeScreen {
 public:
-    WholeScreen(CanvasSize size, int percent)
+    WholeScreen(CanvasSize size, int percent, const std::function<void(GdrRecord&)>& handIn = {})
     {
         makeNewDocument(context.document);
+        if (handIn) handIn(context.document);
         if (size == CanvasSize::Wide) context.document.ScreenMode = "WIDE";
         settings.setValue("display/percent", percent);
         main.resize(2400, 1600);
         main.show();
         screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
+        screen->windows().useTextDialog(dialog);
         screen->open();
     }
     void chooseMode(int k)
@@ -513,6 +518,7 @@ public:
     test::RecordingReporter reporter;
     test::ScriptedMessageBoxes boxes;
     test::ManualTimers timers;
+    test::ScriptedTextDialog dialog;
     MainWindow main;
     EditingContext context;
     GdrStore store{folder.path(), reporter};
@@ -641,6 +647,214 @@ TEST(PanelTraps, AgesAndRemarksThePictureWouldCutAreMarkedButKept)
     panel.panel().load();
     EXPECT_EQ(std::make_tuple(warned(panel.ageBox(4)), warned(panel.ageBox(5))), std::make_tuple(true, false));
 }
+
+// Random runs of edits of every kind, with undos and redos between them, on both screen sizes.
+// The oracle is the document as the save would store it (and the panel's marks), recorded for
+// each place in the history: after every action the screen shows the one recorded for where the
+// history stands, and undoing everything gives back the opened document byte for byte.
+class HistoryWalk : public ::testing::TestWithParam<CanvasSize> {
+protected:
+    HistoryWalk()
+        : whole(GetParam(), 100, [](GdrRecord& document) {
+            document.AgeText[1] = "85歳";
+            document.TextLabel[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 600, 3900, 900, 200, kTrue};
+            document.AddLine[0] = {kTrue, 300, 4200, 3600, 3600};
+            document.FreeLine = DynamicArray<FreeLineRecord>(true, 1, {{100, 100, 400, 300, 2, 0, -1}});
+        })
+    {}
+    CanvasSize size() const { return GetParam(); }
+    BasicInputWindow& panel() { return whole.screen->windows().basicInput(size()); }
+    CanvasWindow& canvas() { return whole.screen->windows().canvas(size()); }
+    Bytes saved()
+    {
+        GdrRecord copy = whole.context.document;
+        CanvasLayerStore store(copy, whole.reporter, [this](CanvasSize) -> GenoCanvas& { return canvas().canvas(); });
+        EXPECT_TRUE(store.saveCanvasLayers(size()));
+        whole.screen->switching().showLineHandles(whole.context.inputMode == InputMode::AddedLines);
+        Bytes bytes = encodeGdr(copy);
+        for (int i = 0; i < panel().panel().layout().slotCount(); ++i)
+            bytes.push_back(static_cast<std::uint8_t>(panel().panel().slot(i).mark));
+        return bytes;
+    }
+    static QPoint pixel(float x, float y)
+    {
+        return {static_cast<int>(x) / kTwipsPerPixel + 2, static_cast<int>(y) / kTwipsPerPixel + 2};
+    }
+    void drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(&canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(&canvas(), (from + to) / 2);
+        QTest::mouseMove(&canvas(), to);
+        QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, to);
+    }
+    template <class Widget>
+    const Widget* anyShown(const WidgetArray<Widget>& widgets, int from)
+    {
+        std::vector<const Widget*> shown;
+        for (int i = from; i <= widgets.upperBound(); ++i)
+            if (const Widget* w = widgets.find(i); w && w->visible) shown.push_back(w);
+        return shown.empty() ? nullptr : shown[random() % shown.size()];
+    }
+    QPushButton* button(const char* window, const char* name)
+    {
+        return whole.main.findChild<QWidget*>(QString::fromLatin1(window))
+            ->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    WholeScreen whole;
+    std::mt19937 random{GetParam() == CanvasSize::Wide ? 5U : 3U};
+};
+
+TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
+{
+    const int slotCount = panel().panel().layout().slotCount();
+    const auto slot = [&] { return static_cast<int>(random() % static_cast<unsigned>(slotCount)); };
+    QString lastRun; // the box of a typing run the next keys would go on
+    const std::vector<std::pair<const char*, std::function<QString()>>> edits = {
+        {"age",
+         [&] {
+             QLineEdit* box = panel().ageBox(slot());
+             QTest::keyClicks(box, "7");
+             return box->objectName();
+         }},
+        {"remark",
+         [&] {
+             QLineEdit* box = panel().remarkBox(slot() % 3);
+             QTest::keyClicks(box, "m");
+             return box->objectName();
+         }},
+        {"symbol",
+         [&] {
+             QComboBox* box = panel().symbolChooser(slot() % 3);
+             QTest::keyClick(box, Qt::Key_Down);
+             return box->objectName();
+         }},
+        {"style",
+         [&] {
+             const TwipsLine l = panel().panel().layout().line(static_cast<int>(random() % 40));
+             QTest::mouseClick(&panel(), Qt::LeftButton, {},
+                               QPoint((l.x1 + l.x2) / 2 / kTwipsPerPixel, (l.y1 + l.y2) / 2 / kTwipsPerPixel));
+             return QString();
+         }},
+        {"mark",
+         [&] {
+             QTest::mouseClick(panel().slotBackground(slot()), Qt::LeftButton, {}, QPoint(2, 2));
+             return QString();
+         }},
+        {"frame",
+         [&] {
+             QTest::mouseClick(whole.screen->windows().frameTool().button(), Qt::LeftButton);
+             return QString();
+         }},
+        {"new text",
+         [&] {
+             whole.chooseMode(1);
+             whole.dialog.answer("注記" + std::to_string(random() % 9));
+             QTest::mouseClick(&canvas(), Qt::LeftButton, {}, pixel(static_cast<float>(random() % 3000), 4500));
+             return QString();
+         }},
+        {"move text",
+         [&] {
+             whole.chooseMode(1);
+             if (const LabelWidget* t = anyShown(canvas().canvas().textLabels, 1))
+                 drag(pixel(t->left, t->top), pixel(t->left + 300, t->top - 150));
+             return QString();
+         }},
+        {"delete text",
+         [&] {
+             whole.chooseMode(1);
+             whole.boxes.answers = {MessageAnswer::Yes};
+             if (const LabelWidget* t = anyShown(canvas().canvas().textLabels, 1))
+                 QTest::mouseClick(&canvas(), Qt::RightButton, {}, pixel(t->left, t->top));
+             return QString();
+         }},
+        {"new line",
+         [&] {
+             whole.chooseMode(2);
+             button("mdiLineAdd_Tool", "cmdTool1")->click();
+             return QString();
+         }},
+        {"drag line",
+         [&] {
+             whole.chooseMode(2);
+             if (const LabelWidget* h = anyShown(canvas().canvas().endHandles, 1))
+                 drag(pixel(h->left, h->top), pixel(h->left - 450, h->top + 300));
+             return QString();
+         }},
+        {"delete line",
+         [&] {
+             whole.chooseMode(2);
+             whole.boxes.answers = {MessageAnswer::Yes};
+             if (const LabelWidget* h = anyShown(canvas().canvas().startHandles, 1))
+                 QTest::mouseClick(&canvas(), Qt::RightButton, {}, pixel(h->left, h->top));
+             return QString();
+         }},
+        {"pen",
+         [&] {
+             whole.chooseMode(3);
+             const int x = static_cast<int>(random() % 200) + 20;
+             drag({x, 40}, {x + 40, 90});
+             return QString();
+         }},
+        {"一つ戻る",
+         [&] {
+             whole.chooseMode(3);
+             button("mdiPan_Com", "cmd_Back")->click();
+             return QString();
+         }},
+        {"全クリア",
+         [&] {
+             whole.chooseMode(3);
+             whole.boxes.answers = {MessageAnswer::Yes};
+             button("mdiPan_Com", "cmd_AllErase")->click();
+             return QString();
+         }},
+    };
+
+    QUndoStack& stack = whole.screen->history().stack();
+    std::vector<Bytes> recorded{saved()};
+    int at = 0;
+    for (int step = 0; step < 160; ++step) {
+        const unsigned roll = random() % 10;
+        std::string what;
+        if (roll < 2 && at > 0) {
+            what = "undo";
+            whole.screen->undo();
+            --at;
+            lastRun.clear();
+        } else if (roll < 3 && at + 1 < static_cast<int>(recorded.size())) {
+            what = "redo";
+            whole.screen->redo();
+            ++at;
+            lastRun.clear();
+        } else {
+            const auto& [name, edit] = edits[random() % edits.size()];
+            what = name;
+            const QString run = edit();
+            QApplication::processEvents();
+            whole.screen->recordEdit(); // what no later input would close
+            const Bytes now = saved();
+            if (now != recorded[static_cast<std::size_t>(at)]) {
+                if (!run.isEmpty() && run == lastRun) {
+                    recorded[static_cast<std::size_t>(at)] = now;
+                } else {
+                    recorded.resize(static_cast<std::size_t>(at) + 1);
+                    recorded.push_back(now);
+                    ++at;
+                }
+            }
+            lastRun = run;
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(stack.index(), at) << "after " << what << " at step " << step;
+        ASSERT_EQ(saved(), recorded[static_cast<std::size_t>(at)]) << "after " << what << " at step " << step;
+    }
+    while (stack.canUndo()) whole.screen->undo();
+    EXPECT_EQ(saved(), recorded.front());
+    EXPECT_EQ(whole.reporter.errors.size(), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSizes, HistoryWalk, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
 {

@@ -8,6 +8,7 @@
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"
 #include "genogram/cohabit_frame_builder.h"
+#include "genogram/editing_state.h"
 #include "genogram/free_drawing.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -860,6 +861,56 @@ TEST_F(Layers, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
     ASSERT_TRUE(load.texts && load.addedLines);
     ASSERT_TRUE(store.saveCanvasLayers(CanvasSize::Normal));
     EXPECT_EQ(document, before);
+}
+
+// Random walks of states: strokes grow, shrink and change anywhere, the rest now and then. Each
+// change undone gives the state before it; a chain joined into one change (a typing run) leads
+// from the first state to the last and back.
+TEST(StateChange, UndoRedoAndJoinedChainsGiveBackEveryState)
+{
+    std::mt19937 random(17);
+    const auto number = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const auto next = [&](EditingState state) {
+        std::vector<FreeLineRecord> items = state.strokes.items();
+        switch (number(4)) {
+        case 0: // a stroke drawn
+            for (int k = number(5) + 1; k > 0; --k)
+                items.push_back({1, 2, 3, static_cast<float>(number(99)), 1, 0, -1});
+            break;
+        case 1: // undo or an eraser that took the last ones
+            items.resize(items.size() - std::min<std::size_t>(items.size(), static_cast<std::size_t>(number(4))));
+            break;
+        case 2: // a record changed in the middle (closing a figure)
+            if (!items.empty()) items[static_cast<std::size_t>(number(static_cast<int>(items.size())))].X2 += 1;
+            break;
+        default: // an edit beside the strokes
+            state.rest.ageText[static_cast<std::size_t>(number(kSlotCount))] = std::to_string(number(100));
+            state.rest.marks[static_cast<std::size_t>(number(kSlotCount))] ^= 1;
+        }
+        state.strokes = DynamicArray<FreeLineRecord>(true, 1, std::move(items));
+        state.numbering.strokeTag = std::to_string(-number(9));
+        return state;
+    };
+    for (int walk = 0; walk < 50; ++walk) {
+        std::vector<EditingState> states{EditingState{}};
+        std::vector<StateChange> changes;
+        for (int k = 0; k < 12; ++k) {
+            states.push_back(next(states.back()));
+            changes.push_back(StateChange::between(states[states.size() - 2], states.back()));
+        }
+        EditingState shown = states.back();
+        for (std::size_t k = changes.size(); k-- > 0;) {
+            changes[k].undo(shown);
+            ASSERT_EQ(shown.strokes, states[k].strokes) << "walk " << walk << " step " << k;
+            ASSERT_EQ(std::tie(shown.rest, shown.numbering), std::tie(states[k].rest, states[k].numbering));
+        }
+        StateChange joined = changes.front();
+        for (std::size_t k = 1; k < changes.size(); ++k) joined = joined.followedBy(changes[k]);
+        joined.redo(shown);
+        ASSERT_EQ(std::tie(shown.strokes, shown.rest), std::tie(states.back().strokes, states.back().rest));
+        joined.undo(shown);
+        ASSERT_EQ(std::tie(shown.strokes, shown.rest), std::tie(states.front().strokes, states.front().rest));
+    }
 }
 
 } // namespace

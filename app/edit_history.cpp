@@ -1,0 +1,125 @@
+#include "app/edit_history.h"
+
+#include <QUndoCommand>
+
+#include <vector>
+
+namespace kinsketch {
+
+// A step is made after its change happened: pushing it shows nothing.
+class EditHistory::Step : public QUndoCommand {
+public:
+    Step(EditHistory& history, std::shared_ptr<const StateChange> change, int run = -1)
+        : history_(history)
+        , change_(std::move(change))
+        , run_(run)
+    {}
+
+    void undo() override { history_.show(*change_, false); }
+    void redo() override
+    {
+        if (pushed_) history_.show(*change_, true);
+        pushed_ = true;
+    }
+    int id() const override { return run_; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto& next = static_cast<const Step*>(other)->change_;
+        history_.bytes_ -= change_->bytes() + next->bytes();
+        change_ = std::make_shared<const StateChange>(change_->followedBy(*next));
+        history_.bytes_ += change_->bytes();
+        return true;
+    }
+
+    const std::shared_ptr<const StateChange>& change() const { return change_; }
+
+private:
+    EditHistory& history_;
+    std::shared_ptr<const StateChange> change_;
+    int run_;
+    bool pushed_ = false;
+};
+
+namespace {
+
+// A run's id for the stack: steps of one run merge, steps of none never.
+int runId(const QString& run) { return run.isEmpty() ? -1 : static_cast<int>(qHash(run) & 0x7FFFFFFFU); }
+
+} // namespace
+
+EditHistory::EditHistory(Screen screen)
+    : screen_(std::move(screen))
+{
+    restart();
+}
+
+EditHistory::~EditHistory() = default;
+
+void EditHistory::restart()
+{
+    stack_.clear();
+    bytes_ = 0;
+    screen_.take(taken_);
+    current_ = taken_;
+}
+
+void EditHistory::record(const QString& run)
+{
+    const bool strokesMayDiffer = screen_.take(taken_);
+    const bool same = taken_.rest == current_.rest && (!strokesMayDiffer || taken_.strokes == current_.strokes);
+    if (same) {
+        current_.numbering = taken_.numbering;
+        return;
+    }
+    auto change = std::make_shared<const StateChange>(StateChange::between(current_, taken_));
+    bytes_ += change->bytes();
+    stack_.push(new Step(*this, std::move(change), runId(run)));
+    current_.rest = taken_.rest;
+    if (strokesMayDiffer) current_.strokes = taken_.strokes;
+    current_.numbering = taken_.numbering;
+    keepWithinBudget();
+}
+
+void EditHistory::undo()
+{
+    record();
+    stack_.undo();
+}
+
+void EditHistory::redo()
+{
+    record();
+    stack_.redo();
+}
+
+void EditHistory::show(const StateChange& change, bool forward)
+{
+    if (replaying_) return;
+    if (forward)
+        change.redo(current_);
+    else
+        change.undo(current_);
+    screen_.show(current_);
+    taken_ = current_;
+}
+
+// The stack cannot let go of its oldest commands, so the history is laid
+// anew from the newer ones; replaying them shows nothing. Steps that lead
+// from the oldest kept one to what the screen shows stay.
+void EditHistory::keepWithinBudget()
+{
+    if (bytes_ <= kMemoryBudget) return;
+    std::vector<std::shared_ptr<const StateChange>> changes;
+    for (int i = 0; i < stack_.count(); ++i) changes.push_back(static_cast<const Step*>(stack_.command(i))->change());
+    const int index = stack_.index();
+    int dropped = 0;
+    while (bytes_ > kMemoryBudget && dropped < index) bytes_ -= changes[static_cast<std::size_t>(dropped++)]->bytes();
+    replaying_ = true;
+    stack_.clear();
+    for (std::size_t i = static_cast<std::size_t>(dropped); i < changes.size(); ++i)
+        stack_.push(new Step(*this, changes[i]));
+    stack_.setIndex(index - dropped);
+    replaying_ = false;
+}
+
+} // namespace kinsketch

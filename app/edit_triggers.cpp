@@ -1,0 +1,77 @@
+#include "app/edit_triggers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace kinsketch {
+namespace {
+
+enum class HistoryKey { None, Undo, Redo };
+
+HistoryKey historyKey(const QKeyEvent& key)
+{
+    if (key.matches(QKeySequence::Undo)) return HistoryKey::Undo;
+    const QKeyCombination pressed = key.keyCombination();
+    if (key.matches(QKeySequence::Redo) || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z))
+        return HistoryKey::Redo;
+    return HistoryKey::None;
+}
+
+} // namespace
+
+EditTriggers::EditTriggers(QWidget& main, Targets targets)
+    : main_(main)
+    , targets_(std::move(targets))
+{
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++focusMoves_; });
+    qApp->installEventFilter(this);
+}
+
+// The box a key goes to: an editable chooser's own line edit counts as the chooser.
+QString EditTriggers::runOf(QWidget& widget) const
+{
+    QWidget* box = &widget;
+    if (auto* chooser = qobject_cast<QComboBox*>(widget.parentWidget())) box = chooser;
+    if (!qobject_cast<QLineEdit*>(box) && !qobject_cast<QComboBox*>(box)) return {};
+    return QStringLiteral("%1#%2").arg(box->objectName()).arg(focusMoves_);
+}
+
+void EditTriggers::recordAfter(const QString& run)
+{
+    QTimer::singleShot(0, this, [this, run] { targets_.record(run); });
+}
+
+bool EditTriggers::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &main_) return false;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Taken here, so that a text box does not undo its own typing.
+        if (historyKey(*static_cast<QKeyEvent*>(event)) != HistoryKey::None) {
+            event->accept();
+            return true;
+        }
+        return false;
+    case QEvent::KeyPress: {
+        const HistoryKey key = historyKey(*static_cast<QKeyEvent*>(event));
+        if (key == HistoryKey::Undo) targets_.undo();
+        if (key == HistoryKey::Redo) targets_.redo();
+        if (key != HistoryKey::None) return true;
+        targets_.record({});
+        recordAfter(runOf(*widget));
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: targets_.record({}); return false;
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel: recordAfter({}); return false;
+    default: return false;
+    }
+}
+
+} // namespace kinsketch

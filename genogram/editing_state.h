@@ -1,0 +1,93 @@
+#pragma once
+// What an edit can change and an undo must give back: the document as the
+// save would store it (person slots, line styles, the frame, texts, added
+// lines, pen strokes), the panel's cohabitant marks, and beside them the
+// free-line panel's numbering registers and the count of strokes undo keeps.
+// Fields no edit touches (the hand-drawn frame data, the version, the screen
+// size) are not part of it. A StateChange is the difference between two
+// states, kept small: pen strokes are held as the tails after the longest
+// common beginning, since strokes are added and taken back at the end.
+
+#include "document/gdr_record.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kinsketch {
+
+// The registers travel with a state but do not make one: numbering a new
+// figure is no edit.
+struct StrokeNumbering {
+    std::string figureTag = "0";
+    std::string strokeTag = "0";
+    std::int32_t freeLineCount = 0;
+
+    bool operator==(const StrokeNumbering&) const = default;
+};
+
+// Everything but the strokes.
+struct StateWithoutStrokes {
+    std::array<std::string, kSlotCount> symbolKey;
+    std::array<std::string, kSlotCount> ageText;
+    std::array<std::string, kSlotCount> relText;
+    std::array<std::uint8_t, kLineCount> lineTag{};
+    std::array<std::uint8_t, kCohabitSegCount> cohabitSeg{};
+    std::array<std::uint8_t, kSlotCount> cohabitFlag{};
+    std::array<std::uint8_t, kSlotCount> marks{};
+    std::array<TextLabelRecord, kTextLabelCount> texts;
+    std::array<AddLineRecord, kAddLineCount> addedLines;
+
+    bool operator==(const StateWithoutStrokes&) const = default;
+};
+
+struct EditingState {
+    StateWithoutStrokes rest;
+    DynamicArray<FreeLineRecord> strokes;
+    StrokeNumbering numbering;
+
+    // Whether the two differ in anything an edit makes; the numbering does not count.
+    bool sameEdits(const EditingState& other) const { return rest == other.rest && strokes == other.strokes; }
+};
+
+// Takes the fields the panel and the frame button write into the document
+// at once; texts, added lines and strokes are the caller's to take.
+void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest);
+// Puts the whole state into the document, texts and added lines as the save
+// stores them.
+void putIntoDocument(const EditingState& state, GdrRecord& document);
+
+class StateChange {
+public:
+    static StateChange between(const EditingState& before, const EditingState& after);
+
+    // Turns `state`, which must be the state after (before) the change,
+    // into the one before (after) it.
+    void undo(EditingState& state) const { apply(state, false); }
+    void redo(EditingState& state) const { apply(state, true); }
+
+    // This change followed by `next` as one change (a typing run).
+    StateChange followedBy(const StateChange& next) const;
+
+    // The memory the change holds.
+    std::size_t bytes() const;
+
+private:
+    struct Strokes {
+        bool dimensioned = false;
+        std::int32_t lowerBound = 0;
+        std::vector<FreeLineRecord> tail; // the elements after the common beginning
+    };
+
+    void apply(EditingState& state, bool forward) const;
+
+    std::size_t commonBeginning_ = 0;
+    Strokes strokesBefore_, strokesAfter_;
+    // Both whole when anything but the strokes changed, else neither.
+    std::vector<StateWithoutStrokes> restBefore_, restAfter_;
+    StrokeNumbering numberingBefore_, numberingAfter_;
+};
+
+} // namespace kinsketch
