@@ -40,7 +40,10 @@ QIcon endIcon(DisplayScale scale)
 QIcon historyIcon(bool forward, DisplayScale scale)
 {
     return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [forward](QPainter& p) {
-        if (forward) p.setTransform(QTransform(-1, 0, 0, 1, kIconPixels, 0));
+        if (forward) {
+            p.translate(kIconPixels, 0);
+            p.scale(-1, 1);
+        }
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0x20, 0x60, 0x30), 2.5));
         p.drawArc(QRectF(6, 6, 14, 12), 90 * 16, -200 * 16);
@@ -73,9 +76,9 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     , endButton_(
           commandButton(QStringLiteral("終了"), "cmd_End", endIcon(scale), scale.rect(795, 45, 720, 720), scale, this))
     , undoButton_(commandButton(QStringLiteral("元に戻す"), "cmdUndo", historyIcon(false, scale),
-                                scale.rect(1545, 45, 720, 720), scale, this))
+                                scale.rect(1545, 45, 900, 720), scale, this))
     , redoButton_(commandButton(QStringLiteral("やり直し"), "cmdRedo", historyIcon(true, scale),
-                                scale.rect(2295, 45, 720, 720), scale, this))
+                                scale.rect(2475, 45, 900, 720), scale, this))
     , versionLabel_(new QLabel(
           QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
     , displaySizeBox_(new QComboBox(this))
@@ -88,7 +91,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
-    line->setGeometry(scale.rect(3060, 45, 90, 720));
+    line->setGeometry(scale.rect(3420, 45, 90, 720));
 
     versionLabel_->setObjectName(QStringLiteral("lblVer"));
     versionLabel_->setAccessibleName(versionLabel_->text());
@@ -97,7 +100,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
         small.setPointSizeF(small.pointSizeF() * 0.8);
         return small;
     }()));
-    versionLabel_->setGeometry(scale.rect(3195, 45, 1620, 300));
+    versionLabel_->setGeometry(scale.rect(3555, 45, 1620, 300));
 
     const QString sizeCaption = QStringLiteral("表示サイズ");
     displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
@@ -105,7 +108,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     displaySizeBox_->setToolTip(sizeCaption);
     for (const int percent : DisplayScale::kPercents)
         displaySizeBox_->addItem(QStringLiteral("表示 %1 %").arg(percent), percent);
-    displaySizeBox_->setGeometry(scale.rect(3195, 390, 1620, 375));
+    displaySizeBox_->setGeometry(scale.rect(3555, 390, 1620, 375));
     showDisplaySize(scale);
 
     connect(saveButton_, &QToolButton::clicked, this, [save = std::move(commands.save)] { save(); });

@@ -19,7 +19,7 @@ namespace kinsketch {
 class MenuBar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kClientTwips{4860, 810};
+    static constexpr QSize kClientTwips{5220, 810};
 
     struct Commands {
         std::function<void()> save;

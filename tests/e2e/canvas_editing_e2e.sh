@@ -2,7 +2,7 @@
 # Edits the canvas of the real kinsketch as a person would: a click on the
 # canvas opens the text dialog, Escape cancels it without a trace, "決定"
 # puts the text on the canvas; the switch bar's "線追加" and the line tool's
-# button (887, 41) then draw a line, one of its handles is dragged, and the
+# button (1011, 41) then draw a line, one of its handles is dragged, and the
 # save writes a document and a picture that hold both.
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -28,7 +28,7 @@ changed=$(differing_pixels empty text)
 [ "$changed" -gt 50 ] || fail "the text did not appear on the canvas ($changed pixels changed)"
 
 click 112 45 0.5 # 線追加 on the switch bar
-click 887 41 0.7 # 線追加 in the line tool window
+click 1011 41 0.7 # 線追加 in the line tool window
 canvas_shot line
 changed=$(differing_pixels text line)
 [ "$changed" -gt 100 ] || fail "no line appeared on the canvas ($changed pixels changed)"

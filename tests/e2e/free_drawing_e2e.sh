@@ -3,8 +3,8 @@
 # the switch bar's "自由線" opens the Tool Box, a pen stroke is dragged, a
 # free figure is drawn as a triangle and closed at its start, and "一つ戻る"
 # takes back the closing segment only; the save then writes them into the
-# document and the picture. The Tool Box's figure button stands at (973, 58)
-# and its undo button at (1121, 39).
+# document and the picture. The Tool Box's figure button stands at (1097, 58)
+# and its undo button at (1245, 39).
 source "$(dirname "$0")/e2e_lib.sh"
 
 # A press at $1,$2, moves through the points that follow, a release at the last.
@@ -30,7 +30,7 @@ canvas_shot stroke
 changed=$(differing_pixels empty stroke)
 [ "$changed" -gt 60 ] || fail "the pen stroke did not appear ($changed pixels changed)"
 
-click 973 58 0.3 # 自由図形
+click 1097 58 0.3 # 自由図形
 drag 800 407 850 407 900 407
 drag 900 407 900 437 900 467
 drag 900 467 850 437 803 410 # within 150 twips of the start: closes
@@ -38,7 +38,7 @@ canvas_shot triangle
 triangle=$(differing_pixels stroke triangle)
 [ "$triangle" -gt 200 ] || fail "the triangle did not appear ($triangle pixels changed)"
 
-click 1121 39 0.7 # 一つ戻る
+click 1245 39 0.7 # 一つ戻る
 canvas_shot undone
 left=$(differing_pixels stroke undone)
 [ "$left" -gt 100 ] && [ "$left" -lt "$triangle" ] ||

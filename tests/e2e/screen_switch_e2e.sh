@@ -6,7 +6,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing client wide_family.gdr
-click 501 51 # 小⇔大
+click 625 51 # 小⇔大
 answer_yes
 answer_yes
 save_and_confirm
