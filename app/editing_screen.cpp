@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include <algorithm>
 #include <optional>
 
 namespace kinsketch {
@@ -192,17 +193,7 @@ bool EditingScreen::takeState(EditingState& state)
     if (BasicInputWindow* panel = windows_.loadedBasicInput(size))
         for (int i = 0; i < panel->panel().layout().slotCount(); ++i)
             state.rest.marks[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(panel->panel().slot(i).mark);
-    if (const CanvasWindow* window = windows_.loadedCanvas(size)) {
-        const GenoCanvas& canvas = window->canvas();
-        state.rest.texts.fill(TextLabelRecord{});
-        const std::vector<TextLabelRecord> texts = textsOnShow(canvas);
-        for (std::size_t k = 0; k < texts.size() && k + 1 < state.rest.texts.size(); ++k)
-            state.rest.texts[k + 1] = texts[k];
-        state.rest.addedLines.fill(AddLineRecord{});
-        const std::vector<int> lines = addedLinesOnShow(canvas);
-        for (std::size_t k = 0; k < lines.size() && k < state.rest.addedLines.size(); ++k)
-            state.rest.addedLines[k] = addedLineRecord(canvas, lines[k]);
-    }
+    if (const CanvasWindow* window = windows_.loadedCanvas(size)) takeCanvasFields(window->canvas(), state.rest);
     const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     state.numbering = {registers.figureTag, registers.strokeTag, windows_.context().freeLineCount};
     if (document.FreeLine.revision() == strokesTaken_) return false;
@@ -217,13 +208,20 @@ bool EditingScreen::takeState(EditingState& state)
 void EditingScreen::showState(const EditingState& state)
 {
     GdrRecord& document = windows_.document();
-    putIntoDocument(state, document);
     const CanvasSize size = canvasSizeOf(document);
+    CanvasWindow& canvas = windows_.canvas(size);
+    StateWithoutStrokes shown;
+    takeCanvasFields(canvas.canvas(), shown);
+    const auto& strokes = document.FreeLine.items();
+    const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
+    CanvasChanges changes{shown.texts != state.rest.texts, shown.addedLines != state.rest.addedLines, std::nullopt};
+    if (!(document.FreeLine == state.strokes))
+        changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
+    putIntoDocument(state, document);
     BasicInputWindow& panel = windows_.basicInput(size);
     panel.panel().load();
     panel.panel().showMarks(state.rest.marks);
-    CanvasWindow& canvas = windows_.canvas(size);
-    canvas.reopenDocument(layers_);
+    canvas.reopenDocument(layers_, changes);
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
     FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     registers.figureTag = state.numbering.figureTag;

@@ -1,5 +1,7 @@
 #include "canvas_opening.h"
 
+#include <algorithm>
+
 namespace kinsketch {
 
 CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas)
@@ -25,14 +27,26 @@ void unloadAllButTemplate(WidgetArray<Widget>& widgets)
 
 } // namespace
 
-CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas)
+CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, CanvasChanges changes)
 {
-    unloadAllButTemplate(canvas.textLabels);
-    unloadAllButTemplate(canvas.addedLines);
-    unloadAllButTemplate(canvas.startHandles);
-    unloadAllButTemplate(canvas.endHandles);
-    unloadAllButTemplate(canvas.FreeLine);
-    return openDocumentOnCanvas(layers, canvas);
+    const CanvasSize size = canvas.geometry().size;
+    CanvasLoad load;
+    if (changes.texts) {
+        unloadAllButTemplate(canvas.textLabels);
+        load.texts = layers.loadTexts(size);
+    }
+    if (changes.addedLines) {
+        unloadAllButTemplate(canvas.addedLines);
+        unloadAllButTemplate(canvas.startHandles);
+        unloadAllButTemplate(canvas.endHandles);
+        load.addedLines = layers.loadAddedLines(size);
+    }
+    if (changes.strokesFrom)
+        for (std::int32_t i = canvas.FreeLine.upperBound(); i >= std::max(*changes.strokesFrom, 1); --i)
+            if (canvas.FreeLine.exists(i)) canvas.FreeLine.unload(i);
+    canvas.rebuild();
+    if (changes.addedLines) canvas.drawAddedLines(AddedLineDraw::Create);
+    return load;
 }
 
 } // namespace kinsketch

@@ -8,6 +8,9 @@
 #include "canvas_layer_store.h"
 #include "geno_canvas.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace kinsketch {
 
 // Which layers were read; a failed one has been reported.
@@ -18,8 +21,17 @@ struct CanvasLoad {
 
 CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
 
-// The same on a canvas that shows a drawing already: its texts, added lines
-// and pen segments go first, so that it shows what opening the document shows.
-CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
+// What differs between the drawing a canvas shows and the document opened
+// on it again; what is the same stays, so that the repaint covers the change.
+struct CanvasChanges {
+    bool texts = true;
+    bool addedLines = true;
+    std::optional<std::int32_t> strokesFrom = 1; // the first pen record that differs
+};
+
+// The same on a canvas that shows a drawing already: the texts, added lines
+// and pen segments that changed go first, so that it shows what opening the
+// document shows.
+CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, CanvasChanges changes = {});
 
 } // namespace kinsketch

@@ -1,5 +1,7 @@
 #include "editing_state.h"
 
+#include "genogram/canvas_layer_store.h"
+
 #include <algorithm>
 
 namespace kinsketch {
@@ -12,6 +14,17 @@ void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest)
     rest.lineTag = document.LineTag;
     rest.cohabitSeg = document.CohabitSeg;
     rest.cohabitFlag = document.CohabitFlag;
+}
+
+void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest)
+{
+    rest.texts.fill(TextLabelRecord{});
+    const std::vector<TextLabelRecord> texts = textsOnShow(canvas);
+    for (std::size_t k = 0; k < texts.size() && k + 1 < rest.texts.size(); ++k) rest.texts[k + 1] = texts[k];
+    rest.addedLines.fill(AddLineRecord{});
+    const std::vector<int> lines = addedLinesOnShow(canvas);
+    for (std::size_t k = 0; k < lines.size() && k < rest.addedLines.size(); ++k)
+        rest.addedLines[k] = addedLineRecord(canvas, lines[k]);
 }
 
 void putIntoDocument(const EditingState& state, GdrRecord& document)

@@ -9,6 +9,7 @@
 // common beginning, since strokes are added and taken back at the end.
 
 #include "document/gdr_record.h"
+#include "genogram/geno_canvas.h"
 
 #include <array>
 #include <cstddef>
@@ -55,6 +56,8 @@ struct EditingState {
 // Takes the fields the panel and the frame button write into the document
 // at once; texts, added lines and strokes are the caller's to take.
 void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest);
+// Takes the texts and added lines as the save would store them from the canvas.
+void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest);
 // Puts the whole state into the document, texts and added lines as the save
 // stores them.
 void putIntoDocument(const EditingState& state, GdrRecord& document);

@@ -55,9 +55,9 @@ CanvasLoad CanvasWindow::openDocument(CanvasLayerStore& layers)
     return load;
 }
 
-CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers)
+CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers, CanvasChanges changes)
 {
-    const CanvasLoad load = reopenDocumentOnCanvas(layers, canvas_);
+    const CanvasLoad load = reopenDocumentOnCanvas(layers, canvas_, changes);
     showChanges();
     return load;
 }

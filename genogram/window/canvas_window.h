@@ -47,7 +47,7 @@ public:
     // Opens the document on the canvas and shows it.
     CanvasLoad openDocument(CanvasLayerStore& layers);
     // The same on a canvas that shows a drawing: what it showed goes first.
-    CanvasLoad reopenDocument(CanvasLayerStore& layers);
+    CanvasLoad reopenDocument(CanvasLayerStore& layers, CanvasChanges changes);
 
     // Shows what one free-drawing event changed: the new segments are drawn
     // over the picture the window keeps, and only their place is repainted.
