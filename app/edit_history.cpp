@@ -47,11 +47,10 @@ int runId(const QString& run) { return run.isEmpty() ? -1 : static_cast<int>(qHa
 
 } // namespace
 
-EditHistory::EditHistory(Screen screen)
+EditHistory::EditHistory(Screen screen, std::size_t memoryBudget)
     : screen_(std::move(screen))
-{
-    restart();
-}
+    , memoryBudget_(memoryBudget)
+{}
 
 EditHistory::~EditHistory() = default;
 
@@ -108,12 +107,12 @@ void EditHistory::show(const StateChange& change, bool forward)
 // from the oldest kept one to what the screen shows stay.
 void EditHistory::keepWithinBudget()
 {
-    if (bytes_ <= kMemoryBudget) return;
+    if (bytes_ <= memoryBudget_) return;
     std::vector<std::shared_ptr<const StateChange>> changes;
     for (int i = 0; i < stack_.count(); ++i) changes.push_back(static_cast<const Step*>(stack_.command(i))->change());
     const int index = stack_.index();
     int dropped = 0;
-    while (bytes_ > kMemoryBudget && dropped < index) bytes_ -= changes[static_cast<std::size_t>(dropped++)]->bytes();
+    while (bytes_ > memoryBudget_ && dropped < index) bytes_ -= changes[static_cast<std::size_t>(dropped++)]->bytes();
     replaying_ = true;
     stack_.clear();
     for (std::size_t i = static_cast<std::size_t>(dropped); i < changes.size(); ++i)

@@ -31,7 +31,7 @@ public:
         std::function<void(const EditingState& state)> show;
     };
 
-    explicit EditHistory(Screen screen);
+    explicit EditHistory(Screen screen, std::size_t memoryBudget = kMemoryBudget);
     ~EditHistory();
     EditHistory(const EditHistory&) = delete;
     EditHistory& operator=(const EditHistory&) = delete;
@@ -58,6 +58,7 @@ private:
     QUndoStack stack_;
     EditingState current_; // the state the screen showed at the last step
     EditingState taken_;   // reused, so that unchanged strokes are not copied
+    std::size_t memoryBudget_;
     std::size_t bytes_ = 0;
     bool replaying_ = false;
 };

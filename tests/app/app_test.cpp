@@ -856,6 +856,60 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, HistoryWalk, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
+// Strokes drawn one after another on a plain state: over the budget the oldest steps go,
+// the rest still undo to where they began, and the step being redone stays.
+TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
+{
+    test::application();
+    EditingState screen;
+    EditHistory history({[&](EditingState& state) {
+                             state = screen;
+                             return true;
+                         },
+                         [&](const EditingState& state) { screen = state; }},
+                        40 * sizeof(FreeLineRecord));
+    history.restart();
+    std::vector<EditingState> states{screen};
+    for (int k = 1; k <= 30; ++k) {
+        std::vector<FreeLineRecord> items = screen.strokes.items();
+        items.push_back({static_cast<float>(k), 0, 0, 0, 1, 0, -k});
+        screen.strokes = DynamicArray<FreeLineRecord>(true, 1, items);
+        history.record();
+        states.push_back(screen);
+    }
+    EXPECT_LE(history.bytes(), 40 * sizeof(FreeLineRecord));
+    const int kept = history.stack().count();
+    EXPECT_LT(kept, 30);
+    while (history.stack().canUndo()) history.undo();
+    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(30 - kept)].strokes);
+    history.redo();
+    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(31 - kept)].strokes);
+}
+
+// The history ends with a save (back from the confirmation) and with the size switch, and
+// the guidance box says so; a history with nothing in it ends without a word.
+TEST(EditHistory, SaveAndTheSizeSwitchEndItAndSaySo)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    EditingScreen& screen = *whole.screen;
+    const auto guidance = [&] { return whole.screen->windows().infoBox().guidanceLabel()->text().toStdString(); };
+    QTest::keyClicks(screen.windows().basicInput(CanvasSize::Normal).ageBox(2), "80");
+    screen.recordEdit();
+    ASSERT_TRUE(screen.history().stack().canUndo());
+    screen.save();
+    ASSERT_NE(screen.pictureConfirmation(), nullptr);
+    screen.pictureConfirmation()->cancelButton()->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(screen.history().stack().canUndo());
+    EXPECT_EQ(guidance(), "保存したため、元に戻せる操作の履歴を消去しました。");
+
+    QTest::keyClicks(screen.windows().basicInput(CanvasSize::Normal).remarkBox(2), "x");
+    screen.recordEdit();
+    screen.screenSwitch().switchButton()->click();
+    EXPECT_EQ(std::make_tuple(screen.history().stack().count(), guidance()),
+              std::make_tuple(0, std::string("画面の大きさを切り替えたため、元に戻せる操作の履歴を消去しました。")));
+}
+
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
 {
     test::application();
