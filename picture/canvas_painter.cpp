@@ -289,9 +289,16 @@ void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale,
                       std::span<const std::size_t> items, const QImage* strokesLayer)
 {
     if (area.isEmpty()) return;
+    painter.fillRect(area, Qt::white);
+    paintSceneItemsOver(painter, scene, scale, area, items, strokesLayer);
+}
+
+void paintSceneItemsOver(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area,
+                         std::span<const std::size_t> items, const QImage* strokesLayer)
+{
+    if (area.isEmpty()) return;
     beginCanvasPaint(painter);
     painter.setClipRect(area);
-    painter.fillRect(area, Qt::white);
     paintItems(painter, scene, scale, area, items, strokesLayer);
     painter.restore();
 }

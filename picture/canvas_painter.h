@@ -33,6 +33,10 @@ void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometr
 // transparent image of the canvas's size; they are then copied from it.
 void repaintSceneArea(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area,
                       std::span<const std::size_t> items, const QImage* strokesLayer = nullptr);
+// Lays the items listed over `area` of what the device shows, as if they
+// lay on top of everything there; the painter's other pixels stay.
+void paintSceneItemsOver(QPainter& painter, const CanvasScene& scene, double scale, const QRect& area,
+                         std::span<const std::size_t> items, const QImage* strokesLayer = nullptr);
 // Paints the strokes from line `from` on over `layer`, a transparent image of
 // the canvas's size that holds the rest of the scene's strokes alone.
 void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale);

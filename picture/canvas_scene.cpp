@@ -42,6 +42,8 @@ std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas
 {
     if (run_ && kept_ == segments) return run_;
     auto run = std::make_shared<StrokeRun>();
+    run->indices.reserve(static_cast<std::size_t>(segments.highest - segments.lowest + 1));
+    run->lines.reserve(run->indices.capacity());
     for (int k = segments.lowest; k <= segments.highest; ++k) {
         if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) {
             run->indices.push_back(k);
@@ -53,11 +55,30 @@ std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas
     return run_;
 }
 
+std::optional<ZOrder::Place> StrokeRunKeeper::keptRunAt(const GenoCanvas& canvas, ZOrder::Place place,
+                                                        int leftOut) const
+{
+    if (!run_ || run_->indices.empty() || place->kind != WidgetKind::FreeLine || place->index != run_->indices[0])
+        return std::nullopt;
+    std::size_t j = 0;
+    for (auto at = place; at != canvas.zOrder().bottomToTop().end(); ++at) {
+        const LineWidget* line = at->kind == WidgetKind::FreeLine ? canvas.FreeLine.find(at->index) : nullptr;
+        if (!line) return std::nullopt;
+        if (!line->visible) continue; // drawn by no scene
+        if (at->index == leftOut || at->index != run_->indices[j] || !(*line == run_->lines[j])) return std::nullopt;
+        if (++j == run_->lines.size()) return at;
+    }
+    return std::nullopt;
+}
+
 CanvasScene spreadStrokes(const CanvasScene& scene)
 {
     CanvasScene spread = scene;
     spread.items.clear();
     spread.strokes.reset();
+    const std::size_t strokeLines = scene.strokes ? scene.strokes->lines.size() : 0;
+    spread.items.reserve(scene.items.size() + strokeLines);
+    spread.lines.reserve(scene.lines.size() + strokeLines);
     for (const CanvasScene::Item& item : scene.items) {
         if (item.look != CanvasScene::Look::Strokes) {
             spread.items.push_back(item);
@@ -68,6 +89,25 @@ CanvasScene spreadStrokes(const CanvasScene& scene)
                     scene.strokes->lines[j]);
     }
     return spread;
+}
+
+std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& run)
+{
+    if (!scene.strokes || !run || !startsWith(*run, *scene.strokes)) return std::nullopt;
+    const auto strokes = std::find_if(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
+        return item.look == CanvasScene::Look::Strokes;
+    });
+    auto above = std::next(strokes);
+    for (std::size_t j = scene.strokes->lines.size(); j < run->lines.size(); ++j, ++above) {
+        if (above == scene.items.end() || above->look != CanvasScene::Look::Line ||
+            above->id != WidgetId{WidgetKind::FreeLine, run->indices[j]} || !(scene.line(*above) == run->lines[j]))
+            return std::nullopt;
+    }
+    CanvasScene regrouped = scene;
+    regrouped.items.erase(regrouped.items.begin() + (std::next(strokes) - scene.items.begin()),
+                          regrouped.items.begin() + (above - scene.items.begin()));
+    regrouped.strokes = run;
+    return regrouped;
 }
 
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
@@ -99,6 +139,10 @@ void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, Stroke
             scene.strokes = keeper->runOf(canvas, *whole);
             scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
             place = canvas.FreeLine.stackPlace(whole->highest);
+        } else if (const auto last = keeper && !whole ? keeper->keptRunAt(canvas, place, leftOut) : std::nullopt) {
+            scene.strokes = keeper->keptRun();
+            scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
+            place = *last;
         } else if (const LineWidget* line = canvas.lineWidget(id)) {
             if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut))
                 addLine(scene, CanvasScene::Look::Line, id, *line);

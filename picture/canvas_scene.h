@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kinsketch {
@@ -56,6 +57,11 @@ struct CanvasScene {
 class StrokeRunKeeper {
 public:
     std::shared_ptr<const StrokeRun> runOf(const GenoCanvas& canvas, const FreeLineRun& segments);
+    // The pen lifts every segment above the rest without changing one: when
+    // the stacking order holds the kept run's segments from `place` on, in
+    // its order and with its values, the place of its last one.
+    std::optional<ZOrder::Place> keptRunAt(const GenoCanvas& canvas, ZOrder::Place place, int leftOut) const;
+    const std::shared_ptr<const StrokeRun>& keptRun() const { return run_; }
 
 private:
     FreeLineRun kept_;
@@ -65,12 +71,17 @@ private:
 // The scene with its strokes spread out into Line items, as a scene built
 // without a keeper holds them.
 CanvasScene spreadStrokes(const CanvasScene& scene);
+// The scene with its strokes and the pen segments right above them taken as
+// `run`, if together they hold just its lines: the pen drew those segments,
+// and a later redraw took them into its run.
+std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& run);
 
 // `leftOut` names a FreeLine segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);
 // The same into a scene whose storage is reused: a canvas can carry tens of
 // thousands of pen segments, and the window builds a scene on every repaint.
-// With a keeper, unchanged segments come as one Strokes item.
+// With a keeper, unchanged segments come as one Strokes item, also where
+// the pen has lifted them above the rest.
 void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, StrokeRunKeeper* keeper = nullptr);
 
 } // namespace kinsketch

@@ -6,36 +6,120 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <span>
 #include <utility>
 
 namespace kinsketch {
+namespace {
+
+using Items = std::span<const CanvasScene::Item>;
+
+// Two neighbouring blocks of items, `lower` items then `upper` items, that
+// lie in the other order in another scene, upper first; either scene may
+// carry more items above them.
+struct BlockSwap {
+    std::size_t lower = 0;
+    std::size_t upper = 0;
+};
+
+std::optional<BlockSwap> blockSwap(Items was, Items is)
+{
+    if (is.empty()) return std::nullopt;
+    const auto upperStart =
+        std::find_if(was.begin(), was.end(), [&](const CanvasScene::Item& item) { return item.sameWidget(is[0]); });
+    if (upperStart == was.begin() || upperStart == was.end()) return std::nullopt;
+    BlockSwap swap{static_cast<std::size_t>(upperStart - was.begin()), 0};
+    while (swap.lower + swap.upper < was.size() && swap.upper < is.size() &&
+           was[swap.lower + swap.upper].sameWidget(is[swap.upper]))
+        ++swap.upper;
+    if (swap.lower + swap.upper > is.size()) return std::nullopt;
+    for (std::size_t t = 0; t < swap.lower; ++t)
+        if (!was[t].sameWidget(is[swap.upper + t])) return std::nullopt;
+    return swap;
+}
+
+// Strokes taken whole count as the lines they hold: they may lie anywhere.
+std::size_t lineCount(const CanvasScene& scene, Items items)
+{
+    std::size_t count = 0;
+    for (const CanvasScene::Item& item : items)
+        count += item.look == CanvasScene::Look::Strokes ? scene.strokes->lines.size() : 1;
+    return count;
+}
+
+// Whether the item sets every pixel it touches outright, whatever lay
+// beneath: solid lines and pen strokes do; dotted lines and the smoothed
+// text of labels do not.
+bool coversOutright(const CanvasScene& scene, const CanvasScene::Item& item)
+{
+    switch (item.look) {
+    case CanvasScene::Look::Strokes: return true;
+    case CanvasScene::Look::Line:
+    case CanvasScene::Look::SurfaceLine: return scene.line(item).pattern == LinePattern::Solid;
+    default: return false;
+    }
+}
+
+// The items of `scene` that items first … end - 1 of it came from, with its
+// strokes spread out if `spread`; empty when they take only part of them.
+std::vector<std::size_t> itemsOf(const CanvasScene& scene, bool spread, std::size_t first, std::size_t end)
+{
+    std::size_t strokesAt = scene.items.size(), lines = 0;
+    if (spread) {
+        const auto strokes = std::find_if(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
+            return item.look == CanvasScene::Look::Strokes;
+        });
+        strokesAt = static_cast<std::size_t>(strokes - scene.items.begin());
+        lines = scene.strokes->lines.size();
+    }
+    const auto itemOf = [&](std::size_t place) {
+        return place < strokesAt ? place : place < strokesAt + lines ? strokesAt : place - lines + 1;
+    };
+    const bool cutsStrokes =
+        first < strokesAt + lines && end > strokesAt && (first > strokesAt || end < strokesAt + lines);
+    std::vector<std::size_t> items;
+    if (cutsStrokes || first >= end) return items;
+    for (std::size_t i = itemOf(first); i <= itemOf(end - 1); ++i) items.push_back(i);
+    return items;
+}
+
+qint64 pixelCount(const QRegion& region)
+{
+    qint64 pixels = 0;
+    for (const QRect& r : region) pixels += static_cast<qint64>(r.width()) * r.height();
+    return pixels;
+}
+
+} // namespace
 
 bool KeptCanvasPicture::isPaintedAt(const GenoCanvas& canvas, double scale) const
 {
     return !image_.isNull() && geometry_ == &canvas.geometry() && scale_ == scale;
 }
 
-QRect KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int leftOut)
+QRegion KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int leftOut)
 {
     fillScene(next_.scene, canvas, leftOut, &strokes_);
     next_.labelBounds.assign(next_.scene.labels.size(), std::nullopt);
     const bool painted = isPaintedAt(canvas, scale);
-    const QRect area = painted ? changedArea(next_, scale) & image_.rect() : QRect();
+    Changes changes = painted ? changesTo(next_, scale) : Changes();
+    changes.area &= image_.rect();
+    changes.crossing &= image_.rect();
     std::swap(painted_, next_);
     // Past half the canvas, painting the rest as well costs little more and
     // needs no clipping.
-    if (!painted ||
-        static_cast<qint64>(area.width()) * area.height() * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
+    if (!painted || pixelCount(changes.area) * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
         paintAfresh(canvas, scale);
         return image_.rect();
     }
-    if (!area.isEmpty()) {
-        const std::vector<std::size_t> touching = itemsTouching(area, scale);
-        const QImage* layer = painted_.scene.strokes ? strokesLayer(scale) : nullptr;
-        QPainter painter(&image_);
-        repaintSceneArea(painter, painted_.scene, scale, area, touching, layer);
-    }
-    return area;
+    if (changes.area.isEmpty() && changes.crossing.isEmpty()) return {};
+    const QImage* layer = painted_.scene.strokes ? strokesLayer(scale) : nullptr;
+    QPainter painter(&image_);
+    for (const QRect& r : changes.area)
+        repaintSceneArea(painter, painted_.scene, scale, r, itemsTouching(r, scale), layer);
+    for (const QRect& r : changes.crossing)
+        paintSceneItemsOver(painter, painted_.scene, scale, r, changes.onTop, layer);
+    return changes.area + changes.crossing;
 }
 
 void KeptCanvasPicture::paintAfresh(const GenoCanvas& canvas, double scale)
@@ -63,17 +147,30 @@ QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int
 // values and in the same order, before and after: items before the first
 // difference and after the last keep their order, so only those that changed
 // value, or lie between the first and last difference, can change a pixel.
-// Strokes that both scenes share are one item; otherwise they are compared
-// line by line.
-QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
+// Strokes that both scenes share are one item, and so are strokes the pen
+// added to that a redraw then took whole; otherwise they are compared line
+// by line.
+//
+// Between the first and last difference, two blocks may only have swapped
+// places, as when a rebuild lays the frame back over the pen strokes that
+// drawing lifted above it, or the pen lifts them again. Then the order shows
+// only where an item of one block meets one of the other, within the bounds
+// of the smaller block. When the block that rose, and whatever came on top
+// of it, cover their pixels outright and nothing above reaches that
+// crossing, laying them over it there gives the new order: what lies beneath
+// them no longer shows.
+KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, double scale)
 {
-    std::optional<CanvasScene> wasSpread, isSpread;
+    std::optional<CanvasScene> wasAligned, isAligned;
     if (painted_.scene.strokes != next.scene.strokes) {
-        if (painted_.scene.strokes) wasSpread = spreadStrokes(painted_.scene);
-        if (next.scene.strokes) isSpread = spreadStrokes(next.scene);
+        wasAligned = regroupStrokes(painted_.scene, next.scene.strokes);
+        if (!wasAligned) {
+            if (painted_.scene.strokes) wasAligned = spreadStrokes(painted_.scene);
+            if (next.scene.strokes) isAligned = spreadStrokes(next.scene);
+        }
     }
-    const CanvasScene& wasScene = wasSpread ? *wasSpread : painted_.scene;
-    const CanvasScene& isScene = isSpread ? *isSpread : next.scene;
+    const CanvasScene& wasScene = wasAligned ? *wasAligned : painted_.scene;
+    const CanvasScene& isScene = isAligned ? *isAligned : next.scene;
     const auto& was = wasScene.items;
     const auto& is = isScene.items;
     const std::size_t before = was.size(), after = is.size();
@@ -94,10 +191,37 @@ QRect KeptCanvasPicture::changedArea(MeasuredScene& next, double scale)
     };
     for (std::size_t i = 0; i < prefix; ++i) compare(was[i], is[i]);
     for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
-    for (std::size_t i = prefix; i < before - suffix; ++i)
-        area |= boundsOf(wasScene, painted_.labelBounds, was[i], scale);
-    for (std::size_t i = prefix; i < after - suffix; ++i) area |= boundsOf(isScene, next.labelBounds, is[i], scale);
-    return area;
+    const Items wasMiddle(was.data() + prefix, before - suffix - prefix);
+    const Items isMiddle(is.data() + prefix, after - suffix - prefix);
+    const std::optional<BlockSwap> swap = blockSwap(wasMiddle, isMiddle);
+    const std::size_t matched = swap ? swap->lower + swap->upper : 0;
+    for (const CanvasScene::Item& item : wasMiddle.subspan(matched))
+        area |= boundsOf(wasScene, painted_.labelBounds, item, scale);
+    for (const CanvasScene::Item& item : isMiddle.subspan(matched))
+        area |= boundsOf(isScene, next.labelBounds, item, scale);
+    if (!swap) return {area, {}, {}};
+
+    for (std::size_t t = 0; t < swap->lower; ++t) compare(wasMiddle[t], isMiddle[swap->upper + t]);
+    for (std::size_t t = 0; t < swap->upper; ++t) compare(wasMiddle[swap->lower + t], isMiddle[t]);
+    // Each item of the smaller block is bounded on its own, each pen stroke
+    // too: together they may reach across the canvas while covering little
+    // of it.
+    const Items lower = wasMiddle.first(swap->lower), upper = wasMiddle.subspan(swap->lower, swap->upper);
+    QRegion crossing;
+    for (const CanvasScene::Item& item : lineCount(wasScene, lower) <= lineCount(wasScene, upper) ? lower : upper) {
+        if (item.look != CanvasScene::Look::Strokes)
+            crossing += boundsOf(wasScene, painted_.labelBounds, item, scale);
+        else
+            for (const LineWidget& line : wasScene.strokes->lines) crossing += lineDeviceBounds(line, scale);
+    }
+
+    std::vector<std::size_t> onTop = itemsOf(next.scene, isAligned.has_value(), prefix + swap->upper, after - suffix);
+    const auto coveredOutright = [&](std::size_t i) { return coversOutright(next.scene, next.scene.items[i]); };
+    bool laidOver = !onTop.empty() && std::all_of(onTop.begin(), onTop.end(), coveredOutright);
+    for (std::size_t j = 0; laidOver && j < suffix; ++j)
+        laidOver = !crossing.intersects(boundsOf(isScene, next.labelBounds, is[after - 1 - j], scale));
+    if (!laidOver) return {crossing + area, {}, {}};
+    return {QRegion(area), std::move(crossing), std::move(onTop)};
 }
 
 std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, double scale)

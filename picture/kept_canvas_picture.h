@@ -22,7 +22,7 @@ public:
     // Makes the picture show the canvas at `scale` device pixels per 96-dpi
     // pixel, without FreeLine segment `leftOut` (0: none). Returns the device
     // area painted afresh: empty when nothing changed.
-    QRect update(const GenoCanvas& canvas, double scale, int leftOut);
+    QRegion update(const GenoCanvas& canvas, double scale, int leftOut);
 
     // Whether the picture was painted from this canvas at this scale.
     bool isPaintedAt(const GenoCanvas& canvas, double scale) const;
@@ -49,8 +49,16 @@ private:
         QImage image;
     };
 
+    // What a new scene changes on the picture: `area` is painted afresh;
+    // then the items `onTop` of the new scene are laid over `crossing`.
+    struct Changes {
+        QRegion area;
+        QRegion crossing;
+        std::vector<std::size_t> onTop;
+    };
+
     void paintAfresh(const GenoCanvas& canvas, double scale);
-    QRect changedArea(MeasuredScene& next, double scale);
+    Changes changesTo(MeasuredScene& next, double scale);
     std::vector<std::size_t> itemsTouching(const QRect& area, double scale);
     QRect boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item,
                    double scale) const;

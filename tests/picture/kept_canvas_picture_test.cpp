@@ -63,7 +63,7 @@ public:
     std::string edit()
     {
         const int slotCount = canvas_.geometry().slotCount;
-        switch (pick(9)) {
+        switch (pick(10)) {
         case 0: {
             const int slot = pick(slotCount);
             d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
@@ -92,6 +92,11 @@ public:
         }
         case 4: {
             const int n = 1 + pick(6);
+            // Reloading the texts brings each to the front as it is.
+            if (canvas_.textLabels.exists(n) && pick(3) == 0) {
+                canvas_.textLabels.bringToFront(n);
+                return "text " + std::to_string(n) + " to the front";
+            }
             LabelWidget label = textLabelTemplate();
             label.caption = pick(2) ? "注記テキスト" : "Italic\r\n二行目";
             label.italic = pick(2) != 0;
@@ -101,10 +106,13 @@ public:
             label.width = 900;
             label.height = 250;
             label.visible = true;
-            if (canvas_.textLabels.exists(n))
+            // Placed as the text tool places it: on top of everything.
+            if (canvas_.textLabels.exists(n)) {
                 canvas_.textLabels[n] = label;
-            else
+                canvas_.textLabels.bringToFront(n);
+            } else {
                 canvas_.textLabels.load(n, label);
+            }
             return "text " + std::to_string(n);
         }
         case 5: {
@@ -120,6 +128,14 @@ public:
             return "pen stroke";
         }
         case 7: {
+            // Drawn as the pen draws it: every segment is lifted above the
+            // frame, which the next rebuild lays over them again. A press
+            // joins the records as a figure, which the rebuild joins anew.
+            const std::int32_t first = addStroke();
+            canvas_.redrawFreeLines(first, pick(2) ? FreeLineRedraw::Strokes : FreeLineRedraw::Figure);
+            return "pen stroke drawn";
+        }
+        case 8: {
             auto& items = d_.FreeLine.mutableItems();
             if (items.size() > 1)
                 items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
@@ -210,17 +226,42 @@ TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsN
     document.ScreenMode = "WIDE";
     OpenedDocument opened(document);
     KeptCanvasPicture kept;
-    const QRect first = kept.update(*opened.canvas, 1.0, 0);
-    EXPECT_EQ(first, kept.image().rect()) << "the first picture is painted whole";
+    const QRegion first = kept.update(*opened.canvas, 1.0, 0);
+    EXPECT_EQ(first, QRegion(kept.image().rect())) << "the first picture is painted whole";
     EXPECT_TRUE(kept.update(*opened.canvas, 1.0, 0).isEmpty());
 
     opened.document.AgeText[30] = "85";
     opened.canvas->rebuild();
-    const QRect area = kept.update(*opened.canvas, 1.0, 0);
+    const QRect area = kept.update(*opened.canvas, 1.0, 0).boundingRect();
     const QRect label = QRect(twipsToDevicePixels(opened.canvas->ageLabels[30].left, 1.0),
                               twipsToDevicePixels(opened.canvas->ageLabels[30].top, 1.0), 1, 1);
     EXPECT_TRUE(area.contains(label.topLeft())) << "the label itself";
     EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
+}
+
+// Drawing lifts every pen segment above the frame and the next rebuild lays
+// the frame back on top: both only swap places, which shows where the two
+// meet, not across the canvas.
+TEST(KeptPictureArea, StrokesAndFrameSwappingPlacesRepaintWhereTheyMeet)
+{
+    OpenedDocument opened(test::golden::wideEveryLayer());
+    GenoCanvas& canvas = *opened.canvas;
+    KeptCanvasPicture kept;
+    kept.update(canvas, 1.0, 0);
+    const qint64 whole = static_cast<qint64>(kept.image().width()) * kept.image().height();
+    const auto pixels = [](const QRegion& region) {
+        qint64 count = 0;
+        for (const QRect& r : region) count += static_cast<qint64>(r.width()) * r.height();
+        return count;
+    };
+    auto& records = opened.document.FreeLine;
+    records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FF, -100});
+    records.mutableItems().push_back({3090, 3040, 0, 0, 2, 0x0000FF, -100});
+    canvas.redrawFreeLines(records.upperBound() - 1, FreeLineRedraw::Strokes);
+    ASSERT_TRUE(canvas.freeLinesRestacked());
+    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the pen lifting the strokes";
+    canvas.rebuild();
+    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the rebuild lowering them";
 }
 
 // A damaged file may hold any float or width: NaN, infinities and values far
