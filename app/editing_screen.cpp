@@ -39,10 +39,11 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
-    QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(),
-                     [this](QMdiSubWindow* active) {
-                         if (confirm_ && active && active->widget() != confirm_) confirm_->lostActivation();
-                     });
+    confirmationGivesWay_ = QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(),
+                                             [this](QMdiSubWindow* active) {
+                                                 if (confirm_ && active && active->widget() != confirm_)
+                                                     confirm_->lostActivation();
+                                             });
     main_.setCloseRequest([this] { end(); });
     main_.setDisplayScale(displaySize_.load());
     main_.setPlacement([this](const QWidget& window) {
@@ -52,8 +53,12 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     });
 }
 
+// The main window outlives the screen: nothing it calls may lead back here.
 EditingScreen::~EditingScreen()
 {
+    QObject::disconnect(confirmationGivesWay_);
+    main_.setCloseRequest({});
+    main_.setPlacement({});
     MainWindow::unloadChildWindow(confirm_);
     unloadMenuBar();
     unloadScreenSwitch();

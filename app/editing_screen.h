@@ -90,6 +90,7 @@ private:
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;
+    QMetaObject::Connection confirmationGivesWay_;
 };
 
 } // namespace kinsketch
