@@ -25,6 +25,7 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     : main_(main)
     , store_(store)
     , boxes_(boxes)
+    , timers_(timers)
     , displaySize_(displaySize)
     , endProgram_(std::move(endProgram))
     , gate_(boxes)
@@ -73,7 +74,14 @@ void EditingScreen::open()
         windows_.toolBar();
         screenSwitch();
         history_.restart();
+        if (recovery_) recovery_->startFrom();
     });
+}
+
+void EditingScreen::keepRecoveryCopy(RecoveryKeeper::Copy copy)
+{
+    recovery_ = std::make_unique<RecoveryKeeper>(
+        timers_, std::move(copy), [this](GdrRecord& document) { return takeRecoveryDocument(document); });
 }
 
 MenuBar& EditingScreen::menuBar()
@@ -166,6 +174,7 @@ void EditingScreen::undo()
     gate_.run([this] {
         if (editingOnScreen()) history_.undo();
     });
+    if (recovery_) recovery_->editMayHaveHappened();
 }
 
 void EditingScreen::redo()
@@ -173,6 +182,7 @@ void EditingScreen::redo()
     gate_.run([this] {
         if (editingOnScreen()) history_.redo();
     });
+    if (recovery_) recovery_->editMayHaveHappened();
 }
 
 void EditingScreen::recordEdit(const QString& run)
@@ -180,6 +190,7 @@ void EditingScreen::recordEdit(const QString& run)
     gate_.run([this, &run] {
         if (editingOnScreen()) history_.record(run);
     });
+    if (recovery_) recovery_->editMayHaveHappened();
 }
 
 bool EditingScreen::editingOnScreen()
@@ -238,6 +249,25 @@ void EditingScreen::showState(const EditingState& state)
     }
 }
 
+// The document as the save would store it: the panel and the pen write
+// into it at once, the texts and added lines are taken from the canvas.
+bool EditingScreen::takeRecoveryDocument(GdrRecord& document)
+{
+    if (!editingOnScreen()) return false;
+    document = windows_.document();
+    StateWithoutStrokes canvasFields;
+    takeCanvasFields(currentCanvas(), canvasFields);
+    document.TextLabel = canvasFields.texts;
+    document.AddLine = canvasFields.addedLines;
+    return true;
+}
+
+void EditingScreen::finish()
+{
+    if (recovery_) recovery_->discard();
+    endProgram_();
+}
+
 void EditingScreen::restartHistory(const char* why)
 {
     const bool hadSteps = history_.stack().count() > 0;
@@ -248,7 +278,7 @@ void EditingScreen::restartHistory(const char* why)
 void EditingScreen::end()
 {
     gate_.run([this] {
-        if (askToEndWithoutSaving(boxes_)) endProgram_();
+        if (askToEndWithoutSaving(boxes_)) finish();
     });
 }
 
@@ -269,7 +299,8 @@ void EditingScreen::closeBarsAndToolWindows()
 
 void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
-    PictureConfirmWindow::Actions actions{endProgram_, [this] { gate_.run([this] { returnFromConfirmation(); }); }};
+    PictureConfirmWindow::Actions actions{[this] { finish(); },
+                                          [this] { gate_.run([this] { returnFromConfirmation(); }); }};
     confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
                                         std::move(actions), main_.displayScale());
     main_.addChildWindow(confirm_);

@@ -11,6 +11,7 @@
 #include "app/edit_triggers.h"
 #include "app/editing_windows.h"
 #include "app/menu_bar.h"
+#include "app/recovery_keeper.h"
 #include "app/screen_switch.h"
 #include "app/screen_switch_window.h"
 #include "app/switch_bar_wiring.h"
@@ -21,6 +22,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 namespace kinsketch {
 
@@ -55,6 +57,9 @@ public:
     // Makes what the user changed since the last step a step (see EditHistory::record).
     void recordEdit(const QString& run = {});
     EditHistory& history() { return history_; }
+    // Keeps a recovery copy of the edits from the opening on, until they are
+    // saved or given up. Called before open().
+    void keepRecoveryCopy(RecoveryKeeper::Copy copy);
 
     GenoCanvas& currentCanvas() override;
     CanvasLayerStore& layerStore() override { return layers_; }
@@ -68,6 +73,9 @@ private:
     void reopenAtDisplaySize(DisplayScale scale);
     bool editingOnScreen();
     bool takeState(EditingState& state);
+    bool takeRecoveryDocument(GdrRecord& document);
+    // The edits were saved or given up: the program ends.
+    void finish();
     void showState(const EditingState& state);
     // Starts the history afresh; `why`, when the history held steps, is told in the guidance box.
     void restartHistory(const char* why);
@@ -77,6 +85,7 @@ private:
     MainWindow& main_;
     GdrStore& store_;
     MessageBoxes& boxes_;
+    Timers& timers_;
     DisplaySizeSetting& displaySize_;
     std::function<void()> endProgram_;
     CommandGate gate_;
@@ -87,6 +96,7 @@ private:
     EditHistory history_;
     std::uint64_t strokesTaken_ = ~std::uint64_t{0}; // the strokes' revision at the last take
     EditTriggers triggers_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;

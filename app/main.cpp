@@ -8,11 +8,14 @@
 #include "app/qt_timers.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "document/recovery_copy_writer.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -39,8 +42,15 @@ int main(int argc, char** argv)
     kinsketch::GdrStore store(startup.workFolder(), reporter);
     QSettings settings(QStringLiteral("Kinsketch"), QStringLiteral("Kinsketch"));
     kinsketch::DisplaySizeSetting displaySize(settings);
+    std::optional<kinsketch::RecoveryCopyWriter> recoveryWriter;
     kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, displaySize,
                                     [] { QCoreApplication::exit(0); });
+    if (startup.recoveryCopy()) {
+        recoveryWriter.emplace(*startup.recoveryCopy());
+        screen.keepRecoveryCopy(
+            {[&recoveryWriter](kinsketch::GdrRecord document) { recoveryWriter->write(std::move(document)); },
+             [&recoveryWriter] { recoveryWriter->discard(); }});
+    }
     // Opened inside the event loop, so that ending the program from a box the
     // opening shows leaves that loop too.
     QTimer::singleShot(0, &mainWindow, [&screen] { screen.open(); });

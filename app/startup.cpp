@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/message_box_error_reporter.h"
+#include "app/recovery_offer.h"
 #include "app/working_folder.h"
 #include "document/file_names.h"
 #include "document/handed_in_document.h"
@@ -68,6 +69,8 @@ void Startup::readDocument(const std::string& commandLine)
         opened = openHandedInDocument(store, store.documentPath(commandLine));
         // Saving will replace the client's drawing with this one: say so.
         if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
+        recoveryCopy_.emplace(workFolder(), commandLine);
+        offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     }
     context_.document = std::move(opened.record);
     context_.freeLineCount = opened.freeLineCount;

@@ -4,11 +4,13 @@
 // document, with or without the splash window, or a handed-in document).
 
 #include "app/instance_lock.h"
+#include "document/recovery_copy.h"
 #include "genogram/editing_context.h"
 #include "seams/message_boxes.h"
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kinsketch {
@@ -29,6 +31,8 @@ public:
     StartupOutcome run(const std::string& commandLine);
 
     std::filesystem::path workFolder() const { return programFolder_ / "imgTmp"; }
+    // The recovery copy of the handed-in document's edits; none for a new document.
+    const std::optional<RecoveryCopy>& recoveryCopy() const { return recoveryCopy_; }
 
 private:
     void readDocument(const std::string& commandLine);
@@ -38,6 +42,7 @@ private:
     MessageBoxes& boxes_;
     std::function<void()> showSplash_;
     InstanceLock lock_; // held for the life of the process
+    std::optional<RecoveryCopy> recoveryCopy_;
 };
 
 // The whole command line as one string, as the host passes it.

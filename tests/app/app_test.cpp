@@ -4,11 +4,13 @@
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
+#include "app/recovery_offer.h"
 #include "app/save_command.h"
 #include "app/startup.h"
 #include "document/file_io.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
+#include "document/version.h"
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/basic_input/window/slot_background.h"
 #include "genogram/basic_input/window/symbol_chooser.h"
@@ -967,6 +969,94 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
     EXPECT_EQ(select([&] { bar.modeButton(3)->click(); }),
               (Calls{"line tool off", "panel on", "handles off", "indicators 001110"}));
 }
+
+// The edits reach the copy a second after an input, not on the input itself; an input that
+// changed nothing writes nothing; 終了 → はい gives the copy up.
+TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGivesItUpAtTheEnd)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    std::vector<GdrRecord> written;
+    int discarded = 0;
+    whole.screen->keepRecoveryCopy(
+        {[&](GdrRecord document) { written.push_back(std::move(document)); }, [&] { ++discarded; }});
+    whole.screen->open();
+    whole.context.document.AgeText[2] = "80";
+    LabelWidget text;
+    text.caption = "主介護者";
+    text.left = text.top = 500;
+    text.width = 900;
+    text.height = 200;
+    text.visible = true;
+    whole.screen->windows().canvas(CanvasSize::Normal).canvas().textLabels.load(1, text);
+    whole.screen->recordEdit();
+    whole.timers.advance(RecoveryKeeper::kDelayMilliseconds - 1);
+    EXPECT_TRUE(written.empty());
+    whole.timers.advance(1);
+    ASSERT_EQ(written.size(), 1U);
+    EXPECT_EQ(std::tie(written[0].AgeText[2], written[0].TextLabel[1].Caption), std::make_tuple("80", "主介護者"));
+    whole.screen->recordEdit();
+    whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
+    EXPECT_EQ(written.size(), 1U);
+
+    whole.boxes.answers = {Answer::Yes};
+    whole.screen->end();
+    EXPECT_EQ(discarded, 1);
+}
+
+enum class CopyLeft { None, Unreadable, SameAsHandedIn, Edited };
+
+struct OfferCase {
+    CopyLeft copy;
+    Answer answer;
+    std::vector<std::string> boxes;
+    bool copyKept;
+    std::string ageOpened;
+};
+
+class RecoveryOffer : public ::testing::TestWithParam<OfferCase> {};
+
+TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
+{
+    const OfferCase& c = GetParam();
+    test::TemporaryFolder folder;
+    test::RecordingReporter reporter;
+    GdrStore store(folder.path(), reporter);
+    GdrRecord handedIn;
+    makeNewDocument(handedIn);
+    handedIn.AgeText[0] = "30";
+    handedIn.Version = kVersionText;
+    writeFileAtomically(store.documentPath("client"), encodeGdr(handedIn));
+    OpenedDocument opened = openHandedInDocument(store, store.documentPath("client"));
+    const RecoveryCopy copy(folder.path(), "client");
+    GdrRecord edited = opened.record;
+    edited.AgeText[0] = "31";
+    if (c.copy == CopyLeft::Unreadable) {
+        copy.write(edited); // makes the folder
+        writeFileAtomically(copy.path(), Bytes{1, 2, 3});
+    }
+    if (c.copy == CopyLeft::SameAsHandedIn) copy.write(opened.record);
+    if (c.copy == CopyLeft::Edited) copy.write(edited);
+    test::ScriptedMessageBoxes boxes;
+    boxes.answers = {c.answer};
+
+    offerRecoveryCopy(copy, store, boxes, opened);
+    EXPECT_EQ(boxes.texts(), c.boxes);
+    EXPECT_EQ(copy.exists(), c.copyKept);
+    EXPECT_EQ(opened.record.AgeText[0], c.ageOpened);
+}
+
+const std::string kOffer = "前回、保存されずに終了した編集があります。復元しますか？";
+INSTANTIATE_TEST_SUITE_P(
+    Copies, RecoveryOffer,
+    ::testing::Values(OfferCase{CopyLeft::None, Answer::Yes, {}, false, "30"},
+                      OfferCase{CopyLeft::Unreadable,
+                                Answer::Yes,
+                                {"前回、保存されずに終了した編集の記録を読めなかったため、削除しました。"},
+                                false,
+                                "30"},
+                      OfferCase{CopyLeft::SameAsHandedIn, Answer::Yes, {}, false, "30"},
+                      OfferCase{CopyLeft::Edited, Answer::Yes, {kOffer}, true, "31"},
+                      OfferCase{CopyLeft::Edited, Answer::No, {kOffer}, false, "30"}));
 
 } // namespace
 } // namespace kinsketch

@@ -1,5 +1,6 @@
 // Reading handed-in documents, writing files atomically under Japanese names,
-// the names the working folder accepts, and the error trap around routines.
+// the recovery copy, the names the working folder accepts, and the error trap
+// around routines.
 
 #include "document/code_page_932.h"
 #include "document/error_trap.h"
@@ -7,6 +8,7 @@
 #include "document/file_names.h"
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
+#include "document/recovery_copy_writer.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/temporary_folder.h"
 
@@ -16,7 +18,14 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <random>
 #include <stdexcept>
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace kinsketch {
 namespace {
@@ -209,6 +218,71 @@ TEST_F(DocumentFiles, FailuresRaiseTheirErrorNumberAndLeaveTheTargetAsItWas)
     fs::create_directory(folder / "a.gdr.tmp"); // the temporary file cannot be made
     EXPECT_NE(errorNumberOf([&] { writeFileAtomically(file, Bytes{8}); }), 0);
     EXPECT_EQ(readWholeFile(file), Bytes{7});
+}
+
+// A document whose copy takes a while to write: a kill lands inside a write.
+GdrRecord documentWithStrokes(float x)
+{
+    GdrRecord document;
+    makeNewDocument(document);
+    document.FreeLine = {true, 1, std::vector<FreeLineRecord>(40000, FreeLineRecord{x, 1, x, 2, 1, 0, 1})};
+    return document;
+}
+
+#ifndef _WIN32
+TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDocumentUntouched)
+{
+    test::TemporaryFolder folder;
+    const GdrRecord first = documentWithStrokes(1), second = documentWithStrokes(2);
+    const Bytes firstBytes = encodeGdr(first), secondBytes = encodeGdr(second);
+    const RecoveryCopy copy(folder.path(), "client");
+    const fs::path handedIn = folder.path() / "client.gdr";
+    writeFileAtomically(handedIn, firstBytes);
+    copy.write(first);
+    std::mt19937 random(19);
+    std::uniform_int_distribution<int> moment(0, 40000);
+    int sawFirst = 0, sawSecond = 0;
+    for (int run = 0; run < 60; ++run) {
+        const pid_t writer = fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (;;) {
+                copy.write(second);
+                copy.write(first);
+            }
+        }
+        usleep(static_cast<useconds_t>(moment(random)));
+        kill(writer, SIGKILL);
+        waitpid(writer, nullptr, 0);
+        const Bytes found = readWholeFile(copy.path());
+        ASSERT_TRUE(found == firstBytes || found == secondBytes) << "run " << run << ": " << found.size() << " bytes";
+        ++(found == firstBytes ? sawFirst : sawSecond);
+    }
+    EXPECT_EQ(readWholeFile(handedIn), firstBytes);
+    EXPECT_GT(sawFirst * sawSecond, 0) << "the kills never fell between two writes";
+}
+#endif
+
+// The newest document wins; after a discard the copy, an unfinished write's
+// temporary file and any later write are gone.
+TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermissions)
+{
+    test::TemporaryFolder folder;
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    const RecoveryCopy copy(folder.path(), "client");
+    {
+        RecoveryCopyWriter writer(copy);
+        for (float x = 1; x <= 5; ++x) writer.write(documentWithStrokes(x));
+    }
+    EXPECT_EQ(readWholeFile(copy.path()), encodeGdr(documentWithStrokes(5)));
+    EXPECT_EQ(fs::status(copy.path().parent_path()).permissions(), fs::perms::owner_all);
+
+    writeFileAtomically(fs::path(copy.path()) += ".tmp", Bytes{1});
+    RecoveryCopyWriter writer(copy);
+    writer.write(documentWithStrokes(6));
+    writer.discard();
+    writer.write(documentWithStrokes(7));
+    EXPECT_TRUE(namesIn(copy.path().parent_path()).empty());
 }
 
 TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLetters)

@@ -3,27 +3,8 @@
 # chosen, an age typed, a text added, an added line's end dragged and a pen
 # stroke drawn; Ctrl+Z five times and a save write what saving the untouched
 # document writes, and Ctrl+Z five times, Ctrl+Y five times and a save write
-# what saving the five edits writes. Places at 100 %: slot 0's chooser
-# (158, 221), slot 3's age box (576, 244), the canvas from (731, 178).
+# what saving the five edits writes.
 source "$(dirname "$0")/e2e_lib.sh"
-
-edit_five_times() {
-  click 158 221 0.3 && xdotool key Down Down && sleep 0.5 # a symbol for slot 0
-  click 576 244 0.3 && xdotool type --delay 50 "42" && sleep 0.5
-  click 751 478 0 # an empty place: the text dialog
-  local dialog
-  dialog=$(wait_for_window "文字の指定" 5)
-  sleep 0.3
-  xdotool type --delay 30 "追記"
-  eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  click $((X + 440)) $((Y + 136)) 0.7 # 決定
-  click 112 45 0.5 # 線追加: the added line's handles show
-  xdotool mousemove 973 401 mousedown 1 sleep 0.1 mousemove 955 415 sleep 0.1 mousemove 940 430 mouseup 1
-  sleep 0.5
-  click 184 45 0.7 # 自由線
-  xdotool mousemove 760 470 mousedown 1 sleep 0.05 mousemove 800 480 sleep 0.05 mousemove 860 500 mouseup 1
-  sleep 0.5
-}
 
 keys() {
   for _ in 1 2 3 4 5; do

@@ -1,0 +1,49 @@
+#include "app/recovery_offer.h"
+
+#include "document/file_io.h"
+
+#include <optional>
+
+namespace kinsketch {
+namespace {
+
+// The copy's bytes when they are a whole document of the layout the copy is written in.
+std::optional<Bytes> readableContent(const RecoveryCopy& copy)
+{
+    try {
+        Bytes content = readWholeFile(copy.path());
+        if (recogniseGdrLayout(content) != GdrLayout::Current) return std::nullopt;
+        decodeCurrentGdr(content);
+        return content;
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void offerRecoveryCopy(const RecoveryCopy& copy, GdrStore& store, MessageBoxes& boxes, OpenedDocument& opened)
+{
+    if (!copy.exists()) return;
+    const std::optional<Bytes> content = readableContent(copy);
+    if (!content) {
+        boxes.show({"前回、保存されずに終了した編集の記録を読めなかったため、削除しました。", "",
+                    MessageIcon::Exclamation, MessageButtons::Ok});
+        copy.remove();
+        return;
+    }
+    if (*content == encodeGdr(opened.record)) {
+        copy.remove();
+        return;
+    }
+    const MessageAnswer answer = boxes.show(
+        {"前回、保存されずに終了した編集があります。復元しますか？", "", MessageIcon::Question, MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes) {
+        copy.remove();
+        return;
+    }
+    OpenedDocument recovered = openHandedInDocument(store, copy.path());
+    if (recovered.readWhole) opened = std::move(recovered);
+}
+
+} // namespace kinsketch

@@ -1,0 +1,43 @@
+#include "recovery_copy.h"
+
+#include "file_io.h"
+#include "file_names.h"
+#include "run_time_error.h"
+
+#include <system_error>
+
+namespace kinsketch {
+
+RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName)
+    : folder_(workFolder / ".kinsketch-recovery")
+    , path_(folder_ / pathFromUtf8(documentName + ".gdr"))
+{}
+
+bool RecoveryCopy::exists() const
+{
+    std::error_code ec;
+    return std::filesystem::exists(path_, ec);
+}
+
+void RecoveryCopy::write(const GdrRecord& document) const
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder_, ec)) {
+        std::filesystem::create_directory(folder_, ec);
+        if (ec) throw RunTimeError::pathNotFound(utf8FromPath(folder_));
+        const auto workFolder = std::filesystem::status(folder_.parent_path(), ec);
+        if (!ec) std::filesystem::permissions(folder_, workFolder.permissions(), ec);
+    }
+    writeFileAtomically(path_, encodeGdr(document));
+}
+
+void RecoveryCopy::remove() const
+{
+    std::error_code ignored;
+    std::filesystem::path temporary = path_;
+    temporary += ".tmp";
+    std::filesystem::remove(temporary, ignored);
+    std::filesystem::remove(path_, ignored);
+}
+
+} // namespace kinsketch

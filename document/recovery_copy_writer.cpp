@@ -1,0 +1,61 @@
+#include "recovery_copy_writer.h"
+
+namespace kinsketch {
+
+RecoveryCopyWriter::RecoveryCopyWriter(RecoveryCopy copy)
+    : copy_(std::move(copy))
+    , worker_([this] { run(); })
+{}
+
+RecoveryCopyWriter::~RecoveryCopyWriter()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    worker_.join();
+}
+
+void RecoveryCopyWriter::write(GdrRecord document)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        if (discarded_) return;
+        waiting_ = std::move(document);
+    }
+    wake_.notify_one();
+}
+
+void RecoveryCopyWriter::discard()
+{
+    std::unique_lock lock(mutex_);
+    discarded_ = true;
+    waiting_.reset();
+    idle_.wait(lock, [this] { return !writing_; });
+    copy_.remove();
+}
+
+void RecoveryCopyWriter::run()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return waiting_ || stopping_; });
+        if (!waiting_) return;
+        const GdrRecord document = std::move(*waiting_);
+        waiting_.reset();
+        writing_ = true;
+        lock.unlock();
+        try {
+            copy_.write(document);
+        } catch (...) {
+            // A copy that cannot be written costs only the recovery; the
+            // user's work and the save go on.
+        }
+        lock.lock();
+        writing_ = false;
+        idle_.notify_all();
+    }
+}
+
+} // namespace kinsketch
