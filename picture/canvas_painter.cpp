@@ -49,13 +49,17 @@ inline int devicePenWidth(int storedWidth, double scale)
 // How far a line's pixels reach beyond its centre line, rounding included.
 inline int deviceReach(int storedWidth, double scale) { return devicePenWidth(storedWidth, scale) + 3; }
 
-QColor qColour(Colour c)
+QRgb rgbOf(Colour c)
 {
-    return QColor(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU));
+    return qRgb(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8) & 0xFFU), static_cast<int>((c >> 16) & 0xFFU));
 }
 
-// Pens of consecutive lines that look alike are set once and their lines
-// drawn in one call: a canvas can carry tens of thousands of pen segments.
+QColor qColour(Colour c) { return QColor(rgbOf(c)); }
+
+// A canvas can carry tens of thousands of pen segments. Solid lines written
+// straight into the image are gathered until something else comes, so that
+// they can be shared out among threads; for the engine, pens of consecutive
+// lines that look alike are set once and their lines drawn in one call.
 class LineBatch {
 public:
     LineBatch(QPainter& painter, double scale, PixelLines* pixels)
@@ -70,27 +74,46 @@ public:
     void add(const LineWidget& line)
     {
         const int width = devicePenWidth(line.width, scale_);
+        const QLine device(devicePixels(line.x1, scale_), devicePixels(line.y1, scale_), devicePixels(line.x2, scale_),
+                           devicePixels(line.y2, scale_));
+        if (pixels_ && line.pattern == LinePattern::Solid) {
+            drawWithPainter();
+            pixelLines_.push_back({device, width, rgbOf(line.colour)});
+            return;
+        }
+        writePixels();
         const auto key = std::make_tuple(line.colour, width, line.pattern);
-        if (!lines_.empty() && key != key_) flush();
+        if (!lines_.empty() && key != key_) drawWithPainter();
         key_ = key;
-        lines_.append(QLine(devicePixels(line.x1, scale_), devicePixels(line.y1, scale_), devicePixels(line.x2, scale_),
-                            devicePixels(line.y2, scale_)));
+        lines_.append(device);
     }
 
+    // Only one of the two holds lines at a time, so the order is kept.
     void flush()
+    {
+        writePixels();
+        drawWithPainter();
+    }
+
+private:
+    void writePixels()
+    {
+        if (pixelLines_.empty()) return;
+        pixels_->drawInTurn(pixelLines_);
+        pixelLines_.clear();
+    }
+
+    void drawWithPainter()
     {
         if (lines_.empty()) return;
         const auto [colour, width, pattern] = key_;
-        if (pixels_ && pattern == LinePattern::Solid)
-            writePixels(qColour(colour).rgb(), width);
-        else if (width > 1 && pattern == LinePattern::Solid)
+        if (width > 1 && pattern == LinePattern::Solid)
             fillWideLines(qColour(colour), width);
         else
             strokeThinLines(qColour(colour), width, pattern);
         lines_.clear();
     }
 
-private:
     // Thin lines take the raster engine's fast path: they include their last
     // pixel; dots are three on, three off.
     void strokeThinLines(const QColor& colour, int width, LinePattern pattern)
@@ -127,21 +150,12 @@ private:
         painter_.setBrush(Qt::NoBrush);
     }
 
-    void writePixels(QRgb colour, int width)
-    {
-        for (const QLine& line : lines_) {
-            if (width == 1)
-                pixels_->thinLine(line, colour);
-            else
-                pixels_->wideLine(line, width, colour);
-        }
-    }
-
     QPainter& painter_;
     double scale_;
     PixelLines* pixels_;
     std::tuple<Colour, int, LinePattern> key_{};
     QVarLengthArray<QLine, 256> lines_;
+    std::vector<PixelLine> pixelLines_;
 };
 
 QRect deviceRect(float left, float top, float width, float height, double scale)

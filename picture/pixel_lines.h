@@ -14,7 +14,16 @@
 #include <QRect>
 #include <QRgb>
 
+#include <span>
+
 namespace kinsketch {
+
+// A line in device pixels with its pen width and colour.
+struct PixelLine {
+    QLine line;
+    int width;
+    QRgb colour;
+};
 
 class PixelLines {
 public:
@@ -24,10 +33,16 @@ public:
 
     void thinLine(const QLine& line, QRgb colour);
     void wideLine(const QLine& line, int width, QRgb colour);
+    // Draws the lines in turn, thin or wide by their width. Tens of thousands
+    // are shared out among threads, each writing every line into a band of
+    // rows of its own: each pixel still ends as the last line over it left it.
+    void drawInTurn(std::span<const PixelLine> lines);
 
     static bool canDrawOn(const QImage& image);
 
 private:
+    PixelLines(uchar* bits, qsizetype stride, const QRect& clip);
+    void drawAll(std::span<const PixelLine> lines);
     void span(int y, int fromX, int toX, QRgb colour);
 
     uchar* bits_;

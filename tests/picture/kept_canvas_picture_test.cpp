@@ -313,5 +313,32 @@ TEST(PixelLinesClip, ThinLinesCutAtTheClipKeepTheirPixels)
     }
 }
 
+// Enough lines to be shared out among threads by bands of rows: where bands
+// meet, and where a wide line reaches into a band its ends lie outside, the
+// pixels must be those of the lines drawn one after the other.
+TEST(PixelLinesClip, LinesSharedOutByBandsEndAsDrawnInTurn)
+{
+    std::mt19937 random(7);
+    const auto coordinate = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    std::vector<PixelLine> lines;
+    for (int n = 0; n < 20000; ++n) {
+        const QPoint from(coordinate(-20, 420), coordinate(-20, 420));
+        lines.push_back({QLine(from, from + QPoint(coordinate(-30, 30), coordinate(-30, 30))), coordinate(1, 12),
+                         static_cast<QRgb>(random())});
+    }
+    QImage inTurn(400, 400, QImage::Format_RGB32), shared(400, 400, QImage::Format_RGB32);
+    inTurn.fill(Qt::white);
+    shared.fill(Qt::white);
+    PixelLines oneByOne(inTurn);
+    for (const PixelLine& l : lines) {
+        if (l.width == 1)
+            oneByOne.thinLine(l.line, l.colour);
+        else
+            oneByOne.wideLine(l.line, l.width, l.colour);
+    }
+    PixelLines(shared).drawInTurn(lines);
+    EXPECT_EQ(test::pictureDifference(shared, inTurn), "");
+}
+
 } // namespace
 } // namespace kinsketch
