@@ -18,7 +18,9 @@ void RecoveryKeeper::editMayHaveHappened()
 {
     if (armed_ || discarded_) return;
     armed_ = true;
-    timers_.singleShot(kDelayMilliseconds, [this] {
+    // A timer may outlive the keeper when the program ends with one armed.
+    timers_.singleShot(kDelayMilliseconds, [this, alive = std::weak_ptr<int>(alive_)] {
+        if (alive.expired()) return;
         armed_ = false;
         writeIfChanged();
     });

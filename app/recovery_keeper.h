@@ -10,6 +10,7 @@
 #include "seams/timers.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kinsketch {
@@ -44,6 +45,7 @@ private:
     std::optional<GdrRecord> written_;
     bool armed_ = false;
     bool discarded_ = false;
+    std::shared_ptr<int> alive_ = std::make_shared<int>();
 };
 
 } // namespace kinsketch
