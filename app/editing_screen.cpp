@@ -233,9 +233,13 @@ void EditingScreen::showState(const EditingState& state)
     CanvasChanges changes{shown.texts != state.rest.texts, shown.addedLines != state.rest.addedLines, std::nullopt};
     if (!(document.FreeLine == state.strokes))
         changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
+    StateWithoutStrokes layerZero;
+    takePanelFields(document, layerZero);
+    const bool panelChanged = layerZero.symbolKey != state.rest.symbolKey || layerZero.ageText != state.rest.ageText ||
+                              layerZero.relText != state.rest.relText || layerZero.lineTag != state.rest.lineTag;
     putIntoDocument(state, document);
     BasicInputWindow& panel = windows_.basicInput(size);
-    panel.panel().load();
+    if (panelChanged) panel.panel().load();
     panel.panel().showMarks(state.rest.marks);
     canvas.reopenDocument(layers_, changes);
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);

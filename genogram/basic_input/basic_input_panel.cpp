@@ -9,6 +9,7 @@
 #include "document/run_time_error.h"
 
 #include <numeric>
+#include <utility>
 
 namespace kinsketch {
 namespace {
@@ -29,14 +30,21 @@ BasicInputPanel::BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorRepo
     , lines_(static_cast<std::size_t>(layout_.lineCount()))
 {}
 
+// Styles already shown stay as they are: loading again (an undo) then
+// repaints only the lines whose style changed.
 void BasicInputPanel::load()
 {
-    for (int k = 0; k < layout_.lineCount(); ++k) lines_[static_cast<std::size_t>(k)].tag = 0;
+    std::vector<int> shownTags;
+    for (InputLine& line : lines_) shownTags.push_back(std::exchange(line.tag, 0));
     loading_ = true;
     if (!BasicInputLayerStore(document_, reporter_).load(*this))
         boxes_.show({kLoadFailedMessage, {}, MessageIcon::Exclamation, MessageButtons::Ok});
     loading_ = false;
-    for (int k = 0; k < layout_.lineCount(); ++k) setLineStyle(k, lines_[static_cast<std::size_t>(k)].tag);
+    for (int k = 0; k < layout_.lineCount(); ++k) {
+        const int tag = lines_[static_cast<std::size_t>(k)].tag;
+        if (!stylesShown_ || tag != shownTags[static_cast<std::size_t>(k)]) setLineStyle(k, tag);
+    }
+    stylesShown_ = true;
 }
 
 void BasicInputPanel::pressBackground(PanelButton button, int x, int y)

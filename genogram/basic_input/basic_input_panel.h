@@ -116,6 +116,7 @@ private:
     std::vector<InputSlot> slots_;
     std::vector<InputLine> lines_;
     bool loading_ = false;
+    bool stylesShown_ = false;
 };
 
 } // namespace kinsketch

@@ -156,13 +156,16 @@ void BasicInputWindow::showSlot(int i)
         controls.chooser->setCurrentIndex(slot.choice);
         controls.chooser->setEditText(QString());
     }
+    bool textsChanged = false;
     for (const auto& [box, text] : {std::pair{controls.age, &slot.age}, std::pair{controls.remark, &slot.remark}}) {
         const QString shown = fromUtf8(*text);
         if (box->text() == shown) continue;
         const QSignalBlocker blocker(box);
         box->setText(shown);
+        textsChanged = true;
     }
-    showTextFit(i);
+    // Measuring costs: a text that stayed keeps its mark.
+    if (textsChanged) showTextFit(i);
 }
 
 // Measured as the canvas label that shows the text: what the picture will cut.
