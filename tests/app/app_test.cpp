@@ -712,105 +712,62 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
     const int slotCount = panel().panel().layout().slotCount();
     const auto slot = [&] { return static_cast<int>(random() % static_cast<unsigned>(slotCount)); };
     QString lastRun; // the box of a typing run the next keys would go on
-    const std::vector<std::pair<const char*, std::function<QString()>>> edits = {
-        {"age",
-         [&] {
-             QLineEdit* box = panel().ageBox(slot());
-             QTest::keyClicks(box, "7");
-             return box->objectName();
-         }},
-        {"remark",
-         [&] {
-             QLineEdit* box = panel().remarkBox(slot() % 3);
-             QTest::keyClicks(box, "m");
-             return box->objectName();
-         }},
-        {"symbol",
+    const auto typed = [](QWidget* box, auto key) {
+        QTest::keyClicks(box, key);
+        return box->objectName();
+    };
+    const auto rightClick = [&](const LabelWidget* on) {
+        whole.boxes.answers = {MessageAnswer::Yes};
+        if (on) QTest::mouseClick(&canvas(), Qt::RightButton, {}, pixel(on->left, on->top));
+    };
+    const auto dragBy = [&](const LabelWidget* on, float dx, float dy) {
+        if (on) drag(pixel(on->left, on->top), pixel(on->left + dx, on->top + dy));
+    };
+    struct Edit {
+        const char* name;
+        int mode;                     // the input mode the edit needs, 0: any
+        std::function<QString()> act; // the typing run it belongs to, if any
+    };
+    const auto none = [](auto act) {
+        return [act] {
+            act();
+            return QString();
+        };
+    };
+    const std::vector<Edit> edits = {
+        {"age", 0, [&] { return typed(panel().ageBox(slot()), "7"); }},
+        {"remark", 0, [&] { return typed(panel().remarkBox(slot() % 3), "m"); }},
+        {"symbol", 0,
          [&] {
              QComboBox* box = panel().symbolChooser(slot() % 3);
              QTest::keyClick(box, Qt::Key_Down);
              return box->objectName();
          }},
-        {"style",
-         [&] {
+        {"style", 0, none([&] {
              const TwipsLine l = panel().panel().layout().line(static_cast<int>(random() % 40));
              QTest::mouseClick(&panel(), Qt::LeftButton, {},
                                QPoint((l.x1 + l.x2) / 2 / kTwipsPerPixel, (l.y1 + l.y2) / 2 / kTwipsPerPixel));
-             return QString();
-         }},
-        {"mark",
-         [&] {
-             QTest::mouseClick(panel().slotBackground(slot()), Qt::LeftButton, {}, QPoint(2, 2));
-             return QString();
-         }},
-        {"frame",
-         [&] {
-             QTest::mouseClick(whole.screen->windows().frameTool().button(), Qt::LeftButton);
-             return QString();
-         }},
-        {"new text",
-         [&] {
-             whole.chooseMode(1);
+         })},
+        {"mark", 0, none([&] { QTest::mouseClick(panel().slotBackground(slot()), Qt::LeftButton, {}, QPoint(2, 2)); })},
+        {"frame", 0, none([&] { QTest::mouseClick(whole.screen->windows().frameTool().button(), Qt::LeftButton); })},
+        {"new text", 1, none([&] {
              whole.dialog.answer("注記" + std::to_string(random() % 9));
              QTest::mouseClick(&canvas(), Qt::LeftButton, {}, pixel(static_cast<float>(random() % 3000), 4500));
-             return QString();
-         }},
-        {"move text",
-         [&] {
-             whole.chooseMode(1);
-             if (const LabelWidget* t = anyShown(canvas().canvas().textLabels, 1))
-                 drag(pixel(t->left, t->top), pixel(t->left + 300, t->top - 150));
-             return QString();
-         }},
-        {"delete text",
-         [&] {
-             whole.chooseMode(1);
-             whole.boxes.answers = {MessageAnswer::Yes};
-             if (const LabelWidget* t = anyShown(canvas().canvas().textLabels, 1))
-                 QTest::mouseClick(&canvas(), Qt::RightButton, {}, pixel(t->left, t->top));
-             return QString();
-         }},
-        {"new line",
-         [&] {
-             whole.chooseMode(2);
-             button("mdiLineAdd_Tool", "cmdTool1")->click();
-             return QString();
-         }},
-        {"drag line",
-         [&] {
-             whole.chooseMode(2);
-             if (const LabelWidget* h = anyShown(canvas().canvas().endHandles, 1))
-                 drag(pixel(h->left, h->top), pixel(h->left - 450, h->top + 300));
-             return QString();
-         }},
-        {"delete line",
-         [&] {
-             whole.chooseMode(2);
-             whole.boxes.answers = {MessageAnswer::Yes};
-             if (const LabelWidget* h = anyShown(canvas().canvas().startHandles, 1))
-                 QTest::mouseClick(&canvas(), Qt::RightButton, {}, pixel(h->left, h->top));
-             return QString();
-         }},
-        {"pen",
-         [&] {
-             whole.chooseMode(3);
+         })},
+        {"move text", 1, none([&] { dragBy(anyShown(canvas().canvas().textLabels, 1), 300, -150); })},
+        {"delete text", 1, none([&] { rightClick(anyShown(canvas().canvas().textLabels, 1)); })},
+        {"new line", 2, none([&] { button("mdiLineAdd_Tool", "cmdTool1")->click(); })},
+        {"drag line", 2, none([&] { dragBy(anyShown(canvas().canvas().endHandles, 1), -450, 300); })},
+        {"delete line", 2, none([&] { rightClick(anyShown(canvas().canvas().startHandles, 1)); })},
+        {"pen", 3, none([&] {
              const int x = static_cast<int>(random() % 200) + 20;
              drag({x, 40}, {x + 40, 90});
-             return QString();
-         }},
-        {"一つ戻る",
-         [&] {
-             whole.chooseMode(3);
-             button("mdiPan_Com", "cmd_Back")->click();
-             return QString();
-         }},
-        {"全クリア",
-         [&] {
-             whole.chooseMode(3);
+         })},
+        {"一つ戻る", 3, none([&] { button("mdiPan_Com", "cmd_Back")->click(); })},
+        {"全クリア", 3, none([&] {
              whole.boxes.answers = {MessageAnswer::Yes};
              button("mdiPan_Com", "cmd_AllErase")->click();
-             return QString();
-         }},
+         })},
     };
 
     QUndoStack& stack = whole.screen->history().stack();
@@ -830,9 +787,10 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
             ++at;
             lastRun.clear();
         } else {
-            const auto& [name, edit] = edits[random() % edits.size()];
-            what = name;
-            const QString run = edit();
+            const Edit& edit = edits[random() % edits.size()];
+            what = edit.name;
+            if (edit.mode != 0) whole.chooseMode(edit.mode);
+            const QString run = edit.act();
             QApplication::processEvents();
             whole.screen->recordEdit(); // what no later input would close
             const Bytes now = saved();

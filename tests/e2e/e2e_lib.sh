@@ -42,6 +42,20 @@ start_editing() {
   sleep 2
 }
 
+# A press at $1,$2, moves through the points that follow, a release at the last.
+drag() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  shift 2
+  while [ $# -ge 2 ]; do
+    sleep 0.03
+    xdotool mousemove "$1" "$2"
+    shift 2
+  done
+  sleep 0.05
+  xdotool mouseup 1
+  sleep 0.3
+}
+
 click() {
   xdotool mousemove "$1" "$2" click 1
   sleep "${3:-1}"
@@ -123,19 +137,19 @@ dump() { "$doc_tool" dump "$work/$1" >"$program/${1%.gdr}.json"; }
 # for slot 0 (its chooser at (158, 221)), an age in slot 3 (its box at
 # (576, 244)), a text, an added line's end dragged and a pen stroke.
 edit_five_times() {
-  click 158 221 0.3 && xdotool key Down Down && sleep 0.5 # a symbol for slot 0
-  click 576 244 0.3 && xdotool type --delay 50 "42" && sleep 0.5
+  click 158 221 0.6 && xdotool key --delay 100 Down Down && sleep 0.8 # a symbol for slot 0
+  click 576 244 0.6 && xdotool type --delay 100 "42" && sleep 0.8
   click 751 478 0 # an empty place: the text dialog
   local dialog
   dialog=$(wait_for_window "文字の指定" 5)
-  sleep 0.3
-  xdotool type --delay 30 "追記"
+  sleep 0.6
+  xdotool type --delay 60 "Memo"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   click $((X + 440)) $((Y + 136)) 0.7 # 決定
-  click 112 45 0.5 # 線追加: the added line's handles show
+  click 112 45 0.8 # 線追加: the added line's handles show
   xdotool mousemove 973 401 mousedown 1 sleep 0.1 mousemove 955 415 sleep 0.1 mousemove 940 430 mouseup 1
-  sleep 0.5
-  click 184 45 0.7 # 自由線
+  sleep 0.8
+  click 184 45 0.8 # 自由線
   xdotool mousemove 760 470 mousedown 1 sleep 0.05 mousemove 800 480 sleep 0.05 mousemove 860 500 mouseup 1
-  sleep 0.5
+  sleep 0.8
 }

@@ -7,20 +7,6 @@
 # and its undo button at (1245, 39).
 source "$(dirname "$0")/e2e_lib.sh"
 
-# A press at $1,$2, moves through the points that follow, a release at the last.
-drag() {
-  xdotool mousemove "$1" "$2" mousedown 1
-  shift 2
-  while [ $# -ge 2 ]; do
-    sleep 0.03
-    xdotool mousemove "$1" "$2"
-    shift 2
-  done
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.3
-}
-
 start_editing new
 click 184 45 0.7 # 自由線
 canvas_shot empty

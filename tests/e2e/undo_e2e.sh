@@ -9,7 +9,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 keys() {
   for _ in 1 2 3 4 5; do
     xdotool key "$1"
-    sleep 0.4
+    sleep 0.6
   done
 }
 
@@ -32,7 +32,7 @@ import json, sys
 before, after = (json.load(open(p)) for p in sys.argv[1:3])
 assert before["SymbolKey"][0] == "i000" and after["SymbolKey"][0] != "i000", "symbol"
 assert after["AgeText"][3] == "42", "age"
-assert "追記" in [t["Caption"] for t in after["TextLabel"] if t["Used"]], "text"
+assert "Memo" in [t["Caption"] for t in after["TextLabel"] if t["Used"]], "text"
 assert after["AddLine"][0]["X2"] < before["AddLine"][0]["X2"], "line"
 count = lambda doc: sum(1 for r in doc["FreeLine"]["Items"] if r["BorderWidth"])
 assert count(after) > count(before), "stroke"
