@@ -84,11 +84,16 @@ QSize canvasPixelSize(const CanvasGeometry& geometry, double scale)
 
 QImage renderCanvasPicture(const GenoCanvas& canvas, double scale)
 {
-    QImage image(canvasPixelSize(canvas.geometry(), scale), QImage::Format_RGB32);
+    return renderScenePicture(sceneOf(canvas), canvas.geometry(), scale);
+}
+
+QImage renderScenePicture(const CanvasScene& scene, const CanvasGeometry& geometry, double scale)
+{
+    QImage image(canvasPixelSize(geometry, scale), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        paintCanvas(painter, canvas, scale);
+        paintScene(painter, scene, geometry, scale);
     }
     return image.convertToFormat(QImage::Format_RGB888);
 }

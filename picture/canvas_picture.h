@@ -3,6 +3,8 @@
 // the screen, so whatever lies on top of the window stays out of it; and the
 // file it is written to.
 
+#include "canvas_scene.h"
+
 #include "genogram/geno_canvas.h"
 
 #include <QImage>
@@ -17,6 +19,8 @@ QSize canvasPixelSize(const CanvasGeometry& geometry, double scale);
 
 // The canvas as the picture takes it: 15 twips to the pixel, RGB888.
 QImage renderCanvasPicture(const GenoCanvas& canvas, double scale = 1.0);
+// The same of a scene drawn from a canvas of that geometry.
+QImage renderScenePicture(const CanvasScene& scene, const CanvasGeometry& geometry, double scale = 1.0);
 
 // Writes a 24-bit Windows bitmap (overwriting), or a PNG when the name ends in ".png".
 // Raises RunTimeError when the file cannot be written.

@@ -1,18 +1,148 @@
 #include "printed_picture.h"
 
-// Placeholder until the printed picture is written.
-namespace kinsketch {
+#include "canvas_fonts.h"
+#include "canvas_painter.h"
+#include "canvas_picture.h"
 
-struct PictureCanvas::Parts {};
-PictureCanvas::PictureCanvas(std::unique_ptr<Parts> parts)
-    : parts_(std::move(parts))
-{}
-PictureCanvas::~PictureCanvas() = default;
-std::unique_ptr<PictureCanvas> PictureCanvas::of(GdrRecord, ErrorReporter&) { return nullptr; }
-const GenoCanvas& PictureCanvas::canvas() const { throw 0; }
-QPageLayout pageLayoutOf(const PrintOptions&) { return {}; }
-void paintCanvasFitted(QPainter&, const GenoCanvas&, const QRectF&, const PrintedDetails&) {}
-void printCanvasPage(QPagedPaintDevice&, const GenoCanvas&, const PrintOptions&) {}
-void writeCanvasPdf(const GenoCanvas&, const std::filesystem::path&, const PrintOptions&, const QString&) {}
+#include "document/file_io.h"
+#include "document/run_time_error.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+
+namespace kinsketch {
+namespace {
+
+constexpr double kMarginMillimetres = 10;
+constexpr double kFooterPoints = 8;
+// The band under the picture the footer takes, the gap above it included.
+constexpr double kFooterBandPoints = 16;
+constexpr double kPointsPerInch = 72;
+// Fine enough that snapping to device pixels moves nothing a reader sees.
+constexpr int kPdfDotsPerInch = 1200;
+
+bool leftOut(WidgetKind kind, const PrintedDetails& details)
+{
+    switch (kind) {
+    case WidgetKind::ageLabels: return !details.ages;
+    case WidgetKind::remarkLabels: return !details.remarks;
+    case WidgetKind::textLabels: return !details.texts;
+    default: return false;
+    }
+}
+
+// The labels stay in the scene with their boxes; only what they say goes.
+CanvasScene sceneShowing(const GenoCanvas& canvas, const PrintedDetails& details)
+{
+    CanvasScene scene = sceneOf(canvas);
+    for (const CanvasScene::Item& item : scene.items)
+        if (item.look == CanvasScene::Look::Label && leftOut(item.id.kind, details))
+            scene.labels[item.at].caption.clear();
+    return scene;
+}
+
+// The canvas's size in 96-dpi pixels, unrounded.
+QSizeF canvasSizeAt96(const CanvasGeometry& geometry)
+{
+    return {static_cast<double>(geometry.clientWidth) / kTwipsPerPixel,
+            static_cast<double>(geometry.clientHeight) / kTwipsPerPixel};
+}
+
+struct PageParts {
+    QRectF canvas;
+    QRectF footer; // empty without a footer
+};
+
+// `area` is the printable area in any unit, `unitsPerPoint` of them a point.
+PageParts pagePartsIn(const CanvasGeometry& geometry, const QRectF& area, double unitsPerPoint, bool withFooter)
+{
+    const double footerHeight = withFooter ? kFooterBandPoints * unitsPerPoint : 0;
+    const QRectF canvas = fittedCanvasRect(geometry, area.adjusted(0, 0, 0, -footerHeight));
+    return {canvas, QRectF(canvas.left(), canvas.bottom(), area.right() - canvas.left(), footerHeight)};
+}
+
+void paintFooter(QPainter& painter, const QRectF& band, const QString& footer)
+{
+    QFont font(canvasFontFamily(kCanvasFontName));
+    font.setPointSizeF(kFooterPoints);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QString shown = QFontMetricsF(font, painter.device()).elidedText(footer, Qt::ElideRight, band.width());
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, shown);
+}
+
+} // namespace
+
+QPageLayout pageLayoutOf(const PrintOptions& options)
+{
+    return QPageLayout(QPageSize(options.paper), options.orientation,
+                       QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                       QPageLayout::Millimeter);
+}
+
+QImage renderCanvasPictureShowing(const GenoCanvas& canvas, const PrintedDetails& details, double scale)
+{
+    return renderScenePicture(sceneShowing(canvas, details), canvas.geometry(), scale);
+}
+
+QRectF fittedCanvasRect(const CanvasGeometry& geometry, const QRectF& target)
+{
+    QRectF fitted(QPointF(), canvasSizeAt96(geometry).scaled(target.size(), Qt::KeepAspectRatio));
+    fitted.moveCenter(target.center());
+    return fitted;
+}
+
+QRectF canvasRectOnPage(const CanvasGeometry& geometry, const PrintOptions& options)
+{
+    return pagePartsIn(geometry, pageLayoutOf(options).paintRect(QPageLayout::Point), 1.0, !options.footer.isEmpty())
+        .canvas;
+}
+
+// The painter snaps every position to whole device pixels from its origin,
+// so the origin is put on a whole pixel too.
+void paintCanvasFitted(QPainter& painter, const GenoCanvas& canvas, const QRectF& target, const PrintedDetails& details)
+{
+    const CanvasGeometry& geometry = canvas.geometry();
+    const QRectF fitted = fittedCanvasRect(geometry, target);
+    const double scale = fitted.width() / canvasSizeAt96(geometry).width();
+    painter.save();
+    painter.translate(fitted.topLeft().toPoint());
+    // Texts are drawn whole around their boxes; the picture ends at the
+    // canvas's edge, and so does the page.
+    painter.setClipRect(QRect(QPoint(), canvasPixelSize(geometry, scale)),
+                        painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    paintScene(painter, sceneShowing(canvas, details), geometry, scale);
+    painter.restore();
+}
+
+// The painter's origin is the printable area's corner on every paged device.
+void printCanvasPage(QPagedPaintDevice& device, const GenoCanvas& canvas, const PrintOptions& options)
+{
+    const QRectF area(0, 0, device.width(), device.height());
+    const PageParts parts =
+        pagePartsIn(canvas.geometry(), area, device.logicalDpiY() / kPointsPerInch, !options.footer.isEmpty());
+    QPainter painter(&device);
+    paintCanvasFitted(painter, canvas, parts.canvas, options.details);
+    if (!options.footer.isEmpty()) paintFooter(painter, parts.footer, options.footer);
+}
+
+void writeCanvasPdf(const GenoCanvas& canvas, const std::filesystem::path& file, const PrintOptions& options,
+                    const QString& title)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(pageLayoutOf(options));
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Kinsketch"));
+        printCanvasPage(writer, canvas, options);
+    }
+    if (buffer.data().isEmpty()) throw RunTimeError::deviceIo(file.string() + ": the PDF could not be drawn");
+    writeFileAtomically(file, ByteView(reinterpret_cast<const std::uint8_t*>(buffer.data().constData()),
+                                       static_cast<std::size_t>(buffer.data().size())));
+}
 
 } // namespace kinsketch

@@ -9,10 +9,12 @@
 #include "genogram/geno_canvas.h"
 #include "seams/error_reporter.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRectF>
 #include <QString>
 
 #include <filesystem>
@@ -56,6 +58,17 @@ private:
     explicit PictureCanvas(std::unique_ptr<Parts> parts);
     std::unique_ptr<Parts> parts_;
 };
+
+// The saved picture without the details not wanted: with every detail it is
+// the saved picture itself. A left-out age or remark leaves its box empty,
+// as an age never entered does; a left-out text leaves nothing.
+QImage renderCanvasPictureShowing(const GenoCanvas& canvas, const PrintedDetails& details, double scale = 1.0);
+
+// Where the canvas lands when fitted into `target`: proportions kept, centred.
+QRectF fittedCanvasRect(const CanvasGeometry& geometry, const QRectF& target);
+// Where the canvas lands on a page laid out with `options`, in points from
+// the page's top-left corner (the footer, if any, takes its line below).
+QRectF canvasRectOnPage(const CanvasGeometry& geometry, const PrintOptions& options);
 
 // Paints the canvas fitted into `target` (the painter's device pixels),
 // proportions kept and centred, leaving out the details not wanted.

@@ -4,10 +4,16 @@
 
 namespace kinsketch {
 
+bool storeLayersForPicture(CanvasLayerStore& layers, GenoCanvas& canvas)
+{
+    if (!layers.saveCanvasLayers(canvas.geometry().size)) return false;
+    canvas.rebuild();
+    return true;
+}
+
 std::optional<QImage> storeLayersAndPaint(CanvasLayerStore& layers, GenoCanvas& canvas, double scale)
 {
-    if (!layers.saveCanvasLayers(canvas.geometry().size)) return std::nullopt;
-    canvas.rebuild();
+    if (!storeLayersForPicture(layers, canvas)) return std::nullopt;
     return renderCanvasPicture(canvas, scale);
 }
 

@@ -1,6 +1,9 @@
-// kinsketch-render FILE.gdr OUT.bmp: writes the picture that opening FILE as
-// a handed-in document and saving it at once would write (a PNG when OUT ends
-// in .png). Needs no display.
+// kinsketch-render [options] FILE.gdr OUT: writes the picture that opening
+// FILE as a handed-in document and saving it at once would write, or that
+// picture on a PDF page or as an SVG (see render_arguments.h). Needs no display.
+
+#include "render_arguments.h"
+#include "svg_picture.h"
 
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
@@ -14,6 +17,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -38,34 +42,48 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << kProgram << ": " << message.toStdString() << '\n';
 }
 
+void write(const kinsketch::GenoCanvas& canvas, const kinsketch::RenderArguments& arguments)
+{
+    using kinsketch::RenderOutput;
+    const QString title = QString::fromStdString(arguments.document.stem().string());
+    switch (arguments.output) {
+    case RenderOutput::Pdf: kinsketch::writeCanvasPdf(canvas, arguments.out, arguments.print, title); break;
+    case RenderOutput::Svg: kinsketch::writeCanvasSvg(canvas, arguments.out, arguments.print.details, title); break;
+    case RenderOutput::Bitmap:
+    case RenderOutput::Png:
+        kinsketch::writePicture(kinsketch::renderCanvasPictureShowing(canvas, arguments.print.details), arguments.out);
+        break;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: " << kProgram << " FILE.gdr OUT.bmp|OUT.png\n";
+    const auto parsed = kinsketch::parseRenderArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* wrong = std::get_if<std::string>(&parsed)) {
+        std::cerr << kProgram << ": " << *wrong << '\n' << kinsketch::kRenderUsage << '\n';
         return 2;
     }
+    const auto& arguments = std::get<kinsketch::RenderArguments>(parsed);
     qInstallMessageHandler(keepQtQuiet);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     kinsketch::installCanvasFontSubstitutions();
 
-    const std::filesystem::path document = argv[1];
-    const std::filesystem::path picture = argv[2];
     CollectingReporter reporter;
-    const auto image = kinsketch::pictureOfHandedInDocument(document, reporter);
-    if (!image) {
+    const auto picture = kinsketch::pictureCanvasOfHandedInDocument(arguments.document, reporter);
+    if (!picture) {
         const std::string reason = reporter.boxes.empty() ? std::string("unreadable") : reporter.boxes.front();
-        std::cerr << kProgram << ": cannot read " << document.string() << ": " << reason << '\n';
+        std::cerr << kProgram << ": cannot read " << arguments.document.string() << ": " << reason << '\n';
         return 1;
     }
     for (const auto& warning : reporter.boxes)
-        std::cerr << kProgram << ": " << document.string() << ": " << warning << '\n';
+        std::cerr << kProgram << ": " << arguments.document.string() << ": " << warning << '\n';
     try {
-        kinsketch::writePicture(*image, picture);
+        write(picture->canvas(), arguments);
     } catch (const kinsketch::RunTimeError& error) {
-        std::cerr << kProgram << ": cannot write " << picture.string() << ": " << error.boxText() << '\n';
+        std::cerr << kProgram << ": cannot write " << arguments.out.string() << ": " << error.boxText() << '\n';
         return 1;
     }
     return 0;

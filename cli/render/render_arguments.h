@@ -1,0 +1,31 @@
+#pragma once
+// The command line of kinsketch-render:
+//   kinsketch-render [--no-ages] [--no-remarks] [--no-texts]
+//                    [--paper=A4|A3] [--portrait|--landscape] FILE.gdr OUT
+// in any order. OUT's ending picks the output: .pdf a one-page PDF, .svg a
+// vector picture at the picture's size, .png a PNG, anything else the bitmap.
+
+#include "picture/printed_picture.h"
+
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace kinsketch {
+
+enum class RenderOutput { Bitmap, Png, Pdf, Svg };
+
+struct RenderArguments {
+    std::filesystem::path document;
+    std::filesystem::path out;
+    RenderOutput output = RenderOutput::Bitmap;
+    PrintOptions print; // paper and orientation for a PDF, the details for every output
+};
+
+// The arguments after the program's name, or what is wrong with them.
+std::variant<RenderArguments, std::string> parseRenderArguments(const std::vector<std::string>& arguments);
+
+extern const char* const kRenderUsage;
+
+} // namespace kinsketch
