@@ -5,7 +5,9 @@
 #include "pixel_lines.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLine>
+#include <QPaintEngine>
 #include <QPen>
 #include <QString>
 #include <QVarLengthArray>
@@ -191,22 +193,47 @@ int labelTextFlags(const LabelWidget& label, bool fixedCellLabel)
            (fixedCellLabel ? Qt::TextWrapAnywhere : Qt::TextDontClip);
 }
 
+// A vector device (a PDF, a printer, an SVG) lays text out with the font's
+// own advances, the picture with those hinted at 96 dpi, and synthetic bold
+// there takes a pixel more a glyph. The letters are spaced so that the
+// widest line keeps its width in the picture: centred and right-aligned
+// texts then stand where the picture has them.
+QFont labelFont(const QPainter& painter, const LabelWidget& label, const QString& text, double scale)
+{
+    QFont font = canvasFont(label, scale);
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) return font;
+    const QFontMetricsF picture(canvasFont(label, 1.0));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QString widest = *std::max_element(lines.begin(), lines.end(), [&](const QString& a, const QString& b) {
+        return picture.horizontalAdvance(a) < picture.horizontalAdvance(b);
+    });
+    // The device may take the spacing in units of its own: one unit is measured.
+    const double onDevice = QFontMetricsF(font, painter.device()).horizontalAdvance(widest);
+    QFont spaced = font;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    const double perUnit = QFontMetricsF(spaced, painter.device()).horizontalAdvance(widest) - onDevice;
+    if (perUnit <= 0) return font;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (picture.horizontalAdvance(widest) * scale - onDevice) / perUnit);
+    return font;
+}
+
 void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel, double scale)
 {
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
     if (label.opaque) painter.fillRect(rect, qColour(label.backColor));
     if (label.caption.empty()) return;
-    painter.setFont(canvasFont(label, scale));
+    const QString text = labelText(label.caption);
+    painter.setFont(labelFont(painter, label, text, scale));
     painter.setPen(qColour(label.foreColor));
     const int flags = labelTextFlags(label, fixedCellLabel);
     if (fixedCellLabel) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
-        painter.drawText(rect, flags, labelText(label.caption));
+        painter.drawText(rect, flags, text);
         painter.restore();
         return;
     }
-    painter.drawText(rect, flags, labelText(label.caption));
+    painter.drawText(rect, flags, text);
 }
 
 // Solid lines are written straight into the image when the painter draws on

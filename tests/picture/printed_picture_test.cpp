@@ -154,5 +154,164 @@ TEST(RenderCliArguments, AreCheckedBeforeAnythingIsRead)
     }
 }
 
+// The page rasterised by pdftoppm at the resolution that gives the canvas
+// `size` pixels, cut to the canvas; `shift` moves the cut, in pixels.
+QImage rasterisedCanvas(const fs::path& pdf, const QRectF& onPage, const QSize& size, QPoint shift = {})
+{
+    const double dpi = 72.0 * size.width() / onPage.width();
+    const QPoint corner = (onPage.topLeft() * dpi / 72.0).toPoint() + shift;
+    const fs::path prefix = pdf.parent_path() / "canvas";
+    const ProcessRun rasterised =
+        run("pdftoppm", {"-r", QString::number(dpi, 'f', 6), "-x", QString::number(corner.x()), "-y",
+                         QString::number(corner.y()), "-W", QString::number(size.width()), "-H",
+                         QString::number(size.height()), "-png", "-singlefile", pathText(pdf), pathText(prefix)});
+    EXPECT_EQ(rasterised.exitCode, 0) << rasterised.errors.toStdString();
+    return QImage(pathText(prefix) + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+// How the page and the bitmap are compared: a pixel of one is matched when
+// the other has a pixel of like colour (no channel more than 96 apart)
+// within one pixel, which absorbs the half-pixel placement of the page and
+// the smoothing of edges and glyphs. The pixels left unmatched are counted
+// in 16 × 16 tiles, both ways, and the worst tile's share is the mismatch: a
+// missing label or a shifted picture shows as a tile far off, however small
+// against the whole canvas. Matching pictures stay near 5 %; a missing
+// two-digit age reaches 15 %, a shift of four pixels 14 % or more.
+constexpr int kTile = 16;
+constexpr int kLikeColour = 96;
+constexpr double kMostMismatch = 0.10;
+
+bool likeColour(QRgb a, QRgb b)
+{
+    return std::abs(qRed(a) - qRed(b)) <= kLikeColour && std::abs(qGreen(a) - qGreen(b)) <= kLikeColour &&
+           std::abs(qBlue(a) - qBlue(b)) <= kLikeColour;
+}
+
+bool matchedNear(const QImage& other, int x, int y, QRgb colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (other.valid(x + dx, y + dy) && likeColour(colour, other.pixel(x + dx, y + dy))) return true;
+    return false;
+}
+
+double worstTileUnmatched(const QImage& a, const QImage& b)
+{
+    double worst = 0;
+    for (int top = 0; top < a.height(); top += kTile)
+        for (int left = 0; left < a.width(); left += kTile) {
+            const QRect tile = QRect(left, top, kTile, kTile) & a.rect();
+            int unmatched = 0;
+            for (int y = tile.top(); y <= tile.bottom(); ++y)
+                for (int x = tile.left(); x <= tile.right(); ++x) unmatched += !matchedNear(b, x, y, a.pixel(x, y));
+            worst = std::max(worst, static_cast<double>(unmatched) / (tile.width() * tile.height()));
+        }
+    return worst;
+}
+
+double mismatch(const QImage& page, const QImage& bitmap)
+{
+    if (page.size() != bitmap.size()) return 1;
+    const QImage b = bitmap.convertToFormat(QImage::Format_RGB32);
+    return std::max(worstTileUnmatched(page, b), worstTileUnmatched(b, page));
+}
+
+struct PageCase {
+    const char* name;
+    fs::path document;
+    QStringList pageFlags;
+    PrintOptions options;
+};
+
+void PrintTo(const PageCase& page, std::ostream* out) { *out << page.name; }
+
+class RasterisedPage : public ::testing::TestWithParam<PageCase> {
+protected:
+    fs::path renderTo(const std::string& name, const QStringList& flags)
+    {
+        const fs::path out = folder.path() / name;
+        const ProcessRun rendered = render(flags + QStringList{pathText(GetParam().document), pathText(out)});
+        EXPECT_EQ(rendered.exitCode, 0) << rendered.errors.toStdString();
+        return out;
+    }
+    test::TemporaryFolder folder;
+};
+
+TEST_P(RasterisedPage, ShowsWhatTheBitmapShows)
+{
+    const PageCase& page = GetParam();
+    const QStringList leaveOut = {"--no-ages", "--no-remarks", "--no-texts"};
+    const QImage bitmap(pathText(renderTo("whole.bmp", {})));
+    const QImage bareBitmap(pathText(renderTo("bare.bmp", leaveOut)));
+    const fs::path pdf = renderTo("whole.pdf", page.pageFlags);
+    const fs::path barePdf = renderTo("bare.pdf", page.pageFlags + leaveOut);
+    ASSERT_FALSE(bitmap.isNull());
+    const QRectF onPage =
+        canvasRectOnPage(canvasGeometry(canvasSizeOf(decodeCurrentGdr(readWholeFile(page.document)))), page.options);
+
+    EXPECT_LT(mismatch(rasterisedCanvas(pdf, onPage, bitmap.size()), bitmap), kMostMismatch);
+    EXPECT_LT(mismatch(rasterisedCanvas(barePdf, onPage, bitmap.size()), bareBitmap), kMostMismatch);
+    // The comparison sees what it must.
+    EXPECT_GT(mismatch(rasterisedCanvas(barePdf, onPage, bitmap.size()), bitmap), kMostMismatch);
+    EXPECT_GT(mismatch(rasterisedCanvas(pdf, onPage, bitmap.size(), {4, 0}), bitmap), kMostMismatch);
+    EXPECT_GT(mismatch(rasterisedCanvas(pdf, onPage, bitmap.size(), {0, -4}), bitmap), kMostMismatch);
+}
+
+PrintOptions a3Portrait()
+{
+    PrintOptions options;
+    options.paper = QPageSize::A3;
+    options.orientation = QPageLayout::Portrait;
+    return options;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, RasterisedPage,
+    ::testing::Values(PageCase{"WideOnA4Landscape", kWideDocument, {}, PrintOptions{}},
+                      PageCase{"SampleOnA3Portrait", kSample, {"--paper=A3", "--portrait"}, a3Portrait()}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// Leaving details out takes away their text and nothing else: the symbols,
+// connector lines, frame, free lines and the empty age and remark boxes stay
+// as a document without ages, remarks and texts shows them.
+TEST(PictureShowing, WithoutDetailsIsThePictureOfADocumentWithoutThem)
+{
+    GdrRecord document = decodeCurrentGdr(readWholeFile(kWideDocument));
+    test::RecordingReporter reporter;
+    const auto whole = PictureCanvas::of(document, reporter);
+    for (auto& age : document.AgeText) age.clear();
+    for (auto& remark : document.RelText) remark.clear();
+    for (auto& text : document.TextLabel) text.Caption.clear();
+    const auto emptied = PictureCanvas::of(document, reporter);
+    ASSERT_TRUE(whole && emptied);
+    EXPECT_TRUE(reporter.errors.empty());
+    const QImage bare = renderCanvasPictureShowing(whole->canvas(), {false, false, false});
+    EXPECT_EQ(test::pictureDifference(bare, renderCanvasPicture(emptied->canvas())), "");
+    EXPECT_EQ(
+        test::pictureDifference(renderCanvasPictureShowing(whole->canvas(), {}), renderCanvasPicture(whole->canvas())),
+        "");
+    EXPECT_NE(test::pictureDifference(bare, renderCanvasPicture(whole->canvas())), "");
+}
+
+TEST(PrintedPdf, CarriesTheFooterUnderThePictureAndIsWrittenWholeOrNotAtAll)
+{
+    test::TemporaryFolder folder;
+    test::RecordingReporter reporter;
+    const auto picture = PictureCanvas::of(decodeCurrentGdr(readWholeFile(kSample)), reporter);
+    ASSERT_TRUE(picture);
+    PrintOptions options;
+    options.footer = QStringLiteral("2026年12月7日 印刷");
+    const fs::path pdf = folder.path() / "footer.pdf";
+    writeCanvasPdf(picture->canvas(), pdf, options, QStringLiteral("sample"));
+    EXPECT_TRUE(textOf(pdf).contains(withoutSpace(options.footer)));
+    const QRectF withFooter = canvasRectOnPage(picture->canvas().geometry(), options);
+    const QRectF without = canvasRectOnPage(picture->canvas().geometry(), {});
+    EXPECT_LT(withFooter.bottom(), without.bottom() - 10);
+
+    const fs::path nowhere = folder.path() / "missing" / "out.pdf";
+    EXPECT_THROW(writeCanvasPdf(picture->canvas(), nowhere, options, {}), RunTimeError);
+    EXPECT_FALSE(fs::exists(nowhere.parent_path()));
+}
+
 } // namespace
 } // namespace kinsketch
