@@ -10,6 +10,7 @@
 #include "genogram/basic_input/window/basic_input_window.h"
 #include "genogram/window/canvas_window.h"
 #include "picture/window/picture_confirm_window.h"
+#include "picture/window/print_dialog.h"
 #include "tools/window/free_line_panel_window.h"
 
 #include <QMdiArea>
@@ -61,6 +62,7 @@ EditingScreen::~EditingScreen()
     main_.setCloseRequest({});
     main_.setPlacement({});
     MainWindow::unloadChildWindow(confirm_);
+    delete printDialog_;
     unloadMenuBar();
     unloadScreenSwitch();
 }
@@ -87,9 +89,9 @@ void EditingScreen::keepRecoveryCopy(RecoveryKeeper::Copy copy)
 MenuBar& EditingScreen::menuBar()
 {
     const auto make = [this] {
-        MenuBar::Commands commands{[this] { save(); }, [this] { end(); },
-                                   [this](int percent) { changeDisplaySize(percent); }, [this] { undo(); },
-                                   [this] { redo(); }};
+        MenuBar::Commands commands{
+            [this] { save(); }, [this] { end(); },  [this](int percent) { changeDisplaySize(percent); },
+            [this] { undo(); }, [this] { redo(); }, [this] { print(); }};
         return new MenuBar(std::move(commands), main_.displayScale());
     };
     MenuBar& bar = menuBar_.ensure(main_, make, [this](MenuBar& made) {
@@ -167,6 +169,25 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
         panel.model().registers() = *tools;
         panel.showRegisters();
     }
+}
+
+// The dialog keeps a picture of its own, drawn from a copy: what it does
+// never reaches the drawing, its history or its recovery copy. It is modal,
+// so the gate stays shut while it is open.
+void EditingScreen::print()
+{
+    gate_.run([this] {
+        GdrRecord document;
+        if (!takeRecoveryDocument(document)) return;
+        std::unique_ptr<PictureCanvas> picture = PictureCanvas::of(std::move(document), store_.reporter());
+        if (!picture) return;
+        printDialog_ = new PrintDialog(std::make_unique<PrintSession>(std::move(picture), documentName_,
+                                                                      QDate::currentDate(), boxes_, *printPlatform_),
+                                       main_.displayScale(), &main_);
+        printDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        printDialog_->setWindowModality(Qt::ApplicationModal);
+        printDialog_->show();
+    });
 }
 
 void EditingScreen::undo()

@@ -11,6 +11,7 @@
 #include "app/edit_triggers.h"
 #include "app/editing_windows.h"
 #include "app/menu_bar.h"
+#include "app/qt_print_platform.h"
 #include "app/recovery_keeper.h"
 #include "app/screen_switch.h"
 #include "app/screen_switch_window.h"
@@ -25,6 +26,8 @@
 #include <memory>
 
 namespace kinsketch {
+
+class PrintDialog;
 
 class EditingScreen : public EditingWindows {
 public:
@@ -51,6 +54,12 @@ public:
     // Remakes every window at the display size, with the drawing as it is
     // and the input mode kept; the size is remembered for the next run.
     void changeDisplaySize(int percent);
+    // The print dialog over a copy of the drawing as the save would store it;
+    // refused while the gate is shut.
+    void print();
+    // The handed-in document's name, which a PDF is named after; empty for a new drawing.
+    void setDocumentName(QString name) { documentName_ = std::move(name); }
+    void usePrintPlatform(PrintPlatform& platform) { printPlatform_ = &platform; }
     // One step of the history back or forth; refused while the gate is shut.
     void undo();
     void redo();
@@ -100,6 +109,10 @@ private:
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;
+    QString documentName_;
+    QtPrintPlatform qtPrintPlatform_;
+    PrintPlatform* printPlatform_ = &qtPrintPlatform_;
+    QPointer<PrintDialog> printDialog_;
     QMetaObject::Connection confirmationGivesWay_;
 };
 

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     std::optional<kinsketch::RecoveryCopyWriter> recoveryWriter;
     kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, displaySize,
                                     [] { QCoreApplication::exit(0); });
+    screen.setDocumentName(QString::fromStdString(startup.documentName()));
     if (startup.recoveryCopy()) {
         recoveryWriter.emplace(*startup.recoveryCopy());
         screen.keepRecoveryCopy(

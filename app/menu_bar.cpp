@@ -53,6 +53,23 @@ QIcon historyIcon(bool forward, DisplayScale scale)
     }));
 }
 
+// A printer with a sheet going in at the back and the printed sheet coming out.
+QIcon printIcon(DisplayScale scale)
+{
+    return QIcon(scale.picture(QSize(kIconPixels, kIconPixels), [](QPainter& p) {
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(7, 2, 10, 7);
+        p.setBrush(QColor(0x70, 0x78, 0x88));
+        p.drawRoundedRect(QRectF(2.5, 8.5, 19, 9), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(6, 14, 12, 8);
+        p.setPen(QPen(QColor(0x3A, 0x6E, 0xC0), 1));
+        p.drawLine(8, 17, 15, 17);
+        p.drawLine(8, 19, 13, 19);
+    }));
+}
+
 QToolButton* commandButton(const QString& caption, const char* name, const QIcon& icon, QRect place, DisplayScale scale,
                            QWidget* parent)
 {
@@ -79,6 +96,8 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
                                 scale.rect(1545, 45, 900, 720), scale, this))
     , redoButton_(commandButton(QStringLiteral("やり直し"), "cmdRedo", historyIcon(true, scale),
                                 scale.rect(2475, 45, 900, 720), scale, this))
+    , printButton_(commandButton(QStringLiteral("印刷"), "cmdPrint", printIcon(scale), scale.rect(3405, 45, 630, 720),
+                                 scale, this))
     , versionLabel_(new QLabel(
           QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision), this))
     , displaySizeBox_(new QComboBox(this))
@@ -91,7 +110,7 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::VLine);
-    line->setGeometry(scale.rect(3420, 45, 90, 720));
+    line->setGeometry(scale.rect(4050, 45, 60, 720));
 
     versionLabel_->setObjectName(QStringLiteral("lblVer"));
     versionLabel_->setAccessibleName(versionLabel_->text());
@@ -100,21 +119,22 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
         small.setPointSizeF(small.pointSizeF() * 0.8);
         return small;
     }()));
-    versionLabel_->setGeometry(scale.rect(3555, 45, 1620, 300));
+    versionLabel_->setGeometry(scale.rect(4125, 45, 1050, 300));
 
     const QString sizeCaption = QStringLiteral("表示サイズ");
     displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
     displaySizeBox_->setAccessibleName(sizeCaption);
     displaySizeBox_->setToolTip(sizeCaption);
     for (const int percent : DisplayScale::kPercents)
-        displaySizeBox_->addItem(QStringLiteral("表示 %1 %").arg(percent), percent);
-    displaySizeBox_->setGeometry(scale.rect(3555, 390, 1620, 375));
+        displaySizeBox_->addItem(QStringLiteral("%1 %").arg(percent), percent);
+    displaySizeBox_->setGeometry(scale.rect(4125, 390, 1050, 375));
     showDisplaySize(scale);
 
     connect(saveButton_, &QToolButton::clicked, this, [save = std::move(commands.save)] { save(); });
     connect(endButton_, &QToolButton::clicked, this, [end = std::move(commands.end)] { end(); });
     connect(undoButton_, &QToolButton::clicked, this, [undo = std::move(commands.undo)] { undo(); });
     connect(redoButton_, &QToolButton::clicked, this, [redo = std::move(commands.redo)] { redo(); });
+    connect(printButton_, &QToolButton::clicked, this, [print = std::move(commands.print)] { print(); });
     showHistory(false, false);
     connect(displaySizeBox_, &QComboBox::activated, this,
             [this, choose = std::move(commands.chooseDisplaySize)](int index) {

@@ -1,6 +1,7 @@
 #pragma once
 // mdiMenuBar: the two commands that finish a drawing, 保存 and 終了, undo and
-// redo, the program's version and the display size of the editing screen. The window
+// redo, printing, the program's version and the display size of the editing
+// screen (its box shows the bare percentage to leave room for 印刷). The window
 // only passes the clicks on; what they do belongs to the editing screen
 // that owns it.
 
@@ -27,6 +28,7 @@ public:
         std::function<void(int percent)> chooseDisplaySize;
         std::function<void()> undo;
         std::function<void()> redo;
+        std::function<void()> print;
     };
 
     MenuBar(Commands commands, DisplayScale scale = {}, QWidget* parent = nullptr);
@@ -35,6 +37,7 @@ public:
     QToolButton* endButton() const { return endButton_; }
     QToolButton* undoButton() const { return undoButton_; }
     QToolButton* redoButton() const { return redoButton_; }
+    QToolButton* printButton() const { return printButton_; }
     // Enables undo and redo as the history allows them.
     void showHistory(bool canUndo, bool canRedo);
     QLabel* versionLabel() const { return versionLabel_; }
@@ -47,6 +50,7 @@ private:
     QToolButton* endButton_;
     QToolButton* undoButton_;
     QToolButton* redoButton_;
+    QToolButton* printButton_;
     QLabel* versionLabel_;
     QComboBox* displaySizeBox_;
 };

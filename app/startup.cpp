@@ -70,6 +70,7 @@ void Startup::readDocument(const std::string& commandLine)
         // Saving will replace the client's drawing with this one: say so.
         if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
         recoveryCopy_.emplace(workFolder(), commandLine);
+        documentName_ = commandLine;
         offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     }
     context_.document = std::move(opened.record);

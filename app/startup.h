@@ -33,6 +33,8 @@ public:
     std::filesystem::path workFolder() const { return programFolder_ / "imgTmp"; }
     // The recovery copy of the handed-in document's edits; none for a new document.
     const std::optional<RecoveryCopy>& recoveryCopy() const { return recoveryCopy_; }
+    // The name the host handed the document in under; empty for a new document.
+    const std::string& documentName() const { return documentName_; }
 
 private:
     void readDocument(const std::string& commandLine);
@@ -43,6 +45,7 @@ private:
     std::function<void()> showSplash_;
     InstanceLock lock_; // held for the life of the process
     std::optional<RecoveryCopy> recoveryCopy_;
+    std::string documentName_;
 };
 
 // The whole command line as one string, as the host passes it.

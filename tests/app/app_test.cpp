@@ -16,6 +16,7 @@
 #include "genogram/basic_input/window/symbol_chooser.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/window/canvas_window.h"
+#include "tests/app/whole_screen.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
@@ -49,6 +50,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Answer = MessageAnswer;
+using test::WholeScreen;
 
 const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
 
@@ -95,11 +97,13 @@ TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
               std::make_tuple(1, kTrue, "300"));
 
     ASSERT_EQ(start("new"), StartupOutcome::Run);
-    EXPECT_EQ(splashShown, 1); // "new" starts without the splash
+    EXPECT_EQ(std::make_tuple(splashShown, startup->documentName()), std::make_tuple(1, std::string()))
+        << "\"new\" starts without the splash, and a printed copy is named after no document";
 
     fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
     ASSERT_EQ(start("client"), StartupOutcome::Run);
-    EXPECT_EQ(std::tie(context.document.ScreenMode, context.freeLineCount), std::make_tuple("WIDE", 6));
+    EXPECT_EQ(std::tie(context.document.ScreenMode, context.freeLineCount, startup->documentName()),
+              std::make_tuple("WIDE", 6, "client"));
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -484,48 +488,6 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
     EXPECT_EQ(std::tie(saved.TextLabel[1].Caption, saved.AddLine[0].Used), std::make_tuple("主介護者", kTrue));
 }
-
-// A whole editing screen at a display size, with the setting kept in a file of its own.
-class WholeScreen {
-public:
-    WholeScreen(CanvasSize size, int percent, const std::function<void(GdrRecord&)>& handIn = {})
-    {
-        makeNewDocument(context.document);
-        if (handIn) handIn(context.document);
-        if (size == CanvasSize::Wide) context.document.ScreenMode = "WIDE";
-        settings.setValue("display/percent", percent);
-        main.resize(2400, 1600);
-        main.show();
-        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
-        screen->windows().useTextDialog(dialog);
-        screen->open();
-    }
-    void chooseMode(int k)
-    {
-        screen->switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu%1").arg(k))->click();
-    }
-    // The frames of the child windows on show, by the names of their windows.
-    std::map<QString, QRect> frames() const
-    {
-        std::map<QString, QRect> shown;
-        for (QMdiSubWindow* sub : main.childArea()->subWindowList())
-            if (sub->isVisible()) shown[sub->widget()->objectName()] = sub->geometry();
-        return shown;
-    }
-
-    QApplication& app = test::application();
-    test::TemporaryFolder folder;
-    QSettings settings{QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat};
-    DisplaySizeSetting displaySize{settings};
-    test::RecordingReporter reporter;
-    test::ScriptedMessageBoxes boxes;
-    test::ManualTimers timers;
-    test::ScriptedTextDialog dialog;
-    MainWindow main;
-    EditingContext context;
-    GdrStore store{folder.path(), reporter};
-    std::unique_ptr<EditingScreen> screen;
-};
 
 class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
 
@@ -939,13 +901,7 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
         {[&](GdrRecord document) { written.push_back(std::move(document)); }, [&] { ++discarded; }});
     whole.screen->open();
     whole.context.document.AgeText[2] = "80";
-    LabelWidget text;
-    text.caption = "主介護者";
-    text.left = text.top = 500;
-    text.width = 900;
-    text.height = 200;
-    text.visible = true;
-    whole.screen->windows().canvas(CanvasSize::Normal).canvas().textLabels.load(1, text);
+    whole.placeText(CanvasSize::Normal);
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds - 1);
     EXPECT_TRUE(written.empty());

@@ -3,7 +3,7 @@
 # the kinsketch binary, the fixture documents, kinsketch-doc and kinsketch-render.
 # The child windows are no X windows of their own, so they are clicked at their
 # places in the maximised main window at 100 %: 保存 (256, 51), 終了 (306, 51),
-# 元に戻す (362, 51), やり直し (424, 51),
+# 元に戻す (362, 51), やり直し (424, 51), 印刷 (477, 51),
 # 決定 (425, 647) and キャンセル (563, 647), the switch bar's buttons at
 # (40 + 72 n, 45); the canvas's client area starts at (731, 178).
 

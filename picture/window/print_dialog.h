@@ -1,0 +1,49 @@
+#pragma once
+// The print dialog (印刷): paper, orientation, the details a printed copy
+// shows, and whether it goes to a printer or into a PDF file. The window only
+// shows the choices; PrintSession carries them out.
+
+#include "picture/window/print_session.h"
+#include "ui/display_scale.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kinsketch {
+
+class PrintDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale scale = {}, QWidget* parent = nullptr);
+
+    PrintChoices choices() const;
+    PrintSession& session() { return *session_; }
+
+private:
+    void showChoices(const PrintChoices& choices);
+    void showDestination();
+
+    std::unique_ptr<PrintSession> session_;
+    QRadioButton* a4_;
+    QRadioButton* a3_;
+    QRadioButton* portrait_;
+    QRadioButton* landscape_;
+    QCheckBox* ages_;
+    QCheckBox* remarks_;
+    QCheckBox* texts_;
+    QRadioButton* printer_;
+    QRadioButton* pdf_;
+    QLineEdit* pdfPath_;
+    QPushButton* browse_;
+    QPushButton* preview_;
+    QPushButton* print_;
+    QPushButton* cancel_;
+};
+
+} // namespace kinsketch

@@ -1,0 +1,79 @@
+#pragma once
+// A whole editing screen at a display size, with the setting kept in a file of its own.
+
+#include "app/display_size_setting.h"
+#include "app/editing_screen.h"
+#include "app/main_window.h"
+#include "document/gdr_conversion.h"
+#include "genogram/window/canvas_window.h"
+#include "tests/support/manual_timers.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/support/text_dialog_doubles.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSettings>
+#include <QToolButton>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace kinsketch::test {
+
+class WholeScreen {
+public:
+    WholeScreen(CanvasSize size, int percent, const std::function<void(GdrRecord&)>& handIn = {})
+    {
+        makeNewDocument(context.document);
+        if (handIn) handIn(context.document);
+        if (size == CanvasSize::Wide) context.document.ScreenMode = "WIDE";
+        settings.setValue("display/percent", percent);
+        main.resize(2400, 1600);
+        main.show();
+        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
+        screen->windows().useTextDialog(dialog);
+        screen->open();
+    }
+    void chooseMode(int k)
+    {
+        screen->switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu%1").arg(k))->click();
+    }
+    // A text on the canvas of `size`, as if placed there by the text dialog.
+    void placeText(CanvasSize size)
+    {
+        LabelWidget text;
+        text.caption = "主介護者";
+        text.left = text.top = 500;
+        text.width = 900;
+        text.height = 200;
+        text.visible = true;
+        screen->windows().canvas(size).canvas().textLabels.load(1, text);
+    }
+    // The frames of the child windows on show, by the names of their windows.
+    std::map<QString, QRect> frames() const
+    {
+        std::map<QString, QRect> shown;
+        for (QMdiSubWindow* sub : main.childArea()->subWindowList())
+            if (sub->isVisible()) shown[sub->widget()->objectName()] = sub->geometry();
+        return shown;
+    }
+
+    QApplication& app = application();
+    TemporaryFolder folder;
+    QSettings settings{QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat};
+    DisplaySizeSetting displaySize{settings};
+    RecordingReporter reporter;
+    ScriptedMessageBoxes boxes;
+    ManualTimers timers;
+    ScriptedTextDialog dialog;
+    MainWindow main;
+    EditingContext context;
+    GdrStore store{folder.path(), reporter};
+    std::unique_ptr<EditingScreen> screen;
+};
+
+} // namespace kinsketch::test
