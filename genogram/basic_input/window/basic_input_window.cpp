@@ -151,7 +151,9 @@ void BasicInputWindow::showSlot(int i)
     const InputSlot& slot = panel_.slot(i);
     const SlotControls& controls = slots_.at(static_cast<std::size_t>(i));
     controls.background->showMark(slot.mark);
-    {
+    // Setting a control to what it already shows repaints it all the same; an undo
+    // refills every slot, and repainting them all costs a frame.
+    if (controls.chooser->currentIndex() != slot.choice || !controls.chooser->currentText().isEmpty()) {
         const QSignalBlocker blocker(controls.chooser);
         controls.chooser->setCurrentIndex(slot.choice);
         controls.chooser->setEditText(QString());

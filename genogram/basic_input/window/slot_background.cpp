@@ -18,7 +18,9 @@ SlotBackground::SlotBackground(QWidget* parent)
 
 void SlotBackground::showMark(int mark)
 {
-    colour_ = mark == 0 ? kUnmarked : kMarked;
+    const QColor colour = mark == 0 ? kUnmarked : kMarked;
+    if (colour == colour_) return;
+    colour_ = colour;
     update();
 }
 
