@@ -109,8 +109,6 @@ private:
     {
         if (lines_.empty()) return;
         const auto [colour, width, pattern] = key_;
-        // A vector device (a PDF, a printer) strokes wide lines itself, in a
-        // fraction of the time and the bytes a polygon for each would take.
         if (width > 1 && pattern == LinePattern::Solid && painter_.paintEngine()->type() == QPaintEngine::Raster)
             fillWideLines(qColour(colour), width);
         else
@@ -357,6 +355,30 @@ void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t fr
     });
 }
 
+void repaintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, const QRegion& area, double scale)
+{
+    // One pass over every segment finds the few near the area at all.
+    const QRect bounds = area.boundingRect();
+    std::vector<const LineWidget*> near;
+    for (const LineWidget& line : strokes.lines)
+        if (lineComesNear(line, scale, bounds)) near.push_back(&line);
+    QPainter painter(&layer);
+    for (const QRect& r : area) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(r, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        beginCanvasPaint(painter);
+        painter.setClipRect(r);
+        {
+            std::optional<PixelLines> pixels = directPixels(painter, r);
+            LineBatch lines(painter, scale, pixels ? &*pixels : nullptr);
+            for (const LineWidget* line : near)
+                if (lineComesNear(*line, scale, r)) lines.add(*line);
+        }
+        painter.restore();
+    }
+}
+
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut)
 {
     paintScene(painter, sceneOf(canvas, leftOut), canvas.geometry(), scale);
@@ -377,6 +399,32 @@ QRect lineDeviceBounds(const LineWidget& line, double scale)
                              QPoint(devicePixels(line.x2, scale), devicePixels(line.y2, scale)))
                            .normalized();
     return ends.adjusted(-reach, -reach, reach, reach);
+}
+
+QRegion lineDeviceFootprint(const LineWidget& line, double scale)
+{
+    // Boxes this long along the line's main direction keep the region to a
+    // few dozen rectangles on the largest canvas.
+    constexpr int kPieceLength = 48;
+    const QRect bounds = lineDeviceBounds(line, scale);
+    const int reach = deviceReach(line.width, scale);
+    const QPoint from(devicePixels(line.x1, scale), devicePixels(line.y1, scale));
+    const QPoint to(devicePixels(line.x2, scale), devicePixels(line.y2, scale));
+    const int length = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    const int pieces = length / kPieceLength;
+    if (pieces < 2 || from.x() == to.x() || from.y() == to.y()) return bounds;
+    QRegion footprint;
+    QPoint start = from;
+    for (int piece = 1; piece <= pieces; ++piece) {
+        const double t = static_cast<double>(piece) / pieces;
+        const QPoint end = piece == pieces ? to
+                                           : QPoint(static_cast<int>(std::floor(from.x() + (to.x() - from.x()) * t)),
+                                                    static_cast<int>(std::floor(from.y() + (to.y() - from.y()) * t)));
+        // A whole pixel more each way covers the flooring of the ends.
+        footprint += QRect(start, end).normalized().adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
+        start = end;
+    }
+    return footprint & bounds;
 }
 
 // Texts placed by the user are not clipped to their box, so their glyphs are

@@ -13,6 +13,7 @@
 #include "genogram/geno_canvas.h"
 
 #include <QPainter>
+#include <QRegion>
 
 #include <cstddef>
 #include <span>
@@ -40,10 +41,16 @@ void paintSceneItemsOver(QPainter& painter, const CanvasScene& scene, double sca
 // Paints the strokes from line `from` on over `layer`, a transparent image of
 // the canvas's size that holds the rest of the scene's strokes alone.
 void paintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, std::size_t from, double scale);
+// Paints such a layer afresh over `area`, which no longer holds lines that
+// `strokes` lacks.
+void repaintStrokesOnLayer(QImage& layer, const StrokeRun& strokes, const QRegion& area, double scale);
 
 // The device pixels a widget may touch when painted at `scale`; texts are
 // measured as drawn on `device`.
 QRect lineDeviceBounds(const LineWidget& line, double scale);
+// The same pixels covered more closely, by boxes along the line: a long
+// slanting line crosses the canvas while touching little of it.
+QRegion lineDeviceFootprint(const LineWidget& line, double scale);
 QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device);
 QRect symbolDeviceBounds(const SymbolWidget& symbol, double scale);
 // The box an opaque label fills with its background.

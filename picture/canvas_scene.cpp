@@ -110,6 +110,23 @@ std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::s
     return regrouped;
 }
 
+std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& start)
+{
+    if (!scene.strokes || !start || start->lines.empty() || !startsWith(*scene.strokes, *start)) return std::nullopt;
+    const StrokeRun& run = *scene.strokes;
+    CanvasScene split = scene;
+    split.items.clear();
+    split.items.reserve(scene.items.size() + run.lines.size() - start->lines.size());
+    split.strokes = start;
+    for (const CanvasScene::Item& item : scene.items) {
+        split.items.push_back(item);
+        if (item.look != CanvasScene::Look::Strokes) continue;
+        for (std::size_t j = start->lines.size(); j < run.lines.size(); ++j)
+            addLine(split, CanvasScene::Look::Line, {WidgetKind::FreeLine, run.indices[j]}, run.lines[j]);
+    }
+    return split;
+}
+
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)
 {
     CanvasScene scene;

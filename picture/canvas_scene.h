@@ -75,6 +75,10 @@ CanvasScene spreadStrokes(const CanvasScene& scene);
 // `run`, if together they hold just its lines: the pen drew those segments,
 // and a later redraw took them into its run.
 std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& run);
+// The scene with its strokes taken as `start`, if their run begins with it,
+// and the lines that follow laid right above them: a pen stroke taken back or
+// given back changes only the end of the run.
+std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& start);
 
 // `leftOut` names a FreeLine segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
 #include <span>
 #include <utility>
 
@@ -60,34 +61,99 @@ bool coversOutright(const CanvasScene& scene, const CanvasScene::Item& item)
     }
 }
 
-// The items of `scene` that items first … end - 1 of it came from, with its
-// strokes spread out if `spread`; empty when they take only part of them.
-std::vector<std::size_t> itemsOf(const CanvasScene& scene, bool spread, std::size_t first, std::size_t end)
+bool holdsPenLines(const CanvasScene& scene)
 {
-    std::size_t strokesAt = scene.items.size(), lines = 0;
-    if (spread) {
+    return std::any_of(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
+        return item.look == CanvasScene::Look::Line && item.id.kind == WidgetKind::FreeLine;
+    });
+}
+
+// Where a scene compared stands apart from the scene itself: from place
+// `at` on, `lines` pen lines stand for its strokes item, either instead of it
+// (spread) or right above it (split).
+struct StrokesAlignment {
+    std::size_t at;
+    std::size_t lines = 0;
+    bool keepsItem = false;
+
+    static StrokesAlignment none(const CanvasScene& scene) { return {scene.items.size()}; }
+    static StrokesAlignment spread(const CanvasScene& scene)
+    {
         const auto strokes = std::find_if(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
             return item.look == CanvasScene::Look::Strokes;
         });
-        strokesAt = static_cast<std::size_t>(strokes - scene.items.begin());
-        lines = scene.strokes->lines.size();
+        return {static_cast<std::size_t>(strokes - scene.items.begin()), scene.strokes->lines.size(), false};
     }
+    static StrokesAlignment split(const CanvasScene& scene, const CanvasScene& aligned)
+    {
+        StrokesAlignment alignment = spread(scene);
+        alignment.lines = aligned.items.size() - scene.items.size();
+        alignment.keepsItem = true;
+        return alignment;
+    }
+};
+
+// The items of the scene that places first … end - 1 of its aligned copy
+// came from; empty when they take only part of its strokes.
+std::vector<std::size_t> itemsOf(const StrokesAlignment& alignment, std::size_t first, std::size_t end)
+{
+    const std::size_t at = alignment.at;
+    const std::size_t span = alignment.lines + (alignment.keepsItem ? 1 : 0);
     const auto itemOf = [&](std::size_t place) {
-        return place < strokesAt ? place : place < strokesAt + lines ? strokesAt : place - lines + 1;
+        return place < at ? place : place < at + span ? at : place - span + 1;
     };
-    const bool cutsStrokes =
-        first < strokesAt + lines && end > strokesAt && (first > strokesAt || end < strokesAt + lines);
+    const bool cutsStrokes = span > 0 && first < at + span && end > at && (first > at || end < at + span);
     std::vector<std::size_t> items;
     if (cutsStrokes || first >= end) return items;
     for (std::size_t i = itemOf(first); i <= itemOf(end - 1); ++i) items.push_back(i);
     return items;
 }
 
-qint64 pixelCount(const QRegion& region)
+// The pixels that the items which changed touch. While they are few, each
+// line is covered along its length; past that, one box holds them all, so
+// that an edit of many pen segments builds no region of thousands of pieces.
+class ChangedArea {
+public:
+    void add(const QRect& rect)
+    {
+        bounds_ |= rect;
+        if (++count_ <= kMostTracedItems) exact_ += rect;
+    }
+    void addLine(const LineWidget& line, double scale)
+    {
+        if (++count_ > kMostTracedItems) {
+            bounds_ |= lineDeviceBounds(line, scale);
+            return;
+        }
+        const QRegion footprint = lineDeviceFootprint(line, scale);
+        bounds_ |= footprint.boundingRect();
+        exact_ += footprint;
+    }
+    QRegion region() const { return count_ <= kMostTracedItems ? exact_ : QRegion(bounds_); }
+    bool covers(const QRect& whole) const { return bounds_.contains(whole); }
+
+private:
+    static constexpr int kMostTracedItems = 16;
+    QRect bounds_;
+    QRegion exact_;
+    int count_ = 0;
+};
+
+// Past half the image, painting the rest as well costs little more and needs
+// no clipping.
+bool coversHalf(const QRegion& region, const QImage& image)
 {
     qint64 pixels = 0;
     for (const QRect& r : region) pixels += static_cast<qint64>(r.width()) * r.height();
-    return pixels;
+    return pixels * 2 > static_cast<qint64>(image.width()) * image.height();
+}
+
+// Where the lines of `run` from `from` on lay.
+QRegion whereLinesLay(const StrokeRun& run, std::size_t from, double scale)
+{
+    ChangedArea area;
+    for (std::size_t j = from; j < run.lines.size(); ++j) area.addLine(run.lines[j], scale);
+    return area.region();
 }
 
 } // namespace
@@ -106,9 +172,7 @@ QRegion KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int le
     changes.area &= image_.rect();
     changes.crossing &= image_.rect();
     std::swap(painted_, next_);
-    // Past half the canvas, painting the rest as well costs little more and
-    // needs no clipping.
-    if (!painted || pixelCount(changes.area) * 2 > static_cast<qint64>(image_.width()) * image_.height()) {
+    if (!painted || coversHalf(changes.area, image_)) {
         paintAfresh(canvas, scale);
         return image_.rect();
     }
@@ -128,6 +192,17 @@ void KeptCanvasPicture::paintAfresh(const GenoCanvas& canvas, double scale)
     geometry_ = &canvas.geometry();
     scale_ = scale;
     QPainter painter(&image_);
+    // Strokes given back whole, as after an undo of clearing them, are laid
+    // from the layer that still holds them rather than drawn line by line.
+    const auto& strokes = painted_.scene.strokes;
+    const StrokesLayer& kept = strokesLayer_;
+    if (strokes && kept.strokes && kept.scale == scale && kept.image.size() == image_.size() &&
+        startsWith(*strokes, *kept.strokes)) {
+        std::vector<std::size_t> everyItem(painted_.scene.items.size());
+        std::iota(everyItem.begin(), everyItem.end(), std::size_t{0});
+        repaintSceneArea(painter, painted_.scene, scale, image_.rect(), everyItem, strokesLayer(scale));
+        return;
+    }
     paintScene(painter, painted_.scene, canvas.geometry(), scale);
 }
 
@@ -162,11 +237,21 @@ QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int
 KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, double scale)
 {
     std::optional<CanvasScene> wasAligned, isAligned;
+    StrokesAlignment isAlignment = StrokesAlignment::none(next.scene);
     if (painted_.scene.strokes != next.scene.strokes) {
         wasAligned = regroupStrokes(painted_.scene, next.scene.strokes);
+        if (!wasAligned) wasAligned = splitStrokes(painted_.scene, next.scene.strokes);
         if (!wasAligned) {
+            isAligned = splitStrokes(next.scene, painted_.scene.strokes);
+            if (isAligned) isAlignment = StrokesAlignment::split(next.scene, *isAligned);
+        }
+        if (!wasAligned && !isAligned) {
             if (painted_.scene.strokes) wasAligned = spreadStrokes(painted_.scene);
-            if (next.scene.strokes) isAligned = spreadStrokes(next.scene);
+            // Strokes given back whole where none showed line up as they are.
+            if (next.scene.strokes && (wasAligned || holdsPenLines(painted_.scene))) {
+                isAligned = spreadStrokes(next.scene);
+                isAlignment = StrokesAlignment::spread(next.scene);
+            }
         }
     }
     const CanvasScene& wasScene = wasAligned ? *wasAligned : painted_.scene;
@@ -180,11 +265,20 @@ KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, dou
     while (suffix < std::min(before, after) - prefix && was[before - 1 - suffix].sameWidget(is[after - 1 - suffix]))
         ++suffix;
 
-    QRect area;
+    ChangedArea changed;
+    // Once the whole picture is to be painted, tens of thousands of pen
+    // segments given back at once need not be measured one by one.
+    const auto add = [&](const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item) {
+        if (changed.covers(image_.rect())) return;
+        if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine)
+            changed.addLine(scene.line(item), scale);
+        else
+            changed.add(boundsOf(scene, labelBounds, item, scale));
+    };
     const auto compare = [&](const CanvasScene::Item& old, const CanvasScene::Item& now) {
         if (!wasScene.sameValues(old, isScene, now)) {
-            area |= boundsOf(wasScene, painted_.labelBounds, old, scale);
-            area |= boundsOf(isScene, next.labelBounds, now, scale);
+            add(wasScene, painted_.labelBounds, old);
+            add(isScene, next.labelBounds, now);
         } else if (now.look == CanvasScene::Look::Label) {
             next.labelBounds[now.at] = painted_.labelBounds[old.at];
         }
@@ -193,13 +287,22 @@ KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, dou
     for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
     const Items wasMiddle(was.data() + prefix, before - suffix - prefix);
     const Items isMiddle(is.data() + prefix, after - suffix - prefix);
+    // Strokes given back whole between items that stayed, as an undo of
+    // clearing them gives them back: they are laid over the picture, and
+    // what lies above them over them again, if that covers its pixels
+    // outright.
+    if (wasMiddle.empty() && isMiddle.size() == 1 && isMiddle[0].look == CanvasScene::Look::Strokes) {
+        std::vector<std::size_t> onTop(after - prefix);
+        std::iota(onTop.begin(), onTop.end(), prefix);
+        if (std::all_of(onTop.begin(), onTop.end(),
+                        [&](std::size_t i) { return coversOutright(next.scene, next.scene.items[i]); }))
+            return {changed.region(), QRegion(image_.rect()), std::move(onTop)};
+    }
     const std::optional<BlockSwap> swap = blockSwap(wasMiddle, isMiddle);
     const std::size_t matched = swap ? swap->lower + swap->upper : 0;
-    for (const CanvasScene::Item& item : wasMiddle.subspan(matched))
-        area |= boundsOf(wasScene, painted_.labelBounds, item, scale);
-    for (const CanvasScene::Item& item : isMiddle.subspan(matched))
-        area |= boundsOf(isScene, next.labelBounds, item, scale);
-    if (!swap) return {area, {}, {}};
+    for (const CanvasScene::Item& item : wasMiddle.subspan(matched)) add(wasScene, painted_.labelBounds, item);
+    for (const CanvasScene::Item& item : isMiddle.subspan(matched)) add(isScene, next.labelBounds, item);
+    if (!swap) return {changed.region(), {}, {}};
 
     for (std::size_t t = 0; t < swap->lower; ++t) compare(wasMiddle[t], isMiddle[swap->upper + t]);
     for (std::size_t t = 0; t < swap->upper; ++t) compare(wasMiddle[swap->lower + t], isMiddle[t]);
@@ -215,13 +318,13 @@ KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, dou
             for (const LineWidget& line : wasScene.strokes->lines) crossing += lineDeviceBounds(line, scale);
     }
 
-    std::vector<std::size_t> onTop = itemsOf(next.scene, isAligned.has_value(), prefix + swap->upper, after - suffix);
+    std::vector<std::size_t> onTop = itemsOf(isAlignment, prefix + swap->upper, after - suffix);
     const auto coveredOutright = [&](std::size_t i) { return coversOutright(next.scene, next.scene.items[i]); };
     bool laidOver = !onTop.empty() && std::all_of(onTop.begin(), onTop.end(), coveredOutright);
     for (std::size_t j = 0; laidOver && j < suffix; ++j)
         laidOver = !crossing.intersects(boundsOf(isScene, next.labelBounds, is[after - 1 - j], scale));
-    if (!laidOver) return {crossing + area, {}, {}};
-    return {QRegion(area), std::move(crossing), std::move(onTop)};
+    if (!laidOver) return {crossing + changed.region(), {}, {}};
+    return {changed.region(), std::move(crossing), std::move(onTop)};
 }
 
 std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, double scale)
@@ -287,15 +390,21 @@ QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBo
 
 // Laying the layer over the area costs the area, however many segments
 // cross it. Strokes drawn since the layer was painted lie on top of those it
-// holds, so they are painted onto it; anything else paints it afresh.
+// holds, so they are painted onto it; strokes taken back from its end are
+// painted out where they lay; anything else paints it afresh.
 const QImage* KeptCanvasPicture::strokesLayer(double scale)
 {
     const auto& strokes = painted_.scene.strokes;
     if (strokesLayer_.strokes == strokes) return &strokesLayer_.image;
     const bool sameCanvas =
         strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();
-    if (sameCanvas && startsWith(*strokes, *strokesLayer_.strokes)) {
-        paintStrokesOnLayer(strokesLayer_.image, *strokes, strokesLayer_.strokes->lines.size(), scale);
+    const StrokeRun* painted = strokesLayer_.strokes.get();
+    const bool shrank = sameCanvas && startsWith(*painted, *strokes);
+    const QRegion takenBack = shrank ? whereLinesLay(*painted, strokes->lines.size(), scale) : QRegion();
+    if (sameCanvas && startsWith(*strokes, *painted)) {
+        paintStrokesOnLayer(strokesLayer_.image, *strokes, painted->lines.size(), scale);
+    } else if (shrank && !coversHalf(takenBack, strokesLayer_.image)) {
+        repaintStrokesOnLayer(strokesLayer_.image, *strokes, takenBack & strokesLayer_.image.rect(), scale);
     } else {
         strokesLayer_.image = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
         strokesLayer_.image.fill(Qt::transparent);

@@ -20,6 +20,7 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -63,7 +64,7 @@ public:
     std::string edit()
     {
         const int slotCount = canvas_.geometry().slotCount;
-        switch (pick(10)) {
+        switch (pick(11)) {
         case 0: {
             const int slot = pick(slotCount);
             d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
@@ -142,6 +143,7 @@ public:
             canvas_.rebuild();
             return "strokes undone";
         }
+        case 9: return takeBackOrGiveBackStrokes();
         default:
             canvas_.drawOnSurface(
                 {coordinate(), coordinate(), coordinate(), coordinate(), kRed, LinePattern::Solid, 1, true});
@@ -165,6 +167,29 @@ public:
     }
 
 private:
+    // As undo and redo show an earlier list of pen records: the widgets from
+    // the first record that differs are made anew. A tail is taken back
+    // (often all of it, as 全クリア leaves the list), then given back.
+    std::string takeBackOrGiveBackStrokes()
+    {
+        auto& list = d_.FreeLine;
+        if (!list.dimensioned) return "no strokes to take back";
+        std::int32_t from = list.lowerBound;
+        if (takenBack_) {
+            from += static_cast<std::int32_t>(list.items().size());
+            list = *std::exchange(takenBack_, std::nullopt);
+        } else {
+            takenBack_ = list;
+            const std::size_t kept =
+                pick(2) ? 0 : static_cast<std::size_t>(pick(static_cast<int>(list.items().size()) + 1));
+            list.mutableItems().resize(kept);
+            from += static_cast<std::int32_t>(kept);
+        }
+        CanvasLayerStore layers(d_, reporter_, [this](CanvasSize) -> GenoCanvas& { return canvas_; });
+        reopenDocumentOnCanvas(layers, canvas_, {false, false, from});
+        return takenBack_ ? "strokes taken back" : "strokes given back";
+    }
+
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     float coordinate() { return static_cast<float>(pick(7000)); }
 
@@ -172,6 +197,7 @@ private:
     GenoCanvas& canvas_;
     std::mt19937 random_;
     test::RecordingReporter reporter_;
+    std::optional<DynamicArray<FreeLineRecord>> takenBack_;
 };
 
 class KeptPicture : public ::testing::TestWithParam<test::GoldenDocument> {};
@@ -262,6 +288,31 @@ TEST(KeptPictureArea, StrokesAndFrameSwappingPlacesRepaintWhereTheyMeet)
     EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the pen lifting the strokes";
     canvas.rebuild();
     EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the rebuild lowering them";
+}
+
+// A long slanting line crosses most of the canvas's box while touching
+// little of it: moving it repaints along the line, and every pixel it left or
+// reached is repainted.
+TEST(KeptPictureArea, AMovedSlantingLineRepaintsAlongItself)
+{
+    OpenedDocument opened(test::golden::wideEveryLayer());
+    GenoCanvas& canvas = *opened.canvas;
+    const double scale = 2.0;
+    KeptCanvasPicture kept;
+    kept.update(canvas, scale, 0);
+    const qint64 whole = static_cast<qint64>(kept.image().width()) * kept.image().height();
+    const float right = static_cast<float>(canvas.geometry().clientWidth) - 200;
+    const float bottom = static_cast<float>(canvas.geometry().clientHeight) - 200;
+    for (const float shift : {0.0F, 37.0F, 74.0F}) {
+        opened.document.AddLine[0] = {kTrue, 100 + shift, right - shift, 100, bottom};
+        canvas.drawAddedLine(1, AddedLineDraw::Redraw);
+        qint64 repainted = 0;
+        for (const QRect& r : kept.update(canvas, scale, 0)) repainted += static_cast<qint64>(r.width()) * r.height();
+        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale)), "") << "shift " << shift;
+        if (shift > 0) {
+            EXPECT_LT(repainted * 4, whole) << "shift " << shift;
+        }
+    }
 }
 
 // A damaged file may hold any float or width: NaN, infinities and values far
