@@ -27,7 +27,12 @@ click $((X + 109)) $((Y + 183)) 0.5 # PDFファイル
 click $((X + 181)) $((Y + 210)) 0.3 # the path box
 xdotool key ctrl+a
 xdotool type --delay 30 "$program/meeting.pdf"
-click $((X + 313)) $((Y + 249)) 2 # 印刷
+click $((X + 313)) $((Y + 249)) 0 # 印刷
+# The file appears whole or not at all; a slow build gets ten seconds.
+for _ in $(seq 100); do
+  [ -f "$program/meeting.pdf" ] && [ -z "$(windows_named "印刷")" ] && break
+  sleep 0.1
+done
 [ -f "$program/meeting.pdf" ] || fail "印刷 wrote no PDF"
 pdfinfo "$program/meeting.pdf" | grep -Eq '^Pages: +1$' || fail "the PDF is not one page: $(pdfinfo "$program/meeting.pdf")"
 [ -z "$(windows_named "印刷")" ] || fail "the print dialog is still open"
