@@ -192,12 +192,11 @@ void KeptCanvasPicture::paintAfresh(const GenoCanvas& canvas, double scale)
     geometry_ = &canvas.geometry();
     scale_ = scale;
     QPainter painter(&image_);
-    // Strokes given back whole, as after an undo of clearing them, are laid
-    // from the layer that still holds them rather than drawn line by line.
-    const auto& strokes = painted_.scene.strokes;
-    const StrokesLayer& kept = strokesLayer_;
-    if (strokes && kept.strokes && kept.scale == scale && kept.image.size() == image_.size() &&
-        startsWith(*strokes, *kept.strokes)) {
+    // The strokes are laid from their layer, which later repaints of a part
+    // of the canvas need anyway: painted now, it spares the first of them a
+    // frame's time, and strokes given back whole, as after an undo of
+    // clearing them, are mostly on it already.
+    if (painted_.scene.strokes) {
         std::vector<std::size_t> everyItem(painted_.scene.items.size());
         std::iota(everyItem.begin(), everyItem.end(), std::size_t{0});
         repaintSceneArea(painter, painted_.scene, scale, image_.rect(), everyItem, strokesLayer(scale));
