@@ -181,9 +181,12 @@ void EditingScreen::print()
         if (!takeRecoveryDocument(document)) return;
         std::unique_ptr<PictureCanvas> picture = PictureCanvas::of(std::move(document), store_.reporter());
         if (!picture) return;
-        printDialog_ = new PrintDialog(std::make_unique<PrintSession>(std::move(picture), documentName_,
-                                                                      QDate::currentDate(), boxes_, *printPlatform_),
-                                       main_.displayScale(), &main_);
+        const std::chrono::year_month_day today = timers_.today();
+        const QDate date(static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
+                         static_cast<int>(static_cast<unsigned>(today.day())));
+        printDialog_ = new PrintDialog(
+            std::make_unique<PrintSession>(std::move(picture), documentName_, date, boxes_, *printPlatform_),
+            main_.displayScale(), &main_);
         printDialog_->setAttribute(Qt::WA_DeleteOnClose);
         printDialog_->setWindowModality(Qt::ApplicationModal);
         printDialog_->show();

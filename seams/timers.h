@@ -1,6 +1,8 @@
 #pragma once
-// Timers go through this seam so that tests can advance time without waiting.
+// Timers and the calendar go through this seam so that tests can advance time
+// without waiting and know the date a printed copy carries.
 
+#include <chrono>
 #include <functional>
 
 namespace kinsketch {
@@ -9,6 +11,8 @@ class Timers {
 public:
     virtual ~Timers() = default;
     virtual void singleShot(int milliseconds, std::function<void()> onTimeout) = 0;
+    // The user's date today.
+    virtual std::chrono::year_month_day today() const = 0;
 };
 
 } // namespace kinsketch

@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -44,6 +45,14 @@ QSize pdfPageSize(const fs::path& file)
     const QRegularExpressionMatch box =
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(contentsOf(file));
     return box.hasMatch() ? QSize(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble())) : QSize();
+}
+
+QString pdfText(const fs::path& file)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(file.string()), QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 void click(const QWidget& dialog, const char* name)
@@ -242,7 +251,7 @@ class PrintFromTheScreen : public ::testing::TestWithParam<CanvasSize> {};
 
 // What the dialog leaves out (remarks, texts) is left out of its own copy:
 // the canvas, the document, the history and the recovery copy stay as the
-// edit left them, and the PDF has the page chosen.
+// edit left them, and the PDF has the page chosen and the day it was printed.
 TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
 {
     const CanvasSize size = GetParam();
@@ -262,6 +271,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
     const GdrRecord document = whole.context.document;
     const int steps = whole.screen->history().stack().count();
     const QImage shown = canvas.grab().toImage();
+    whole.timers.date = std::chrono::year(2027) / std::chrono::January / 31;
 
     PrintDialog* dialog = openPrintDialog(whole);
     ASSERT_NE(dialog, nullptr);
@@ -273,6 +283,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
 
     EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
     EXPECT_EQ(pdfPageSize(file), QSize(842, 1191));
+    EXPECT_TRUE(pdfText(file).contains(QStringLiteral("印刷日 2027年1月31日"))) << "dated by the screen's calendar";
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(written.size(), 1U);

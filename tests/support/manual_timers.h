@@ -1,5 +1,5 @@
 #pragma once
-// Timers that fire only when the test advances time.
+// Timers that fire only when the test advances time, on a fixed date.
 
 #include "seams/timers.h"
 
@@ -13,6 +13,7 @@ public:
     {
         pending.push_back({now + milliseconds, std::move(onTimeout)});
     }
+    std::chrono::year_month_day today() const override { return date; }
     void advance(int milliseconds)
     {
         now += milliseconds;
@@ -33,6 +34,7 @@ public:
     };
     int now = 0;
     std::vector<Pending> pending;
+    std::chrono::year_month_day date{std::chrono::year(2026), std::chrono::December, std::chrono::day(7)};
 };
 
 } // namespace kinsketch::test
