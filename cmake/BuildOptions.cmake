@@ -1,4 +1,5 @@
 # Every build switch of the project lives here.
+include(CMakeDependentOption)
 include(FeatureSummary)
 
 option(KINSKETCH_BUILD_GUI "Build the Qt programs (kinsketch, kinsketch-render, the stand-in launcher)" ON)

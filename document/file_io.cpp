@@ -74,6 +74,12 @@ int errnoOf(DWORD error)
 }
 
 // A plain rename refuses an existing target on Windows.
+void hideFolderAttribute(const std::filesystem::path& folder)
+{
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesW(folder.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
+}
+
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
@@ -88,6 +94,8 @@ File openFile(const std::filesystem::path& path, bool forWriting)
 }
 
 bool flushToDisk(std::FILE* file) { return ::fsync(::fileno(file)) == 0; }
+
+void hideFolderAttribute(const std::filesystem::path&) {}
 
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
@@ -114,6 +122,8 @@ Bytes readWholeFile(const std::filesystem::path& path)
     if (std::ferror(file.get())) throw RunTimeError::deviceIo(displayName(path));
     return content;
 }
+
+void hideFolder(const std::filesystem::path& folder) { hideFolderAttribute(folder); }
 
 void writeFileAtomically(const std::filesystem::path& path, ByteView content)
 {

@@ -16,4 +16,9 @@ Bytes readWholeFile(const std::filesystem::path& path);
 // or 75; the target is then unchanged.
 void writeFileAtomically(const std::filesystem::path& path, ByteView content);
 
+// Hides a folder of the program's own from the file browser: Windows keeps
+// that in an attribute; elsewhere a name that begins with a dot does it.
+// Nothing is reported when it cannot be done.
+void hideFolder(const std::filesystem::path& folder);
+
 } // namespace kinsketch

@@ -27,6 +27,7 @@ void RecoveryCopy::write(const GdrRecord& document) const
         if (ec) throw RunTimeError::pathNotFound(utf8FromPath(folder_));
         const auto workFolder = std::filesystem::status(folder_.parent_path(), ec);
         if (!ec) std::filesystem::permissions(folder_, workFolder.permissions(), ec);
+        hideFolder(folder_);
     }
     writeFileAtomically(path_, encodeGdr(document));
 }

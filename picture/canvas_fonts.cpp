@@ -11,65 +11,98 @@
 namespace kinsketch {
 namespace {
 
-struct Substitution {
-    const char* windowsName;
-    const char* installedFamily;
+// A Windows face the documents name: the name they store, the English name
+// of the same face, and the IPA face that stands in for it where Windows'
+// fonts are not installed. Proportional faces stand in for proportional ones
+// and fixed-pitch for fixed-pitch, so that stored label widths keep holding
+// their text.
+struct WindowsFace {
+    const char* name;
+    const char* englishName; // nullptr where the face has one name only
+    const char* standIn;
 };
 
-// Proportional names go to the proportional IPA faces, fixed-pitch ones to
-// the fixed-pitch faces, so that stored label widths keep holding their text.
-constexpr std::array<Substitution, 12> kSubstitutions = {{
-    {"ＭＳ Ｐゴシック", "IPAPGothic"},
-    {"MS PGothic", "IPAPGothic"},
-    {"MS UI Gothic", "IPAPGothic"},
-    {"ＭＳ ゴシック", "IPAGothic"},
-    {"MS Gothic", "IPAGothic"},
-    {"ＭＳ Ｐ明朝", "IPAPMincho"},
-    {"MS PMincho", "IPAPMincho"},
-    {"ＭＳ 明朝", "IPAMincho"},
-    {"MS Mincho", "IPAMincho"},
-    {"メイリオ", "IPAPGothic"},
-    {"Meiryo", "IPAPGothic"},
-    {"Meiryo UI", "IPAPGothic"},
+constexpr std::array<WindowsFace, 7> kWindowsFaces = {{
+    {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic"},
+    {"ＭＳ ゴシック", "MS Gothic", "IPAGothic"},
+    {"ＭＳ Ｐ明朝", "MS PMincho", "IPAPMincho"},
+    {"ＭＳ 明朝", "MS Mincho", "IPAMincho"},
+    {"MS UI Gothic", nullptr, "IPAPGothic"},
+    {"メイリオ", "Meiryo", "IPAPGothic"},
+    {"Meiryo UI", nullptr, "IPAPGothic"},
 }};
+
+// Windows has its own faces, as every Japanese PC does; elsewhere they are
+// drawn with their stand-ins.
+#ifdef _WIN32
+constexpr bool kWindowsFacesInstalled = true;
+#else
+constexpr bool kWindowsFacesInstalled = false;
+#endif
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 constexpr double kSmallestPixelSize = 1.0;
+
+const WindowsFace* windowsFaceNamed(const QString& name)
+{
+    const auto found = std::find_if(kWindowsFaces.begin(), kWindowsFaces.end(), [&](const WindowsFace& face) {
+        return name == QString::fromUtf8(face.name) ||
+               (face.englishName && name == QString::fromUtf8(face.englishName));
+    });
+    return found == kWindowsFaces.end() ? nullptr : &*found;
+}
+
+// What tells one offered face from another: a Windows face by its entry,
+// drawn by its stand-in where Windows' faces are missing; any other family by
+// its name.
+QString faceKey(const QString& name)
+{
+    if (const WindowsFace* face = windowsFaceNamed(name))
+        return kWindowsFacesInstalled ? QStringLiteral("windows:") + QString::fromUtf8(face->name)
+                                      : QString::fromLatin1(face->standIn);
+    return name;
+}
 
 } // namespace
 
 void installCanvasFontSubstitutions()
 {
-    for (const auto& s : kSubstitutions) {
-        const QString name = QString::fromUtf8(s.windowsName);
-        if (!QFont::substitutes(name).contains(QString::fromLatin1(s.installedFamily)))
-            QFont::insertSubstitution(name, QString::fromLatin1(s.installedFamily));
+    if (kWindowsFacesInstalled) return;
+    for (const auto& face : kWindowsFaces) {
+        const QString standIn = QString::fromLatin1(face.standIn);
+        for (const char* name : {face.name, face.englishName}) {
+            if (!name) continue;
+            const QString windowsName = QString::fromUtf8(name);
+            if (!QFont::substitutes(windowsName).contains(standIn)) QFont::insertSubstitution(windowsName, standIn);
+        }
     }
 }
 
 QStringList offeredFontNames()
 {
+    QStringList candidates;
+    for (const auto& face : kWindowsFaces) candidates << QString::fromUtf8(face.name);
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese))
+        if (!QFontDatabase::isPrivateFamily(family) && isCp932Encodable(family.toStdString())) candidates << family;
+
     QStringList names;
     QStringList faces;
-    for (const auto& s : kSubstitutions) {
-        const QString face = QString::fromLatin1(s.installedFamily);
+    for (const QString& name : candidates) {
+        const QString face = faceKey(name);
         if (faces.contains(face)) continue;
+        if (kWindowsFacesInstalled && windowsFaceNamed(name) && !QFontDatabase::hasFamily(name)) continue;
         faces << face;
-        names << QString::fromUtf8(s.windowsName);
-    }
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
-        if (QFontDatabase::isPrivateFamily(family) || faces.contains(family)) continue;
-        if (isCp932Encodable(family.toStdString())) names << family;
+        names << name;
     }
     return names;
 }
 
 QString canvasFontFamily(const std::string& storedName)
 {
-    const auto found = std::find_if(kSubstitutions.begin(), kSubstitutions.end(),
-                                    [&](const Substitution& s) { return storedName == s.windowsName; });
-    if (found != kSubstitutions.end()) return QString::fromLatin1(found->installedFamily);
-    return QString::fromStdString(storedName);
+    const QString name = QString::fromStdString(storedName);
+    if (kWindowsFacesInstalled) return name;
+    const WindowsFace* face = windowsFaceNamed(name);
+    return face ? QString::fromLatin1(face->standIn) : name;
 }
 
 QFont canvasFont(const LabelWidget& label, double scale)

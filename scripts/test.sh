@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build, the
 # same suite under AddressSanitizer + UndefinedBehaviorSanitizer, a bounded
-# fuzzing run of every reader of outside input, and the launcher and the document core
-# built for Windows and tested under wine.
+# fuzzing run of every reader of outside input, and everything built for
+# Windows and tested under wine (scripts/test-windows.sh).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -36,12 +36,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== Fuzz every reader of outside input for ${fuzz_seconds} s in all"
 "$root/scripts/fuzz.sh" "$fuzz_seconds"
 
-if [ -x "$root/scripts/test-launcher-windows.sh" ]; then
-  echo "== Launcher built for Windows, tested under wine"
-  "$root/scripts/test-launcher-windows.sh"
-fi
-
-if [ -x "$root/scripts/test-document-windows.sh" ]; then
-  echo "== Document core built for Windows, tested under wine"
-  "$root/scripts/test-document-windows.sh"
-fi
+echo "== Built for Windows, tested under wine"
+"$root/scripts/test-windows.sh"

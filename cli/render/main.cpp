@@ -3,7 +3,9 @@
 // picture on a PDF page or as an SVG (see render_arguments.h). Needs no display.
 
 #include "render_arguments.h"
+#ifdef KINSKETCH_SVG
 #include "svg_picture.h"
+#endif
 
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
@@ -48,7 +50,11 @@ void write(const kinsketch::GenoCanvas& canvas, const kinsketch::RenderArguments
     const QString title = QString::fromStdString(arguments.document.stem().string());
     switch (arguments.output) {
     case RenderOutput::Pdf: kinsketch::writeCanvasPdf(canvas, arguments.out, arguments.print, title); break;
-    case RenderOutput::Svg: kinsketch::writeCanvasSvg(canvas, arguments.out, arguments.print.details, title); break;
+    case RenderOutput::Svg:
+#ifdef KINSKETCH_SVG
+        kinsketch::writeCanvasSvg(canvas, arguments.out, arguments.print.details, title);
+#endif
+        break;
     case RenderOutput::Bitmap:
     case RenderOutput::Png:
         kinsketch::writePicture(kinsketch::renderCanvasPictureShowing(canvas, arguments.print.details), arguments.out);
@@ -67,7 +73,11 @@ int main(int argc, char** argv)
     }
     const auto& arguments = std::get<kinsketch::RenderArguments>(parsed);
     qInstallMessageHandler(keepQtQuiet);
+#ifndef _WIN32
+    // On Windows the system's own platform needs no display, and is the one
+    // that sees the installed fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QGuiApplication application(argc, argv);
     kinsketch::installCanvasFontSubstitutions();
 

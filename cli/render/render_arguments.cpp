@@ -7,7 +7,11 @@ namespace kinsketch {
 
 const char* const kRenderUsage =
     "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--paper=A4|A3] [--portrait|--landscape]"
-    " FILE.gdr OUT.bmp|OUT.png|OUT.pdf|OUT.svg";
+    " FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
+#ifdef KINSKETCH_SVG
+    "|OUT.svg"
+#endif
+    ;
 
 namespace {
 
@@ -57,6 +61,9 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
     parsed.document = files[0];
     parsed.out = files[1];
     parsed.output = outputOf(parsed.out);
+#ifndef KINSKETCH_SVG
+    if (parsed.output == RenderOutput::Svg) return "SVG output is not available in this build (Qt SVG is missing)";
+#endif
     if (pageChosen && parsed.output != RenderOutput::Pdf) return "--paper, --portrait and --landscape are for a PDF";
     return parsed;
 }

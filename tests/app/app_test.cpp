@@ -144,6 +144,7 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find("kinsketch.bmp"), std::string::npos);
 
+    startup.reset(); // its lock file is open, and Windows removes no open file
     fs::remove_all(work());
     std::ofstream(work()) << "a file where the folder should be";
     EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);

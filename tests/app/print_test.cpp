@@ -7,6 +7,7 @@
 #include "genogram/window/canvas_window.h"
 #include "picture/window/print_dialog.h"
 #include "tests/app/whole_screen.h"
+#include "tests/support/poppler.h"
 #include "tests/support/scripted_print_platform.h"
 
 #include <QCheckBox>
@@ -283,7 +284,9 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
 
     EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
     EXPECT_EQ(pdfPageSize(file), QSize(842, 1191));
-    EXPECT_TRUE(pdfText(file).contains(QStringLiteral("印刷日 2027年1月31日"))) << "dated by the screen's calendar";
+    if (test::kPopplerRuns) {
+        EXPECT_TRUE(pdfText(file).contains(QStringLiteral("印刷日 2027年1月31日"))) << "dated by the screen's calendar";
+    }
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(written.size(), 1U);

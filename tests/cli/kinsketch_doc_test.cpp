@@ -14,6 +14,10 @@
 #include <functional>
 #include <random>
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
 namespace kinsketch {
 namespace {
 
@@ -84,8 +88,7 @@ TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
     }
 }
 
-// kinsketch-doc as a process with files in and out; the Windows build runs the JSON tests above only.
-#ifdef KINSKETCH_DOC_BINARY
+// kinsketch-doc as a process with files in and out.
 class KinsketchDoc : public ::testing::Test {
 protected:
     struct Result {
@@ -94,10 +97,15 @@ protected:
     };
     Result run(const std::string& arguments)
     {
-        const std::string command = std::string(KINSKETCH_DOC_BINARY) + " " + arguments + " >" +
-                                    (dir / "out").string() + " 2>" + (dir / "err").string();
+        const std::string program = fs::path(KINSKETCH_DOC_BINARY).make_preferred().string();
+        const std::string command =
+            "\"" + program + "\" " + arguments + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
         const int raw = std::system(command.c_str());
+#ifdef _WIN32
+        return {raw, read(dir / "out"), read(dir / "err")};
+#else
         return {WEXITSTATUS(raw), read(dir / "out"), read(dir / "err")};
+#endif
     }
     static std::string read(const fs::path& p)
     {
@@ -143,8 +151,6 @@ TEST_F(KinsketchDoc, BadInputFailsWithOneLineNamingTheFaultAndWritesNothing)
         EXPECT_FALSE(fs::exists(dir / "x.gdr"));
     }
 }
-
-#endif
 
 } // namespace
 } // namespace kinsketch

@@ -9,6 +9,7 @@
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
 #include "document/recovery_copy_writer.h"
+#include "killed_writer.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/temporary_folder.h"
 
@@ -20,11 +21,13 @@
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <thread>
 
-#ifndef _WIN32
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #endif
 
 namespace kinsketch {
@@ -229,7 +232,6 @@ GdrRecord documentWithStrokes(float x)
     return document;
 }
 
-#ifndef _WIN32
 TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDocumentUntouched)
 {
     test::TemporaryFolder folder;
@@ -242,18 +244,17 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
     std::mt19937 random(19);
     std::uniform_int_distribution<int> moment(0, 40000);
     int sawFirst = 0, sawSecond = 0;
+    const fs::path unfinished = fs::path(copy.path()) += ".tmp";
     for (int run = 0; run < 60; ++run) {
-        const pid_t writer = fork();
-        ASSERT_GE(writer, 0);
-        if (writer == 0) {
-            for (;;) {
-                copy.write(second);
-                copy.write(first);
-            }
+        fs::remove(unfinished);
+        {
+            const test::KilledWriter writer(folder.path());
+            ASSERT_TRUE(writer.started());
+            // A new process takes a while to start, most of all under wine.
+            for (int waited = 0; !fs::exists(unfinished) && waited < 10000; ++waited)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         }
-        usleep(static_cast<useconds_t>(moment(random)));
-        kill(writer, SIGKILL);
-        waitpid(writer, nullptr, 0);
         const Bytes found = readWholeFile(copy.path());
         ASSERT_TRUE(found == firstBytes || found == secondBytes) << "run " << run << ": " << found.size() << " bytes";
         ++(found == firstBytes ? sawFirst : sawSecond);
@@ -261,7 +262,6 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
     EXPECT_EQ(readWholeFile(handedIn), firstBytes);
     EXPECT_GT(sawFirst * sawSecond, 0) << "the kills never fell between two writes";
 }
-#endif
 
 // The newest document wins; after a discard the copy, an unfinished write's
 // temporary file and any later write are gone.
@@ -276,6 +276,9 @@ TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermi
     }
     EXPECT_EQ(readWholeFile(copy.path()), encodeGdr(documentWithStrokes(5)));
     EXPECT_EQ(fs::status(copy.path().parent_path()).permissions(), fs::status(folder.path()).permissions());
+#ifdef _WIN32
+    EXPECT_TRUE(GetFileAttributesW(copy.path().parent_path().c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#endif
 
     writeFileAtomically(fs::path(copy.path()) += ".tmp", Bytes{1});
     RecoveryCopyWriter writer(copy);
@@ -324,4 +327,15 @@ TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
 }
 
 } // namespace
+
+void test::writeRecoveryCopiesForever(const fs::path& folder)
+{
+    const RecoveryCopy copy(folder, "client");
+    const GdrRecord first = documentWithStrokes(1), second = documentWithStrokes(2);
+    for (;;) {
+        copy.write(second);
+        copy.write(first);
+    }
+}
+
 } // namespace kinsketch

@@ -1,0 +1,32 @@
+#pragma once
+// A process that writes the recovery copy over and over until it is killed,
+// for the test that kills a write at a random moment. On Linux it is a fork
+// of the test program; Windows has no fork, so there the test program is
+// started again with --write-recovery-copies FOLDER (document_test_main.cpp).
+
+#include <chrono>
+#include <filesystem>
+
+namespace kinsketch::test {
+
+// What the writer process does: never returns.
+[[noreturn]] void writeRecoveryCopiesForever(const std::filesystem::path& folder);
+
+class KilledWriter {
+public:
+    explicit KilledWriter(const std::filesystem::path& folder);
+    ~KilledWriter(); // kills the writer and waits for it to go
+    KilledWriter(const KilledWriter&) = delete;
+    KilledWriter& operator=(const KilledWriter&) = delete;
+
+    bool started() const;
+
+private:
+#ifdef _WIN32
+    void* process_ = nullptr;
+#else
+    int pid_ = -1;
+#endif
+};
+
+} // namespace kinsketch::test
