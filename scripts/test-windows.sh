@@ -47,6 +47,9 @@ if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 fi
 echo "-- Building Kinsketch for Windows in $build"
+# A build made against another kit keeps that kit's paths in its cache.
+if [ -f "$build/CMakeCache.txt" ] && [ "$(cat "$build/qt-kit" 2>/dev/null)" != "$kit" ]; then rm -rf "$build"; fi
+mkdir -p "$build" && echo "$kit" >"$build/qt-kit"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$kit" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

@@ -30,11 +30,11 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$windows_pid" ] && kill -9
 # Where the controls are at 100 %, per platform. Linux draws the child
 # windows' frames in the Fusion style; Windows draws thinner ones, and the
 # main window's client area lies 19 pixels down, where no window manager
-# drew its caption.
-declare -A linux_at=([symbol0]="158 221" [age3]="576 244" [canvas]="731 178" [text_mode]="40 45"
-  [pen_mode]="184 45" [save]="256 51" [print]="477 51" [size]="535 62" [confirm]="425 647" [cancel]="563 647")
-declare -A windows_at=([symbol0]="162 249" [age3]="580 272" [canvas]="737 199" [text_mode]="45 70"
-  [pen_mode]="190 70" [save]="267 65" [print]="489 65" [size]="550 79" [confirm]="432 674" [cancel]="568 674")
+# drew its caption. The print dialog's controls are given from its corner.
+declare -A linux_at=([symbol0]="158 221" [age3]="576 244" [canvas]="731 178" [pen_mode]="184 45" [save]="256 51")
+declare -A windows_at=([symbol0]="162 249" [age3]="580 272" [canvas]="737 199"
+  [pen_mode]="190 70" [save]="267 65" [print]="489 65" [size]="550 79" [confirm]="432 674" [cancel]="568 674"
+  [print_pdf]="91 149" [print_path]="181 174" [print_go]="311 212")
 
 # Starts kinsketch.exe from the unpacked package with the command line $1,
 # handing in the fixture $2 as client.gdr when given, and waits until the
