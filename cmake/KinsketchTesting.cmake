@@ -26,7 +26,7 @@ function(kinsketch_add_test name)
   kinsketch_set_warnings(${name})
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 900)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 900)
   else()
     gtest_discover_tests(${name}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8"

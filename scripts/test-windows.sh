@@ -54,16 +54,18 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$kit" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DKINSKETCH_BUILD_BENCH=OFF -DKINSKETCH_WARNINGS_AS_ERRORS=ON \
-  "${launcher[@]}" >"$build.configure.log" 2>&1 || { cat "$build.configure.log" >&2; exit 1; }
+  "${launcher[@]}" >"$build/configure.log" 2>&1 || { cat "$build/configure.log" >&2; exit 1; }
 cmake --build "$build" -j "$(nproc)"
 echo "-- Built for Windows ($((SECONDS - started)) s)"
 
-if [ ! -x "$linux_build/cli/doc/kinsketch-doc" ] || [ ! -x "$linux_build/cli/render/kinsketch-render" ] ||
-  [ ! -x "$linux_build/app/kinsketch" ]; then
+linux_programs=(app/kinsketch cli/doc/kinsketch-doc cli/render/kinsketch-render tests/picture/compare_pictures)
+for linux_program in "${linux_programs[@]}"; do
+  [ -x "$linux_build/$linux_program" ] && continue
   echo "-- Building the Linux programs to compare with in $linux_build"
   cmake -S "$root" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
-  cmake --build "$linux_build" -j "$(nproc)" --target kinsketch kinsketch-doc kinsketch-render
-fi
+  cmake --build "$linux_build" -j "$(nproc)" --target kinsketch kinsketch-doc kinsketch-render compare_pictures
+  break
+done
 
 wine_prepare_prefix "$build"
 export WINEPATH
@@ -73,7 +75,7 @@ echo "-- Running every test program under wine"
 failed=false
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" || failed=true
 log="$build/Testing/Temporary/LastTest.log"
-count() { sed -n "s/^\[  $1  \] \([0-9]*\) test.*/\1/p" "$log" | awk '{ n += $1 } END { print n + 0 }'; }
+count() { sed -n "s/^\[ *$1 *\] \([0-9]*\) tests\{0,1\}[,.].*/\1/p" "$log" | awk '{ n += $1 } END { print n + 0 }'; }
 echo "Test programs under wine: $(count PASSED) tests passed, $(count SKIPPED) skipped, $(count FAILED) failed"
 
 echo "-- Comparing kinsketch-doc.exe with the Linux kinsketch-doc"

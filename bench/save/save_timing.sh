@@ -1,47 +1,66 @@
 #!/usr/bin/env bash
-# Times the save of a full WIDE document in the real program under Xvfb:
-# from the click on 保存 to the confirmation on show (the working document is
-# written just before it appears), and from はい to the end of the process;
-# next to the time kinsketch-render takes for the same document.
-# Usage: bench/save/save_timing.sh [build folder]   (run it under xvfb-run)
+# Times the real program with a full WIDE document, under Xvfb: from the start
+# to the editing screen on show (its last window, the screen switch, painted),
+# and from the click on 保存 to the confirmation (the working document is
+# written just before it appears); the Linux program, and kinsketch.exe under
+# wine from the Windows package beside it on the same document.
+# Usage: xvfb-run -a -s "-screen 0 1600x1200x24" bench/save/save_timing.sh BUILD_DIR [kinsketch-windows-x64.zip] [RUNS]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-build="${1:-$here/../../build}"
-source "$here/../../tests/e2e/e2e_lib.sh"
-runs=5
+build="$(realpath "${1:?usage: $0 BUILD_DIR [kinsketch-windows-x64.zip] [RUNS]}")"
+zip="${2:-}"
+runs="${3:-5}"
+if [ -n "$zip" ]; then
+  source "$here/../../tests/windows/windows_e2e_lib.sh" "$(realpath "$zip")" "$build" "$here/../../tests/fixtures/documents"
+else
+  source "$here/../../tests/e2e/e2e_lib.sh" "$build/app/kinsketch" "$here/../../tests/fixtures/documents" \
+    "$build/cli/doc/kinsketch-doc" "$build/cli/render/kinsketch-render"
+fi
+python3 "$here/full_wide_document.py" "$doc_tool" "$program/full.gdr"
 
-program="$(make_program_folder "$build/app/kinsketch")"
-trap 'rm -rf "$program"' EXIT
-python3 "$here/full_wide_document.py" "$build/cli/doc/kinsketch-doc" "$program/full.gdr"
+# A pixel of the screen switch's button, and where 保存 and 決定 are, per platform.
+declare -A linux_places=([switch]="628 50" [save]="256 51" [confirm]="425 647")
+declare -A windows_places=([switch]="645 70" [save]="267 65" [confirm]="432 674")
 
-render_ms=()
-save_ms=()
-exit_ms=()
-for _ in $(seq "$runs"); do
-  start=$(now_ms)
-  "$build/cli/render/kinsketch-render" "$program/full.gdr" "$program/render.bmp"
-  render_ms+=($(($(now_ms) - start)))
+pixel_is_light() { import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null | grep -Eq '#(E|F)[0-9A-F](E|F)[0-9A-F](E|F)'; }
 
-  rm -f "$program"/imgTmp/*
-  cp "$program/full.gdr" "$program/imgTmp/client.gdr"
-  "$program/kinsketch" client & pid=$!
-  wait_for_window "Kin Sketch" >/dev/null
+# One run on platform $1, started by the command that follows; appends the
+# start and save times in ms to start_ms and save_ms.
+time_run() {
+  local -n places="$1_places"
+  local work_folder="$2" started switch_x switch_y
+  shift 2
+  rm -f "$work_folder"/kinsketch.* && cp "$program/full.gdr" "$work_folder/client.gdr"
+  read -r switch_x switch_y <<<"${places[switch]}"
+  started=$(now_ms)
+  "$@" &
+  run_pid=$!
+  until [ -n "$(windows_named "Kin Sketch")" ] && pixel_is_light "$switch_x" "$switch_y"; do sleep 0.02; done
+  start_ms+=($(($(now_ms) - started)))
   sleep 3
-  start=$(now_ms)
-  xdotool mousemove 251 52 click 1 # 保存
-  while [ ! -f "$program/imgTmp/kinsketch.gdr" ]; do sleep 0.005; done
-  save_ms+=($(($(now_ms) - start)))
+  # shellcheck disable=SC2086 # "x y" is two arguments
+  xdotool mousemove ${places[save]} click 1
+  started=$(now_ms)
+  while [ ! -f "$work_folder/kinsketch.gdr" ]; do sleep 0.005; done
+  save_ms+=($(($(now_ms) - started)))
+  sleep 2
+  kill -9 "$run_pid" 2>/dev/null || true
+  wait "$run_pid" 2>/dev/null || true
   sleep 1
-  xdotool mousemove 425 647 click 1 # 決定
-  box=$(wait_for_window "Kinsketch" 5)
-  sleep 0.3
-  xdotool windowfocus --sync "$box"
-  start=$(now_ms)
-  xdotool key shift+Tab space # はい
-  wait_for_exit "$pid" 30
-  exit_ms+=($(($(now_ms) - start)))
-done
+}
+
 median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
-echo "kinsketch-render:            median $(median "${render_ms[@]}") ms (${render_ms[*]})"
-echo "保存 → confirmation on show: median $(median "${save_ms[@]}") ms (${save_ms[*]})"
-echo "はい → process ended:        median $(median "${exit_ms[@]}") ms (${exit_ms[*]})"
+report() {
+  echo "$1 start → editing screen: median $(median "${start_ms[@]}") ms (${start_ms[*]})"
+  echo "$1 保存 → confirmation:    median $(median "${save_ms[@]}") ms (${save_ms[*]})"
+}
+
+start_ms=() save_ms=()
+for _ in $(seq "$runs"); do time_run linux "$work" "$program/kinsketch" client; done
+report "Linux"
+if [ -n "$zip" ]; then
+  start_ms=() save_ms=()
+  windows_start() { cd "$windows_program" && exec wine kinsketch.exe client; }
+  for _ in $(seq "$runs"); do time_run windows "$windows_work" windows_start; done
+  report "wine "
+fi
