@@ -6,21 +6,21 @@
 # wine from the Windows package beside it on the same document.
 # Usage: xvfb-run -a -s "-screen 0 1600x1200x24" bench/save/save_timing.sh BUILD_DIR [kinsketch-windows-x64.zip] [RUNS]
 set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
+bench_dir="$(cd "$(dirname "$0")" && pwd)"
 build="$(realpath "${1:?usage: $0 BUILD_DIR [kinsketch-windows-x64.zip] [RUNS]}")"
 zip="${2:-}"
 runs="${3:-5}"
 if [ -n "$zip" ]; then
-  source "$here/../../tests/windows/windows_e2e_lib.sh" "$(realpath "$zip")" "$build" "$here/../../tests/fixtures/documents"
+  source "$bench_dir/../../tests/windows/windows_e2e_lib.sh" "$(realpath "$zip")" "$build" "$bench_dir/../../tests/fixtures/documents"
 else
-  source "$here/../../tests/e2e/e2e_lib.sh" "$build/app/kinsketch" "$here/../../tests/fixtures/documents" \
+  source "$bench_dir/../../tests/e2e/e2e_lib.sh" "$build/app/kinsketch" "$bench_dir/../../tests/fixtures/documents" \
     "$build/cli/doc/kinsketch-doc" "$build/cli/render/kinsketch-render"
 fi
-python3 "$here/full_wide_document.py" "$doc_tool" "$program/full.gdr"
+python3 "$bench_dir/full_wide_document.py" "$doc_tool" "$program/full.gdr"
 
 # A pixel of the screen switch's button, and where 保存 and 決定 are, per platform.
-declare -A linux_places=([switch]="628 50" [save]="256 51" [confirm]="425 647")
-declare -A windows_places=([switch]="645 70" [save]="267 65" [confirm]="432 674")
+declare -A linux_places=([switch]="600 62" [save]="256 51" [confirm]="425 647")
+declare -A windows_places=([switch]="620 82" [save]="267 65" [confirm]="432 674")
 
 pixel_is_light() { import -window root -crop 1x1+"$1"+"$2" -depth 8 txt:- 2>/dev/null | grep -Eq '#(E|F)[0-9A-F](E|F)[0-9A-F](E|F)'; }
 
