@@ -9,7 +9,9 @@ namespace kinsketch {
 
 class InstanceLock {
 public:
-    enum class Result { Acquired, HeldByAnother, Unavailable };
+    // Linked: a link stands where the lock file belongs; the program never
+    // creates or locks a file through it.
+    enum class Result { Acquired, HeldByAnother, Linked, Unavailable };
 
     InstanceLock() = default;
     ~InstanceLock();

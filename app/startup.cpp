@@ -36,6 +36,10 @@ StartupOutcome Startup::run(const std::string& commandLine)
     case InstanceLock::Result::HeldByAnother:
         tell(boxes_, "既に起動されています。");
         return StartupOutcome::AlreadyRunning;
+    case InstanceLock::Result::Linked:
+        tell(boxes_, "作業フォルダの「.kinsketch.lock」がリンクになっているため、起動できません。\n"
+                     "システム担当者に連絡してください。");
+        return StartupOutcome::FolderUnusable;
     case InstanceLock::Result::Unavailable:
         tell(boxes_, "テンポラリフォルダが作成できませんでした。");
         return StartupOutcome::FolderUnusable;

@@ -3,15 +3,19 @@
 #include "run_time_error.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -51,10 +55,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 // Windows takes the wide-character calls; failures come back as errno values.
 #ifdef _WIN32
 
-File openFile(const std::filesystem::path& path, bool forWriting)
-{
-    return File(::_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
-}
+File openForReading(const std::filesystem::path& path) { return File(::_wfopen(path.c_str(), L"rb")); }
 
 bool flushToDisk(std::FILE* file) { return ::_commit(::_fileno(file)) == 0; }
 
@@ -74,6 +75,40 @@ int errnoOf(DWORD error)
 }
 
 // A plain rename refuses an existing target on Windows.
+// Created only where nothing stands, so never through a link or junction.
+File createNewFile(const std::filesystem::path& path)
+{
+    const HANDLE handle =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        errno = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? EEXIST : errnoOf(error);
+        return nullptr;
+    }
+    const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        return nullptr;
+    }
+    File file(::_fdopen(fd, "wb"));
+    if (!file) ::_close(fd);
+    return file;
+}
+
+// DeleteFileW takes a link away, never what it points to.
+bool removeEntry(const std::filesystem::path& path)
+{
+    if (::DeleteFileW(path.c_str())) return true;
+    errno = errnoOf(::GetLastError());
+    return false;
+}
+
+bool isLink(const std::filesystem::path& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 void hideFolderAttribute(const std::filesystem::path& folder)
 {
     const DWORD attributes = ::GetFileAttributesW(folder.c_str());
@@ -88,9 +123,25 @@ int replaceFile(const std::filesystem::path& from, const std::filesystem::path& 
 
 #else
 
-File openFile(const std::filesystem::path& path, bool forWriting)
+File openForReading(const std::filesystem::path& path) { return File(std::fopen(path.c_str(), "rb")); }
+
+// Created only where nothing stands, and never through a link.
+File createNewFile(const std::filesystem::path& path)
 {
-    return File(std::fopen(path.c_str(), forWriting ? "wb" : "rb"));
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    File file(::fdopen(fd, "wb"));
+    if (!file) ::close(fd);
+    return file;
+}
+
+// unlink takes a link away, never what it points to.
+bool removeEntry(const std::filesystem::path& path) { return ::unlink(path.c_str()) == 0; }
+
+bool isLink(const std::filesystem::path& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
 bool flushToDisk(std::FILE* file) { return ::fsync(::fileno(file)) == 0; }
@@ -106,13 +157,22 @@ int replaceFile(const std::filesystem::path& from, const std::filesystem::path& 
 
 #endif
 
+// A temporary file of the same name, left by a killed write or planted
+// there, is taken away first; whatever it pointed to stays untouched.
+File createTemporaryFile(const std::filesystem::path& temporary)
+{
+    File file = createNewFile(temporary);
+    if (!file && errno == EEXIST && removeEntry(temporary)) file = createNewFile(temporary);
+    return file;
+}
+
 } // namespace
 
 Bytes readWholeFile(const std::filesystem::path& path)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw RunTimeError::fileNotFound(displayName(path));
-    File file = openFile(path, false);
+    File file = openForReading(path);
     if (!file) throw RunTimeError::pathFileAccess(displayName(path) + ": " + std::strerror(errno));
     Bytes content;
     std::uint8_t buffer[1 << 16];
@@ -125,12 +185,14 @@ Bytes readWholeFile(const std::filesystem::path& path)
 
 void hideFolder(const std::filesystem::path& folder) { hideFolderAttribute(folder); }
 
+bool isLinkOrReparsePoint(const std::filesystem::path& path) { return isLink(path); }
+
 void writeFileAtomically(const std::filesystem::path& path, ByteView content)
 {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     {
-        File file = openFile(temporary, true);
+        File file = createTemporaryFile(temporary);
         if (!file) throw writeError(errno, path);
         errno = 0;
         bool written =

@@ -21,6 +21,9 @@ bool RecoveryCopy::exists() const
 
 void RecoveryCopy::write(const GdrRecord& document) const
 {
+    // A link in the folder's place would carry the client's family elsewhere.
+    if (isLinkOrReparsePoint(folder_))
+        throw RunTimeError::pathFileAccess(utf8FromPath(folder_) + ": a link stands where the recovery folder belongs");
     std::error_code ec;
     if (!std::filesystem::is_directory(folder_, ec)) {
         std::filesystem::create_directory(folder_, ec);

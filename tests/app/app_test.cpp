@@ -18,6 +18,7 @@
 #include "genogram/window/canvas_window.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/manual_timers.h"
+#include "tests/support/planted_link.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -149,6 +150,16 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     std::ofstream(work()) << "a file where the folder should be";
     EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
     EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
+}
+
+TEST_F(StartupTest, ALinkInTheLockFilesPlaceStopsTheStartAndCreatesNothingOutside)
+{
+    const fs::path outside = program / "outside.lock";
+    if (!test::plantLink(outside, work() / ".kinsketch.lock")) GTEST_SKIP() << test::kNoLinksHere;
+    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.starts_with("作業フォルダの「.kinsketch.lock」がリンクになっている"));
+    EXPECT_FALSE(fs::exists(outside));
 }
 
 // Turning to another window goes back to editing once, as キャンセル does.

@@ -10,6 +10,7 @@
 #include "document/handed_in_document.h"
 #include "document/recovery_copy_writer.h"
 #include "killed_writer.h"
+#include "tests/support/planted_link.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/temporary_folder.h"
 
@@ -286,6 +287,33 @@ TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermi
     writer.discard();
     writer.write(documentWithStrokes(7));
     EXPECT_TRUE(namesIn(copy.path().parent_path()).empty());
+}
+
+// Links planted where the store writes (the working document, the picture,
+// their temporary files, the recovery copy's temporary file and folder) lead
+// outside the working folder: what they point to stays as it was.
+TEST(PlantedLinks, NothingOutsideTheWorkingFolderIsWritten)
+{
+    test::TemporaryFolder folder;
+    const fs::path work = folder.path() / "imgTmp", outside = folder.path() / "outside", victim = outside / "victim";
+    fs::create_directories(work / ".kinsketch-recovery");
+    fs::create_directories(outside);
+    writeFileAtomically(victim, Bytes{1, 2, 3});
+    for (const char* name : {"kinsketch.gdr", "kinsketch.gdr.tmp", "kinsketch.bmp.tmp", ".kinsketch-recovery/client.gdr.tmp"})
+        if (!test::plantLink(victim, work / name)) GTEST_SKIP() << test::kNoLinksHere;
+    writeFileAtomically(work / "kinsketch.gdr", Bytes{9});
+    writeFileAtomically(work / "kinsketch.bmp", Bytes{9});
+    const RecoveryCopy copy(work, "client");
+    copy.write(documentWithStrokes(1));
+    for (const char* name : {"kinsketch.gdr", "kinsketch.bmp", ".kinsketch-recovery/client.gdr"})
+        EXPECT_FALSE(fs::is_symlink(work / name)) << name;
+    EXPECT_EQ(readWholeFile(work / "kinsketch.gdr"), Bytes{9});
+
+    fs::remove_all(work / ".kinsketch-recovery");
+    ASSERT_TRUE(test::plantLink(outside, work / ".kinsketch-recovery"));
+    EXPECT_NE(errorNumberOf([&] { copy.write(documentWithStrokes(2)); }), 0);
+    EXPECT_EQ(namesIn(outside), std::vector<fs::path>{"victim"});
+    EXPECT_EQ(readWholeFile(victim), (Bytes{1, 2, 3}));
 }
 
 TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLetters)

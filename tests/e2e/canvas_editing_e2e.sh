@@ -18,7 +18,7 @@ canvas_shot cancelled
 
 click 760 202 0
 dialog=$(wait_for_window "文字の指定" 5)
-sleep 0.3
+sleep 0.8 # a slow build maps the dialog before it takes keys
 xdotool type --delay 30 "家族Kazoku"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 click $((X + 420)) $((Y + 135)) 0.7 # 決定

@@ -407,10 +407,15 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
         setText(QStringLiteral("家族 😀"));
         ok();
         EXPECT_TRUE(dialog.isVisible());
+        setText(QString(32768, QChar(u'あ'))); // 65536 bytes: one more than the document holds
+        ok();
+        EXPECT_TRUE(dialog.isVisible());
         setText(QStringLiteral("家族 ～"));
         ok();
     });
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"「😀」は保存できない文字です。別の文字に置き換えてください。"});
+    ASSERT_EQ(boxes.texts().size(), 2U);
+    EXPECT_EQ(boxes.texts()[0], "「😀」は保存できない文字です。別の文字に置き換えてください。");
+    EXPECT_TRUE(boxes.texts()[1].starts_with("文字が長すぎます（65536 バイト）。保存できるのは 65535 バイト"));
     ASSERT_TRUE(result);
     EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
 }

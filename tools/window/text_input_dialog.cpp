@@ -4,6 +4,8 @@
 #include "picture/canvas_painter.h"
 #include "ui/text_fit_warning.h"
 
+#include "genogram/basic_input/document_text_check.h"
+
 #include "document/code_page_932.h"
 
 #include <QCheckBox>
@@ -166,21 +168,25 @@ TextFormatting TextInputDialog::chosen() const
 }
 
 // "決定" with a character the document's code page lacks would store a
-// damaged text; the user is told which one and the dialog stays open.
+// damaged text, and a text longer than the document holds would make every
+// save fail; the user is told why and the dialog stays open.
 void TextInputDialog::accept()
 {
     checkSizeBox();
+    const auto refuse = [this](const std::string& reason) {
+        boxes_.show({reason, {}, MessageIcon::Exclamation, MessageButtons::Ok});
+        textArea_->setFocus();
+    };
     for (const char32_t codePoint : textArea_->toPlainText().toUcs4()) {
         const std::string character = QString::fromUcs4(&codePoint, 1).toStdString();
-        if (!isCp932Encodable(character)) {
-            boxes_.show({"「" + character + "」は保存できない文字です。別の文字に置き換えてください。",
-                         {},
-                         MessageIcon::Exclamation,
-                         MessageButtons::Ok});
-            textArea_->setFocus();
-            return;
-        }
+        if (!isCp932Encodable(character))
+            return refuse("「" + character + "」は保存できない文字です。別の文字に置き換えてください。");
     }
+    if (const std::size_t bytes = encodeCp932(forDocument(textArea_->toPlainText())).size();
+        bytes > kMaxDocumentTextBytes)
+        return refuse("文字が長すぎます（" + std::to_string(bytes) + " バイト）。保存できるのは " +
+                      std::to_string(kMaxDocumentTextBytes) + " バイト（全角で " +
+                      std::to_string(kMaxDocumentTextBytes / 2) + " 文字）までです。短くしてください。");
     QDialog::accept();
 }
 
