@@ -2,6 +2,7 @@
 
 #include <QUndoCommand>
 
+#include <utility>
 #include <vector>
 
 namespace kinsketch {
@@ -21,7 +22,10 @@ public:
         if (pushed_) history_.show(*change_, true);
         pushed_ = true;
     }
-    int id() const override { return run_; }
+    // Steps laid anew after a trim must not merge with each other, yet the
+    // last one stays open to the keys of its run.
+    int id() const override { return history_.replaying_ ? -1 : run_; }
+    int run() const { return run_; }
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto& next = static_cast<const Step*>(other)->change_;
@@ -71,6 +75,9 @@ void EditHistory::record(const QString& run)
         return;
     }
     auto change = std::make_shared<const StateChange>(StateChange::between(current_, taken_));
+    // The steps that could be redone go with this push.
+    for (int i = stack_.index(); i < stack_.count(); ++i)
+        bytes_ -= static_cast<const Step*>(stack_.command(i))->change()->bytes();
     bytes_ += change->bytes();
     stack_.push(new Step(*this, std::move(change), runId(run)));
     current_.rest = taken_.rest;
@@ -108,15 +115,18 @@ void EditHistory::show(const StateChange& change, bool forward)
 void EditHistory::keepWithinBudget()
 {
     if (bytes_ <= memoryBudget_) return;
-    std::vector<std::shared_ptr<const StateChange>> changes;
-    for (int i = 0; i < stack_.count(); ++i) changes.push_back(static_cast<const Step*>(stack_.command(i))->change());
+    std::vector<std::pair<std::shared_ptr<const StateChange>, int>> steps;
+    for (int i = 0; i < stack_.count(); ++i) {
+        const auto* step = static_cast<const Step*>(stack_.command(i));
+        steps.emplace_back(step->change(), step->run());
+    }
     const int index = stack_.index();
     int dropped = 0;
-    while (bytes_ > memoryBudget_ && dropped < index) bytes_ -= changes[static_cast<std::size_t>(dropped++)]->bytes();
+    while (bytes_ > memoryBudget_ && dropped < index) bytes_ -= steps[static_cast<std::size_t>(dropped++)].first->bytes();
     replaying_ = true;
     stack_.clear();
-    for (std::size_t i = static_cast<std::size_t>(dropped); i < changes.size(); ++i)
-        stack_.push(new Step(*this, changes[i]));
+    for (std::size_t i = static_cast<std::size_t>(dropped); i < steps.size(); ++i)
+        stack_.push(new Step(*this, steps[i].first, steps[i].second));
     stack_.setIndex(index - dropped);
     replaying_ = false;
 }

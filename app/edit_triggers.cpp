@@ -1,5 +1,6 @@
 #include "app/edit_triggers.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -40,6 +41,21 @@ QString EditTriggers::runOf(QWidget& widget) const
     return QStringLiteral("%1#%2").arg(box->objectName()).arg(focusMoves_);
 }
 
+void EditTriggers::watchChanges(QWidget& widget)
+{
+    const auto changed = [this, &widget](bool inRun) {
+        return [this, box = &widget, inRun] {
+            if (box->window() == &main_) recordAfter(inRun ? runOf(*box) : QString());
+        };
+    };
+    if (auto* box = qobject_cast<QLineEdit*>(&widget))
+        connect(box, &QLineEdit::textChanged, this, changed(true));
+    else if (auto* chooser = qobject_cast<QComboBox*>(&widget))
+        connect(chooser, &QComboBox::currentIndexChanged, this, changed(true));
+    else if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        connect(button, &QAbstractButton::clicked, this, changed(false));
+}
+
 void EditTriggers::recordAfter(const QString& run)
 {
     QTimer::singleShot(0, this, [this, run] { targets_.record(run); });
@@ -48,7 +64,10 @@ void EditTriggers::recordAfter(const QString& run)
 bool EditTriggers::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != &main_) return false;
+    if (!widget) return false;
+    // A widget may be polished before it is placed in the main window.
+    if (event->type() == QEvent::Polish) watchChanges(*widget);
+    if (widget->window() != &main_) return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Taken here, so that a text box does not undo its own typing.

@@ -3,7 +3,10 @@
 // press or a key the edit before it is closed as a step, after a key, a
 // release or the wheel the edit it made is recorded, and the keys of undo
 // (Ctrl+Z) and redo (Ctrl+Y, Ctrl+Shift+Z) go to the history before any
-// text box can take them for its own undo.
+// text box can take them for its own undo. A screen reader sets a box's text
+// or presses a button with no key or click at all, so a change of a box or a
+// button's click is recorded too; a change that a key already recorded, or
+// one the screen made itself, finds nothing new to record.
 
 #include <QObject>
 #include <QString>
@@ -30,6 +33,7 @@ protected:
 
 private:
     QString runOf(QWidget& widget) const;
+    void watchChanges(QWidget& widget);
     void recordAfter(const QString& run);
 
     QWidget& main_;

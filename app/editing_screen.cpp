@@ -86,6 +86,15 @@ void EditingScreen::keepRecoveryCopy(RecoveryKeeper::Copy copy)
         timers_, std::move(copy), [this](GdrRecord& document) { return takeRecoveryDocument(document); });
 }
 
+void EditingScreen::recoveryCopyWritten(bool written)
+{
+    if (written) copyFailureTold_ = false;
+    if (written || copyFailureTold_ || !editingOnScreen()) return;
+    copyFailureTold_ = true;
+    windows_.infoBox().setGuidanceLine(
+        0, "復元用の記録を保存できません。異常終了すると保存していない編集は失われるため、早めに保存してください。");
+}
+
 MenuBar& EditingScreen::menuBar()
 {
     const auto make = [this] {
@@ -128,7 +137,12 @@ void EditingScreen::unloadScreenSwitch() { screen_.unload(); }
 
 void EditingScreen::save()
 {
-    gate_.run([this] { SaveCommand(*this, store_).run(); });
+    gate_.run([this] {
+        // A kill at the confirmation deletes the saved document at the next
+        // start; the copy must already hold what it holds.
+        if (recovery_) recovery_->writeNow();
+        SaveCommand(*this, store_).run();
+    });
 }
 
 // The windows are made anew at the new size rather than stretched: each lays
@@ -328,7 +342,7 @@ void EditingScreen::closeBarsAndToolWindows()
 void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
     PictureConfirmWindow::Actions actions{[this] { finish(); },
-                                          [this] { gate_.run([this] { returnFromConfirmation(); }); }};
+                                          [this] { return gate_.run([this] { returnFromConfirmation(); }); }};
     confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
                                         std::move(actions), main_.displayScale());
     main_.addChildWindow(confirm_);

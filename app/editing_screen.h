@@ -69,6 +69,9 @@ public:
     // Keeps a recovery copy of the edits from the opening on, until they are
     // saved or given up. Called before open().
     void keepRecoveryCopy(RecoveryKeeper::Copy copy);
+    // What the copy's writer found. A copy that could not be written is told
+    // once in the guidance box, and again only after one was written.
+    void recoveryCopyWritten(bool written);
 
     GenoCanvas& currentCanvas() override;
     CanvasLayerStore& layerStore() override { return layers_; }
@@ -106,6 +109,7 @@ private:
     std::uint64_t strokesTaken_ = ~std::uint64_t{0}; // the strokes' revision at the last take
     EditTriggers triggers_;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    bool copyFailureTold_ = false;
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
     QPointer<PictureConfirmWindow> confirm_;

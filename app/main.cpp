@@ -47,7 +47,10 @@ int main(int argc, char** argv)
                                     [] { QCoreApplication::exit(0); });
     screen.setDocumentName(QString::fromStdString(startup.documentName()));
     if (startup.recoveryCopy()) {
-        recoveryWriter.emplace(*startup.recoveryCopy());
+        recoveryWriter.emplace(*startup.recoveryCopy(), [&mainWindow, &screen](bool written) {
+            QMetaObject::invokeMethod(
+                &mainWindow, [&screen, written] { screen.recoveryCopyWritten(written); }, Qt::QueuedConnection);
+        });
         screen.keepRecoveryCopy(
             {[&recoveryWriter](kinsketch::GdrRecord document) { recoveryWriter->write(std::move(document)); },
              [&recoveryWriter] { recoveryWriter->discard(); }});

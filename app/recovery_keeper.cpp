@@ -26,6 +26,8 @@ void RecoveryKeeper::editMayHaveHappened()
     });
 }
 
+void RecoveryKeeper::writeNow() { writeIfChanged(); }
+
 void RecoveryKeeper::discard()
 {
     discarded_ = true;

@@ -33,6 +33,9 @@ public:
     // nothing to write until it changes.
     void startFrom();
     void editMayHaveHappened();
+    // The screen is about to leave editing (the save): the copy takes the
+    // edits now, as the armed timer would find nothing on the screen to take.
+    void writeNow();
     // The edits were saved or given up.
     void discard();
 

@@ -27,17 +27,23 @@ void offerRecoveryCopy(const RecoveryCopy& copy, GdrStore& store, MessageBoxes& 
     if (!copy.exists()) return;
     const std::optional<Bytes> content = readableContent(copy);
     if (!content) {
-        boxes.show({"前回、保存されずに終了した編集の記録を読めなかったため、削除しました。", "",
-                    MessageIcon::Exclamation, MessageButtons::Ok});
-        copy.remove();
+        const bool removed = copy.remove();
+        boxes.show({removed ? "前回、保存されずに終了した編集の記録を読めなかったため、削除しました。"
+                            : "前回、保存されずに終了した編集の記録を読めず、削除もできませんでした。",
+                    "", MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     if (*content == encodeGdr(opened.record)) {
         copy.remove();
         return;
     }
+    // A copy from another drawing would put another family under this client's record.
     const MessageAnswer answer = boxes.show(
-        {"前回、保存されずに終了した編集があります。復元しますか？", "", MessageIcon::Question, MessageButtons::YesNo});
+        {copy.recordedOrigin() == copy.origin()
+             ? "前回、保存されずに終了した編集があります。復元しますか？"
+             : "前回、保存されずに終了した編集がありますが、今回の文書とは別の文書から始めた編集です。\n"
+               "別の方の図かもしれません。それでも復元しますか？",
+         "", MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) {
         copy.remove();
         return;

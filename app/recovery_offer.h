@@ -8,7 +8,8 @@
 
 namespace kinsketch {
 
-// When `copy` holds something other than `opened`, asks; はい puts the copy
+// When `copy` holds something other than `opened`, asks (saying so when the
+// copy started from another document than this one); はい puts the copy
 // into `opened`, いいえ removes it. A copy that cannot be read is told and
 // removed; one equal to `opened` is removed unasked.
 void offerRecoveryCopy(const RecoveryCopy& copy, GdrStore& store, MessageBoxes& boxes, OpenedDocument& opened);

@@ -3,8 +3,12 @@
 #include "app/message_box_error_reporter.h"
 #include "app/recovery_offer.h"
 #include "app/working_folder.h"
+#include "document/file_io.h"
 #include "document/file_names.h"
 #include "document/handed_in_document.h"
+#include "document/run_time_error.h"
+
+#include <QCryptographicHash>
 
 namespace kinsketch {
 namespace {
@@ -12,6 +16,19 @@ namespace {
 void tell(MessageBoxes& boxes, const std::string& text)
 {
     boxes.show({text, "", MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+// The handed-in file as it came: its size and SHA-256.
+std::string originOf(const std::filesystem::path& file)
+{
+    try {
+        const Bytes bytes = readWholeFile(file);
+        const QByteArray hash = QCryptographicHash::hash(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
+        return std::to_string(bytes.size()) + " " + hash.toHex().toStdString();
+    } catch (const RunTimeError&) {
+        return "unreadable";
+    }
 }
 
 } // namespace
@@ -70,10 +87,11 @@ void Startup::readDocument(const std::string& commandLine)
         tell(boxes_, "文書「" + commandLine + "」は開けません。\n" + *problem + "\n新しい図で開始します。");
         opened = openNewDocument(store);
     } else {
-        opened = openHandedInDocument(store, store.documentPath(commandLine));
+        const std::filesystem::path handedIn = store.documentPath(commandLine);
+        opened = openHandedInDocument(store, handedIn);
         // Saving will replace the client's drawing with this one: say so.
         if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
-        recoveryCopy_.emplace(workFolder(), commandLine);
+        recoveryCopy_.emplace(workFolder(), commandLine, originOf(handedIn));
         documentName_ = commandLine;
         offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     }

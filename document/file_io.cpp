@@ -172,13 +172,23 @@ Bytes readWholeFile(const std::filesystem::path& path)
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) throw RunTimeError::fileNotFound(displayName(path));
+    const std::uint64_t most = maxGdrFileBytes();
+    const auto tooLarge = [&](std::uint64_t size) {
+        return RunTimeError::overflow(displayName(path) + ": " + std::to_string(size / (1024 * 1024)) +
+                                      " MB は文書として大きすぎます（文書は最大 " +
+                                      std::to_string(most / (1024 * 1024)) + " MB）");
+    };
+    if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec && size > most) throw tooLarge(size);
     File file = openForReading(path);
     if (!file) throw RunTimeError::pathFileAccess(displayName(path) + ": " + std::strerror(errno));
     Bytes content;
     std::uint8_t buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    // The file may grow while it is read.
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         content.insert(content.end(), buffer, buffer + got);
+        if (content.size() > most) throw tooLarge(content.size());
+    }
     if (std::ferror(file.get())) throw RunTimeError::deviceIo(displayName(path));
     return content;
 }

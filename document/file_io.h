@@ -9,7 +9,8 @@
 
 namespace kinsketch {
 
-// Raises RunTimeError 53 for a missing file, 75 for one that cannot be read.
+// Raises RunTimeError 53 for a missing file, 75 for one that cannot be read,
+// 6 before reading one larger than any document (maxGdrFileBytes).
 Bytes readWholeFile(const std::filesystem::path& path);
 
 // The temporary file is created where nothing stands (one left by a killed

@@ -3,6 +3,7 @@
 #include "code_page_932.h"
 #include "run_time_error.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstring>
@@ -54,6 +55,9 @@ public:
             raw(std::int16_t{0});
             return;
         }
+        if (array.items().size() > static_cast<std::size_t>(kMaxDynamicArrayItems))
+            throw RunTimeError::overflow(std::string(field) + " の要素数が多すぎます（" +
+                                         std::to_string(array.items().size()) + "）");
         raw(std::int16_t{1});
         raw(static_cast<std::int32_t>(array.items().size()));
         raw(array.lowerBound);
@@ -120,7 +124,8 @@ public:
         std::int32_t lowerBound = 0;
         raw(field, count);
         raw(field, lowerBound);
-        if (count < 0 || static_cast<std::int64_t>(lowerBound) + count - 1 > std::numeric_limits<std::int32_t>::max())
+        if (count < 0 || count > kMaxDynamicArrayItems ||
+            static_cast<std::int64_t>(lowerBound) + count - 1 > std::numeric_limits<std::int32_t>::max())
             throw RunTimeError::subscriptOutOfRange(std::string(field) + " の要素数 " + std::to_string(count) +
                                                     " は読めません");
         // Every element takes at least its fixed size, so a count the remaining
@@ -161,6 +166,35 @@ private:
     ByteView in_;
     std::size_t pos_ = 0;
     UnreadableText* unreadable_;
+};
+
+// Adds up the most bytes each field can take.
+class GdrSizeBound {
+public:
+    template <class T>
+        requires std::is_arithmetic_v<T>
+    void operator()(const char*, T)
+    {
+        bytes += sizeof(T);
+    }
+    void operator()(const char*, const std::string&)
+    {
+        bytes += sizeof(std::uint16_t) + std::numeric_limits<std::uint16_t>::max();
+    }
+    template <class T>
+    void operator()(const char*, const DynamicArray<T>&)
+    {
+        static_assert(kStoredAsInMemory<T>);
+        bytes += sizeof(std::int16_t) + 2 * sizeof(std::int32_t) +
+                 static_cast<std::uint64_t>(kMaxDynamicArrayItems) * sizeof(T);
+    }
+    template <class T, std::size_t N>
+    void operator()(const char* field, const std::array<T, N>& array)
+    {
+        for (const T& item : array) transferRecord(*this, field, item);
+    }
+
+    std::uint64_t bytes = 0;
 };
 
 static_assert(sizeof(FrameDotRecord) == kFrameDotSize && offsetof(FrameDotRecord, Y) == 4);
@@ -252,6 +286,16 @@ std::size_t estimatedSize(const GdrRecord& r)
 }
 
 } // namespace
+
+std::uint64_t maxGdrFileBytes()
+{
+    const GdrRecord current;
+    const Rows18Record rows18;
+    GdrSizeBound currentBound, rows18Bound;
+    transferGdr(currentBound, current, true);
+    transferCommonFields(rows18Bound, rows18);
+    return std::max(currentBound.bytes, rows18Bound.bytes);
+}
 
 Bytes encodeGdr(const GdrRecord& record)
 {

@@ -8,10 +8,23 @@
 
 namespace kinsketch {
 
-RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName)
+RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName,
+                           std::string origin)
     : folder_(workFolder / ".kinsketch-recovery")
     , path_(folder_ / pathFromUtf8(documentName + ".gdr"))
+    , originPath_(folder_ / pathFromUtf8(documentName + ".gdr.from"))
+    , origin_(std::move(origin))
 {}
+
+std::string RecoveryCopy::recordedOrigin() const
+{
+    try {
+        const Bytes bytes = readWholeFile(originPath_);
+        return {bytes.begin(), bytes.end()};
+    } catch (const RunTimeError&) {
+        return {};
+    }
+}
 
 bool RecoveryCopy::exists() const
 {
@@ -32,16 +45,22 @@ void RecoveryCopy::write(const GdrRecord& document) const
         if (!ec) std::filesystem::permissions(folder_, workFolder.permissions(), ec);
         hideFolder(folder_);
     }
+    if (!originWritten_) {
+        writeFileAtomically(originPath_, ByteView(reinterpret_cast<const std::uint8_t*>(origin_.data()), origin_.size()));
+        originWritten_ = true;
+    }
     writeFileAtomically(path_, encodeGdr(document));
 }
 
-void RecoveryCopy::remove() const
+bool RecoveryCopy::remove() const
 {
     std::error_code ignored;
     std::filesystem::path temporary = path_;
     temporary += ".tmp";
     std::filesystem::remove(temporary, ignored);
     std::filesystem::remove(path_, ignored);
+    std::filesystem::remove(originPath_, ignored);
+    return !exists();
 }
 
 } // namespace kinsketch

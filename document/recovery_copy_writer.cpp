@@ -2,8 +2,9 @@
 
 namespace kinsketch {
 
-RecoveryCopyWriter::RecoveryCopyWriter(RecoveryCopy copy)
+RecoveryCopyWriter::RecoveryCopyWriter(RecoveryCopy copy, std::function<void(bool written)> outcome)
     : copy_(std::move(copy))
+    , outcome_(std::move(outcome))
     , worker_([this] { run(); })
 {}
 
@@ -46,12 +47,15 @@ void RecoveryCopyWriter::run()
         waiting_.reset();
         writing_ = true;
         lock.unlock();
+        // A copy that cannot be written costs only the recovery: the user
+        // is told, and the work and the save go on.
+        bool written = true;
         try {
             copy_.write(document);
         } catch (...) {
-            // A copy that cannot be written costs only the recovery; the
-            // user's work and the save go on.
+            written = false;
         }
+        if (outcome_) outcome_(written);
         lock.lock();
         writing_ = false;
         idle_.notify_all();

@@ -7,6 +7,7 @@
 #include "recovery_copy.h"
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -15,7 +16,8 @@ namespace kinsketch {
 
 class RecoveryCopyWriter {
 public:
-    explicit RecoveryCopyWriter(RecoveryCopy copy);
+    // `outcome` hears, on the writer's thread, whether each write reached the disk.
+    explicit RecoveryCopyWriter(RecoveryCopy copy, std::function<void(bool written)> outcome = {});
     // Writes the waiting document, if any, then stops.
     ~RecoveryCopyWriter();
     RecoveryCopyWriter(const RecoveryCopyWriter&) = delete;
@@ -30,6 +32,7 @@ private:
     void run();
 
     RecoveryCopy copy_;
+    std::function<void(bool written)> outcome_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable idle_;

@@ -63,7 +63,7 @@ void PictureConfirmWindow::paintEvent(QPaintEvent*)
 
 void PictureConfirmWindow::confirm()
 {
-    if (finished_) return;
+    if (finished_ || boxes_.isShowing()) return;
     const MessageAnswer answer = boxes_.show(
         {"画像を保存して終了します。\r\n\r\nよろしいですか？", "", MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
@@ -74,9 +74,8 @@ void PictureConfirmWindow::confirm()
 
 void PictureConfirmWindow::cancel()
 {
-    if (finished_) return;
-    finished_ = true;
-    actions_.cancelled();
+    if (finished_ || boxes_.isShowing()) return;
+    finished_ = actions_.cancelled();
 }
 
 void PictureConfirmWindow::lostActivation() { cancel(); }

@@ -1,7 +1,8 @@
 #pragma once
 // mdiPictConfirm: shows the picture about to be handed to the host system.
 // 決定 asks once more, writes "kinsketch.bmp" and ends the program; キャンセル
-// returns to editing. A picture that cannot be written leaves the window open
+// returns to editing. Neither acts while 決定's question is open (a screen
+// reader can press them then). A picture that cannot be written leaves the window open
 // so that the user can try again. The picture is shown pixel for pixel, as
 // it will be filed, at every display size.
 
@@ -24,7 +25,7 @@ class PictureConfirmWindow : public QWidget {
 public:
     struct Actions {
         std::function<void()> pictureSaved; // ends the program
-        std::function<void()> cancelled;    // back to editing
+        std::function<bool()> cancelled;    // back to editing; false when refused
     };
 
     PictureConfirmWindow(QImage picture, std::filesystem::path pictureFile, MessageBoxes& boxes,

@@ -27,6 +27,7 @@
 #include "tools/window/frame_tool_window.h"
 #include "tools/window/free_line_panel_window.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -152,6 +153,25 @@ TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
     EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
 }
 
+// The same name handed in again with another drawing: the question says the copy is
+// another's, and its default keeps the drawing handed in.
+TEST_F(StartupTest, ACopyLeftFromAnotherDocumentUnderTheSameNameIsToldAsAnothers)
+{
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "client.gdr");
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    GdrRecord edited = context.document;
+    edited.AgeText[0] = "99";
+    startup->recoveryCopy()->write(edited);
+    boxes.answers = {Answer::Yes};
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr", fs::copy_options::overwrite_existing);
+    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "前回、保存されずに終了した編集があります。復元しますか？");
+    EXPECT_TRUE(boxes.shown[1].text.find("別の文書から始めた編集です") != std::string::npos) << boxes.shown[1].text;
+    EXPECT_EQ(context.document.ScreenMode, "WIDE");
+}
+
 TEST_F(StartupTest, ALinkInTheLockFilesPlaceStopsTheStartAndCreatesNothingOutside)
 {
     const fs::path outside = program / "outside.lock";
@@ -172,7 +192,7 @@ TEST(PictureConfirmation, OnlyYesReplacesThePictureAFailedWriteLeavesTheWindowTo
     QImage picture(286, 338, QImage::Format_RGB888);
     picture.fill(Qt::white);
     int saved = 0, cancelled = 0;
-    const PictureConfirmWindow::Actions actions{[&] { ++saved; }, [&] { ++cancelled; }};
+    const PictureConfirmWindow::Actions actions{[&] { ++saved; }, [&] { return ++cancelled > 0; }};
     PictureConfirmWindow left(picture, bmp, boxes, reporter, actions), window(picture, bmp, boxes, reporter, actions);
     left.lostActivation();
     left.lostActivation();
@@ -791,7 +811,7 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
 INSTANTIATE_TEST_SUITE_P(BothSizes, HistoryWalk, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
 // Strokes drawn one after another on a plain state: over the budget the oldest steps go,
-// the rest still undo to where they began, and the step being redone stays.
+// the rest still undo to where they began, the step being redone stays, and a run stays whole.
 TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
 {
     test::application();
@@ -804,11 +824,14 @@ TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
                         40 * sizeof(FreeLineRecord));
     history.restart();
     std::vector<EditingState> states{screen};
-    for (int k = 1; k <= 30; ++k) {
+    const auto draw = [&](int k, const QString& run = {}) {
         std::vector<FreeLineRecord> items = screen.strokes.items();
         items.push_back({static_cast<float>(k), 0, 0, 0, 1, 0, -k});
         screen.strokes = DynamicArray<FreeLineRecord>(true, 1, items);
-        history.record();
+        history.record(run);
+    };
+    for (int k = 1; k <= 30; ++k) {
+        draw(k);
         states.push_back(screen);
     }
     EXPECT_LE(history.bytes(), 40 * sizeof(FreeLineRecord));
@@ -818,6 +841,14 @@ TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
     EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(30 - kept)].strokes);
     history.redo();
     EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(31 - kept)].strokes);
+
+    // A typing run stays one step through the trims it causes.
+    while (history.stack().canRedo()) history.redo();
+    const DynamicArray<FreeLineRecord> beforeRun = screen.strokes;
+    draw(31, QStringLiteral("run"));
+    draw(32, QStringLiteral("run"));
+    history.undo();
+    EXPECT_EQ(screen.strokes, beforeRun);
 }
 
 // The history ends with a save (back from the confirmation) and with the size switch, and
@@ -832,6 +863,10 @@ TEST(EditHistory, SaveAndTheSizeSwitchEndItAndSaySo)
     ASSERT_TRUE(screen.history().stack().canUndo());
     screen.save();
     ASSERT_NE(screen.pictureConfirmation(), nullptr);
+    // キャンセル pressed through the accessibility bus behind 決定's question is refused.
+    whole.boxes.whileShown = [&](const MessageRequest&) { screen.pictureConfirmation()->cancelButton()->click(); };
+    screen.pictureConfirmation()->okButton()->click();
+    whole.boxes.whileShown = {};
     screen.pictureConfirmation()->cancelButton()->click();
     QApplication::processEvents();
     EXPECT_FALSE(screen.history().stack().canUndo());
@@ -903,7 +938,8 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
 }
 
 // The edits reach the copy a second after an input, not on the input itself; an input that
-// changed nothing writes nothing; 終了 → はい gives the copy up.
+// changed nothing writes nothing; 保存 writes at once; a failed write is told once;
+// 終了 → はい gives the copy up.
 TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGivesItUpAtTheEnd)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
@@ -923,13 +959,46 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(written.size(), 1U);
+    // Saved before the timer fires: the copy already holds it at the confirmation.
+    whole.context.document.AgeText[2] = "81";
+    whole.screen->recordEdit();
+    whole.screen->save();
+    ASSERT_EQ(written.size(), 2U);
+    EXPECT_EQ(written[1].AgeText[2], "81");
+
+    whole.screen->pictureConfirmation()->cancelButton()->click();
+    QApplication::processEvents();
+    // A copy that cannot be written is told once, and again after one was written.
+    const auto told = [&](bool copyWritten) {
+        whole.screen->windows().infoBox().setGuidanceLine(0, "");
+        whole.screen->recoveryCopyWritten(copyWritten);
+        return whole.screen->windows().infoBox().guidanceLabel()->text().startsWith("復元用の記録を保存できません");
+    };
+    EXPECT_EQ((std::vector<bool>{told(false), told(false), told(true), told(false)}),
+              (std::vector<bool>{true, false, false, true}));
 
     whole.boxes.answers = {Answer::Yes};
     whole.screen->end();
     EXPECT_EQ(discarded, 1);
 }
 
-enum class CopyLeft { None, Unreadable, SameAsHandedIn, Edited };
+// A screen reader sets a box's text with no key pressed: a step of the history and the copy.
+TEST(RecoveryKeeping, ABoxSetThroughTheAccessibilityBusIsAStepAndReachesTheCopy)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    std::vector<GdrRecord> written;
+    whole.screen->keepRecoveryCopy({[&](GdrRecord document) { written.push_back(std::move(document)); }, [] {}});
+    whole.screen->open();
+    QLineEdit* age = whole.screen->windows().basicInput(CanvasSize::Normal).ageBox(2);
+    QAccessible::queryAccessibleInterface(age)->setText(QAccessible::Value, QStringLiteral("85"));
+    QApplication::processEvents();
+    EXPECT_TRUE(whole.screen->history().stack().canUndo());
+    whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
+    ASSERT_EQ(written.size(), 1U);
+    EXPECT_EQ(written[0].AgeText[2], "85");
+}
+
+enum class CopyLeft { None, Unreadable, FolderInItsPlace, SameAsHandedIn, Edited };
 
 struct OfferCase {
     CopyLeft copy;
@@ -960,6 +1029,7 @@ TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
         copy.write(edited); // makes the folder
         writeFileAtomically(copy.path(), Bytes{1, 2, 3});
     }
+    if (c.copy == CopyLeft::FolderInItsPlace) fs::create_directories(copy.path() / "inside");
     if (c.copy == CopyLeft::SameAsHandedIn) copy.write(opened.record);
     if (c.copy == CopyLeft::Edited) copy.write(edited);
     test::ScriptedMessageBoxes boxes;
@@ -979,6 +1049,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 Answer::Yes,
                                 {"前回、保存されずに終了した編集の記録を読めなかったため、削除しました。"},
                                 false,
+                                "30"},
+                      OfferCase{CopyLeft::FolderInItsPlace,
+                                Answer::Yes,
+                                {"前回、保存されずに終了した編集の記録を読めず、削除もできませんでした。"},
+                                true,
                                 "30"},
                       OfferCase{CopyLeft::SameAsHandedIn, Answer::Yes, {}, false, "30"},
                       OfferCase{CopyLeft::Edited, Answer::Yes, {kOffer}, true, "31"},

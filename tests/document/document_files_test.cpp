@@ -216,6 +216,15 @@ TEST_F(DocumentFiles, FailuresRaiseTheirErrorNumberAndLeaveTheTargetAsItWas)
 {
     EXPECT_EQ(errorNumberOf([&] { readWholeFile(folder / "none.gdr"); }), 53);
     EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(folder / "none" / "a.gdr", Bytes{1}); }), 76);
+    // Larger than any document: refused, not read into memory (the file is sparse).
+    const fs::path huge = folder / "huge.gdr";
+    writeFileAtomically(huge, Bytes{1});
+    fs::resize_file(huge, maxGdrFileBytes() + 1);
+    EXPECT_EQ(errorNumberOf([&] { readWholeFile(huge); }), 6);
+    // Nothing is written that the reader would refuse.
+    GdrRecord overfull;
+    overfull.FreeLine = {true, 1, std::vector<FreeLineRecord>(kMaxDynamicArrayItems + 1)};
+    EXPECT_EQ(errorNumberOf([&] { encodeGdr(overfull); }), 6);
 
     const fs::path file = folder / "a.gdr";
     writeFileAtomically(file, Bytes{7});
@@ -265,7 +274,7 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
 }
 
 // The newest document wins; after a discard the copy, an unfinished write's
-// temporary file and any later write are gone.
+// temporary file and any later write are gone; a failed write is told.
 TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermissions)
 {
     test::TemporaryFolder folder;
@@ -287,6 +296,13 @@ TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermi
     writer.discard();
     writer.write(documentWithStrokes(7));
     EXPECT_TRUE(namesIn(copy.path().parent_path()).empty());
+
+    // A file in the folder's place: the write is told as failed.
+    fs::remove(copy.path().parent_path());
+    writeFileAtomically(copy.path().parent_path(), Bytes{1});
+    std::vector<bool> outcomes;
+    RecoveryCopyWriter(copy, [&](bool written) { outcomes.push_back(written); }).write(documentWithStrokes(8));
+    EXPECT_EQ(outcomes, std::vector<bool>{false});
 }
 
 // Links planted where the store writes (the working document, the picture,
@@ -299,7 +315,8 @@ TEST(PlantedLinks, NothingOutsideTheWorkingFolderIsWritten)
     fs::create_directories(work / ".kinsketch-recovery");
     fs::create_directories(outside);
     writeFileAtomically(victim, Bytes{1, 2, 3});
-    for (const char* name : {"kinsketch.gdr", "kinsketch.gdr.tmp", "kinsketch.bmp.tmp", ".kinsketch-recovery/client.gdr.tmp"})
+    for (const char* name : {"kinsketch.gdr", "kinsketch.gdr.tmp", "kinsketch.bmp", "kinsketch.bmp.tmp",
+                             ".kinsketch-recovery/client.gdr.tmp", ".kinsketch-recovery/client.gdr.from.tmp"})
         if (!test::plantLink(victim, work / name)) GTEST_SKIP() << test::kNoLinksHere;
     writeFileAtomically(work / "kinsketch.gdr", Bytes{9});
     writeFileAtomically(work / "kinsketch.bmp", Bytes{9});
