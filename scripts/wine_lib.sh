@@ -69,22 +69,3 @@ wine_remove_prefix() {
 
 # The Windows path of a file of this machine, as wine sees it (drive Z:).
 wine_path() { echo "Z:${1//\//\\}"; }
-
-# Runs the GoogleTest program $2 under wine, keeping its output in $3, and
-# prints "$1 under wine: N passed, N failed". Fails when any test failed or
-# the program did not finish.
-wine_run_tests() {
-  local name="$1" program="$2" log="$3" status passed ran failed
-  set +e
-  wine "$program" --gtest_brief=1 2>&1 | tee "$log"
-  status=${PIPESTATUS[0]}
-  set -e
-  passed="$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log")"
-  ran="$(sed -n 's/^\[==========\] \([0-9]*\) tests.*/\1/p' "$log")"
-  failed=$(( ${ran:-0} - ${passed:-0} ))
-  echo "$name under wine: ${passed:-0} passed, $failed failed"
-  if [ "$status" -ne 0 ] || [ -z "$ran" ] || [ "$failed" -ne 0 ]; then
-    echo "$name under wine: FAILED (exit status $status)" >&2
-    return 1
-  fi
-}

@@ -565,15 +565,7 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
     WholeScreen whole(CanvasSize::Normal, 100);
     whole.context.document.AgeText[2] = "80";
     whole.screen->windows().basicInput(CanvasSize::Normal).panel().load();
-    GenoCanvas& before = whole.screen->windows().canvas(CanvasSize::Normal).canvas();
-    LabelWidget text;
-    text.caption = "主介護者";
-    text.fontName = "ＭＳ Ｐゴシック";
-    text.left = text.top = 500;
-    text.width = 900;
-    text.height = 200;
-    text.visible = true;
-    before.textLabels.load(1, text);
+    whole.placeText(CanvasSize::Normal);
     whole.chooseMode(3);
     whole.screen->windows().freeLinePanel().model().registers().penWidthText = "5";
     QComboBox* sizes = whole.screen->menuBar().displaySizeBox();

@@ -5,10 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -46,9 +46,7 @@ TEST(DocumentJson, EveryFieldSurvivesTheTripThroughText)
     const GdrRecord r = sampleRecord();
     const std::string text = printDocumentJson(documentToJson(r, GdrLayout::Current, 0));
     EXPECT_EQ(documentFromJson(DocumentJson::parse(text)), r);
-    GdrRecord undimensioned = r;
-    undimensioned.WakuDots = {};
-    EXPECT_TRUE(documentToJson(undimensioned, GdrLayout::Current, 0)["WakuDots"].is_null());
+    EXPECT_TRUE(documentToJson(GdrRecord{}, GdrLayout::Current, 0)["WakuDots"].is_null()); // undimensioned
 }
 
 // The JSON library's own printer misses the shortest form of some floats
@@ -57,9 +55,7 @@ TEST(DocumentJson, FloatsPrintAsTheShortestTextThatReadsBackExactly)
 {
     std::mt19937 rng(42);
     for (int i = 0; i < 20000; ++i) {
-        const std::uint32_t raw = rng();
-        float value;
-        std::memcpy(&value, &raw, sizeof value);
+        const auto value = std::bit_cast<float>(static_cast<std::uint32_t>(rng()));
         if (!std::isfinite(value)) continue;
         char shortest[64];
         const std::string printed = printDocumentJson(DocumentJson(value));
@@ -100,12 +96,11 @@ protected:
         const std::string program = fs::path(KINSKETCH_DOC_BINARY).make_preferred().string();
         const std::string command =
             "\"" + program + "\" " + arguments + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-        const int raw = std::system(command.c_str());
-#ifdef _WIN32
-        return {raw, read(dir / "out"), read(dir / "err")};
-#else
-        return {WEXITSTATUS(raw), read(dir / "out"), read(dir / "err")};
+        int status = std::system(command.c_str());
+#ifndef _WIN32
+        status = WEXITSTATUS(status);
 #endif
+        return {status, read(dir / "out"), read(dir / "err")};
     }
     static std::string read(const fs::path& p)
     {

@@ -27,11 +27,20 @@
 namespace kinsketch {
 namespace {
 
-QImage paintedAfresh(const GenoCanvas& canvas, double scale, int leftOut = 0)
+// Empty when the kept picture is the canvas painted afresh, without the pen
+// segment `leftOut` (0: none) that the window keeps out while it follows the mouse.
+std::string differenceFromAfresh(const KeptCanvasPicture& kept, const GenoCanvas& canvas, double scale, int leftOut = 0)
 {
     QImage image(canvasPixelSize(canvas.geometry(), scale), QImage::Format_RGB32);
     QPainter painter(&image);
     paintCanvas(painter, canvas, scale, leftOut);
+    return test::pictureDifference(kept.image(), image);
+}
+
+QImage white(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
     return image;
 }
 
@@ -68,28 +77,24 @@ public:
         case 0: {
             const int slot = pick(slotCount);
             d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
-            canvas_.rebuild();
-            return "age of slot " + std::to_string(slot);
+            return rebuilt("age of slot " + std::to_string(slot));
         }
         case 1: {
             const int slot = pick(slotCount);
             static const char* const keys[] = {"i000", "i101", "i102", "i104", "i108", "i111", "i114"};
             d_.SymbolKey[static_cast<std::size_t>(slot)] = keys[pick(7)];
-            canvas_.rebuild();
-            return "symbol of slot " + std::to_string(slot);
+            return rebuilt("symbol of slot " + std::to_string(slot));
         }
         case 2: {
             const int line = pick(canvas_.geometry().connectorCount());
             d_.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(pick(8));
-            canvas_.rebuild();
-            return "style of line " + std::to_string(line);
+            return rebuilt("style of line " + std::to_string(line));
         }
         case 3: {
             const int slot = pick(slotCount);
             d_.CohabitFlag[static_cast<std::size_t>(slot)] ^= 1;
             rebuildCohabitFrameFromFlags(d_, reporter_);
-            canvas_.rebuild();
-            return "cohabitant mark of slot " + std::to_string(slot);
+            return rebuilt("cohabitant mark of slot " + std::to_string(slot));
         }
         case 4: {
             const int n = 1 + pick(6);
@@ -104,9 +109,7 @@ public:
             label.fontSize = static_cast<float>(9 + pick(12));
             label.left = static_cast<float>(pick(6000));
             label.top = static_cast<float>(pick(5000));
-            label.width = 900;
-            label.height = 250;
-            label.visible = true;
+            std::tie(label.width, label.height, label.visible) = std::tuple(900.0F, 250.0F, true);
             // Placed as the text tool places it: on top of everything.
             if (canvas_.textLabels.exists(n)) {
                 canvas_.textLabels[n] = label;
@@ -123,11 +126,7 @@ public:
             canvas_.drawAddedLine(n, AddedLineDraw::Create, pick(2) != 0);
             return "added line " + std::to_string(n);
         }
-        case 6: {
-            addStroke();
-            canvas_.rebuild();
-            return "pen stroke";
-        }
+        case 6: addStroke(); return rebuilt("pen stroke");
         case 7: {
             // Drawn as the pen draws it: every segment is lifted above the
             // frame, which the next rebuild lays over them again. A press
@@ -140,8 +139,7 @@ public:
             auto& items = d_.FreeLine.mutableItems();
             if (items.size() > 1)
                 items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
-            canvas_.rebuild();
-            return "strokes undone";
+            return rebuilt("strokes undone");
         }
         case 9: return takeBackOrGiveBackStrokes();
         default:
@@ -190,6 +188,11 @@ private:
         return takenBack_ ? "strokes taken back" : "strokes given back";
     }
 
+    std::string rebuilt(std::string what)
+    {
+        canvas_.rebuild();
+        return what;
+    }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     float coordinate() { return static_cast<float>(pick(7000)); }
 
@@ -212,8 +215,7 @@ TEST_P(KeptPicture, AfterEveryEditEqualsTheCanvasPaintedAfresh)
     for (int step = 0; step < 80; ++step) {
         const std::string what = editor.edit();
         kept.update(*opened.canvas, scale, 0);
-        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "")
-            << "step " << step << ": " << what;
+        ASSERT_EQ(differenceFromAfresh(kept, *opened.canvas, scale), "") << "step " << step << ": " << what;
     }
 }
 
@@ -236,81 +238,77 @@ TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
             kept.update(canvas, scale, last);
         else
             kept.addFreeLines(canvas, first - 1, last - 1, scale);
-        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale, last)), "") << "stroke " << stroke;
+        ASSERT_EQ(differenceFromAfresh(kept, canvas, scale, last), "") << "stroke " << stroke;
         kept.update(canvas, scale, 0);
-        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale)), "") << "stroke " << stroke;
+        ASSERT_EQ(differenceFromAfresh(kept, canvas, scale), "") << "stroke " << stroke;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, KeptPicture, ::testing::ValuesIn(test::goldenDocuments()),
                          [](const auto& test) { return test.param.name; });
 
-TEST(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsNothing)
-{
-    GdrRecord document;
-    makeNewDocument(document);
-    document.ScreenMode = "WIDE";
-    OpenedDocument opened(document);
+// The wide golden document, every layer on it, as the canvas window keeps it.
+class KeptPictureArea : public ::testing::Test {
+protected:
+    static qint64 pixels(const QRegion& region)
+    {
+        qint64 count = 0;
+        for (const QRect& r : region) count += static_cast<qint64>(r.width()) * r.height();
+        return count;
+    }
+    qint64 whole() const { return pixels(kept.image().rect()); }
+
+    OpenedDocument opened{test::golden::wideEveryLayer()};
+    GenoCanvas& canvas = *opened.canvas;
     KeptCanvasPicture kept;
-    const QRegion first = kept.update(*opened.canvas, 1.0, 0);
+};
+
+TEST_F(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaintsNothing)
+{
+    canvas.rebuild(); // lays the frame back over the strokes the opening left on top of it
+    const QRegion first = kept.update(canvas, 1.0, 0);
     EXPECT_EQ(first, QRegion(kept.image().rect())) << "the first picture is painted whole";
-    EXPECT_TRUE(kept.update(*opened.canvas, 1.0, 0).isEmpty());
+    EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty());
 
     opened.document.AgeText[30] = "85";
-    opened.canvas->rebuild();
-    const QRect area = kept.update(*opened.canvas, 1.0, 0).boundingRect();
-    const QRect label = QRect(twipsToDevicePixels(opened.canvas->ageLabels[30].left, 1.0),
-                              twipsToDevicePixels(opened.canvas->ageLabels[30].top, 1.0), 1, 1);
-    EXPECT_TRUE(area.contains(label.topLeft())) << "the label itself";
-    EXPECT_LT(area.width() * area.height() * 50, kept.image().width() * kept.image().height()) << "not the canvas";
+    canvas.rebuild();
+    const QRect area = kept.update(canvas, 1.0, 0).boundingRect();
+    const QPoint label(twipsToDevicePixels(canvas.ageLabels[30].left, 1.0),
+                       twipsToDevicePixels(canvas.ageLabels[30].top, 1.0));
+    EXPECT_TRUE(area.contains(label)) << "the label itself";
+    EXPECT_LT(pixels(area) * 50, whole()) << "not the canvas";
 }
 
 // Drawing lifts every pen segment above the frame and the next rebuild lays
 // the frame back on top: both only swap places, which shows where the two
 // meet, not across the canvas.
-TEST(KeptPictureArea, StrokesAndFrameSwappingPlacesRepaintWhereTheyMeet)
+TEST_F(KeptPictureArea, StrokesAndFrameSwappingPlacesRepaintWhereTheyMeet)
 {
-    OpenedDocument opened(test::golden::wideEveryLayer());
-    GenoCanvas& canvas = *opened.canvas;
-    KeptCanvasPicture kept;
     kept.update(canvas, 1.0, 0);
-    const qint64 whole = static_cast<qint64>(kept.image().width()) * kept.image().height();
-    const auto pixels = [](const QRegion& region) {
-        qint64 count = 0;
-        for (const QRect& r : region) count += static_cast<qint64>(r.width()) * r.height();
-        return count;
-    };
-    auto& records = opened.document.FreeLine;
-    records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FF, -100});
-    records.mutableItems().push_back({3090, 3040, 0, 0, 2, 0x0000FF, -100});
-    canvas.redrawFreeLines(records.upperBound() - 1, FreeLineRedraw::Strokes);
+    test::golden::addStroke(opened.document, -100, 2, 0x0000FF, {{3000, 3000}, {3090, 3040}});
+    canvas.redrawFreeLines(opened.document.FreeLine.upperBound() - 1, FreeLineRedraw::Strokes);
     ASSERT_TRUE(canvas.freeLinesRestacked());
-    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the pen lifting the strokes";
+    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole()) << "the pen lifting the strokes";
     canvas.rebuild();
-    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole) << "the rebuild lowering them";
+    EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole()) << "the rebuild lowering them";
 }
 
 // A long slanting line crosses most of the canvas's box while touching
 // little of it: moving it repaints along the line, and every pixel it left or
 // reached is repainted.
-TEST(KeptPictureArea, AMovedSlantingLineRepaintsAlongItself)
+TEST_F(KeptPictureArea, AMovedSlantingLineRepaintsAlongItself)
 {
-    OpenedDocument opened(test::golden::wideEveryLayer());
-    GenoCanvas& canvas = *opened.canvas;
     const double scale = 2.0;
-    KeptCanvasPicture kept;
     kept.update(canvas, scale, 0);
-    const qint64 whole = static_cast<qint64>(kept.image().width()) * kept.image().height();
     const float right = static_cast<float>(canvas.geometry().clientWidth) - 200;
     const float bottom = static_cast<float>(canvas.geometry().clientHeight) - 200;
     for (const float shift : {0.0F, 37.0F, 74.0F}) {
         opened.document.AddLine[0] = {kTrue, 100 + shift, right - shift, 100, bottom};
         canvas.drawAddedLine(1, AddedLineDraw::Redraw);
-        qint64 repainted = 0;
-        for (const QRect& r : kept.update(canvas, scale, 0)) repainted += static_cast<qint64>(r.width()) * r.height();
-        ASSERT_EQ(test::pictureDifference(kept.image(), paintedAfresh(canvas, scale)), "") << "shift " << shift;
+        const qint64 repainted = pixels(kept.update(canvas, scale, 0));
+        ASSERT_EQ(differenceFromAfresh(kept, canvas, scale), "") << "shift " << shift;
         if (shift > 0) {
-            EXPECT_LT(repainted * 4, whole) << "shift " << shift;
+            EXPECT_LT(repainted * 4, whole()) << "shift " << shift;
         }
     }
 }
@@ -318,7 +316,7 @@ TEST(KeptPictureArea, AMovedSlantingLineRepaintsAlongItself)
 // A damaged file may hold any float or width: NaN, infinities and values far
 // off the canvas are drawn without an overflowing conversion, and the kept
 // picture still agrees with the canvas painted afresh.
-TEST(KeptPictureArea, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
+TEST(KeptPictureOfADamagedFile, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
 {
     constexpr float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
     constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::max();
@@ -338,7 +336,7 @@ TEST(KeptPictureArea, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
     for (double scale : {1.0, 2.0}) {
         KeptCanvasPicture kept;
         kept.update(*opened.canvas, scale, 0);
-        EXPECT_EQ(test::pictureDifference(kept.image(), paintedAfresh(*opened.canvas, scale)), "") << scale;
+        EXPECT_EQ(differenceFromAfresh(kept, *opened.canvas, scale), "") << scale;
     }
 }
 
@@ -351,13 +349,9 @@ TEST(PixelLinesClip, ThinLinesCutAtTheClipKeepTheirPixels)
     for (int n = 0; n < 1000; ++n) {
         const QLine line(coordinate(-200, 300), coordinate(-200, 300), coordinate(-200, 300), coordinate(-200, 300));
         const QRect clip(coordinate(0, 80), coordinate(0, 80), coordinate(1, 40), coordinate(1, 40));
-        QImage whole(128, 128, QImage::Format_RGB32), cut(128, 128, QImage::Format_RGB32);
-        whole.fill(Qt::white);
-        cut.fill(Qt::white);
+        QImage whole = white(128), cut = white(128), expected = white(128);
         PixelLines(whole).thinLine(line, 0x000000);
         PixelLines(cut, clip).thinLine(line, 0x000000);
-        QImage expected(128, 128, QImage::Format_RGB32);
-        expected.fill(Qt::white);
         QPainter(&expected).drawImage(clip.topLeft(), whole.copy(clip));
         ASSERT_EQ(test::pictureDifference(cut, expected), "")
             << "line " << line.x1() << "," << line.y1() << " → " << line.x2() << "," << line.y2();
@@ -377,16 +371,10 @@ TEST(PixelLinesClip, LinesSharedOutByBandsEndAsDrawnInTurn)
         lines.push_back({QLine(from, from + QPoint(coordinate(-30, 30), coordinate(-30, 30))), coordinate(1, 12),
                          static_cast<QRgb>(random())});
     }
-    QImage inTurn(400, 400, QImage::Format_RGB32), shared(400, 400, QImage::Format_RGB32);
-    inTurn.fill(Qt::white);
-    shared.fill(Qt::white);
+    QImage inTurn = white(400), shared = white(400);
     PixelLines oneByOne(inTurn);
-    for (const PixelLine& l : lines) {
-        if (l.width == 1)
-            oneByOne.thinLine(l.line, l.colour);
-        else
-            oneByOne.wideLine(l.line, l.width, l.colour);
-    }
+    for (const PixelLine& l : lines)
+        l.width == 1 ? oneByOne.thinLine(l.line, l.colour) : oneByOne.wideLine(l.line, l.width, l.colour);
     PixelLines(shared).drawInTurn(lines);
     EXPECT_EQ(test::pictureDifference(shared, inTurn), "");
 }

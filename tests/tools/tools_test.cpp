@@ -135,11 +135,16 @@ protected:
         drawing.mouseDown(kLeftButton, x, y);
         drawing.mouseUp(kLeftButton, x, y);
     }
-    void figureSegment(FreeLinePoint from, FreeLinePoint to)
+    // The figure button, then one drag from each vertex to the next.
+    void figure(const std::vector<FreeLinePoint>& vertices)
     {
-        drawing.mouseDown(kLeftButton, from.x, from.y);
-        drawing.mouseMove(kLeftButton, (from.x + to.x) / 2, (from.y + to.y) / 2);
-        drawing.mouseUp(kLeftButton, to.x, to.y);
+        panel.toggleFigure();
+        for (std::size_t i = 1; i < vertices.size(); ++i) {
+            const FreeLinePoint from = vertices[i - 1], to = vertices[i];
+            drawing.mouseDown(kLeftButton, from.x, from.y);
+            drawing.mouseMove(kLeftButton, (from.x + to.x) / 2, (from.y + to.y) / 2);
+            drawing.mouseUp(kLeftButton, to.x, to.y);
+        }
     }
     void stroke(int points, float y = 1000)
     {
@@ -197,10 +202,7 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
     panel.undoStroke();
     EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine) && !canvas.FreeLine.exists(1));
 
-    panel.toggleFigure();
-    figureSegment({1000, 1000}, {2000, 1000});
-    figureSegment({2000, 1000}, {2000, 2000});
-    figureSegment({2000, 2000}, {1500, 2500});
+    figure({{1000, 1000}, {2000, 1000}, {2000, 2000}, {1500, 2500}});
     ASSERT_EQ(lastDrawnFreeLine(document.FreeLine), 3);
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
@@ -218,9 +220,7 @@ TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesE
     for (const Case c : {Case{150, 150, true}, Case{-150, -150, true}, Case{151, 150, false}, Case{150, 151, false}}) {
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
         restart();
-        panel.toggleFigure();
-        figureSegment({1000, 1000}, {2000, 1000});
-        figureSegment({2000, 1000}, {1000 + c.dx, 1000 + c.dy});
+        figure({{1000, 1000}, {2000, 1000}, {1000 + c.dx, 1000 + c.dy}});
         EXPECT_EQ(registers.tool(), c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
         EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
@@ -231,9 +231,7 @@ TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesE
 
 TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
 {
-    panel.toggleFigure();
-    figureSegment({1000, 1000}, {2000, 1000});
-    figureSegment({2000, 1000}, {2000, 2000});
+    figure({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     panel.toggleEraser();
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
     EXPECT_EQ(registers.tool(), FreeLineTool::Eraser);
@@ -270,8 +268,7 @@ TEST_F(FreeDrawingList, ClearAllAsksFirstAndLeavesOneEmptyRecord)
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}}};
     loadedCount = 1;
     panel.load();
-    panel.toggleFigure();
-    figureSegment({1000, 1000}, {2000, 1000});
+    figure({{1000, 1000}, {2000, 1000}});
     const auto before = document.FreeLine;
 
     panel.clearAll(); // answered No
@@ -302,6 +299,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
         EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
         EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
         EXPECT_EQ(registers.strokeTag, "-1") << "the number went down all the same";
+        // The same check refuses the width when the Tool Box's box is left.
         EXPECT_EQ(c.eraser ? panel.checkEraserWidth() : panel.checkPenWidth(), false);
     }
 }
@@ -319,9 +317,7 @@ TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRec
 // Regression: strokes after a figure left open by a mode switch vanished on redraw and from the save.
 TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
 {
-    panel.toggleFigure();
-    figureSegment({1000, 1000}, {2000, 1000});
-    figureSegment({2000, 1000}, {2000, 2000});
+    figure({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     panel.load(); // the panel closed and opened again by the switch bar
     stroke(3, 3000);
     stroke(2, 4000);
@@ -456,26 +452,25 @@ TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
                                         label.left = 3500;
                                         return label;
                                     }};
-    const auto warning = [&] {
-        const auto* area = child<QPlainTextEdit>("txtInputArea");
+    auto* area = child<QPlainTextEdit>("txtInputArea");
+    const auto look = [area] {
         return std::make_tuple(area->toolTip().toStdString(), area->palette().base().color().name().toStdString());
     };
-    const auto normal = std::make_tuple(
-        std::string(), child<QPlainTextEdit>("txtInputArea")->palette().base().color().name().toStdString());
+    const auto normal = std::make_tuple(std::string(), std::get<1>(look()));
     const auto cut = std::make_tuple(std::string("画像では一部が表示されません"), std::string("#ffecb3"));
     std::vector<std::tuple<std::string, std::string>> shown;
     const auto result = exec(
         {"長女", "", 9},
         [&] {
-            shown.push_back(warning());
+            shown.push_back(look());
             setText(QStringLiteral("長女の元夫"));
-            shown.push_back(warning());
+            shown.push_back(look());
             setText(QStringLiteral("長女"));
-            shown.push_back(warning());
+            shown.push_back(look());
             child<QCheckBox>("chkBold")->setChecked(true);
             child<QLineEdit>("txtSize")->setText(QStringLiteral("20"));
             emit child<QLineEdit>("txtSize")->editingFinished();
-            shown.push_back(warning());
+            shown.push_back(look());
             ok();
         },
         nearTheEdge);
