@@ -122,7 +122,8 @@ void EditHistory::keepWithinBudget()
     }
     const int index = stack_.index();
     int dropped = 0;
-    while (bytes_ > memoryBudget_ && dropped < index) bytes_ -= steps[static_cast<std::size_t>(dropped++)].first->bytes();
+    while (bytes_ > memoryBudget_ && dropped < index)
+        bytes_ -= steps[static_cast<std::size_t>(dropped++)].first->bytes();
     replaying_ = true;
     stack_.clear();
     for (std::size_t i = static_cast<std::size_t>(dropped); i < steps.size(); ++i)

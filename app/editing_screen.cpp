@@ -91,8 +91,7 @@ void EditingScreen::recoveryCopyWritten(bool written)
     if (written) copyFailureTold_ = false;
     if (written || copyFailureTold_ || !editingOnScreen()) return;
     copyFailureTold_ = true;
-    windows_.infoBox().setGuidanceLine(
-        0, "復元用の記録を保存できません。異常終了すると保存していない編集は失われるため、早めに保存してください。");
+    windows_.infoBox().setGuidanceLine(0, "復元用の記録を保存できません。早めに保存してください。");
 }
 
 MenuBar& EditingScreen::menuBar()

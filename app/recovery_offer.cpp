@@ -38,12 +38,12 @@ void offerRecoveryCopy(const RecoveryCopy& copy, GdrStore& store, MessageBoxes& 
         return;
     }
     // A copy from another drawing would put another family under this client's record.
-    const MessageAnswer answer = boxes.show(
-        {copy.recordedOrigin() == copy.origin()
-             ? "前回、保存されずに終了した編集があります。復元しますか？"
-             : "前回、保存されずに終了した編集がありますが、今回の文書とは別の文書から始めた編集です。\n"
-               "別の方の図かもしれません。それでも復元しますか？",
-         "", MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer =
+        boxes.show({copy.recordedOrigin() == copy.origin()
+                        ? "前回、保存されずに終了した編集があります。復元しますか？"
+                        : "前回、保存されずに終了した編集がありますが、今回の文書とは別の文書から始めた編集です。\n"
+                          "別の方の図かもしれません。それでも復元しますか？",
+                    "", MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) {
         copy.remove();
         return;

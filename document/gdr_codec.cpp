@@ -172,11 +172,8 @@ private:
 class GdrSizeBound {
 public:
     template <class T>
-        requires std::is_arithmetic_v<T>
-    void operator()(const char*, T)
-    {
-        bytes += sizeof(T);
-    }
+    requires std::is_arithmetic_v<T>
+    void operator()(const char*, T) { bytes += sizeof(T); }
     void operator()(const char*, const std::string&)
     {
         bytes += sizeof(std::uint16_t) + std::numeric_limits<std::uint16_t>::max();

@@ -8,8 +8,7 @@
 
 namespace kinsketch {
 
-RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName,
-                           std::string origin)
+RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName, std::string origin)
     : folder_(workFolder / ".kinsketch-recovery")
     , path_(folder_ / pathFromUtf8(documentName + ".gdr"))
     , originPath_(folder_ / pathFromUtf8(documentName + ".gdr.from"))
@@ -46,7 +45,8 @@ void RecoveryCopy::write(const GdrRecord& document) const
         hideFolder(folder_);
     }
     if (!originWritten_) {
-        writeFileAtomically(originPath_, ByteView(reinterpret_cast<const std::uint8_t*>(origin_.data()), origin_.size()));
+        writeFileAtomically(originPath_,
+                            ByteView(reinterpret_cast<const std::uint8_t*>(origin_.data()), origin_.size()));
         originWritten_ = true;
     }
     writeFileAtomically(path_, encodeGdr(document));

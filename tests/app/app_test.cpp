@@ -968,6 +968,8 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     };
     EXPECT_EQ((std::vector<bool>{told(false), told(false), told(true), told(false)}),
               (std::vector<bool>{true, false, false, true}));
+    const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
 
     whole.boxes.answers = {Answer::Yes};
     whole.screen->end();
