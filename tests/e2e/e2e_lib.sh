@@ -42,16 +42,17 @@ start_editing() {
   sleep 2
 }
 
-# A press at $1,$2, moves through the points that follow, a release at the last.
+# A press at $1,$2, moves through the points that follow, a release at the
+# last; drag_pause seconds between the points.
 drag() {
   xdotool mousemove "$1" "$2" mousedown 1
   shift 2
   while [ $# -ge 2 ]; do
-    sleep 0.03
+    sleep "${drag_pause:-0.03}"
     xdotool mousemove "$1" "$2"
     shift 2
   done
-  sleep 0.05
+  sleep "${drag_pause:-0.05}"
   xdotool mouseup 1
   sleep 0.3
 }

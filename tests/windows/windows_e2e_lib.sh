@@ -65,7 +65,8 @@ draw_family() {
   click $((X + 440)) $((Y + 136)) 1 # 決定
   # shellcheck disable=SC2086
   click ${at[pen_mode]} 1
-  drag $((canvas_x + 60)) $((canvas_y + 100)) $((canvas_x + 80)) $((canvas_y + 110)) \
+  # Slowly: wine merges mouse moves that queue up, which would make fewer segments.
+  drag_pause=0.25 drag $((canvas_x + 60)) $((canvas_y + 100)) $((canvas_x + 80)) $((canvas_y + 110)) \
     $((canvas_x + 100)) $((canvas_y + 120)) $((canvas_x + 120)) $((canvas_y + 130))
   sleep 0.7
 }
