@@ -3,10 +3,8 @@
 #include "app/message_box_error_reporter.h"
 #include "app/recovery_offer.h"
 #include "app/working_folder.h"
-#include "document/file_io.h"
 #include "document/file_names.h"
 #include "document/handed_in_document.h"
-#include "document/run_time_error.h"
 
 #include <QCryptographicHash>
 
@@ -19,16 +17,12 @@ void tell(MessageBoxes& boxes, const std::string& text)
 }
 
 // The handed-in file as it came: its size and SHA-256.
-std::string originOf(const std::filesystem::path& file)
+std::string originOf(const Bytes& content)
 {
-    try {
-        const Bytes bytes = readWholeFile(file);
-        const QByteArray hash = QCryptographicHash::hash(
-            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
-        return std::to_string(bytes.size()) + " " + hash.toHex().toStdString();
-    } catch (const RunTimeError&) {
-        return "unreadable";
-    }
+    if (content.empty()) return "unreadable";
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArrayView(content.data(), static_cast<qsizetype>(content.size())), QCryptographicHash::Sha256);
+    return std::to_string(content.size()) + " " + hash.toHex().toStdString();
 }
 
 } // namespace
@@ -87,11 +81,10 @@ void Startup::readDocument(const std::string& commandLine)
         tell(boxes_, "文書「" + commandLine + "」は開けません。\n" + *problem + "\n新しい図で開始します。");
         opened = openNewDocument(store);
     } else {
-        const std::filesystem::path handedIn = store.documentPath(commandLine);
-        opened = openHandedInDocument(store, handedIn);
+        opened = openHandedInDocument(store, store.documentPath(commandLine));
         // Saving will replace the client's drawing with this one: say so.
         if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
-        recoveryCopy_.emplace(workFolder(), commandLine, originOf(handedIn));
+        recoveryCopy_.emplace(workFolder(), commandLine, originOf(opened.content));
         documentName_ = commandLine;
         offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     }

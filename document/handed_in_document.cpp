@@ -63,6 +63,7 @@ OpenedDocument openHandedInDocument(GdrStore& store, const std::filesystem::path
         opened.layout = layout;
         opened.readWhole = false;
     }
+    if (content) opened.content = *content;
     opened.record.Version = kVersionText;
     return opened;
 }

@@ -16,6 +16,7 @@ struct OpenedDocument {
     std::int32_t freeLineCount = 0;
     GdrLayout layout = GdrLayout::Current;
     bool readWhole = false; // false: errors were reported and `record` is a new document
+    Bytes content;          // the file as handed in; empty when it could not be read
 };
 
 // A document that cannot be read whole is reported through the store's
