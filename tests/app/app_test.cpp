@@ -382,12 +382,15 @@ class GoingSmall : public ScreenSwitchTest, public ::testing::WithParamInterface
 TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
 {
     GetParam().document(document);
+    context.freeLineCount = document.FreeLine.upperBound(); // the strokes came with the document
     open();
     if (GetParam().canvas) GetParam().canvas(canvas(CanvasSize::Wide));
     boxes.answers = {Answer::Yes, Answer::Yes};
     EXPECT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(std::make_tuple(document.isWide(), boxes.shown.size(), reporter.errors.size()),
               std::make_tuple(false, std::size_t(GetParam().questions), 0u));
+    // Strokes dropped with the WIDE area no longer count: undo must still reach every stroke left.
+    EXPECT_LE(context.freeLineCount, document.FreeLine.upperBound());
 }
 
 const LossCase lossCases[] = {
@@ -560,6 +563,14 @@ INSTANTIATE_TEST_SUITE_P(SizesAndDisplaySizes, ScreenArrangement,
                                             ::testing::ValuesIn(DisplayScale::kPercents)));
 
 // The canvas's texts are stored before the windows are remade, so an edit not yet saved survives.
+// Twips become the nearest screen pixel at every size, or neighbours drift a pixel apart.
+TEST(DisplaySize, TwipsBecomeTheNearestPixel)
+{
+    EXPECT_EQ((std::vector{DisplayScale(100).px(8), DisplayScale(125).px(10), DisplayScale(150).px(7),
+                           DisplayScale(200).px(-4)}),
+              (std::vector{1, 1, 1, -1}));
+}
+
 TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAndIsRemembered)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
@@ -971,9 +982,14 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
     EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
 
+    // Both ways out give the copy up: 決定 → はい on the confirmation, and 終了 → はい.
+    whole.screen->save();
+    whole.boxes.answers = {Answer::Yes};
+    whole.screen->pictureConfirmation()->okButton()->click();
+    EXPECT_EQ(discarded, 1);
     whole.boxes.answers = {Answer::Yes};
     whole.screen->end();
-    EXPECT_EQ(discarded, 1);
+    EXPECT_EQ(discarded, 2);
 }
 
 // A screen reader sets a box's text with no key pressed: a step of the history and the copy.

@@ -168,7 +168,7 @@ TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
     expect(GdrLayout::Current, {version("300"), version("202"), "300"});
     // "N" after a lead byte is the second half of one character: "x\x82NEW" does not end in "NEW".
     expect(GdrLayout::Pre202, {version("NEW"), "x\x82\x82NEW"});
-    expect(GdrLayout::Rows18, {version("new"), "\x01\xFF\xFF", "30", "", "x\x82NEW"});
+    expect(GdrLayout::Rows18, {version("new"), "\x01\xFF\xFF", "30", "", "x\x82NEW", "x\x9FNEW", "x\xFCNEW"});
 }
 
 TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)

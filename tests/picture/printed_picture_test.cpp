@@ -349,6 +349,9 @@ TEST(PrintedPdf, CarriesTheFooterUnderThePictureAndIsWrittenWholeOrNotAtAll)
     }
     const CanvasGeometry& geometry = picture->canvas().geometry();
     EXPECT_LT(canvasRectOnPage(geometry, options).bottom(), canvasRectOnPage(geometry, {}).bottom() - 10);
+    // The margins are 10 mm: the fitted picture meets them on its limiting side.
+    const QRectF bare = canvasRectOnPage(geometry, {});
+    EXPECT_NEAR(std::min(bare.left(), bare.top()), 10 * 72 / 25.4, 0.5); // whole points
 
     const fs::path nowhere = folder.path() / "missing" / "out.pdf";
     EXPECT_THROW(writeCanvasPdf(picture->canvas(), nowhere, options, {}), RunTimeError);
