@@ -10,7 +10,9 @@
 
 namespace kinsketch {
 
-bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
+namespace {
+
+bool open(WindowDirectory& windows, bool reloadCanvas)
 {
     GdrRecord& document = windows.document();
     return trapErrors(windows.reporter(), "LfncMenuSel", [&] {
@@ -28,5 +30,11 @@ bool openBasicInput(WindowDirectory& windows, bool reloadCanvas)
         canvas.openDocument(layers);
     });
 }
+
+} // namespace
+
+bool openBasicInput(WindowDirectory& windows) { return open(windows, false); }
+
+bool openBasicInputAndCanvas(WindowDirectory& windows) { return open(windows, true); }
 
 } // namespace kinsketch

@@ -43,8 +43,9 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     // to editing, as キャンセル does, so the bars are never lost.
     confirmationGivesWay_ = QObject::connect(main_.childArea(), &QMdiArea::subWindowActivated, main_.childArea(),
                                              [this](QMdiSubWindow* active) {
-                                                 if (confirm_ && active && active->widget() != confirm_)
-                                                     confirm_->lostActivation();
+                                                 PictureConfirmWindow* confirm = confirm_.get();
+                                                 if (confirm && active && active->widget() != confirm)
+                                                     confirm->lostActivation();
                                              });
     main_.setCloseRequest([this] { end(); });
     main_.setDisplayScale(displaySize_.load());
@@ -61,8 +62,7 @@ EditingScreen::~EditingScreen()
     QObject::disconnect(confirmationGivesWay_);
     main_.setCloseRequest({});
     main_.setPlacement({});
-    MainWindow::unloadChildWindow(confirm_);
-    delete printDialog_;
+    confirm_.unload();
     unloadMenuBar();
     unloadScreenSwitch();
 }
@@ -71,7 +71,9 @@ void EditingScreen::open()
 {
     gate_.run([this] {
         menuBar();
-        openBasicInput(windows_, true);
+        // A document the canvas could not open whole is not edited or saved:
+        // the error box has said why, and the menu bar still ends the program.
+        if (!openBasicInputAndCanvas(windows_)) return;
         switching_.switchBar();
         windows_.toolBar();
         screenSwitch();
@@ -139,6 +141,7 @@ void EditingScreen::save()
     gate_.run([this] {
         // A kill at the confirmation deletes the saved document at the next
         // start; the copy must already hold what it holds.
+        if (!editingOnScreen()) return;
         if (recovery_) recovery_->writeNow();
         SaveCommand(*this, store_).run();
     });
@@ -172,7 +175,7 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
     closeEditingWindows();
     main_.setDisplayScale(scale);
     menuBar();
-    openBasicInput(windows_, true);
+    if (!openBasicInputAndCanvas(windows_)) return;
     InputModeBar& bar = switching_.switchBar();
     windows_.toolBar();
     screenSwitch();
@@ -197,10 +200,13 @@ void EditingScreen::print()
         const std::chrono::year_month_day today = timers_.today();
         const QDate date(static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
                          static_cast<int>(static_cast<unsigned>(today.day())));
-        printDialog_ = new PrintDialog(
+        // The screen owns the dialog while it is open; once it has finished,
+        // the event loop frees it after its own click has returned.
+        printDialog_ = std::make_unique<PrintDialog>(
             std::make_unique<PrintSession>(std::move(picture), documentName_, date, boxes_, *printPlatform_),
             main_.displayScale(), &main_);
-        printDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(printDialog_.get(), &QDialog::finished, printDialog_.get(),
+                         [this] { printDialog_.release()->deleteLater(); });
         printDialog_->setWindowModality(Qt::ApplicationModal);
         printDialog_->show();
     });
@@ -233,7 +239,7 @@ void EditingScreen::recordEdit(const QString& run)
 bool EditingScreen::editingOnScreen()
 {
     const CanvasSize size = canvasSizeOf(windows_.document());
-    return !confirm_ && windows_.loadedBasicInput(size) && windows_.loadedCanvas(size);
+    return !confirm_.loaded() && windows_.loadedBasicInput(size) && windows_.loadedCanvas(size);
 }
 
 // The texts and added lines as the save would store them, so that a state
@@ -341,11 +347,17 @@ void EditingScreen::closeBarsAndToolWindows()
 void EditingScreen::showPictureConfirmation(const QImage& picture)
 {
     PictureConfirmWindow::Actions actions{[this] { finish(); },
-                                          [this] { return gate_.run([this] { returnFromConfirmation(); }); }};
-    confirm_ = new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
+                                          [this] {
+                                              bool returned = false;
+                                              gate_.run([this, &returned] { returned = returnFromConfirmation(); });
+                                              return returned;
+                                          }};
+    const auto make = [&] {
+        return new PictureConfirmWindow(picture, store_.workFolder() / "kinsketch.bmp", boxes_, store_.reporter(),
                                         std::move(actions), main_.displayScale());
-    main_.addChildWindow(confirm_);
-    main_.childArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(confirm_->parentWidget()));
+    };
+    PictureConfirmWindow& confirm = confirm_.ensure(main_, make);
+    main_.childArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(&frameOf(confirm)));
 }
 
 void EditingScreen::closeEditingWindows()
@@ -362,16 +374,17 @@ void EditingScreen::resumeEditing()
     windows_.canvas(canvasSizeOf(windows_.document())).update();
 }
 
-void EditingScreen::returnFromConfirmation()
+bool EditingScreen::returnFromConfirmation()
 {
-    openBasicInput(windows_, true);
+    // The confirmation stays, so that 決定 can still file what was saved.
+    if (!openBasicInputAndCanvas(windows_)) return false;
     switching_.switchBar();
     menuBar();
     screenSwitch();
     restartHistory("保存したため、元に戻せる操作の履歴を消去しました。");
     // The confirmation's own click is still on the stack.
-    if (confirm_) confirm_->parentWidget()->deleteLater();
-    confirm_ = nullptr;
+    confirm_.unloadLater();
+    return true;
 }
 
 } // namespace kinsketch

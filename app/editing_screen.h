@@ -46,7 +46,7 @@ public:
     ScreenSwitchWindow& screenSwitch();
     WindowDirectory& windows() { return windows_; }
     SwitchBarWiring& switching() { return switching_; }
-    PictureConfirmWindow* pictureConfirmation() const { return confirm_; }
+    PictureConfirmWindow* pictureConfirmation() const { return confirm_.get(); }
 
     // The commands of the menu bar; refused while the gate is shut.
     void save();
@@ -81,7 +81,7 @@ public:
     void resumeEditing() override;
 
 private:
-    void returnFromConfirmation();
+    bool returnFromConfirmation();
     void reopenAtDisplaySize(DisplayScale scale);
     bool editingOnScreen();
     bool takeState(EditingState& state);
@@ -112,11 +112,11 @@ private:
     bool copyFailureTold_ = false;
     ChildWindowSlot<MenuBar> menuBar_;
     ChildWindowSlot<ScreenSwitchWindow> screen_;
-    QPointer<PictureConfirmWindow> confirm_;
+    ChildWindowSlot<PictureConfirmWindow> confirm_;
     QString documentName_;
     QtPrintPlatform qtPrintPlatform_;
     PrintPlatform* printPlatform_ = &qtPrintPlatform_;
-    QPointer<PrintDialog> printDialog_;
+    std::unique_ptr<PrintDialog> printDialog_;
     QMetaObject::Connection confirmationGivesWay_;
 };
 

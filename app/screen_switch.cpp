@@ -84,7 +84,11 @@ bool ScreenSwitch::switchSize()
 
     const bool rebuildFrame =
         std::any_of(document.CohabitFlag.begin(), document.CohabitFlag.end(), [](std::uint8_t f) { return f == 1; });
-    openBasicInput(windows_, false);
+    if (!openBasicInput(windows_)) {
+        restoreVisibility(canvas, shown);
+        oldCanvas.update();
+        return false;
+    }
     if (goingSmall) {
         resetLargeOnlyParts(document);
         if (hidOutside) windows_.context().freeLineCount = document.FreeLine.upperBound();

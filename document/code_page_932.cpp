@@ -64,9 +64,7 @@ std::string withWindowsVariants(std::string_view utf8)
 // The first whole UTF-8 character at `offset`, for error messages.
 std::string characterAt(std::string_view utf8, std::size_t offset)
 {
-    std::size_t end = offset + 1;
-    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
-    return std::string(utf8.substr(offset, end - offset));
+    return std::string(utf8.substr(offset, utf8CharacterLength(static_cast<unsigned char>(utf8[offset]))));
 }
 
 } // namespace

@@ -27,4 +27,20 @@ Cp932Text decodeCp932(std::string_view bytes);
 // True when `utf8` can be stored as document text.
 bool isCp932Encodable(std::string_view utf8);
 
+// Whether `byte` starts a two-byte character of the code page.
+constexpr bool isCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Bytes of the UTF-8 character that starts with `lead`; a stray
+// continuation byte counts as one.
+constexpr std::size_t utf8CharacterLength(unsigned char lead)
+{
+    if (lead >= 0xF0) return 4;
+    if (lead >= 0xE0) return 3;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
 } // namespace kinsketch

@@ -4,6 +4,8 @@
 // same failures so that documents and error messages do not depend on where
 // the program runs.
 
+#include "code_page_932.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,9 +19,6 @@ std::size_t toUtf8(std::string_view in, std::string& out);
 
 // Bytes of the code-page character that starts with `lead`: two after a lead
 // byte of a pair, otherwise one.
-constexpr std::size_t characterLength(unsigned char lead)
-{
-    return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
-}
+constexpr std::size_t characterLength(unsigned char lead) { return isCp932LeadByte(lead) ? 2 : 1; }
 
 } // namespace kinsketch::cp932

@@ -47,14 +47,6 @@ bool convertWhole(UINT from, UINT to, std::string_view in, std::string& out)
     return to != kCodePage932 || !hasByteIconvRejects(out);
 }
 
-std::size_t utf8Length(unsigned char lead)
-{
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
-}
-
 // Whole strings convert in one call; only a failure goes character by
 // character, to find the offset the error message names.
 std::size_t convert(UINT from, UINT to, std::string_view in, std::string& out, std::size_t (*lengthOf)(unsigned char))
@@ -75,7 +67,7 @@ std::size_t convert(UINT from, UINT to, std::string_view in, std::string& out, s
 
 std::size_t fromUtf8(std::string_view in, std::string& out)
 {
-    return convert(CP_UTF8, kCodePage932, in, out, utf8Length);
+    return convert(CP_UTF8, kCodePage932, in, out, utf8CharacterLength);
 }
 
 std::size_t toUtf8(std::string_view in, std::string& out)

@@ -1,5 +1,7 @@
 #include "gdr_layout.h"
 
+#include "code_page_932.h"
+
 #include <array>
 #include <cctype>
 #include <string>
@@ -7,7 +9,6 @@
 namespace kinsketch {
 namespace {
 
-bool isLeadByte(std::uint8_t b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool isTrailByte(std::uint8_t b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 // A character of the converted text: one byte, or a lead byte with its trail.
@@ -25,7 +26,7 @@ std::array<Character, 3> lastThreeCharacters(ByteView content, std::size_t& foun
     found = 0;
     for (std::size_t i = 0; i < content.size();) {
         const std::size_t length =
-            (isLeadByte(content[i]) && i + 1 < content.size() && isTrailByte(content[i + 1])) ? 2 : 1;
+            (isCp932LeadByte(content[i]) && i + 1 < content.size() && isTrailByte(content[i + 1])) ? 2 : 1;
         last[0] = last[1];
         last[1] = last[2];
         last[2] = {i, length};

@@ -1,13 +1,13 @@
 #include "pixel_lines.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 namespace kinsketch {
 
@@ -170,14 +170,17 @@ void PixelLines::wideLine(const QLine& line, int width, QRgb colour)
     }
 }
 
-// Below a few thousand lines, or a few rows a band, starting a thread costs
-// more than it saves.
+// Below a few thousand lines, or a few rows a band, handing a band to
+// another thread costs more than it saves. The bands lie apart, so any
+// order will do: a band no pooled thread is free for is drawn here, which
+// also keeps a paint on a pooled thread from waiting on its own pool.
 void PixelLines::drawInTurn(std::span<const PixelLine> lines)
 {
     constexpr std::size_t kLinesPerThread = 4096;
     constexpr int kRowsPerThread = 64;
-    static const int cores = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-    const int bands = std::min({cores, static_cast<int>(std::min<std::size_t>(lines.size() / kLinesPerThread, 64)),
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int bands = std::min({std::max(1, pool.maxThreadCount()),
+                                static_cast<int>(std::min<std::size_t>(lines.size() / kLinesPerThread, 64)),
                                 clip_.height() / kRowsPerThread});
     if (bands < 2) {
         drawAll(lines);
@@ -188,17 +191,18 @@ void PixelLines::drawInTurn(std::span<const PixelLine> lines)
         const int bottom = clip_.top() + clip_.height() * (band + 1) / bands;
         PixelLines(bits_, stride_, QRect(clip_.left(), top, clip_.width(), bottom - top)).drawAll(lines);
     };
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(bands - 1));
+    QSemaphore drawn;
     for (int band = 1; band < bands; ++band) {
-        try {
-            workers.emplace_back(drawBand, band);
-        } catch (const std::system_error&) {
-            drawBand(band); // no thread to be had: the bands are apart, any order will do
+        if (!pool.tryStart([&, band] {
+                drawBand(band);
+                drawn.release();
+            })) {
+            drawBand(band);
+            drawn.release();
         }
     }
     drawBand(0);
-    for (std::thread& worker : workers) worker.join();
+    drawn.acquire(bands - 1);
 }
 
 // A line whose rows all lie outside the clip is passed over at once: a

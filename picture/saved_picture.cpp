@@ -6,9 +6,7 @@ namespace kinsketch {
 
 bool storeLayersForPicture(CanvasLayerStore& layers, GenoCanvas& canvas)
 {
-    if (!layers.saveCanvasLayers(canvas.geometry().size)) return false;
-    canvas.rebuild();
-    return true;
+    return layers.saveCanvasLayers(canvas.geometry().size) && canvas.rebuild();
 }
 
 std::optional<QImage> storeLayersAndPaint(CanvasLayerStore& layers, GenoCanvas& canvas, double scale)

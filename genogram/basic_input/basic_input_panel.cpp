@@ -1,9 +1,9 @@
 #include "basic_input_panel.h"
 
 #include "basic_input_layer_store.h"
-#include "document_text_check.h"
 
 #include "document/error_trap.h"
+#include "document/storable_text.h"
 #include "genogram/line_style.h"
 
 #include "document/run_time_error.h"
@@ -162,7 +162,7 @@ bool BasicInputPanel::changeRemark(int slot, const std::string& text)
 bool BasicInputPanel::textChange(int slot, std::string InputSlot::*field, const std::string& text)
 {
     if (!loading()) {
-        if (const auto refusal = documentTextRefusal(text)) {
+        if (const auto refusal = unstorableTextMessage(text)) {
             slotChanged(slot);
             boxes_.show({*refusal, {}, MessageIcon::Exclamation, MessageButtons::Ok});
             return false;

@@ -264,7 +264,7 @@ protected:
     }
     void open()
     {
-        ASSERT_TRUE(openBasicInput(windows, true));
+        ASSERT_TRUE(openBasicInputAndCanvas(windows));
         switching.switchBar();
     }
     GenoCanvas& canvas(CanvasSize size) { return windows.canvas(size).canvas(); }
@@ -295,7 +295,7 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     document.LineTag[7] = 4;
     document.CohabitSeg[3] = 1; // with nobody marked, the stored frame is left as it is
     const GdrRecord before = document;
-    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_TRUE(openBasicInputAndCanvas(windows));
     EXPECT_EQ(context.inputMode, InputMode::Text);
     BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
     EXPECT_EQ(std::make_tuple(panel.ageBox(2)->text().toStdString(), panel.panel().line(7).slashS,
@@ -305,13 +305,13 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     EXPECT_EQ(document, before);
 
     const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
-    EXPECT_TRUE(openBasicInput(windows, true));
+    EXPECT_TRUE(openBasicInputAndCanvas(windows));
     EXPECT_EQ(&windows.basicInput(CanvasSize::Normal), &panel);
     EXPECT_TRUE(firstCanvas.isNull());
 
     document.ScreenMode = "WIDE";
     document.CohabitFlag[20] = 1;
-    ASSERT_TRUE(openBasicInput(windows, true));
+    ASSERT_TRUE(openBasicInputAndCanvas(windows));
     EXPECT_EQ(std::tie(document.CohabitSeg[3], document.CohabitSeg[68]), std::make_tuple(0, 1));
     EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
 }

@@ -1,6 +1,6 @@
 // The genogram model: the basic-input panel, the canvas, its mouse editing and its layers in the document.
 #include "genogram/basic_input/basic_input_panel.h"
-#include "genogram/basic_input/document_text_check.h"
+#include "document/storable_text.h"
 #include "genogram/basic_input/input_layout.h"
 #include "genogram/canvas_geometry.h"
 #include "genogram/canvas_layer_store.h"

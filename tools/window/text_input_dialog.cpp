@@ -4,7 +4,7 @@
 #include "picture/canvas_painter.h"
 #include "ui/text_fit_warning.h"
 
-#include "genogram/basic_input/document_text_check.h"
+#include "document/storable_text.h"
 
 #include "document/code_page_932.h"
 
@@ -177,16 +177,7 @@ void TextInputDialog::accept()
         boxes_.show({reason, {}, MessageIcon::Exclamation, MessageButtons::Ok});
         textArea_->setFocus();
     };
-    for (const char32_t codePoint : textArea_->toPlainText().toUcs4()) {
-        const std::string character = QString::fromUcs4(&codePoint, 1).toStdString();
-        if (!isCp932Encodable(character))
-            return refuse("「" + character + "」は保存できない文字です。別の文字に置き換えてください。");
-    }
-    if (const std::size_t bytes = encodeCp932(forDocument(textArea_->toPlainText())).size();
-        bytes > kMaxDocumentTextBytes)
-        return refuse("文字が長すぎます（" + std::to_string(bytes) + " バイト）。保存できるのは " +
-                      std::to_string(kMaxDocumentTextBytes) + " バイト（全角で " +
-                      std::to_string(kMaxDocumentTextBytes / 2) + " 文字）までです。短くしてください。");
+    if (const auto refusal = unstorableTextMessage(forDocument(textArea_->toPlainText()))) return refuse(*refusal);
     QDialog::accept();
 }
 

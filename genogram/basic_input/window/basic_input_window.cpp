@@ -3,7 +3,7 @@
 #include "slot_background.h"
 #include "symbol_chooser.h"
 
-#include "genogram/basic_input/document_text_check.h"
+#include "document/storable_text.h"
 #include "genogram/geno_canvas.h"
 #include "picture/canvas_painter.h"
 #include "ui/text_fit_warning.h"
