@@ -2,11 +2,11 @@
 
 #include "app/line_style_tool_bar.h"
 #include "document/error_trap.h"
-#include "genogram/basic_input/window/basic_input_window.h"
+#include "windows/basic_input/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
-#include "genogram/window/canvas_window.h"
-#include "tools/window/frame_tool_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/tools/frame_tool_window.h"
 
 namespace kinsketch {
 

@@ -7,11 +7,11 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/save_command.h"
-#include "genogram/basic_input/window/basic_input_window.h"
-#include "genogram/window/canvas_window.h"
-#include "picture/window/picture_confirm_window.h"
-#include "picture/window/print_dialog.h"
-#include "tools/window/free_line_panel_window.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/picture/picture_confirm_window.h"
+#include "windows/picture/print_dialog.h"
+#include "windows/tools/free_line_panel_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -18,7 +18,7 @@
 #include "app/switch_bar_wiring.h"
 #include "app/window_directory.h"
 #include "document/gdr_store.h"
-#include "picture/window/picture_confirm_window.h"
+#include "windows/picture/picture_confirm_window.h"
 
 #include <QPointer>
 

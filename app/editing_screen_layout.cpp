@@ -6,10 +6,10 @@
 #include "app/menu_bar.h"
 #include "app/screen_switch_window.h"
 #include "genogram/basic_input/input_layout.h"
-#include "genogram/canvas_geometry.h"
-#include "tools/window/frame_tool_window.h"
-#include "tools/window/free_line_panel_window.h"
-#include "tools/window/line_tool_window.h"
+#include "geometry/canvas_geometry.h"
+#include "windows/tools/frame_tool_window.h"
+#include "windows/tools/free_line_panel_window.h"
+#include "windows/tools/line_tool_window.h"
 
 #include "ui/window_arrangement.h"
 

@@ -6,7 +6,7 @@
 // display size. The arrangement covers every window the screen may show at
 // once, so that a window opened later never lands on one already there.
 
-#include "genogram/canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "ui/display_scale.h"
 
 #include <QMargins>

@@ -5,7 +5,7 @@
 // no title bar, and a line too long for it is shown in a smaller type.
 
 #include "app/guidance_cycle.h"
-#include "genogram/canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "seams/timers.h"
 #include "ui/display_scale.h"
 

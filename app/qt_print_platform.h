@@ -1,7 +1,7 @@
 #pragma once
 // The platform's print dialog, print preview and file dialog, in Japanese.
 
-#include "picture/window/print_platform.h"
+#include "windows/picture/print_platform.h"
 
 namespace kinsketch {
 

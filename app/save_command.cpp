@@ -1,7 +1,7 @@
 #include "app/save_command.h"
 
 #include "document/error_trap.h"
-#include "genogram/canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "picture/saved_picture.h"
 
 namespace kinsketch {

@@ -4,7 +4,7 @@
 #include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/large_only_parts.h"
-#include "genogram/window/canvas_window.h"
+#include "windows/canvas/canvas_window.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,8 +2,8 @@
 
 #include "app/guidance_box.h"
 #include "app/main_window.h"
-#include "genogram/window/canvas_window.h"
-#include "tools/window/line_tool_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/tools/line_tool_window.h"
 
 #include <QMdiSubWindow>
 

@@ -3,11 +3,11 @@
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
-#include "genogram/basic_input/window/basic_input_window.h"
+#include "windows/basic_input/basic_input_window.h"
 #include "genogram/free_drawing.h"
-#include "genogram/window/canvas_window.h"
-#include "tools/window/frame_tool_window.h"
-#include "tools/window/free_line_panel_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/tools/frame_tool_window.h"
+#include "windows/tools/free_line_panel_window.h"
 
 #include <QMdiSubWindow>
 

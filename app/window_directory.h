@@ -5,13 +5,13 @@
 // window reads and writes the editing context's document.
 
 #include "app/child_window_slot.h"
-#include "genogram/canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
 #include "seams/error_reporter.h"
 #include "seams/message_boxes.h"
 #include "seams/timers.h"
-#include "tools/window/text_dialog_loader.h"
+#include "windows/tools/text_dialog_loader.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 // and the document, for the canvas of either screen size. What a routine
 // transferred before an error stays.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "geno_canvas.h"
 
 #include "document/gdr_record.h"

@@ -1,6 +1,6 @@
 #include "cohabit_frame_builder.h"
 
-#include "canvas_geometry.h"
+#include "geometry/canvas_geometry.h"
 #include "cohabit_lattice.h"
 #include "document/error_trap.h"
 

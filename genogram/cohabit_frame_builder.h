@@ -3,7 +3,7 @@
 // the marked person slots on the frame lattice — and writes it into
 // CohabitSeg. It keeps no state; one object serves one call.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 
 #include "document/gdr_record.h"
 #include "seams/error_reporter.h"

@@ -3,7 +3,7 @@
 // borders: one slot for a border segment, two for a segment shared by
 // neighbours. Indices match the canvas's frame segment table.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 
 #include <span>
 

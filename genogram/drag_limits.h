@@ -2,7 +2,7 @@
 // How far right and down a dragged text or line handle may go, per screen
 // size: far enough to reach the canvas edge, not so far that it leaves it.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 
 namespace kinsketch {
 

@@ -6,7 +6,7 @@
 // that element. Empty records elsewhere (the spare slot a figure keeps for
 // its next vertex) are passed over by every rule that looks for drawn ones.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 
 #include "document/gdr_record.h"
 

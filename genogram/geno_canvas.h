@@ -5,7 +5,7 @@
 // difference. The window that shows it and the picture both draw this model
 // through the one painting routine, so logic and tests need no screen.
 
-#include "canvas_geometry.h"
+#include "geometry/canvas_geometry.h"
 #include "canvas_widgets.h"
 #include "input_mode.h"
 #include "widget_array.h"

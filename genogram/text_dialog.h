@@ -3,7 +3,7 @@
 // lets the user change them and hands them back. A fresh dialog serves each
 // call, so the size box always starts from its default.
 
-#include "canvas_size.h"
+#include "geometry/canvas_size.h"
 #include "canvas_widgets.h"
 
 #include "document/gdr_record.h"

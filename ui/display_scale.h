@@ -4,7 +4,7 @@
 // that all of them grow together and stay on whole pixels. The saved picture
 // never goes through it: it keeps the host's size.
 
-#include "genogram/canvas_geometry.h"
+#include "geometry/canvas_geometry.h"
 
 #include <QFont>
 #include <QPixmap>

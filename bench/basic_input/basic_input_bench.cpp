@@ -3,7 +3,7 @@
 // The key's path is the panel's: layer 0 written, rebuild, the paint. A
 // full document must keep that under 2 ms and within 3 × the bare repaint.
 
-#include "genogram/basic_input/window/basic_input_window.h"
+#include "windows/basic_input/basic_input_window.h"
 
 #include "bench/support/shown_canvas.h"
 

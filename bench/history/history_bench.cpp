@@ -9,9 +9,9 @@
 #include "app/qt_timers.h"
 #include "bench/support/full_wide_document.h"
 #include "bench/support/silent_seams.h"
-#include "genogram/basic_input/window/basic_input_window.h"
-#include "genogram/window/canvas_window.h"
-#include "tools/window/free_line_panel_window.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/tools/free_line_panel_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

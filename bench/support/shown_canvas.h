@@ -8,7 +8,7 @@
 #include "silent_seams.h"
 
 #include "genogram/canvas_layer_store.h"
-#include "genogram/window/canvas_window.h"
+#include "windows/canvas/canvas_window.h"
 
 #include <QApplication>
 

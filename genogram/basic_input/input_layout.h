@@ -5,8 +5,8 @@
 // frames, so the two layouts share one network table (the WIDE one extends
 // the normal one: lines 0–51 join the same slots in both).
 
-#include "genogram/canvas_geometry.h"
-#include "genogram/canvas_size.h"
+#include "geometry/canvas_geometry.h"
+#include "geometry/canvas_size.h"
 
 #include <span>
 #include <vector>

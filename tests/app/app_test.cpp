@@ -11,11 +11,11 @@
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
 #include "document/version.h"
-#include "genogram/basic_input/window/basic_input_window.h"
-#include "genogram/basic_input/window/slot_background.h"
-#include "genogram/basic_input/window/symbol_chooser.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/basic_input/slot_background.h"
+#include "windows/basic_input/symbol_chooser.h"
 #include "genogram/cohabit_frame_builder.h"
-#include "genogram/window/canvas_window.h"
+#include "windows/canvas/canvas_window.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/planted_link.h"
@@ -24,8 +24,8 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/text_dialog_doubles.h"
-#include "tools/window/frame_tool_window.h"
-#include "tools/window/free_line_panel_window.h"
+#include "windows/tools/frame_tool_window.h"
+#include "windows/tools/free_line_panel_window.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // leaves the editing screen as it was.
 
 #include "app/menu_bar.h"
-#include "genogram/basic_input/window/basic_input_window.h"
-#include "genogram/window/canvas_window.h"
-#include "picture/window/print_dialog.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/canvas/canvas_window.h"
+#include "windows/picture/print_dialog.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/poppler.h"
 #include "tests/support/scripted_print_platform.h"

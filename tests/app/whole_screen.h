@@ -5,7 +5,7 @@
 #include "app/editing_screen.h"
 #include "app/main_window.h"
 #include "document/gdr_conversion.h"
-#include "genogram/window/canvas_window.h"
+#include "windows/canvas/canvas_window.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"

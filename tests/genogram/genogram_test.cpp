@@ -2,7 +2,7 @@
 #include "genogram/basic_input/basic_input_panel.h"
 #include "document/storable_text.h"
 #include "genogram/basic_input/input_layout.h"
-#include "genogram/canvas_geometry.h"
+#include "geometry/canvas_geometry.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"

@@ -3,7 +3,7 @@
 // remembers the pages they were shown. A printer the user accepts prints into
 // a PDF file, so that nothing reaches a real printer.
 
-#include "picture/window/print_platform.h"
+#include "windows/picture/print_platform.h"
 
 #include <QPageLayout>
 #include <QPrinter>

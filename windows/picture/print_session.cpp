@@ -1,4 +1,4 @@
-#include "picture/window/print_session.h"
+#include "windows/picture/print_session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // shows, and whether it goes to a printer or into a PDF file. The window only
 // shows the choices; PrintSession carries them out.
 
-#include "picture/window/print_session.h"
+#include "windows/picture/print_session.h"
 #include "ui/display_scale.h"
 
 #include <QDialog>

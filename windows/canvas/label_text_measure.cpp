@@ -1,6 +1,6 @@
 #include "label_text_measure.h"
 
-#include "genogram/canvas_geometry.h"
+#include "geometry/canvas_geometry.h"
 #include "picture/canvas_fonts.h"
 
 #include <QFontMetrics>

@@ -5,19 +5,11 @@
 // both), so each table is written once and each size takes its first n rows.
 
 #include "canvas_size.h"
+#include "twips.h"
 
 #include <span>
 
 namespace kinsketch {
-
-struct TwipsPlace {
-    int left = 0;
-    int top = 0;
-};
-
-struct TwipsLine {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
 
 // Age and remark labels stand 360 twips left of their cell; these cells differ.
 struct LabelLeftOverride {
@@ -29,7 +21,6 @@ struct LabelLeftOverride {
 constexpr int kCellSize = 240;   // person symbol, square
 constexpr int kLabelWidth = 855; // age and remark labels
 constexpr int kLabelHeight = 270;
-constexpr int kTwipsPerPixel = 15; // at 96 dots per inch
 
 struct CanvasGeometry {
     CanvasSize size;

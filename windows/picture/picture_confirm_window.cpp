@@ -1,4 +1,4 @@
-#include "picture/window/picture_confirm_window.h"
+#include "windows/picture/picture_confirm_window.h"
 
 #include "document/error_trap.h"
 #include "picture/canvas_picture.h"

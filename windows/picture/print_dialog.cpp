@@ -1,4 +1,4 @@
-#include "picture/window/print_dialog.h"
+#include "windows/picture/print_dialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

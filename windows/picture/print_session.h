@@ -6,7 +6,7 @@
 // reaches the drawing on the screen.
 
 #include "picture/printed_picture.h"
-#include "picture/window/print_platform.h"
+#include "windows/picture/print_platform.h"
 #include "seams/message_boxes.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "line_tool_window.h"
 
-#include "genogram/window/canvas_window.h"
+#include "windows/canvas/canvas_window.h"
 
 #include <QPushButton>
 
