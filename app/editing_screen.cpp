@@ -254,7 +254,7 @@ bool EditingScreen::takeState(EditingState& state)
             state.rest.marks[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(panel->panel().slot(i).mark);
     if (const CanvasWindow* window = windows_.loadedCanvas(size)) takeCanvasFields(window->canvas(), state.rest);
     const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
-    state.numbering = {registers.figureTag, registers.strokeTag, windows_.context().freeLineCount};
+    state.numbering = {registers.figureNumber, registers.strokeNumber, windows_.context().freeLineCount};
     if (document.FreeLine.revision() == strokesTaken_) return false;
     state.strokes = document.FreeLine;
     strokesTaken_ = document.FreeLine.revision();
@@ -287,8 +287,8 @@ void EditingScreen::showState(const EditingState& state)
     canvas.reopenDocument(layers_, changes);
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
     FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
-    registers.figureTag = state.numbering.figureTag;
-    registers.strokeTag = state.numbering.strokeTag;
+    registers.figureNumber = state.numbering.figureNumber;
+    registers.strokeNumber = state.numbering.strokeNumber;
     windows_.context().freeLineCount = state.numbering.freeLineCount;
     if (FreeLinePanelWindow* tools = windows_.loadedFreeLinePanel()) {
         tools->model().updateUndoEnabled();

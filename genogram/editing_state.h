@@ -22,8 +22,8 @@ namespace kinsketch {
 // The registers travel with a state but do not make one: numbering a new
 // figure is no edit.
 struct StrokeNumbering {
-    std::string figureTag = "0";
-    std::string strokeTag = "0";
+    std::int32_t figureNumber = 0;
+    std::int32_t strokeNumber = 0;
     std::int32_t freeLineCount = 0;
 
     bool operator==(const StrokeNumbering&) const = default;

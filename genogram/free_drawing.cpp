@@ -18,13 +18,13 @@ std::int32_t FreeDrawing::strokeWidth() const
     return tool_ == FreeLineTool::Eraser ? widthNumber(panel_.eraserWidthText) : penWidth();
 }
 
-Colour FreeDrawing::strokeColour() const { return tool_ == FreeLineTool::Eraser ? kWhite : panel_.penColour(); }
+Colour FreeDrawing::strokeColour() const { return tool_ == FreeLineTool::Eraser ? kWhite : panel_.penColour; }
 
 void FreeDrawing::mouseDown(MouseButtons button, float x, float y)
 {
     if (button != kLeftButton) return;
     const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
-    tool_ = panel_.tool();
+    tool_ = panel_.tool;
     if (tool_ == FreeLineTool::Figure)
         figureDown(at);
     else
@@ -61,12 +61,12 @@ void FreeDrawing::mouseUp(MouseButtons button, float x, float y)
 // Every stroke takes the next lower number, even one refused for its width.
 void FreeDrawing::penDown(FreeLinePoint at)
 {
-    panel_.strokeTag = std::to_string(tagNumber(panel_.strokeTag) - 1);
+    --panel_.strokeNumber;
     if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.eraserWidthText : panel_.penWidthText, tool_,
                             boxes_))
         return;
     const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Figure);
     state_ = State::Pressed;
     show_({{k, k}, 0});
@@ -75,7 +75,7 @@ void FreeDrawing::penDown(FreeLinePoint at)
 void FreeDrawing::penTo(FreeLinePoint at)
 {
     const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), tagNumber(panel_.strokeTag)};
+    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     show_({{k, k}, 0});
@@ -86,8 +86,7 @@ void FreeDrawing::figureDown(FreeLinePoint at)
     if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
     FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
-    const bool newFigure =
-        empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != tagNumber(panel_.figureTag);
+    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != panel_.figureNumber;
     if (newFigure) {
         if (!empty) growFreeLineList(l);
         figureStart_ = at;
@@ -101,7 +100,7 @@ void FreeDrawing::figureDown(FreeLinePoint at)
 void FreeDrawing::figureMove(FreeLinePoint at)
 {
     const std::int32_t k = list().upperBound();
-    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
+    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour, panel_.figureNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     show_({{}, k});
 }
@@ -116,14 +115,14 @@ void FreeDrawing::figureUp(FreeLinePoint at)
     if (closed) at = figureStart_;
     FreeLineList& l = list();
     const std::int32_t k = l.upperBound();
-    l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour(), tagNumber(panel_.figureTag)};
+    l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour, panel_.figureNumber};
     lastVertex_ = at;
     if (!closed) growFreeLineList(l);
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     if (closed) {
-        panel_.setTool(FreeLineTool::Pen);
-        panel_.figureTag = "0";
+        panel_.tool = FreeLineTool::Pen;
+        panel_.figureNumber = 0;
         panel_.figureHighlighted = false;
     }
     show_({{k, k}, 0});

@@ -44,7 +44,7 @@ enum class FreeLineRedraw : std::uint8_t { Strokes, Figure };
 // What the canvas reads from the windows beside it.
 struct CanvasContext {
     std::function<InputMode()> inputMode = [] { return InputMode::Text; };
-    // The figure number of the free-line panel (the tag of figureTag).
+    // The number of the figure the free-line panel is building.
     std::function<std::int32_t()> currentFigureNo = [] { return std::int32_t{0}; };
 };
 

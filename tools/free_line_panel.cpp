@@ -16,40 +16,40 @@ FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, F
 void FreeLinePanel::load()
 {
     registers_ = FreeLinePanelRegisters{};
-    registers_.figureTag = std::to_string(highestStrokeNo(document_.FreeLine));
-    registers_.strokeTag = std::to_string(lowestStrokeNo(document_.FreeLine));
+    registers_.figureNumber = highestStrokeNo(document_.FreeLine);
+    registers_.strokeNumber = lowestStrokeNo(document_.FreeLine);
     updateUndoEnabled();
 }
 
 void FreeLinePanel::toggleFigure()
 {
-    if (registers_.tool() != FreeLineTool::Figure) {
-        registers_.setTool(FreeLineTool::Figure);
+    if (registers_.tool != FreeLineTool::Figure) {
+        registers_.tool = FreeLineTool::Figure;
         registers_.figureHighlighted = true;
-        registers_.figureTag = std::to_string(lastFigureNo(document_.FreeLine) + 1);
+        registers_.figureNumber = lastFigureNo(document_.FreeLine) + 1;
         registers_.eraserHighlighted = false;
         return;
     }
     closeOpenFigure();
-    registers_.setTool(FreeLineTool::Pen);
+    registers_.tool = FreeLineTool::Pen;
     registers_.figureHighlighted = false;
 }
 
 void FreeLinePanel::toggleEraser()
 {
-    switch (registers_.tool()) {
+    switch (registers_.tool) {
     case FreeLineTool::Pen:
-        registers_.setTool(FreeLineTool::Eraser);
+        registers_.tool = FreeLineTool::Eraser;
         registers_.eraserHighlighted = true;
         registers_.figureHighlighted = false;
         break;
     case FreeLineTool::Eraser:
-        registers_.setTool(FreeLineTool::Pen);
+        registers_.tool = FreeLineTool::Pen;
         registers_.eraserHighlighted = false;
         break;
     case FreeLineTool::Figure:
         closeOpenFigure();
-        registers_.setTool(FreeLineTool::Eraser);
+        registers_.tool = FreeLineTool::Eraser;
         registers_.eraserHighlighted = true;
         registers_.figureHighlighted = false;
         break;
@@ -58,8 +58,8 @@ void FreeLinePanel::toggleEraser()
 
 void FreeLinePanel::closeOpenFigure()
 {
-    const std::int32_t k = closeFreeFigure(document_.FreeLine, tagNumber(registers_.figureTag),
-                                           widthNumber(registers_.penWidthText), registers_.penColour());
+    const std::int32_t k = closeFreeFigure(document_.FreeLine, registers_.figureNumber,
+                                           widthNumber(registers_.penWidthText), registers_.penColour);
     if (k == 0) return;
     neighbours_.canvas().redrawFreeLines(k, FreeLineRedraw::Strokes);
     neighbours_.showCanvas();
@@ -74,7 +74,7 @@ void FreeLinePanel::undoStroke()
     for (std::int32_t k = removed.first; k <= removed.last; ++k)
         if (canvas.FreeLine.exists(k)) canvas.FreeLine.unload(k);
     redrawCanvas();
-    registers_.setTool(FreeLineTool::Pen);
+    registers_.tool = FreeLineTool::Pen;
     registers_.eraserHighlighted = false;
     registers_.figureHighlighted = false;
     updateUndoEnabled();
@@ -91,12 +91,12 @@ void FreeLinePanel::clearAll()
     clearFreeLines(document_.FreeLine);
     redrawCanvas();
     freeLineCount_ = 0;
-    registers_.figureTag = "0";
-    registers_.strokeTag = "0";
+    registers_.figureNumber = 0;
+    registers_.strokeNumber = 0;
     updateUndoEnabled();
 }
 
-void FreeLinePanel::setColour(Colour colour) { registers_.colourTag = std::to_string(colour); }
+void FreeLinePanel::setColour(Colour colour) { registers_.penColour = colour; }
 
 bool FreeLinePanel::checkPenWidth() { return checkFreeLineWidth(registers_.penWidthText, FreeLineTool::Pen, boxes_); }
 bool FreeLinePanel::checkEraserWidth()

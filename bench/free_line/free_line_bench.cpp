@@ -17,7 +17,6 @@
 
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace kinsketch {
 namespace {
@@ -38,7 +37,7 @@ struct DrawnCanvas {
     explicit DrawnCanvas(const benchmark::State& state)
         : shown(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)))
     {
-        panel.strokeTag = std::to_string(bench::lastStrokeNumber(static_cast<int>(state.range(0))));
+        panel.strokeNumber = bench::lastStrokeNumber(static_cast<int>(state.range(0)));
         drawing =
             std::make_unique<FreeDrawing>(CanvasSize::Wide, shown.window.canvas(), panel, boxes,
                                           [this](const FreeLineStep& step) { shown.window.showFreeLineStep(step); });

@@ -29,12 +29,15 @@ GdrRecord sampleRecord()
     makeNewDocument(r);
     r.Version = "300";
     r.AgeText[5] = "長男　７５歳";
+    r.RelText[0] = "妻";
     r.LineTag[120] = 9;
     r.TextLabel[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
                       0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
     r.AddLine[99] = {kTrue, -1.5f, 2, 3, 4};
     r.WakuPoint[4][19] = {kTrue, 7, 8};
     r.WakuDots = {true, 0, {{1, 2}}};
+    r.CohabitSeg[119] = 3;
+    r.DocWakuMode = 2;
     r.CohabitFlag[36] = 1;
     r.ScreenMode = "WIDE";
     r.FreeLine = {true, 1, {{1, 2, 3, 4, -2, 0x00FF00, -2147483647 - 1}}};
@@ -47,6 +50,34 @@ TEST(DocumentJson, EveryFieldSurvivesTheTripThroughText)
     const std::string text = printDocumentJson(documentToJson(r, GdrLayout::Current, 0));
     EXPECT_EQ(documentFromJson(DocumentJson::parse(text)), r);
     EXPECT_TRUE(documentToJson(GdrRecord{}, GdrLayout::Current, 0)["WakuDots"].is_null()); // undimensioned
+}
+
+// Each key path with the JSON type there; an array is its length and the
+// shape of its first element: `TextLabel[101].FontBold: boolean`.
+void addShape(const DocumentJson& json, const std::string& path, std::string& out)
+{
+    if (json.is_object() && !json.empty())
+        for (const auto& [key, value] : json.items()) addShape(value, path.empty() ? key : path + "." + key, out);
+    else if (json.is_array() && !json.empty())
+        addShape(json.front(), path + "[" + std::to_string(json.size()) + "]", out);
+    else
+        out += path + (json.is_array() ? "[0]" : "") + ": " + json.type_name() + "\n";
+}
+
+// The keys are the legacy field names under which dumps are read and
+// written; renaming the record's C++ fields must leave them and their nesting.
+TEST(DocumentJson, KeysNestingAndTypesAreThoseOfTheGoldenShape)
+{
+    std::string shape;
+    addShape(DocumentJson::parse(printDocumentJson(documentToJson(sampleRecord(), GdrLayout::Current, 1))), "", shape);
+    const fs::path golden = fs::path(KINSKETCH_FIXTURE_DIR) / "golden" / "document_json_shape.txt";
+    if (!fs::exists(golden)) {
+        std::ofstream(golden) << shape;
+        FAIL() << "wrote " << golden << "; look at it before committing";
+    }
+    std::ifstream in(golden);
+    EXPECT_EQ(shape, std::string(std::istreambuf_iterator<char>(in), {}))
+        << "the dump's keys, nesting or types changed; if meant, delete " << golden << " and run again";
 }
 
 // The JSON library's own printer misses the shortest form of some floats

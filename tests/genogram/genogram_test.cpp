@@ -769,7 +769,7 @@ TEST(StateChange, UndoRedoAndJoinedChainsGiveBackEveryState)
             state.rest.marks[static_cast<std::size_t>(number(kSlotCount))] ^= 1;
         }
         state.strokes = DynamicArray<FreeLineRecord>(true, 1, std::move(items));
-        state.numbering.strokeTag = std::to_string(-number(9));
+        state.numbering.strokeNumber = -number(9);
         return state;
     };
     for (int walk = 0; walk < 50; ++walk) {

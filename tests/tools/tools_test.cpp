@@ -171,7 +171,7 @@ protected:
     test::ScriptedMessageBoxes boxes;
     test::RecordingReporter reporter;
     GenoCanvas canvas{CanvasSize::Normal, document, reporter,
-                      CanvasContext{{}, [this] { return tagNumber(registers.figureTag); }}};
+                      CanvasContext{{}, [this] { return registers.figureNumber; }}};
     FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
     FreeLinePanel panel{document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
 };
@@ -182,7 +182,7 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
     EXPECT_EQ(upperBound(), 2) << "the press reused record 1, the release appended";
     stroke(3);
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1, -2, -2, -2}));
-    EXPECT_EQ(registers.strokeTag, "-2");
+    EXPECT_EQ(registers.strokeNumber, -2);
 
     panel.undoStroke();
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1})) << "one undo takes one stroke";
@@ -192,7 +192,7 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
     EXPECT_TRUE(registers.figureHighlighted);
     panel.toggleFigure();
     EXPECT_EQ(document.FreeLine, before) << "the figure button twice adds no record";
-    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
+    EXPECT_EQ(registers.tool, FreeLineTool::Pen);
 }
 
 TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToThePen)
@@ -207,8 +207,7 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
     EXPECT_EQ(document.FreeLine[2].X1, 2000);
-    EXPECT_EQ(std::make_tuple(registers.tool(), registers.figureHighlighted),
-              std::make_tuple(FreeLineTool::Pen, false));
+    EXPECT_EQ(std::make_tuple(registers.tool, registers.figureHighlighted), std::make_tuple(FreeLineTool::Pen, false));
 }
 
 TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesExactlyOnIt)
@@ -221,8 +220,8 @@ TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesE
         SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
         restart();
         figure({{1000, 1000}, {2000, 1000}, {1000 + c.dx, 1000 + c.dy}});
-        EXPECT_EQ(registers.tool(), c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
-        EXPECT_EQ(registers.figureTag, c.closes ? "0" : "1");
+        EXPECT_EQ(registers.tool, c.closes ? FreeLineTool::Pen : FreeLineTool::Figure);
+        EXPECT_EQ(registers.figureNumber, c.closes ? 0 : 1);
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
         const FreeLinePoint end = c.closes ? FreeLinePoint{1000, 1000} : FreeLinePoint{1000 + c.dx, 1000 + c.dy};
         EXPECT_EQ(std::tie(document.FreeLine[2].X1, document.FreeLine[2].Y1), std::tie(end.x, end.y));
@@ -234,7 +233,7 @@ TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
     figure({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     panel.toggleEraser();
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
-    EXPECT_EQ(registers.tool(), FreeLineTool::Eraser);
+    EXPECT_EQ(registers.tool, FreeLineTool::Eraser);
 
     stroke(2);
     EXPECT_EQ(std::tie(document.FreeLine[4].BorderColor, document.FreeLine[4].BorderWidth),
@@ -246,10 +245,10 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
     document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
     loadedCount = loadedFreeLineCount(document);
     panel.load();
-    EXPECT_EQ(std::tie(registers.undoEnabled, registers.strokeTag), std::make_tuple(false, "-4"));
+    EXPECT_EQ(std::tie(registers.undoEnabled, registers.strokeNumber), std::make_tuple(false, -4));
 
     stroke(3);
-    EXPECT_EQ(document.FreeLine[3].StrokeNo, -5) << "\"0\" in front of \"-4\" still reads -4";
+    EXPECT_EQ(document.FreeLine[3].StrokeNo, -5);
     EXPECT_TRUE(registers.undoEnabled);
     panel.undoStroke();
     EXPECT_FALSE(registers.undoEnabled);
@@ -257,7 +256,7 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
     EXPECT_EQ(upperBound(), 2);
 
     // A loaded stroke whose number a new stroke happens to share stays too.
-    registers.strokeTag = "-3";
+    registers.strokeNumber = -3;
     stroke(2);
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2);
@@ -298,7 +297,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
         stroke(4);
         EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
         EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
-        EXPECT_EQ(registers.strokeTag, "-1") << "the number went down all the same";
+        EXPECT_EQ(registers.strokeNumber, -1) << "the number went down all the same";
         // The same check refuses the width when the Tool Box's box is left.
         EXPECT_EQ(c.eraser ? panel.checkEraserWidth() : panel.checkPenWidth(), false);
     }
@@ -311,7 +310,7 @@ TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRec
     click(3000, 3000);
     EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
     EXPECT_EQ(canvas.FreeLine[3].x2, 3000);
-    EXPECT_EQ(registers.tool(), FreeLineTool::Pen);
+    EXPECT_EQ(registers.tool, FreeLineTool::Pen);
 }
 
 // Regression: strokes after a figure left open by a mode switch vanished on redraw and from the save.

@@ -141,8 +141,8 @@ void FreeLinePanelWindow::showRegisters()
     if (r.eraserHighlighted != shown_.eraserHighlighted)
         eraserButton_->setStyleSheet(r.eraserHighlighted ? backColourStyle(kHighlight) : QString());
     undoButton_->setEnabled(r.undoEnabled);
-    if (r.colourTag != shown_.colourTag || colourSample_->styleSheet().isEmpty())
-        colourSample_->setStyleSheet(backColourStyle(r.penColour()));
+    if (r.penColour != shown_.penColour || colourSample_->styleSheet().isEmpty())
+        colourSample_->setStyleSheet(backColourStyle(r.penColour));
     if (penWidthBox_->text().toStdString() != r.penWidthText)
         penWidthBox_->setText(QString::fromStdString(r.penWidthText));
     if (eraserWidthBox_->text().toStdString() != r.eraserWidthText)
@@ -159,7 +159,7 @@ void FreeLinePanelWindow::after(void (FreeLinePanel::*click)())
 void FreeLinePanelWindow::takeColourFromPicker()
 {
     const QColor chosen =
-        QColorDialog::getColor(qColour(model_.registers().penColour()), this, QStringLiteral("色の設定"));
+        QColorDialog::getColor(qColour(model_.registers().penColour), this, QStringLiteral("色の設定"));
     if (!chosen.isValid()) return;
     model_.setColour(static_cast<Colour>(chosen.red()) | (static_cast<Colour>(chosen.green()) << 8) |
                      (static_cast<Colour>(chosen.blue()) << 16));
