@@ -17,7 +17,7 @@ std::vector<TextLabelRecord> textsOnShow(const GenoCanvas& canvas)
     std::vector<TextLabelRecord> texts;
     for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
         const LabelWidget* label = canvas.textLabels.find(i);
-        if (label && label->visible && !label->caption.empty()) texts.push_back(textRecordOf(*label));
+        if (label && label->visible && !label->text.caption.empty()) texts.push_back(textRecordOf(*label));
     }
     return texts;
 }

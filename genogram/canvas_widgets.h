@@ -3,6 +3,8 @@
 // and symbol picture shows and where. The canvas owns them; the painting
 // routine draws them; nothing here needs a screen.
 
+#include "styled_text.h"
+
 #include "document/gdr_record.h"
 
 #include <cstdint>
@@ -52,12 +54,8 @@ constexpr LabelAlignment kAlignRight = 1;
 constexpr LabelAlignment kAlignCentre = 2;
 
 struct LabelWidget {
-    std::string caption;
+    StyledText text;
     LabelAlignment alignment = kAlignLeft;
-    std::string fontName;
-    float fontSize = 9; // points
-    bool bold = false, italic = false, strikethru = false, underline = false;
-    Colour foreColor = 0;
     bool opaque = false; // transparent labels show what lies below them
     Colour backColor = 0xFFFFFF;
     float left = 0, top = 0, width = 0, height = 0; // twips

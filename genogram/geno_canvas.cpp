@@ -15,14 +15,18 @@ constexpr float kLabelFontSize = 9.0F;
 constexpr float kHandleFontSize = 8.25F;
 constexpr float kHandleSize = 135.0F;
 
+// The canvas's own labels are written in its font, in the window text colour.
+StyledText canvasText(std::string caption, float points)
+{
+    return {
+        .caption = std::move(caption), .fontName = kCanvasFontName, .fontSize = points, .colour = kWindowTextColour};
+}
+
 LabelWidget cellLabel(TwipsPlace place, Colour background, std::string text)
 {
     LabelWidget label;
-    label.caption = std::move(text);
+    label.text = canvasText(std::move(text), kLabelFontSize);
     label.alignment = kAlignCentre;
-    label.fontName = kCanvasFontName;
-    label.fontSize = kLabelFontSize;
-    label.foreColor = kWindowTextColour;
     label.opaque = true;
     label.backColor = background;
     label.left = static_cast<float>(place.left);
@@ -52,9 +56,7 @@ bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 LabelWidget textLabelTemplate()
 {
     LabelWidget label;
-    label.fontName = kCanvasFontName;
-    label.fontSize = kLabelFontSize;
-    label.foreColor = kWindowTextColour;
+    label.text = canvasText({}, kLabelFontSize);
     return label;
 }
 
@@ -67,10 +69,7 @@ LabelWidget cellLabelOf(const CanvasGeometry& geometry, WidgetId id, std::string
 LabelWidget lineHandleTemplate()
 {
     LabelWidget label;
-    label.caption = "●";
-    label.fontName = kCanvasFontName;
-    label.fontSize = kHandleFontSize;
-    label.foreColor = kWindowTextColour;
+    label.text = canvasText("●", kHandleFontSize);
     label.width = kHandleSize;
     label.height = kHandleSize;
     return label;
@@ -164,9 +163,9 @@ bool GenoCanvas::rebuild()
         redrawFreeLines(0, FreeLineRedraw::Strokes);
         showSymbols();
         for (int i = 0; i < geometry_.slotCount; ++i)
-            ageLabels[i].caption = document_.AgeText[static_cast<std::size_t>(i)];
+            ageLabels[i].text.caption = document_.AgeText[static_cast<std::size_t>(i)];
         for (int i = 0; i < geometry_.slotCount; ++i)
-            remarkLabels[i].caption = document_.RelText[static_cast<std::size_t>(i)];
+            remarkLabels[i].text.caption = document_.RelText[static_cast<std::size_t>(i)];
         for (int k = 0; k < geometry_.connectorCount(); ++k)
             applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)

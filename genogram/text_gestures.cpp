@@ -9,14 +9,14 @@
 namespace kinsketch {
 namespace {
 
-constexpr float kDefaultSize = 9;
 constexpr float kLabelMargin = 50; // twips around the measured text
 
 // A new text without a font or size takes the canvas's own.
-TextFormatting withDefaults(TextFormatting values)
+StyledText withDefaults(StyledText values)
 {
-    if (values.fontName.empty()) values.fontName = kCanvasFontName;
-    if (values.fontSize == 0) values.fontSize = static_cast<std::uint8_t>(kDefaultSize);
+    const StyledText canvasOwn = textLabelTemplate().text;
+    if (values.fontName.empty()) values.fontName = canvasOwn.fontName;
+    if (values.fontSize == 0) values.fontSize = canvasOwn.fontSize;
     return values;
 }
 
@@ -54,14 +54,14 @@ void TextGestures::place(float x, float y)
     placed.alignment = kAlignLeft;
     placed.left = x;
     placed.top = y;
-    const std::optional<TextFormatting> edited = dialog_.edit({}, placementOf(placed));
+    const std::optional<StyledText> edited = dialog_.edit({}, placementOf(placed));
     // An empty text would take a slot and show nothing.
-    if (!edited || edited->text.empty()) return;
+    if (!edited || edited->caption.empty()) return;
 
     const int n = reuse != 0 ? reuse : highest + 1;
     if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
     LabelWidget& label = canvas_.textLabels[n];
-    applyFormatting(label, withDefaults(*edited));
+    label.text = withDefaults(*edited);
     label.alignment = kAlignLeft;
     label.tag = kTextInUse;
     label.left = x;
@@ -100,29 +100,29 @@ void TextGestures::edit(int n)
 {
     LabelWidget& label = canvas_.textLabels[n];
     if (label.tag != kTextInUse) return;
-    const std::optional<TextFormatting> values = dialog_.edit(formattingOf(label), placementOf(label));
+    const std::optional<StyledText> values = dialog_.edit(label.text, placementOf(label));
     if (!values) return;
-    if (values->text.empty()) {
+    if (values->caption.empty()) {
         label.tag = kTextFree;
         label.visible = false;
         return;
     }
-    applyFormatting(label, *values);
+    label.text = *values;
     fit(label);
 }
 
 void TextGestures::fit(LabelWidget& label) const
 {
-    const TwipsSize size = measure_.measure(label);
+    const TwipsSize size = measure_.measure(label.text);
     label.width = size.width + kLabelMargin;
     label.height = size.height + kLabelMargin;
 }
 
 TextPlacement TextGestures::placementOf(const LabelWidget& label) const
 {
-    return {canvas_.geometry().size, [this, label](const TextFormatting& values) {
+    return {canvas_.geometry().size, [this, label](const StyledText& values) {
                 LabelWidget placed = label;
-                applyFormatting(placed, withDefaults(values));
+                placed.text = withDefaults(values);
                 fit(placed);
                 return placed;
             }};

@@ -4,7 +4,6 @@
 
 #include "document/run_time_error.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -23,16 +22,17 @@ std::uint8_t storedFontSize(float points)
 
 TextLabelRecord textRecordOf(const LabelWidget& label)
 {
+    const StyledText& text = label.text;
     TextLabelRecord r;
-    r.Caption = label.caption;
+    r.Caption = text.caption;
     r.Alignment = label.alignment;
-    r.FontName = label.fontName;
-    r.FontSize = storedFontSize(label.fontSize);
-    r.FontBold = toBool16(label.bold);
-    r.FontItalic = toBool16(label.italic);
-    r.FontStrikethru = toBool16(label.strikethru);
-    r.FontUnderline = toBool16(label.underline);
-    r.ForeColor = label.foreColor;
+    r.FontName = text.fontName;
+    r.FontSize = storedFontSize(text.fontSize);
+    r.FontBold = toBool16(text.bold);
+    r.FontItalic = toBool16(text.italic);
+    r.FontStrikethru = toBool16(text.strikethrough);
+    r.FontUnderline = toBool16(text.underline);
+    r.ForeColor = text.colour;
     r.Left = label.left;
     r.Top = label.top;
     r.Width = label.width;
@@ -44,15 +44,15 @@ TextLabelRecord textRecordOf(const LabelWidget& label)
 LabelWidget textLabelOf(const TextLabelRecord& r)
 {
     LabelWidget label = textLabelTemplate();
-    label.caption = r.Caption;
+    label.text = {.caption = r.Caption,
+                  .fontName = r.FontName,
+                  .fontSize = static_cast<float>(r.FontSize),
+                  .colour = r.ForeColor,
+                  .bold = r.FontBold != kFalse,
+                  .italic = r.FontItalic != kFalse,
+                  .strikethrough = r.FontStrikethru != kFalse,
+                  .underline = r.FontUnderline != kFalse};
     label.alignment = r.Alignment;
-    label.fontName = r.FontName;
-    label.fontSize = r.FontSize;
-    label.bold = r.FontBold != kFalse;
-    label.italic = r.FontItalic != kFalse;
-    label.strikethru = r.FontStrikethru != kFalse;
-    label.underline = r.FontUnderline != kFalse;
-    label.foreColor = r.ForeColor;
     label.left = r.Left;
     label.top = r.Top;
     label.width = r.Width;
@@ -60,30 +60,6 @@ LabelWidget textLabelOf(const TextLabelRecord& r)
     label.visible = true;
     label.tag = kTextInUse;
     return label;
-}
-
-TextFormatting formattingOf(const LabelWidget& label)
-{
-    return {label.caption,
-            label.fontName,
-            static_cast<std::uint8_t>(std::clamp(std::nearbyint(label.fontSize), 0.0F, 255.0F)),
-            label.foreColor,
-            label.bold,
-            label.italic,
-            label.strikethru,
-            label.underline};
-}
-
-void applyFormatting(LabelWidget& label, const TextFormatting& values)
-{
-    label.caption = values.text;
-    label.fontName = values.fontName;
-    label.fontSize = values.fontSize;
-    label.bold = values.bold;
-    label.italic = values.italic;
-    label.strikethru = values.strikethrough;
-    label.underline = values.underline;
-    label.foreColor = values.color;
 }
 
 } // namespace kinsketch

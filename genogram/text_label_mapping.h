@@ -1,10 +1,8 @@
 #pragma once
-// A text on the canvas (a label of lblInp) and the two other shapes it takes:
-// the document's TextLabel record and the values the text dialog edits. The
-// tag of a text label says whether it is in use.
+// A text on the canvas (a label of lblInp) and the document's TextLabel
+// record it is saved as. The tag of a text label says whether it is in use.
 
 #include "canvas_widgets.h"
-#include "text_dialog.h"
 
 #include "document/gdr_record.h"
 
@@ -17,8 +15,5 @@ inline constexpr const char* kTextFree = "0";
 TextLabelRecord textRecordOf(const LabelWidget& label);
 // A text label in use, made from the label template.
 LabelWidget textLabelOf(const TextLabelRecord& record);
-
-TextFormatting formattingOf(const LabelWidget& label);
-void applyFormatting(LabelWidget& label, const TextFormatting& values);
 
 } // namespace kinsketch

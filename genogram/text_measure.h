@@ -1,8 +1,8 @@
 #pragma once
-// Measures a label's text in the label's font, as the picture draws it, so
-// that the canvas can size a text label to hold its text.
+// Measures a text in its font, as the picture draws it, so that the canvas
+// can size a text label to hold its text.
 
-#include "canvas_widgets.h"
+#include "styled_text.h"
 
 namespace kinsketch {
 
@@ -15,7 +15,7 @@ class TextMeasure {
 public:
     virtual ~TextMeasure() = default;
     // The width of the longest line and the height of all lines, in twips.
-    virtual TwipsSize measure(const LabelWidget& label) const = 0;
+    virtual TwipsSize measure(const StyledText& text) const = 0;
 };
 
 } // namespace kinsketch

@@ -105,16 +105,16 @@ QString canvasFontFamily(const std::string& storedName)
     return face ? QString::fromLatin1(face->standIn) : name;
 }
 
-QFont canvasFont(const LabelWidget& label, double scale)
+QFont canvasFont(const StyledText& text, double scale)
 {
-    QFont font(canvasFontFamily(label.fontName));
+    QFont font(canvasFontFamily(text.fontName));
     // Sizes are set in pixels: the picture is always 96 dpi, whatever the screen.
     font.setPixelSize(
-        static_cast<int>(std::max(kSmallestPixelSize, std::nearbyint(label.fontSize * kPixelsPerPoint * scale))));
-    font.setBold(label.bold);
-    font.setItalic(label.italic);
-    font.setStrikeOut(label.strikethru);
-    font.setUnderline(label.underline);
+        static_cast<int>(std::max(kSmallestPixelSize, std::nearbyint(text.fontSize * kPixelsPerPoint * scale))));
+    font.setBold(text.bold);
+    font.setItalic(text.italic);
+    font.setStrikeOut(text.strikethrough);
+    font.setUnderline(text.underline);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -30,7 +30,7 @@ QStringList offeredFontNames();
 // itself; elsewhere the stand-in of a Windows face, or the name itself.
 QString canvasFontFamily(const std::string& storedName);
 
-// The font of a label at `scale` device pixels per 96-dpi pixel.
-QFont canvasFont(const LabelWidget& label, double scale);
+// The font of a text at `scale` device pixels per 96-dpi pixel.
+QFont canvasFont(const StyledText& text, double scale);
 
 } // namespace kinsketch

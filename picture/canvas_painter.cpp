@@ -200,9 +200,9 @@ int labelTextFlags(const LabelWidget& label, bool fixedCellLabel)
 // texts then stand where the picture has them.
 QFont labelFont(const QPainter& painter, const LabelWidget& label, const QString& text, double scale)
 {
-    QFont font = canvasFont(label, scale);
+    QFont font = canvasFont(label.text, scale);
     if (painter.paintEngine()->type() == QPaintEngine::Raster) return font;
-    const QFontMetricsF picture(canvasFont(label, 1.0));
+    const QFontMetricsF picture(canvasFont(label.text, 1.0));
     const QStringList lines = text.split(QLatin1Char('\n'));
     const QString widest = *std::max_element(lines.begin(), lines.end(), [&](const QString& a, const QString& b) {
         return picture.horizontalAdvance(a) < picture.horizontalAdvance(b);
@@ -221,10 +221,10 @@ void paintLabel(QPainter& painter, const LabelWidget& label, bool fixedCellLabel
 {
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
     if (label.opaque) painter.fillRect(rect, qColour(label.backColor));
-    if (label.caption.empty()) return;
-    const QString text = labelText(label.caption);
+    if (label.text.caption.empty()) return;
+    const QString text = labelText(label.text.caption);
     painter.setFont(labelFont(painter, label, text, scale));
-    painter.setPen(qColour(label.foreColor));
+    painter.setPen(qColour(label.text.colour));
     const int flags = labelTextFlags(label, fixedCellLabel);
     if (fixedCellLabel) {
         painter.save();
@@ -432,10 +432,10 @@ QRegion lineDeviceFootprint(const LineWidget& line, double scale)
 QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, const QPaintDevice* device)
 {
     const QRect rect = deviceRect(label.left, label.top, label.width, label.height, scale);
-    if (isFixedCellLabel(id.kind) || label.caption.empty())
-        return label.opaque || !label.caption.empty() ? rect : QRect();
-    const QFontMetrics metrics(canvasFont(label, scale), device);
-    const QRect text = metrics.boundingRect(rect, labelTextFlags(label, false), labelText(label.caption));
+    if (isFixedCellLabel(id.kind) || label.text.caption.empty())
+        return label.opaque || !label.text.caption.empty() ? rect : QRect();
+    const QFontMetrics metrics(canvasFont(label.text, scale), device);
+    const QRect text = metrics.boundingRect(rect, labelTextFlags(label, false), labelText(label.text.caption));
     const int margin = metrics.height() / 2 + 2;
     return (label.opaque ? text | rect : text).adjusted(-margin, -margin, margin, margin);
 }
@@ -443,13 +443,13 @@ QRect labelDeviceBounds(const LabelWidget& label, WidgetId id, double scale, con
 // The picture is drawn at 96 dpi, so the text is measured at scale 1.
 bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry)
 {
-    if (label.caption.empty()) return true;
+    if (label.text.caption.empty()) return true;
     const QRect box = deviceRect(label.left, label.top, label.width, label.height, 1.0);
     const QRect canvas(0, 0, twipsToDevicePixels(geometry.clientWidth, 1.0),
                        twipsToDevicePixels(geometry.clientHeight, 1.0));
     const bool fixedCellLabel = isFixedCellLabel(kind);
-    const QRect text = QFontMetrics(canvasFont(label, 1.0))
-                           .boundingRect(box, labelTextFlags(label, fixedCellLabel), labelText(label.caption));
+    const QRect text = QFontMetrics(canvasFont(label.text, 1.0))
+                           .boundingRect(box, labelTextFlags(label, fixedCellLabel), labelText(label.text.caption));
     return (fixedCellLabel ? box & canvas : canvas).contains(text);
 }
 

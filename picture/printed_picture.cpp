@@ -38,7 +38,7 @@ CanvasScene sceneShowing(const GenoCanvas& canvas, const PrintedDetails& details
     CanvasScene scene = sceneOf(canvas);
     for (const CanvasScene::Item& item : scene.items)
         if (item.look == CanvasScene::Look::Label && leftOut(item.id.kind, details))
-            scene.labels[item.at].caption.clear();
+            scene.labels[item.at].text.caption.clear();
     return scene;
 }
 

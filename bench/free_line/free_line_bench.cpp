@@ -97,7 +97,7 @@ BENCHMARK(BM_RepaintUnchanged)->Apply(bench::stepCases)->Unit(benchmark::kMicros
 // Text mode needs the dialog only to place or edit a text, never to drag one.
 class NoTextDialog : public TextDialog {
 public:
-    std::optional<TextFormatting> edit(const TextFormatting&, const TextPlacement&) override { return std::nullopt; }
+    std::optional<StyledText> edit(const StyledText&, const TextPlacement&) override { return std::nullopt; }
 };
 
 // Text 55 of the full document, grabbed inside and dragged a few pixels to

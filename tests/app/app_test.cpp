@@ -242,7 +242,7 @@ TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothi
     GdrRecord document = openHandedInDocument(store, kFixtures / "sample_family.gdr").record;
     FakeEditingWindows fake(CanvasSize::Normal, document, reporter);
     LabelWidget label = textLabelTemplate();
-    label.caption = "残る注記";
+    label.text.caption = "残る注記";
     label.visible = true;
     fake.canvas.textLabels.load(1, label);
     ASSERT_TRUE(fake.layers.saveTexts(CanvasSize::Normal));
@@ -299,7 +299,7 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     EXPECT_EQ(context.inputMode, InputMode::Text);
     BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
     EXPECT_EQ(std::make_tuple(panel.ageBox(2)->text().toStdString(), panel.panel().line(7).slashS,
-                              canvas(CanvasSize::Normal).ageLabels[2].caption, reporter.errors.size(),
+                              canvas(CanvasSize::Normal).ageLabels[2].text.caption, reporter.errors.size(),
                               boxes.shown.size()),
               std::make_tuple("80", true, "80", 0u, 0u));
     EXPECT_EQ(document, before);
@@ -585,7 +585,7 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
 
     CanvasWindow& canvas = whole.screen->windows().canvas(CanvasSize::Normal);
     EXPECT_EQ(canvas.size(), QSize(429, 507)); // 4290 x 5070 twips at 150 %
-    EXPECT_EQ(std::make_tuple(canvas.canvas().textLabels[1].caption, canvas.canvas().ageLabels[2].caption,
+    EXPECT_EQ(std::make_tuple(canvas.canvas().textLabels[1].text.caption, canvas.canvas().ageLabels[2].text.caption,
                               whole.context.inputMode, whole.settings.value("display/percent").toInt(),
                               whole.screen->menuBar().displaySizeBox()->currentData().toInt()),
               std::make_tuple(std::string("主介護者"), std::string("80"), InputMode::FreeLines, 150, 150));

@@ -45,13 +45,13 @@ public:
     // A text on the canvas of `size`, as if placed there by the text dialog.
     void placeText(CanvasSize size)
     {
-        LabelWidget text;
-        text.caption = "主介護者";
-        text.left = text.top = 500;
-        text.width = 900;
-        text.height = 200;
-        text.visible = true;
-        screen->windows().canvas(size).canvas().textLabels.load(1, text);
+        LabelWidget label = textLabelTemplate();
+        label.text.caption = "主介護者";
+        label.left = label.top = 500;
+        label.width = 900;
+        label.height = 200;
+        label.visible = true;
+        screen->windows().canvas(size).canvas().textLabels.load(1, label);
     }
     // The frames of the child windows on show, by the names of their windows.
     std::map<QString, QRect> frames() const

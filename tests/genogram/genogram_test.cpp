@@ -275,7 +275,7 @@ protected:
     static LabelWidget text(std::string caption, bool visible = true)
     {
         LabelWidget label = textLabelTemplate();
-        label.caption = std::move(caption);
+        label.text.caption = std::move(caption);
         label.visible = visible;
         return label;
     }
@@ -421,8 +421,9 @@ TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
     EXPECT_FALSE(canvas.textLabels[60].visible);
     place("n"); // the highest freed number is taken first
     place("m");
-    EXPECT_EQ(std::tie(canvas.textLabels[60].caption, canvas.textLabels[40].caption, canvas.textLabels[60].visible),
-              std::make_tuple("n", "m", true));
+    EXPECT_EQ(
+        std::tie(canvas.textLabels[60].text.caption, canvas.textLabels[40].text.caption, canvas.textLabels[60].visible),
+        std::make_tuple("n", "m", true));
 
     ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
     EXPECT_EQ(std::tie(document.TextLabel[40].Caption, document.TextLabel[99].Caption, document.TextLabel[100].Used),
@@ -453,9 +454,9 @@ TEST_P(Canvas, ARightClickDeletionOfATextAsksAndKeepsItsNumberTaken)
 // The dialog warns from the label it is told of while the user types, so it must be the one the canvas then makes.
 TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyAndTheDialogIsToldWhereTheTextWillStand)
 {
-    const auto toldAsMade = [&](std::size_t asked, const TextFormatting& values) {
+    const auto toldAsMade = [&](std::size_t asked, const StyledText& values) {
         const auto placed = [](const LabelWidget& l) {
-            return std::make_tuple(l.caption, l.fontName, l.fontSize, l.alignment, l.left, l.top, l.width, l.height);
+            return std::make_tuple(l.text, l.alignment, l.left, l.top, l.width, l.height);
         };
         EXPECT_EQ(std::make_tuple(dialog.placements.at(asked).size, placed(dialog.placements[asked].label(values))),
                   std::make_tuple(GetParam().size, placed(canvas.textLabels[1])));
@@ -467,14 +468,15 @@ TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyAndTheDialogIsToldWhereTheText
     EXPECT_EQ(dialog.asked.size(), 1U);
 
     mode = InputMode::Text;
-    const TextFormatting edited{"longer text", "ＭＳ 明朝", 12};
+    const StyledText edited{"longer text", "ＭＳ 明朝", 12};
     dialog.answers = {std::nullopt, edited};
     mouse.doubleClick(kLeftButton, 1010, 1010);
-    EXPECT_EQ(std::tie(dialog.asked.at(1).text, canvas.textLabels[1].caption), std::make_tuple("old", "old"))
+    EXPECT_EQ(std::tie(dialog.asked.at(1).caption, canvas.textLabels[1].text.caption), std::make_tuple("old", "old"))
         << "cancel changes nothing";
     mouse.doubleClick(kLeftButton, 1010, 1010);
     const LabelWidget& l = canvas.textLabels[1];
-    EXPECT_EQ(std::tie(l.caption, l.fontSize, l.width, l.left), std::make_tuple("longer text", 12.F, 1150.F, 1000.F));
+    EXPECT_EQ(std::tie(l.text.caption, l.text.fontSize, l.width, l.left),
+              std::make_tuple("longer text", 12.F, 1150.F, 1000.F));
     toldAsMade(2, edited);
 }
 
@@ -537,7 +539,7 @@ TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndTheHundredthLineIsTheLast)
 TEST_P(Canvas, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
 {
     for (int i = 1; i <= 7; ++i)
-        canvas.textLabels.load(i, text("文字" + std::to_string(i), i == 3 || i == 7)).fontSize = 10.5F;
+        canvas.textLabels.load(i, text("文字" + std::to_string(i), i == 3 || i == 7)).text.fontSize = 10.5F;
     canvas.textLabels[3].top = 3000.25F;
     canvas.textLabels.load(9, text("")); // on show but empty
     ASSERT_TRUE(store.saveTexts(GetParam().size));

@@ -104,9 +104,9 @@ public:
                 return "text " + std::to_string(n) + " to the front";
             }
             LabelWidget label = textLabelTemplate();
-            label.caption = pick(2) ? "注記テキスト" : "Italic\r\n二行目";
-            label.italic = pick(2) != 0;
-            label.fontSize = static_cast<float>(9 + pick(12));
+            label.text.caption = pick(2) ? "注記テキスト" : "Italic\r\n二行目";
+            label.text.italic = pick(2) != 0;
+            label.text.fontSize = static_cast<float>(9 + pick(12));
             label.left = static_cast<float>(pick(6000));
             label.top = static_cast<float>(pick(5000));
             std::tie(label.width, label.height, label.visible) = std::tuple(900.0F, 250.0F, true);

@@ -114,7 +114,7 @@ TEST(LabelTextFit, ATextFitsWhenThePictureShowsAllOfIt)
         SCOPED_TRACE(c.text);
         const bool placed = c.kind == WidgetKind::textLabels;
         LabelWidget label = placed ? textLabelTemplate() : cellLabelOf(geometry, {c.kind, 0}, {});
-        label.caption = c.text;
+        label.text.caption = c.text;
         if (placed)
             std::tie(label.left, label.top, label.width, label.height) = std::tuple(c.left, c.top, c.width, 300.0F);
         EXPECT_EQ(labelTextFits(label, c.kind, geometry), c.fits);

@@ -7,7 +7,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace kinsketch::test {
@@ -15,30 +14,27 @@ namespace kinsketch::test {
 // Answers the text dialog from a script; nothing (or an empty script) is a cancel.
 class ScriptedTextDialog : public TextDialog {
 public:
-    std::optional<TextFormatting> edit(const TextFormatting& values, const TextPlacement& placement) override
+    std::optional<StyledText> edit(const StyledText& values, const TextPlacement& placement) override
     {
         asked.push_back(values);
         placements.push_back(placement);
         if (answers.empty()) return std::nullopt;
-        const std::optional<TextFormatting> answer = answers.front();
+        const std::optional<StyledText> answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void answer(const std::string& text, std::string font = {}, std::uint8_t size = 0)
-    {
-        answers.push_back(TextFormatting{text, std::move(font), size});
-    }
-    std::deque<std::optional<TextFormatting>> answers;
-    std::vector<TextFormatting> asked;
+    void answer(const std::string& text) { answers.push_back(StyledText{text, {}}); }
+    std::deque<std::optional<StyledText>> answers;
+    std::vector<StyledText> asked;
     std::vector<TextPlacement> placements;
 };
 
 // 100 twips per byte of the caption and 200 per line, whatever the font.
 class FixedMeasure : public TextMeasure {
 public:
-    TwipsSize measure(const LabelWidget& label) const override
+    TwipsSize measure(const StyledText& text) const override
     {
-        return {100.0F * static_cast<float>(label.caption.size()), 200};
+        return {100.0F * static_cast<float>(text.caption.size()), 200};
     }
 };
 

@@ -3,7 +3,6 @@
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/free_drawing.h"
-#include "genogram/text_label_mapping.h"
 #include "windows/canvas/canvas_window.h"
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
@@ -100,19 +99,19 @@ TEST_P(PanelWindow, ClicksStyleTheLineUnderThemOnTheCanvasAndAlwaysRefresh)
 
     document.AgeText[0] = "stale";
     QTest::mouseClick(&window, Qt::RightButton, {}, at(60, 60)); // on no line
-    EXPECT_EQ(canvas.canvas().ageLabels[0].caption, "");
+    EXPECT_EQ(canvas.canvas().ageLabels[0].text.caption, "");
     EXPECT_EQ(redraws, 3);
 }
 
 TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
 {
     QTest::keyClicks(window.ageBox(2), QStringLiteral("85"));
-    EXPECT_EQ(canvas.canvas().ageLabels[2].caption, "85");
+    EXPECT_EQ(canvas.canvas().ageLabels[2].text.caption, "85");
     QInputMethodEvent preedit(QStringLiteral("ちょうなん"), {}), commit;
     QApplication::sendEvent(window.remarkBox(2), &preedit);
     commit.setCommitString(QStringLiteral("長男"));
     QApplication::sendEvent(window.remarkBox(2), &commit);
-    EXPECT_EQ(canvas.canvas().remarkLabels[2].caption, "長男");
+    EXPECT_EQ(canvas.canvas().remarkLabels[2].text.caption, "長男");
     EXPECT_EQ(redraws, 3);
 
     // A long paste is kept whole or refused with a message, never cut short.
@@ -347,8 +346,8 @@ protected:
     {
         return dialog.findChild<Widget*>(QString::fromLatin1(name));
     }
-    std::optional<TextFormatting> exec(const TextFormatting& values, std::function<void()> user,
-                                       const TextPlacement& placement = {})
+    std::optional<StyledText> exec(const StyledText& values, std::function<void()> user,
+                                   const TextPlacement& placement = {})
     {
         QTimer::singleShot(0, &dialog, std::move(user));
         return dialog.edit(values, placement);
@@ -379,7 +378,7 @@ TEST_F(TextDialogTest, ANewTextGetsTheDefaultsAndEveryStyleComesBack)
         size->setText(QStringLiteral("0")); // straight to OK
         ok();
     });
-    EXPECT_EQ(result, (TextFormatting{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
+    EXPECT_EQ(result, (StyledText{"一行目\r\n二行目", "ＭＳ Ｐゴシック", 9, 0x0000FF, true, true, true, true}));
 }
 
 TEST_F(TextDialogTest, CancelTheCloseBoxAndEscapeReturnNothing)
@@ -412,7 +411,8 @@ TEST_F(TextDialogTest, ATextTheDocumentCannotStoreIsRefusedWithItsCharacterNamed
     EXPECT_EQ(boxes.texts()[0], "「😀」は保存できない文字です。別の文字に置き換えてください。");
     EXPECT_TRUE(boxes.texts()[1].starts_with("文字が長すぎます（65536 バイト）。保存できるのは 65535 バイト"));
     ASSERT_TRUE(result);
-    EXPECT_EQ(std::tie(result->text, result->fontName, result->fontSize), std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
+    EXPECT_EQ(std::tie(result->caption, result->fontName, result->fontSize),
+              std::make_tuple("家族 ～", "ＭＳ 明朝", 14));
 }
 
 TEST_F(TextDialogTest, TheFontListOffersEachJapaneseFaceOnceAndKeepsAStoredNameItLeavesOut)
@@ -427,7 +427,7 @@ TEST_F(TextDialogTest, TheFontListOffersEachJapaneseFaceOnceAndKeepsAStoredNameI
     EXPECT_EQ(faces.removeDuplicates(), 0) << faces.join(u',').toStdString();
 
     const auto result = exec({"", "MS PGothic", 9}, [&] { ok(); });
-    EXPECT_EQ(result.value_or(TextFormatting{}).fontName, "MS PGothic");
+    EXPECT_EQ(result.value_or(StyledText{}).fontName, "MS PGothic");
 }
 
 TEST_F(TextDialogTest, TheDialogAndItsPreviewGrowWithTheDisplayButTheChosenSizeDoesNot)
@@ -439,15 +439,15 @@ TEST_F(TextDialogTest, TheDialogAndItsPreviewGrowWithTheDisplayButTheChosenSizeD
                   std::make_tuple(QSize(1014, 418), QRect(32, 96, 706, 258), 18.0, 24.0));
         ok();
     });
-    EXPECT_EQ(result.value_or(TextFormatting{}).fontSize, 12);
+    EXPECT_EQ(result.value_or(StyledText{}).fontSize, 12);
 }
 
 // A text placed near the canvas's right edge runs off the picture once it grows.
 TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
 {
-    const TextPlacement nearTheEdge{CanvasSize::Normal, [](const TextFormatting& values) {
+    const TextPlacement nearTheEdge{CanvasSize::Normal, [](const StyledText& values) {
                                         LabelWidget label = textLabelTemplate();
-                                        applyFormatting(label, values);
+                                        label.text = values;
                                         label.left = 3500;
                                         return label;
                                     }};
@@ -474,7 +474,7 @@ TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
         },
         nearTheEdge);
     EXPECT_EQ(shown, (std::vector{normal, cut, normal, cut}));
-    EXPECT_EQ(result.value_or(TextFormatting{}).text, "長女") << "the text is kept as typed";
+    EXPECT_EQ(result.value_or(StyledText{}).caption, "長女") << "the text is kept as typed";
 }
 
 // The frame comes from the panel's marks alone: old marks are dropped, no mark erases the frame.

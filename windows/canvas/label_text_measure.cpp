@@ -13,11 +13,11 @@ namespace kinsketch {
 
 // Every line counts in the height, an empty last one included, as the
 // classic text measurement counts them.
-TwipsSize LabelTextMeasure::measure(const LabelWidget& label) const
+TwipsSize LabelTextMeasure::measure(const StyledText& text) const
 {
-    const QFontMetrics metrics(canvasFont(label, 1.0));
+    const QFontMetrics metrics(canvasFont(text, 1.0));
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = QString::fromStdString(label.caption).split(lineBreak);
+    const QStringList lines = QString::fromStdString(text.caption).split(lineBreak);
     int widest = 0;
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
     return {static_cast<float>(widest * kTwipsPerPixel),

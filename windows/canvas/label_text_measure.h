@@ -8,7 +8,7 @@ namespace kinsketch {
 
 class LabelTextMeasure : public TextMeasure {
 public:
-    TwipsSize measure(const LabelWidget& label) const override;
+    TwipsSize measure(const StyledText& text) const override;
 };
 
 } // namespace kinsketch

@@ -4,7 +4,7 @@
 
 namespace kinsketch {
 
-std::optional<TextFormatting> TextDialogLoader::edit(const TextFormatting& values, const TextPlacement& placement)
+std::optional<StyledText> TextDialogLoader::edit(const StyledText& values, const TextPlacement& placement)
 {
     TextInputDialog dialog(boxes_, scale_, parent_);
     return dialog.edit(values, placement);

@@ -20,7 +20,7 @@ public:
         , parent_(parent)
     {}
     TextDialogLoader(MessageBoxes&, DisplayScale&&, QWidget* = nullptr) = delete;
-    std::optional<TextFormatting> edit(const TextFormatting& values, const TextPlacement& placement) override;
+    std::optional<StyledText> edit(const StyledText& values, const TextPlacement& placement) override;
 
 private:
     MessageBoxes& boxes_;

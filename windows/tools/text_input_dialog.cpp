@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include <cmath>
+
 namespace kinsketch {
 namespace {
 
@@ -126,28 +128,28 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale,
     connect(cancel, &QPushButton::clicked, this, &TextInputDialog::reject);
 }
 
-std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown, const TextPlacement& placement)
+std::optional<StyledText> TextInputDialog::edit(const StyledText& shown, const TextPlacement& placement)
 {
     placement_ = placement;
-    TextFormatting values = shown;
-    textArea_->setPlainText(forTextArea(values.text));
-    if (values.fontSize != 0) sizeBox_->setText(QString::number(values.fontSize));
-    setSwatch(values.color);
-    const QString wanted = QString::fromStdString(values.fontName);
+    textArea_->setPlainText(forTextArea(shown.caption));
+    // The box holds whole points, as the document does.
+    if (shown.fontSize != 0) sizeBox_->setText(QString::number(std::nearbyint(shown.fontSize)));
+    setSwatch(shown.colour);
+    const QString wanted = QString::fromStdString(shown.fontName);
     if (!wanted.isEmpty() && wanted != fontBox_->currentText()) {
         int found = fontBox_->findText(wanted);
         // A text keeps a font the list leaves out (a second Windows name of
         // a face, a face without Japanese) as long as it can be drawn.
-        if (found < 0 && QFontDatabase::hasFamily(canvasFontFamily(values.fontName))) {
+        if (found < 0 && QFontDatabase::hasFamily(canvasFontFamily(shown.fontName))) {
             fontBox_->addItem(wanted);
             found = fontBox_->count() - 1;
         }
         if (found >= 0) fontBox_->setCurrentIndex(found);
     }
-    boldBox_->setChecked(values.bold);
-    italicBox_->setChecked(values.italic);
-    strikeBox_->setChecked(values.strikethrough);
-    underlineBox_->setChecked(values.underline);
+    boldBox_->setChecked(shown.bold);
+    italicBox_->setChecked(shown.italic);
+    strikeBox_->setChecked(shown.strikethrough);
+    underlineBox_->setChecked(shown.underline);
     showFontPreview();
     textArea_->setFocus();
 
@@ -155,11 +157,11 @@ std::optional<TextFormatting> TextInputDialog::edit(const TextFormatting& shown,
     return chosen();
 }
 
-TextFormatting TextInputDialog::chosen() const
+StyledText TextInputDialog::chosen() const
 {
     return {forDocument(textArea_->toPlainText()),
             fontBox_->currentText().toStdString(),
-            static_cast<std::uint8_t>(sizeBoxValue()),
+            static_cast<float>(sizeBoxValue()),
             colour_,
             boldBox_->isChecked(),
             italicBox_->isChecked(),

@@ -29,7 +29,7 @@ public:
     TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale, QWidget* parent = nullptr);
 
     // Shows the dialog modally for `values`; see TextDialog::edit.
-    [[nodiscard]] std::optional<TextFormatting> edit(const TextFormatting& shown, const TextPlacement& placement);
+    [[nodiscard]] std::optional<StyledText> edit(const StyledText& shown, const TextPlacement& placement);
 
     void accept() override;
 
@@ -38,7 +38,7 @@ protected:
 
 private:
     // The text and formatting as the dialog shows them now.
-    TextFormatting chosen() const;
+    StyledText chosen() const;
     void showFontPreview();
     void showFit();
     void checkSizeBox();
