@@ -255,9 +255,9 @@ bool EditingScreen::takeState(EditingState& state)
     if (const CanvasWindow* window = windows_.loadedCanvas(size)) takeCanvasFields(window->canvas(), state.rest);
     const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     state.numbering = {registers.figureNumber, registers.strokeNumber, windows_.context().freeLineCount};
-    if (document.FreeLine.revision() == strokesTaken_) return false;
-    state.strokes = document.FreeLine;
-    strokesTaken_ = document.FreeLine.revision();
+    if (document.strokes.revision() == strokesTaken_) return false;
+    state.strokes = document.strokes;
+    strokesTaken_ = document.strokes.revision();
     return true;
 }
 
@@ -271,15 +271,15 @@ void EditingScreen::showState(const EditingState& state)
     CanvasWindow& canvas = windows_.canvas(size);
     StateWithoutStrokes shown;
     takeCanvasFields(canvas.canvas(), shown);
-    const auto& strokes = document.FreeLine.items();
+    const auto& strokes = document.strokes.items();
     const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
     CanvasChanges changes{shown.texts != state.rest.texts, shown.addedLines != state.rest.addedLines, std::nullopt};
-    if (!(document.FreeLine == state.strokes))
+    if (!(document.strokes == state.strokes))
         changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
     StateWithoutStrokes layerZero;
     takePanelFields(document, layerZero);
-    const bool panelChanged = layerZero.symbolKey != state.rest.symbolKey || layerZero.ageText != state.rest.ageText ||
-                              layerZero.relText != state.rest.relText || layerZero.lineTag != state.rest.lineTag;
+    const bool panelChanged = layerZero.symbols != state.rest.symbols || layerZero.ages != state.rest.ages ||
+                              layerZero.remarks != state.rest.remarks || layerZero.lineStyles != state.rest.lineStyles;
     putIntoDocument(state, document);
     BasicInputWindow& panel = windows_.basicInput(size);
     if (panelChanged) panel.panel().load();
@@ -304,8 +304,8 @@ bool EditingScreen::takeRecoveryDocument(GdrRecord& document)
     document = windows_.document();
     StateWithoutStrokes canvasFields;
     takeCanvasFields(currentCanvas(), canvasFields);
-    document.TextLabel = canvasFields.texts;
-    document.AddLine = canvasFields.addedLines;
+    document.texts = canvasFields.texts;
+    document.addedLines = canvasFields.addedLines;
     return true;
 }
 

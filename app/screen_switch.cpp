@@ -36,7 +36,7 @@ void restoreVisibleFlags(WidgetArray<Widget>& items, const std::vector<bool>& fl
 ItemVisibility visibilityOf(const GenoCanvas& canvas)
 {
     return {visibleFlags(canvas.textLabels), visibleFlags(canvas.startHandles), visibleFlags(canvas.endHandles),
-            visibleFlags(canvas.addedLines), visibleFlags(canvas.FreeLine)};
+            visibleFlags(canvas.addedLines), visibleFlags(canvas.strokes)};
 }
 
 void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
@@ -45,7 +45,7 @@ void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
     restoreVisibleFlags(canvas.startHandles, shown.handles1);
     restoreVisibleFlags(canvas.endHandles, shown.handles2);
     restoreVisibleFlags(canvas.addedLines, shown.lines);
-    restoreVisibleFlags(canvas.FreeLine, shown.strokes);
+    restoreVisibleFlags(canvas.strokes, shown.strokes);
 }
 
 void reportFailedLoad(MessageBoxes& boxes, bool loaded)
@@ -83,7 +83,7 @@ bool ScreenSwitch::switchSize()
     }
 
     const bool rebuildFrame =
-        std::any_of(document.CohabitFlag.begin(), document.CohabitFlag.end(), [](std::uint8_t f) { return f == 1; });
+        std::any_of(document.cohabitMarks.begin(), document.cohabitMarks.end(), [](std::uint8_t f) { return f == 1; });
     if (!openBasicInput(windows_)) {
         restoreVisibility(canvas, shown);
         oldCanvas.update();
@@ -91,14 +91,14 @@ bool ScreenSwitch::switchSize()
     }
     if (goingSmall) {
         resetLargeOnlyParts(document);
-        if (hidOutside) windows_.context().freeLineCount = document.FreeLine.upperBound();
+        if (hidOutside) windows_.context().freeLineCount = document.strokes.upperBound();
     }
     const CanvasSize to = goingSmall ? CanvasSize::Normal : CanvasSize::Wide;
-    document.ScreenMode = goingSmall ? "" : "WIDE";
+    document.screenMode = goingSmall ? "" : "WIDE";
     closeWindows(from);
     // The frame the old size built may border slots the new size lacks.
     if (rebuildFrame) {
-        document.CohabitSeg.fill(0);
+        document.frameSegments.fill(0);
         rebuildCohabitFrameFromFlags(document, windows_.reporter());
     }
     openWindows(to);

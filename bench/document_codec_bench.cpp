@@ -18,23 +18,23 @@ GdrRecord maximalWideDocument()
 {
     GdrRecord r;
     makeNewDocument(r);
-    r.ScreenMode = "WIDE";
-    r.Version = kVersionText;
+    r.screenMode = "WIDE";
+    r.version = kVersionText;
     std::string caption;
     for (int i = 0; i < 60; ++i) caption += "長男の髙橋一郎様～㈱";
     for (int i = 0; i < kSlotCount; ++i) {
-        r.SymbolKey[i] = "i101";
-        r.AgeText[i] = "８５歳";
-        r.RelText[i] = "要介護３・同居";
+        r.symbols[i] = "i101";
+        r.ages[i] = "８５歳";
+        r.remarks[i] = "要介護３・同居";
     }
     for (int i = 1; i < kTextLabelCount; ++i)
-        r.TextLabel[i] = {caption, 2,      "ＭＳ Ｐゴシック", 9,    kTrue, kFalse, kFalse, kFalse,
-                          0xFF,    100.5f, 200.25f,           3000, 240,   kTrue};
-    for (auto& line : r.AddLine) line = {kTrue, 10.5f, 4000, 20, 5000};
-    r.WakuDots = {true, 1, std::vector<FrameDotRecord>(2000, FrameDotRecord{1.5f, 2.5f})};
-    r.FreeLine = {true, 1, {}};
+        r.texts[i] = {caption, 2,      "ＭＳ Ｐゴシック", 9,    kTrue, kFalse, kFalse, kFalse,
+                      0xFF,    100.5f, 200.25f,           3000, 240,   kTrue};
+    for (auto& line : r.addedLines) line = {kTrue, 10.5f, 4000, 20, 5000};
+    r.frameDots = {true, 1, std::vector<FrameDotRecord>(2000, FrameDotRecord{1.5f, 2.5f})};
+    r.strokes = {true, 1, {}};
     for (int i = 0; i < 50000; ++i)
-        r.FreeLine.mutableItems().push_back(
+        r.strokes.mutableItems().push_back(
             {float(i % 7000), float(i % 6000), float(i % 7000 + 1), float(i % 6000 + 1), 2, 0xFF0000, i / 30});
     return r;
 }
@@ -43,7 +43,7 @@ GdrRecord newDocument()
 {
     GdrRecord r;
     makeNewDocument(r);
-    r.Version = kVersionText;
+    r.version = kVersionText;
     return r;
 }
 

@@ -194,11 +194,11 @@ public:
     std::uint64_t bytes = 0;
 };
 
-static_assert(sizeof(FrameDotRecord) == kFrameDotSize && offsetof(FrameDotRecord, Y) == 4);
-static_assert(sizeof(FreeLineRecord) == kFreeLineSize && offsetof(FreeLineRecord, Y1) == 4 &&
-              offsetof(FreeLineRecord, X2) == 8 && offsetof(FreeLineRecord, Y2) == 12 &&
-              offsetof(FreeLineRecord, BorderWidth) == 16 && offsetof(FreeLineRecord, BorderColor) == 20 &&
-              offsetof(FreeLineRecord, StrokeNo) == 24);
+static_assert(sizeof(FrameDotRecord) == kFrameDotSize && offsetof(FrameDotRecord, y) == 4);
+static_assert(sizeof(FreeLineRecord) == kFreeLineSize && offsetof(FreeLineRecord, y1) == 4 &&
+              offsetof(FreeLineRecord, x2) == 8 && offsetof(FreeLineRecord, y2) == 12 &&
+              offsetof(FreeLineRecord, width) == 16 && offsetof(FreeLineRecord, colour) == 20 &&
+              offsetof(FreeLineRecord, strokeNumber) == 24);
 
 // Sub-records: their fields in file order. Plain values pass straight through.
 template <class Io, class T>
@@ -206,41 +206,41 @@ void transferRecord(Io& io, const char* field, T&& value)
 {
     using Plain = std::remove_cvref_t<T>;
     if constexpr (std::is_same_v<Plain, TextLabelRecord>) {
-        io("TextLabel.Caption", value.Caption);
-        io("TextLabel.Alignment", value.Alignment);
-        io("TextLabel.FontName", value.FontName);
-        io("TextLabel.FontSize", value.FontSize);
-        io("TextLabel.FontBold", value.FontBold);
-        io("TextLabel.FontItalic", value.FontItalic);
-        io("TextLabel.FontStrikethru", value.FontStrikethru);
-        io("TextLabel.FontUnderline", value.FontUnderline);
-        io("TextLabel.ForeColor", value.ForeColor);
-        io("TextLabel.Left", value.Left);
-        io("TextLabel.Top", value.Top);
-        io("TextLabel.Width", value.Width);
-        io("TextLabel.Height", value.Height);
-        io("TextLabel.Used", value.Used);
+        io("TextLabel.Caption", value.caption);
+        io("TextLabel.Alignment", value.alignment);
+        io("TextLabel.FontName", value.fontName);
+        io("TextLabel.FontSize", value.fontSize);
+        io("TextLabel.FontBold", value.bold);
+        io("TextLabel.FontItalic", value.italic);
+        io("TextLabel.FontStrikethru", value.strikethrough);
+        io("TextLabel.FontUnderline", value.underline);
+        io("TextLabel.ForeColor", value.colour);
+        io("TextLabel.Left", value.left);
+        io("TextLabel.Top", value.top);
+        io("TextLabel.Width", value.width);
+        io("TextLabel.Height", value.height);
+        io("TextLabel.Used", value.used);
     } else if constexpr (std::is_same_v<Plain, AddLineRecord>) {
-        io("AddLine.Used", value.Used);
-        io("AddLine.X1", value.X1);
-        io("AddLine.X2", value.X2);
-        io("AddLine.Y1", value.Y1);
-        io("AddLine.Y2", value.Y2);
+        io("AddLine.Used", value.used);
+        io("AddLine.X1", value.x1);
+        io("AddLine.X2", value.x2);
+        io("AddLine.Y1", value.y1);
+        io("AddLine.Y2", value.y2);
     } else if constexpr (std::is_same_v<Plain, FramePointRecord>) {
-        io("WakuPoint.Used", value.Used);
-        io("WakuPoint.Top", value.Top);
-        io("WakuPoint.Left", value.Left);
+        io("WakuPoint.Used", value.used);
+        io("WakuPoint.Top", value.top);
+        io("WakuPoint.Left", value.left);
     } else if constexpr (std::is_same_v<Plain, FrameDotRecord>) {
-        io("WakuDots.X", value.X);
-        io("WakuDots.Y", value.Y);
+        io("WakuDots.X", value.x);
+        io("WakuDots.Y", value.y);
     } else if constexpr (std::is_same_v<Plain, FreeLineRecord>) {
-        io("FreeLine.X1", value.X1);
-        io("FreeLine.Y1", value.Y1);
-        io("FreeLine.X2", value.X2);
-        io("FreeLine.Y2", value.Y2);
-        io("FreeLine.BorderWidth", value.BorderWidth);
-        io("FreeLine.BorderColor", value.BorderColor);
-        io("FreeLine.StrokeNo", value.StrokeNo);
+        io("FreeLine.X1", value.x1);
+        io("FreeLine.Y1", value.y1);
+        io("FreeLine.X2", value.x2);
+        io("FreeLine.Y2", value.y2);
+        io("FreeLine.BorderWidth", value.width);
+        io("FreeLine.BorderColor", value.colour);
+        io("FreeLine.StrokeNo", value.strokeNumber);
     } else {
         io(field, value);
     }
@@ -250,35 +250,35 @@ void transferRecord(Io& io, const char* field, T&& value)
 template <class Io, class Record>
 void transferCommonFields(Io& io, Record& r)
 {
-    io("SymbolKey", r.SymbolKey);
-    io("AgeText", r.AgeText);
-    io("RelText", r.RelText);
-    io("LineTag", r.LineTag);
-    io("TextLabel", r.TextLabel);
-    io("AddLine", r.AddLine);
-    io("WakuPoint", r.WakuPoint);
-    io("WakuDots", r.WakuDots);
-    io("CohabitSeg", r.CohabitSeg);
-    io("DocWakuMode", r.DocWakuMode);
-    io("IsNew", r.IsNew);
+    io("SymbolKey", r.symbols);
+    io("AgeText", r.ages);
+    io("RelText", r.remarks);
+    io("LineTag", r.lineStyles);
+    io("TextLabel", r.texts);
+    io("AddLine", r.addedLines);
+    io("WakuPoint", r.framePoints);
+    io("WakuDots", r.frameDots);
+    io("CohabitSeg", r.frameSegments);
+    io("DocWakuMode", r.frameMode);
+    io("IsNew", r.isNew);
 }
 
 template <class Io, class Record>
 void transferGdr(Io& io, Record& r, bool withFreeLine)
 {
     transferCommonFields(io, r);
-    io("CohabitFlag", r.CohabitFlag);
-    io("ScreenMode", r.ScreenMode);
-    if (withFreeLine) io("FreeLine", r.FreeLine);
-    io("Version", r.Version);
+    io("CohabitFlag", r.cohabitMarks);
+    io("ScreenMode", r.screenMode);
+    if (withFreeLine) io("FreeLine", r.strokes);
+    io("Version", r.version);
 }
 
 // Size of the record without its texts and dynamic arrays, to reserve once.
 std::size_t estimatedSize(const GdrRecord& r)
 {
     std::size_t size = 7200;
-    if (r.FreeLine.dimensioned) size += r.FreeLine.items().size() * kFreeLineSize;
-    if (r.WakuDots.dimensioned) size += r.WakuDots.items().size() * kFrameDotSize;
+    if (r.strokes.dimensioned) size += r.strokes.items().size() * kFreeLineSize;
+    if (r.frameDots.dimensioned) size += r.frameDots.items().size() * kFrameDotSize;
     return size;
 }
 

@@ -10,12 +10,12 @@
 
 namespace kinsketch {
 
-// What a new document starts from: every symbol key "i000", IsNew True and a
-// FreeLine array of the one empty element 1. No other field is touched.
+// What a new document starts from: every symbol key "i000", `isNew` True and a
+// `strokes` array of the one empty element 1. No other field is touched.
 void makeNewDocument(GdrRecord& record);
 
-// Copies a pre-2.02 document into `target` (all fields but ScreenMode and
-// Version) and gives it the one empty FreeLine element.
+// Copies a pre-2.02 document into `target` (all fields but `screenMode` and
+// `version`) and gives it the one empty `strokes` element.
 void convertPre202(const GdrRecord& old, GdrRecord& target);
 
 // Copies an 18-row document into `target`, which already holds the
@@ -24,7 +24,7 @@ void convertPre202(const GdrRecord& old, GdrRecord& target);
 void convertRows18(const Rows18Record& old, GdrRecord& target);
 
 // The stroke records that came with a current-layout document: the upper bound
-// of FreeLine, or 0 for the one-element placeholder of a document without strokes.
+// of `strokes`, or 0 for the one-element placeholder of a document without strokes.
 std::int32_t loadedFreeLineCount(const GdrRecord& record);
 
 } // namespace kinsketch

@@ -33,46 +33,46 @@ constexpr int kCohabitSegCount = 120;
 constexpr int kNormalCohabitSegCount = 66;
 
 struct TextLabelRecord {
-    std::string Caption;
-    std::uint8_t Alignment = 0; // 0 left, 1 right, 2 centre
-    std::string FontName;
-    std::uint8_t FontSize = 0; // points
-    Bool16 FontBold = kFalse;
-    Bool16 FontItalic = kFalse;
-    Bool16 FontStrikethru = kFalse;
-    Bool16 FontUnderline = kFalse;
-    Colour ForeColor = 0;
-    float Left = 0, Top = 0, Width = 0, Height = 0;
-    Bool16 Used = kFalse;
+    std::string caption;
+    std::uint8_t alignment = 0; // 0 left, 1 right, 2 centre
+    std::string fontName;
+    std::uint8_t fontSize = 0; // points
+    Bool16 bold = kFalse;
+    Bool16 italic = kFalse;
+    Bool16 strikethrough = kFalse;
+    Bool16 underline = kFalse;
+    Colour colour = 0;
+    float left = 0, top = 0, width = 0, height = 0;
+    Bool16 used = kFalse;
 
     bool operator==(const TextLabelRecord&) const = default;
 };
 
 struct AddLineRecord {
-    Bool16 Used = kFalse;
-    float X1 = 0, X2 = 0, Y1 = 0, Y2 = 0; // stored in this order
+    Bool16 used = kFalse;
+    float x1 = 0, x2 = 0, y1 = 0, y2 = 0; // stored in this order
 
     bool operator==(const AddLineRecord&) const = default;
 };
 
 struct FramePointRecord {
-    Bool16 Used = kFalse;
-    float Top = 0, Left = 0;
+    Bool16 used = kFalse;
+    float top = 0, left = 0;
 
     bool operator==(const FramePointRecord&) const = default;
 };
 
 struct FrameDotRecord {
-    float X = 0, Y = 0; // (0, 0) marks an empty slot
+    float x = 0, y = 0; // (0, 0) marks an empty slot
 
     bool operator==(const FrameDotRecord&) const = default;
 };
 
 struct FreeLineRecord {
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    std::int32_t BorderWidth = 0; // pixels
-    Colour BorderColor = 0;
-    std::int32_t StrokeNo = 0;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t width = 0; // pixels
+    Colour colour = 0;
+    std::int32_t strokeNumber = 0;
 
     bool operator==(const FreeLineRecord&) const = default;
 };
@@ -155,26 +155,29 @@ private:
 
 using FramePointGrid = std::array<std::array<FramePointRecord, kPointsPerStoredFrame>, kStoredFrameCount>;
 
-// Fields in file order. AddLine element j holds added line j + 1 (the document
-// numbers them 1–100); WakuPoint[f][p] is point p + 1 of frame f + 1.
+// Fields in file order, under English names; the names the file format and
+// kinsketch-doc's JSON give them (SymbolKey, AgeText, RelText, ...) are
+// spelled only in the codec and the JSON tool (docs/GLOSSARY.md maps them).
+// addedLines element j holds added line j + 1 (the document numbers them
+// 1–100); framePoints[f][p] is point p + 1 of frame f + 1.
 struct GdrRecord {
-    std::array<std::string, kSlotCount> SymbolKey;
-    std::array<std::string, kSlotCount> AgeText;
-    std::array<std::string, kSlotCount> RelText;
-    std::array<std::uint8_t, kLineCount> LineTag{};
-    std::array<TextLabelRecord, kTextLabelCount> TextLabel;
-    std::array<AddLineRecord, kAddLineCount> AddLine;
-    FramePointGrid WakuPoint;
-    DynamicArray<FrameDotRecord> WakuDots;
-    std::array<std::uint8_t, kCohabitSegCount> CohabitSeg{};
-    std::uint8_t DocWakuMode = 0;
-    Bool16 IsNew = kFalse;
-    std::array<std::uint8_t, kSlotCount> CohabitFlag{};
-    std::string ScreenMode;
-    DynamicArray<FreeLineRecord> FreeLine;
-    std::string Version;
+    std::array<std::string, kSlotCount> symbols;
+    std::array<std::string, kSlotCount> ages;
+    std::array<std::string, kSlotCount> remarks;
+    std::array<std::uint8_t, kLineCount> lineStyles{};
+    std::array<TextLabelRecord, kTextLabelCount> texts;
+    std::array<AddLineRecord, kAddLineCount> addedLines;
+    FramePointGrid framePoints;
+    DynamicArray<FrameDotRecord> frameDots;
+    std::array<std::uint8_t, kCohabitSegCount> frameSegments{};
+    std::uint8_t frameMode = 0;
+    Bool16 isNew = kFalse;
+    std::array<std::uint8_t, kSlotCount> cohabitMarks{};
+    std::string screenMode;
+    DynamicArray<FreeLineRecord> strokes;
+    std::string version;
 
-    bool isWide() const { return ScreenMode == "WIDE"; }
+    bool isWide() const { return screenMode == "WIDE"; }
     bool operator==(const GdrRecord&) const = default;
 };
 
@@ -182,17 +185,17 @@ constexpr int kRows18CohabitSegCount = 61;
 
 // The oldest layout: 18 rows, 52 lines, 61 frame segments and nothing after IsNew.
 struct Rows18Record {
-    std::array<std::string, kNormalSlotCount> SymbolKey;
-    std::array<std::string, kNormalSlotCount> AgeText;
-    std::array<std::string, kNormalSlotCount> RelText;
-    std::array<std::uint8_t, kNormalLineCount> LineTag{};
-    std::array<TextLabelRecord, kTextLabelCount> TextLabel;
-    std::array<AddLineRecord, kAddLineCount> AddLine;
-    FramePointGrid WakuPoint;
-    DynamicArray<FrameDotRecord> WakuDots;
-    std::array<std::uint8_t, kRows18CohabitSegCount> CohabitSeg{};
-    std::uint8_t DocWakuMode = 0;
-    Bool16 IsNew = kFalse;
+    std::array<std::string, kNormalSlotCount> symbols;
+    std::array<std::string, kNormalSlotCount> ages;
+    std::array<std::string, kNormalSlotCount> remarks;
+    std::array<std::uint8_t, kNormalLineCount> lineStyles{};
+    std::array<TextLabelRecord, kTextLabelCount> texts;
+    std::array<AddLineRecord, kAddLineCount> addedLines;
+    FramePointGrid framePoints;
+    DynamicArray<FrameDotRecord> frameDots;
+    std::array<std::uint8_t, kRows18CohabitSegCount> frameSegments{};
+    std::uint8_t frameMode = 0;
+    Bool16 isNew = kFalse;
 };
 
 } // namespace kinsketch

@@ -36,7 +36,7 @@ std::optional<Result> readReported(ErrorReporter& reporter, const char* title, R
 
 GdrRecord notNew(GdrRecord record)
 {
-    record.IsNew = kFalse;
+    record.isNew = kFalse;
     return record;
 }
 

@@ -23,7 +23,7 @@ std::optional<OpenedDocument> readInLayout(GdrStore& store, const std::filesyste
         opened.record = std::move(*record);
         // A document without a stroke array would leave the free-line panel
         // nothing to append to; it gets the placeholder a new document has.
-        auto& strokes = opened.record.FreeLine;
+        auto& strokes = opened.record.strokes;
         if (!strokes.dimensioned || strokes.items().empty()) strokes = {true, 1, {FreeLineRecord{}}};
         // The editor numbers strokes from 1 (0 is left unused) and appends
         // past the upper bound: any other lower bound, up to ±2³¹ in a
@@ -37,7 +37,7 @@ std::optional<OpenedDocument> readInLayout(GdrStore& store, const std::filesyste
         opened.record = store.createNew();
         const std::optional<Rows18Record> old = store.readRows18Layout(file);
         if (!old) return std::nullopt;
-        opened.record.IsNew = kFalse;
+        opened.record.isNew = kFalse;
         convertRows18(*old, opened.record);
         return opened;
     }
@@ -64,7 +64,7 @@ OpenedDocument openHandedInDocument(GdrStore& store, const std::filesystem::path
         opened.readWhole = false;
     }
     if (content) opened.content = *content;
-    opened.record.Version = kVersionText;
+    opened.record.version = kVersionText;
     return opened;
 }
 
@@ -72,7 +72,7 @@ OpenedDocument openNewDocument(GdrStore& store)
 {
     OpenedDocument opened;
     opened.record = store.createNew();
-    opened.record.Version = kVersionText;
+    opened.record.version = kVersionText;
     opened.readWhole = true;
     return opened;
 }

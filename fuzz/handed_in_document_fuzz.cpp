@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GdrStore store(input.folder(), reporter);
     const OpenedDocument opened = openHandedInDocument(store, input.write(data, size));
 
-    const auto& strokes = opened.record.FreeLine;
-    if (opened.record.Version != kVersionText) std::abort();
+    const auto& strokes = opened.record.strokes;
+    if (opened.record.version != kVersionText) std::abort();
     // The editor numbers strokes from 1 and appends past the upper bound.
     if (opened.layout == GdrLayout::Current && opened.readWhole &&
         (!strokes.dimensioned || strokes.items().empty() || (strokes.lowerBound != 0 && strokes.lowerBound != 1)))

@@ -13,7 +13,7 @@ constexpr AddLineRecord kNewLine{kTrue, 1000, 3500, 1000, 3500};
 AddLineRecord& record(GenoCanvas& canvas, int n)
 {
     if (n < 1 || n > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(n) + ")");
-    return canvas.document().AddLine[static_cast<std::size_t>(n - 1)];
+    return canvas.document().addedLines[static_cast<std::size_t>(n - 1)];
 }
 
 } // namespace
@@ -57,7 +57,7 @@ void AddedLineGestures::pressHandle(int n, MouseButtons button, float x, float y
             canvas_.addedLines[n].colour = kBlack;
             return;
         }
-        record(canvas_, n).Used = kFalse;
+        record(canvas_, n).used = kFalse;
         canvas_.drawAddedLine(n, AddedLineDraw::Redraw);
     });
 }
@@ -70,8 +70,8 @@ void AddedLineGestures::dragHandle(int n, int end, float x, float y)
         const float left = std::clamp(handle.left + (x - grabX_), 0.0F, limits.handleLeft);
         const float top = std::clamp(handle.top + (y - grabY_), 0.0F, limits.handleTop);
         AddLineRecord& line = record(canvas_, n);
-        (end == 1 ? line.X1 : line.X2) = left;
-        (end == 1 ? line.Y1 : line.Y2) = top;
+        (end == 1 ? line.x1 : line.x2) = left;
+        (end == 1 ? line.y1 : line.y2) = top;
         canvas_.drawAddedLine(n, AddedLineDraw::Redraw, true);
     });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Added straight lines (input mode 2): reserving a new line and shaping or
 // deleting it through the "●" handles at its two ends. Every change goes
-// straight into the document's AddLine records, which the canvas draws.
+// straight into the document's `addedLines` records, which the canvas draws.
 
 #include "geno_canvas.h"
 #include "mouse_buttons.h"

@@ -75,11 +75,11 @@ bool CanvasLayerStore::saveTexts(CanvasSize size)
 {
     return trapErrors(reporter_, saveTextsTitle(size), [&] {
         const std::vector<TextLabelRecord> texts = textsOnShow(canvas_(size));
-        document_.TextLabel.fill(TextLabelRecord{});
+        document_.texts.fill(TextLabelRecord{});
         int k = 1;
         for (const TextLabelRecord& text : texts) {
             if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
-            document_.TextLabel[static_cast<std::size_t>(k)] = text;
+            document_.texts[static_cast<std::size_t>(k)] = text;
             ++k;
         }
     });
@@ -90,8 +90,8 @@ bool CanvasLayerStore::loadTexts(CanvasSize size)
     return trapErrors(reporter_, loadTextsTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
         for (int i = 1; i < kTextLabelCount; ++i) {
-            const TextLabelRecord& r = document_.TextLabel[static_cast<std::size_t>(i)];
-            if (r.Used == kFalse) continue;
+            const TextLabelRecord& r = document_.texts[static_cast<std::size_t>(i)];
+            if (r.used == kFalse) continue;
             canvas.textLabels.load(i, textLabelOf(r));
             canvas.textLabels.bringToFront(i);
         }
@@ -104,11 +104,11 @@ bool CanvasLayerStore::saveAddedLines(CanvasSize size)
 {
     return trapErrors(reporter_, "clsGdrOpe.SaveGd2", [&] {
         GenoCanvas& canvas = canvas_(size);
-        document_.AddLine.fill(AddLineRecord{});
+        document_.addedLines.fill(AddLineRecord{});
         int k = 1;
         for (const int i : addedLinesOnShow(canvas)) {
             if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-            document_.AddLine[static_cast<std::size_t>(k - 1)] = addedLineRecord(canvas, i);
+            document_.addedLines[static_cast<std::size_t>(k - 1)] = addedLineRecord(canvas, i);
             canvas.startHandles[i].visible = false;
             canvas.endHandles[i].visible = false;
             ++k;
@@ -127,30 +127,30 @@ bool CanvasLayerStore::saveStrokes(CanvasSize size)
 {
     return trapErrors(reporter_, saveStrokesTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
-        auto& list = document_.FreeLine;
+        auto& list = document_.strokes;
         if (!list.dimensioned) throw RunTimeError::subscriptOutOfRange("FreeLine");
         // A segment keeps the stroke number of its own record: where records
         // without a segment are left out, the numbers move up with the
         // segments, or undo would split strokes after the next load.
         std::vector<std::int32_t> strokeNos;
         for (auto& r : list.mutableItems()) {
-            strokeNos.push_back(r.StrokeNo);
+            strokeNos.push_back(r.strokeNumber);
             r = FreeLineRecord{};
-            r.StrokeNo = strokeNos.back();
+            r.strokeNumber = strokeNos.back();
         }
         std::int32_t k = 1;
-        for (int i = 1; i <= canvas.FreeLine.upperBound(); ++i) {
-            const LineWidget* line = canvas.FreeLine.find(i);
+        for (int i = 1; i <= canvas.strokes.upperBound(); ++i) {
+            const LineWidget* line = canvas.strokes.find(i);
             if (!line || !line->visible) continue;
             if (!list.contains(k)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(k) + ")");
             FreeLineRecord& r = list[k];
-            if (list.contains(i)) r.StrokeNo = strokeNos[static_cast<std::size_t>(i - list.lowerBound)];
-            r.X1 = line->x1;
-            r.Y1 = line->y1;
-            r.X2 = line->x2;
-            r.Y2 = line->y2;
-            r.BorderWidth = line->width;
-            r.BorderColor = line->colour;
+            if (list.contains(i)) r.strokeNumber = strokeNos[static_cast<std::size_t>(i - list.lowerBound)];
+            r.x1 = line->x1;
+            r.y1 = line->y1;
+            r.x2 = line->x2;
+            r.y2 = line->y2;
+            r.width = line->width;
+            r.colour = line->colour;
             ++k;
         }
         if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));

@@ -42,8 +42,8 @@ CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, 
         load.addedLines = layers.loadAddedLines(size);
     }
     if (changes.strokesFrom)
-        for (std::int32_t i = canvas.FreeLine.upperBound(); i >= std::max(*changes.strokesFrom, 1); --i)
-            if (canvas.FreeLine.exists(i)) canvas.FreeLine.unload(i);
+        for (std::int32_t i = canvas.strokes.upperBound(); i >= std::max(*changes.strokesFrom, 1); --i)
+            if (canvas.strokes.exists(i)) canvas.strokes.unload(i);
     canvas.rebuild();
     if (changes.addedLines) canvas.drawAddedLines(AddedLineDraw::Create);
     return load;

@@ -20,7 +20,7 @@ enum class WidgetKind : std::uint8_t {
     slashesS,
     slashesW,
     frameLines,
-    FreeLine,
+    strokes,
     textLabels,
     startHandles,
     endHandles,

@@ -1,8 +1,8 @@
 #include "cohabit_frame_builder.h"
 
-#include "geometry/canvas_geometry.h"
 #include "cohabit_lattice.h"
 #include "document/error_trap.h"
+#include "geometry/canvas_geometry.h"
 
 #include <algorithm>
 
@@ -33,22 +33,22 @@ void CohabitFrameBuilder::build(CanvasSize size, const PanelMarks& marks)
         const int slotCount = canvasGeometry(size).slotCount;
         if (marks) {
             for (int i = 0; i < slotCount; ++i)
-                if (marks(i) == 1) document_.CohabitFlag[static_cast<std::size_t>(i)] = 1;
+                if (marks(i) == 1) document_.cohabitMarks[static_cast<std::size_t>(i)] = 1;
         }
         // Slots beyond the layout take no part, whatever the document holds.
         std::array<std::uint8_t, kSlotCount> flags{};
-        std::copy_n(document_.CohabitFlag.begin(), slotCount, flags.begin());
+        std::copy_n(document_.cohabitMarks.begin(), slotCount, flags.begin());
         const auto segments = cohabitSegments(size, flags);
         const auto used = cohabitLattice(size).size();
-        std::copy_n(segments.begin(), used, document_.CohabitSeg.begin());
+        std::copy_n(segments.begin(), used, document_.frameSegments.begin());
     });
 }
 
 void rebuildCohabitFrameFromFlags(GdrRecord& document, ErrorReporter& reporter)
 {
-    const auto& flags = document.CohabitFlag;
+    const auto& flags = document.cohabitMarks;
     if (std::none_of(flags.begin(), flags.end(), [](std::uint8_t f) { return f == 1; })) return;
-    document.CohabitSeg.fill(0);
+    document.frameSegments.fill(0);
     CohabitFrameBuilder(document, reporter).build(canvasSizeOf(document));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // clsAutoLine2: works out the automatic cohabitation frame — the outline of
 // the marked person slots on the frame lattice — and writes it into
-// CohabitSeg. It keeps no state; one object serves one call.
+// `frameSegments`. It keeps no state; one object serves one call.
 
 #include "geometry/canvas_size.h"
 
@@ -26,7 +26,7 @@ public:
 
     CohabitFrameBuilder(GdrRecord& document, ErrorReporter& reporter);
 
-    // Builds the frame of `size` from CohabitFlag, after adding the panel's
+    // Builds the frame of `size` from `cohabitMarks`, after adding the panel's
     // marks to it when they are given. Errors are reported under the
     // routine's title.
     void build(CanvasSize size, const PanelMarks& marks = {});
@@ -38,7 +38,7 @@ private:
 
 // What the menu selection does after a document was opened: when any person
 // is marked as living together, every segment byte is cleared and the frame
-// of the document's screen size is built from CohabitFlag.
+// of the document's screen size is built from `cohabitMarks`.
 void rebuildCohabitFrameFromFlags(GdrRecord& document, ErrorReporter& reporter);
 
 } // namespace kinsketch

@@ -8,12 +8,12 @@ namespace kinsketch {
 
 void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest)
 {
-    rest.symbolKey = document.SymbolKey;
-    rest.ageText = document.AgeText;
-    rest.relText = document.RelText;
-    rest.lineTag = document.LineTag;
-    rest.cohabitSeg = document.CohabitSeg;
-    rest.cohabitFlag = document.CohabitFlag;
+    rest.symbols = document.symbols;
+    rest.ages = document.ages;
+    rest.remarks = document.remarks;
+    rest.lineStyles = document.lineStyles;
+    rest.cohabitSeg = document.frameSegments;
+    rest.cohabitFlag = document.cohabitMarks;
 }
 
 void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest)
@@ -30,15 +30,15 @@ void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest)
 void putIntoDocument(const EditingState& state, GdrRecord& document)
 {
     const StateWithoutStrokes& rest = state.rest;
-    document.SymbolKey = rest.symbolKey;
-    document.AgeText = rest.ageText;
-    document.RelText = rest.relText;
-    document.LineTag = rest.lineTag;
-    document.CohabitSeg = rest.cohabitSeg;
-    document.CohabitFlag = rest.cohabitFlag;
-    document.TextLabel = rest.texts;
-    document.AddLine = rest.addedLines;
-    if (!(document.FreeLine == state.strokes)) document.FreeLine = state.strokes;
+    document.symbols = rest.symbols;
+    document.ages = rest.ages;
+    document.remarks = rest.remarks;
+    document.lineStyles = rest.lineStyles;
+    document.frameSegments = rest.cohabitSeg;
+    document.cohabitMarks = rest.cohabitFlag;
+    document.texts = rest.texts;
+    document.addedLines = rest.addedLines;
+    if (!(document.strokes == state.strokes)) document.strokes = state.strokes;
 }
 
 namespace {
@@ -125,9 +125,9 @@ std::size_t StateChange::bytes() const
 {
     const auto strings = [](const StateWithoutStrokes& rest) {
         std::size_t n = 0;
-        for (const auto* texts : {&rest.symbolKey, &rest.ageText, &rest.relText})
+        for (const auto* texts : {&rest.symbols, &rest.ages, &rest.remarks})
             for (const std::string& s : *texts) n += s.capacity();
-        for (const TextLabelRecord& t : rest.texts) n += t.Caption.capacity() + t.FontName.capacity();
+        for (const TextLabelRecord& t : rest.texts) n += t.caption.capacity() + t.fontName.capacity();
         return n;
     };
     std::size_t n = sizeof(*this);

@@ -31,10 +31,10 @@ struct StrokeNumbering {
 
 // Everything but the strokes.
 struct StateWithoutStrokes {
-    std::array<std::string, kSlotCount> symbolKey;
-    std::array<std::string, kSlotCount> ageText;
-    std::array<std::string, kSlotCount> relText;
-    std::array<std::uint8_t, kLineCount> lineTag{};
+    std::array<std::string, kSlotCount> symbols;
+    std::array<std::string, kSlotCount> ages;
+    std::array<std::string, kSlotCount> remarks;
+    std::array<std::uint8_t, kLineCount> lineStyles{};
     std::array<std::uint8_t, kCohabitSegCount> cohabitSeg{};
     std::array<std::uint8_t, kSlotCount> cohabitFlag{};
     std::array<std::uint8_t, kSlotCount> marks{};

@@ -86,7 +86,7 @@ void FreeDrawing::figureDown(FreeLinePoint at)
     if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
     FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
-    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].StrokeNo != panel_.figureNumber;
+    const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].strokeNumber != panel_.figureNumber;
     if (newFigure) {
         if (!empty) growFreeLineList(l);
         figureStart_ = at;

@@ -40,7 +40,7 @@ public:
 private:
     enum class State : std::uint8_t { Idle = 0, Pressed = 1, Moving = 2 };
 
-    FreeLineList& list() { return canvas_.document().FreeLine; }
+    FreeLineList& list() { return canvas_.document().strokes; }
     void penDown(FreeLinePoint at);
     void penTo(FreeLinePoint at);
     void figureDown(FreeLinePoint at);

@@ -7,7 +7,7 @@ namespace kinsketch {
 
 bool isEmptyFreeLineList(const FreeLineList& list)
 {
-    return !list.dimensioned || list.items().empty() || (list.items().size() == 1 && list.items()[0].BorderWidth == 0);
+    return !list.dimensioned || list.items().empty() || (list.items().size() == 1 && list.items()[0].width == 0);
 }
 
 std::int32_t appendFreeLineRecord(FreeLineList& list)
@@ -29,28 +29,28 @@ std::int32_t lastDrawnFreeLine(const FreeLineList& list)
 {
     if (!list.dimensioned) return 0;
     for (std::int32_t k = list.upperBound(); k >= std::max(list.lowerBound, 1); --k)
-        if (list[k].BorderWidth != 0) return k;
+        if (list[k].width != 0) return k;
     return 0;
 }
 
 std::int32_t lastFigureNo(const FreeLineList& list)
 {
     for (auto it = list.items().rbegin(); it != list.items().rend(); ++it)
-        if (it->StrokeNo > 0) return it->StrokeNo;
+        if (it->strokeNumber > 0) return it->strokeNumber;
     return 0;
 }
 
 std::int32_t highestStrokeNo(const FreeLineList& list)
 {
     std::int32_t n = 0;
-    for (const FreeLineRecord& r : list.items()) n = std::max(n, r.StrokeNo);
+    for (const FreeLineRecord& r : list.items()) n = std::max(n, r.strokeNumber);
     return n;
 }
 
 std::int32_t lowestStrokeNo(const FreeLineList& list)
 {
     std::int32_t n = 0;
-    for (const FreeLineRecord& r : list.items()) n = std::min(n, r.StrokeNo);
+    for (const FreeLineRecord& r : list.items()) n = std::min(n, r.strokeNumber);
     return n;
 }
 
@@ -70,10 +70,10 @@ FreeLineRange undoFreeLine(FreeLineList& list, std::int32_t kept)
 {
     const std::int32_t i = lastDrawnFreeLine(list);
     if (i == 0 || i <= kept) return {};
-    const std::int32_t g = list[i].StrokeNo;
+    const std::int32_t g = list[i].strokeNumber;
     std::int32_t first = i;
     if (g < 0)
-        while (first - 1 >= list.lowerBound && first - 1 > kept && list[first - 1].StrokeNo == g) --first;
+        while (first - 1 >= list.lowerBound && first - 1 > kept && list[first - 1].strokeNumber == g) --first;
     const FreeLineRange removed{first, list.upperBound()};
     if (first - 1 < 1)
         clearFreeLines(list);
@@ -87,15 +87,15 @@ void clearFreeLines(FreeLineList& list) { list = {true, 1, {FreeLineRecord{}}}; 
 std::int32_t closeFreeFigure(FreeLineList& list, std::int32_t figureNo, std::int32_t width, Colour colour)
 {
     const auto first = std::find_if(list.items().begin(), list.items().end(), [figureNo](const FreeLineRecord& r) {
-        return r.StrokeNo == figureNo && r.BorderWidth != 0;
+        return r.strokeNumber == figureNo && r.width != 0;
     });
     if (first == list.items().end()) return 0;
     const FreeLineRecord start = *first;
     std::int32_t k = list.upperBound();
-    if (list[k].BorderWidth != 0) k = growFreeLineList(list);
+    if (list[k].width != 0) k = growFreeLineList(list);
     const FreeLineRecord& last = list[k - 1];
     // A box emptied since the figure began must not leave it open.
-    list[k] = {last.X1, last.Y1, start.X2, start.Y2, width > 0 ? width : start.BorderWidth, colour, start.StrokeNo};
+    list[k] = {last.x1, last.y1, start.x2, start.y2, width > 0 ? width : start.width, colour, start.strokeNumber};
     return k;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the document's free-line list (the document's FreeLine, indices from 1):
+// The rules of the document's free-line list (the document's `strokes`, indices from 1):
 // pen and eraser strokes are runs of records with one negative stroke number,
 // free figures runs of straight segments with one positive figure number.
 // A list whose only record has width 0 is empty, and the next record reuses

@@ -118,7 +118,7 @@ void GenoCanvas::loadDesign()
         slashesS.load(k, lineAt(geometry_.slashS(k), kWindowTextColour, false));
         slashesW.load(k, lineAt(geometry_.slashW(k), kWindowTextColour, false));
     }
-    FreeLine.load(0, LineWidget{});
+    strokes.load(0, LineWidget{});
     textLabels.load(0, textLabelTemplate());
     startHandles.load(0, lineHandleTemplate());
     endHandles.load(0, lineHandleTemplate());
@@ -132,7 +132,7 @@ const LineWidget* GenoCanvas::lineWidget(WidgetId id) const
     case WidgetKind::slashesS: return slashesS.find(id.index);
     case WidgetKind::slashesW: return slashesW.find(id.index);
     case WidgetKind::frameLines: return frameLines.find(id.index);
-    case WidgetKind::FreeLine: return FreeLine.find(id.index);
+    case WidgetKind::strokes: return strokes.find(id.index);
     case WidgetKind::addedLines: return addedLines.find(id.index);
     default: return nullptr;
     }
@@ -163,13 +163,13 @@ bool GenoCanvas::rebuild()
         redrawFreeLines(0, FreeLineRedraw::Strokes);
         showSymbols();
         for (int i = 0; i < geometry_.slotCount; ++i)
-            ageLabels[i].text.caption = document_.AgeText[static_cast<std::size_t>(i)];
+            ageLabels[i].text.caption = document_.ages[static_cast<std::size_t>(i)];
         for (int i = 0; i < geometry_.slotCount; ++i)
-            remarkLabels[i].text.caption = document_.RelText[static_cast<std::size_t>(i)];
+            remarkLabels[i].text.caption = document_.remarks[static_cast<std::size_t>(i)];
         for (int k = 0; k < geometry_.connectorCount(); ++k)
-            applyLineStyle(k, document_.LineTag[static_cast<std::size_t>(k)]);
+            applyLineStyle(k, document_.lineStyles[static_cast<std::size_t>(k)]);
         for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
-            if (document_.CohabitSeg[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
+            if (document_.frameSegments[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
     });
 }
 
@@ -179,7 +179,7 @@ bool GenoCanvas::rebuild()
 void GenoCanvas::showSymbols()
 {
     for (int i = 0; i < geometry_.slotCount; ++i) {
-        const std::string& key = document_.SymbolKey[static_cast<std::size_t>(i)];
+        const std::string& key = document_.symbols[static_cast<std::size_t>(i)];
         int image = 0;
         try {
             image = symbolImageIndex(key);

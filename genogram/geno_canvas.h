@@ -5,8 +5,8 @@
 // difference. The window that shows it and the picture both draw this model
 // through the one painting routine, so logic and tests need no screen.
 
-#include "geometry/canvas_geometry.h"
 #include "canvas_widgets.h"
+#include "geometry/canvas_geometry.h"
 #include "input_mode.h"
 #include "widget_array.h"
 #include "z_order.h"
@@ -26,7 +26,7 @@ namespace kinsketch {
 
 // Pen segments lowest … highest that lie next to each other in the stacking
 // order, in record order, as the last full redraw left them. The revision is
-// that of the FreeLine array: it tells that no segment changed since.
+// that of the `strokes` array: it tells that no segment changed since.
 struct FreeLineRun {
     int lowest = 0;
     int highest = 0;
@@ -62,7 +62,7 @@ public:
     // Rebuilds the picture of the document: symbols, labels, connector lines,
     // the automatic frame and the pen strokes. Texts and added lines stay.
     bool rebuild();
-    // Re-creates the FreeLine widgets from record `first` on (see the .cpp).
+    // Re-creates the pen-segment widgets from record `first` on (see the .cpp).
     bool redrawFreeLines(std::int32_t first, FreeLineRedraw how);
     // Whether the last redrawFreeLines moved segments it did not re-create,
     // so that what lay above them before now lies below.
@@ -105,7 +105,7 @@ public:
     WidgetArray<LineWidget> slashesS{WidgetKind::slashesS, zOrder_};
     WidgetArray<LineWidget> slashesW{WidgetKind::slashesW, zOrder_};
     WidgetArray<LineWidget> frameLines{WidgetKind::frameLines, zOrder_};
-    WidgetArray<LineWidget> FreeLine{WidgetKind::FreeLine, zOrder_};
+    WidgetArray<LineWidget> strokes{WidgetKind::strokes, zOrder_};
     WidgetArray<LabelWidget> textLabels{WidgetKind::textLabels, zOrder_};
     WidgetArray<LabelWidget> startHandles{WidgetKind::startHandles, zOrder_};
     WidgetArray<LabelWidget> endHandles{WidgetKind::endHandles, zOrder_};

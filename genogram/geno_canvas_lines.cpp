@@ -30,7 +30,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
 {
     const bool figure = how == FreeLineRedraw::Figure;
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-        auto& list = document_.FreeLine;
+        auto& list = document_.strokes;
         if (!list.dimensioned) return;
         const std::int32_t start = first <= 1 ? 1 : (figure ? first : first - 1);
         const std::int32_t figureNo = figure ? context_.currentFigureNo() : 0;
@@ -38,7 +38,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
         if (start == 1 && redrawsUnchangedFreeLines(figure)) {
             const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
             freeLinesRestacked_ = true;
-            if (!stillOrdered && drawn.highest != 0) FreeLine.bringRunToFront(drawn.lowest, drawn.highest);
+            if (!stillOrdered && drawn.highest != 0) strokes.bringRunToFront(drawn.lowest, drawn.highest);
             freeLinesOnTop_ = drawn.highest;
             freeLinesOrderedAt_ = zOrder_.changes();
             return;
@@ -50,34 +50,34 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
         bool passedOverWidget = false;
         for (std::int32_t k = start; k <= list.upperBound(); ++k) {
             FreeLineRecord& record = freeLineRecord(list, k);
-            if (record.BorderWidth == 0) {
-                passedOverWidget = passedOverWidget || FreeLine.exists(k);
+            if (record.width == 0) {
+                passedOverWidget = passedOverWidget || strokes.exists(k);
                 chainStart = true;
                 continue;
             }
-            if (chainStart || (figure && record.StrokeNo != figureNo)) {
-                px = record.X1;
-                py = record.Y1;
+            if (chainStart || (figure && record.strokeNumber != figureNo)) {
+                px = record.x1;
+                py = record.y1;
             }
             chainStart = false;
-            if (record.X2 != 0 || record.Y2 != 0) {
-                px = record.X2;
-                py = record.Y2;
+            if (record.x2 != 0 || record.y2 != 0) {
+                px = record.x2;
+                py = record.y2;
             }
             // Re-creating a widget puts it on top; an existing one is set
             // and brought there, which ends the same and allocates nothing.
-            const LineWidget segment{record.X1,          record.Y1,          px,  py, record.BorderColor,
-                                     LinePattern::Solid, record.BorderWidth, true};
-            if (LineWidget* existing = FreeLine.find(k)) {
+            const LineWidget segment{record.x1,     record.y1,          px,           py,
+                                     record.colour, LinePattern::Solid, record.width, true};
+            if (LineWidget* existing = strokes.find(k)) {
                 *existing = segment;
-                FreeLine.bringToFront(k);
+                strokes.bringToFront(k);
             } else {
-                FreeLine.load(k, segment);
+                strokes.load(k, segment);
             }
-            record.X2 = px;
-            record.Y2 = py;
-            px = record.X1;
-            py = record.Y1;
+            record.x2 = px;
+            record.y2 = py;
+            px = record.x1;
+            py = record.y1;
             lastReached = k;
         }
         // Re-created segments are loaded on top in record order; when the
@@ -88,7 +88,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
         freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_) || passedOverWidget;
         if (freeLinesRestacked_ && (start > 1 || passedOverWidget))
             for (std::int32_t i = 1; i <= lastReached; ++i)
-                if (FreeLine.exists(i)) FreeLine.bringToFront(i);
+                if (strokes.exists(i)) strokes.bringToFront(i);
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
         if (start == 1) rememberFullFreeLineDraw(figure, lastReached);
@@ -98,9 +98,9 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
 std::optional<FreeLineRun> GenoCanvas::unchangedFreeLineRun() const
 {
     if (!fullFreeLineDraw_ || fullFreeLineDraw_->highest == 0 ||
-        fullFreeLineDraw_->segmentsRevision != FreeLine.revision())
+        fullFreeLineDraw_->segmentsRevision != strokes.revision())
         return std::nullopt;
-    return FreeLineRun{fullFreeLineDraw_->lowest, fullFreeLineDraw_->highest, FreeLine.revision()};
+    return FreeLineRun{fullFreeLineDraw_->lowest, fullFreeLineDraw_->highest, strokes.revision()};
 }
 
 std::optional<std::int32_t> GenoCanvas::figureNoOf(bool figure) const
@@ -116,10 +116,10 @@ bool GenoCanvas::redrawsUnchangedFreeLines(bool figure) const
 {
     if (!fullFreeLineDraw_) return false;
     const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
-    const auto& list = document_.FreeLine;
+    const auto& list = document_.strokes;
     return drawn.recordsRevision == list.revision() && drawn.dimensioned == list.dimensioned &&
            drawn.lowerBound == list.lowerBound && drawn.upperBound == list.upperBound() &&
-           drawn.figureNo == figureNoOf(figure) && drawn.segmentsRevision == FreeLine.revision();
+           drawn.figureNo == figureNoOf(figure) && drawn.segmentsRevision == strokes.revision();
 }
 
 // Whether the segments were re-created one by one or restacked afterwards,
@@ -127,14 +127,14 @@ bool GenoCanvas::redrawsUnchangedFreeLines(bool figure) const
 void GenoCanvas::rememberFullFreeLineDraw(bool figure, std::int32_t lastReached)
 {
     int lowest = 1;
-    while (lowest <= lastReached && !FreeLine.exists(lowest)) ++lowest;
-    const auto& list = document_.FreeLine;
+    while (lowest <= lastReached && !strokes.exists(lowest)) ++lowest;
+    const auto& list = document_.strokes;
     fullFreeLineDraw_ = FullFreeLineDraw{list.revision(),
                                          list.dimensioned,
                                          list.lowerBound,
                                          list.upperBound(),
                                          figureNoOf(figure),
-                                         FreeLine.revision(),
+                                         strokes.revision(),
                                          lastReached == 0 ? 0 : lowest,
                                          lastReached};
 }
@@ -175,8 +175,8 @@ void GenoCanvas::hideLineHandles()
 void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected)
 {
     if (k < 1 || k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-    const AddLineRecord& record = document_.AddLine[static_cast<std::size_t>(k - 1)];
-    if (record.Used == kFalse) {
+    const AddLineRecord& record = document_.addedLines[static_cast<std::size_t>(k - 1)];
+    if (record.used == kFalse) {
         // Lines never created have nothing to hide.
         if (how == AddedLineDraw::Redraw) {
             if (auto* handle = startHandles.find(k)) handle->visible = false;
@@ -191,18 +191,18 @@ void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected)
         if (!addedLines.exists(k)) addedLines.load(k, LineWidget{});
     }
     LabelWidget& handle1 = startHandles[k];
-    handle1.left = record.X1;
-    handle1.top = record.Y1;
+    handle1.left = record.x1;
+    handle1.top = record.y1;
     handle1.visible = true;
     LabelWidget& handle2 = endHandles[k];
-    handle2.left = record.X2;
-    handle2.top = record.Y2;
+    handle2.left = record.x2;
+    handle2.top = record.y2;
     handle2.visible = true;
     LineWidget& line = addedLines[k];
-    line.x1 = record.X1 + kHandleCentre;
-    line.y1 = record.Y1 + kHandleCentre;
-    line.x2 = record.X2 + kHandleCentre;
-    line.y2 = record.Y2 + kHandleCentre;
+    line.x1 = record.x1 + kHandleCentre;
+    line.y1 = record.y1 + kHandleCentre;
+    line.x2 = record.x2 + kHandleCentre;
+    line.y2 = record.y2 + kHandleCentre;
     line.colour = selected ? kRed : kBlack;
     line.visible = true;
     startHandles.bringToFront(k);

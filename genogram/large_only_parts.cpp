@@ -25,22 +25,23 @@ bool anySetFrom(const Array& values, std::size_t first)
 bool hasLargeOnlyRecordData(const GdrRecord& document)
 {
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i)
-        if (!document.AgeText[i].empty() || !document.RelText[i].empty() || document.SymbolKey[i] != kNoPerson ||
-            document.CohabitFlag[i] != 0)
+        if (!document.ages[i].empty() || !document.remarks[i].empty() || document.symbols[i] != kNoPerson ||
+            document.cohabitMarks[i] != 0)
             return true;
-    return anySetFrom(document.LineTag, kNormalLineCount) || anySetFrom(document.CohabitSeg, kNormalCohabitSegCount);
+    return anySetFrom(document.lineStyles, kNormalLineCount) ||
+           anySetFrom(document.frameSegments, kNormalCohabitSegCount);
 }
 
 void resetLargeOnlyParts(GdrRecord& document)
 {
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i) {
-        document.SymbolKey[i] = kNoPerson;
-        document.AgeText[i].clear();
-        document.RelText[i].clear();
-        document.CohabitFlag[i] = 0;
+        document.symbols[i] = kNoPerson;
+        document.ages[i].clear();
+        document.remarks[i].clear();
+        document.cohabitMarks[i] = 0;
     }
-    std::fill(document.LineTag.begin() + kNormalLineCount, document.LineTag.end(), 0);
-    std::fill(document.CohabitSeg.begin() + kNormalCohabitSegCount, document.CohabitSeg.end(), 0);
+    std::fill(document.lineStyles.begin() + kNormalLineCount, document.lineStyles.end(), 0);
+    std::fill(document.frameSegments.begin() + kNormalCohabitSegCount, document.frameSegments.end(), 0);
 }
 
 namespace {
@@ -67,8 +68,8 @@ bool visitItemsOutsideNormalArea(GenoCanvas& canvas, bool hide)
             if (hide) text->visible = false;
             if (i != 0) found = true;
         }
-        for (int i = 0; i <= canvas.FreeLine.upperBound(); ++i) {
-            LineWidget* stroke = canvas.FreeLine.find(i);
+        for (int i = 0; i <= canvas.strokes.upperBound(); ++i) {
+            LineWidget* stroke = canvas.strokes.find(i);
             if (!stroke || !outside(stroke->x1, stroke->y1) || !outside(stroke->x2, stroke->y2)) continue;
             if (hide) stroke->visible = false;
             found = true;

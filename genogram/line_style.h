@@ -1,5 +1,5 @@
 #pragma once
-// What each connector-line style code (0–9, as LineTag stores it) looks like
+// What each connector-line style code (0–9, as `lineStyles` stores it) looks like
 // on the canvas.
 
 #include "canvas_widgets.h"

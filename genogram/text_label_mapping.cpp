@@ -24,39 +24,39 @@ TextLabelRecord textRecordOf(const LabelWidget& label)
 {
     const StyledText& text = label.text;
     TextLabelRecord r;
-    r.Caption = text.caption;
-    r.Alignment = label.alignment;
-    r.FontName = text.fontName;
-    r.FontSize = storedFontSize(text.fontSize);
-    r.FontBold = toBool16(text.bold);
-    r.FontItalic = toBool16(text.italic);
-    r.FontStrikethru = toBool16(text.strikethrough);
-    r.FontUnderline = toBool16(text.underline);
-    r.ForeColor = text.colour;
-    r.Left = label.left;
-    r.Top = label.top;
-    r.Width = label.width;
-    r.Height = label.height;
-    r.Used = kTrue;
+    r.caption = text.caption;
+    r.alignment = label.alignment;
+    r.fontName = text.fontName;
+    r.fontSize = storedFontSize(text.fontSize);
+    r.bold = toBool16(text.bold);
+    r.italic = toBool16(text.italic);
+    r.strikethrough = toBool16(text.strikethrough);
+    r.underline = toBool16(text.underline);
+    r.colour = text.colour;
+    r.left = label.left;
+    r.top = label.top;
+    r.width = label.width;
+    r.height = label.height;
+    r.used = kTrue;
     return r;
 }
 
 LabelWidget textLabelOf(const TextLabelRecord& r)
 {
     LabelWidget label = textLabelTemplate();
-    label.text = {.caption = r.Caption,
-                  .fontName = r.FontName,
-                  .fontSize = static_cast<float>(r.FontSize),
-                  .colour = r.ForeColor,
-                  .bold = r.FontBold != kFalse,
-                  .italic = r.FontItalic != kFalse,
-                  .strikethrough = r.FontStrikethru != kFalse,
-                  .underline = r.FontUnderline != kFalse};
-    label.alignment = r.Alignment;
-    label.left = r.Left;
-    label.top = r.Top;
-    label.width = r.Width;
-    label.height = r.Height;
+    label.text = {.caption = r.caption,
+                  .fontName = r.fontName,
+                  .fontSize = static_cast<float>(r.fontSize),
+                  .colour = r.colour,
+                  .bold = r.bold != kFalse,
+                  .italic = r.italic != kFalse,
+                  .strikethrough = r.strikethrough != kFalse,
+                  .underline = r.underline != kFalse};
+    label.alignment = r.alignment;
+    label.left = r.left;
+    label.top = r.top;
+    label.width = r.width;
+    label.height = r.height;
     label.visible = true;
     label.tag = kTextInUse;
     return label;

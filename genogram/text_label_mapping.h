@@ -1,5 +1,5 @@
 #pragma once
-// A text on the canvas (a label of lblInp) and the document's TextLabel
+// A text on the canvas (a label of lblInp) and the document's `texts`
 // record it is saved as. The tag of a text label says whether it is in use.
 
 #include "canvas_widgets.h"

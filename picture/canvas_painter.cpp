@@ -388,7 +388,7 @@ void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int 
 {
     paintLinesAlone(painter, scale, [&](LineBatch& lines) {
         for (int k = first; k <= last; ++k)
-            if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) lines.add(*line);
+            if (const LineWidget* line = canvas.strokes.find(k); line && line->visible) lines.add(*line);
     });
 }
 
@@ -487,7 +487,7 @@ bool lineComesNear(const LineWidget& line, double scale, const QRect& area)
 
 QRect freeLineDeviceRect(const GenoCanvas& canvas, int index, double scale)
 {
-    const LineWidget* line = canvas.FreeLine.find(index);
+    const LineWidget* line = canvas.strokes.find(index);
     return line && line->visible ? lineDeviceBounds(*line, scale) : QRect();
 }
 

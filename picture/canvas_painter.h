@@ -23,7 +23,7 @@ namespace kinsketch {
 // Twips to device pixels at `scale`, halves to even.
 int twipsToDevicePixels(double twips, double scale);
 
-// `leftOut` names a FreeLine segment not to draw (0: none): the window keeps
+// `leftOut` names a pen segment not to draw (0: none): the window keeps
 // the segment that follows the mouse out of the picture it caches.
 void paintCanvas(QPainter& painter, const GenoCanvas& canvas, double scale, int leftOut = 0);
 void paintScene(QPainter& painter, const CanvasScene& scene, const CanvasGeometry& geometry, double scale);
@@ -64,11 +64,11 @@ bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeomet
 // overlaps a small area need not touch it.
 bool lineComesNear(const LineWidget& line, double scale, const QRect& area);
 
-// FreeLine segments first … last alone, the way paintCanvas draws them. They
+// pen segments first … last alone, the way paintCanvas draws them. They
 // lie on top of everything once drawn, so the window adds them to what it
 // shows without drawing the rest again.
 void paintFreeLines(QPainter& painter, const GenoCanvas& canvas, int first, int last, double scale);
-// The device pixels a FreeLine segment may touch, its width included.
+// The device pixels a pen segment may touch, its width included.
 QRect freeLineDeviceRect(const GenoCanvas& canvas, int index, double scale);
 
 } // namespace kinsketch

@@ -34,8 +34,8 @@ bool CanvasScene::sameValues(const Item& item, const CanvasScene& other, const I
 void CanvasScene::addFreeLines(const GenoCanvas& canvas, int first, int last)
 {
     for (int k = first; k <= last; ++k)
-        if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible)
-            addLine(*this, Look::Line, {WidgetKind::FreeLine, k}, *line);
+        if (const LineWidget* line = canvas.strokes.find(k); line && line->visible)
+            addLine(*this, Look::Line, {WidgetKind::strokes, k}, *line);
 }
 
 std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas, const FreeLineRun& segments)
@@ -45,7 +45,7 @@ std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas
     run->indices.reserve(static_cast<std::size_t>(segments.highest - segments.lowest + 1));
     run->lines.reserve(run->indices.capacity());
     for (int k = segments.lowest; k <= segments.highest; ++k) {
-        if (const LineWidget* line = canvas.FreeLine.find(k); line && line->visible) {
+        if (const LineWidget* line = canvas.strokes.find(k); line && line->visible) {
             run->indices.push_back(k);
             run->lines.push_back(*line);
         }
@@ -58,11 +58,11 @@ std::shared_ptr<const StrokeRun> StrokeRunKeeper::runOf(const GenoCanvas& canvas
 std::optional<ZOrder::Place> StrokeRunKeeper::keptRunAt(const GenoCanvas& canvas, ZOrder::Place place,
                                                         int leftOut) const
 {
-    if (!run_ || run_->indices.empty() || place->kind != WidgetKind::FreeLine || place->index != run_->indices[0])
+    if (!run_ || run_->indices.empty() || place->kind != WidgetKind::strokes || place->index != run_->indices[0])
         return std::nullopt;
     std::size_t j = 0;
     for (auto at = place; at != canvas.zOrder().bottomToTop().end(); ++at) {
-        const LineWidget* line = at->kind == WidgetKind::FreeLine ? canvas.FreeLine.find(at->index) : nullptr;
+        const LineWidget* line = at->kind == WidgetKind::strokes ? canvas.strokes.find(at->index) : nullptr;
         if (!line) return std::nullopt;
         if (!line->visible) continue; // drawn by no scene
         if (at->index == leftOut || at->index != run_->indices[j] || !(*line == run_->lines[j])) return std::nullopt;
@@ -85,7 +85,7 @@ CanvasScene spreadStrokes(const CanvasScene& scene)
             continue;
         }
         for (std::size_t j = 0; j < scene.strokes->lines.size(); ++j)
-            addLine(spread, CanvasScene::Look::Line, {WidgetKind::FreeLine, scene.strokes->indices[j]},
+            addLine(spread, CanvasScene::Look::Line, {WidgetKind::strokes, scene.strokes->indices[j]},
                     scene.strokes->lines[j]);
     }
     return spread;
@@ -100,7 +100,7 @@ std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::s
     auto above = std::next(strokes);
     for (std::size_t j = scene.strokes->lines.size(); j < run->lines.size(); ++j, ++above) {
         if (above == scene.items.end() || above->look != CanvasScene::Look::Line ||
-            above->id != WidgetId{WidgetKind::FreeLine, run->indices[j]} || !(scene.line(*above) == run->lines[j]))
+            above->id != WidgetId{WidgetKind::strokes, run->indices[j]} || !(scene.line(*above) == run->lines[j]))
             return std::nullopt;
     }
     CanvasScene regrouped = scene;
@@ -122,7 +122,7 @@ std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::sha
         split.items.push_back(item);
         if (item.look != CanvasScene::Look::Strokes) continue;
         for (std::size_t j = start->lines.size(); j < run.lines.size(); ++j)
-            addLine(split, CanvasScene::Look::Line, {WidgetKind::FreeLine, run.indices[j]}, run.lines[j]);
+            addLine(split, CanvasScene::Look::Line, {WidgetKind::strokes, run.indices[j]}, run.lines[j]);
     }
     return split;
 }
@@ -147,21 +147,20 @@ void fillScene(CanvasScene& scene, const GenoCanvas& canvas, int leftOut, Stroke
     scene.items.reserve(canvas.surface().size() + widgets);
     scene.lines.reserve(canvas.surface().size() + widgets);
     for (std::size_t i = 0; i < canvas.surface().size(); ++i)
-        addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::FreeLine, static_cast<int>(i)},
-                canvas.surface()[i]);
+        addLine(scene, CanvasScene::Look::SurfaceLine, {WidgetKind::strokes, static_cast<int>(i)}, canvas.surface()[i]);
     const auto& order = canvas.zOrder().bottomToTop();
     for (auto place = order.begin(); place != order.end(); ++place) {
         const WidgetId& id = *place;
-        if (whole && id.kind == WidgetKind::FreeLine && id.index == whole->lowest) {
+        if (whole && id.kind == WidgetKind::strokes && id.index == whole->lowest) {
             scene.strokes = keeper->runOf(canvas, *whole);
             scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
-            place = canvas.FreeLine.stackPlace(whole->highest);
+            place = canvas.strokes.stackPlace(whole->highest);
         } else if (const auto last = keeper && !whole ? keeper->keptRunAt(canvas, place, leftOut) : std::nullopt) {
             scene.strokes = keeper->keptRun();
             scene.items.push_back({CanvasScene::Look::Strokes, id, 0});
             place = *last;
         } else if (const LineWidget* line = canvas.lineWidget(id)) {
-            if (line->visible && !(id.kind == WidgetKind::FreeLine && id.index == leftOut))
+            if (line->visible && !(id.kind == WidgetKind::strokes && id.index == leftOut))
                 addLine(scene, CanvasScene::Look::Line, id, *line);
         } else if (const LabelWidget* label = canvas.labelWidget(id)) {
             if (!label->visible) continue;

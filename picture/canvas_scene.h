@@ -14,7 +14,7 @@
 
 namespace kinsketch {
 
-// The visible pen segments of a run, bottom first, with their FreeLine indices.
+// The visible pen segments of a run, bottom first, with their stroke-record indices.
 struct StrokeRun {
     std::vector<int> indices;
     std::vector<LineWidget> lines;
@@ -47,7 +47,7 @@ struct CanvasScene {
     // Whether two items show the same thing; they need not be the same widget.
     bool sameValues(const Item& item, const CanvasScene& other, const Item& otherItem) const;
 
-    // Adds FreeLine segments first … last on top, as a free-drawing step does.
+    // Adds pen segments first … last on top, as a free-drawing step does.
     void addFreeLines(const GenoCanvas& canvas, int first, int last);
 };
 
@@ -80,7 +80,7 @@ std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::s
 // given back changes only the end of the run.
 std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& start);
 
-// `leftOut` names a FreeLine segment to keep out of the scene (0: none).
+// `leftOut` names a pen segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);
 // The same into a scene whose storage is reused: a canvas can carry tens of
 // thousands of pen segments, and the window builds a scene on every repaint.

@@ -1,7 +1,7 @@
 #pragma once
 // The picture a handed-in document gives when it is opened and saved at once,
 // unchanged: the document is read the way start-up reads it, the automatic
-// frame is rebuilt from CohabitFlag and the canvas is built as the menu
+// frame is rebuilt from `cohabitMarks` and the canvas is built as the menu
 // selection builds it, then the layers are stored as the save button stores
 // them (texts, added lines without their handles, pen strokes) and the canvas
 // is redrawn for the picture.

@@ -64,7 +64,7 @@ bool coversOutright(const CanvasScene& scene, const CanvasScene::Item& item)
 bool holdsPenLines(const CanvasScene& scene)
 {
     return std::any_of(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
-        return item.look == CanvasScene::Look::Line && item.id.kind == WidgetKind::FreeLine;
+        return item.look == CanvasScene::Look::Line && item.id.kind == WidgetKind::strokes;
     });
 }
 

@@ -20,13 +20,13 @@ namespace kinsketch {
 class KeptCanvasPicture {
 public:
     // Makes the picture show the canvas at `scale` device pixels per 96-dpi
-    // pixel, without FreeLine segment `leftOut` (0: none). Returns the device
+    // pixel, without pen segment `leftOut` (0: none). Returns the device
     // area painted afresh: empty when nothing changed.
     QRegion update(const GenoCanvas& canvas, double scale, int leftOut);
 
     // Whether the picture was painted from this canvas at this scale.
     bool isPaintedAt(const GenoCanvas& canvas, double scale) const;
-    // Draws FreeLine segments first … last over the picture, where a
+    // Draws pen segments first … last over the picture, where a
     // free-drawing step has just put them: on top of everything. Returns the
     // device pixels they may touch.
     QRegion addFreeLines(const GenoCanvas& canvas, int first, int last, double scale);

@@ -16,8 +16,8 @@ FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, F
 void FreeLinePanel::load()
 {
     registers_ = FreeLinePanelRegisters{};
-    registers_.figureNumber = highestStrokeNo(document_.FreeLine);
-    registers_.strokeNumber = lowestStrokeNo(document_.FreeLine);
+    registers_.figureNumber = highestStrokeNo(document_.strokes);
+    registers_.strokeNumber = lowestStrokeNo(document_.strokes);
     updateUndoEnabled();
 }
 
@@ -26,7 +26,7 @@ void FreeLinePanel::toggleFigure()
     if (registers_.tool != FreeLineTool::Figure) {
         registers_.tool = FreeLineTool::Figure;
         registers_.figureHighlighted = true;
-        registers_.figureNumber = lastFigureNo(document_.FreeLine) + 1;
+        registers_.figureNumber = lastFigureNo(document_.strokes) + 1;
         registers_.eraserHighlighted = false;
         return;
     }
@@ -58,7 +58,7 @@ void FreeLinePanel::toggleEraser()
 
 void FreeLinePanel::closeOpenFigure()
 {
-    const std::int32_t k = closeFreeFigure(document_.FreeLine, registers_.figureNumber,
+    const std::int32_t k = closeFreeFigure(document_.strokes, registers_.figureNumber,
                                            widthNumber(registers_.penWidthText), registers_.penColour);
     if (k == 0) return;
     neighbours_.canvas().redrawFreeLines(k, FreeLineRedraw::Strokes);
@@ -68,11 +68,11 @@ void FreeLinePanel::closeOpenFigure()
 // Undo stops at the records that came with the document.
 void FreeLinePanel::undoStroke()
 {
-    const FreeLineRange removed = undoFreeLine(document_.FreeLine, freeLineCount_);
+    const FreeLineRange removed = undoFreeLine(document_.strokes, freeLineCount_);
     if (removed.empty()) return;
     GenoCanvas& canvas = neighbours_.canvas();
     for (std::int32_t k = removed.first; k <= removed.last; ++k)
-        if (canvas.FreeLine.exists(k)) canvas.FreeLine.unload(k);
+        if (canvas.strokes.exists(k)) canvas.strokes.unload(k);
     redrawCanvas();
     registers_.tool = FreeLineTool::Pen;
     registers_.eraserHighlighted = false;
@@ -86,9 +86,9 @@ void FreeLinePanel::clearAll()
                                   MessageButtons::YesNo};
     if (boxes_.show(question) != MessageAnswer::Yes) return;
     GenoCanvas& canvas = neighbours_.canvas();
-    for (int k = canvas.FreeLine.upperBound(); k >= 1; --k)
-        if (canvas.FreeLine.exists(k)) canvas.FreeLine.unload(k);
-    clearFreeLines(document_.FreeLine);
+    for (int k = canvas.strokes.upperBound(); k >= 1; --k)
+        if (canvas.strokes.exists(k)) canvas.strokes.unload(k);
+    clearFreeLines(document_.strokes);
     redrawCanvas();
     freeLineCount_ = 0;
     registers_.figureNumber = 0;
@@ -108,7 +108,7 @@ bool FreeLinePanel::checkEraserWidth()
 // that came with the document.
 void FreeLinePanel::updateUndoEnabled()
 {
-    const std::int32_t last = lastDrawnFreeLine(document_.FreeLine);
+    const std::int32_t last = lastDrawnFreeLine(document_.strokes);
     registers_.undoEnabled = last > 0 && last > freeLineCount_;
 }
 

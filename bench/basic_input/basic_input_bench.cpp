@@ -68,7 +68,7 @@ void BM_AgeKeyToCanvasRepainted(benchmark::State& state)
         emptyRepaints += Clock::now() - repainted;
         state.SetIterationTime(std::chrono::duration<double>(repainted - start).count());
     }
-    if (screen.document.AgeText[30].empty()) state.SkipWithError("the key never reached the document");
+    if (screen.document.ages[30].empty()) state.SkipWithError("the key never reached the document");
     const auto microseconds = [&](Clock::duration total) {
         return std::chrono::duration<double, std::micro>(total).count() / static_cast<double>(state.iterations());
     };
@@ -86,7 +86,7 @@ void BM_FirstAgeKeyAfterAPenStroke(benchmark::State& state)
     bool typed = false;
     for (auto _ : state) {
         state.PauseTiming();
-        auto& records = screen.document.FreeLine;
+        auto& records = screen.document.strokes;
         records.mutableItems().push_back({3000, 3000, 3000, 3000, 2, 0x0000FFU, -1000000});
         screen.canvas.canvas().redrawFreeLines(records.upperBound(), FreeLineRedraw::Strokes);
         screen.canvas.repaint();

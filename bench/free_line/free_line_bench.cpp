@@ -63,7 +63,7 @@ void BM_PenMoveStep(benchmark::State& state)
                                   static_cast<float>(1000 + (step * 30) % 2500));
         QApplication::processEvents();
     }
-    state.counters["records after"] = static_cast<double>(canvas.shown.document.FreeLine.items().size());
+    state.counters["records after"] = static_cast<double>(canvas.shown.document.strokes.items().size());
     state.counters["paints per step"] = static_cast<double>(counter.paints) / static_cast<double>(step);
 }
 // Fixed iterations, so that each case adds the same 3000 records.

@@ -14,43 +14,43 @@ DocumentJson boolean(Bool16 v) { return v != 0; }
 
 DocumentJson textLabelJson(const TextLabelRecord& l)
 {
-    return {{"Caption", l.Caption},
-            {"Alignment", l.Alignment},
-            {"FontName", l.FontName},
-            {"FontSize", l.FontSize},
-            {"FontBold", boolean(l.FontBold)},
-            {"FontItalic", boolean(l.FontItalic)},
-            {"FontStrikethru", boolean(l.FontStrikethru)},
-            {"FontUnderline", boolean(l.FontUnderline)},
-            {"ForeColor", l.ForeColor},
-            {"Left", l.Left},
-            {"Top", l.Top},
-            {"Width", l.Width},
-            {"Height", l.Height},
-            {"Used", boolean(l.Used)}};
+    return {{"Caption", l.caption},
+            {"Alignment", l.alignment},
+            {"FontName", l.fontName},
+            {"FontSize", l.fontSize},
+            {"FontBold", boolean(l.bold)},
+            {"FontItalic", boolean(l.italic)},
+            {"FontStrikethru", boolean(l.strikethrough)},
+            {"FontUnderline", boolean(l.underline)},
+            {"ForeColor", l.colour},
+            {"Left", l.left},
+            {"Top", l.top},
+            {"Width", l.width},
+            {"Height", l.height},
+            {"Used", boolean(l.used)}};
 }
 
 DocumentJson addLineJson(const AddLineRecord& a)
 {
-    return {{"Used", boolean(a.Used)}, {"X1", a.X1}, {"X2", a.X2}, {"Y1", a.Y1}, {"Y2", a.Y2}};
+    return {{"Used", boolean(a.used)}, {"X1", a.x1}, {"X2", a.x2}, {"Y1", a.y1}, {"Y2", a.y2}};
 }
 
 DocumentJson wakuPointJson(const FramePointRecord& p)
 {
-    return {{"Used", boolean(p.Used)}, {"Top", p.Top}, {"Left", p.Left}};
+    return {{"Used", boolean(p.used)}, {"Top", p.top}, {"Left", p.left}};
 }
 
-DocumentJson wakuDotJson(const FrameDotRecord& d) { return {{"X", d.X}, {"Y", d.Y}}; }
+DocumentJson wakuDotJson(const FrameDotRecord& d) { return {{"X", d.x}, {"Y", d.y}}; }
 
 DocumentJson freeLineJson(const FreeLineRecord& f)
 {
-    return {{"X1", f.X1},
-            {"Y1", f.Y1},
-            {"X2", f.X2},
-            {"Y2", f.Y2},
-            {"BorderWidth", f.BorderWidth},
-            {"BorderColor", f.BorderColor},
-            {"StrokeNo", f.StrokeNo}};
+    return {{"X1", f.x1},
+            {"Y1", f.y1},
+            {"X2", f.x2},
+            {"Y2", f.y2},
+            {"BorderWidth", f.width},
+            {"BorderColor", f.colour},
+            {"StrokeNo", f.strokeNumber}};
 }
 
 template <class Range, class Convert>
@@ -264,47 +264,47 @@ std::string printDocumentJson(const DocumentJson& json)
 DocumentJson documentToJson(const GdrRecord& r, GdrLayout layout, std::int32_t freeLineCount)
 {
     DocumentJson wakuPoint = DocumentJson::array();
-    for (const auto& frame : r.WakuPoint) wakuPoint.push_back(arrayJson(frame, wakuPointJson));
+    for (const auto& frame : r.framePoints) wakuPoint.push_back(arrayJson(frame, wakuPointJson));
     return {{"Layout", std::string(layoutName(layout))},
             {"FreeLineCount", freeLineCount},
-            {"SymbolKey", arrayJson(r.SymbolKey, same)},
-            {"AgeText", arrayJson(r.AgeText, same)},
-            {"RelText", arrayJson(r.RelText, same)},
-            {"LineTag", arrayJson(r.LineTag, same)},
-            {"TextLabel", arrayJson(r.TextLabel, textLabelJson)},
-            {"AddLine", arrayJson(r.AddLine, addLineJson)},
+            {"SymbolKey", arrayJson(r.symbols, same)},
+            {"AgeText", arrayJson(r.ages, same)},
+            {"RelText", arrayJson(r.remarks, same)},
+            {"LineTag", arrayJson(r.lineStyles, same)},
+            {"TextLabel", arrayJson(r.texts, textLabelJson)},
+            {"AddLine", arrayJson(r.addedLines, addLineJson)},
             {"WakuPoint", wakuPoint},
-            {"WakuDots", dynamicJson(r.WakuDots, wakuDotJson)},
-            {"CohabitSeg", arrayJson(r.CohabitSeg, same)},
-            {"DocWakuMode", r.DocWakuMode},
-            {"IsNew", boolean(r.IsNew)},
-            {"CohabitFlag", arrayJson(r.CohabitFlag, same)},
-            {"ScreenMode", r.ScreenMode},
-            {"FreeLine", dynamicJson(r.FreeLine, freeLineJson)},
-            {"Version", r.Version}};
+            {"WakuDots", dynamicJson(r.frameDots, wakuDotJson)},
+            {"CohabitSeg", arrayJson(r.frameSegments, same)},
+            {"DocWakuMode", r.frameMode},
+            {"IsNew", boolean(r.isNew)},
+            {"CohabitFlag", arrayJson(r.cohabitMarks, same)},
+            {"ScreenMode", r.screenMode},
+            {"FreeLine", dynamicJson(r.strokes, freeLineJson)},
+            {"Version", r.version}};
 }
 
 GdrRecord documentFromJson(const DocumentJson& json)
 {
     const Field root(json, "");
     GdrRecord r;
-    fixedFrom(root["SymbolKey"], r.SymbolKey, textFrom);
-    fixedFrom(root["AgeText"], r.AgeText, textFrom);
-    fixedFrom(root["RelText"], r.RelText, textFrom);
-    fixedFrom(root["LineTag"], r.LineTag, byteFrom);
-    fixedFrom(root["TextLabel"], r.TextLabel, textLabelFrom);
-    fixedFrom(root["AddLine"], r.AddLine, addLineFrom);
+    fixedFrom(root["SymbolKey"], r.symbols, textFrom);
+    fixedFrom(root["AgeText"], r.ages, textFrom);
+    fixedFrom(root["RelText"], r.remarks, textFrom);
+    fixedFrom(root["LineTag"], r.lineStyles, byteFrom);
+    fixedFrom(root["TextLabel"], r.texts, textLabelFrom);
+    fixedFrom(root["AddLine"], r.addedLines, addLineFrom);
     const Field frames = root["WakuPoint"];
     frames.array(kStoredFrameCount);
-    for (std::size_t f = 0; f < kStoredFrameCount; ++f) fixedFrom(frames[f], r.WakuPoint[f], wakuPointFrom);
-    r.WakuDots = dynamicFrom<FrameDotRecord>(root["WakuDots"], wakuDotFrom);
-    fixedFrom(root["CohabitSeg"], r.CohabitSeg, byteFrom);
-    r.DocWakuMode = root["DocWakuMode"].integer<std::uint8_t>();
-    r.IsNew = root["IsNew"].boolean();
-    fixedFrom(root["CohabitFlag"], r.CohabitFlag, byteFrom);
-    r.ScreenMode = root["ScreenMode"].text();
-    r.FreeLine = dynamicFrom<FreeLineRecord>(root["FreeLine"], freeLineFrom);
-    r.Version = root["Version"].text();
+    for (std::size_t f = 0; f < kStoredFrameCount; ++f) fixedFrom(frames[f], r.framePoints[f], wakuPointFrom);
+    r.frameDots = dynamicFrom<FrameDotRecord>(root["WakuDots"], wakuDotFrom);
+    fixedFrom(root["CohabitSeg"], r.frameSegments, byteFrom);
+    r.frameMode = root["DocWakuMode"].integer<std::uint8_t>();
+    r.isNew = root["IsNew"].boolean();
+    fixedFrom(root["CohabitFlag"], r.cohabitMarks, byteFrom);
+    r.screenMode = root["ScreenMode"].text();
+    r.strokes = dynamicFrom<FreeLineRecord>(root["FreeLine"], freeLineFrom);
+    r.version = root["Version"].text();
     return r;
 }
 

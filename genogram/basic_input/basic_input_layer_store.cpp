@@ -32,15 +32,15 @@ bool BasicInputLayerStore::save(const BasicInputPanel& panel)
     return trapErrors(reporter_, wide ? "clsGdrOpe.SaveGd0_2" : "clsGdrOpe.SaveGd0", [&] {
         for (int i = 0; i < slots; ++i) {
             const int choice = panel.slot(i).choice;
-            document_.SymbolKey[static_cast<std::size_t>(i)] =
+            document_.symbols[static_cast<std::size_t>(i)] =
                 std::string(kSymbolChoiceKeys[static_cast<std::size_t>(choice == kNoChoice ? kBlankChoice : choice)]);
         }
-        for (int i = 0; i < slots; ++i) document_.AgeText[static_cast<std::size_t>(i)] = panel.slot(i).age;
-        for (int i = 0; i < slots; ++i) document_.RelText[static_cast<std::size_t>(i)] = panel.slot(i).remark;
+        for (int i = 0; i < slots; ++i) document_.ages[static_cast<std::size_t>(i)] = panel.slot(i).age;
+        for (int i = 0; i < slots; ++i) document_.remarks[static_cast<std::size_t>(i)] = panel.slot(i).remark;
         for (int k = 0; k < lines; ++k) {
             const int tag = panel.line(k).tag;
             if (tag < 0 || tag > 255) throw RunTimeError::overflow("線 " + std::to_string(k));
-            document_.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
+            document_.lineStyles[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
         }
     });
 }
@@ -56,7 +56,7 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
     bool badKeySeen = false;
     const bool ranThrough = trapErrors(reporter_, kLoadTitle, [&] {
         for (int i = 0; i < slots; ++i) {
-            const std::string& key = document_.SymbolKey[static_cast<std::size_t>(i)];
+            const std::string& key = document_.symbols[static_cast<std::size_t>(i)];
             int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
             if (choice == kNoChoice) {
                 if (!badKeySeen)
@@ -68,11 +68,11 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
             panel.fillSymbol(i, choice);
         }
         for (int i = 0; i < slots; ++i) {
-            panel.fillAge(i, document_.AgeText[static_cast<std::size_t>(i)]);
-            panel.fillRemark(i, document_.RelText[static_cast<std::size_t>(i)]);
+            panel.fillAge(i, document_.ages[static_cast<std::size_t>(i)]);
+            panel.fillRemark(i, document_.remarks[static_cast<std::size_t>(i)]);
         }
         for (int k = 0; k < lines; ++k)
-            panel.fillLineTag(k, offeredLineStyle(document_.LineTag[static_cast<std::size_t>(k)]));
+            panel.fillLineTag(k, offeredLineStyle(document_.lineStyles[static_cast<std::size_t>(k)]));
     });
     return ranThrough && !badKeySeen;
 }

@@ -11,11 +11,7 @@
 #include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
 #include "document/version.h"
-#include "windows/basic_input/basic_input_window.h"
-#include "windows/basic_input/slot_background.h"
-#include "windows/basic_input/symbol_chooser.h"
 #include "genogram/cohabit_frame_builder.h"
-#include "windows/canvas/canvas_window.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/planted_link.h"
@@ -24,6 +20,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/text_dialog_doubles.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/basic_input/slot_background.h"
+#include "windows/basic_input/symbol_chooser.h"
+#include "windows/canvas/canvas_window.h"
 #include "windows/tools/frame_tool_window.h"
 #include "windows/tools/free_line_panel_window.h"
 
@@ -95,7 +95,7 @@ protected:
 TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
 {
     ASSERT_EQ(start(""), StartupOutcome::Run);
-    EXPECT_EQ(std::tie(splashShown, context.document.IsNew, context.document.Version),
+    EXPECT_EQ(std::tie(splashShown, context.document.isNew, context.document.version),
               std::make_tuple(1, kTrue, "300"));
 
     ASSERT_EQ(start("new"), StartupOutcome::Run);
@@ -104,7 +104,7 @@ TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
 
     fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
     ASSERT_EQ(start("client"), StartupOutcome::Run);
-    EXPECT_EQ(std::tie(context.document.ScreenMode, context.freeLineCount, startup->documentName()),
+    EXPECT_EQ(std::tie(context.document.screenMode, context.freeLineCount, startup->documentName()),
               std::make_tuple("WIDE", 6, "client"));
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -120,7 +120,7 @@ TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
         ASSERT_FALSE(boxes.shown.empty()) << name;
         EXPECT_EQ(boxes.shown[0].title, title) << boxes.shown[0].text;
         EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
-        EXPECT_EQ(std::tie(context.document.SymbolKey[2], context.document.IsNew), std::make_tuple("i000", kTrue));
+        EXPECT_EQ(std::tie(context.document.symbols[2], context.document.isNew), std::make_tuple("i000", kTrue));
     }
     EXPECT_EQ(splashShown, 0);
 }
@@ -136,7 +136,7 @@ TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
     EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
-    EXPECT_EQ(context.document.SymbolKey[2], "i104"); // the handed-in document was read, found without regard to case
+    EXPECT_EQ(context.document.symbols[2], "i104"); // the handed-in document was read, found without regard to case
 }
 
 TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
@@ -160,7 +160,7 @@ TEST_F(StartupTest, ACopyLeftFromAnotherDocumentUnderTheSameNameIsToldAsAnothers
     fs::copy_file(kFixtures / "sample_family.gdr", work() / "client.gdr");
     ASSERT_EQ(start("client"), StartupOutcome::Run);
     GdrRecord edited = context.document;
-    edited.AgeText[0] = "99";
+    edited.ages[0] = "99";
     startup->recoveryCopy()->write(edited);
     boxes.answers = {Answer::Yes};
     ASSERT_EQ(start("client"), StartupOutcome::Run);
@@ -169,7 +169,7 @@ TEST_F(StartupTest, ACopyLeftFromAnotherDocumentUnderTheSameNameIsToldAsAnothers
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "前回、保存されずに終了した編集があります。復元しますか？");
     EXPECT_TRUE(boxes.shown[1].text.find("別の文書から始めた編集です") != std::string::npos) << boxes.shown[1].text;
-    EXPECT_EQ(context.document.ScreenMode, "WIDE");
+    EXPECT_EQ(context.document.screenMode, "WIDE");
 }
 
 TEST_F(StartupTest, ALinkInTheLockFilesPlaceStopsTheStartAndCreatesNothingOutside)
@@ -291,9 +291,9 @@ protected:
 
 TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnlyForMarks)
 {
-    document.AgeText[2] = "80";
-    document.LineTag[7] = 4;
-    document.CohabitSeg[3] = 1; // with nobody marked, the stored frame is left as it is
+    document.ages[2] = "80";
+    document.lineStyles[7] = 4;
+    document.frameSegments[3] = 1; // with nobody marked, the stored frame is left as it is
     const GdrRecord before = document;
     EXPECT_TRUE(openBasicInputAndCanvas(windows));
     EXPECT_EQ(context.inputMode, InputMode::Text);
@@ -309,10 +309,10 @@ TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnl
     EXPECT_EQ(&windows.basicInput(CanvasSize::Normal), &panel);
     EXPECT_TRUE(firstCanvas.isNull());
 
-    document.ScreenMode = "WIDE";
-    document.CohabitFlag[20] = 1;
+    document.screenMode = "WIDE";
+    document.cohabitMarks[20] = 1;
     ASSERT_TRUE(openBasicInputAndCanvas(windows));
-    EXPECT_EQ(std::tie(document.CohabitSeg[3], document.CohabitSeg[68]), std::make_tuple(0, 1));
+    EXPECT_EQ(std::tie(document.frameSegments[3], document.frameSegments[68]), std::make_tuple(0, 1));
     EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
 }
 
@@ -344,10 +344,10 @@ TEST_F(EditingScreenTest, AStyleClickUsesTheToolBarsSelection)
     const TwipsLine bar = panel.panel().layout().line(1);
     const QPoint onBar((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel);
     QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
-    EXPECT_EQ(document.LineTag[1], 1);
+    EXPECT_EQ(document.lineStyles[1], 1);
     QTest::mouseClick(windows.toolBar().styleButton(1), Qt::LeftButton);
     QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
-    EXPECT_EQ(document.LineTag[1], 0);
+    EXPECT_EQ(document.lineStyles[1], 0);
 }
 
 // Data on the normal screen's last slot, line, frame segment and text edge, which going small keeps without asking.
@@ -355,12 +355,12 @@ class ScreenSwitchTest : public EditingScreenTest {
 protected:
     ScreenSwitchTest()
     {
-        document.ScreenMode = "WIDE";
-        document.SymbolKey[3] = "i104";
-        document.AgeText[17] = "80歳";
-        document.LineTag[51] = 1;
-        document.CohabitSeg[65] = 1;
-        document.TextLabel[1] = textAt(4300, 5070);
+        document.screenMode = "WIDE";
+        document.symbols[3] = "i104";
+        document.ages[17] = "80歳";
+        document.lineStyles[51] = 1;
+        document.frameSegments[65] = 1;
+        document.texts[1] = textAt(4300, 5070);
     }
     std::map<QString, int> windowCounts() const
     {
@@ -382,7 +382,7 @@ class GoingSmall : public ScreenSwitchTest, public ::testing::WithParamInterface
 TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
 {
     GetParam().document(document);
-    context.freeLineCount = document.FreeLine.upperBound(); // the strokes came with the document
+    context.freeLineCount = document.strokes.upperBound(); // the strokes came with the document
     open();
     if (GetParam().canvas) GetParam().canvas(canvas(CanvasSize::Wide));
     boxes.answers = {Answer::Yes, Answer::Yes};
@@ -390,26 +390,26 @@ TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
     EXPECT_EQ(std::make_tuple(document.isWide(), boxes.shown.size(), reporter.errors.size()),
               std::make_tuple(false, std::size_t(GetParam().questions), 0u));
     // Strokes dropped with the WIDE area no longer count: undo must still reach every stroke left.
-    EXPECT_LE(context.freeLineCount, document.FreeLine.upperBound());
+    EXPECT_LE(context.freeLineCount, document.strokes.upperBound());
 }
 
-const LossCase lossCases[] = {
-    {"DataOnlyInTheNormalArea", [](GdrRecord& d) { d.AddLine[0] = AddLineRecord(kTrue, 4000, 6000, 5000, 6000); }, 0},
-    {"ASymbolAloneOnRow25", [](GdrRecord& d) { d.SymbolKey[25] = "i103"; }, 2},
-    {"AMarkAloneOnRow30", [](GdrRecord& d) { d.CohabitFlag[30] = 1; }, 2},
-    {"ATextAtLeft4301", [](GdrRecord& d) { d.TextLabel[1] = textAt(4301, 100); }, 2},
-    {"AHiddenPenStrokeOutside",
-     [](GdrRecord& d) {
-         d.FreeLine.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
-     },
-     2, [](GenoCanvas& c) { c.FreeLine[2].visible = false; }}};
+const LossCase lossCases[] = {{"DataOnlyInTheNormalArea",
+                               [](GdrRecord& d) { d.addedLines[0] = AddLineRecord(kTrue, 4000, 6000, 5000, 6000); }, 0},
+                              {"ASymbolAloneOnRow25", [](GdrRecord& d) { d.symbols[25] = "i103"; }, 2},
+                              {"AMarkAloneOnRow30", [](GdrRecord& d) { d.cohabitMarks[30] = 1; }, 2},
+                              {"ATextAtLeft4301", [](GdrRecord& d) { d.texts[1] = textAt(4301, 100); }, 2},
+                              {"AHiddenPenStrokeOutside",
+                               [](GdrRecord& d) {
+                                   d.strokes.mutableItems() = {strokeAt(100, 100), strokeAt(4400, 5100)};
+                               },
+                               2, [](GenoCanvas& c) { c.strokes[2].visible = false; }}};
 
 INSTANTIATE_TEST_SUITE_P(ScreenSwitch, GoingSmall, ::testing::ValuesIn(lossCases),
                          [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
 
 TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
 {
-    document.SymbolKey[25] = "i103";
+    document.symbols[25] = "i103";
     open();
     const GdrRecord before = document;
     const QPointer<CanvasWindow> wide = &windows.canvas(CanvasSize::Wide);
@@ -426,22 +426,22 @@ TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
 // screen only, so the frame must be rebuilt to close slot 3's right edge (segment 8).
 TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
 {
-    for (std::size_t i : {3u, 18u}) document.CohabitFlag[i] = 1;
-    document.SymbolKey[20] = "i108";
-    document.AgeText[33] = "5歳";
-    document.RelText[25] = "不明";
-    document.LineTag[60] = 5;
+    for (std::size_t i : {3u, 18u}) document.cohabitMarks[i] = 1;
+    document.symbols[20] = "i108";
+    document.ages[33] = "5歳";
+    document.remarks[25] = "不明";
+    document.lineStyles[60] = 5;
     open();
     const auto opened = windowCounts();
-    ASSERT_EQ(document.CohabitSeg[8], 0);
+    ASSERT_EQ(document.frameSegments[8], 0);
     boxes.answers = {Answer::Yes, Answer::Yes};
     ASSERT_TRUE(screenSwitch.switchSize());
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i)
-        EXPECT_EQ(std::tie(document.SymbolKey[i], document.AgeText[i], document.RelText[i], document.CohabitFlag[i]),
+        EXPECT_EQ(std::tie(document.symbols[i], document.ages[i], document.remarks[i], document.cohabitMarks[i]),
                   std::make_tuple("i000", "", "", 0));
-    EXPECT_EQ(document.LineTag[60], 0);
-    EXPECT_EQ(document.CohabitFlag[3], 1);
-    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Normal, document.CohabitFlag));
+    EXPECT_EQ(document.lineStyles[60], 0);
+    EXPECT_EQ(document.cohabitMarks[3], 1);
+    EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Normal, document.cohabitMarks));
     EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(8));
 
     ASSERT_TRUE(screenSwitch.switchSize());
@@ -453,26 +453,26 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
 
 TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
 {
-    document.ScreenMode = "";
-    document.TextLabel[1] = textAt(4200, 5000);
-    document.AddLine[0] = {kTrue, 4000, 4200, 5000, 100};
-    document.FreeLine.mutableItems() = {strokeAt(4000, 5000)};
-    document.CohabitFlag[3] = 1;
+    document.screenMode = "";
+    document.texts[1] = textAt(4200, 5000);
+    document.addedLines[0] = {kTrue, 4000, 4200, 5000, 100};
+    document.strokes.mutableItems() = {strokeAt(4000, 5000)};
+    document.cohabitMarks[3] = 1;
     open();
     GdrRecord expected = document;
     ASSERT_TRUE(screenSwitch.switchSize());
     EXPECT_EQ(boxes.shown.size(), 0u);
-    expected.ScreenMode = "WIDE";
-    expected.CohabitSeg = cohabitSegments(CanvasSize::Wide, expected.CohabitFlag);
+    expected.screenMode = "WIDE";
+    expected.frameSegments = cohabitSegments(CanvasSize::Wide, expected.cohabitMarks);
     EXPECT_EQ(document, expected);
     GenoCanvas& wide = canvas(CanvasSize::Wide);
-    EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.FreeLine[1].visible),
+    EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.strokes[1].visible),
               std::make_tuple(4200, true, true));
 }
 
 TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
 {
-    document.TextLabel[1] = textAt(5000, 100);
+    document.texts[1] = textAt(5000, 100);
     open();
     GenoCanvas& wide = canvas(CanvasSize::Wide);
     overfillAddedLines(wide);
@@ -496,9 +496,9 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     MainWindow main;
     EditingContext context;
     makeNewDocument(context.document);
-    context.document.SymbolKey[3] = "ixyz";
-    context.document.TextLabel[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
-    context.document.AddLine[0] = {kTrue, 100, 100, 900, 900};
+    context.document.symbols[3] = "ixyz";
+    context.document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
+    context.document.addedLines[0] = {kTrue, 100, 100, 900, 900};
     GdrStore store(folder.path(), reporter);
     int ended = 0;
     QSettings settings(QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat);
@@ -514,14 +514,14 @@ TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
     screen.open();
     EXPECT_EQ(boxesShown, 1) << "only the opening's box";
     screen.screenSwitch().switchButton()->click(); // no box open: this one runs
-    EXPECT_EQ(std::make_tuple(ended, context.inputMode, context.document.ScreenMode),
+    EXPECT_EQ(std::make_tuple(ended, context.inputMode, context.document.screenMode),
               std::make_tuple(0, InputMode::Text, std::string("WIDE")));
     EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
 
     boxes.whileShown = nullptr;
     screen.save();
     const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
-    EXPECT_EQ(std::tie(saved.TextLabel[1].Caption, saved.AddLine[0].Used), std::make_tuple("主介護者", kTrue));
+    EXPECT_EQ(std::tie(saved.texts[1].caption, saved.addedLines[0].used), std::make_tuple("主介護者", kTrue));
 }
 
 class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
@@ -574,7 +574,7 @@ TEST(DisplaySize, TwipsBecomeTheNearestPixel)
 TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAndIsRemembered)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
-    whole.context.document.AgeText[2] = "80";
+    whole.context.document.ages[2] = "80";
     whole.screen->windows().basicInput(CanvasSize::Normal).panel().load();
     whole.placeText(CanvasSize::Normal);
     whole.chooseMode(3);
@@ -602,7 +602,7 @@ TEST(PanelTraps, OnlyAFocusedChooserTakesTheWheelAndClicksBesideItTakeItsKeys)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
     BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
     QComboBox* chooser = panel.symbolChooser(1);
-    const std::string& symbol = whole.context.document.SymbolKey[1];
+    const std::string& symbol = whole.context.document.symbols[1];
     const auto wheel = [&] {
         const QPointF at = chooser->rect().center();
         QWheelEvent event(at, chooser->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
@@ -638,11 +638,11 @@ TEST(PanelTraps, AgesAndRemarksThePictureWouldCutAreMarkedButKept)
     };
     panel.remarkBox(3)->setText(QStringLiteral("長女の元夫"));
     EXPECT_TRUE(warned(panel.remarkBox(3)));
-    EXPECT_EQ(whole.context.document.RelText[3], "長女の元夫");
+    EXPECT_EQ(whole.context.document.remarks[3], "長女の元夫");
     panel.remarkBox(3)->setText(QStringLiteral("長女"));
     EXPECT_FALSE(warned(panel.remarkBox(3)));
 
-    whole.context.document.AgeText[4] = "享年100歳・推定";
+    whole.context.document.ages[4] = "享年100歳・推定";
     panel.panel().load();
     EXPECT_EQ(std::make_tuple(warned(panel.ageBox(4)), warned(panel.ageBox(5))), std::make_tuple(true, false));
 }
@@ -655,10 +655,10 @@ class HistoryWalk : public ::testing::TestWithParam<CanvasSize> {
 protected:
     HistoryWalk()
         : whole(GetParam(), 100, [](GdrRecord& document) {
-            document.AgeText[1] = "85歳";
-            document.TextLabel[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 600, 3900, 900, 200, kTrue};
-            document.AddLine[0] = {kTrue, 300, 4200, 3600, 3600};
-            document.FreeLine = DynamicArray<FreeLineRecord>(true, 1, {{100, 100, 400, 300, 2, 0, -1}});
+            document.ages[1] = "85歳";
+            document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 600, 3900, 900, 200, kTrue};
+            document.addedLines[0] = {kTrue, 300, 4200, 3600, 3600};
+            document.strokes = DynamicArray<FreeLineRecord>(true, 1, {{100, 100, 400, 300, 2, 0, -1}});
         })
     {}
     CanvasSize size() const { return GetParam(); }
@@ -951,23 +951,23 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     whole.screen->keepRecoveryCopy(
         {[&](GdrRecord document) { written.push_back(std::move(document)); }, [&] { ++discarded; }});
     whole.screen->open();
-    whole.context.document.AgeText[2] = "80";
+    whole.context.document.ages[2] = "80";
     whole.placeText(CanvasSize::Normal);
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds - 1);
     EXPECT_TRUE(written.empty());
     whole.timers.advance(1);
     ASSERT_EQ(written.size(), 1U);
-    EXPECT_EQ(std::tie(written[0].AgeText[2], written[0].TextLabel[1].Caption), std::make_tuple("80", "主介護者"));
+    EXPECT_EQ(std::tie(written[0].ages[2], written[0].texts[1].caption), std::make_tuple("80", "主介護者"));
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(written.size(), 1U);
     // Saved before the timer fires: the copy already holds it at the confirmation.
-    whole.context.document.AgeText[2] = "81";
+    whole.context.document.ages[2] = "81";
     whole.screen->recordEdit();
     whole.screen->save();
     ASSERT_EQ(written.size(), 2U);
-    EXPECT_EQ(written[1].AgeText[2], "81");
+    EXPECT_EQ(written[1].ages[2], "81");
 
     whole.screen->pictureConfirmation()->cancelButton()->click();
     QApplication::processEvents();
@@ -1005,7 +1005,7 @@ TEST(RecoveryKeeping, ABoxSetThroughTheAccessibilityBusIsAStepAndReachesTheCopy)
     EXPECT_TRUE(whole.screen->history().stack().canUndo());
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     ASSERT_EQ(written.size(), 1U);
-    EXPECT_EQ(written[0].AgeText[2], "85");
+    EXPECT_EQ(written[0].ages[2], "85");
 }
 
 enum class CopyLeft { None, Unreadable, FolderInItsPlace, SameAsHandedIn, Edited };
@@ -1028,13 +1028,13 @@ TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
     GdrStore store(folder.path(), reporter);
     GdrRecord handedIn;
     makeNewDocument(handedIn);
-    handedIn.AgeText[0] = "30";
-    handedIn.Version = kVersionText;
+    handedIn.ages[0] = "30";
+    handedIn.version = kVersionText;
     writeFileAtomically(store.documentPath("client"), encodeGdr(handedIn));
     OpenedDocument opened = openHandedInDocument(store, store.documentPath("client"));
     const RecoveryCopy copy(folder.path(), "client");
     GdrRecord edited = opened.record;
-    edited.AgeText[0] = "31";
+    edited.ages[0] = "31";
     if (c.copy == CopyLeft::Unreadable) {
         copy.write(edited); // makes the folder
         writeFileAtomically(copy.path(), Bytes{1, 2, 3});
@@ -1048,7 +1048,7 @@ TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
     offerRecoveryCopy(copy, store, boxes, opened);
     EXPECT_EQ(boxes.texts(), c.boxes);
     EXPECT_EQ(copy.exists(), c.copyKept);
-    EXPECT_EQ(opened.record.AgeText[0], c.ageOpened);
+    EXPECT_EQ(opened.record.ages[0], c.ageOpened);
 }
 
 const std::string kOffer = "前回、保存されずに終了した編集があります。復元しますか？";

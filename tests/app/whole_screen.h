@@ -5,13 +5,13 @@
 #include "app/editing_screen.h"
 #include "app/main_window.h"
 #include "document/gdr_conversion.h"
-#include "windows/canvas/canvas_window.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/text_dialog_doubles.h"
+#include "windows/canvas/canvas_window.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,7 +30,7 @@ public:
     {
         makeNewDocument(context.document);
         if (handIn) handIn(context.document);
-        if (size == CanvasSize::Wide) context.document.ScreenMode = "WIDE";
+        if (size == CanvasSize::Wide) context.document.screenMode = "WIDE";
         settings.setValue("display/percent", percent);
         main.resize(2400, 1600);
         main.show();

@@ -27,20 +27,20 @@ GdrRecord sampleRecord()
 {
     GdrRecord r;
     makeNewDocument(r);
-    r.Version = "300";
-    r.AgeText[5] = "長男　７５歳";
-    r.RelText[0] = "妻";
-    r.LineTag[120] = 9;
-    r.TextLabel[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
-                      0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
-    r.AddLine[99] = {kTrue, -1.5f, 2, 3, 4};
-    r.WakuPoint[4][19] = {kTrue, 7, 8};
-    r.WakuDots = {true, 0, {{1, 2}}};
-    r.CohabitSeg[119] = 3;
-    r.DocWakuMode = 2;
-    r.CohabitFlag[36] = 1;
-    r.ScreenMode = "WIDE";
-    r.FreeLine = {true, 1, {{1, 2, 3, 4, -2, 0x00FF00, -2147483647 - 1}}};
+    r.version = "300";
+    r.ages[5] = "長男　７５歳";
+    r.remarks[0] = "妻";
+    r.lineStyles[120] = 9;
+    r.texts[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
+                  0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
+    r.addedLines[99] = {kTrue, -1.5f, 2, 3, 4};
+    r.framePoints[4][19] = {kTrue, 7, 8};
+    r.frameDots = {true, 0, {{1, 2}}};
+    r.frameSegments[119] = 3;
+    r.frameMode = 2;
+    r.cohabitMarks[36] = 1;
+    r.screenMode = "WIDE";
+    r.strokes = {true, 1, {{1, 2, 3, 4, -2, 0x00FF00, -2147483647 - 1}}};
     return r;
 }
 

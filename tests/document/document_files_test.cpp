@@ -60,10 +60,10 @@ protected:
     {
         GdrRecord r;
         makeNewDocument(r);
-        r.IsNew = kTrue;
-        r.SymbolKey[3] = "i104";
-        r.AgeText[3] = "８５歳";
-        r.Version = "202";
+        r.isNew = kTrue;
+        r.symbols[3] = "i104";
+        r.ages[3] = "８５歳";
+        r.version = "202";
         return r;
     }
     OpenedDocument open(const std::string& name)
@@ -97,14 +97,14 @@ TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
     };
     for (const auto& [stored, opened, count] : cases) {
         GdrRecord r = currentDocument();
-        r.FreeLine = stored;
+        r.strokes = stored;
         writeFileAtomically(folder / "client.gdr", encodeGdr(r));
         const OpenedDocument document = open("client");
         EXPECT_TRUE(document.readWhole);
-        EXPECT_EQ(document.record.AgeText[3], "８５歳");
-        EXPECT_EQ(document.record.IsNew, kFalse);
-        EXPECT_EQ(document.record.Version, "300");
-        EXPECT_EQ(document.record.FreeLine, opened) << count;
+        EXPECT_EQ(document.record.ages[3], "８５歳");
+        EXPECT_EQ(document.record.isNew, kFalse);
+        EXPECT_EQ(document.record.version, "300");
+        EXPECT_EQ(document.record.strokes, opened) << count;
         EXPECT_EQ(document.freeLineCount, count);
     }
 }
@@ -112,16 +112,16 @@ TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
 TEST_F(DocumentFiles, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
 {
     GdrRecord r = currentDocument();
-    r.ScreenMode = "WIDE";
-    r.FreeLine = {};
-    r.Version = "NEW";
+    r.screenMode = "WIDE";
+    r.strokes = {};
+    r.version = "NEW";
     Bytes bytes = encodeGdr(r);
     bytes.erase(bytes.end() - 7, bytes.end() - 5);
     writeFileAtomically(folder / "old.gdr", bytes);
     const OpenedDocument opened = open("old");
     EXPECT_EQ(opened.layout, GdrLayout::Pre202);
-    EXPECT_EQ(opened.record.ScreenMode, "");
-    EXPECT_EQ(opened.record.FreeLine.items().size(), 1u);
+    EXPECT_EQ(opened.record.screenMode, "");
+    EXPECT_EQ(opened.record.strokes.items().size(), 1u);
     EXPECT_EQ(opened.freeLineCount, 0);
 }
 
@@ -151,7 +151,7 @@ TEST_F(DocumentFiles, UnreadableDocumentsAreReportedAndStartFromANewDocument)
         }
         GdrRecord expected;
         makeNewDocument(expected);
-        expected.Version = "300";
+        expected.version = "300";
         EXPECT_EQ(opened.record, expected);
     }
 }
@@ -161,8 +161,8 @@ TEST_F(DocumentFiles, UnreadableDocumentsAreReportedAndStartFromANewDocument)
 TEST_F(DocumentFiles, ADamagedCaptionCostsItsCharacterAndIsToldOnce)
 {
     GdrRecord r = currentDocument();
-    r.RelText[2] = "長男";
-    r.TextLabel[5].Caption = "要介護";
+    r.remarks[2] = "長男";
+    r.texts[5].caption = "要介護";
     Bytes bytes = encodeGdr(r);
     const auto damage = [&](const std::string& text) {
         const std::string shiftJis = encodeCp932(text);
@@ -176,9 +176,9 @@ TEST_F(DocumentFiles, ADamagedCaptionCostsItsCharacterAndIsToldOnce)
     writeFileAtomically(folder / "damaged.gdr", bytes);
     const OpenedDocument opened = open("damaged");
     EXPECT_TRUE(opened.readWhole);
-    EXPECT_EQ(opened.record.RelText[2], "・男");
-    EXPECT_EQ(opened.record.TextLabel[5].Caption, "・介護");
-    EXPECT_EQ(opened.record.AgeText[3], "８５歳");
+    EXPECT_EQ(opened.record.remarks[2], "・男");
+    EXPECT_EQ(opened.record.texts[5].caption, "・介護");
+    EXPECT_EQ(opened.record.ages[3], "８５歳");
     ASSERT_EQ(reporter.errors.size(), 1u);
     EXPECT_EQ(reporter.errors[0].text,
               "文書に読めない文字が 2 文字あり（最初は RelText）、「・」として読み込みました。");
@@ -189,12 +189,12 @@ TEST_F(DocumentFiles, AFailedSaveIsReportedAndKeepsThePreviousFile)
     GdrStore store(folder, reporter);
     GdrRecord document = openNewDocument(store).record;
     ASSERT_TRUE(store.writeSavedDocument(document));
-    document.AgeText[0] = "😀";
+    document.ages[0] = "😀";
     EXPECT_FALSE(store.writeSavedDocument(document));
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.WriteGdrFile"});
     EXPECT_EQ(fs::file_size(folder / "kinsketch.gdr"), 7134u);
 
-    document.AgeText[0] = "";
+    document.ages[0] = "";
     GdrStore gone(folder / "no-such-folder", reporter);
     EXPECT_FALSE(gone.writeSavedDocument(document));
     EXPECT_TRUE(reporter.errors.back().text.starts_with("【76】")) << reporter.errors.back().text;
@@ -223,7 +223,7 @@ TEST_F(DocumentFiles, FailuresRaiseTheirErrorNumberAndLeaveTheTargetAsItWas)
     EXPECT_EQ(errorNumberOf([&] { readWholeFile(huge); }), 6);
     // Nothing is written that the reader would refuse.
     GdrRecord overfull;
-    overfull.FreeLine = {true, 1, std::vector<FreeLineRecord>(kMaxDynamicArrayItems + 1)};
+    overfull.strokes = {true, 1, std::vector<FreeLineRecord>(kMaxDynamicArrayItems + 1)};
     EXPECT_EQ(errorNumberOf([&] { encodeGdr(overfull); }), 6);
 
     const fs::path file = folder / "a.gdr";
@@ -238,7 +238,7 @@ GdrRecord documentWithStrokes(float x)
 {
     GdrRecord document;
     makeNewDocument(document);
-    document.FreeLine = {true, 1, std::vector<FreeLineRecord>(40000, FreeLineRecord{x, 1, x, 2, 1, 0, 1})};
+    document.strokes = {true, 1, std::vector<FreeLineRecord>(40000, FreeLineRecord{x, 1, x, 2, 1, 0, 1})};
     return document;
 }
 

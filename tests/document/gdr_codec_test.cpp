@@ -20,7 +20,7 @@ GdrRecord newDocument()
 {
     GdrRecord r;
     makeNewDocument(r);
-    r.Version = kVersionText;
+    r.version = kVersionText;
     return r;
 }
 
@@ -33,30 +33,30 @@ GdrRecord busyRecord(unsigned seed)
     auto byte = [&] { return static_cast<std::uint8_t>(rng()); };
     GdrRecord r = newDocument();
     for (int i = 0; i < kSlotCount; ++i) {
-        r.SymbolKey[i] = "i1" + std::to_string(10 + i % 4);
-        r.AgeText[i] = std::to_string(i) + "歳";
-        r.RelText[i] = i % 2 ? "長男　①" : "";
+        r.symbols[i] = "i1" + std::to_string(10 + i % 4);
+        r.ages[i] = std::to_string(i) + "歳";
+        r.remarks[i] = i % 2 ? "長男　①" : "";
     }
-    for (auto& t : r.LineTag) t = byte();
+    for (auto& t : r.lineStyles) t = byte();
     for (int i = 1; i < kTextLabelCount; ++i) {
-        auto& l = r.TextLabel[i];
+        auto& l = r.texts[i];
         l = {"髙橋～㈱" + std::to_string(i), byte(), "ＭＳ Ｐゴシック", byte(), -1, 0, -1, 0,
              static_cast<Colour>(rng())};
-        std::tie(l.Left, l.Top, l.Width, l.Height, l.Used) = std::make_tuple(f(), f(), f(), f(), kTrue);
+        std::tie(l.left, l.top, l.width, l.height, l.used) = std::make_tuple(f(), f(), f(), f(), kTrue);
     }
-    for (auto& a : r.AddLine) a = {-1, f(), f(), f(), f()};
-    for (auto& frame : r.WakuPoint)
+    for (auto& a : r.addedLines) a = {-1, f(), f(), f(), f()};
+    for (auto& frame : r.framePoints)
         for (auto& p : frame) p = {-1, f(), f()};
-    r.WakuDots = {true, 3, {{f(), f()}, {0, 0}, {f(), f()}}};
-    for (auto& s : r.CohabitSeg) s = byte();
-    r.DocWakuMode = 2;
-    r.IsNew = kFalse;
-    for (auto& c : r.CohabitFlag) c = byte();
-    r.ScreenMode = "WIDE";
-    r.FreeLine = {true, 1, {}};
+    r.frameDots = {true, 3, {{f(), f()}, {0, 0}, {f(), f()}}};
+    for (auto& s : r.frameSegments) s = byte();
+    r.frameMode = 2;
+    r.isNew = kFalse;
+    for (auto& c : r.cohabitMarks) c = byte();
+    r.screenMode = "WIDE";
+    r.strokes = {true, 1, {}};
     for (int i = 0; i < 500; ++i)
-        r.FreeLine.mutableItems().push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
-                                             static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
+        r.strokes.mutableItems().push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
+                                            static_cast<Colour>(rng()), static_cast<std::int32_t>(rng())});
     return r;
 }
 
@@ -90,7 +90,7 @@ TEST(GdrCodec, NewDocumentAndAShiftJisCaptionAreStoredByteForByte)
     };
     EXPECT_EQ(encodeGdr(newDocument()), expected(""));
     GdrRecord r = newDocument();
-    r.TextLabel[1].Caption = "長男様";
+    r.texts[1].caption = "長男様";
     EXPECT_EQ(encodeGdr(r), expected("\x92\xB7\x92\x6A\x97\x6C"));
 }
 
@@ -102,10 +102,10 @@ TEST(GdrCodec, EveryFieldRoundTripsExactly)
 TEST(GdrCodec, OverlongTextFailsInsteadOfCorruptingTheFile)
 {
     GdrRecord r = newDocument();
-    r.AgeText[3] = std::string(65535, 'a');
+    r.ages[3] = std::string(65535, 'a');
     EXPECT_NO_THROW(encodeGdr(r));
-    r.AgeText[3].clear();
-    for (int i = 0; i < 32768; ++i) r.AgeText[3] += "長"; // 32 768 characters, 65 536 bytes on disk
+    r.ages[3].clear();
+    for (int i = 0; i < 32768; ++i) r.ages[3] += "長"; // 32 768 characters, 65 536 bytes on disk
     EXPECT_THAT([&] { encodeGdr(r); }, raises(6));
 }
 
@@ -121,7 +121,7 @@ TEST(GdrCodec, TruncatedFilesAreRefusedAtEveryLength)
 TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
 {
     const Bytes good = encodeGdr(newDocument());
-    const std::size_t wakuDotsAt = 37 * 6 + 74 * 2 + 121 + 101 * 36 + 1800 + 1000;
+    const std::size_t frameDotsAt = 37 * 6 + 74 * 2 + 121 + 101 * 36 + 1800 + 1000;
     const std::size_t freeLineAt = good.size() - 5 - 38;
     // Dimensions, element count and lower bound of an array, written over the good ones.
     const std::tuple<std::size_t, ByteBuilder, int> cases[] = {
@@ -129,7 +129,7 @@ TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
         {freeLineAt, ByteBuilder().i16(1).i32(-5), 9},
         {freeLineAt, ByteBuilder().i16(1).i32(2).i32(0x7FFFFFFF), 9}, // the upper bound past 2³¹
         {freeLineAt, ByteBuilder().i16(2), 9},
-        {wakuDotsAt, ByteBuilder().i16(1).i32(60000).i32(0), 62}, // more frame dots than the file has bytes for
+        {frameDotsAt, ByteBuilder().i16(1).i32(60000).i32(0), 62}, // more frame dots than the file has bytes for
     };
     for (const auto& [at, patch, number] : cases) {
         Bytes damaged = good;
@@ -147,13 +147,13 @@ TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)
     b.u8(2).zeros(51).zeros(101 * test::kEmptyTextLabelSize + 1800 + 1000).i16(0);
     b.zeros(57).u8(1).zeros(3).u8(1).i16(-1); // old segment 57, DocWakuMode, IsNew
     const Rows18Record r = decodeRows18Gdr(b.bytes);
-    EXPECT_EQ(r.SymbolKey[0], "i103");
-    EXPECT_EQ(r.SymbolKey[17], "i000");
-    EXPECT_EQ(r.AgeText[0], "６０");
-    EXPECT_EQ(r.LineTag[0], 2);
-    EXPECT_EQ(r.CohabitSeg[57], 1);
-    EXPECT_EQ(r.DocWakuMode, 1);
-    EXPECT_EQ(r.IsNew, kTrue);
+    EXPECT_EQ(r.symbols[0], "i103");
+    EXPECT_EQ(r.symbols[17], "i000");
+    EXPECT_EQ(r.ages[0], "６０");
+    EXPECT_EQ(r.lineStyles[0], 2);
+    EXPECT_EQ(r.frameSegments[57], 1);
+    EXPECT_EQ(r.frameMode, 1);
+    EXPECT_EQ(r.isNew, kTrue);
     b.bytes.pop_back();
     EXPECT_THROW(decodeRows18Gdr(b.bytes), RunTimeError);
 }
@@ -177,31 +177,31 @@ TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)
     GdrRecord target;
     convertPre202(old, target);
     GdrRecord expected = old;
-    expected.ScreenMode = expected.Version = "";
-    expected.FreeLine = {true, 1, {FreeLineRecord{}}};
+    expected.screenMode = expected.version = "";
+    expected.strokes = {true, 1, {FreeLineRecord{}}};
     EXPECT_EQ(target, expected);
 }
 
 TEST(GdrConversion, Rows18FillsTheNormalAreaAndMapsFrameSegments)
 {
     Rows18Record old;
-    old.SymbolKey.fill("i102");
-    old.AgeText[17] = "17";
-    old.LineTag.fill(3);
-    old.TextLabel[1].Caption = "見出し";
-    for (std::size_t s : {10, 55, 56, 57, 60}) old.CohabitSeg[s] = 1;
-    old.CohabitSeg[20] = 2; // only the value 1 is carried
-    old.DocWakuMode = 1;
-    old.IsNew = kTrue;
+    old.symbols.fill("i102");
+    old.ages[17] = "17";
+    old.lineStyles.fill(3);
+    old.texts[1].caption = "見出し";
+    for (std::size_t s : {10, 55, 56, 57, 60}) old.frameSegments[s] = 1;
+    old.frameSegments[20] = 2; // only the value 1 is carried
+    old.frameMode = 1;
+    old.isNew = kTrue;
     GdrRecord target = newDocument();
     GdrRecord expected = target;
-    target.IsNew = kFalse; // as the reader leaves it: the stored value replaces it
-    std::fill_n(expected.SymbolKey.begin(), kNormalSlotCount, "i102");
-    expected.AgeText[17] = "17";
-    std::fill_n(expected.LineTag.begin(), kNormalLineCount, 3);
-    expected.TextLabel[1].Caption = "見出し";
-    for (std::size_t s : {10, 55, 56, 57, 58, 59, 64, 65}) expected.CohabitSeg[s] = 1;
-    expected.DocWakuMode = 1;
+    target.isNew = kFalse; // as the reader leaves it: the stored value replaces it
+    std::fill_n(expected.symbols.begin(), kNormalSlotCount, "i102");
+    expected.ages[17] = "17";
+    std::fill_n(expected.lineStyles.begin(), kNormalLineCount, 3);
+    expected.texts[1].caption = "見出し";
+    for (std::size_t s : {10, 55, 56, 57, 58, 59, 64, 65}) expected.frameSegments[s] = 1;
+    expected.frameMode = 1;
     convertRows18(old, target);
     EXPECT_EQ(target, expected);
 }

@@ -1,14 +1,14 @@
 // The genogram model: the basic-input panel, the canvas, its mouse editing and its layers in the document.
-#include "genogram/basic_input/basic_input_panel.h"
 #include "document/storable_text.h"
+#include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/basic_input/input_layout.h"
-#include "geometry/canvas_geometry.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/editing_state.h"
 #include "genogram/free_drawing.h"
+#include "geometry/canvas_geometry.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/text_dialog_doubles.h"
@@ -34,7 +34,7 @@ auto ends(const TwipsLine& l) { return std::tie(l.x1, l.y1, l.x2, l.y2); }
 GdrRecord newDocument(const char* mode = "")
 {
     GdrRecord d;
-    d.ScreenMode = mode;
+    d.screenMode = mode;
     makeNewDocument(d);
     return d;
 }
@@ -97,15 +97,15 @@ TEST_P(Panel, AClickWithinItsToleranceBoxStylesTheLineAndPushesTheLayerAndABadLi
     style = 4;
     panel.pressBackground(PanelButton::Left, x, y);
     EXPECT_TRUE(panel.line(7).slashS && !panel.line(7).slashW);
-    EXPECT_EQ(std::tie(document.LineTag[7], redraws), std::make_tuple(4, 1));
+    EXPECT_EQ(std::tie(document.lineStyles[7], redraws), std::make_tuple(4, 1));
 
     // A slash style on a sibling bar draws the plain line and is kept; style 0 shows it grey.
     const auto [bx, by] = near(l);
     panel.pressBackground(PanelButton::Left, bx, by);
-    EXPECT_EQ(std::tie(panel.line(0).slashS, document.LineTag[0]), std::make_tuple(false, 4));
+    EXPECT_EQ(std::tie(panel.line(0).slashS, document.lineStyles[0]), std::make_tuple(false, 4));
     style = 0;
     panel.pressBackground(PanelButton::Left, bx, by);
-    EXPECT_EQ(std::tie(panel.line(0).colour, document.LineTag[0]), std::make_tuple(kDesignGrey, 0));
+    EXPECT_EQ(std::tie(panel.line(0).colour, document.lineStyles[0]), std::make_tuple(kDesignGrey, 0));
     // A code above 9 is recorded and takes the slashes away; the line keeps its look.
     panel.setLineStyle(7, 12);
     EXPECT_EQ(std::tie(panel.line(7).tag, panel.line(7).colour, panel.line(7).slashS),
@@ -120,18 +120,18 @@ TEST_P(Panel, MarksReachNoLayer)
     panel.toggleCohabitantMark(3);
     EXPECT_EQ(panel.slot(3).mark, 1);
     panel.clearMarks();
-    EXPECT_EQ(std::tie(panel.slot(3).mark, redraws, document.CohabitFlag),
-              std::make_tuple(0, 0, decltype(document.CohabitFlag){}));
+    EXPECT_EQ(std::tie(panel.slot(3).mark, redraws, document.cohabitMarks),
+              std::make_tuple(0, 0, decltype(document.cohabitMarks){}));
 }
 
 TEST_P(Panel, TheChooserKeepsOnlyPictures)
 {
     panel.chooseSymbol(2, symbolChoiceOf("i108"));
-    EXPECT_EQ(document.SymbolKey[2], "i108");
+    EXPECT_EQ(document.symbols[2], "i108");
     panel.editSymbolText(2, "");
     EXPECT_EQ(panel.slot(2).choice, symbolChoiceOf("i108"));
     panel.editSymbolText(2, "abc");
-    EXPECT_EQ(std::tie(panel.slot(2).choice, document.SymbolKey[2], redraws), std::make_tuple(kBlankChoice, "i000", 2));
+    EXPECT_EQ(std::tie(panel.slot(2).choice, document.symbols[2], redraws), std::make_tuple(kBlankChoice, "i000", 2));
 }
 
 TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
@@ -146,7 +146,7 @@ TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
     EXPECT_FALSE(panel.changeRemark(1, tooLong));
     EXPECT_TRUE(panel.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
     EXPECT_NE(boxes.shown.at(1).text.find("65535"), std::string::npos);
-    EXPECT_EQ(document.AgeText[1], "８５歳");
+    EXPECT_EQ(document.ages[1], "８５歳");
     EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
     EXPECT_TRUE(panel.changeRemark(1, "〜－")) << "Linux spellings of code-page characters";
 }
@@ -156,10 +156,10 @@ TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
 TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
 {
     document = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
-    if (GetParam() == CanvasSize::Normal) document.SymbolKey[kNormalSlotCount] = "bogus"; // never read
-    document.SymbolKey[1] = "i102";
-    document.RelText[4] = "長男";
-    document.LineTag[7] = 5;
+    if (GetParam() == CanvasSize::Normal) document.symbols[kNormalSlotCount] = "bogus"; // never read
+    document.symbols[1] = "i102";
+    document.remarks[4] = "長男";
+    document.lineStyles[7] = 5;
     const GdrRecord before = document;
     panel.slotChanged = [&](int slot) {
         EXPECT_TRUE(panel.loading());
@@ -182,12 +182,12 @@ TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
     const auto look = [](const InputLine& l) { return std::tie(l.tag, l.width, l.pattern, l.slashS, l.slashW); };
     for (const std::uint8_t stored : {3, 8, 9}) {
         SCOPED_TRACE(int{stored});
-        document.LineTag[0] = document.LineTag[7] = stored; // a sibling bar and a marriage line
+        document.lineStyles[0] = document.lineStyles[7] = stored; // a sibling bar and a marriage line
         panel.load();
         for (const int k : {0, 7})
             EXPECT_EQ(look(panel.line(k)), std::make_tuple(1, 1, LinePattern::Solid, false, false)) << k;
         panel.updatePreview();
-        EXPECT_EQ(std::tie(document.LineTag[0], document.LineTag[7]), std::make_tuple(1, 1));
+        EXPECT_EQ(std::tie(document.lineStyles[0], document.lineStyles[7]), std::make_tuple(1, 1));
     }
     EXPECT_TRUE(reporter.errors.empty());
 }
@@ -196,9 +196,9 @@ TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
 TEST_P(Panel, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
 {
     // i005 and i006 are withdrawn pictures: they load as blank and are not reported.
-    std::ranges::copy(std::array{"i005", "i006", "i114", "", "i000", "i099", "i101"}, document.SymbolKey.begin());
-    document.AgeText[17] = "90";
-    document.LineTag[51] = 1;
+    std::ranges::copy(std::array{"i005", "i006", "i114", "", "i000", "i099", "i101"}, document.symbols.begin());
+    document.ages[17] = "90";
+    document.lineStyles[51] = 1;
     panel.load();
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.LoadGd0"});
     EXPECT_TRUE(reporter.errors[0].text.starts_with("【35601】") &&
@@ -208,11 +208,11 @@ TEST_P(Panel, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
     EXPECT_EQ(std::tie(panel.slot(3).choice, panel.slot(5).choice, panel.slot(6).choice),
               std::make_tuple(kBlankChoice, kBlankChoice, symbolChoiceOf("i101")));
     EXPECT_EQ(std::tie(panel.slot(17).age, panel.line(51).colour), std::make_tuple("90", kBlack));
-    EXPECT_EQ(document.SymbolKey[5], "i099"); // filling writes nothing back
+    EXPECT_EQ(document.symbols[5], "i099"); // filling writes nothing back
 
     panel.updatePreview();
     EXPECT_EQ(reporter.errors.size(), 1U);
-    EXPECT_EQ(std::tie(document.SymbolKey[0], document.SymbolKey[1], document.SymbolKey[2], document.SymbolKey[5]),
+    EXPECT_EQ(std::tie(document.symbols[0], document.symbols[1], document.symbols[2], document.symbols[5]),
               std::make_tuple("i000", "i000", "i114", "i000"));
 }
 
@@ -224,8 +224,8 @@ using Segments = std::map<int, std::tuple<float, float, float, float>>;
 Segments freeLineSegments(const GenoCanvas& canvas)
 {
     Segments out;
-    for (int k = 1; k <= canvas.FreeLine.upperBound(); ++k) // 0 is the template
-        if (const LineWidget* l = canvas.FreeLine.find(k)) out[k] = {l->x1, l->y1, l->x2, l->y2};
+    for (int k = 1; k <= canvas.strokes.upperBound(); ++k) // 0 is the template
+        if (const LineWidget* l = canvas.strokes.find(k)) out[k] = {l->x1, l->y1, l->x2, l->y2};
     return out;
 }
 
@@ -279,7 +279,7 @@ protected:
         label.visible = visible;
         return label;
     }
-    const AddLineRecord& line(int n) const { return document.AddLine[static_cast<std::size_t>(n - 1)]; }
+    const AddLineRecord& line(int n) const { return document.addedLines[static_cast<std::size_t>(n - 1)]; }
 
     InputMode mode = InputMode::Text;
     int spots = 0;
@@ -297,14 +297,14 @@ protected:
 // are drawn for value 1 only, within the size's own segments, and on top.
 TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnceAndOddStylesAndFrameValuesShowLittle)
 {
-    std::ranges::copy(std::array{"ixyz", "i115", "i102"}, document.SymbolKey.begin() + 3); // i115: no such picture
-    document.LineTag[7] = 9;
-    for (int s : {0, 66, 119}) document.CohabitSeg[static_cast<std::size_t>(s)] = 1;
-    document.CohabitSeg[1] = 2;
-    document.CohabitSeg[65] = 255;
+    std::ranges::copy(std::array{"ixyz", "i115", "i102"}, document.symbols.begin() + 3); // i115: no such picture
+    document.lineStyles[7] = 9;
+    for (int s : {0, 66, 119}) document.frameSegments[static_cast<std::size_t>(s)] = 1;
+    document.frameSegments[1] = 2;
+    document.frameSegments[65] = 255;
     canvas.rebuild();
     ASSERT_TRUE(canvas.slashesS[7].visible);
-    document.LineTag[7] = 12;
+    document.lineStyles[7] = 12;
     canvas.rebuild();
     EXPECT_EQ(std::tie(canvas.symbols[3].image, canvas.symbols[4].image, canvas.symbols[5].image),
               std::make_tuple(0, 0, 2));
@@ -322,23 +322,23 @@ TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnceAndOddStylesAndFr
 // Every panel edit redraws the canvas: the pen segments that did not change must stay untouched.
 TEST_P(Canvas, RedrawingTwiceGivesTheSameModelWithoutTouchingAnyPenSegment)
 {
-    document.SymbolKey[1] = "i108";
-    document.AgeText[1] = "45";
-    document.LineTag[7] = 5;
-    document.LineTag[0] = 2;
-    document.CohabitSeg[4] = document.CohabitSeg[5] = 1;
-    document.FreeLine = {
+    document.symbols[1] = "i108";
+    document.ages[1] = "45";
+    document.lineStyles[7] = 5;
+    document.lineStyles[0] = 2;
+    document.frameSegments[4] = document.frameSegments[5] = 1;
+    document.strokes = {
         true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {}, {900, 900, 0, 0, 5, 0xFF, -2}}};
-    document.AddLine[0] = {kTrue, 10, 20, 30, 40};
+    document.addedLines[0] = {kTrue, 10, 20, 30, 40};
     canvas.drawAddedLines(AddedLineDraw::Create);
     canvas.drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
     canvas.rebuild();
     const auto once = widgets(canvas);
     const GdrRecord documentOnce = document;
-    const std::uint64_t segments = canvas.FreeLine.revision();
+    const std::uint64_t segments = canvas.strokes.revision();
     canvas.rebuild();
     EXPECT_TRUE(widgets(canvas) == once);
-    EXPECT_EQ(std::make_tuple(canvas.FreeLine.revision(), canvas.surface().empty()), std::make_tuple(segments, true));
+    EXPECT_EQ(std::make_tuple(canvas.strokes.revision(), canvas.surface().empty()), std::make_tuple(segments, true));
     EXPECT_EQ(document, documentOnce);
 }
 
@@ -426,12 +426,12 @@ TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
         std::make_tuple("n", "m", true));
 
     ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
-    EXPECT_EQ(std::tie(document.TextLabel[40].Caption, document.TextLabel[99].Caption, document.TextLabel[100].Used),
+    EXPECT_EQ(std::tie(document.texts[40].caption, document.texts[99].caption, document.texts[100].used),
               std::make_tuple("m", "99", kFalse));
 
     for (const int n : {100, 101}) canvas.textLabels.load(n, text(std::to_string(n)));
     EXPECT_FALSE(store.saveTexts(GetParam().size));
-    EXPECT_EQ(document.TextLabel[100].Caption, "100");
+    EXPECT_EQ(document.texts[100].caption, "100");
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd1"});
     EXPECT_EQ(reporter.errors[0].text.rfind("【9】", 0), 0U);
 }
@@ -500,12 +500,12 @@ TEST_P(Canvas, DraggingATextOrALineHandleMovesByThePointerAndStopsAtTheEdges)
     addLine();
     mouse.mouseDown(kLeftButton, canvas.endHandles[1].left + 5, canvas.endHandles[1].top + 5);
     mouse.mouseMove(kLeftButton, 2005, 2505);
-    EXPECT_EQ(std::tie(line(1).X1, line(1).X2, line(1).Y2), std::make_tuple(1000.F, 2000.F, 2500.F));
+    EXPECT_EQ(std::tie(line(1).x1, line(1).x2, line(1).y2), std::make_tuple(1000.F, 2000.F, 2500.F));
     EXPECT_EQ(std::tie(canvas.addedLines[1].x2, canvas.addedLines[1].colour), std::make_tuple(2050, kRed));
     mouse.mouseMove(kLeftButton, 20000, 20000);
-    EXPECT_EQ(std::tie(line(1).X2, line(1).Y2), std::make_tuple(GetParam().handleLeft, GetParam().handleTop));
+    EXPECT_EQ(std::tie(line(1).x2, line(1).y2), std::make_tuple(GetParam().handleLeft, GetParam().handleTop));
     mouse.mouseMove(kLeftButton, -9000, -9000);
-    EXPECT_EQ(line(1).X2, 0);
+    EXPECT_EQ(line(1).x2, 0);
     mouse.mouseUp(kLeftButton, 0, 0);
     EXPECT_EQ(std::make_tuple(canvas.addedLines[1].colour, mouse.pointer()),
               std::make_tuple(kBlack, MousePointer::Default));
@@ -520,11 +520,11 @@ TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndTheHundredthLineIsTheLast)
     canvas.startHandles.bringToFront(3);
     mouse.mouseDown(kRightButton, 1005, 1005);
     EXPECT_EQ(boxes.texts().at(0), "選択した線を削除します。\r\n\r\nよろしいですか？");
-    EXPECT_EQ(std::tie(canvas.addedLines[3].colour, line(3).Used), std::make_tuple(kBlack, kTrue))
+    EXPECT_EQ(std::tie(canvas.addedLines[3].colour, line(3).used), std::make_tuple(kBlack, kTrue))
         << "No turns it black";
     boxes.answers.push_back(MessageAnswer::Yes);
     click(1005, 1005, kRightButton);
-    EXPECT_EQ(std::tie(line(3).Used, canvas.addedLines[3].visible, canvas.startHandles[3].visible),
+    EXPECT_EQ(std::tie(line(3).used, canvas.addedLines[3].visible, canvas.startHandles[3].visible),
               std::make_tuple(kFalse, false, false));
 
     const auto widgetCount = canvas.zOrder().bottomToTop().size();
@@ -543,10 +543,10 @@ TEST_P(Canvas, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
     canvas.textLabels[3].top = 3000.25F;
     canvas.textLabels.load(9, text("")); // on show but empty
     ASSERT_TRUE(store.saveTexts(GetParam().size));
-    const TextLabelRecord& r = document.TextLabel[1];
-    EXPECT_EQ(std::tie(r.Caption, r.Used, r.FontSize, r.Top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
+    const TextLabelRecord& r = document.texts[1];
+    EXPECT_EQ(std::tie(r.caption, r.used, r.fontSize, r.top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
         << "10.5 points are stored as 10, halves to even";
-    EXPECT_EQ(std::tie(document.TextLabel[2].Caption, document.TextLabel[3].Used), std::make_tuple("文字7", kFalse));
+    EXPECT_EQ(std::tie(document.texts[2].caption, document.texts[3].used), std::make_tuple("文字7", kFalse));
 
     for (int i = 1; i <= 9; ++i)
         if (canvas.textLabels.exists(i)) canvas.textLabels.unload(i);
@@ -562,31 +562,31 @@ TEST_P(Canvas, TheStrokeListTakesTheSegmentsOnShowAndReportsMoreThanItHolds)
 {
     for (const std::int32_t width : {0, 2}) {
         SCOPED_TRACE(width == 0 ? "erased" : "hidden");
-        document.FreeLine = {
+        document.strokes = {
             true, 1, {{10, 10, 10, 10, width, 0, -1}, {20, 20, 0, 0, width, 0, -1}, {30, 30, 30, 30, width, 0, -2}}};
         canvas.rebuild();
-        for (int k = 1; k <= canvas.FreeLine.upperBound(); ++k)
-            if (LineWidget* segment = canvas.FreeLine.find(k)) segment->visible = false;
+        for (int k = 1; k <= canvas.strokes.upperBound(); ++k)
+            if (LineWidget* segment = canvas.strokes.find(k)) segment->visible = false;
         ASSERT_TRUE(store.saveStrokes(GetParam().size));
-        ASSERT_EQ(document.FreeLine.items().size(), 3U);
-        EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{0, 0, 0, 0, 0, 0, -2}));
+        ASSERT_EQ(document.strokes.items().size(), 3U);
+        EXPECT_EQ(document.strokes[3], (FreeLineRecord{0, 0, 0, 0, 0, 0, -2}));
     }
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 2, 0, -1}, {20, 20, 0, 0, 2, 0, -1}}};
+    document.strokes = {true, 1, {{10, 10, 10, 10, 2, 0, -1}, {20, 20, 0, 0, 2, 0, -1}}};
     canvas.rebuild();
-    document.FreeLine.mutableItems().resize(1);
+    document.strokes.mutableItems().resize(1);
     EXPECT_FALSE(store.saveStrokes(GetParam().size));
     EXPECT_EQ(reporter.titles(),
               std::vector<std::string>{GetParam().size == CanvasSize::Wide ? "Error At clsGdrOpe.SaveGd4_2"
                                                                            : "Error At clsGdrOpe.SaveGd4"});
-    EXPECT_EQ(document.FreeLine[1].X1, 10) << "what was stored before the error stays";
+    EXPECT_EQ(document.strokes[1].x1, 10) << "what was stored before the error stays";
 }
 
 TEST_P(Canvas, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
 {
-    document.TextLabel[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
-                             kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
-    document.AddLine[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
-    document.FreeLine = {
+    document.texts[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
+                         kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
+    document.addedLines[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
+    document.strokes = {
         true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
     const GdrRecord before = document;
     const CanvasLoad load = openDocumentOnCanvas(store, canvas);
@@ -622,15 +622,15 @@ TEST(CohabitFrame, TheBuilderAddsPanelMarksAndOpeningRebuildsTheFrameOfTheScreen
 {
     GdrRecord document;
     test::RecordingReporter reporter;
-    document.CohabitSeg.fill(7);
-    document.CohabitFlag[2] = 1;
+    document.frameSegments.fill(7);
+    document.cohabitMarks[2] = 1;
     CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int slot) { return slot == 3 ? 1 : 0; });
     Flags marked{};
     marked[2] = marked[3] = 1;
-    EXPECT_EQ(document.CohabitFlag, marked);
+    EXPECT_EQ(document.cohabitMarks, marked);
     auto expected = cohabitSegments(CanvasSize::Normal, marked);
     std::fill(expected.begin() + 66, expected.end(), 7);
-    EXPECT_EQ(document.CohabitSeg, expected);
+    EXPECT_EQ(document.frameSegments, expected);
 
     CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int) -> int {
         throw RunTimeError::typeMismatch();
@@ -638,17 +638,17 @@ TEST(CohabitFrame, TheBuilderAddsPanelMarksAndOpeningRebuildsTheFrameOfTheScreen
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsAutoLine2.DoAutoLine"});
 
     document = {};
-    document.CohabitSeg[3] = 1;
-    const auto unmarked = document.CohabitSeg;
+    document.frameSegments[3] = 1;
+    const auto unmarked = document.frameSegments;
     rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.CohabitSeg, unmarked);
-    document.CohabitFlag[20] = 1; // WIDE only: the normal screen is cleared and shows nothing
+    EXPECT_EQ(document.frameSegments, unmarked);
+    document.cohabitMarks[20] = 1; // WIDE only: the normal screen is cleared and shows nothing
     rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.CohabitSeg, decltype(unmarked){});
-    const auto wide = cohabitSegments(CanvasSize::Wide, document.CohabitFlag);
-    document.ScreenMode = "WIDE";
+    EXPECT_EQ(document.frameSegments, decltype(unmarked){});
+    const auto wide = cohabitSegments(CanvasSize::Wide, document.cohabitMarks);
+    document.screenMode = "WIDE";
     rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.CohabitSeg, wide);
+    EXPECT_EQ(document.frameSegments, wide);
 }
 
 struct Screen {
@@ -679,7 +679,7 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
     for (const auto& [records, how, expected] : cases) {
         SCOPED_TRACE(records.size());
         Screen screen(newDocument());
-        screen.document.FreeLine = {true, 1, records};
+        screen.document.strokes = {true, 1, records};
         screen.figureNo = 2;
         ASSERT_TRUE(screen.canvas.redrawFreeLines(1, how));
         EXPECT_EQ(freeLineSegments(screen.canvas), expected);
@@ -691,11 +691,11 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
 TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 {
     GdrRecord start = newDocument();
-    start.AddLine[0] = {kTrue, 100, 100, 900, 900};
+    start.addedLines[0] = {kTrue, 100, 100, 900, 900};
     Screen fast(start), full(start);
     // One edit of a kind, its choices drawn from the numbers r.
     const auto edit = [](Screen& s, unsigned kind, std::array<int, 3> r) {
-        auto& records = s.document.FreeLine;
+        auto& records = s.document.strokes;
         const int k = 1 + r[0] % std::max(1, records.upperBound()); // any record
         switch (kind) {
         case 0: s.canvas.rebuild(); break;
@@ -707,23 +707,23 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
                                      r[2] % 8 < 4 ? FreeLineRedraw::Figure : FreeLineRedraw::Strokes);
             break;
         case 3: // An emptied record is passed over; its segment stays where it was.
-            if (records.contains(k)) records[k].BorderWidth = 0;
+            if (records.contains(k)) records[k].width = 0;
             break;
         case 4: s.canvas.ageLabels.bringToFront(r[0] % kNormalSlotCount); break;
         case 5:
-            if (LineWidget* segment = s.canvas.FreeLine.find(k)) segment->visible = !segment->visible;
+            if (LineWidget* segment = s.canvas.strokes.find(k)) segment->visible = !segment->visible;
             break;
         case 6: s.canvas.drawAddedLines(AddedLineDraw::Create); break;
         case 7: { // An undo: the last records go, and their segments with them.
             const int kept = std::max(1, records.upperBound() - r[1] % 4);
             records.mutableItems().resize(static_cast<std::size_t>(kept));
-            for (int i = s.canvas.FreeLine.upperBound(); i > kept; --i)
-                if (s.canvas.FreeLine.exists(i)) s.canvas.FreeLine.unload(i);
+            for (int i = s.canvas.strokes.upperBound(); i > kept; --i)
+                if (s.canvas.strokes.exists(i)) s.canvas.strokes.unload(i);
             break;
         }
         case 8: { // A list read in whole, as a document opened: same size, one point moved.
             DynamicArray<FreeLineRecord> replaced = records;
-            if (replaced.contains(k)) replaced.mutableItems()[static_cast<std::size_t>(k - 1)].X1 += 15;
+            if (replaced.contains(k)) replaced.mutableItems()[static_cast<std::size_t>(k - 1)].x1 += 15;
             records = replaced;
             break;
         }
@@ -738,7 +738,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
         const unsigned kind = rng() % 10;
         const std::array r{number(), number(), number()};
         edit(fast, kind, r);
-        full.document.FreeLine.mutableItems(); // touched for writing, the records count as changed
+        full.document.strokes.mutableItems(); // touched for writing, the records count as changed
         edit(full, kind, r);
         ASSERT_TRUE(widgets(fast.canvas) == widgets(full.canvas)) << "step " << step;
         ASSERT_EQ(fast.document, full.document) << "step " << step;
@@ -764,10 +764,10 @@ TEST(StateChange, UndoRedoAndJoinedChainsGiveBackEveryState)
             items.resize(items.size() - std::min<std::size_t>(items.size(), static_cast<std::size_t>(number(4))));
             break;
         case 2: // a record changed in the middle (closing a figure)
-            if (!items.empty()) items[static_cast<std::size_t>(number(static_cast<int>(items.size())))].X2 += 1;
+            if (!items.empty()) items[static_cast<std::size_t>(number(static_cast<int>(items.size())))].x2 += 1;
             break;
         default: // an edit beside the strokes
-            state.rest.ageText[static_cast<std::size_t>(number(kSlotCount))] = std::to_string(number(100));
+            state.rest.ages[static_cast<std::size_t>(number(kSlotCount))] = std::to_string(number(100));
             state.rest.marks[static_cast<std::size_t>(number(kSlotCount))] ^= 1;
         }
         state.strokes = DynamicArray<FreeLineRecord>(true, 1, std::move(items));

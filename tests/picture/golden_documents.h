@@ -33,8 +33,8 @@ struct Point {
 inline void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour colour,
                       std::initializer_list<Point> points)
 {
-    auto& list = d.FreeLine.mutableItems();
-    if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
+    auto& list = d.strokes.mutableItems();
+    if (list.size() == 1 && list[0].width == 0) list.clear();
     bool first = true;
     for (const Point& p : points) {
         list.push_back({p.x, p.y, first ? p.x : 0, first ? p.y : 0, width, colour, strokeNo});
@@ -46,8 +46,8 @@ inline void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, C
 inline void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour colour,
                       std::initializer_list<Point> vertices)
 {
-    auto& list = d.FreeLine.mutableItems();
-    if (list.size() == 1 && list[0].BorderWidth == 0) list.clear();
+    auto& list = d.strokes.mutableItems();
+    if (list.size() == 1 && list[0].width == 0) list.clear();
     const std::vector<Point> v(vertices);
     for (std::size_t i = 0; i < v.size(); ++i) {
         const Point& from = v[(i + v.size() - 1) % v.size()];
@@ -68,8 +68,8 @@ inline GdrRecord newDocument()
 {
     GdrRecord d;
     makeNewDocument(d);
-    d.IsNew = kFalse;
-    d.Version = kVersionText;
+    d.isNew = kFalse;
+    d.version = kVersionText;
     return d;
 }
 
@@ -78,22 +78,22 @@ inline GdrRecord newDocument()
 inline GdrRecord normalStylesAndSymbols()
 {
     GdrRecord d = newDocument();
-    for (int i = 0; i < 14; ++i) d.SymbolKey[static_cast<std::size_t>(i)] = "i" + std::to_string(101 + i);
-    d.SymbolKey[14] = "i000";
+    for (int i = 0; i < 14; ++i) d.symbols[static_cast<std::size_t>(i)] = "i" + std::to_string(101 + i);
+    d.symbols[14] = "i000";
     const char* ages[] = {"82", "80", "７５歳", "70", "55", "53", "50", "48", "46",
                           "28", "26", "24",     "22", "3",  "",   "1",  "0",  "99"};
-    for (int i = 0; i < 18; ++i) d.AgeText[static_cast<std::size_t>(i)] = ages[i];
-    d.RelText[0] = "祖父";
-    d.RelText[1] = "祖母";
-    d.RelText[6] = "本人";
-    d.RelText[13] = "長い備考の文字列です";
+    for (int i = 0; i < 18; ++i) d.ages[static_cast<std::size_t>(i)] = ages[i];
+    d.remarks[0] = "祖父";
+    d.remarks[1] = "祖母";
+    d.remarks[6] = "本人";
+    d.remarks[13] = "長い備考の文字列です";
     const int marriages[] = {7, 8, 9, 22, 23, 24, 25, 37, 38, 39};
-    for (int s = 0; s < 10; ++s) d.LineTag[static_cast<std::size_t>(marriages[s])] = static_cast<std::uint8_t>(s);
+    for (int s = 0; s < 10; ++s) d.lineStyles[static_cast<std::size_t>(marriages[s])] = static_cast<std::uint8_t>(s);
     const std::pair<int, int> plain[] = {{0, 1},  {1, 2},  {2, 3},  {3, 1},  {4, 4},  {5, 6},  {6, 8},
                                          {10, 1}, {11, 2}, {12, 3}, {13, 5}, {14, 7}, {15, 9}, {16, 12},
                                          {17, 1}, {18, 1}, {19, 2}, {26, 3}, {27, 1}, {30, 1}, {33, 1},
                                          {34, 1}, {40, 2}, {43, 1}, {47, 1}};
-    for (auto [line, style] : plain) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
+    for (auto [line, style] : plain) d.lineStyles[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
     return d;
 }
 
@@ -102,33 +102,32 @@ inline GdrRecord normalStylesAndSymbols()
 inline GdrRecord wideEveryLayer()
 {
     GdrRecord d = newDocument();
-    d.ScreenMode = "WIDE";
+    d.screenMode = "WIDE";
     const std::pair<int, const char*> symbols[] = {{0, "i101"},  {1, "i102"},  {18, "i107"}, {19, "i108"}, {20, "i103"},
                                                    {7, "i101"},  {8, "i102"},  {21, "i109"}, {22, "i110"}, {23, "i104"},
                                                    {12, "i111"}, {24, "i112"}, {25, "i113"}, {26, "i114"}, {27, "i101"},
                                                    {28, "i102"}, {33, "i101"}, {34, "i102"}, {36, "i108"}};
-    for (auto [slot, key] : symbols) d.SymbolKey[static_cast<std::size_t>(slot)] = key;
-    d.AgeText[21] = "本人 78";
-    d.AgeText[22] = "76";
-    d.RelText[21] = "要介護3";
-    d.RelText[36] = "孫";
+    for (auto [slot, key] : symbols) d.symbols[static_cast<std::size_t>(slot)] = key;
+    d.ages[21] = "本人 78";
+    d.ages[22] = "76";
+    d.remarks[21] = "要介護3";
+    d.remarks[36] = "孫";
     const std::pair<int, int> lines[] = {{7, 1},   {58, 4},  {59, 5},  {60, 9},  {61, 1},  {62, 1},  {64, 1},
                                          {65, 1},  {67, 1},  {68, 1},  {70, 7},  {71, 1},  {72, 6},  {73, 2},
                                          {74, 3},  {76, 1},  {77, 1},  {78, 1},  {80, 1},  {81, 1},  {82, 8},
                                          {97, 3},  {98, 2},  {99, 1},  {100, 5}, {104, 1}, {106, 1}, {107, 1},
                                          {111, 1}, {112, 1}, {113, 1}, {117, 1}, {118, 1}, {119, 1}, {120, 1}};
-    for (auto [line, style] : lines) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
-    for (int slot : {21, 22, 25}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
-    d.CohabitSeg[0] = 1; // stale: the opening rebuilds the frame from the marks
+    for (auto [line, style] : lines) d.lineStyles[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
+    for (int slot : {21, 22, 25}) d.cohabitMarks[static_cast<std::size_t>(slot)] = 1;
+    d.frameSegments[0] = 1; // stale: the opening rebuilds the frame from the marks
 
-    d.TextLabel[1] = text("田中家 ジェノグラム", "ＭＳ Ｐゴシック", 14, 0x000000, 240, 5800, 2800, 330, 0, {kTrue});
-    d.TextLabel[2] = text("同居", "ＭＳ 明朝", 11, 0x0000FF, 6100, 2000, 600, 280, 0, {kFalse, kTrue});
-    d.TextLabel[3] =
-        text("2024年6月\r\n作成", "ＭＳ Ｐゴシック", 9, 0x800000, 5800, 5500, 1100, 420, 1, {0, 0, 0, kTrue});
-    d.TextLabel[4] = text("離婚", "ＭＳ ゴシック", 9, 0x008000, 4560, 780, 600, 230, 2, {0, 0, kTrue, 0});
-    d.AddLine[0] = {kTrue, 950.5F, 2900.25F, 2300, 1500};
-    d.AddLine[1] = {kFalse, 100, 200, 300, 400};
-    d.AddLine[2] = {kTrue, 6500, 6800, 3300, 4700};
+    d.texts[1] = text("田中家 ジェノグラム", "ＭＳ Ｐゴシック", 14, 0x000000, 240, 5800, 2800, 330, 0, {kTrue});
+    d.texts[2] = text("同居", "ＭＳ 明朝", 11, 0x0000FF, 6100, 2000, 600, 280, 0, {kFalse, kTrue});
+    d.texts[3] = text("2024年6月\r\n作成", "ＭＳ Ｐゴシック", 9, 0x800000, 5800, 5500, 1100, 420, 1, {0, 0, 0, kTrue});
+    d.texts[4] = text("離婚", "ＭＳ ゴシック", 9, 0x008000, 4560, 780, 600, 230, 2, {0, 0, kTrue, 0});
+    d.addedLines[0] = {kTrue, 950.5F, 2900.25F, 2300, 1500};
+    d.addedLines[1] = {kFalse, 100, 200, 300, 400};
+    d.addedLines[2] = {kTrue, 6500, 6800, 3300, 4700};
 
     addStroke(d, -1, 1, 0x000000, {{300, 3300}, {450, 3250}, {600, 3330}, {760, 3280}, {900, 3360}});
     addStroke(d, -2, 3, 0x0000FF, {{3000, 5450}, {3300, 5600}, {3700, 5480}, {4100, 5620}});
@@ -143,17 +142,17 @@ inline GdrRecord normalFrameAndTexts()
     GdrRecord d = newDocument();
     const std::pair<int, const char*> symbols[] = {{0, "i101"}, {1, "i102"},  {5, "i101"},  {6, "i108"},
                                                    {7, "i102"}, {10, "i107"}, {11, "i102"}, {15, "i101"}};
-    for (auto [slot, key] : symbols) d.SymbolKey[static_cast<std::size_t>(slot)] = key;
-    d.AgeText[5] = "52";
-    d.AgeText[6] = "本人";
-    d.RelText[6] = "独居";
+    for (auto [slot, key] : symbols) d.symbols[static_cast<std::size_t>(slot)] = key;
+    d.ages[5] = "52";
+    d.ages[6] = "本人";
+    d.remarks[6] = "独居";
     const std::pair<int, int> lines[] = {{7, 1},  {11, 1}, {14, 1}, {15, 1}, {19, 1}, {20, 1}, {18, 1}, {24, 5},
                                          {28, 1}, {31, 1}, {34, 1}, {35, 1}, {38, 1}, {41, 1}, {49, 1}};
-    for (auto [line, style] : lines) d.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
-    for (int slot : {6, 7, 11}) d.CohabitFlag[static_cast<std::size_t>(slot)] = 1;
-    d.TextLabel[1] = text("キーパーソン：長女", "ＭＳ Ｐゴシック", 9, 0x0000C0, 2500, 3450, 1600, 230);
-    d.TextLabel[2] = text("右寄せ", "ＭＳ Ｐゴシック", 12, 0x000000, 100, 4650, 1500, 300, 1);
-    d.AddLine[0] = {kTrue, 3900, 200, 3900, 2300};
+    for (auto [line, style] : lines) d.lineStyles[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);
+    for (int slot : {6, 7, 11}) d.cohabitMarks[static_cast<std::size_t>(slot)] = 1;
+    d.texts[1] = text("キーパーソン：長女", "ＭＳ Ｐゴシック", 9, 0x0000C0, 2500, 3450, 1600, 230);
+    d.texts[2] = text("右寄せ", "ＭＳ Ｐゴシック", 12, 0x000000, 100, 4650, 1500, 300, 1);
+    d.addedLines[0] = {kTrue, 3900, 200, 3900, 2300};
     addStroke(d, -1, 2, 0x0000FF, {{200, 200}, {400, 260}, {600, 230}});
     addStroke(d, -2, 1, 0x000000, {{3000, 4800}, {3400, 4950}});
     return d;

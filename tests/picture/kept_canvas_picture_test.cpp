@@ -76,23 +76,23 @@ public:
         switch (pick(11)) {
         case 0: {
             const int slot = pick(slotCount);
-            d_.AgeText[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
+            d_.ages[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
             return rebuilt("age of slot " + std::to_string(slot));
         }
         case 1: {
             const int slot = pick(slotCount);
             static const char* const keys[] = {"i000", "i101", "i102", "i104", "i108", "i111", "i114"};
-            d_.SymbolKey[static_cast<std::size_t>(slot)] = keys[pick(7)];
+            d_.symbols[static_cast<std::size_t>(slot)] = keys[pick(7)];
             return rebuilt("symbol of slot " + std::to_string(slot));
         }
         case 2: {
             const int line = pick(canvas_.geometry().connectorCount());
-            d_.LineTag[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(pick(8));
+            d_.lineStyles[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(pick(8));
             return rebuilt("style of line " + std::to_string(line));
         }
         case 3: {
             const int slot = pick(slotCount);
-            d_.CohabitFlag[static_cast<std::size_t>(slot)] ^= 1;
+            d_.cohabitMarks[static_cast<std::size_t>(slot)] ^= 1;
             rebuildCohabitFrameFromFlags(d_, reporter_);
             return rebuilt("cohabitant mark of slot " + std::to_string(slot));
         }
@@ -121,8 +121,8 @@ public:
         }
         case 5: {
             const int n = 1 + pick(4);
-            d_.AddLine[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(),
-                                                           coordinate()};
+            d_.addedLines[static_cast<std::size_t>(n - 1)] = {kTrue, coordinate(), coordinate(), coordinate(),
+                                                              coordinate()};
             canvas_.drawAddedLine(n, AddedLineDraw::Create, pick(2) != 0);
             return "added line " + std::to_string(n);
         }
@@ -136,7 +136,7 @@ public:
             return "pen stroke drawn";
         }
         case 8: {
-            auto& items = d_.FreeLine.mutableItems();
+            auto& items = d_.strokes.mutableItems();
             if (items.size() > 1)
                 items.resize(items.size() - 1 - static_cast<std::size_t>(pick(static_cast<int>(items.size()) - 1)));
             return rebuilt("strokes undone");
@@ -153,7 +153,7 @@ public:
     // first new record.
     std::int32_t addStroke()
     {
-        auto& list = d_.FreeLine;
+        auto& list = d_.strokes;
         if (!list.dimensioned) list = {true, 1, {}};
         const auto first = static_cast<std::int32_t>(list.lowerBound + static_cast<std::int64_t>(list.items().size()));
         const float x = coordinate(), y = coordinate();
@@ -170,7 +170,7 @@ private:
     // (often all of it, as 全クリア leaves the list), then given back.
     std::string takeBackOrGiveBackStrokes()
     {
-        auto& list = d_.FreeLine;
+        auto& list = d_.strokes;
         if (!list.dimensioned) return "no strokes to take back";
         std::int32_t from = list.lowerBound;
         if (takenBack_) {
@@ -233,7 +233,7 @@ TEST_P(KeptPicture, FreeDrawingStepsAddUpToTheCanvasPaintedAfresh)
     for (int stroke = 0; stroke < 6; ++stroke) {
         const std::int32_t first = editor.addStroke();
         canvas.redrawFreeLines(first, FreeLineRedraw::Strokes);
-        const int last = canvas.FreeLine.upperBound();
+        const int last = canvas.strokes.upperBound();
         if (canvas.freeLinesRestacked())
             kept.update(canvas, scale, last);
         else
@@ -270,7 +270,7 @@ TEST_F(KeptPictureArea, AnAgeTypedRepaintsAroundItsLabelAndNothingChangedRepaint
     EXPECT_EQ(first, QRegion(kept.image().rect())) << "the first picture is painted whole";
     EXPECT_TRUE(kept.update(canvas, 1.0, 0).isEmpty());
 
-    opened.document.AgeText[30] = "85";
+    opened.document.ages[30] = "85";
     canvas.rebuild();
     const QRect area = kept.update(canvas, 1.0, 0).boundingRect();
     const QPoint label(twipsToDevicePixels(canvas.ageLabels[30].left, 1.0),
@@ -286,7 +286,7 @@ TEST_F(KeptPictureArea, StrokesAndFrameSwappingPlacesRepaintWhereTheyMeet)
 {
     kept.update(canvas, 1.0, 0);
     test::golden::addStroke(opened.document, -100, 2, 0x0000FF, {{3000, 3000}, {3090, 3040}});
-    canvas.redrawFreeLines(opened.document.FreeLine.upperBound() - 1, FreeLineRedraw::Strokes);
+    canvas.redrawFreeLines(opened.document.strokes.upperBound() - 1, FreeLineRedraw::Strokes);
     ASSERT_TRUE(canvas.freeLinesRestacked());
     EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole()) << "the pen lifting the strokes";
     canvas.rebuild();
@@ -303,7 +303,7 @@ TEST_F(KeptPictureArea, AMovedSlantingLineRepaintsAlongItself)
     const float right = static_cast<float>(canvas.geometry().clientWidth) - 200;
     const float bottom = static_cast<float>(canvas.geometry().clientHeight) - 200;
     for (const float shift : {0.0F, 37.0F, 74.0F}) {
-        opened.document.AddLine[0] = {kTrue, 100 + shift, right - shift, 100, bottom};
+        opened.document.addedLines[0] = {kTrue, 100 + shift, right - shift, 100, bottom};
         canvas.drawAddedLine(1, AddedLineDraw::Redraw);
         const qint64 repainted = pixels(kept.update(canvas, scale, 0));
         ASSERT_EQ(differenceFromAfresh(kept, canvas, scale), "") << "shift " << shift;
@@ -322,16 +322,16 @@ TEST(KeptPictureOfADamagedFile, CoordinatesAndWidthsNoCanvasHoldsAreDrawnSafely)
     constexpr std::int32_t widest = std::numeric_limits<std::int32_t>::max();
     GdrRecord document;
     makeNewDocument(document);
-    document.TextLabel[1] = {"壊れた位置", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, nan, 1e30F, inf, -inf, kTrue};
-    document.TextLabel[2] = {"遠い", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, -3e38F, 300, 1e38F, 200, kTrue};
-    document.AddLine[0] = {kTrue, nan, inf, -inf, 3e38F};
-    document.AddLine[1] = {kTrue, 100, 100, 1e12F, 200};
-    document.FreeLine = {true,
-                         1,
-                         {{nan, inf, nan, inf, widest, 0, -1},
-                          {1e30F, -1e30F, 0, 0, widest, 0, -1},
-                          {300, 300, 300, 300, std::numeric_limits<std::int32_t>::min(), 0xFF, -3},
-                          {-inf, 400, 0, 0, 2, 0xFF, -3}}};
+    document.texts[1] = {"壊れた位置", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, nan, 1e30F, inf, -inf, kTrue};
+    document.texts[2] = {"遠い", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, -3e38F, 300, 1e38F, 200, kTrue};
+    document.addedLines[0] = {kTrue, nan, inf, -inf, 3e38F};
+    document.addedLines[1] = {kTrue, 100, 100, 1e12F, 200};
+    document.strokes = {true,
+                        1,
+                        {{nan, inf, nan, inf, widest, 0, -1},
+                         {1e30F, -1e30F, 0, 0, widest, 0, -1},
+                         {300, 300, 300, 300, std::numeric_limits<std::int32_t>::min(), 0xFF, -3},
+                         {-inf, 400, 0, 0, 2, 0xFF, -3}}};
     OpenedDocument opened(document);
     for (double scale : {1.0, 2.0}) {
         KeptCanvasPicture kept;

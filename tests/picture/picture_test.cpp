@@ -70,10 +70,10 @@ TEST(Picture, LinesStayCrispAtEveryScale)
     makeNewDocument(document);
     test::RecordingReporter reporter;
     for (int k = 0; k < kLineCount; ++k)
-        document.LineTag[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
-    document.CohabitFlag = {1, 0, 1, 0, 0, 1, 1};
-    document.CohabitSeg = {};
-    for (int s = 0; s < 120; s += 3) document.CohabitSeg[static_cast<std::size_t>(s)] = 1;
+        document.lineStyles[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + k % 9);
+    document.cohabitMarks = {1, 0, 1, 0, 0, 1, 1};
+    document.frameSegments = {};
+    for (int s = 0; s < 120; s += 3) document.frameSegments[static_cast<std::size_t>(s)] = 1;
     test::golden::addStroke(document, -1, 1, 0x000000, {{100.4F, 100}, {733.3F, 515.5F}});
     test::golden::addStroke(document, -2, 7, 0x000000, {{1500, 900}, {2100, 1300}});
     GenoCanvas canvas(CanvasSize::Wide, document, reporter);

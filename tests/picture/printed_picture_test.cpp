@@ -75,9 +75,9 @@ std::array<QStringList, 3> detailsOf(const fs::path& file)
     const auto add = [](QStringList& kind, const std::string& text) {
         if (!text.empty()) kind << withoutSpace(QString::fromStdString(text));
     };
-    for (const auto& age : document.AgeText) add(details[0], age);
-    for (const auto& remark : document.RelText) add(details[1], remark);
-    for (const auto& text : document.TextLabel) add(details[2], text.Used ? text.Caption : "");
+    for (const auto& age : document.ages) add(details[0], age);
+    for (const auto& remark : document.remarks) add(details[1], remark);
+    for (const auto& text : document.texts) add(details[2], text.used ? text.caption : "");
     return details;
 }
 
@@ -323,9 +323,9 @@ TEST(PictureShowing, WithoutDetailsIsThePictureOfADocumentWithoutThem)
     GdrRecord document = decodeCurrentGdr(readWholeFile(kWideDocument));
     test::RecordingReporter reporter;
     const auto whole = PictureCanvas::of(document, reporter);
-    for (auto& age : document.AgeText) age.clear();
-    for (auto& remark : document.RelText) remark.clear();
-    for (auto& text : document.TextLabel) text.Caption.clear();
+    for (auto& age : document.ages) age.clear();
+    for (auto& remark : document.remarks) remark.clear();
+    for (auto& text : document.texts) text.caption.clear();
     const auto emptied = PictureCanvas::of(document, reporter);
     ASSERT_TRUE(whole && emptied);
     EXPECT_TRUE(reporter.errors.empty());

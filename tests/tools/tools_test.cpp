@@ -1,15 +1,15 @@
 // The windows on screen, the free-drawing gestures and free-line panel on the pen records, and the tools.
-#include "windows/basic_input/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "genogram/free_drawing.h"
-#include "windows/canvas/canvas_window.h"
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tools/free_line_panel.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/canvas/canvas_window.h"
 #include "windows/tools/frame_tool_window.h"
 #include "windows/tools/text_input_dialog.h"
 
@@ -41,17 +41,17 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     test::application();
     GdrRecord document;
     makeNewDocument(document);
-    document.SymbolKey[0] = "i108";
-    document.AgeText[0] = "本人";
-    document.LineTag[7] = 5;
-    document.CohabitSeg[0] = 1;
+    document.symbols[0] = "i108";
+    document.ages[0] = "本人";
+    document.lineStyles[7] = 5;
+    document.frameSegments[0] = 1;
     test::RecordingReporter reporter;
     CanvasWindow window(CanvasSize::Normal, document, reporter);
     EXPECT_TRUE(window.rebuild() && window.isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
-    document.AgeText[0] = "89歳";
-    document.SymbolKey[5] = "i102";
+    document.ages[0] = "89歳";
+    document.symbols[5] = "i102";
     window.rebuild();
     QApplication::processEvents();
     const QImage onScreen =
@@ -63,7 +63,7 @@ class PanelWindow : public ::testing::TestWithParam<CanvasSize> {
 protected:
     PanelWindow()
     {
-        if (GetParam() == CanvasSize::Wide) document.ScreenMode = "WIDE";
+        if (GetParam() == CanvasSize::Wide) document.screenMode = "WIDE";
         makeNewDocument(document);
         window.load();
         window.show();
@@ -95,9 +95,9 @@ TEST_P(PanelWindow, ClicksStyleTheLineUnderThemOnTheCanvasAndAlwaysRefresh)
     const TwipsLine drop = window.panel().layout().line(3);
     style = 2;
     QTest::mouseClick(&window, Qt::LeftButton, {}, at(drop.x1, drop.y1 + 60));
-    EXPECT_EQ(std::tie(document.LineTag[0], document.LineTag[3]), std::make_tuple(2, 0));
+    EXPECT_EQ(std::tie(document.lineStyles[0], document.lineStyles[3]), std::make_tuple(2, 0));
 
-    document.AgeText[0] = "stale";
+    document.ages[0] = "stale";
     QTest::mouseClick(&window, Qt::RightButton, {}, at(60, 60)); // on no line
     EXPECT_EQ(canvas.canvas().ageLabels[0].text.caption, "");
     EXPECT_EQ(redraws, 3);
@@ -116,9 +116,9 @@ TEST_P(PanelWindow, TypedTextReachesTheCanvasAtOnce)
 
     // A long paste is kept whole or refused with a message, never cut short.
     window.ageBox(3)->insert(QString(40000, QLatin1Char('x')));
-    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    EXPECT_EQ(document.ages[3].size(), 40000U);
     window.ageBox(3)->insert(QString(30000, QLatin1Char('y')));
-    EXPECT_EQ(document.AgeText[3].size(), 40000U);
+    EXPECT_EQ(document.ages[3].size(), 40000U);
     EXPECT_EQ(window.ageBox(3)->text().size(), 40000);
     EXPECT_EQ(boxes.shown.size(), 1U);
 }
@@ -151,7 +151,7 @@ protected:
         for (int i = 1; i < points - 1; ++i) drawing.mouseMove(kLeftButton, 100 + 30 * static_cast<float>(i), y);
         drawing.mouseUp(kLeftButton, 100 + 30 * static_cast<float>(points - 1), y);
     }
-    std::int32_t upperBound() const { return document.FreeLine.upperBound(); }
+    std::int32_t upperBound() const { return document.strokes.upperBound(); }
     void restart()
     {
         makeNewDocument(document);
@@ -160,7 +160,7 @@ protected:
     std::vector<std::int32_t> strokeNos() const
     {
         std::vector<std::int32_t> out;
-        for (const auto& r : document.FreeLine.items()) out.push_back(r.StrokeNo);
+        for (const auto& r : document.strokes.items()) out.push_back(r.strokeNumber);
         return out;
     }
 
@@ -186,11 +186,11 @@ TEST_F(FreeDrawingList, StrokesReuseTheOneEmptyRecordAndTakeFallingSignedNumbers
     panel.undoStroke();
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{-1, -1})) << "one undo takes one stroke";
 
-    const auto before = document.FreeLine;
+    const auto before = document.strokes;
     panel.toggleFigure();
     EXPECT_TRUE(registers.figureHighlighted);
     panel.toggleFigure();
-    EXPECT_EQ(document.FreeLine, before) << "the figure button twice adds no record";
+    EXPECT_EQ(document.strokes, before) << "the figure button twice adds no record";
     EXPECT_EQ(registers.tool, FreeLineTool::Pen);
 }
 
@@ -199,13 +199,13 @@ TEST_F(FreeDrawingList, UndoTakesAWholeStrokeButOneFigureSegmentAndReturnsToTheP
     stroke(30);
     ASSERT_EQ(upperBound(), 30);
     panel.undoStroke();
-    EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine) && !canvas.FreeLine.exists(1));
+    EXPECT_TRUE(isEmptyFreeLineList(document.strokes) && !canvas.strokes.exists(1));
 
     figure({{1000, 1000}, {2000, 1000}, {2000, 2000}, {1500, 2500}});
-    ASSERT_EQ(lastDrawnFreeLine(document.FreeLine), 3);
+    ASSERT_EQ(lastDrawnFreeLine(document.strokes), 3);
     panel.undoStroke();
     EXPECT_EQ(upperBound(), 2) << "the last segment and the spare record went";
-    EXPECT_EQ(document.FreeLine[2].X1, 2000);
+    EXPECT_EQ(document.strokes[2].x1, 2000);
     EXPECT_EQ(std::make_tuple(registers.tool, registers.figureHighlighted), std::make_tuple(FreeLineTool::Pen, false));
 }
 
@@ -223,7 +223,7 @@ TEST_F(FreeDrawingList, AFigureReleasedWithin150TwipsOfItsStartOnBothAxesClosesE
         EXPECT_EQ(registers.figureNumber, c.closes ? 0 : 1);
         EXPECT_EQ(upperBound(), c.closes ? 2 : 3);
         const FreeLinePoint end = c.closes ? FreeLinePoint{1000, 1000} : FreeLinePoint{1000 + c.dx, 1000 + c.dy};
-        EXPECT_EQ(std::tie(document.FreeLine[2].X1, document.FreeLine[2].Y1), std::tie(end.x, end.y));
+        EXPECT_EQ(std::tie(document.strokes[2].x1, document.strokes[2].y1), std::tie(end.x, end.y));
     }
 }
 
@@ -231,23 +231,22 @@ TEST_F(FreeDrawingList, TheEraserButtonClosesAnOpenFigureBackToItsStart)
 {
     figure({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     panel.toggleEraser();
-    EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
+    EXPECT_EQ(document.strokes[3], (FreeLineRecord{2000, 2000, 1000, 1000, 1, 0, 1}));
     EXPECT_EQ(registers.tool, FreeLineTool::Eraser);
 
     stroke(2);
-    EXPECT_EQ(std::tie(document.FreeLine[4].BorderColor, document.FreeLine[4].BorderWidth),
-              std::make_tuple(kWhite, 10));
+    EXPECT_EQ(std::tie(document.strokes[4].colour, document.strokes[4].width), std::make_tuple(kWhite, 10));
 }
 
 TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
 {
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
+    document.strokes = {true, 1, {{10, 10, 10, 10, 1, 0, -4}, {20, 20, 0, 0, 1, 0, -4}}};
     loadedCount = loadedFreeLineCount(document);
     panel.load();
     EXPECT_EQ(std::tie(registers.undoEnabled, registers.strokeNumber), std::make_tuple(false, -4));
 
     stroke(3);
-    EXPECT_EQ(document.FreeLine[3].StrokeNo, -5);
+    EXPECT_EQ(document.strokes[3].strokeNumber, -5);
     EXPECT_TRUE(registers.undoEnabled);
     panel.undoStroke();
     EXPECT_FALSE(registers.undoEnabled);
@@ -263,19 +262,19 @@ TEST_F(FreeDrawingList, StrokesThatCameWithTheDocumentCannotBeUndone)
 
 TEST_F(FreeDrawingList, ClearAllAsksFirstAndLeavesOneEmptyRecord)
 {
-    document.FreeLine = {true, 1, {{10, 10, 10, 10, 1, 0, -4}}};
+    document.strokes = {true, 1, {{10, 10, 10, 10, 1, 0, -4}}};
     loadedCount = 1;
     panel.load();
     figure({{1000, 1000}, {2000, 1000}});
-    const auto before = document.FreeLine;
+    const auto before = document.strokes;
 
     panel.clearAll(); // answered No
-    EXPECT_EQ(document.FreeLine, before);
+    EXPECT_EQ(document.strokes, before);
 
     boxes.answers = {MessageAnswer::Yes};
     panel.clearAll();
-    EXPECT_EQ(document.FreeLine, (FreeLineList{true, 1, {FreeLineRecord{}}}));
-    EXPECT_EQ(std::make_tuple(canvas.FreeLine.upperBound(), loadedCount), std::make_tuple(0, 0));
+    EXPECT_EQ(document.strokes, (FreeLineList{true, 1, {FreeLineRecord{}}}));
+    EXPECT_EQ(std::make_tuple(canvas.strokes.upperBound(), loadedCount), std::make_tuple(0, 0));
 }
 
 TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
@@ -295,7 +294,7 @@ TEST_F(FreeDrawingList, AnEmptyOrZeroWidthIsRefusedAndTheGestureDrawsNothing)
         (c.eraser ? registers.eraserWidthText : registers.penWidthText) = c.width;
         stroke(4);
         EXPECT_EQ(boxes.texts(), std::vector<std::string>{c.message});
-        EXPECT_TRUE(isEmptyFreeLineList(document.FreeLine));
+        EXPECT_TRUE(isEmptyFreeLineList(document.strokes));
         EXPECT_EQ(registers.strokeNumber, -1) << "the number went down all the same";
         // The same check refuses the width when the Tool Box's box is left.
         EXPECT_EQ(c.eraser ? panel.checkEraserWidth() : panel.checkPenWidth(), false);
@@ -307,8 +306,8 @@ TEST_F(FreeDrawingList, AFigureClickedOpenAndShutDrawsADotNotALineToAnEarlierRec
     stroke(2);
     panel.toggleFigure();
     click(3000, 3000);
-    EXPECT_EQ(document.FreeLine[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
-    EXPECT_EQ(canvas.FreeLine[3].x2, 3000);
+    EXPECT_EQ(document.strokes[3], (FreeLineRecord{3000, 3000, 3000, 3000, 1, 0, 1}));
+    EXPECT_EQ(canvas.strokes[3].x2, 3000);
     EXPECT_EQ(registers.tool, FreeLineTool::Pen);
 }
 
@@ -319,22 +318,22 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
     panel.load(); // the panel closed and opened again by the switch bar
     stroke(3, 3000);
     stroke(2, 4000);
-    ASSERT_EQ(document.FreeLine[3].BorderWidth, 0) << "the spare record stays";
+    ASSERT_EQ(document.strokes[3].width, 0) << "the spare record stays";
 
     canvas.rebuild();
     const QImage picture = renderCanvasPicture(canvas);
-    for (int k : {1, 2, 4, 5, 6, 7, 8}) EXPECT_TRUE(canvas.FreeLine.exists(k)) << k;
+    for (int k : {1, 2, 4, 5, 6, 7, 8}) EXPECT_TRUE(canvas.strokes.exists(k)) << k;
 
     CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
     ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
     const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
     EXPECT_EQ(strokeNos(), (std::vector<std::int32_t>{1, 1, -1, -1, -1, -2, -2}));
-    EXPECT_EQ(reopened.FreeLine, document.FreeLine);
+    EXPECT_EQ(reopened.strokes, document.strokes);
 
     GdrRecord second = reopened;
     GenoCanvas shown{CanvasSize::Normal, second, reporter};
     shown.rebuild();
-    EXPECT_EQ(second.FreeLine, reopened.FreeLine) << "a redraw of the saved list changes nothing";
+    EXPECT_EQ(second.strokes, reopened.strokes) << "a redraw of the saved list changes nothing";
     EXPECT_EQ(renderCanvasPicture(shown), picture);
     EXPECT_TRUE(reporter.errors.empty());
 }
@@ -489,18 +488,18 @@ TEST(FrameTool, TheFrameToolDrawsThePanelMarksOfTheScreenSize)
     neighbours.panelMark = [&](int slot) { return marks.contains(slot) ? 1 : 0; };
     neighbours.clearPanelMarks = [&] { marks.clear(); };
     FrameToolWindow tool(document, reporter, std::move(neighbours), DisplayScale{});
-    document.CohabitFlag[9] = 1;
+    document.cohabitMarks[9] = 1;
     for (const char* mode : {"", "WIDE"}) {
-        document.ScreenMode = mode;
-        document.CohabitSeg.fill(1);
+        document.screenMode = mode;
+        document.frameSegments.fill(1);
         tool.toggleFrame();
-        EXPECT_EQ(document.CohabitSeg, decltype(document.CohabitSeg){}) << mode;
+        EXPECT_EQ(document.frameSegments, decltype(document.frameSegments){}) << mode;
     }
     marks = {3, 18};
     tool.toggleFrame();
     std::array<std::uint8_t, kSlotCount> flags{};
     flags[3] = flags[18] = 1;
-    EXPECT_EQ(document.CohabitSeg, cohabitSegments(CanvasSize::Wide, flags));
+    EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Wide, flags));
 }
 
 } // namespace

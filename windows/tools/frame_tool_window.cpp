@@ -28,8 +28,8 @@ FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, F
 
 void FrameToolWindow::toggleFrame()
 {
-    document_.CohabitFlag.fill(0);
-    document_.CohabitSeg.fill(0);
+    document_.cohabitMarks.fill(0);
+    document_.frameSegments.fill(0);
     CohabitFrameBuilder(document_, reporter_).build(canvasSizeOf(document_), neighbours_.panelMark);
     neighbours_.redrawCanvas();
     neighbours_.clearPanelMarks();
