@@ -1,49 +1,35 @@
 #include "app/basic_input_opening.h"
-#include "app/display_size_setting.h"
-#include "app/editing_screen.h"
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
-#include "app/main_window.h"
+#include "app/menu_bar.h"
 #include "app/recovery_offer.h"
 #include "app/save_command.h"
 #include "app/startup.h"
 #include "document/file_io.h"
-#include "document/gdr_conversion.h"
 #include "document/handed_in_document.h"
-#include "document/version.h"
 #include "genogram/cohabit_frame_builder.h"
 #include "tests/app/whole_screen.h"
-#include "tests/support/manual_timers.h"
 #include "tests/support/planted_link.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_message_boxes.h"
-#include "tests/support/temporary_folder.h"
-#include "tests/support/text_dialog_doubles.h"
 #include "windows/basic_input/basic_input_window.h"
 #include "windows/basic_input/slot_background.h"
 #include "windows/basic_input/symbol_chooser.h"
-#include "windows/canvas/canvas_window.h"
 #include "windows/tools/frame_tool_window.h"
 #include "windows/tools/free_line_panel_window.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
-#include <QToolButton>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -55,6 +41,7 @@ using Answer = MessageAnswer;
 using test::WholeScreen;
 
 const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
+const std::string kOffer = "前回、保存されずに終了した編集があります。復元しますか？";
 
 TextLabelRecord textAt(float left, float top)
 {
@@ -92,7 +79,8 @@ protected:
     std::unique_ptr<Startup> startup;
 };
 
-TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
+// The command line picks the splash, a new or the handed-in document; nothing unreadable or unsafe is used.
+TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOutsideTheFolderIsUsed)
 {
     ASSERT_EQ(start(""), StartupOutcome::Run);
     EXPECT_EQ(std::tie(splashShown, context.document.isNew, context.document.version),
@@ -102,16 +90,34 @@ TEST_F(StartupTest, CommandLineChoosesSplashNewOrHandedInDocument)
     EXPECT_EQ(std::make_tuple(splashShown, startup->documentName()), std::make_tuple(1, std::string()))
         << "\"new\" starts without the splash, and a printed copy is named after no document";
 
-    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr");
-    ASSERT_EQ(start("client"), StartupOutcome::Run);
+    // Temporary files of a save cut off by a kill hold the previous client's family: they go.
+    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "other.gdr", "note.txt", "kinsketch.bmp.tmp",
+                             "KinSketch.GDR.tmp", "x.gdr.TMP"})
+        std::ofstream(work() / name) << "x";
+    fs::copy_file(kFixtures / "wide_family.gdr", work() / "KinSketch.GDR");
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
     EXPECT_EQ(std::tie(context.document.screenMode, context.freeLineCount, startup->documentName()),
-              std::make_tuple("WIDE", 6, "client"));
+              std::make_tuple("WIDE", 6, "kinsketch"))
+        << "the handed-in document is kept and found without regard to case";
     EXPECT_TRUE(boxes.shown.empty());
-}
 
-// Upper-case NEW is a document name; names that leave the working folder are never read.
-TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
-{
+    // The same name handed in again with another drawing: the copy left is told as another's; No keeps the drawing.
+    GdrRecord edited = context.document;
+    edited.ages[0] = "99";
+    startup->recoveryCopy()->write(edited);
+    boxes.answers = {Answer::Yes};
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR", fs::copy_options::overwrite_existing);
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, kOffer);
+    EXPECT_NE(boxes.shown[1].text.find("別の文書から始めた編集です"), std::string::npos) << boxes.shown[1].text;
+    EXPECT_EQ(context.document.symbols[2], "i104");
+
+    // Upper-case NEW is a document name; names that leave the working folder are never read.
     fs::copy_file(kFixtures / "sample_family.gdr", program / "outside.gdr");
     const std::pair<const char*, std::string> cases[] = {{"NEW", "Error At clsGdrOpe.ReadGdrFile"}, {"../outside", ""}};
     for (const auto& [name, title] : cases) {
@@ -122,63 +128,26 @@ TEST_F(StartupTest, DocumentsThatCannotBeReadAreReportedAndANewOneIsUsed)
         EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
         EXPECT_EQ(std::tie(context.document.symbols[2], context.document.isNew), std::make_tuple("i000", kTrue));
     }
-    EXPECT_EQ(splashShown, 0);
-}
+    EXPECT_EQ(splashShown, 1);
 
-TEST_F(StartupTest, LeftoversAreClearedButTheHandedInDocumentIsKept)
-{
-    // Temporary files of a save cut off by a kill hold the previous client's family.
-    for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "other.gdr", "note.txt", "kinsketch.bmp.tmp",
-                             "KinSketch.GDR.tmp", "x.gdr.TMP"})
-        std::ofstream(work() / name) << "x";
-    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR");
-    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
-    std::set<std::string> left;
-    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
-    EXPECT_EQ(context.document.symbols[2], "i104"); // the handed-in document was read, found without regard to case
-}
-
-TEST_F(StartupTest, AFolderThatCannotBeClearedOrMadeStopsTheStart)
-{
+    // A leftover that cannot be removed, a file in the folder's place and a link in the lock's place stop the start.
+    boxes.shown.clear();
+    const auto stops = [&](StartupOutcome outcome, const std::string& told) {
+        EXPECT_EQ(start("new"), outcome);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_NE(boxes.shown[0].text.find(told), std::string::npos) << boxes.shown[0].text;
+        boxes.shown.clear();
+        startup.reset(); // its lock file is open, and Windows removes no open file
+        fs::remove_all(work());
+    };
     fs::create_directories(work() / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
-    EXPECT_EQ(start("new"), StartupOutcome::LeftoverLocked);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_NE(boxes.shown[0].text.find("kinsketch.bmp"), std::string::npos);
-
-    startup.reset(); // its lock file is open, and Windows removes no open file
-    fs::remove_all(work());
+    stops(StartupOutcome::LeftoverLocked, "「kinsketch.bmp」");
     std::ofstream(work()) << "a file where the folder should be";
-    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
-    EXPECT_EQ(boxes.texts().back(), "テンポラリフォルダが作成できませんでした。");
-}
-
-// The same name handed in again with another drawing: the question says the copy is
-// another's, and its default keeps the drawing handed in.
-TEST_F(StartupTest, ACopyLeftFromAnotherDocumentUnderTheSameNameIsToldAsAnothers)
-{
-    fs::copy_file(kFixtures / "sample_family.gdr", work() / "client.gdr");
-    ASSERT_EQ(start("client"), StartupOutcome::Run);
-    GdrRecord edited = context.document;
-    edited.ages[0] = "99";
-    startup->recoveryCopy()->write(edited);
-    boxes.answers = {Answer::Yes};
-    ASSERT_EQ(start("client"), StartupOutcome::Run);
-    fs::copy_file(kFixtures / "wide_family.gdr", work() / "client.gdr", fs::copy_options::overwrite_existing);
-    ASSERT_EQ(start("client"), StartupOutcome::Run);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, "前回、保存されずに終了した編集があります。復元しますか？");
-    EXPECT_TRUE(boxes.shown[1].text.find("別の文書から始めた編集です") != std::string::npos) << boxes.shown[1].text;
-    EXPECT_EQ(context.document.screenMode, "WIDE");
-}
-
-TEST_F(StartupTest, ALinkInTheLockFilesPlaceStopsTheStartAndCreatesNothingOutside)
-{
+    stops(StartupOutcome::FolderUnusable, "テンポラリフォルダが作成できませんでした。");
+    fs::create_directories(work());
     const fs::path outside = program / "outside.lock";
     if (!test::plantLink(outside, work() / ".kinsketch.lock")) GTEST_SKIP() << test::kNoLinksHere;
-    EXPECT_EQ(start("new"), StartupOutcome::FolderUnusable);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(boxes.shown[0].text.starts_with("作業フォルダの「.kinsketch.lock」がリンクになっている"));
+    stops(StartupOutcome::FolderUnusable, "作業フォルダの「.kinsketch.lock」がリンクになっている");
     EXPECT_FALSE(fs::exists(outside));
 }
 
@@ -241,11 +210,8 @@ TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothi
     GdrStore store{folder.path(), reporter};
     GdrRecord document = openHandedInDocument(store, kFixtures / "sample_family.gdr").record;
     FakeEditingWindows fake(CanvasSize::Normal, document, reporter);
-    LabelWidget label = textLabelTemplate();
-    label.text.caption = "残る注記";
-    label.visible = true;
-    fake.canvas.textLabels.load(1, label);
-    ASSERT_TRUE(fake.layers.saveTexts(CanvasSize::Normal));
+    document.texts[1] = textAt(500, 500);
+    ASSERT_TRUE(fake.layers.loadTexts(CanvasSize::Normal));
     const GdrRecord before = document;
     overfillAddedLines(fake.canvas);
     EXPECT_FALSE(SaveCommand(fake, store).run());
@@ -255,119 +221,97 @@ TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothi
     EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
 }
 
-class EditingScreenTest : public ::testing::Test {
-protected:
-    EditingScreenTest()
-    {
-        makeNewDocument(document);
-        main.show();
-    }
-    void open()
-    {
-        ASSERT_TRUE(openBasicInputAndCanvas(windows));
-        switching.switchBar();
-    }
-    GenoCanvas& canvas(CanvasSize size) { return windows.canvas(size).canvas(); }
-    void clickSlot(int slot)
-    {
-        QTest::mouseClick(windows.basicInput(canvasSizeOf(document)).slotBackground(slot), Qt::LeftButton, {},
-                          QPoint(2, 2));
-    }
-    QString frameButton() { return windows.frameTool().button()->text(); }
-
-    QApplication& app = test::application();
-    EditingContext context;
-    GdrRecord& document = context.document;
-    test::RecordingReporter reporter;
-    test::ScriptedMessageBoxes boxes;
-    test::ManualTimers timers;
-    MainWindow main;
-    WindowDirectory windows{main, context, reporter, boxes, timers};
-    CommandGate gate{boxes};
-    SwitchBarWiring switching{windows, main, gate};
-    CanvasLayerStore layers{document, reporter, [this](CanvasSize s) -> GenoCanvas& { return canvas(s); }};
-    ScreenSwitch screenSwitch{windows, switching, layers, boxes};
-};
-
-TEST_F(EditingScreenTest, OpeningFillsThePanelAndTheCanvasAndRebuildsTheFrameOnlyForMarks)
+// Every window of the screen by its name, hidden ones too.
+std::map<QString, int> windowCounts(const WholeScreen& whole)
 {
-    document.ages[2] = "80";
-    document.lineStyles[7] = 4;
-    document.frameSegments[3] = 1; // with nobody marked, the stored frame is left as it is
-    const GdrRecord before = document;
-    EXPECT_TRUE(openBasicInputAndCanvas(windows));
-    EXPECT_EQ(context.inputMode, InputMode::Text);
-    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
-    EXPECT_EQ(std::make_tuple(panel.ageBox(2)->text().toStdString(), panel.panel().line(7).slashS,
-                              canvas(CanvasSize::Normal).ageLabels[2].text.caption, reporter.errors.size(),
-                              boxes.shown.size()),
-              std::make_tuple("80", true, "80", 0u, 0u));
-    EXPECT_EQ(document, before);
-
-    const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
-    EXPECT_TRUE(openBasicInputAndCanvas(windows));
-    EXPECT_EQ(&windows.basicInput(CanvasSize::Normal), &panel);
-    EXPECT_TRUE(firstCanvas.isNull());
-
-    document.screenMode = "WIDE";
-    document.cohabitMarks[20] = 1;
-    ASSERT_TRUE(openBasicInputAndCanvas(windows));
-    EXPECT_EQ(std::tie(document.frameSegments[3], document.frameSegments[68]), std::make_tuple(0, 1));
-    EXPECT_TRUE(canvas(CanvasSize::Wide).frameLines.exists(68));
+    std::map<QString, int> counts;
+    for (QMdiSubWindow* sub : whole.main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
+    return counts;
 }
 
-TEST_F(EditingScreenTest, MarksShowTheGuidanceAndRenameTheFrameButton)
+// Opening fills panel and canvas writing nothing back; marks show the guidance; the frame is drawn from marks only.
+TEST(EditingScreen, OpeningFillsThePanelAndTheCanvasMarksShowTheGuidanceAndTheFrameIsRebuiltOnlyForMarks)
 {
-    open();
+    const auto handIn = [](GdrRecord& d) {
+        d.ages[2] = "80";
+        d.frameSegments[3] = 1;
+    };
+    WholeScreen whole(CanvasSize::Normal, 100, handIn);
+    GdrRecord& document = whole.context.document;
+    GdrRecord before;
+    makeNewDocument(before);
+    handIn(before);
+    WindowDirectory& windows = whole.screen->windows();
+    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
+    EXPECT_EQ(std::make_tuple(whole.context.inputMode, panel.ageBox(2)->text().toStdString(),
+                              windows.canvas(CanvasSize::Normal).canvas().ageLabels[2].text.caption,
+                              whole.reporter.errors.size(), whole.boxes.shown.size(), document == before),
+              std::make_tuple(InputMode::Text, "80", "80", 0u, 0u, true));
+    const QPointer<CanvasWindow> firstCanvas = &windows.canvas(CanvasSize::Normal);
+    EXPECT_TRUE(openBasicInputAndCanvas(windows));
+    EXPECT_TRUE(&windows.basicInput(CanvasSize::Normal) == &panel && firstCanvas.isNull());
+
+    const auto clickSlot = [&](int slot) { QTest::mouseClick(panel.slotBackground(slot), Qt::LeftButton, {}, {2, 2}); };
     clickSlot(0);
     ASSERT_TRUE(windows.infoBoxLoaded());
     EXPECT_EQ(windows.infoBox().guidanceLabel()->text(), QString::fromUtf8(kFrameGuidance));
-    EXPECT_EQ(frameButton(), QStringLiteral("同居枠追加（自動）"));
+    EXPECT_EQ(windows.frameTool().button()->text(), QStringLiteral("同居枠追加（自動）"));
     clickSlot(17);
     clickSlot(0);
     EXPECT_TRUE(windows.infoBoxLoaded());
     clickSlot(17);
     EXPECT_FALSE(windows.infoBoxLoaded());
-    EXPECT_EQ(frameButton(), QStringLiteral("同居枠消去"));
-
+    EXPECT_EQ(windows.frameTool().button()->text(), QStringLiteral("同居枠消去"));
+    // The frame tool draws the panel's marks alone: an old mark and segments beyond the screen's own go.
     clickSlot(0);
+    document.cohabitMarks[9] = 1;
+    document.frameSegments.fill(1);
     QTest::mouseClick(windows.frameTool().button(), Qt::LeftButton);
-    EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(10));
-    EXPECT_EQ(windows.basicInput(CanvasSize::Normal).panel().slot(0).mark, 0);
+    std::array<std::uint8_t, kSlotCount> marked{};
+    marked[0] = 1;
+    EXPECT_EQ(std::make_tuple(document.cohabitMarks == marked,
+                              document.frameSegments == cohabitSegments(CanvasSize::Normal, marked),
+                              windows.canvas(CanvasSize::Normal).canvas().frameLines.exists(10),
+                              panel.panel().slot(0).mark),
+              std::make_tuple(true, true, true, 0));
+
+    document.screenMode = "WIDE";
+    document.cohabitMarks[20] = 1;
+    document.frameSegments.fill(1);
+    ASSERT_TRUE(openBasicInputAndCanvas(windows));
+    EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Wide, document.cohabitMarks));
+    EXPECT_TRUE(windows.canvas(CanvasSize::Wide).canvas().frameLines.exists(68));
+    QTest::mouseClick(windows.basicInput(CanvasSize::Wide).slotBackground(18), Qt::LeftButton, {}, {2, 2});
+    QTest::mouseClick(windows.frameTool().button(), Qt::LeftButton);
+    marked = {};
+    marked[18] = 1;
+    EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Wide, marked)) << "the WIDE panel's marks";
 }
 
-// A second click on the selected style falls back to no line.
-TEST_F(EditingScreenTest, AStyleClickUsesTheToolBarsSelection)
-{
-    open();
-    BasicInputWindow& panel = windows.basicInput(CanvasSize::Normal);
-    const TwipsLine bar = panel.panel().layout().line(1);
-    const QPoint onBar((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel);
-    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
-    EXPECT_EQ(document.lineStyles[1], 1);
-    QTest::mouseClick(windows.toolBar().styleButton(1), Qt::LeftButton);
-    QTest::mouseClick(&panel, Qt::LeftButton, {}, onBar);
-    EXPECT_EQ(document.lineStyles[1], 0);
-}
-
-// Data on the normal screen's last slot, line, frame segment and text edge, which going small keeps without asking.
-class ScreenSwitchTest : public EditingScreenTest {
+// A WIDE screen with data on the normal screen's last slot, line, frame segment and text edge: going small keeps it.
+class ScreenSwitchTest : public ::testing::Test {
 protected:
-    ScreenSwitchTest()
+    void open(const std::function<void(GdrRecord&)>& handIn, CanvasSize size = CanvasSize::Wide)
     {
-        document.screenMode = "WIDE";
-        document.symbols[3] = "i104";
-        document.ages[17] = "80歳";
-        document.lineStyles[51] = 1;
-        document.frameSegments[65] = 1;
-        document.texts[1] = textAt(4300, 5070);
+        whole.emplace(size, 100, [&](GdrRecord& d) {
+            d.symbols[3] = "i104";
+            d.ages[17] = "80歳";
+            d.lineStyles[51] = 1;
+            d.frameSegments[65] = 1;
+            d.texts[1] = textAt(4300, 5070);
+            handIn(d);
+        });
     }
-    std::map<QString, int> windowCounts() const
+    bool switchSize() // whether the screen has changed its size
     {
-        std::map<QString, int> counts;
-        for (QMdiSubWindow* sub : main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
-        return counts;
+        const bool wide = document().isWide();
+        whole->screen->screenSwitch().switchButton()->click();
+        return document().isWide() != wide;
     }
+    GdrRecord& document() { return whole->context.document; }
+    GenoCanvas& canvas(CanvasSize size) { return whole->screen->windows().canvas(size).canvas(); }
+
+    std::optional<WholeScreen> whole;
 };
 
 struct LossCase {
@@ -381,16 +325,16 @@ class GoingSmall : public ScreenSwitchTest, public ::testing::WithParamInterface
 
 TEST_P(GoingSmall, AsksTwiceOnlyWhenDataBeyondTheNormalScreenWouldBeLost)
 {
-    GetParam().document(document);
-    context.freeLineCount = document.strokes.upperBound(); // the strokes came with the document
-    open();
+    open(GetParam().document);
+    EditingContext& context = whole->context;
+    context.freeLineCount = context.document.strokes.upperBound(); // the strokes came with the document
     if (GetParam().canvas) GetParam().canvas(canvas(CanvasSize::Wide));
-    boxes.answers = {Answer::Yes, Answer::Yes};
-    EXPECT_TRUE(screenSwitch.switchSize());
-    EXPECT_EQ(std::make_tuple(document.isWide(), boxes.shown.size(), reporter.errors.size()),
-              std::make_tuple(false, std::size_t(GetParam().questions), 0u));
+    whole->boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_TRUE(switchSize());
+    EXPECT_EQ(std::make_tuple(whole->boxes.shown.size(), whole->reporter.errors.size()),
+              std::make_tuple(std::size_t(GetParam().questions), 0u));
     // Strokes dropped with the WIDE area no longer count: undo must still reach every stroke left.
-    EXPECT_LE(context.freeLineCount, document.strokes.upperBound());
+    EXPECT_LE(context.freeLineCount, context.document.strokes.upperBound());
 }
 
 const LossCase lossCases[] = {{"DataOnlyInTheNormalArea",
@@ -407,128 +351,110 @@ const LossCase lossCases[] = {{"DataOnlyInTheNormalArea",
 INSTANTIATE_TEST_SUITE_P(ScreenSwitch, GoingSmall, ::testing::ValuesIn(lossCases),
                          [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
 
-TEST_F(ScreenSwitchTest, NoToEitherQuestionKeepsDocumentAndWindows)
-{
-    document.symbols[25] = "i103";
-    open();
-    const GdrRecord before = document;
-    const QPointer<CanvasWindow> wide = &windows.canvas(CanvasSize::Wide);
-    for (const auto& answers : {std::deque{Answer::No}, std::deque{Answer::Yes, Answer::No}}) {
-        boxes.answers = answers;
-        EXPECT_FALSE(screenSwitch.switchSize());
-    }
-    EXPECT_EQ(document, before);
-    EXPECT_EQ(std::make_tuple(boxes.shown.size(), wide.isNull(), windowCounts().count(QStringLiteral("mdiGenoInp"))),
-              std::make_tuple(3u, false, 0u));
-}
-
-// Marks of rows that no longer exist used to stay. Slot 18 lies right of slot 3 on the WIDE
-// screen only, so the frame must be rebuilt to close slot 3's right edge (segment 8).
+// Marks of rows that no longer exist used to stay; slot 18 beside slot 3 on WIDE only: segment 8 must be rebuilt.
 TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
 {
-    for (std::size_t i : {3u, 18u}) document.cohabitMarks[i] = 1;
-    document.symbols[20] = "i108";
-    document.ages[33] = "5歳";
-    document.remarks[25] = "不明";
-    document.lineStyles[60] = 5;
-    open();
-    const auto opened = windowCounts();
-    ASSERT_EQ(document.frameSegments[8], 0);
-    boxes.answers = {Answer::Yes, Answer::Yes};
-    ASSERT_TRUE(screenSwitch.switchSize());
+    open([](GdrRecord& d) {
+        for (std::size_t i : {3u, 18u}) d.cohabitMarks[i] = 1;
+        d.symbols[20] = "i108";
+        d.ages[33] = "5歳";
+        d.remarks[25] = "不明";
+        d.lineStyles[60] = 5;
+    });
+    GdrRecord& document = this->document();
+    const auto opened = windowCounts(*whole);
+    whole->boxes.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_TRUE(switchSize());
     for (std::size_t i = kNormalSlotCount; i < kSlotCount; ++i)
         EXPECT_EQ(std::tie(document.symbols[i], document.ages[i], document.remarks[i], document.cohabitMarks[i]),
                   std::make_tuple("i000", "", "", 0));
-    EXPECT_EQ(document.lineStyles[60], 0);
-    EXPECT_EQ(document.cohabitMarks[3], 1);
+    EXPECT_EQ(std::tie(document.lineStyles[60], document.cohabitMarks[3]), std::make_tuple(0, 1));
     EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Normal, document.cohabitMarks));
     EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(8));
 
-    ASSERT_TRUE(screenSwitch.switchSize());
-    EXPECT_EQ(windowCounts(), opened);
-    EXPECT_EQ(context.inputMode, InputMode::Text);
-    ASSERT_TRUE(screenSwitch.switchSize());
-    EXPECT_EQ(boxes.shown.size(), 2u);
+    ASSERT_TRUE(switchSize());
+    EXPECT_EQ(windowCounts(*whole), opened);
+    EXPECT_EQ(whole->context.inputMode, InputMode::Text);
+    ASSERT_TRUE(switchSize());
+    EXPECT_EQ(whole->boxes.shown.size(), 2u);
 }
 
 TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
 {
-    document.screenMode = "";
-    document.texts[1] = textAt(4200, 5000);
-    document.addedLines[0] = {kTrue, 4000, 4200, 5000, 100};
-    document.strokes.mutableItems() = {strokeAt(4000, 5000)};
-    document.cohabitMarks[3] = 1;
-    open();
-    GdrRecord expected = document;
-    ASSERT_TRUE(screenSwitch.switchSize());
-    EXPECT_EQ(boxes.shown.size(), 0u);
+    open(
+        [](GdrRecord& d) {
+            d.texts[1] = textAt(4200, 5000);
+            d.addedLines[0] = {kTrue, 4000, 4200, 5000, 100};
+            d.strokes.mutableItems() = {strokeAt(4000, 5000)};
+            d.cohabitMarks[3] = 1;
+        },
+        CanvasSize::Normal);
+    GdrRecord expected = document();
+    ASSERT_TRUE(switchSize());
+    EXPECT_EQ(whole->boxes.shown.size(), 0u);
     expected.screenMode = "WIDE";
     expected.frameSegments = cohabitSegments(CanvasSize::Wide, expected.cohabitMarks);
-    EXPECT_EQ(document, expected);
+    EXPECT_EQ(document(), expected);
     GenoCanvas& wide = canvas(CanvasSize::Wide);
     EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.strokes[1].visible),
               std::make_tuple(4200, true, true));
 }
 
-TEST_F(ScreenSwitchTest, LayersThatCannotBeStoredStopTheSwitchWithNothingChanged)
+// No to either question, and layers that cannot be stored, stop the switch with the document and windows as they were.
+TEST_F(ScreenSwitchTest, NoToEitherQuestionOrLayersThatCannotBeStoredKeepDocumentAndWindows)
 {
-    document.texts[1] = textAt(5000, 100);
-    open();
+    open([](GdrRecord& d) {
+        d.symbols[25] = "i103";
+        d.texts[1] = textAt(5000, 100);
+    });
+    const GdrRecord before = document();
     GenoCanvas& wide = canvas(CanvasSize::Wide);
+    for (const auto& answers : {std::deque{Answer::No}, std::deque{Answer::Yes, Answer::No}}) {
+        whole->boxes.answers = answers;
+        EXPECT_FALSE(switchSize());
+    }
+    EXPECT_EQ(std::make_tuple(document() == before, whole->boxes.shown.size(),
+                              windowCounts(*whole).count(QStringLiteral("mdiGenoInp"))),
+              std::make_tuple(true, 3u, 0u));
     overfillAddedLines(wide);
-    const GdrRecord before = document;
-    boxes.answers = {Answer::Yes, Answer::Yes};
-    EXPECT_FALSE(screenSwitch.switchSize());
-    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
-    EXPECT_EQ(document, before);
+    whole->boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_FALSE(switchSize());
+    EXPECT_EQ(whole->reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
+    EXPECT_EQ(document(), before);
     EXPECT_EQ(std::tie(wide.textLabels[1].visible, wide.startHandles[1].visible), std::make_tuple(true, false));
-    EXPECT_EQ(&canvas(CanvasSize::Wide), &wide);
+    EXPECT_EQ(&canvas(CanvasSize::Wide), &wide) << "the same canvas window";
 }
 
-// A screen reader presses buttons while the opening's box (an unknown symbol key) is up: refused, the
-// loading panel is not freed and nothing half-opened is stored; once on the screen, 保存 stores it whole.
+// Buttons a screen reader presses behind the opening's box are refused: nothing half-opened is freed or stored.
 TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
 {
-    test::TemporaryFolder folder;
-    test::RecordingReporter reporter;
-    test::ScriptedMessageBoxes boxes;
-    test::ManualTimers timers;
-    MainWindow main;
-    EditingContext context;
-    makeNewDocument(context.document);
-    context.document.symbols[3] = "ixyz";
-    context.document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
-    context.document.addedLines[0] = {kTrue, 100, 100, 900, 900};
-    GdrStore store(folder.path(), reporter);
-    int ended = 0;
-    QSettings settings(QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat);
-    DisplaySizeSetting displaySize(settings);
-    EditingScreen screen(main, context, store, boxes, timers, displaySize, [&] { ++ended; });
-    int boxesShown = 0;
-    boxes.whileShown = [&](const MessageRequest&) {
-        if (++boxesShown > 1) return; // a box of a command that ran anyway
-        screen.menuBar().saveButton()->click();
-        screen.menuBar().endButton()->click();
-        screen.switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu3"))->click();
-    };
-    screen.open();
+    int boxesShown = 0; // a box of a command that ran anyway is a second one
+    WholeScreen whole(CanvasSize::Normal, 100, [&](GdrRecord& document) {
+        document.symbols[3] = "ixyz";
+        document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
+        document.addedLines[0] = {kTrue, 100, 100, 900, 900};
+        whole.boxes.whileShown = [&](const MessageRequest&) {
+            if (++boxesShown > 1) return;
+            whole.screen->menuBar().saveButton()->click();
+            whole.screen->menuBar().endButton()->click();
+            whole.screen->switching().switchBar().findChild<QToolButton*>(QStringLiteral("cmdMenu3"))->click();
+        };
+    });
     EXPECT_EQ(boxesShown, 1) << "only the opening's box";
-    screen.screenSwitch().switchButton()->click(); // no box open: this one runs
-    EXPECT_EQ(std::make_tuple(ended, context.inputMode, context.document.screenMode),
-              std::make_tuple(0, InputMode::Text, std::string("WIDE")));
-    EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
+    whole.screen->screenSwitch().switchButton()->click(); // no box open: this one runs
+    EXPECT_EQ(std::make_tuple(whole.context.inputMode, whole.context.document.screenMode),
+              std::make_tuple(InputMode::Text, std::string("WIDE")));
+    EXPECT_FALSE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
 
-    boxes.whileShown = nullptr;
-    screen.save();
-    const GdrRecord saved = decodeCurrentGdr(readWholeFile(folder.path() / "kinsketch.gdr"));
+    whole.boxes.whileShown = nullptr;
+    whole.screen->save();
+    const GdrRecord saved = decodeCurrentGdr(readWholeFile(whole.folder.path() / "kinsketch.gdr"));
     EXPECT_EQ(std::tie(saved.texts[1].caption, saved.addedLines[0].used), std::make_tuple("主介護者", kTrue));
 }
 
 class ScreenArrangement : public ::testing::TestWithParam<std::tuple<CanvasSize, int>> {};
 
-// Frames, title bars included, of every window on show in each input mode, with the guidance
-// box open: none covers another, the guidance box has no title bar, and no hint it cycles
-// through nor any row caption of the panel is cut.
+// In every input mode no window (title bar included) covers another, and no hint or panel or menu caption is cut.
 TEST_P(ScreenArrangement, NoWindowCoversAnotherAndNoHintOrCaptionIsCut)
 {
     const auto [size, percent] = GetParam();
@@ -539,6 +465,20 @@ TEST_P(ScreenArrangement, NoWindowCoversAnotherAndNoHintOrCaptionIsCut)
     };
     for (const QLabel* caption : panel.findChildren<QLabel*>())
         EXPECT_TRUE(fits(caption)) << caption->text().toStdString() << " at " << caption->x();
+    // 印刷 shares the menu bar with the rest: no control covers another and every caption shows whole.
+    const MenuBar& bar = whole.screen->menuBar();
+    const QList<QWidget*> controls = bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto a = controls.begin(); a != controls.end(); ++a)
+        for (auto b = std::next(a); b != controls.end(); ++b)
+            EXPECT_FALSE((*a)->geometry().intersects((*b)->geometry()))
+                << (*a)->objectName().toStdString() << " and " << (*b)->objectName().toStdString();
+    for (const QToolButton* button : bar.findChildren<QToolButton*>()) {
+        const QFontMetrics metrics(button->font());
+        EXPECT_LE(metrics.horizontalAdvance(button->text()) + 4, button->width()) << button->text().toStdString();
+        EXPECT_LE(button->iconSize().height() + metrics.height() + 4, button->height());
+    }
+    EXPECT_TRUE(fits(bar.versionLabel()) && bar.displaySizeBox()->sizeHint().width() <= bar.displaySizeBox()->width());
+    EXPECT_EQ(bar.printButton()->accessibleName(), QStringLiteral("印刷"));
 
     QTest::mouseClick(panel.slotBackground(0), Qt::LeftButton, {}, QPoint(2, 2)); // a mark opens the guidance box
     const GuidanceBox* guidance = whole.main.findChild<GuidanceBox*>();
@@ -556,13 +496,24 @@ TEST_P(ScreenArrangement, NoWindowCoversAnotherAndNoHintOrCaptionIsCut)
         for (int line = 0; line < 4; ++line, whole.timers.advance(2500))
             EXPECT_TRUE(fits(guidance->guidanceLabel())) << guidance->guidanceLabel()->text().toStdString();
     }
+
+    // At every display size a remark or age the picture would cut is marked, while typed and on opening, but kept.
+    const auto warned = [](const QLineEdit* box) {
+        return box->toolTip() == QStringLiteral("画像では一部が表示されません");
+    };
+    panel.remarkBox(3)->setText(QStringLiteral("長女の元夫"));
+    const bool typedCut = warned(panel.remarkBox(3)) && whole.context.document.remarks[3] == "長女の元夫";
+    panel.remarkBox(3)->setText(QStringLiteral("長女"));
+    whole.context.document.ages[4] = "享年100歳・推定";
+    panel.panel().load();
+    EXPECT_EQ(std::make_tuple(typedCut, warned(panel.remarkBox(3)), warned(panel.ageBox(4)), warned(panel.ageBox(5))),
+              std::make_tuple(true, false, true, false));
 }
 
 INSTANTIATE_TEST_SUITE_P(SizesAndDisplaySizes, ScreenArrangement,
                          ::testing::Combine(::testing::Values(CanvasSize::Normal, CanvasSize::Wide),
                                             ::testing::ValuesIn(DisplayScale::kPercents)));
 
-// The canvas's texts are stored before the windows are remade, so an edit not yet saved survives.
 // Twips become the nearest screen pixel at every size, or neighbours drift a pixel apart.
 TEST(DisplaySize, TwipsBecomeTheNearestPixel)
 {
@@ -571,11 +522,10 @@ TEST(DisplaySize, TwipsBecomeTheNearestPixel)
               (std::vector{1, 1, 1, -1}));
 }
 
+// The canvas's texts are stored before the windows are remade, so an edit not yet saved survives.
 TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAndIsRemembered)
 {
-    WholeScreen whole(CanvasSize::Normal, 100);
-    whole.context.document.ages[2] = "80";
-    whole.screen->windows().basicInput(CanvasSize::Normal).panel().load();
+    WholeScreen whole(CanvasSize::Normal, 100, [](GdrRecord& document) { document.ages[2] = "80"; });
     whole.placeText(CanvasSize::Normal);
     whole.chooseMode(3);
     whole.screen->windows().freeLinePanel().model().registers().penWidthText = "5";
@@ -592,22 +542,26 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
     EXPECT_EQ(whole.screen->windows().freeLinePanel().model().registers().penWidthText, "5");
 }
 
-// A wheel turned over the panel passes the choosers it was never asked into; a click on the
-// connector network or on a slot takes the keys away from the chooser, so a stray letter
-// cannot empty a slot.
-TEST(PanelTraps, OnlyAFocusedChooserTakesTheWheelAndClicksBesideItTakeItsKeys)
+// Stray wheels and keys never change a chooser; clicks style the line under them; text reaches the canvas uncut.
+TEST(PanelWindow, OnlyAFocusedChooserTakesTheWheelClicksTakeItsKeysAndStyleTheLineAndTextReachesTheCanvasWhole)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
     whole.main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    GdrRecord& document = whole.context.document;
     BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
+    const GenoCanvas& canvas = whole.screen->windows().canvas(CanvasSize::Normal).canvas();
     QComboBox* chooser = panel.symbolChooser(1);
-    const std::string& symbol = whole.context.document.symbols[1];
+    const std::string& symbol = document.symbols[1];
     const auto wheel = [&] {
         const QPointF at = chooser->rect().center();
         QWheelEvent event(at, chooser->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                           false);
         QApplication::sendEvent(chooser, &event);
+    };
+    const auto click = [&](int style, Qt::MouseButton button, int x, int y) {
+        if (style != 0) QTest::mouseClick(whole.screen->windows().toolBar().styleButton(style), Qt::LeftButton);
+        QTest::mouseClick(&panel, button, {}, QPoint(x / kTwipsPerPixel, y / kTwipsPerPixel));
     };
     wheel();
     EXPECT_EQ(symbol, "i000");
@@ -617,100 +571,89 @@ TEST(PanelTraps, OnlyAFocusedChooserTakesTheWheelAndClicksBesideItTakeItsKeys)
 
     const std::string chosen = symbol;
     const TwipsLine bar = panel.panel().layout().line(1);
-    QTest::mouseClick(&panel, Qt::LeftButton, {},
-                      QPoint((bar.x1 + bar.x2) / 2 / kTwipsPerPixel, bar.y1 / kTwipsPerPixel));
+    click(0, Qt::LeftButton, (bar.x1 + bar.x2) / 2, bar.y1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
-    EXPECT_EQ(symbol, chosen);
+    EXPECT_EQ(std::tie(symbol, document.lineStyles[1]), std::make_tuple(chosen, 1));
     chooser->setFocus();
     QTest::mouseClick(panel.slotBackground(5), Qt::LeftButton, {}, QPoint(2, 2));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
     EXPECT_EQ(symbol, chosen);
+    click(1, Qt::LeftButton, (bar.x1 + bar.x2) / 2, bar.y1);
+    EXPECT_EQ(document.lineStyles[1], 0);
+
+    const TwipsLine marriage = panel.panel().layout().line(7), drop = panel.panel().layout().line(3);
+    click(5, Qt::LeftButton, (marriage.x1 + marriage.x2) / 2 + 30, marriage.y1 + 30);
+    EXPECT_TRUE(canvas.slashesS[7].visible && canvas.slashesW[7].visible);
+    click(2, Qt::LeftButton, drop.x1, drop.y1 + 60);
+    EXPECT_EQ(std::tie(document.lineStyles[0], document.lineStyles[3]), std::make_tuple(2, 0));
+    document.ages[0] = "stale";
+    click(0, Qt::RightButton, 60, 60); // on no line
+    EXPECT_EQ(canvas.ageLabels[0].text.caption, "");
+
+    QTest::keyClicks(panel.ageBox(2), QStringLiteral("85"));
+    EXPECT_EQ(canvas.ageLabels[2].text.caption, "85");
+    QInputMethodEvent preedit(QStringLiteral("ちょうなん"), {}), commit;
+    QApplication::sendEvent(panel.remarkBox(2), &preedit);
+    commit.setCommitString(QStringLiteral("長男"));
+    QApplication::sendEvent(panel.remarkBox(2), &commit);
+    EXPECT_EQ(canvas.remarkLabels[2].text.caption, "長男");
+    panel.ageBox(3)->insert(QString(40000, QLatin1Char('x')));
+    panel.ageBox(3)->insert(QString(30000, QLatin1Char('y')));
+    EXPECT_EQ(std::make_tuple(document.ages[3].size(), panel.ageBox(3)->text().size(), whole.boxes.shown.size()),
+              std::make_tuple(40000U, 40000, 1U));
 }
 
-// The remark the picture would cut (長女の元 and the top of 夫) is marked while typed and stored
-// as typed; a document's text is marked on opening.
-TEST(PanelTraps, AgesAndRemarksThePictureWouldCutAreMarkedButKept)
+// After every random edit, undo or redo the screen saves the bytes (and marks) recorded for that place in history.
+class HistoryWalk : public ::testing::TestWithParam<CanvasSize> {};
+
+TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
 {
-    WholeScreen whole(CanvasSize::Normal, 150);
-    BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
-    const auto warned = [](const QLineEdit* box) {
-        return box->toolTip() == QStringLiteral("画像では一部が表示されません");
-    };
-    panel.remarkBox(3)->setText(QStringLiteral("長女の元夫"));
-    EXPECT_TRUE(warned(panel.remarkBox(3)));
-    EXPECT_EQ(whole.context.document.remarks[3], "長女の元夫");
-    panel.remarkBox(3)->setText(QStringLiteral("長女"));
-    EXPECT_FALSE(warned(panel.remarkBox(3)));
-
-    whole.context.document.ages[4] = "享年100歳・推定";
-    panel.panel().load();
-    EXPECT_EQ(std::make_tuple(warned(panel.ageBox(4)), warned(panel.ageBox(5))), std::make_tuple(true, false));
-}
-
-// Random runs of edits of every kind, with undos and redos between them, on both screen sizes.
-// The oracle is the document as the save would store it (and the panel's marks), recorded for
-// each place in the history: after every action the screen shows the one recorded for where the
-// history stands, and undoing everything gives back the opened document byte for byte.
-class HistoryWalk : public ::testing::TestWithParam<CanvasSize> {
-protected:
-    HistoryWalk()
-        : whole(GetParam(), 100, [](GdrRecord& document) {
-            document.ages[1] = "85歳";
-            document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 600, 3900, 900, 200, kTrue};
-            document.addedLines[0] = {kTrue, 300, 4200, 3600, 3600};
-            document.strokes = DynamicArray<FreeLineRecord>(true, 1, {{100, 100, 400, 300, 2, 0, -1}});
-        })
-    {}
-    CanvasSize size() const { return GetParam(); }
-    BasicInputWindow& panel() { return whole.screen->windows().basicInput(size()); }
-    CanvasWindow& canvas() { return whole.screen->windows().canvas(size()); }
-    Bytes saved()
-    {
+    WholeScreen whole(GetParam(), 100, [](GdrRecord& document) {
+        document.ages[1] = "85歳";
+        document.texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 600, 3900, 900, 200, kTrue};
+        document.addedLines[0] = {kTrue, 300, 4200, 3600, 3600};
+        document.strokes = DynamicArray<FreeLineRecord>(true, 1, {{100, 100, 400, 300, 2, 0, -1}});
+    });
+    std::mt19937 random{GetParam() == CanvasSize::Wide ? 5U : 3U};
+    const auto panel = [&]() -> BasicInputWindow& { return whole.screen->windows().basicInput(GetParam()); };
+    const auto canvas = [&]() -> CanvasWindow& { return whole.screen->windows().canvas(GetParam()); };
+    const auto saved = [&] {
         GdrRecord copy = whole.context.document;
-        CanvasLayerStore store(copy, whole.reporter, [this](CanvasSize) -> GenoCanvas& { return canvas().canvas(); });
-        EXPECT_TRUE(store.saveCanvasLayers(size()));
+        CanvasLayerStore store(copy, whole.reporter, [&](CanvasSize) -> GenoCanvas& { return canvas().canvas(); });
+        EXPECT_TRUE(store.saveCanvasLayers(GetParam()));
         whole.screen->switching().showLineHandles(whole.context.inputMode == InputMode::AddedLines);
         Bytes bytes = encodeGdr(copy);
         for (int i = 0; i < panel().panel().layout().slotCount(); ++i)
             bytes.push_back(static_cast<std::uint8_t>(panel().panel().slot(i).mark));
         return bytes;
-    }
-    static QPoint pixel(float x, float y)
-    {
-        return {static_cast<int>(x) / kTwipsPerPixel + 2, static_cast<int>(y) / kTwipsPerPixel + 2};
-    }
-    void drag(QPoint from, QPoint to)
-    {
+    };
+    const auto pixel = [](float x, float y) {
+        return QPoint(static_cast<int>(x) / kTwipsPerPixel + 2, static_cast<int>(y) / kTwipsPerPixel + 2);
+    };
+    const auto drag = [&](QPoint from, QPoint to) {
         QTest::mousePress(&canvas(), Qt::LeftButton, {}, from);
         QTest::mouseMove(&canvas(), (from + to) / 2);
         QTest::mouseMove(&canvas(), to);
         QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, to);
-    }
-    template <class Widget>
-    const Widget* anyShown(const WidgetArray<Widget>& widgets, int from)
-    {
-        std::vector<const Widget*> shown;
-        for (int i = from; i <= widgets.upperBound(); ++i)
-            if (const Widget* w = widgets.find(i); w && w->visible) shown.push_back(w);
+    };
+    const auto anyShown = [&](const auto& widgets) {
+        std::vector<decltype(widgets.find(0))> shown;
+        for (int i = 1; i <= widgets.upperBound(); ++i)
+            if (const auto* w = widgets.find(i); w && w->visible) shown.push_back(w);
         return shown.empty() ? nullptr : shown[random() % shown.size()];
-    }
-    QPushButton* button(const char* window, const char* name)
-    {
+    };
+    const auto button = [&](const char* window, const char* name) {
         return whole.main.findChild<QWidget*>(QString::fromLatin1(window))
             ->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
-    WholeScreen whole;
-    std::mt19937 random{GetParam() == CanvasSize::Wide ? 5U : 3U};
-};
-
-TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
-{
+    };
     const int slotCount = panel().panel().layout().slotCount();
     const auto slot = [&] { return static_cast<int>(random() % static_cast<unsigned>(slotCount)); };
     QString lastRun; // the box of a typing run the next keys would go on
-    const auto typed = [](QWidget* box, auto key) {
-        QTest::keyClicks(box, key);
+    const auto typed = [](QWidget* box, auto keys) {
+        if constexpr (std::is_same_v<decltype(keys), Qt::Key>)
+            QTest::keyClick(box, keys);
+        else
+            QTest::keyClicks(box, keys);
         return box->objectName();
     };
     const auto rightClick = [&](const LabelWidget* on) {
@@ -734,12 +677,7 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
     const std::vector<Edit> edits = {
         {"age", 0, [&] { return typed(panel().ageBox(slot()), "7"); }},
         {"remark", 0, [&] { return typed(panel().remarkBox(slot() % 3), "m"); }},
-        {"symbol", 0,
-         [&] {
-             QComboBox* box = panel().symbolChooser(slot() % 3);
-             QTest::keyClick(box, Qt::Key_Down);
-             return box->objectName();
-         }},
+        {"symbol", 0, [&] { return typed(panel().symbolChooser(slot() % 3), Qt::Key_Down); }},
         {"style", 0, none([&] {
              const TwipsLine l = panel().panel().layout().line(static_cast<int>(random() % 40));
              QTest::mouseClick(&panel(), Qt::LeftButton, {},
@@ -751,11 +689,11 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
              whole.dialog.answer("注記" + std::to_string(random() % 9));
              QTest::mouseClick(&canvas(), Qt::LeftButton, {}, pixel(static_cast<float>(random() % 3000), 4500));
          })},
-        {"move text", 1, none([&] { dragBy(anyShown(canvas().canvas().textLabels, 1), 300, -150); })},
-        {"delete text", 1, none([&] { rightClick(anyShown(canvas().canvas().textLabels, 1)); })},
+        {"move text", 1, none([&] { dragBy(anyShown(canvas().canvas().textLabels), 300, -150); })},
+        {"delete text", 1, none([&] { rightClick(anyShown(canvas().canvas().textLabels)); })},
         {"new line", 2, none([&] { button("mdiLineAdd_Tool", "cmdTool1")->click(); })},
-        {"drag line", 2, none([&] { dragBy(anyShown(canvas().canvas().endHandles, 1), -450, 300); })},
-        {"delete line", 2, none([&] { rightClick(anyShown(canvas().canvas().startHandles, 1)); })},
+        {"drag line", 2, none([&] { dragBy(anyShown(canvas().canvas().endHandles), -450, 300); })},
+        {"delete line", 2, none([&] { rightClick(anyShown(canvas().canvas().startHandles)); })},
         {"pen", 3, none([&] {
              const int x = static_cast<int>(random() % 200) + 20;
              drag({x, 40}, {x + 40, 90});
@@ -769,19 +707,15 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
 
     QUndoStack& stack = whole.screen->history().stack();
     std::vector<Bytes> recorded{saved()};
-    int at = 0;
+    std::size_t at = 0;
     for (int step = 0; step < 160; ++step) {
         const unsigned roll = random() % 10;
+        const bool undo = roll < 2 && at > 0;
         std::string what;
-        if (roll < 2 && at > 0) {
-            what = "undo";
-            whole.screen->undo();
-            --at;
-            lastRun.clear();
-        } else if (roll < 3 && at + 1 < static_cast<int>(recorded.size())) {
-            what = "redo";
-            whole.screen->redo();
-            ++at;
+        if (undo || (roll < 3 && at + 1 < recorded.size())) {
+            what = undo ? "undo" : "redo";
+            undo ? whole.screen->undo() : whole.screen->redo();
+            undo ? --at : ++at;
             lastRun.clear();
         } else {
             const Edit& edit = edits[random() % edits.size()];
@@ -791,20 +725,17 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
             QApplication::processEvents();
             whole.screen->recordEdit(); // what no later input would close
             const Bytes now = saved();
-            if (now != recorded[static_cast<std::size_t>(at)]) {
-                if (!run.isEmpty() && run == lastRun) {
-                    recorded[static_cast<std::size_t>(at)] = now;
-                } else {
-                    recorded.resize(static_cast<std::size_t>(at) + 1);
-                    recorded.push_back(now);
-                    ++at;
-                }
+            if (now != recorded[at] && !run.isEmpty() && run == lastRun) {
+                recorded[at] = now; // the typing run goes on in the same step
+            } else if (now != recorded[at]) {
+                recorded.resize(++at);
+                recorded.push_back(now);
             }
             lastRun = run;
         }
         QApplication::processEvents();
-        ASSERT_EQ(stack.index(), at) << "after " << what << " at step " << step;
-        ASSERT_EQ(saved(), recorded[static_cast<std::size_t>(at)]) << "after " << what << " at step " << step;
+        ASSERT_EQ(stack.index(), static_cast<int>(at)) << "after " << what << " at step " << step;
+        ASSERT_EQ(saved(), recorded[at]) << "after " << what << " at step " << step;
     }
     while (stack.canUndo()) whole.screen->undo();
     EXPECT_EQ(saved(), recorded.front());
@@ -813,73 +744,34 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, HistoryWalk, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
-// Strokes drawn one after another on a plain state: over the budget the oldest steps go,
-// the rest still undo to where they began, the step being redone stays, and a run stays whole.
+// Over the budget the oldest steps go, the rest still undo to where they began, and a typing run stays whole.
 TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
 {
     test::application();
     EditingState screen;
-    EditHistory history({[&](EditingState& state) {
-                             state = screen;
-                             return true;
-                         },
-                         [&](const EditingState& state) { screen = state; }},
-                        40 * sizeof(FreeLineRecord));
+    const auto take = [&](EditingState& state) { return (state = screen, true); };
+    EditHistory history({take, [&](const EditingState& state) { screen = state; }}, 40 * sizeof(FreeLineRecord));
     history.restart();
-    std::vector<EditingState> states{screen};
+    std::vector<DynamicArray<FreeLineRecord>> states{screen.strokes};
     const auto draw = [&](int k, const QString& run = {}) {
         std::vector<FreeLineRecord> items = screen.strokes.items();
         items.push_back({static_cast<float>(k), 0, 0, 0, 1, 0, -k});
-        screen.strokes = DynamicArray<FreeLineRecord>(true, 1, items);
+        states.push_back(screen.strokes = DynamicArray<FreeLineRecord>(true, 1, items));
         history.record(run);
     };
-    for (int k = 1; k <= 30; ++k) {
-        draw(k);
-        states.push_back(screen);
-    }
+    for (int k = 1; k <= 30; ++k) draw(k);
     EXPECT_LE(history.bytes(), 40 * sizeof(FreeLineRecord));
     const int kept = history.stack().count();
     EXPECT_LT(kept, 30);
     while (history.stack().canUndo()) history.undo();
-    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(30 - kept)].strokes);
+    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(30 - kept)]);
     history.redo();
-    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(31 - kept)].strokes);
-
-    // A typing run stays one step through the trims it causes.
+    EXPECT_EQ(screen.strokes, states[static_cast<std::size_t>(31 - kept)]);
     while (history.stack().canRedo()) history.redo();
-    const DynamicArray<FreeLineRecord> beforeRun = screen.strokes;
     draw(31, QStringLiteral("run"));
     draw(32, QStringLiteral("run"));
     history.undo();
-    EXPECT_EQ(screen.strokes, beforeRun);
-}
-
-// The history ends with a save (back from the confirmation) and with the size switch, and
-// the guidance box says so; a history with nothing in it ends without a word.
-TEST(EditHistory, SaveAndTheSizeSwitchEndItAndSaySo)
-{
-    WholeScreen whole(CanvasSize::Normal, 100);
-    EditingScreen& screen = *whole.screen;
-    const auto guidance = [&] { return whole.screen->windows().infoBox().guidanceLabel()->text().toStdString(); };
-    QTest::keyClicks(screen.windows().basicInput(CanvasSize::Normal).ageBox(2), "80");
-    screen.recordEdit();
-    ASSERT_TRUE(screen.history().stack().canUndo());
-    screen.save();
-    ASSERT_NE(screen.pictureConfirmation(), nullptr);
-    // キャンセル pressed through the accessibility bus behind 決定's question is refused.
-    whole.boxes.whileShown = [&](const MessageRequest&) { screen.pictureConfirmation()->cancelButton()->click(); };
-    screen.pictureConfirmation()->okButton()->click();
-    whole.boxes.whileShown = {};
-    screen.pictureConfirmation()->cancelButton()->click();
-    QApplication::processEvents();
-    EXPECT_FALSE(screen.history().stack().canUndo());
-    EXPECT_EQ(guidance(), "保存したため、元に戻せる操作の履歴を消去しました。");
-
-    QTest::keyClicks(screen.windows().basicInput(CanvasSize::Normal).remarkBox(2), "x");
-    screen.recordEdit();
-    screen.screenSwitch().switchButton()->click();
-    EXPECT_EQ(std::make_tuple(screen.history().stack().count(), guidance()),
-              std::make_tuple(0, std::string("画面の大きさを切り替えたため、元に戻せる操作の履歴を消去しました。")));
+    EXPECT_EQ(screen.strokes, states[30]) << "a typing run stays one step through the trims it causes";
 }
 
 TEST(GuidanceBox, CyclesThroughItsLinesEvery2500Milliseconds)
@@ -940,9 +832,7 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
               (Calls{"line tool off", "panel on", "handles off", "indicators 001110"}));
 }
 
-// The edits reach the copy a second after an input, not on the input itself; an input that
-// changed nothing writes nothing; 保存 writes at once; a failed write is told once;
-// 終了 → はい gives the copy up.
+// Each edit reaches the copy a second later or at 保存; a failed write is told once; saving or switching ends history.
 TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGivesItUpAtTheEnd)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
@@ -951,9 +841,11 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     whole.screen->keepRecoveryCopy(
         {[&](GdrRecord document) { written.push_back(std::move(document)); }, [&] { ++discarded; }});
     whole.screen->open();
-    whole.context.document.ages[2] = "80";
     whole.placeText(CanvasSize::Normal);
-    whole.screen->recordEdit();
+    QLineEdit* age = whole.screen->windows().basicInput(CanvasSize::Normal).ageBox(2);
+    QAccessible::queryAccessibleInterface(age)->setText(QAccessible::Value, QStringLiteral("80"));
+    QApplication::processEvents();
+    EXPECT_TRUE(whole.screen->history().stack().canUndo());
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds - 1);
     EXPECT_TRUE(written.empty());
     whole.timers.advance(1);
@@ -969,8 +861,17 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     ASSERT_EQ(written.size(), 2U);
     EXPECT_EQ(written[1].ages[2], "81");
 
+    // キャンセル pressed through the accessibility bus behind 決定's question is refused; the history ends with the save.
+    whole.boxes.whileShown = [&](const MessageRequest&) {
+        whole.screen->pictureConfirmation()->cancelButton()->click();
+    };
+    whole.screen->pictureConfirmation()->okButton()->click();
+    whole.boxes.whileShown = {};
     whole.screen->pictureConfirmation()->cancelButton()->click();
     QApplication::processEvents();
+    const auto guidance = [&] { return whole.screen->windows().infoBox().guidanceLabel()->text().toStdString(); };
+    EXPECT_EQ(std::make_tuple(whole.screen->history().stack().count(), guidance()),
+              std::make_tuple(0, std::string("保存したため、元に戻せる操作の履歴を消去しました。")));
     // A copy that cannot be written is told once, and again after one was written.
     const auto told = [&](bool copyWritten) {
         whole.screen->windows().infoBox().setGuidanceLine(0, "");
@@ -981,6 +882,12 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
               (std::vector<bool>{true, false, false, true}));
     const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
     EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
+    // The size switch ends the history too.
+    QTest::keyClicks(whole.screen->windows().basicInput(CanvasSize::Normal).remarkBox(2), "x");
+    whole.screen->recordEdit();
+    whole.screen->screenSwitch().switchButton()->click();
+    EXPECT_EQ(std::make_tuple(whole.screen->history().stack().count(), guidance()),
+              std::make_tuple(0, std::string("画面の大きさを切り替えたため、元に戻せる操作の履歴を消去しました。")));
 
     // Both ways out give the copy up: 決定 → はい on the confirmation, and 終了 → はい.
     whole.screen->save();
@@ -992,30 +899,13 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     EXPECT_EQ(discarded, 2);
 }
 
-// A screen reader sets a box's text with no key pressed: a step of the history and the copy.
-TEST(RecoveryKeeping, ABoxSetThroughTheAccessibilityBusIsAStepAndReachesTheCopy)
-{
-    WholeScreen whole(CanvasSize::Normal, 100);
-    std::vector<GdrRecord> written;
-    whole.screen->keepRecoveryCopy({[&](GdrRecord document) { written.push_back(std::move(document)); }, [] {}});
-    whole.screen->open();
-    QLineEdit* age = whole.screen->windows().basicInput(CanvasSize::Normal).ageBox(2);
-    QAccessible::queryAccessibleInterface(age)->setText(QAccessible::Value, QStringLiteral("85"));
-    QApplication::processEvents();
-    EXPECT_TRUE(whole.screen->history().stack().canUndo());
-    whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
-    ASSERT_EQ(written.size(), 1U);
-    EXPECT_EQ(written[0].ages[2], "85");
-}
-
 enum class CopyLeft { None, Unreadable, FolderInItsPlace, SameAsHandedIn, Edited };
 
 struct OfferCase {
     CopyLeft copy;
     Answer answer;
     std::vector<std::string> boxes;
-    bool copyKept;
-    std::string ageOpened;
+    bool copyKept, editOpened;
 };
 
 class RecoveryOffer : public ::testing::TestWithParam<OfferCase> {};
@@ -1026,48 +916,33 @@ TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
     test::TemporaryFolder folder;
     test::RecordingReporter reporter;
     GdrStore store(folder.path(), reporter);
-    GdrRecord handedIn;
-    makeNewDocument(handedIn);
-    handedIn.ages[0] = "30";
-    handedIn.version = kVersionText;
-    writeFileAtomically(store.documentPath("client"), encodeGdr(handedIn));
+    fs::copy_file(kFixtures / "sample_family.gdr", store.documentPath("client"));
     OpenedDocument opened = openHandedInDocument(store, store.documentPath("client"));
     const RecoveryCopy copy(folder.path(), "client");
     GdrRecord edited = opened.record;
-    edited.ages[0] = "31";
-    if (c.copy == CopyLeft::Unreadable) {
-        copy.write(edited); // makes the folder
-        writeFileAtomically(copy.path(), Bytes{1, 2, 3});
-    }
+    edited.ages[0] = "edited";
+    if (c.copy == CopyLeft::Unreadable || c.copy == CopyLeft::Edited) copy.write(edited); // makes the folder
+    if (c.copy == CopyLeft::Unreadable) writeFileAtomically(copy.path(), Bytes{1, 2, 3});
     if (c.copy == CopyLeft::FolderInItsPlace) fs::create_directories(copy.path() / "inside");
     if (c.copy == CopyLeft::SameAsHandedIn) copy.write(opened.record);
-    if (c.copy == CopyLeft::Edited) copy.write(edited);
     test::ScriptedMessageBoxes boxes;
     boxes.answers = {c.answer};
 
     offerRecoveryCopy(copy, store, boxes, opened);
     EXPECT_EQ(boxes.texts(), c.boxes);
     EXPECT_EQ(copy.exists(), c.copyKept);
-    EXPECT_EQ(opened.record.ages[0], c.ageOpened);
+    EXPECT_EQ(opened.record.ages[0] == "edited", c.editOpened);
 }
 
-const std::string kOffer = "前回、保存されずに終了した編集があります。復元しますか？";
-INSTANTIATE_TEST_SUITE_P(
-    Copies, RecoveryOffer,
-    ::testing::Values(OfferCase{CopyLeft::None, Answer::Yes, {}, false, "30"},
-                      OfferCase{CopyLeft::Unreadable,
-                                Answer::Yes,
-                                {"前回、保存されずに終了した編集の記録を読めなかったため、削除しました。"},
-                                false,
-                                "30"},
-                      OfferCase{CopyLeft::FolderInItsPlace,
-                                Answer::Yes,
-                                {"前回、保存されずに終了した編集の記録を読めず、削除もできませんでした。"},
-                                true,
-                                "30"},
-                      OfferCase{CopyLeft::SameAsHandedIn, Answer::Yes, {}, false, "30"},
-                      OfferCase{CopyLeft::Edited, Answer::Yes, {kOffer}, true, "31"},
-                      OfferCase{CopyLeft::Edited, Answer::No, {kOffer}, false, "30"}));
+const std::string kUnreadable = "前回、保存されずに終了した編集の記録を読めなかったため、削除しました。";
+const std::string kStuck = "前回、保存されずに終了した編集の記録を読めず、削除もできませんでした。";
+INSTANTIATE_TEST_SUITE_P(Copies, RecoveryOffer,
+                         ::testing::Values(OfferCase{CopyLeft::None, Answer::Yes, {}, false, false},
+                                           OfferCase{CopyLeft::Unreadable, Answer::Yes, {kUnreadable}, false, false},
+                                           OfferCase{CopyLeft::FolderInItsPlace, Answer::Yes, {kStuck}, true, false},
+                                           OfferCase{CopyLeft::SameAsHandedIn, Answer::Yes, {}, false, false},
+                                           OfferCase{CopyLeft::Edited, Answer::Yes, {kOffer}, true, true},
+                                           OfferCase{CopyLeft::Edited, Answer::No, {kOffer}, false, false}));
 
 } // namespace
 } // namespace kinsketch

@@ -1,20 +1,13 @@
-// The 印刷 command: its place on the menu bar, the print dialog's choices and
-// where they go, the questions before a file is replaced, and that printing
-// leaves the editing screen as it was.
+// 印刷: the dialog's choices and where they go, and the screen left as it was.
 
 #include "app/menu_bar.h"
-#include "windows/basic_input/basic_input_window.h"
-#include "windows/canvas/canvas_window.h"
-#include "windows/picture/print_dialog.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/poppler.h"
 #include "tests/support/scripted_print_platform.h"
+#include "windows/basic_input/basic_input_window.h"
+#include "windows/picture/print_dialog.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -70,32 +63,6 @@ void typePdfPath(const QWidget& dialog, const fs::path& file)
     QTest::keyClicks(box, pathText(file));
 }
 
-class MenuBarFit : public ::testing::TestWithParam<int> {};
-
-// 印刷 shares the bar's width with the rest: at each display size every
-// caption shows whole and no control covers another.
-TEST_P(MenuBarFit, EveryCaptionShowsWholeAndNoControlCoversAnother)
-{
-    test::application();
-    const MenuBar bar({}, DisplayScale(GetParam()));
-    const QList<QWidget*> controls = bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (auto a = controls.begin(); a != controls.end(); ++a)
-        for (auto b = std::next(a); b != controls.end(); ++b)
-            EXPECT_FALSE((*a)->geometry().intersects((*b)->geometry()))
-                << (*a)->objectName().toStdString() << " and " << (*b)->objectName().toStdString();
-    for (const QToolButton* button : bar.findChildren<QToolButton*>()) {
-        const QFontMetrics metrics(button->font());
-        EXPECT_LE(metrics.horizontalAdvance(button->text()) + 4, button->width()) << button->text().toStdString();
-        EXPECT_LE(button->iconSize().height() + metrics.height() + 4, button->height());
-    }
-    const QLabel* version = bar.versionLabel();
-    EXPECT_LE(QFontMetrics(version->font()).horizontalAdvance(version->text()), version->width());
-    EXPECT_LE(bar.displaySizeBox()->sizeHint().width(), bar.displaySizeBox()->width());
-    EXPECT_EQ(bar.printButton()->accessibleName(), QStringLiteral("印刷"));
-}
-
-INSTANTIATE_TEST_SUITE_P(DisplaySizes, MenuBarFit, ::testing::ValuesIn(DisplayScale::kPercents));
-
 // A print dialog over a new drawing handed in as "client", printed on 7 December 2026.
 class PrintDialogTest : public ::testing::Test {
 protected:
@@ -106,10 +73,6 @@ protected:
                                               QDate(2026, 12, 7), boxes, platform);
     }
     PrintOptions chosen() { return dialog.session().options(dialog.choices()); }
-    std::string pdfPathShown() const
-    {
-        return dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"))->text().toStdString();
-    }
 
     QApplication& app = test::application();
     test::TemporaryFolder folder;
@@ -124,135 +87,100 @@ protected:
     PrintDialog dialog{session()};
 };
 
-// Landscape fits a genogram, wider than tall; the PDF is named after the
-// document; the file's box counts only for a file.
-TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinter)
+auto look(const PrintOptions& o) { return std::make_tuple(o.paper, o.orientation, o.details, o.footer); }
+
+// Landscape fits a genogram; the PDF is named after the document; each control changes its own option and no other.
+TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinterAndEachControlChangesItsOwnOption)
 {
-    const PrintOptions options = chosen();
-    EXPECT_EQ(std::make_tuple(options.paper, options.orientation, options.details, options.footer),
-              std::make_tuple(QPageSize::A4, QPageLayout::Landscape, PrintedDetails{true, true, true},
-                              QStringLiteral("印刷日 2026年12月7日")));
-    EXPECT_EQ(dialog.choices().destination, PrintChoices::Destination::Printer);
-    EXPECT_EQ(fs::path(pdfPathShown()).filename(), "client.pdf");
+    EXPECT_EQ(look(chosen()), std::make_tuple(QPageSize::A4, QPageLayout::Landscape, PrintedDetails{true, true, true},
+                                              QStringLiteral("印刷日 2026年12月7日")));
+    const QLineEdit* pathBox = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
+    EXPECT_EQ(fs::path(pathBox->text().toStdString()).filename(), "client.pdf");
     EXPECT_EQ(QFileInfo(PrintSession::defaultPdfPath({})).fileName(), QStringLiteral("ジェノグラム.pdf"));
-    auto* pathBox = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
-    EXPECT_FALSE(pathBox->isEnabled());
+    EXPECT_FALSE(pathBox->isEnabled()) << "the file's box counts only for a file";
     click(dialog, "optPdf");
     EXPECT_TRUE(pathBox->isEnabled());
-
     platform.chosenFile = pathText(folder.path() / "chosen.pdf");
     click(dialog, "cmdBrowse");
-    EXPECT_EQ(pdfPathShown(), (folder.path() / "chosen.pdf").string());
+    EXPECT_EQ(pathBox->text().toStdString(), (folder.path() / "chosen.pdf").string());
     platform.chosenFile.clear(); // cancelled: the path stays
     click(dialog, "cmdBrowse");
-    EXPECT_EQ(pdfPathShown(), (folder.path() / "chosen.pdf").string());
+    EXPECT_EQ(pathBox->text().toStdString(), (folder.path() / "chosen.pdf").string());
+    click(dialog, "cmdCancel");
+    EXPECT_FALSE(dialog.isVisible());
+
+    const std::pair<const char*, std::function<void(PrintOptions&)>> controls[] = {
+        {"optA3", [](PrintOptions& o) { o.paper = QPageSize::A3; }},
+        {"optPortrait", [](PrintOptions& o) { o.orientation = QPageLayout::Portrait; }},
+        {"chkAge", [](PrintOptions& o) { o.details.ages = false; }},
+        {"chkRemark", [](PrintOptions& o) { o.details.remarks = false; }},
+        {"chkText", [](PrintOptions& o) { o.details.texts = false; }}};
+    for (const auto& [control, change] : controls) {
+        PrintDialog fresh{session()};
+        fresh.show();
+        PrintOptions expected = fresh.session().options(fresh.choices());
+        change(expected);
+        click(fresh, control);
+        EXPECT_EQ(look(fresh.session().options(fresh.choices())), look(expected)) << control;
+    }
 }
-
-struct ControlCase {
-    const char* control;
-    std::function<void(PrintOptions&)> expect;
-};
-
-class PrintDialogControls : public PrintDialogTest, public ::testing::WithParamInterface<ControlCase> {};
-
-// Each control changes its own option and no other.
-TEST_P(PrintDialogControls, EachControlChangesItsOwnOption)
-{
-    PrintOptions expected = chosen();
-    GetParam().expect(expected);
-    click(dialog, GetParam().control);
-    const PrintOptions options = chosen();
-    EXPECT_EQ(std::make_tuple(options.paper, options.orientation, options.details, options.footer),
-              std::make_tuple(expected.paper, expected.orientation, expected.details, expected.footer));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Print, PrintDialogControls,
-    ::testing::Values(ControlCase{"optA3", [](PrintOptions& o) { o.paper = QPageSize::A3; }},
-                      ControlCase{"optPortrait", [](PrintOptions& o) { o.orientation = QPageLayout::Portrait; }},
-                      ControlCase{"chkAge", [](PrintOptions& o) { o.details.ages = false; }},
-                      ControlCase{"chkRemark", [](PrintOptions& o) { o.details.remarks = false; }},
-                      ControlCase{"chkText", [](PrintOptions& o) { o.details.texts = false; }}),
-    [](const ::testing::TestParamInfo<ControlCase>& row) { return std::string(row.param.control); });
 
 enum class Existing { None, FileAnsweredNo, FileAnsweredYes, MissingFolder };
 
 class PdfDestination : public PrintDialogTest, public ::testing::WithParamInterface<Existing> {};
 
-// A file already there is replaced only after はい; a file that cannot be
-// written is told in Japanese. Either way the dialog stays for another try.
+// A file already there is replaced only after はい; one that cannot be written is told; either way the dialog stays.
 TEST_P(PdfDestination, AnExistingFileIsReplacedOnlyAfterYesAndAFailedWriteKeepsTheDialog)
 {
     const Existing existing = GetParam();
-    fs::path file = folder.path() / "meeting.pdf";
-    if (existing == Existing::FileAnsweredNo || existing == Existing::FileAnsweredYes) std::ofstream(file) << "old";
+    const bool asked = existing == Existing::FileAnsweredNo || existing == Existing::FileAnsweredYes;
+    const bool written = existing == Existing::None || existing == Existing::FileAnsweredYes;
+    const fs::path file =
+        existing == Existing::MissingFolder ? folder.path() / "missing" / "meeting.pdf" : folder.path() / "meeting.pdf";
+    if (asked) std::ofstream(file) << "old";
     if (existing == Existing::FileAnsweredYes) boxes.answers = {MessageAnswer::Yes};
-    if (existing == Existing::MissingFolder) file = folder.path() / "missing" / "meeting.pdf";
     click(dialog, "optPdf");
     typePdfPath(dialog, file);
     click(dialog, "cmdPrint");
-
-    const bool written = existing == Existing::None || existing == Existing::FileAnsweredYes;
-    EXPECT_EQ(dialog.isVisible(), !written);
-    EXPECT_EQ(contentsOf(file).startsWith("%PDF"), written);
-    if (existing == Existing::FileAnsweredNo) {
-        EXPECT_EQ(contentsOf(file), "old");
-    }
-    const bool asked = existing == Existing::FileAnsweredNo || existing == Existing::FileAnsweredYes;
-    ASSERT_EQ(boxes.shown.size(), asked || existing == Existing::MissingFolder ? 1U : 0U);
-    if (asked) {
-        EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
-    } else if (existing == Existing::MissingFolder) {
-        EXPECT_TRUE(QString::fromStdString(boxes.shown[0].text).startsWith(QStringLiteral("PDFファイル「")))
-            << boxes.shown[0].text;
-    }
+    EXPECT_EQ(std::make_tuple(dialog.isVisible(), contentsOf(file).startsWith("%PDF"), contentsOf(file) == "old"),
+              std::make_tuple(!written, written, existing == Existing::FileAnsweredNo));
+    ASSERT_EQ(boxes.shown.size(), existing == Existing::None ? 0U : 1U);
+    if (existing == Existing::None) return;
+    EXPECT_EQ(std::make_tuple(boxes.shown[0].buttons, boxes.shown[0].text.starts_with("PDFファイル「")),
+              std::make_tuple(asked ? MessageButtons::YesNo : MessageButtons::Ok, !asked))
+        << boxes.shown[0].text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Print, PdfDestination,
                          ::testing::Values(Existing::None, Existing::FileAnsweredNo, Existing::FileAnsweredYes,
                                            Existing::MissingFolder));
 
-struct PlatformCase {
-    const char* button;
-    bool accepted; // the print dialog's answer
-    bool closes;
-};
-
+// The platform's answer to its print dialog, and whether the print dialog then closes.
+using PlatformCase = std::tuple<const char*, bool, bool>;
 class PrinterAndPreview : public PrintDialogTest, public ::testing::WithParamInterface<PlatformCase> {};
 
-// The printer and the preview are set up with the chosen page before the
-// platform shows them, and get the picture; only a print done closes the dialog.
+// The printer and the preview get the chosen page before the platform shows them; only a print done closes the dialog.
 TEST_P(PrinterAndPreview, GetTheChosenPageAndThePicture)
 {
-    const PlatformCase& c = GetParam();
+    const auto [button, accepted, closes] = GetParam();
     const fs::path printed = folder.path() / "printed.pdf";
-    if (c.accepted) platform.printerFile = pathText(printed);
+    if (accepted) platform.printerFile = pathText(printed);
     click(dialog, "optA3");
     click(dialog, "optPortrait");
-    click(dialog, c.button);
+    click(dialog, button);
     ASSERT_EQ(platform.shownPages.size(), 1U);
     EXPECT_TRUE(platform.shownPages[0].isEquivalentTo(pageLayoutOf(chosen())));
-    EXPECT_EQ(pdfPageSize(printed), c.accepted ? QSize(842, 1191) : QSize());
-    EXPECT_EQ(dialog.isVisible(), !c.closes);
+    EXPECT_EQ(std::make_tuple(pdfPageSize(printed), dialog.isVisible()),
+              std::make_tuple(accepted ? QSize(842, 1191) : QSize(), !closes));
 }
 
 INSTANTIATE_TEST_SUITE_P(Print, PrinterAndPreview,
                          ::testing::Values(PlatformCase{"cmdPrint", true, true}, PlatformCase{"cmdPrint", false, false},
                                            PlatformCase{"cmdPreview", true, false}));
 
-PrintDialog* openPrintDialog(WholeScreen& whole)
-{
-    whole.screen->menuBar().printButton()->click();
-    return whole.main.findChild<PrintDialog*>();
-}
-
-void closedDialogsGo() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 class PrintFromTheScreen : public ::testing::TestWithParam<CanvasSize> {};
 
-// What the dialog leaves out (remarks, texts) is left out of its own copy:
-// the canvas, the document, the history and the recovery copy stay as the
-// edit left them, and the PDF has the page chosen and the day it was printed.
+// Printing leaves the canvas, document, history and recovery copy as they were; commands behind the dialog wait.
 TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
 {
     const CanvasSize size = GetParam();
@@ -274,13 +202,20 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
     const QImage shown = canvas.grab().toImage();
     whole.timers.date = std::chrono::year(2027) / std::chrono::January / 31;
 
-    PrintDialog* dialog = openPrintDialog(whole);
+    const MenuBar& bar = whole.screen->menuBar();
+    bar.printButton()->click();
+    PrintDialog* dialog = whole.main.findChild<PrintDialog*>();
     ASSERT_NE(dialog, nullptr);
+    for (QToolButton* button : {bar.saveButton(), bar.endButton(), bar.printButton()}) button->click();
+    EXPECT_EQ(std::make_tuple(whole.main.findChildren<PrintDialog*>().size(),
+                              fs::exists(whole.folder.path() / "kinsketch.gdr")),
+              std::make_tuple(1, false))
+        << "保存, 終了 and 印刷 pressed by a screen reader behind the dialog are refused";
     for (const char* control : {"optA3", "optPortrait", "chkRemark", "chkText", "optPdf"}) click(*dialog, control);
     const fs::path file = whole.folder.path() / "meeting.pdf";
     typePdfPath(*dialog, file);
     click(*dialog, "cmdPrint");
-    closedDialogsGo();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
 
     EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
     EXPECT_EQ(pdfPageSize(file), QSize(842, 1191));
@@ -289,38 +224,16 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
     }
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
-    EXPECT_EQ(written.size(), 1U);
+    EXPECT_EQ(std::make_tuple(written.size(), whole.screen->history().stack().count(), whole.boxes.shown.size(),
+                              whole.reporter.errors.size()),
+              std::make_tuple(1U, steps, 0U, 0U));
     EXPECT_EQ(whole.context.document, document);
-    EXPECT_EQ(whole.screen->history().stack().count(), steps);
     EXPECT_EQ(canvas.grab().toImage(), shown);
-    EXPECT_TRUE(whole.boxes.shown.empty());
-    EXPECT_TRUE(whole.reporter.errors.empty());
+    bar.saveButton()->click(); // the dialog closed, commands run again
+    EXPECT_TRUE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, PrintFromTheScreen, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
-
-// The commands a screen reader presses behind the open print dialog are
-// refused; once it is closed they run again.
-TEST(PrintGate, CommandsBehindThePrintDialogAreRefused)
-{
-    WholeScreen whole(CanvasSize::Normal, 100);
-    test::ScriptedPrintPlatform platform;
-    whole.screen->usePrintPlatform(platform);
-    PrintDialog* dialog = openPrintDialog(whole);
-    ASSERT_NE(dialog, nullptr);
-    whole.screen->menuBar().saveButton()->click();
-    whole.screen->menuBar().endButton()->click();
-    whole.screen->menuBar().printButton()->click();
-    EXPECT_EQ(whole.main.findChildren<PrintDialog*>().size(), 1);
-    EXPECT_FALSE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
-    EXPECT_TRUE(whole.boxes.shown.empty()) << "終了 asked";
-
-    click(*dialog, "cmdCancel");
-    closedDialogsGo();
-    EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
-    whole.screen->menuBar().saveButton()->click();
-    EXPECT_TRUE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
-}
 
 } // namespace
 } // namespace kinsketch

@@ -73,22 +73,49 @@ TEST_P(Panel, ItsLinesJoinTheSlotsTheCanvasLinesJoin)
         case LinkKind::Drop:
             EXPECT_TRUE(c.x1 == centre(link.a) && c.x2 == centre(link.a) && c.y2 == cell(link.a).top) << k;
             break;
-        case LinkKind::Marriage: {
-            const int y = cell(link.a).top + kCellSize / 2;
-            EXPECT_EQ(ends(c), std::make_tuple(cell(link.a).left + kCellSize, y, cell(link.b).left, y)) << k;
+        case LinkKind::Marriage:
+            EXPECT_TRUE(c.y1 == c.y2 && c.y1 == cell(link.a).top + kCellSize / 2) << k;
+            EXPECT_TRUE(c.x1 == cell(link.a).left + kCellSize && c.x2 == cell(link.b).left) << k;
             break;
-        }
-        case LinkKind::Descent: {
+        case LinkKind::Descent: // hangs from marriage a
             const TwipsLine m = canvas.connectorLines[static_cast<std::size_t>(link.a)];
-            EXPECT_TRUE(c.x1 == c.x2 && c.x1 > m.x1 && c.x1 < m.x2 && c.y1 == m.y1) << k; // hangs from marriage a
-            break;
-        }
+            EXPECT_TRUE(c.x1 == c.x2 && c.x1 > m.x1 && c.x1 < m.x2 && c.y1 == m.y1) << k;
         }
     }
 }
 
-TEST_P(Panel, AClickWithinItsToleranceBoxStylesTheLineAndPushesTheLayerAndABadLineIsReported)
+// Marks reach no layer, the chooser keeps only pictures, unstorable texts are refused, a click styles the line near it.
+TEST_P(Panel, MarksChooserTextsAndLineClicksReachTheDocumentOnlyAsTheyMay)
 {
+    panel.toggleCohabitantMark(0);
+    panel.toggleCohabitantMark(3);
+    EXPECT_EQ(panel.slot(3).mark, 1);
+    panel.clearMarks();
+    EXPECT_EQ(std::tie(panel.slot(3).mark, redraws, document.cohabitMarks),
+              std::make_tuple(0, 0, decltype(document.cohabitMarks){}));
+    panel.chooseSymbol(2, symbolChoiceOf("i108"));
+    EXPECT_EQ(document.symbols[2], "i108");
+    panel.editSymbolText(2, "");
+    EXPECT_EQ(panel.slot(2).choice, symbolChoiceOf("i108"));
+    panel.editSymbolText(2, "abc");
+    EXPECT_EQ(std::tie(panel.slot(2).choice, document.symbols[2], redraws), std::make_tuple(kBlankChoice, "i000", 2));
+
+    // Texts the document cannot hold are refused at once.
+    EXPECT_TRUE(panel.changeAge(1, "８５歳"));
+    std::vector<int> shown;
+    panel.slotChanged = [&](int slot) { shown.push_back(slot); };
+
+    EXPECT_FALSE(panel.changeAge(1, "８５歳😀"));
+    std::string tooLong; // two bytes a character in the code page
+    for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
+    EXPECT_FALSE(panel.changeRemark(1, tooLong));
+    EXPECT_TRUE(panel.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
+    EXPECT_NE(boxes.shown.at(1).text.find("65535"), std::string::npos);
+    EXPECT_EQ(document.ages[1], "８５歳");
+    EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
+    EXPECT_TRUE(panel.changeRemark(1, "〜－")) << "Linux spellings of code-page characters";
+
+    redraws = 0;
     const TwipsLine l = panel.layout().line(0);
     EXPECT_EQ(std::make_tuple(panel.lineAt(l.x1 - 150, l.y1 - 100), panel.lineAt(l.x2 + 150, l.y2 + 100),
                               panel.lineAt(l.x1 - 151, l.y1 - 100), panel.lineAt(5, 5)),
@@ -112,74 +139,9 @@ TEST_P(Panel, AClickWithinItsToleranceBoxStylesTheLineAndPushesTheLayerAndABadLi
               std::make_tuple(12, kBlack, false));
     panel.setLineStyle(panel.layout().lineCount(), 1);
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At LfncLineChg"});
-}
 
-TEST_P(Panel, MarksReachNoLayer)
-{
-    panel.toggleCohabitantMark(0);
-    panel.toggleCohabitantMark(3);
-    EXPECT_EQ(panel.slot(3).mark, 1);
-    panel.clearMarks();
-    EXPECT_EQ(std::tie(panel.slot(3).mark, redraws, document.cohabitMarks),
-              std::make_tuple(0, 0, decltype(document.cohabitMarks){}));
-}
-
-TEST_P(Panel, TheChooserKeepsOnlyPictures)
-{
-    panel.chooseSymbol(2, symbolChoiceOf("i108"));
-    EXPECT_EQ(document.symbols[2], "i108");
-    panel.editSymbolText(2, "");
-    EXPECT_EQ(panel.slot(2).choice, symbolChoiceOf("i108"));
-    panel.editSymbolText(2, "abc");
-    EXPECT_EQ(std::tie(panel.slot(2).choice, document.symbols[2], redraws), std::make_tuple(kBlankChoice, "i000", 2));
-}
-
-TEST_P(Panel, TextsTheDocumentCannotHoldAreRefusedAtOnce)
-{
-    EXPECT_TRUE(panel.changeAge(1, "８５歳"));
-    std::vector<int> shown;
-    panel.slotChanged = [&](int slot) { shown.push_back(slot); };
-
-    EXPECT_FALSE(panel.changeAge(1, "８５歳😀"));
-    std::string tooLong; // two bytes a character in the code page
-    for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
-    EXPECT_FALSE(panel.changeRemark(1, tooLong));
-    EXPECT_TRUE(panel.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
-    EXPECT_NE(boxes.shown.at(1).text.find("65535"), std::string::npos);
-    EXPECT_EQ(document.ages[1], "８５歳");
-    EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
-    EXPECT_TRUE(panel.changeRemark(1, "〜－")) << "Linux spellings of code-page characters";
-}
-
-// Filling fires the controls' change events; none of them may write back, and a document read
-// comes back from the panel as it was.
-TEST_P(Panel, FillingFromTheDocumentWritesNothingBackAndRedrawsNothing)
-{
-    document = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
-    if (GetParam() == CanvasSize::Normal) document.symbols[kNormalSlotCount] = "bogus"; // never read
-    document.symbols[1] = "i102";
-    document.remarks[4] = "長男";
-    document.lineStyles[7] = 5;
-    const GdrRecord before = document;
-    panel.slotChanged = [&](int slot) {
-        EXPECT_TRUE(panel.loading());
-        panel.chooseSymbol(slot, panel.slot(slot).choice);
-        panel.changeAge(slot, panel.slot(slot).age);
-        panel.changeRemark(slot, panel.slot(slot).remark);
-    };
-    panel.load();
-    EXPECT_EQ(std::make_tuple(panel.loading(), redraws, document == before), std::make_tuple(false, 0, true));
-    EXPECT_EQ(std::tie(panel.slot(1).choice, panel.slot(4).remark, panel.line(7).slashS, panel.line(7).slashW),
-              std::make_tuple(symbolChoiceOf("i102"), "長男", true, true));
-    panel.updatePreview();
-    EXPECT_TRUE(reporter.errors.empty() && boxes.shown.empty());
-    EXPECT_EQ(document, before);
-}
-
-// The thick solid styles are no longer offered: a stored one comes back as style 1.
-TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
-{
-    const auto look = [](const InputLine& l) { return std::tie(l.tag, l.width, l.pattern, l.slashS, l.slashW); };
+    // The thick solid styles are no longer offered: a stored one comes back as style 1.
+    const auto look = [](const InputLine& i) { return std::tie(i.tag, i.width, i.pattern, i.slashS, i.slashW); };
     for (const std::uint8_t stored : {3, 8, 9}) {
         SCOPED_TRACE(int{stored});
         document.lineStyles[0] = document.lineStyles[7] = stored; // a sibling bar and a marriage line
@@ -189,11 +151,11 @@ TEST_P(Panel, StoredThickLinesLoadAsThinOnes)
         panel.updatePreview();
         EXPECT_EQ(std::tie(document.lineStyles[0], document.lineStyles[7]), std::make_tuple(1, 1));
     }
-    EXPECT_TRUE(reporter.errors.empty());
+    EXPECT_EQ(reporter.errors.size(), 1U);
 }
 
 // Regression: an unknown stored key stopped the filling, and every later save of layer 0 failed.
-TEST_P(Panel, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
+TEST_P(Panel, AnUnknownKeyIsReportedOnceTheRestStillFillsAndFillingWritesNothingBackAndRedrawsNothing)
 {
     // i005 and i006 are withdrawn pictures: they load as blank and are not reported.
     std::ranges::copy(std::array{"i005", "i006", "i114", "", "i000", "i099", "i101"}, document.symbols.begin());
@@ -214,6 +176,28 @@ TEST_P(Panel, AnUnknownKeyIsReportedOnceAndTheRestStillFills)
     EXPECT_EQ(reporter.errors.size(), 1U);
     EXPECT_EQ(std::tie(document.symbols[0], document.symbols[1], document.symbols[2], document.symbols[5]),
               std::make_tuple("i000", "i000", "i114", "i000"));
+
+    // Filling fires the controls' change events: none may write back, and a document comes back as it was.
+    document = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
+    if (GetParam() == CanvasSize::Normal) document.symbols[kNormalSlotCount] = "bogus"; // never read
+    document.symbols[1] = "i102";
+    document.remarks[4] = "長男";
+    document.lineStyles[7] = 5;
+    const GdrRecord before = document;
+    redraws = 0;
+    panel.slotChanged = [&](int slot) {
+        EXPECT_TRUE(panel.loading());
+        panel.chooseSymbol(slot, panel.slot(slot).choice);
+        panel.changeAge(slot, panel.slot(slot).age);
+        panel.changeRemark(slot, panel.slot(slot).remark);
+    };
+    panel.load();
+    EXPECT_EQ(std::make_tuple(panel.loading(), redraws, document == before), std::make_tuple(false, 0, true));
+    EXPECT_EQ(std::tie(panel.slot(1).choice, panel.slot(4).remark, panel.line(7).slashS, panel.line(7).slashW),
+              std::make_tuple(symbolChoiceOf("i102"), "長男", true, true));
+    panel.updatePreview();
+    EXPECT_EQ(std::make_tuple(reporter.errors.size(), boxes.shown.size()), std::make_tuple(1U, 1U));
+    EXPECT_EQ(document, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, Panel, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
@@ -293,9 +277,8 @@ protected:
     CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
 };
 
-// Styles 0–9 are in the golden pictures; codes above 9 only take the slashes away. Frame segments
-// are drawn for value 1 only, within the size's own segments, and on top.
-TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnceAndOddStylesAndFrameValuesShowLittle)
+// Codes above 9 only take the slashes away; frame segments show for value 1 only, within the size's own, on top.
+TEST_P(Canvas, ABadKeyEmptiesItsCellOnlyOddStylesAndFrameValuesShowLittleAndRedrawingTwiceTouchesNoPenSegment)
 {
     std::ranges::copy(std::array{"ixyz", "i115", "i102"}, document.symbols.begin() + 3); // i115: no such picture
     document.lineStyles[7] = 9;
@@ -317,11 +300,8 @@ TEST_P(Canvas, ABadSymbolKeyEmptiesItsCellOnlyAndIsReportedOnceAndOddStylesAndFr
     ASSERT_EQ(reporter.titles(), (std::vector<std::string>{"Error At GfncPrev", "Error At GfncPrev"}));
     EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
     EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
-}
 
-// Every panel edit redraws the canvas: the pen segments that did not change must stay untouched.
-TEST_P(Canvas, RedrawingTwiceGivesTheSameModelWithoutTouchingAnyPenSegment)
-{
+    // Every panel edit redraws the canvas: the pen segments that did not change must stay untouched.
     document.symbols[1] = "i108";
     document.ages[1] = "45";
     document.lineStyles[7] = 5;
@@ -376,8 +356,7 @@ bool insideMarked(const std::vector<Box>& boxes, const Flags& flags, int x2, int
     });
 }
 
-// Property: a segment is drawn exactly when the points either side of its middle differ in lying
-// inside the marked boxes, so the tables, the builder and the geometry check one another.
+// Property: a segment is drawn exactly where the inside and the outside of the marked boxes meet.
 TEST_P(Canvas, TheFrameOfRandomMarksIsTheOutlineOfTheMarkedCells)
 {
     const CanvasGeometry& g = canvasGeometry(GetParam().size);
@@ -402,14 +381,30 @@ TEST_P(Canvas, TheFrameOfRandomMarksIsTheOutlineOfTheMarkedCells)
     }
 }
 
-// Every text on the canvas must fit into the next save, which holds 100; more, as no mouse makes
-// them, are reported and the first hundred kept.
-TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
+// Texts are saved without gaps and come back; the mouse stops at 99 texts, and more are reported, the first 100 kept.
+TEST_P(Canvas, TextsAreRenumberedWithoutGapsNewOnesStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
 {
-    for (int i = 1; i <= 99; ++i) ASSERT_EQ(place(std::to_string(i)), i);
-    for (const char* refused : {"100", "101"}) {
-        EXPECT_EQ(place(refused), 99) << refused;
-        dialog.answers.clear();
+    for (int i = 1; i <= 7; ++i)
+        canvas.textLabels.load(i, text("文字" + std::to_string(i), i == 3 || i == 7)).text.fontSize = 10.5F;
+    canvas.textLabels[3].top = 3000.25F;
+    canvas.textLabels.load(9, text("")); // on show but empty
+    ASSERT_TRUE(store.saveTexts(GetParam().size));
+    const TextLabelRecord& r = document.texts[1];
+    EXPECT_EQ(std::tie(r.caption, r.used, r.fontSize, r.top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
+        << "10.5 points are stored as 10, halves to even";
+    EXPECT_EQ(std::tie(document.texts[2].caption, document.texts[3].used), std::make_tuple("文字7", kFalse));
+
+    for (int i = 1; i <= 9; ++i)
+        if (canvas.textLabels.exists(i)) canvas.textLabels.unload(i);
+    ASSERT_TRUE(store.loadTexts(GetParam().size)); // as when the document is opened again
+    EXPECT_EQ(std::make_tuple(canvas.textLabels.upperBound(), canvas.zOrder().bottomToTop().back()),
+              std::make_tuple(2, WidgetId{WidgetKind::textLabels, 2}));
+    EXPECT_TRUE(reporter.errors.empty());
+    for (int i : {1, 2}) canvas.textLabels.unload(i);
+
+    for (int i = 1; i <= 101; ++i) {
+        ASSERT_EQ(place(std::to_string(i)), std::min(i, 99));
+        dialog.answers.clear(); // a refused text leaves its answer
     }
     EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"これ以上追加できません。", "これ以上追加できません。"}));
     for (const int emptied : {40, 60}) {
@@ -418,7 +413,6 @@ TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
         mouse.doubleClick(kLeftButton, l.left + 1, l.top + 1);
         mouse.mouseUp(kLeftButton, l.left + 1, l.top + 1);
     }
-    EXPECT_FALSE(canvas.textLabels[60].visible);
     place("n"); // the highest freed number is taken first
     place("m");
     EXPECT_EQ(
@@ -436,23 +430,8 @@ TEST_P(Canvas, NewTextsStopAtNinetyNineUnlessANumberIsFreeAndAllOfThemSave)
     EXPECT_EQ(reporter.errors[0].text.rfind("【9】", 0), 0U);
 }
 
-TEST_P(Canvas, ARightClickDeletionOfATextAsksAndKeepsItsNumberTaken)
-{
-    place("a", 100, 100);
-    place("b", 1000, 100);
-    click(110, 110, kRightButton); // answered No
-    EXPECT_TRUE(canvas.textLabels[1].visible);
-    boxes.answers.push_back(MessageAnswer::Yes);
-    click(110, 110, kRightButton);
-    EXPECT_EQ(boxes.texts().at(1), "選択した文字を削除します。\r\n\r\nよろしいですか？");
-    EXPECT_EQ(std::tie(canvas.textLabels[1].visible, canvas.textLabels[1].tag), std::make_tuple(false, "2"));
-    EXPECT_EQ(place("c"), 3);
-    click(110, 110, kRightButton); // the deleted text no longer takes the mouse; text 3 lies there
-    EXPECT_EQ(boxes.shown.size(), 3U);
-}
-
 // The dialog warns from the label it is told of while the user types, so it must be the one the canvas then makes.
-TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyAndTheDialogIsToldWhereTheTextWillStand)
+TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyTellingWhereItWillStandAndDragsStopAtTheEdges)
 {
     const auto toldAsMade = [&](std::size_t asked, const StyledText& values) {
         const auto placed = [](const LabelWidget& l) {
@@ -478,15 +457,10 @@ TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyAndTheDialogIsToldWhereTheText
     EXPECT_EQ(std::tie(l.text.caption, l.text.fontSize, l.width, l.left),
               std::make_tuple("longer text", 12.F, 1150.F, 1000.F));
     toldAsMade(2, edited);
-}
 
-// A text and a line handle move by the pointer and stop at the canvas edges; a line is red while held.
-TEST_P(Canvas, DraggingATextOrALineHandleMovesByThePointerAndStopsAtTheEdges)
-{
-    place("drag", 1000, 1000);
+    // A text and a line handle move by the pointer and stop at the canvas edges; a line is red while held.
     mouse.mouseDown(kLeftButton, 1010, 1020); // grabbed 10, 20 inside
     EXPECT_EQ(mouse.pointer(), MousePointer::UpArrow);
-    const LabelWidget& l = canvas.textLabels[1];
     mouse.mouseMove(kLeftButton, 1510, 1320);
     EXPECT_EQ(std::tie(l.left, l.top), std::make_tuple(1500.F, 1300.F));
     mouse.mouseMove(kLeftButton, 20000, 20000);
@@ -511,9 +485,22 @@ TEST_P(Canvas, DraggingATextOrALineHandleMovesByThePointerAndStopsAtTheEdges)
               std::make_tuple(kBlack, MousePointer::Default));
 }
 
-// A deleted line keeps its number, so after the hundredth a new line only redraws line one.
-TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndTheHundredthLineIsTheLast)
+// A deleted text or line keeps its number, so after the hundredth a new line only redraws line one.
+TEST_P(Canvas, DeletingATextOrALineAsksAndKeepsItsNumberTakenAndTheHundredthLineIsTheLast)
 {
+    place("a", 100, 100);
+    place("b", 1000, 100);
+    click(110, 110, kRightButton); // answered No
+    EXPECT_TRUE(canvas.textLabels[1].visible);
+    boxes.answers.push_back(MessageAnswer::Yes);
+    click(110, 110, kRightButton);
+    EXPECT_EQ(boxes.texts().at(1), "選択した文字を削除します。\r\n\r\nよろしいですか？");
+    EXPECT_EQ(std::tie(canvas.textLabels[1].visible, canvas.textLabels[1].tag), std::make_tuple(false, "2"));
+    EXPECT_EQ(place("c"), 3);
+    click(110, 110, kRightButton); // the deleted text no longer takes the mouse; text 3 lies there
+    EXPECT_EQ(boxes.shown.size(), 3U);
+
+    boxes.shown.clear();
     mode = InputMode::AddedLines;
     for (int i = 1; i <= 100; ++i) ASSERT_EQ(addLine(), i);
     // Line 3 lies on top of the others: all start on the same diagonal.
@@ -536,30 +523,20 @@ TEST_P(Canvas, DeletingALineAsksWithTheLineInRedAndTheHundredthLineIsTheLast)
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At GfncLineDraw"});
 }
 
-TEST_P(Canvas, TextsAreRenumberedWithoutGapsAndComeBackAsTheyWere)
+// Layers opened and saved at once stay exact; the stroke list takes the segments on show and reports any more.
+TEST_P(Canvas, OpeningAndSavingAtOnceKeepsEveryLayerAndTheStrokeListTakesTheSegmentsOnShow)
 {
-    for (int i = 1; i <= 7; ++i)
-        canvas.textLabels.load(i, text("文字" + std::to_string(i), i == 3 || i == 7)).text.fontSize = 10.5F;
-    canvas.textLabels[3].top = 3000.25F;
-    canvas.textLabels.load(9, text("")); // on show but empty
-    ASSERT_TRUE(store.saveTexts(GetParam().size));
-    const TextLabelRecord& r = document.texts[1];
-    EXPECT_EQ(std::tie(r.caption, r.used, r.fontSize, r.top), std::make_tuple("文字3", kTrue, 10, 3000.25F))
-        << "10.5 points are stored as 10, halves to even";
-    EXPECT_EQ(std::tie(document.texts[2].caption, document.texts[3].used), std::make_tuple("文字7", kFalse));
+    document.texts[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
+                         kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
+    document.addedLines[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
+    document.strokes = {
+        true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
+    const GdrRecord before = document;
+    const CanvasLoad load = openDocumentOnCanvas(store, canvas);
+    ASSERT_TRUE(load.texts && load.addedLines);
+    ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
+    EXPECT_EQ(document, before);
 
-    for (int i = 1; i <= 9; ++i)
-        if (canvas.textLabels.exists(i)) canvas.textLabels.unload(i);
-    ASSERT_TRUE(store.loadTexts(GetParam().size)); // as when the document is opened again
-    EXPECT_EQ(std::make_tuple(canvas.textLabels.upperBound(), canvas.zOrder().bottomToTop().back()),
-              std::make_tuple(2, WidgetId{WidgetKind::textLabels, 2}));
-    EXPECT_TRUE(reporter.errors.empty());
-}
-
-// The segments on show go back into the stroke list, which keeps its length when none shows; more
-// segments than records are reported under the size's own title.
-TEST_P(Canvas, TheStrokeListTakesTheSegmentsOnShowAndReportsMoreThanItHolds)
-{
     for (const std::int32_t width : {0, 2}) {
         SCOPED_TRACE(width == 0 ? "erased" : "hidden");
         document.strokes = {
@@ -579,20 +556,6 @@ TEST_P(Canvas, TheStrokeListTakesTheSegmentsOnShowAndReportsMoreThanItHolds)
               std::vector<std::string>{GetParam().size == CanvasSize::Wide ? "Error At clsGdrOpe.SaveGd4_2"
                                                                            : "Error At clsGdrOpe.SaveGd4"});
     EXPECT_EQ(document.strokes[1].x1, 10) << "what was stored before the error stays";
-}
-
-TEST_P(Canvas, OpeningAndSavingAtOnceKeepsEveryLayerExactly)
-{
-    document.texts[1] = {"見出し", 2,        "ＭＳ 明朝", 12,    kTrue,  kFalse, kTrue,
-                         kFalse,   0x123456, 33.3F,       44.4F, 555.5F, 66.6F,  kTrue};
-    document.addedLines[0] = {kTrue, 1000.1F, 3500.2F, 1000.3F, 3500.4F};
-    document.strokes = {
-        true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
-    const GdrRecord before = document;
-    const CanvasLoad load = openDocumentOnCanvas(store, canvas);
-    ASSERT_TRUE(load.texts && load.addedLines);
-    ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
-    EXPECT_EQ(document, before);
 }
 
 TEST_P(Canvas, PenStrokesStartingOnAnEdgeAreNotJoinedToTheStrokeBefore)
@@ -618,37 +581,19 @@ INSTANTIATE_TEST_SUITE_P(BothSizes, Canvas,
                                            Edges{CanvasSize::Wide, 7000, 6150, 7000, 6150}),
                          [](const auto& param) { return param.param.size == CanvasSize::Wide ? "Wide" : "Normal"; });
 
-TEST(CohabitFrame, TheBuilderAddsPanelMarksAndOpeningRebuildsTheFrameOfTheScreenSizeOnlyWhenSomeoneIsMarked)
+// A mark that cannot be read is reported under the builder's routine; slots beyond the screen's own take no part.
+TEST(CohabitFrame, AnUnreadableMarkIsReportedAndSlotsBeyondTheScreenTakeNoPart)
 {
     GdrRecord document;
     test::RecordingReporter reporter;
-    document.frameSegments.fill(7);
-    document.cohabitMarks[2] = 1;
-    CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int slot) { return slot == 3 ? 1 : 0; });
-    Flags marked{};
-    marked[2] = marked[3] = 1;
-    EXPECT_EQ(document.cohabitMarks, marked);
-    auto expected = cohabitSegments(CanvasSize::Normal, marked);
-    std::fill(expected.begin() + 66, expected.end(), 7);
-    EXPECT_EQ(document.frameSegments, expected);
-
     CohabitFrameBuilder(document, reporter).build(CanvasSize::Normal, [](int) -> int {
         throw RunTimeError::typeMismatch();
     });
     EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsAutoLine2.DoAutoLine"});
-
-    document = {};
     document.frameSegments[3] = 1;
-    const auto unmarked = document.frameSegments;
-    rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.frameSegments, unmarked);
     document.cohabitMarks[20] = 1; // WIDE only: the normal screen is cleared and shows nothing
     rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.frameSegments, decltype(unmarked){});
-    const auto wide = cohabitSegments(CanvasSize::Wide, document.cohabitMarks);
-    document.screenMode = "WIDE";
-    rebuildCohabitFrameFromFlags(document, reporter);
-    EXPECT_EQ(document.frameSegments, wide);
+    EXPECT_EQ(document.frameSegments, decltype(document.frameSegments){});
 }
 
 struct Screen {
@@ -661,8 +606,7 @@ struct Screen {
     GenoCanvas canvas{CanvasSize::Normal, document, reporter, CanvasContext{{}, [this] { return figureNo; }}};
 };
 
-// A record whose start point (X2, Y2) is (0, 0) joins the record before; an empty record, the first
-// one drawn and, in a figure redraw, one of another figure start a chain at their own point.
+// (X2, Y2) = (0, 0) joins the record before; an empty or first record, or another figure's in a figure redraw, not.
 TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
 {
     using Case = std::tuple<std::vector<FreeLineRecord>, FreeLineRedraw, Segments>;
@@ -686,8 +630,7 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
     }
 }
 
-// A full redraw only moves unchanged pen segments to the front: two canvases take the same random
-// edits, the second redrawing every record each time, and both must end alike.
+// Property: redrawing only the changed pen records ends as redrawing every record, whatever the edits.
 TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 {
     GdrRecord start = newDocument();
@@ -746,9 +689,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
     }
 }
 
-// Random walks of states: strokes grow, shrink and change anywhere, the rest now and then. Each
-// change undone gives the state before it; a chain joined into one change (a typing run) leads
-// from the first state to the last and back.
+// Property: each random change undoes to the state before, and a joined chain leads from first to last and back.
 TEST(StateChange, UndoRedoAndJoinedChainsGiveBackEveryState)
 {
     std::mt19937 random(17);
