@@ -101,11 +101,12 @@ void EditHistory::redo()
 void EditHistory::show(const StateChange& change, bool forward)
 {
     if (replaying_) return;
+    const StateWithoutStrokes shown = current_.rest;
     if (forward)
         change.redo(current_);
     else
         change.undo(current_);
-    screen_.show(current_);
+    screen_.show(current_, shown);
     taken_ = current_;
 }
 

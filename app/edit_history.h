@@ -28,7 +28,9 @@ public:
         // pen strokes cannot have changed since the last call, which spares
         // comparing tens of thousands of them.
         std::function<bool(EditingState& state)> take;
-        std::function<void(const EditingState& state)> show;
+        // Shows `state` where the screen showed `shown` (all but its strokes),
+        // so that the screen changes what differs without reading it back.
+        std::function<void(const EditingState& state, const StateWithoutStrokes& shown)> show;
     };
 
     explicit EditHistory(Screen screen, std::size_t memoryBudget = kMemoryBudget);

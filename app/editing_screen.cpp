@@ -36,7 +36,7 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
     , screenSwitch_(windows_, switching_, layers_, boxes)
     , history_({[this](EditingState& state) { return takeState(state); },
-                [this](const EditingState& state) { showState(state); }})
+                [this](const EditingState& state, const StateWithoutStrokes& shown) { showState(state, shown); }})
     , triggers_(main, {[this](const QString& run) { recordEdit(run); }, [this] { undo(); }, [this] { redo(); }})
 {
     // The confirmation gives way to any other window the user turns to: back
@@ -264,22 +264,18 @@ bool EditingScreen::takeState(EditingState& state)
 // Shown as opening the document would show it: the panel filled anew, the
 // canvas opened anew on the same window, the marks and the free-line
 // numbering set back.
-void EditingScreen::showState(const EditingState& state)
+void EditingScreen::showState(const EditingState& state, const StateWithoutStrokes& shown)
 {
     GdrRecord& document = windows_.document();
     const CanvasSize size = canvasSizeOf(document);
     CanvasWindow& canvas = windows_.canvas(size);
-    StateWithoutStrokes shown;
-    takeCanvasFields(canvas.canvas(), shown);
     const auto& strokes = document.strokes.items();
     const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
     CanvasChanges changes{shown.texts != state.rest.texts, shown.addedLines != state.rest.addedLines, std::nullopt};
     if (!(document.strokes == state.strokes))
         changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
-    StateWithoutStrokes layerZero;
-    takePanelFields(document, layerZero);
-    const bool panelChanged = layerZero.symbols != state.rest.symbols || layerZero.ages != state.rest.ages ||
-                              layerZero.remarks != state.rest.remarks || layerZero.lineStyles != state.rest.lineStyles;
+    const bool panelChanged = shown.symbols != state.rest.symbols || shown.ages != state.rest.ages ||
+                              shown.remarks != state.rest.remarks || shown.lineStyles != state.rest.lineStyles;
     putIntoDocument(state, document);
     BasicInputWindow& panel = windows_.basicInput(size);
     if (panelChanged) panel.panel().load();

@@ -88,7 +88,7 @@ private:
     bool takeRecoveryDocument(GdrRecord& document);
     // The edits were saved or given up: the program ends.
     void finish();
-    void showState(const EditingState& state);
+    void showState(const EditingState& state, const StateWithoutStrokes& shown);
     // Starts the history afresh; `why`, when the history held steps, is told in the guidance box.
     void restartHistory(const char* why);
     void unloadMenuBar();

@@ -750,7 +750,8 @@ TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
     test::application();
     EditingState screen;
     const auto take = [&](EditingState& state) { return (state = screen, true); };
-    EditHistory history({take, [&](const EditingState& state) { screen = state; }}, 40 * sizeof(FreeLineRecord));
+    EditHistory history({take, [&](const EditingState& state, const StateWithoutStrokes&) { screen = state; }},
+                        40 * sizeof(FreeLineRecord));
     history.restart();
     std::vector<DynamicArray<FreeLineRecord>> states{screen.strokes};
     const auto draw = [&](int k, const QString& run = {}) {
