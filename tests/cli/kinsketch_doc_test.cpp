@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -27,33 +28,25 @@ GdrRecord sampleRecord()
 {
     GdrRecord r;
     makeNewDocument(r);
-    r.version = "300";
-    r.ages[5] = "長男　７５歳";
-    r.remarks[0] = "妻";
-    r.lineStyles[120] = 9;
+    std::tie(r.version, r.ages[5], r.remarks[0], r.lineStyles[120]) = std::tuple("300", "長男　７５歳", "妻", 9);
     r.texts[1] = {"㈱髙橋～", 2,    "ＭＳ Ｐゴシック", 9,     kTrue, kFalse, kTrue, kFalse,
                   0xFFFFFFFF, 0.1f, 4250.5f,           1e-7f, 3e38f, kTrue};
     r.addedLines[99] = {kTrue, -1.5f, 2, 3, 4};
     r.framePoints[4][19] = {kTrue, 7, 8};
     r.frameDots = {true, 0, {{1, 2}}};
-    r.frameSegments[119] = 3;
-    r.frameMode = 2;
-    r.cohabitMarks[36] = 1;
-    r.screenMode = "WIDE";
+    std::tie(r.frameSegments[119], r.frameMode, r.cohabitMarks[36], r.screenMode) = std::tuple(3, 2, 1, "WIDE");
     r.strokes = {true, 1, {{1, 2, 3, 4, -2, 0x00FF00, -2147483647 - 1}}};
     return r;
 }
 
 TEST(DocumentJson, EveryFieldSurvivesTheTripThroughText)
 {
-    const GdrRecord r = sampleRecord();
-    const std::string text = printDocumentJson(documentToJson(r, GdrLayout::Current, 0));
-    EXPECT_EQ(documentFromJson(DocumentJson::parse(text)), r);
+    const std::string text = printDocumentJson(documentToJson(sampleRecord(), GdrLayout::Current, 0));
+    EXPECT_EQ(documentFromJson(DocumentJson::parse(text)), sampleRecord());
     EXPECT_TRUE(documentToJson(GdrRecord{}, GdrLayout::Current, 0)["WakuDots"].is_null()); // undimensioned
 }
 
-// Each key path with the JSON type there; an array is its length and the
-// shape of its first element: `TextLabel[101].FontBold: boolean`.
+// Each key path with its JSON type; an array shows its length and first element: `TextLabel[101].FontBold: boolean`.
 void addShape(const DocumentJson& json, const std::string& path, std::string& out)
 {
     if (json.is_object() && !json.empty())
@@ -64,8 +57,7 @@ void addShape(const DocumentJson& json, const std::string& path, std::string& ou
         out += path + (json.is_array() ? "[0]" : "") + ": " + json.type_name() + "\n";
 }
 
-// The keys are the legacy field names under which dumps are read and
-// written; renaming the record's C++ fields must leave them and their nesting.
+// Dumps keep the legacy field names and nesting, whatever the record's C++ fields are called.
 TEST(DocumentJson, KeysNestingAndTypesAreThoseOfTheGoldenShape)
 {
     std::string shape;
@@ -80,8 +72,7 @@ TEST(DocumentJson, KeysNestingAndTypesAreThoseOfTheGoldenShape)
         << "the dump's keys, nesting or types changed; if meant, delete " << golden << " and run again";
 }
 
-// The JSON library's own printer misses the shortest form of some floats
-// (1.408878e+08f prints as 1.4088781e+08); the dump must never.
+// The JSON library's printer misses the shortest form of some floats (1.408878e+08f); the dump must never.
 TEST(DocumentJson, FloatsPrintAsTheShortestTextThatReadsBackExactly)
 {
     std::mt19937 rng(42);
@@ -125,9 +116,8 @@ protected:
     Result run(const std::string& arguments)
     {
         const std::string program = fs::path(KINSKETCH_DOC_BINARY).make_preferred().string();
-        const std::string command =
-            "\"" + program + "\" " + arguments + " >" + (dir / "out").string() + " 2>" + (dir / "err").string();
-        int status = std::system(command.c_str());
+        int status =
+            std::system(("\"" + program + "\" " + arguments + " >" + file("out") + " 2>" + file("err")).c_str());
 #ifndef _WIN32
         status = WEXITSTATUS(status);
 #endif
@@ -149,7 +139,8 @@ protected:
     const std::string fixtures = std::string(KINSKETCH_FIXTURE_DIR) + "/documents/";
 };
 
-TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameDocument)
+// Dump then write gives back the same document; bad input fails with one line naming the fault and writes nothing.
+TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameDocumentAndBadInputFailsWithOneLineNamingTheFault)
 {
     ASSERT_EQ(run("new " + file("new.gdr")).status, 0);
     for (const std::string& gdr : {file("new.gdr"), fixtures + "wide_family.gdr"}) {
@@ -158,10 +149,7 @@ TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameDocument)
         ASSERT_EQ(run("write " + file("d.json", dumped.out) + " " + file("again.gdr")).status, 0);
         EXPECT_EQ(run("dump " + file("again.gdr")).out, dumped.out) << gdr;
     }
-}
 
-TEST_F(KinsketchDoc, BadInputFailsWithOneLineNamingTheFaultAndWritesNothing)
-{
     DocumentJson unstorable = documentToJson(sampleRecord(), GdrLayout::Current, 0);
     unstorable["AgeText"][0] = "😀";
     const std::pair<std::string, std::string> cases[] = {

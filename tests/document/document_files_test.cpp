@@ -1,8 +1,5 @@
-// Reading handed-in documents, writing files atomically under Japanese names,
-// the recovery copy, the names the working folder accepts, and the error trap
-// around routines.
+// Handed-in documents read, files written atomically, the recovery copy, document names, the error trap.
 
-#include "document/code_page_932.h"
 #include "document/error_trap.h"
 #include "document/file_io.h"
 #include "document/file_names.h"
@@ -10,10 +7,11 @@
 #include "document/handed_in_document.h"
 #include "document/recovery_copy_writer.h"
 #include "killed_writer.h"
-#include "tests/support/planted_link.h"
+#include "tests/support/planted_link.h" // with <windows.h> on Windows
 #include "tests/support/recording_reporter.h"
 #include "tests/support/temporary_folder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,13 +21,6 @@
 #include <random>
 #include <stdexcept>
 #include <thread>
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace kinsketch {
 namespace {
@@ -44,15 +35,8 @@ std::vector<fs::path> namesIn(const fs::path& folder)
     return names;
 }
 
-int errorNumberOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RunTimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+// Matches a call that raises run-time error `number`, the number the error box shows.
+auto raises(int number) { return ::testing::Throws<RunTimeError>(::testing::Property(&RunTimeError::number, number)); }
 
 class DocumentFiles : public ::testing::Test {
 protected:
@@ -60,10 +44,7 @@ protected:
     {
         GdrRecord r;
         makeNewDocument(r);
-        r.isNew = kTrue;
-        r.symbols[3] = "i104";
-        r.ages[3] = "８５歳";
-        r.version = "202";
+        std::tie(r.isNew, r.symbols[3], r.ages[3], r.version) = std::tuple(kTrue, "i104", "８５歳", "202");
         return r;
     }
     OpenedDocument open(const std::string& name)
@@ -77,11 +58,9 @@ protected:
     RecordingReporter reporter;
 };
 
-// The free-line panel appends to the stroke array and the save writes it
-// back from record 1: a document that came without one gets the placeholder a
-// new one has, and one numbered from elsewhere (a damaged file, up to ±2³¹,
-// where appending wraps) keeps its records numbered from 1.
-TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
+// Strokes are renumbered from 1 (appending near ±2³¹ would wrap); a missing array gets the new document's placeholder,
+// as does a pre-202 document, which also loses its screen mode.
+TEST_F(DocumentFiles, CurrentAndPre202LayoutsAreReadStampedAndCountTheirStrokes)
 {
     using Strokes = DynamicArray<FreeLineRecord>;
     const std::vector<FreeLineRecord> three(3, FreeLineRecord{1, 2, 3, 4, 1, 0, -1});
@@ -107,14 +86,9 @@ TEST_F(DocumentFiles, CurrentLayoutIsReadStampedAndCountsItsStrokes)
         EXPECT_EQ(document.record.strokes, opened) << count;
         EXPECT_EQ(document.freeLineCount, count);
     }
-}
 
-TEST_F(DocumentFiles, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
-{
     GdrRecord r = currentDocument();
-    r.screenMode = "WIDE";
-    r.strokes = {};
-    r.version = "NEW";
+    std::tie(r.screenMode, r.strokes, r.version) = std::tuple("WIDE", Strokes{}, "NEW");
     Bytes bytes = encodeGdr(r);
     bytes.erase(bytes.end() - 7, bytes.end() - 5);
     writeFileAtomically(folder / "old.gdr", bytes);
@@ -125,9 +99,9 @@ TEST_F(DocumentFiles, Pre202DocumentGetsTheStrokePlaceholderAndNoScreenMode)
     EXPECT_EQ(opened.freeLineCount, 0);
 }
 
-// A file cut short at its end has lost the version that tells its layout
-// and looks like the oldest one: it is still reported as cut short.
-TEST_F(DocumentFiles, UnreadableDocumentsAreReportedAndStartFromANewDocument)
+// A file cut short has lost the version that tells its layout: it is still reported as cut short. A damaged byte
+// pair costs its character only, and the reader says so once.
+TEST_F(DocumentFiles, UnreadableDocumentsStartFromANewDocumentAndDamagedCaptionsLoseOnlyTheirCharacter)
 {
     const Bytes whole = encodeGdr(currentDocument());
     Bytes truncated(whole.begin(), whole.begin() + 100);
@@ -154,25 +128,18 @@ TEST_F(DocumentFiles, UnreadableDocumentsAreReportedAndStartFromANewDocument)
         expected.version = "300";
         EXPECT_EQ(opened.record, expected);
     }
-}
 
-// One damaged byte pair in one caption costs that character: the rest of the
-// document is read, and the reader says so once.
-TEST_F(DocumentFiles, ADamagedCaptionCostsItsCharacterAndIsToldOnce)
-{
+    reporter.errors.clear();
     GdrRecord r = currentDocument();
     r.remarks[2] = "長男";
     r.texts[5].caption = "要介護";
     Bytes bytes = encodeGdr(r);
-    const auto damage = [&](const std::string& text) {
-        const std::string shiftJis = encodeCp932(text);
-        const Bytes pattern(shiftJis.begin(), shiftJis.end());
-        const auto at = std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end());
+    for (const std::string shiftJis : {"\x92\xB7\x92\x6A", "\x97\x76\x89\xEE\x8C\xEC"}) { // 長男, 要介護
+        const auto at = std::search(bytes.begin(), bytes.end(), shiftJis.begin(), shiftJis.end(),
+                                    [](std::uint8_t b, char c) { return b == static_cast<std::uint8_t>(c); });
         ASSERT_NE(at, bytes.end());
         *(at + 1) = 0x20; // no pair ends with a space
-    };
-    damage("長男");
-    damage("要介護");
+    }
     writeFileAtomically(folder / "damaged.gdr", bytes);
     const OpenedDocument opened = open("damaged");
     EXPECT_TRUE(opened.readWhole);
@@ -184,7 +151,9 @@ TEST_F(DocumentFiles, ADamagedCaptionCostsItsCharacterAndIsToldOnce)
               "文書に読めない文字が 2 文字あり（最初は RelText）、「・」として読み込みました。");
 }
 
-TEST_F(DocumentFiles, AFailedSaveIsReportedAndKeepsThePreviousFile)
+// A failed save is reported and keeps the previous file; a Japanese name (on Windows reached only by the
+// wide-character calls) is replaced whole, no temporary file left; failures raise their error number.
+TEST_F(DocumentFiles, FilesAreReplacedWholeUnderJapaneseNamesOrFailTellingTheirNumberAndKeepThePreviousFile)
 {
     GdrStore store(folder, reporter);
     GdrRecord document = openNewDocument(store).record;
@@ -198,38 +167,31 @@ TEST_F(DocumentFiles, AFailedSaveIsReportedAndKeepsThePreviousFile)
     GdrStore gone(folder / "no-such-folder", reporter);
     EXPECT_FALSE(gone.writeSavedDocument(document));
     EXPECT_TRUE(reporter.errors.back().text.starts_with("【76】")) << reporter.errors.back().text;
-}
 
-// Users name their files in Japanese; on Windows only the wide-character
-// calls reach such a name instead of a mangled one.
-TEST_F(DocumentFiles, AJapaneseNameIsWrittenReplacedWholeAndReadBack)
-{
-    GdrRecord record = currentDocument();
-    const fs::path file = folder / u8"家族図.gdr";
-    writeFileAtomically(file, Bytes(9000, 0xAA));
-    writeFileAtomically(file, encodeGdr(record));
-    EXPECT_EQ(namesIn(folder), std::vector<fs::path>{fs::path(u8"家族図.gdr")}) << "no temporary file is left";
-    EXPECT_EQ(decodeCurrentGdr(readWholeFile(file)), record);
-}
+    fs::remove(folder / "kinsketch.gdr");
+    const GdrRecord record = currentDocument();
+    const fs::path japanese = folder / u8"家族図.gdr";
+    writeFileAtomically(japanese, Bytes(9000, 0xAA));
+    writeFileAtomically(japanese, encodeGdr(record));
+    EXPECT_EQ(namesIn(folder), std::vector<fs::path>{fs::path(u8"家族図.gdr")});
+    EXPECT_EQ(decodeCurrentGdr(readWholeFile(japanese)), record);
 
-TEST_F(DocumentFiles, FailuresRaiseTheirErrorNumberAndLeaveTheTargetAsItWas)
-{
-    EXPECT_EQ(errorNumberOf([&] { readWholeFile(folder / "none.gdr"); }), 53);
-    EXPECT_EQ(errorNumberOf([&] { writeFileAtomically(folder / "none" / "a.gdr", Bytes{1}); }), 76);
+    EXPECT_THAT([&] { readWholeFile(folder / "none.gdr"); }, raises(53));
+    EXPECT_THAT([&] { writeFileAtomically(folder / "none" / "a.gdr", Bytes{1}); }, raises(76));
     // Larger than any document: refused, not read into memory (the file is sparse).
     const fs::path huge = folder / "huge.gdr";
     writeFileAtomically(huge, Bytes{1});
     fs::resize_file(huge, maxGdrFileBytes() + 1);
-    EXPECT_EQ(errorNumberOf([&] { readWholeFile(huge); }), 6);
+    EXPECT_THAT([&] { readWholeFile(huge); }, raises(6));
     // Nothing is written that the reader would refuse.
     GdrRecord overfull;
     overfull.strokes = {true, 1, std::vector<FreeLineRecord>(kMaxDynamicArrayItems + 1)};
-    EXPECT_EQ(errorNumberOf([&] { encodeGdr(overfull); }), 6);
+    EXPECT_THAT([&] { encodeGdr(overfull); }, raises(6));
 
     const fs::path file = folder / "a.gdr";
     writeFileAtomically(file, Bytes{7});
     fs::create_directory(folder / "a.gdr.tmp"); // the temporary file cannot be made
-    EXPECT_NE(errorNumberOf([&] { writeFileAtomically(file, Bytes{8}); }), 0);
+    EXPECT_THROW(writeFileAtomically(file, Bytes{8}), RunTimeError);
     EXPECT_EQ(readWholeFile(file), Bytes{7});
 }
 
@@ -273,8 +235,7 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
     EXPECT_GT(sawFirst * sawSecond, 0) << "the kills never fell between two writes";
 }
 
-// The newest document wins; after a discard the copy, an unfinished write's
-// temporary file and any later write are gone; a failed write is told.
+// The newest document wins; a discard removes the copy, its temporary file and later writes; failures are told.
 TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermissions)
 {
     test::TemporaryFolder folder;
@@ -305,9 +266,7 @@ TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermi
     EXPECT_EQ(outcomes, std::vector<bool>{false});
 }
 
-// Links planted where the store writes (the working document, the picture,
-// their temporary files, the recovery copy's temporary file and folder) lead
-// outside the working folder: what they point to stays as it was.
+// Links planted where the store writes lead outside the working folder: what they point to stays as it was.
 TEST(PlantedLinks, NothingOutsideTheWorkingFolderIsWritten)
 {
     test::TemporaryFolder folder;
@@ -328,21 +287,17 @@ TEST(PlantedLinks, NothingOutsideTheWorkingFolderIsWritten)
 
     fs::remove_all(work / ".kinsketch-recovery");
     ASSERT_TRUE(test::plantLink(outside, work / ".kinsketch-recovery"));
-    EXPECT_NE(errorNumberOf([&] { copy.write(documentWithStrokes(2)); }), 0);
+    EXPECT_THROW(copy.write(documentWithStrokes(2)), RunTimeError);
     EXPECT_EQ(namesIn(outside), std::vector<fs::path>{"victim"});
     EXPECT_EQ(readWholeFile(victim), (Bytes{1, 2, 3}));
 }
 
-TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLetters)
+TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLettersAndNamesLeavingTheWorkingFolderAreRefused)
 {
     EXPECT_TRUE(sameFileNameIgnoringCase("kinsketch.BMP", "KINSKETCH.bmp"));
     EXPECT_TRUE(sameFileNameIgnoringCase("ａｂｃ山田.gdr", "ＡＢＣ山田.GDR"));
     EXPECT_FALSE(sameFileNameIgnoringCase("山田.gdr", "山口.gdr"));
     EXPECT_FALSE(sameFileNameIgnoringCase("a.bmp", "a.bmp.tmp"));
-}
-
-TEST(FileNames, DocumentNamesThatWouldLeaveTheWorkingFolderAreRefused)
-{
     for (const char* bad : {"../etc/passwd", "..", "a/b", "a\\b", "C:foo", "c:\\x", "a?b", "a*b", "a|b", "a<b", "a\"b",
                             "tab\there", "trailing.", "trailing ", ""})
         EXPECT_TRUE(documentNameProblem(bad).has_value()) << bad;
@@ -350,8 +305,7 @@ TEST(FileNames, DocumentNamesThatWouldLeaveTheWorkingFolderAreRefused)
         EXPECT_FALSE(documentNameProblem(good).has_value()) << good;
 }
 
-// Whatever a routine throws ends in the routine's error box, never in a
-// silent end of the program.
+// Whatever a routine throws ends in the routine's error box, never in a silent end of the program.
 TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
 {
     const std::pair<std::function<void()>, const char*> cases[] = {
@@ -366,9 +320,8 @@ TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
         ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At Routine"});
         EXPECT_TRUE(reporter.errors[0].text.starts_with(boxStart)) << reporter.errors[0].text;
     }
-    RecordingReporter reporter;
-    EXPECT_TRUE(trapErrors(reporter, "Routine", [] {}));
-    EXPECT_TRUE(reporter.errors.empty());
+    RecordingReporter quiet;
+    EXPECT_TRUE(trapErrors(quiet, "Routine", [] {}) && quiet.errors.empty());
 }
 
 } // namespace

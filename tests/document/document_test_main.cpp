@@ -1,6 +1,4 @@
-// The main of the document tests. Started with --write-recovery-copies
-// FOLDER, the program is instead the writer the kill test kills on Windows,
-// where no process can be forked.
+// With --write-recovery-copies FOLDER, the writer the kill test kills on Windows, where no process can be forked.
 
 #include "killed_writer.h"
 

@@ -49,10 +49,8 @@ GdrRecord busyRecord(unsigned seed)
         for (auto& p : frame) p = {-1, f(), f()};
     r.frameDots = {true, 3, {{f(), f()}, {0, 0}, {f(), f()}}};
     for (auto& s : r.frameSegments) s = byte();
-    r.frameMode = 2;
-    r.isNew = kFalse;
     for (auto& c : r.cohabitMarks) c = byte();
-    r.screenMode = "WIDE";
+    std::tie(r.frameMode, r.isNew, r.screenMode) = std::tuple(2, kFalse, "WIDE");
     r.strokes = {true, 1, {}};
     for (int i = 0; i < 500; ++i)
         r.strokes.mutableItems().push_back({f(), f(), f(), f(), static_cast<std::int32_t>(rng()),
@@ -63,43 +61,28 @@ GdrRecord busyRecord(unsigned seed)
 // Matches a call that raises run-time error `number`, the number the error box shows.
 auto raises(int number) { return ::testing::Throws<RunTimeError>(::testing::Property(&RunTimeError::number, number)); }
 
-TEST(GdrCodec, NewDocumentAndAShiftJisCaptionAreStoredByteForByte)
+TEST(GdrCodec, NewDocumentAndAShiftJisCaptionAreStoredByteForByteAndEveryFieldRoundTripsExactly)
 {
     // A new document, whose second text label has `caption` (code page 932 bytes).
     const auto expected = [](const std::string& caption) {
-        return ByteBuilder()
-            .repeat(37, {0x04, 0x00, 'i', '0', '0', '0'})
-            .zeros(74 * 2) // empty age and relation texts
-            .zeros(121)    // LineTag
-            .zeros(test::kEmptyTextLabelSize)
-            .text(caption) // leads TextLabel[1]
-            .zeros(100 * test::kEmptyTextLabelSize - 2)
-            .zeros(100 * 18 + 100 * 10) // AddLine, WakuPoint
-            .zeros(2)                   // WakuDots undimensioned
-            .zeros(120)                 // CohabitSeg
-            .u8(0)                      // DocWakuMode
-            .i16(-1)                    // IsNew
-            .zeros(37)                  // CohabitFlag
-            .text("")                   // ScreenMode
-            .i16(1)
-            .i32(1)
-            .i32(1)
-            .zeros(28) // FreeLine: one empty element at 1
-            .text("300")
-            .bytes;
+        ByteBuilder b;
+        b.repeat(37, {0x04, 0x00, 'i', '0', '0', '0'}).zeros(74 * 2).zeros(121); // symbols, empty texts, LineTag
+        b.zeros(test::kEmptyTextLabelSize).text(caption).zeros(100 * test::kEmptyTextLabelSize - 2); // TextLabel
+        b.zeros(100 * 18 + 100 * 10).zeros(2).zeros(120); // AddLine, WakuPoint, WakuDots undimensioned, CohabitSeg
+        b.u8(0).i16(-1).zeros(37).text("");               // DocWakuMode, IsNew, CohabitFlag, ScreenMode
+        b.i16(1).i32(1).i32(1).zeros(28).text("300");     // FreeLine: one empty element at 1; version
+        return b.bytes;
     };
     EXPECT_EQ(encodeGdr(newDocument()), expected(""));
     GdrRecord r = newDocument();
     r.texts[1].caption = "長男様";
     EXPECT_EQ(encodeGdr(r), expected("\x92\xB7\x92\x6A\x97\x6C"));
-}
-
-TEST(GdrCodec, EveryFieldRoundTripsExactly)
-{
     for (unsigned seed : {1u, 2u, 3u}) EXPECT_EQ(decodeCurrentGdr(encodeGdr(busyRecord(seed))), busyRecord(seed));
 }
 
-TEST(GdrCodec, OverlongTextFailsInsteadOfCorruptingTheFile)
+// Overlong text fails instead of corrupting the file; files cut at any length and damaged array counts are refused
+// before anything is allocated.
+TEST(GdrCodec, OverlongTextTruncatedFilesAndDamagedCountsAreRefused)
 {
     GdrRecord r = newDocument();
     r.ages[3] = std::string(65535, 'a');
@@ -107,19 +90,12 @@ TEST(GdrCodec, OverlongTextFailsInsteadOfCorruptingTheFile)
     r.ages[3].clear();
     for (int i = 0; i < 32768; ++i) r.ages[3] += "長"; // 32 768 characters, 65 536 bytes on disk
     EXPECT_THAT([&] { encodeGdr(r); }, raises(6));
-}
 
-TEST(GdrCodec, TruncatedFilesAreRefusedAtEveryLength)
-{
     const Bytes whole = encodeGdr(busyRecord(7));
     for (std::size_t length = 0; length < whole.size(); length += (length < 8000 ? 1 : 997)) {
         const Bytes part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_THAT([&] { decodeCurrentGdr(part); }, raises(62)) << length;
     }
-}
-
-TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
-{
     const Bytes good = encodeGdr(newDocument());
     const std::size_t frameDotsAt = 37 * 6 + 74 * 2 + 121 + 101 * 36 + 1800 + 1000;
     const std::size_t freeLineAt = good.size() - 5 - 38;
@@ -138,7 +114,8 @@ TEST(GdrCodec, DamagedCountsAreRefusedBeforeAnythingIsAllocated)
     }
 }
 
-TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)
+// The layout is told by the last three characters; the rows-18 one ends after IsNew.
+TEST(GdrLayout, RecognisedFromTheLastThreeCharactersAndRows18EndsAfterIsNew)
 {
     ByteBuilder b;
     b.text("i103").text("i101").repeat(16, {0x04, 0x00, 'i', '0', '0', '0'});
@@ -147,19 +124,12 @@ TEST(GdrCodec, Rows18LayoutEndsAfterIsNew)
     b.u8(2).zeros(51).zeros(101 * test::kEmptyTextLabelSize + 1800 + 1000).i16(0);
     b.zeros(57).u8(1).zeros(3).u8(1).i16(-1); // old segment 57, DocWakuMode, IsNew
     const Rows18Record r = decodeRows18Gdr(b.bytes);
-    EXPECT_EQ(r.symbols[0], "i103");
-    EXPECT_EQ(r.symbols[17], "i000");
-    EXPECT_EQ(r.ages[0], "６０");
-    EXPECT_EQ(r.lineStyles[0], 2);
-    EXPECT_EQ(r.frameSegments[57], 1);
-    EXPECT_EQ(r.frameMode, 1);
-    EXPECT_EQ(r.isNew, kTrue);
+    EXPECT_EQ(
+        std::tie(r.symbols[0], r.symbols[17], r.ages[0], r.lineStyles[0], r.frameSegments[57], r.frameMode, r.isNew),
+        std::make_tuple("i103", "i000", "６０", 2, 1, 1, kTrue));
     b.bytes.pop_back();
     EXPECT_THROW(decodeRows18Gdr(b.bytes), RunTimeError);
-}
 
-TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
-{
     const auto version = [](const char* text) { return std::string("....\x03", 5) + '\0' + text; };
     const auto expect = [](GdrLayout layout, std::initializer_list<std::string> contents) {
         for (const std::string& content : contents)
@@ -171,7 +141,7 @@ TEST(GdrLayout, RecognisedFromTheLastThreeCharacters)
     expect(GdrLayout::Rows18, {version("new"), "\x01\xFF\xFF", "30", "", "x\x82NEW", "x\x9FNEW", "x\xFCNEW"});
 }
 
-TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)
+TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersionAndRows18FillsTheNormalAreaAndMapsFrameSegments)
 {
     const GdrRecord old = busyRecord(4);
     GdrRecord target;
@@ -180,29 +150,22 @@ TEST(GdrConversion, Pre202KeepsItsLayersButNotScreenModeOrVersion)
     expected.screenMode = expected.version = "";
     expected.strokes = {true, 1, {FreeLineRecord{}}};
     EXPECT_EQ(target, expected);
-}
 
-TEST(GdrConversion, Rows18FillsTheNormalAreaAndMapsFrameSegments)
-{
-    Rows18Record old;
-    old.symbols.fill("i102");
-    old.ages[17] = "17";
-    old.lineStyles.fill(3);
-    old.texts[1].caption = "見出し";
-    for (std::size_t s : {10, 55, 56, 57, 60}) old.frameSegments[s] = 1;
-    old.frameSegments[20] = 2; // only the value 1 is carried
-    old.frameMode = 1;
-    old.isNew = kTrue;
-    GdrRecord target = newDocument();
-    GdrRecord expected = target;
+    Rows18Record old18;
+    old18.symbols.fill("i102");
+    old18.lineStyles.fill(3);
+    for (std::size_t s : {10, 55, 56, 57, 60}) old18.frameSegments[s] = 1;
+    // Only the frame segment value 1 is carried.
+    std::tie(old18.ages[17], old18.texts[1].caption, old18.frameSegments[20], old18.frameMode, old18.isNew) =
+        std::tuple("17", "見出し", 2, 1, kTrue);
+    target = newDocument();
+    expected = target;
     target.isNew = kFalse; // as the reader leaves it: the stored value replaces it
     std::fill_n(expected.symbols.begin(), kNormalSlotCount, "i102");
-    expected.ages[17] = "17";
     std::fill_n(expected.lineStyles.begin(), kNormalLineCount, 3);
-    expected.texts[1].caption = "見出し";
     for (std::size_t s : {10, 55, 56, 57, 58, 59, 64, 65}) expected.frameSegments[s] = 1;
-    expected.frameMode = 1;
-    convertRows18(old, target);
+    std::tie(expected.ages[17], expected.texts[1].caption, expected.frameMode) = std::tuple("17", "見出し", 1);
+    convertRows18(old18, target);
     EXPECT_EQ(target, expected);
 }
 

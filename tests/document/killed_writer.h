@@ -1,8 +1,6 @@
 #pragma once
-// A process that writes the recovery copy over and over until it is killed,
-// for the test that kills a write at a random moment. On Linux it is a fork
-// of the test program; Windows has no fork, so there the test program is
-// started again with --write-recovery-copies FOLDER (document_test_main.cpp).
+// A process writing the recovery copy over and over until killed: on Linux a fork of the test program, on Windows
+// the test program started again with --write-recovery-copies FOLDER (document_test_main.cpp).
 
 #include <chrono>
 #include <filesystem>

@@ -24,23 +24,30 @@ using Calls = std::vector<std::string>;
 
 // Records every call as a line such as "messageBox(text|title|48)"; the clock is virtual, so waits take no time.
 class FakePlatform : public Platform {
+    using Str = const std::string&;
+    using App = std::unique_ptr<AccessApplication>;
+
 public:
     static constexpr ProcessId startedProcess = 4242;
 
     Calls calls;
     std::string folder = "C:\\Kinsketch";
     std::string executableName = "ovnqtverup";
-    std::map<std::string, std::string> files; // path -> content
-    std::map<std::string, std::string> shortPaths;
+    std::map<std::string, std::string> files, shortPaths; // path -> content, path -> short form
     RegFile registry;
     std::uint32_t clock = 1'000;
-    std::function<std::vector<TopLevelWindow>(std::uint32_t clock)> windows; // none when unset
+    // By default the program started at 1 s shows its main window, with the database open, 12 s later.
+    std::function<std::vector<TopLevelWindow>(std::uint32_t clock)> windows = [](std::uint32_t now) {
+        std::vector shown{TopLevelWindow{5, "Shell_TrayWnd", "", 1, true, false}};
+        if (now >= 13'000) shown.push_back({9, "OMain", "ケア管理", startedProcess, true, false});
+        return shown;
+    };
     // What the host application answers, by recorded call; a call without an answer fails.
     std::map<std::string, std::string> accessAnswers{{"access.databaseProperty(AppTitle)", "ケア管理"}};
 
     // The next `times` calls of that name ("accessByPath") or record ("fileExists(D:\\APP\\x.mdb)") throw error.
     template <typename Error>
-    void failNext(const std::string& call, Error error, int times = 1)
+    void failNext(Str call, Error error, int times = 1)
     {
         failures_[call].insert(failures_[call].end(), times, std::make_exception_ptr(error));
     }
@@ -48,129 +55,117 @@ public:
     Calls callsStartingWith(std::initializer_list<std::string_view> prefixes) const
     {
         Calls found;
-        std::ranges::copy_if(calls, std::back_inserter(found), [&](const std::string& call) {
+        std::ranges::copy_if(calls, std::back_inserter(found), [&](Str call) {
             return std::ranges::any_of(prefixes, [&](std::string_view prefix) { return call.starts_with(prefix); });
         });
         return found;
     }
 
+    // Records the call, throws what failNext scripted for it, else returns result.
     template <typename Result, typename... Arguments>
-    Result answer(Result result, const std::string& name, const Arguments&... arguments)
-    {
-        record(name, arguments...);
-        return result;
-    }
-
-    template <typename... Arguments>
-    std::string record(const std::string& name, const Arguments&... arguments)
+    Result answer(Result result, Str name, const Arguments&... arguments)
     {
         std::string line;
         ((line += "|" + text(arguments)), ...);
-        line = name + "(" + line.substr(line.empty() ? 0 : 1) + ")";
-        calls.push_back(line);
-        for (const std::string& scripted : {name, line}) {
-            auto& pending = failures_[scripted];
-            if (pending.empty()) continue;
-            const std::exception_ptr error = pending.front();
-            pending.pop_front();
+        calls.push_back(name + "(" + line.substr(line.empty() ? 0 : 1) + ")");
+        for (Str scripted : {name, calls.back()}) {
+            if (failures_[scripted].empty()) continue;
+            const std::exception_ptr error = failures_[scripted].front();
+            failures_[scripted].pop_front();
             std::rethrow_exception(error);
         }
-        return line;
+        return result;
+    }
+    template <typename... Arguments>
+    void record(Str name, const Arguments&... arguments)
+    {
+        answer(0, name, arguments...);
     }
 
     std::string ownFolder() override { return answer(folder, "ownFolder"); }
     std::string ownExecutableName() override { return executableName; }
-    bool acquireSingleInstance(const std::string& name) override { return answer(true, "acquireSingleInstance", name); }
-    bool fileExists(const std::string& path) override { return answer(files.contains(path), "fileExists", path); }
-    std::string profileString(const std::string& path, const std::string& section, const std::string& key,
-                              std::size_t bufferSize) override
+    bool acquireSingleInstance(Str name) override { return answer(true, "acquireSingleInstance", name); }
+    bool fileExists(Str path) override { return answer(files.contains(path), "fileExists", path); }
+    std::string profileString(Str path, Str section, Str key, std::size_t bufferSize) override
     {
         const std::string value = files.contains(path) ? readProfileString(files[path], section, key, bufferSize) : "";
         return answer(value, "profileString", path, section, key, bufferSize);
     }
-    std::optional<std::string> shortPathName(const std::string& path, std::size_t bufferSize) override
+    std::optional<std::string> shortPathName(Str path, std::size_t bufferSize) override
     {
         const auto shortened = shortPaths.contains(path) ? std::optional(shortPaths[path]) : std::nullopt;
         return answer(shortened, "shortPathName", path, bufferSize);
     }
-    std::size_t ansiLength(const std::string& text) override { return text.size(); }
-    bool machineKeyExists(const std::string& key) override
-    {
-        return answer(registry.keyExists(key), "machineKeyExists", key);
-    }
-    std::optional<std::string> machineValue(const std::string& key, const std::string& name) override
+    std::size_t ansiLength(Str text) override { return text.size(); }
+    bool machineKeyExists(Str key) override { return answer(registry.keyExists(key), "machineKeyExists", key); }
+    std::optional<std::string> machineValue(Str key, Str name) override
     {
         return answer(registry.value(key, name), "machineValue", key, name);
     }
-    ProcessId startProgram(const std::string& commandLine, WindowState state) override
+    ProcessId startProgram(Str commandLine, WindowState state) override
     {
         return answer(startedProcess, "startProgram", commandLine, state);
     }
-    std::vector<TopLevelWindow> topLevelWindows() override { return windows ? windows(clock) : decltype(windows(0)){}; }
+    std::vector<TopLevelWindow> topLevelWindows() override { return windows(clock); }
     void bringToFront(WindowHandle window) override { record("bringToFront", window); }
     std::uint32_t tickCount() override { return clock; }
     void sleep(std::uint32_t milliseconds) override { clock += answer(milliseconds, "sleep", milliseconds); }
-    void openDatabaseExclusiveReadOnly(const std::string& engine, const std::string& path) override
+    void openDatabaseExclusiveReadOnly(Str engine, Str path) override
     {
         record("openDatabaseExclusiveReadOnly", engine, path);
     }
-    std::unique_ptr<AccessApplication> createAccessApplication(const std::string& programId) override
+    App createAccessApplication(Str programId) override
     {
-        record("createAccessApplication", programId);
-        return std::make_unique<Access>(*this);
+        return std::make_unique<Access>(*this, "createAccessApplication", programId);
     }
-    std::unique_ptr<AccessApplication> accessByPath(const std::string& path) override
-    {
-        record("accessByPath", path);
-        return std::make_unique<Access>(*this);
-    }
-    void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override
-    {
-        record("messageBox", text, title, icon);
-    }
+    App accessByPath(Str path) override { return std::make_unique<Access>(*this, "accessByPath", path); }
+    void messageBox(Str text, Str title, MessageIcon icon) override { record("messageBox", text, title, icon); }
     void beep() override { record("beep"); }
     void setMousePointer(MousePointer pointer) override { record("setMousePointer", pointer); }
     void processPendingEvents() override {}
-    void showProgressWindow(const std::string& message) override { record("showProgressWindow", message); }
+    void showProgressWindow(Str message) override { record("showProgressWindow", message); }
     void closeProgressWindow() override { record("closeProgressWindow"); }
 
 private:
+    // Answers from accessAnswers; a call without an answer fails as the host does.
     class Access : public AccessApplication {
     public:
-        explicit Access(FakePlatform& platform) { p_ = &platform; }
+        // Released only when made: a failing call makes none.
+        Access(FakePlatform& platform, Str call, Str argument)
+            : p_(&platform)
+        {
+            p_->record(call, argument);
+        }
         ~Access() override { p_->record("access.release"); }
-
-        void openCurrentDatabase(const std::string& path, bool exclusive, const std::string& password) override
+        void openCurrentDatabase(Str path, bool exclusive, Str password) override
         {
             p_->record("access.openCurrentDatabase", path, exclusive, password);
         }
         void setUserControl(bool userControl) override { p_->record("access.setUserControl", userControl); }
         void setVisible(bool visible) override { p_->record("access.setVisible", visible); }
-        void setOption(const std::string& name, const AccessOptionValue& value) override
+        void setOption(Str name, const AccessOptionValue& value) override
         {
             std::visit([&](auto v) { p_->record("access.setOption", name, v); }, value);
         }
         void runCommand(AccessCommand command) override { p_->record("access.runCommand", command); }
-        std::string databaseProperty(const std::string& name) override
-        {
-            return answer(p_->record("access.databaseProperty", name));
-        }
-        std::string activeFormCaption() override { return answer(p_->record("access.activeFormCaption")); }
-        std::string activeReportCaption() override { return answer(p_->record("access.activeReportCaption")); }
-        void openForm(const std::string& formName) override { p_->record("access.openForm", formName); }
+        std::string databaseProperty(Str name) override { return answer("access.databaseProperty", name); }
+        std::string activeFormCaption() override { return answer("access.activeFormCaption"); }
+        std::string activeReportCaption() override { return answer("access.activeReportCaption"); }
+        void openForm(Str formName) override { p_->record("access.openForm", formName); }
         void doCmdQuit(QuitOption option) override { p_->record("access.doCmdQuit", option); }
 
     private:
-        std::string answer(const std::string& call)
+        template <typename... Arguments>
+        std::string answer(Str name, const Arguments&... arguments)
         {
-            if (!p_->accessAnswers.contains(call)) throw LauncherError(2475, "値がありません。");
-            return p_->accessAnswers[call];
+            p_->record(name, arguments...);
+            if (!p_->accessAnswers.contains(p_->calls.back())) throw LauncherError(2475, "値がありません。");
+            return p_->accessAnswers[p_->calls.back()];
         }
-
         FakePlatform* p_;
     };
 
-    static std::string text(const std::string& value) { return value; }
+    static std::string text(Str value) { return value; }
     static std::string text(bool value) { return value ? "true" : "false"; }
     static std::string text(auto number) { return std::to_string(static_cast<long long>(number)); }
 
@@ -200,19 +195,13 @@ TopLevelWindow window(WindowHandle handle, std::string title, ProcessId processI
     return TopLevelWindow{handle, "OMain", std::move(title), processId, true, false};
 }
 
-// Access 16 registered for automation under a short path, and installed.
-const char* const registeredAccess = R"(REGEDIT4
-[HKEY_LOCAL_MACHINE\Software\Classes\Access.Application.16\CLSID]
-@="{16}"
-[HKEY_LOCAL_MACHINE\Software\Classes\CLSID\{16}\LocalServer32]
-@="C:\\PROGRA~1\\Office16\\MSACCESS.EXE /AUTOMATION"
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Office\16.0\Access\InstallRoot]
-"Path"="C:\\Office16\\"
-)";
+const std::string installed = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\InstallRoot]\n"
+                              "\"Path\"=\"C:\\\\Office16\\\\\"\n"; // Access 16 installed
 
 struct StartCase {
     const char* name;
     std::string ini = settings("161");
+    std::string registry = installed;
     std::function<void(FakePlatform&)> setup{};
     std::vector<std::pair<std::string, LauncherError>> fail{};
     std::map<std::string, std::string> files{}, shortPaths{}, answers{}; // answers replace the default title
@@ -270,18 +259,18 @@ const StartCase startCases[] = {
      .made = {automation, "access.release()", programStart, "access.openForm(frmMenu)", "access.release()"}},
     {.name = "MissingBootTypeSearchesTheApplicationPathsTooAndRegistryErrorsAreReportedOnTheWay",
      .ini = "[VERUP]\nAppDB=x.mdb\nFMenu=frmMenu\n",
-     .setup =
-         [](FakePlatform& p) {
-             p.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\"
-                                         "App Paths\\MSACCESS.EXE]\n@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n");
-         },
+     .registry =
+         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\MSACCESS.EXE]\n"
+         "@=\"C:\\\\Any\\\\MSACCESS.EXE\"\n",
      .fail = {{"machineKeyExists", LauncherError(5, "不正な呼び出し")}},
      .files = {{"C:\\Kinsketch\\x.mdb", ""}},
      .shown = {"messageBox(【5】不正な呼び出し|Error At LfncGetAc2003PathB|48)"},
      .made = {"startProgram(C:\\Any\\MSACCESS.EXE C:\\Kinsketch\\x.mdb|6)"},
      .absent = {"createAccessApplication"}},
     {.name = "RegisteredAutomationServerIsFoundBeforeTheInstallation",
-     .setup = [](FakePlatform& p) { p.registry = RegFile::parse(registeredAccess); },
+     .registry = installed + "[HKEY_LOCAL_MACHINE\\Software\\Classes\\Access.Application.16\\CLSID]\n@=\"{16}\"\n"
+                             "[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\{16}\\LocalServer32]\n"
+                             "@=\"C:\\\\PROGRA~1\\\\Office16\\\\MSACCESS.EXE /AUTOMATION\"\n",
      .made = {"startProgram(C:\\PROGRA~1\\Office16\\MSACCESS.EXE /AUTOMATION D:\\APP\\x.mdb|6)"}},
     {.name = "UnknownBootTypeKeepsTheStartValueThatTriesAutomation", .ini = settings("2016"), .made = {automation}},
     {.name = "RunTimeErrorIsTrappedByTheStartRoutine",
@@ -315,7 +304,7 @@ const StartCase startCases[] = {
      .shown = {"messageBox(【3044】パスが不正です。|Error At xLoadAccess|48)"},
      .absent = {"accessByPath", "startProgram"}},
     {.name = "NoInstalledApplicationIsReported",
-     .setup = [](FakePlatform& p) { p.registry = RegFile(); },
+     .registry = "",
      .shown = {"beep()",
                "messageBox(「Access」インストールパスを取得できませんでした。|xLoadAccess-GfncGetAc2003Path|16)"},
      .absent = {"startProgram"}},
@@ -365,14 +354,7 @@ TEST_P(StartSequence, Runs)
     platform.files.insert({{iniPath, c.ini}, {database, ""}});
     platform.shortPaths = c.shortPaths;
     if (!c.answers.empty()) platform.accessAnswers = c.answers;
-    platform.registry = RegFile::parse("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Office\\16.0\\Access\\"
-                                       "InstallRoot]\n\"Path\"=\"C:\\\\Office16\\\\\"\n");
-    // The program started at 1 s shows its main window, with the database open, 12 s later.
-    platform.windows = [](std::uint32_t clock) {
-        std::vector windows{TopLevelWindow{5, "Shell_TrayWnd", "", 1, true, false}};
-        if (clock >= 13'000) windows.push_back(window(9, "ケア管理"));
-        return windows;
-    };
+    platform.registry = RegFile::parse(c.registry);
     if (c.windows) platform.windows = [&](std::uint32_t) { return *c.windows; };
     if (c.setup) c.setup(platform);
     for (const auto& [call, error] : c.fail) platform.failNext(call, error);
@@ -396,11 +378,9 @@ TEST(AccessWindowWatch, OnlyTheOpenedMainWindowOfTheProcessCountsWithinAbout180S
     // Hung, of another process or class, still titled just "Access", blank or invisible: none counts.
     std::vector<TopLevelWindow> others{window(1, "ケア管理"), window(2, "ケア管理", 17), window(3, " Access "),
                                        window(4, "  "),       window(5, "ケア管理"),     window(6, "ケア管理")};
-    others[0].hung = true;
-    others[4].visible = false;
-    others[5].className = "OSplash";
+    std::tie(others[0].hung, others[4].visible, others[5].className) = std::tuple(true, false, "OSplash");
     // The second start wraps the millisecond counter during the wait.
-    for (const std::uint32_t start : {1'000U, 0xFFFFFFFFU - 7'000}) {
+    for (const std::uint32_t start : {1'000U, 0xFFFFFFFFU - 7'000})
         for (const bool appears : {true, false}) {
             FakePlatform platform;
             platform.clock = start;
@@ -412,13 +392,11 @@ TEST(AccessWindowWatch, OnlyTheOpenedMainWindowOfTheProcessCountsWithinAbout180S
             EXPECT_EQ(waitForAccessWindow(platform, FakePlatform::startedProcess), appears);
             EXPECT_EQ(platform.callsStartingWith({"sleep(5000)"}).size(), appears ? 3U : 36U) << start;
         }
-    }
 }
 
 TEST(AccessLocator, SearchOrderFollowsTheBootType)
 {
-    // A reads the class registration, B asks for the installation key (the
-    // ones of 15 and 16 each also try the other's), C reads the application path.
+    // A: class registration, B: installation key (15 and 16 each also try the other's), C: application path.
     const std::pair<int, const char*> orders[] = {
         {1, "A11 B11 "},       {102, "B14 A14 "},         {131, "A15 B15 B16 "},       {132, "B15 B16 A15 A16 "},
         {160, "A16 B16 B15 "}, {162, "B16 B15 A16 A15 "}, {999, "B16 B15 A16 A15 C "}, {12345, "B16 B15 A16 A15 C "}};
@@ -444,9 +422,8 @@ TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrail
     platform.shortPaths = {{"D:\\My App\\", "D:\\MYAPP~1\\"}, {longPath + "b", "C:\\AAAAAA~1"}, {longPath, "never"}};
     EXPECT_EQ(shortPath(platform, "D:\\My App\\"), "D:\\MYAPP~1\\");
     EXPECT_EQ(shortPath(platform, longPath + "b"), "C:\\AAAAAA~1");
-    EXPECT_EQ(shortPath(platform, longPath), longPath);
-    EXPECT_EQ(shortPath(platform, "D:\\APP\\"), "D:\\APP\\");
-    EXPECT_EQ(shortPath(platform, "D:\\No Short\\"), "D:\\No Short\\");
+    for (const std::string& kept : {longPath, std::string("D:\\APP\\"), std::string("D:\\No Short\\")})
+        EXPECT_EQ(shortPath(platform, kept), kept);
     EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).front(), "shortPathName(D:\\My App\\|300)");
     EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).size(), 3U);
 

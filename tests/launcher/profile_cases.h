@@ -5,8 +5,7 @@
 
 namespace kinsketch::launcher {
 
-// What the Windows profile reader answers for fixtures/launcher/profile_rules.ini:
-// section, key and value. The portable reader and the real API are both held to it.
+// What the Windows profile reader answers for fixtures/launcher/profile_rules.ini; both readers are held to it.
 struct ProfileCase {
     std::string section, key, expected;
 };

@@ -1,8 +1,5 @@
-// compare_pictures ACTUAL EXPECTED WITHOUT_DETAILS: for scripts that compare
-// a picture drawn on Windows with the same picture drawn on Linux. Exit
-// status 0 when they agree but for their letters' edges
-// (letter_tolerant_difference.h), 1 with the reason otherwise, 2 when a file
-// cannot be read.
+// compare_pictures ACTUAL EXPECTED WITHOUT_DETAILS, for the Windows stage's scripts: status 0 when the pictures
+// agree but for their letters' edges (letter_tolerant_difference.h), 1 with the reason otherwise, 2 when unreadable.
 
 #include "tests/support/letter_tolerant_difference.h"
 

@@ -1,6 +1,5 @@
 #pragma once
-// The documents the reference pictures are made from, built in code so that
-// what each one shows can be read here. The regeneration run writes them to
+// The documents of the reference pictures, built in code to be read here; regeneration writes them to
 // tests/fixtures/canvas as .gdr files (the README and the benchmarks use them).
 
 #include "document/gdr_conversion.h"
@@ -9,6 +8,7 @@
 #include <array>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,8 +28,7 @@ struct Point {
     float x, y;
 };
 
-// A pen or eraser stroke as live drawing leaves it: the first record keeps
-// its own point as start, the others are joined to the one before on redraw.
+// A pen or eraser stroke as drawn: the first record starts at its own point, the others join the one before.
 inline void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, Colour colour,
                       std::initializer_list<Point> points)
 {
@@ -68,13 +67,11 @@ inline GdrRecord newDocument()
 {
     GdrRecord d;
     makeNewDocument(d);
-    d.isNew = kFalse;
-    d.version = kVersionText;
+    std::tie(d.isNew, d.version) = std::tuple(kFalse, kVersionText);
     return d;
 }
 
-// Symbols 1–14 and every line style: styles 0–9 on the ten marriage lines,
-// slash styles and an unknown code on plain lines.
+// Symbols 1–14 and every line style: 0–9 on the ten marriage lines, slashes and an unknown code on plain lines.
 inline GdrRecord normalStylesAndSymbols()
 {
     GdrRecord d = newDocument();
@@ -83,10 +80,9 @@ inline GdrRecord normalStylesAndSymbols()
     const char* ages[] = {"82", "80", "７５歳", "70", "55", "53", "50", "48", "46",
                           "28", "26", "24",     "22", "3",  "",   "1",  "0",  "99"};
     for (int i = 0; i < 18; ++i) d.ages[static_cast<std::size_t>(i)] = ages[i];
-    d.remarks[0] = "祖父";
-    d.remarks[1] = "祖母";
-    d.remarks[6] = "本人";
-    d.remarks[13] = "長い備考の文字列です";
+    for (auto [slot, remark] :
+         {std::pair<std::size_t, const char*>{0, "祖父"}, {1, "祖母"}, {6, "本人"}, {13, "長い備考の文字列です"}})
+        d.remarks[slot] = remark;
     const int marriages[] = {7, 8, 9, 22, 23, 24, 25, 37, 38, 39};
     for (int s = 0; s < 10; ++s) d.lineStyles[static_cast<std::size_t>(marriages[s])] = static_cast<std::uint8_t>(s);
     const std::pair<int, int> plain[] = {{0, 1},  {1, 2},  {2, 3},  {3, 1},  {4, 4},  {5, 6},  {6, 8},
@@ -97,8 +93,7 @@ inline GdrRecord normalStylesAndSymbols()
     return d;
 }
 
-// The large screen with every layer: a household frame from the marks,
-// texts in several fonts, added lines, pen and eraser strokes and a figure.
+// The large screen with every layer: frame from the marks, texts, added lines, pen and eraser strokes, a figure.
 inline GdrRecord wideEveryLayer()
 {
     GdrRecord d = newDocument();
@@ -108,10 +103,7 @@ inline GdrRecord wideEveryLayer()
                                                    {12, "i111"}, {24, "i112"}, {25, "i113"}, {26, "i114"}, {27, "i101"},
                                                    {28, "i102"}, {33, "i101"}, {34, "i102"}, {36, "i108"}};
     for (auto [slot, key] : symbols) d.symbols[static_cast<std::size_t>(slot)] = key;
-    d.ages[21] = "本人 78";
-    d.ages[22] = "76";
-    d.remarks[21] = "要介護3";
-    d.remarks[36] = "孫";
+    std::tie(d.ages[21], d.ages[22], d.remarks[21], d.remarks[36]) = std::tuple("本人 78", "76", "要介護3", "孫");
     const std::pair<int, int> lines[] = {{7, 1},   {58, 4},  {59, 5},  {60, 9},  {61, 1},  {62, 1},  {64, 1},
                                          {65, 1},  {67, 1},  {68, 1},  {70, 7},  {71, 1},  {72, 6},  {73, 2},
                                          {74, 3},  {76, 1},  {77, 1},  {78, 1},  {80, 1},  {81, 1},  {82, 8},
@@ -143,9 +135,7 @@ inline GdrRecord normalFrameAndTexts()
     const std::pair<int, const char*> symbols[] = {{0, "i101"}, {1, "i102"},  {5, "i101"},  {6, "i108"},
                                                    {7, "i102"}, {10, "i107"}, {11, "i102"}, {15, "i101"}};
     for (auto [slot, key] : symbols) d.symbols[static_cast<std::size_t>(slot)] = key;
-    d.ages[5] = "52";
-    d.ages[6] = "本人";
-    d.remarks[6] = "独居";
+    std::tie(d.ages[5], d.ages[6], d.remarks[6]) = std::tuple("52", "本人", "独居");
     const std::pair<int, int> lines[] = {{7, 1},  {11, 1}, {14, 1}, {15, 1}, {19, 1}, {20, 1}, {18, 1}, {24, 5},
                                          {28, 1}, {31, 1}, {34, 1}, {35, 1}, {38, 1}, {41, 1}, {49, 1}};
     for (auto [line, style] : lines) d.lineStyles[static_cast<std::size_t>(line)] = static_cast<std::uint8_t>(style);

@@ -1,6 +1,5 @@
 #pragma once
-// What the picture tests share: the font table installed, pixel comparison,
-// and the fixture folders.
+// What the picture tests share: the font table installed, pixel comparison and the fixture folders.
 
 #include "tests/support/letter_tolerant_difference.h"
 #include "tests/support/poppler.h"
@@ -12,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -25,23 +23,16 @@ class CanvasFontsEnvironment : public ::testing::Environment {
 inline ::testing::Environment* const kCanvasFonts = ::testing::AddGlobalTestEnvironment(new CanvasFontsEnvironment);
 
 inline std::filesystem::path fixtureDir() { return KINSKETCH_FIXTURE_DIR; }
-inline std::filesystem::path goldenDir() { return fixtureDir() / "golden"; }
 
 // True when the reference files are to be written instead of compared.
-inline bool regeneratingGolden()
-{
-    const char* value = std::getenv("KINSKETCH_REGENERATE_GOLDEN");
-    return value && std::string(value) == "1";
-}
+inline bool regeneratingGolden() { return qEnvironmentVariable("KINSKETCH_REGENERATE_GOLDEN") == "1"; }
 
 // Empty when equal; otherwise where and how the pictures differ.
 inline std::string pictureDifference(const QImage& actual, const QImage& expected)
 {
-    if (actual.size() != expected.size())
-        return "size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) + " instead of " +
-               std::to_string(expected.width()) + "x" + std::to_string(expected.height());
-    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
-    const QImage e = expected.convertToFormat(QImage::Format_RGB32);
+    const auto size = [](const QImage& i) { return std::to_string(i.width()) + "x" + std::to_string(i.height()); };
+    if (actual.size() != expected.size()) return "size " + size(actual) + " instead of " + size(expected);
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32), e = expected.convertToFormat(QImage::Format_RGB32);
     int differing = 0;
     std::string first;
     for (int y = 0; y < a.height(); ++y)
@@ -53,9 +44,7 @@ inline std::string pictureDifference(const QImage& actual, const QImage& expecte
     return differing == 0 ? std::string() : std::to_string(differing) + " pixels differ;" + first;
 }
 
-// The reference pictures were drawn on Linux. There a picture must equal its
-// reference; on Windows its letters come from another rasteriser, and only
-// they may differ from it.
+// The references were drawn on Linux, where a picture must equal its reference; on Windows only letters may differ.
 inline std::string referenceDifference(const QImage& actual, const QImage& reference,
                                        [[maybe_unused]] const QImage& withoutDetails)
 {

@@ -11,24 +11,14 @@ namespace kinsketch::test {
 
 class ByteBuilder {
 public:
-    ByteBuilder& u8(std::uint8_t v)
-    {
-        bytes.push_back(v);
-        return *this;
-    }
+    ByteBuilder& u8(std::uint8_t v) { return raw(v); }
     ByteBuilder& i16(std::int16_t v) { return raw(v); }
     ByteBuilder& i32(std::int32_t v) { return raw(v); }
-    ByteBuilder& f32(float v) { return raw(v); }
-    ByteBuilder& zeros(std::size_t n)
-    {
-        bytes.insert(bytes.end(), n, 0);
-        return *this;
-    }
+    ByteBuilder& zeros(std::size_t n) { return repeat(n, {0}); }
     ByteBuilder& text(const std::string& shiftJis)
     {
         raw(static_cast<std::uint16_t>(shiftJis.size()));
-        bytes.insert(bytes.end(), shiftJis.begin(), shiftJis.end());
-        return *this;
+        return repeat(1, {shiftJis.begin(), shiftJis.end()});
     }
     ByteBuilder& repeat(std::size_t times, const std::vector<std::uint8_t>& pattern)
     {

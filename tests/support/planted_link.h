@@ -1,10 +1,6 @@
 #pragma once
-// A symbolic link planted where the program writes, as an attacker would.
-// Windows makes links only with the right to (Developer Mode or an
-// administrator). wine 8 makes none: its CreateSymbolicLinkW writes a plain
-// empty file, and its DeleteFileW removes what a link made outside it points
-// to, not the link, so links cannot be tested under wine at all. Where no
-// link results, the caller skips its test.
+// A symbolic link planted where the program writes, as an attacker would. Windows makes links only with the right
+// to; wine 8 makes none (and deletes what a link points to), so where no link results, the caller skips its test.
 
 #include "document/file_io.h"
 
@@ -32,7 +28,6 @@ namespace kinsketch::test {
     return isLinkOrReparsePoint(link);
 }
 
-inline constexpr const char* kNoLinksHere =
-    "this system makes no symbolic links (wine 8); they are tested on Linux";
+inline constexpr const char* kNoLinksHere = "this system makes no symbolic links (wine 8); they are tested on Linux";
 
 } // namespace kinsketch::test

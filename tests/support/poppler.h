@@ -1,8 +1,5 @@
 #pragma once
-// poppler's pdfinfo, pdftotext and pdftoppm read back the PDFs the program
-// writes. They are Linux programs, which a test program built for Windows
-// cannot start under wine: there scripts/test-windows.sh reads the PDFs
-// kinsketch-render.exe writes with them instead.
+// poppler's tools read back the PDFs; a Windows test program cannot start them under wine.
 
 namespace kinsketch::test {
 

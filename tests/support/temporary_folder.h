@@ -1,6 +1,5 @@
 #pragma once
-// An empty folder for the running test, named after it and removed, whatever
-// its permissions, when the test ends.
+// An empty folder for the running test, named after it and removed, whatever its permissions, when the test ends.
 
 #include <gtest/gtest.h>
 
