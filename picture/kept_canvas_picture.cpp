@@ -394,7 +394,7 @@ QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBo
 const QImage* KeptCanvasPicture::strokesLayer(double scale)
 {
     const auto& strokes = painted_.scene.strokes;
-    if (strokesLayer_.strokes == strokes) return &strokesLayer_.image;
+    if (strokesLayer_.strokes == strokes && strokesLayer_.scale == scale) return &strokesLayer_.image;
     const bool sameCanvas =
         strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();
     const StrokeRun* painted = strokesLayer_.strokes.get();

@@ -209,6 +209,9 @@ TEST_P(KeptPicture, AfterEveryEditAndFreeDrawingStepEqualsTheCanvasPaintedAfresh
         kept.update(*opened.canvas, scale, 0);
         ASSERT_EQ(differenceFromAfresh(kept, *opened.canvas, scale), "") << "step " << step << ": " << what;
     }
+    // The window moved to a screen of another pixel ratio: every layer is painted at the new scale.
+    kept.update(*opened.canvas, scale * 2, 0);
+    ASSERT_EQ(differenceFromAfresh(kept, *opened.canvas, scale * 2), "") << "after a change of scale";
 
     OpenedDocument drawn(GetParam().document);
     GenoCanvas& canvas = *drawn.canvas;
