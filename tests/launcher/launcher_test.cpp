@@ -76,11 +76,6 @@ public:
         }
         return result;
     }
-    template <typename... Arguments>
-    void record(Str name, const Arguments&... arguments)
-    {
-        answer(0, name, arguments...);
-    }
 
     std::string ownFolder() override { return answer(folder, "ownFolder"); }
     std::string ownExecutableName() override { return executableName; }
@@ -107,58 +102,57 @@ public:
         return answer(startedProcess, "startProgram", commandLine, state);
     }
     std::vector<TopLevelWindow> topLevelWindows() override { return windows(clock); }
-    void bringToFront(WindowHandle window) override { record("bringToFront", window); }
+    void bringToFront(WindowHandle window) override { answer(0, "bringToFront", window); }
     std::uint32_t tickCount() override { return clock; }
     void sleep(std::uint32_t milliseconds) override { clock += answer(milliseconds, "sleep", milliseconds); }
     void openDatabaseExclusiveReadOnly(Str engine, Str path) override
     {
-        record("openDatabaseExclusiveReadOnly", engine, path);
+        answer(0, "openDatabaseExclusiveReadOnly", engine, path);
     }
     App createAccessApplication(Str programId) override
     {
         return std::make_unique<Access>(*this, "createAccessApplication", programId);
     }
     App accessByPath(Str path) override { return std::make_unique<Access>(*this, "accessByPath", path); }
-    void messageBox(Str text, Str title, MessageIcon icon) override { record("messageBox", text, title, icon); }
-    void beep() override { record("beep"); }
-    void setMousePointer(MousePointer pointer) override { record("setMousePointer", pointer); }
+    void messageBox(Str text, Str title, MessageIcon icon) override { answer(0, "messageBox", text, title, icon); }
+    void beep() override { answer(0, "beep"); }
+    void setMousePointer(MousePointer pointer) override { answer(0, "setMousePointer", pointer); }
     void processPendingEvents() override {}
-    void showProgressWindow(Str message) override { record("showProgressWindow", message); }
-    void closeProgressWindow() override { record("closeProgressWindow"); }
+    void showProgressWindow(Str message) override { answer(0, "showProgressWindow", message); }
+    void closeProgressWindow() override { answer(0, "closeProgressWindow"); }
 
 private:
-    // Answers from accessAnswers; a call without an answer fails as the host does.
     class Access : public AccessApplication {
     public:
         // Released only when made: a failing call makes none.
         Access(FakePlatform& platform, Str call, Str argument)
             : p_(&platform)
         {
-            p_->record(call, argument);
+            p_->answer(0, call, argument);
         }
-        ~Access() override { p_->record("access.release"); }
+        ~Access() override { p_->answer(0, "access.release"); }
         void openCurrentDatabase(Str path, bool exclusive, Str password) override
         {
-            p_->record("access.openCurrentDatabase", path, exclusive, password);
+            p_->answer(0, "access.openCurrentDatabase", path, exclusive, password);
         }
-        void setUserControl(bool userControl) override { p_->record("access.setUserControl", userControl); }
-        void setVisible(bool visible) override { p_->record("access.setVisible", visible); }
+        void setUserControl(bool userControl) override { p_->answer(0, "access.setUserControl", userControl); }
+        void setVisible(bool visible) override { p_->answer(0, "access.setVisible", visible); }
         void setOption(Str name, const AccessOptionValue& value) override
         {
-            std::visit([&](auto v) { p_->record("access.setOption", name, v); }, value);
+            std::visit([&](auto v) { p_->answer(0, "access.setOption", name, v); }, value);
         }
-        void runCommand(AccessCommand command) override { p_->record("access.runCommand", command); }
+        void runCommand(AccessCommand command) override { p_->answer(0, "access.runCommand", command); }
         std::string databaseProperty(Str name) override { return answer("access.databaseProperty", name); }
         std::string activeFormCaption() override { return answer("access.activeFormCaption"); }
         std::string activeReportCaption() override { return answer("access.activeReportCaption"); }
-        void openForm(Str formName) override { p_->record("access.openForm", formName); }
-        void doCmdQuit(QuitOption option) override { p_->record("access.doCmdQuit", option); }
+        void openForm(Str formName) override { p_->answer(0, "access.openForm", formName); }
+        void doCmdQuit(QuitOption option) override { p_->answer(0, "access.doCmdQuit", option); }
 
     private:
         template <typename... Arguments>
         std::string answer(Str name, const Arguments&... arguments)
         {
-            p_->record(name, arguments...);
+            p_->answer(0, name, arguments...);
             if (!p_->accessAnswers.contains(p_->calls.back())) throw LauncherError(2475, "値がありません。");
             return p_->accessAnswers[p_->calls.back()];
         }
@@ -206,8 +200,7 @@ struct StartCase {
     std::vector<std::pair<std::string, LauncherError>> fail{};
     std::map<std::string, std::string> files{}, shortPaths{}, answers{}; // answers replace the default title
     std::optional<std::vector<TopLevelWindow>> windows{};
-    // Every beep and message box; of the calls in made, those made, in order; beginnings of calls never made.
-    Calls shown{}, made{}, absent{};
+    Calls shown{}, made{}, absent{}; // every beep and box; the calls of made, in order; beginnings of calls never made
     int exitCode = 0;
 };
 
@@ -350,11 +343,10 @@ TEST_P(StartSequence, Runs)
 {
     const StartCase& c = GetParam();
     FakePlatform platform;
-    platform.files = c.files;
+    std::tie(platform.files, platform.shortPaths, platform.registry) =
+        std::tuple(c.files, c.shortPaths, RegFile::parse(c.registry));
     platform.files.insert({{iniPath, c.ini}, {database, ""}});
-    platform.shortPaths = c.shortPaths;
     if (!c.answers.empty()) platform.accessAnswers = c.answers;
-    platform.registry = RegFile::parse(c.registry);
     if (c.windows) platform.windows = [&](std::uint32_t) { return *c.windows; };
     if (c.setup) c.setup(platform);
     for (const auto& [call, error] : c.fail) platform.failNext(call, error);
@@ -403,8 +395,8 @@ TEST(AccessLocator, SearchOrderFollowsTheBootType)
     for (const auto& [bootType, searches] : orders) {
         FakePlatform platform;
         EXPECT_EQ(AccessLocator(platform).findAccessProgram(static_cast<AccessBootType>(bootType)), "");
-        const std::string a = "machineValue(Software\\Classes\\Access.Application.";
-        const std::string b = "machineKeyExists(Software\\Microsoft\\Office\\";
+        const std::string a = "machineValue(Software\\Classes\\Access.Application.",
+                          b = "machineKeyExists(Software\\Microsoft\\Office\\";
         std::string made;
         for (const std::string& call : platform.callsStartingWith({"machine"})) {
             if (call.starts_with(a)) made += "A" + call.substr(a.size(), 2) + " ";
@@ -424,8 +416,8 @@ TEST(SettingsRoutines, ShortFormOnlyForPathsWithABlankOrBeyond255BytesAndNoTrail
     EXPECT_EQ(shortPath(platform, longPath + "b"), "C:\\AAAAAA~1");
     for (const std::string& kept : {longPath, std::string("D:\\APP\\"), std::string("D:\\No Short\\")})
         EXPECT_EQ(shortPath(platform, kept), kept);
-    EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).front(), "shortPathName(D:\\My App\\|300)");
-    EXPECT_EQ(platform.callsStartingWith({"shortPathName"}).size(), 3U);
+    const Calls asked = platform.callsStartingWith({"shortPathName"});
+    EXPECT_EQ(std::make_tuple(asked.front(), asked.size()), std::make_tuple("shortPathName(D:\\My App\\|300)", 3U));
 
     platform.files[iniPath] = "[VERUP]\nFMenu=frmMenu\\\n";
     EXPECT_EQ(readIniSetting(platform, "ovnVerUP.ini", "VERUP", "FMenu", ""), "frmMenu");
@@ -473,10 +465,10 @@ TEST(RegFile, ReadsMachineStringValuesOfBothExportEncodings)
         EXPECT_EQ(file.value("software\\microsoft\\office\\16.0\\access\\installroot", "path"),
                   "C:\\Program Files\\Office \"16\"\\");
         for (const char* name : {"Binary", "Count", ""}) EXPECT_FALSE(file.value(installRoot, name)) << name;
-        EXPECT_TRUE(file.keyExists(installRoot));
-        EXPECT_TRUE(file.keyExists("SOFTWARE\\Microsoft\\Office\\16.0"));
-        EXPECT_FALSE(file.keyExists("Software\\Microsoft\\Office\\16"));
-        EXPECT_FALSE(file.keyExists("Software\\Microsoft\\Office\\14.0\\Access\\InstallRoot"));
+        EXPECT_TRUE(file.keyExists(installRoot) && file.keyExists("SOFTWARE\\Microsoft\\Office\\16.0"));
+        for (const char* absent :
+             {"Software\\Microsoft\\Office\\16", "Software\\Microsoft\\Office\\14.0\\Access\\InstallRoot"})
+            EXPECT_FALSE(file.keyExists(absent)) << absent;
     }
 }
 
