@@ -600,12 +600,11 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
          FreeLineRedraw::Figure,
          {{1, {500, 500, 500, 500}}, {2, {600, 600, 600, 600}}, {3, {700, 700, 600, 600}}}}};
     for (const auto& [records, how, expected] : cases) {
-        SCOPED_TRACE(records.size());
         Screen screen(newDocument());
         screen.document.strokes = {true, 1, records};
         screen.figureNo = 2;
         ASSERT_TRUE(screen.canvas.redrawFreeLines(1, how));
-        EXPECT_EQ(freeLineSegments(screen.canvas), expected);
+        EXPECT_EQ(freeLineSegments(screen.canvas), expected) << static_cast<int>(how) << " " << records.size();
     }
 }
 
