@@ -86,8 +86,9 @@ void Startup::readDocument(const std::string& commandLine)
         if (!opened.readWhole) tell(boxes_, "文書「" + commandLine + "」を読めませんでした。\n新しい図で開始します。");
         recoveryCopy_.emplace(workFolder(), commandLine, originOf(opened.content));
         documentName_ = commandLine;
-        offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     }
+    if (!recoveryCopy_) recoveryCopy_.emplace(RecoveryCopy::forNewDrawing(workFolder()));
+    offerRecoveryCopy(*recoveryCopy_, store, boxes_, opened);
     context_.document = std::move(opened.record);
     context_.freeLineCount = opened.freeLineCount;
 }

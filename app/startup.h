@@ -31,7 +31,7 @@ public:
     StartupOutcome run(const std::string& commandLine);
 
     std::filesystem::path workFolder() const { return programFolder_ / "imgTmp"; }
-    // The recovery copy of the handed-in document's edits; none for a new document.
+    // The recovery copy of the edits, the handed-in document's or the new drawing's.
     const std::optional<RecoveryCopy>& recoveryCopy() const { return recoveryCopy_; }
     // The name the host handed the document in under; empty for a new document.
     const std::string& documentName() const { return documentName_; }

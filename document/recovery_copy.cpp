@@ -15,6 +15,14 @@ RecoveryCopy::RecoveryCopy(const std::filesystem::path& workFolder, const std::s
     , origin_(std::move(origin))
 {}
 
+// ".." is refused in every document name the host can hand in.
+RecoveryCopy RecoveryCopy::forNewDrawing(const std::filesystem::path& workFolder)
+{
+    RecoveryCopy copy(workFolder, "new..drawing", "new");
+    copy.newDrawing_ = true;
+    return copy;
+}
+
 std::string RecoveryCopy::recordedOrigin() const
 {
     try {

@@ -3,7 +3,8 @@
 // while the user edits, so that a killed program or a lost session does not
 // lose the work. It lives in a hidden folder inside the working folder, where
 // the host never looks and start-up never clears leftovers, one file per
-// document name.
+// document name, and one for the new drawing under a name no document can
+// have.
 
 #include "gdr_record.h"
 
@@ -18,6 +19,10 @@ public:
     // and hash): a copy left from another document under the same name is
     // told apart by it.
     RecoveryCopy(const std::filesystem::path& workFolder, const std::string& documentName, std::string origin = {});
+    // The copy of a new drawing (started with `new`, no name or a refused one).
+    static RecoveryCopy forNewDrawing(const std::filesystem::path& workFolder);
+
+    bool isNewDrawing() const { return newDrawing_; }
 
     const std::filesystem::path& path() const { return path_; }
     const std::string& origin() const { return origin_; }
@@ -38,6 +43,7 @@ private:
     std::filesystem::path path_;
     std::filesystem::path originPath_;
     std::string origin_;
+    bool newDrawing_ = false;
     mutable bool originWritten_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
 #include "genogram/cohabit_frame_builder.h"
+#include "picture/handed_in_picture.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/planted_link.h"
 #include "windows/basic_input/basic_input_window.h"
@@ -18,6 +19,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -27,6 +30,7 @@
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -41,7 +45,7 @@ using Answer = MessageAnswer;
 using test::WholeScreen;
 
 const fs::path kFixtures = fs::path(KINSKETCH_FIXTURE_DIR) / "documents";
-const std::string kOffer = "前回、保存されずに終了した編集があります。復元しますか？";
+const std::string kDiscard = "復元しない編集は失われます。破棄しますか？";
 
 TextLabelRecord textAt(float left, float top)
 {
@@ -104,18 +108,38 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
         << "the handed-in document is kept and found without regard to case";
     EXPECT_TRUE(boxes.shown.empty());
 
-    // The same name handed in again with another drawing: the copy left is told as another's; No keeps the drawing.
+    // The same name handed in again with another drawing: the copy left is told as another's and Enter does not
+    // answer; 破棄する, then いいえ at the second question, then 破棄する and はい keep the drawing.
     GdrRecord edited = context.document;
     edited.ages[0] = "99";
     startup->recoveryCopy()->write(edited);
-    boxes.answers = {Answer::Yes};
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    EXPECT_EQ(context.document.ages[0], "99") << "Enter restores the document's own copy";
     fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR", fs::copy_options::overwrite_existing);
+    boxes.answers = {Answer::Discard, Answer::No, Answer::Discard, Answer::Yes};
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, kOffer);
+    ASSERT_EQ(boxes.shown.size(), 5u);
+    EXPECT_EQ(boxes.shown[1].defaultAnswer, DefaultAnswer::None);
     EXPECT_NE(boxes.shown[1].text.find("別の文書から始めた編集です"), std::string::npos) << boxes.shown[1].text;
+    EXPECT_EQ(std::tie(boxes.shown[2].text, boxes.shown[3].text, boxes.shown[4].defaultAnswer),
+              std::make_tuple(kDiscard, boxes.shown[1].text, DefaultAnswer::Negative));
     EXPECT_EQ(context.document.symbols[2], "i104");
+    EXPECT_FALSE(startup->recoveryCopy()->exists());
+
+    // A new drawing keeps its copy under a name no document has, and offers it to the next new drawing only.
+    ASSERT_EQ(start("new"), StartupOutcome::Run);
+    startup->recoveryCopy()->write(edited);
+    boxes.shown.clear();
+    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR");
+    ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{});
+    boxes.answers = {Answer::Restore};
+    ASSERT_EQ(start(""), StartupOutcome::Run);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(std::tie(boxes.shown[0].defaultAnswer, context.document.ages[0]),
+              std::make_tuple(DefaultAnswer::None, "99"));
+    EXPECT_FALSE(boxes.shown[0].picture.empty());
+    startup->recoveryCopy()->remove();
 
     // Upper-case NEW is a document name; names that leave the working folder are never read.
     fs::copy_file(kFixtures / "sample_family.gdr", program / "outside.gdr");
@@ -128,7 +152,7 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
         EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
         EXPECT_EQ(std::tie(context.document.symbols[2], context.document.isNew), std::make_tuple("i000", kTrue));
     }
-    EXPECT_EQ(splashShown, 1);
+    EXPECT_EQ(splashShown, 2);
 
     // A leftover that cannot be removed, a file in the folder's place and a link in the lock's place stop the start.
     boxes.shown.clear();
@@ -904,14 +928,16 @@ enum class CopyLeft { None, Unreadable, FolderInItsPlace, SameAsHandedIn, Edited
 
 struct OfferCase {
     CopyLeft copy;
-    Answer answer;
-    std::vector<std::string> boxes;
+    std::deque<Answer> answers;     // none: Enter
+    std::vector<std::string> boxes; // kQuestion stands for the offer
     bool copyKept, editOpened;
 };
 
+const std::string kQuestion = "(the offer)";
+
 class RecoveryOffer : public ::testing::TestWithParam<OfferCase> {};
 
-TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
+TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyASecondYesDiscardsIt)
 {
     const OfferCase& c = GetParam();
     test::TemporaryFolder folder;
@@ -926,24 +952,43 @@ TEST_P(RecoveryOffer, OnlyACopyOtherThanTheDocumentIsOfferedAndOnlyYesKeepsIt)
     if (c.copy == CopyLeft::Unreadable) writeFileAtomically(copy.path(), Bytes{1, 2, 3});
     if (c.copy == CopyLeft::FolderInItsPlace) fs::create_directories(copy.path() / "inside");
     if (c.copy == CopyLeft::SameAsHandedIn) copy.write(opened.record);
+    QFile file(QString::fromStdU16String(copy.path().u16string()));
+    if (file.open(QIODevice::Append))
+        file.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(9, 5)), QFileDevice::FileModificationTime);
+    file.close();
     test::ScriptedMessageBoxes boxes;
-    boxes.answers = {c.answer};
+    boxes.answers = c.answers;
 
     offerRecoveryCopy(copy, store, boxes, opened);
-    EXPECT_EQ(boxes.texts(), c.boxes);
+    std::vector<std::string> told = boxes.texts();
+    for (std::string& text : told)
+        if (text.starts_with("前回、保存されずに終了した編集があります（最終編集：2026年12月8日 9:05）。"))
+            text = kQuestion;
+    EXPECT_EQ(told, c.boxes);
     EXPECT_EQ(copy.exists(), c.copyKept);
     EXPECT_EQ(opened.record.ages[0] == "edited", c.editOpened);
+    if (c.copy != CopyLeft::Edited || !c.copyKept) return;
+    // The offer shows the picture the confirmation would show of the copy.
+    const MessagePicture& shown = boxes.shown[0].picture;
+    const std::optional<QImage> expected = pictureOfHandedInDocument(copy.path(), reporter);
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(
+        QImage(reinterpret_cast<const uchar*>(shown.argb.data()), shown.width, shown.height, QImage::Format_ARGB32),
+        expected->convertToFormat(QImage::Format_ARGB32));
 }
 
 const std::string kUnreadable = "前回、保存されずに終了した編集の記録を読めなかったため、削除しました。";
 const std::string kStuck = "前回、保存されずに終了した編集の記録を読めず、削除もできませんでした。";
-INSTANTIATE_TEST_SUITE_P(Copies, RecoveryOffer,
-                         ::testing::Values(OfferCase{CopyLeft::None, Answer::Yes, {}, false, false},
-                                           OfferCase{CopyLeft::Unreadable, Answer::Yes, {kUnreadable}, false, false},
-                                           OfferCase{CopyLeft::FolderInItsPlace, Answer::Yes, {kStuck}, true, false},
-                                           OfferCase{CopyLeft::SameAsHandedIn, Answer::Yes, {}, false, false},
-                                           OfferCase{CopyLeft::Edited, Answer::Yes, {kOffer}, true, true},
-                                           OfferCase{CopyLeft::Edited, Answer::No, {kOffer}, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Copies, RecoveryOffer,
+    ::testing::Values(OfferCase{CopyLeft::None, {}, {}, false, false},
+                      OfferCase{CopyLeft::Unreadable, {}, {kUnreadable}, false, false},
+                      OfferCase{CopyLeft::FolderInItsPlace, {}, {kStuck}, true, false},
+                      OfferCase{CopyLeft::SameAsHandedIn, {}, {}, false, false},
+                      OfferCase{CopyLeft::Edited, {}, {kQuestion}, true, true},
+                      OfferCase{CopyLeft::Edited, {Answer::Discard}, {kQuestion, kDiscard, kQuestion}, true, true},
+                      OfferCase{
+                          CopyLeft::Edited, {Answer::Discard, Answer::Yes}, {kQuestion, kDiscard}, false, false}));
 
 } // namespace
 } // namespace kinsketch

@@ -204,12 +204,19 @@ GdrRecord documentWithStrokes(float x)
     return document;
 }
 
-TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDocumentUntouched)
+RecoveryCopy copyOf(const fs::path& folder, bool newDrawing)
+{
+    return newDrawing ? RecoveryCopy::forNewDrawing(folder) : RecoveryCopy(folder, "client");
+}
+
+class KilledCopyWriter : public ::testing::TestWithParam<bool> {};
+
+TEST_P(KilledCopyWriter, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDocumentUntouched)
 {
     test::TemporaryFolder folder;
     const GdrRecord first = documentWithStrokes(1), second = documentWithStrokes(2);
     const Bytes firstBytes = encodeGdr(first), secondBytes = encodeGdr(second);
-    const RecoveryCopy copy(folder.path(), "client");
+    const RecoveryCopy copy = copyOf(folder.path(), GetParam());
     const fs::path handedIn = folder.path() / "client.gdr";
     writeFileAtomically(handedIn, firstBytes);
     copy.write(first);
@@ -220,7 +227,7 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
     for (int run = 0; run < 60; ++run) {
         fs::remove(unfinished);
         {
-            const test::KilledWriter writer(folder.path());
+            const test::KilledWriter writer(folder.path(), GetParam());
             ASSERT_TRUE(writer.started());
             // A new process takes a while to start, most of all under wine.
             for (int waited = 0; !fs::exists(unfinished) && waited < 10000; ++waited)
@@ -234,6 +241,11 @@ TEST(RecoveryCopy, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDo
     EXPECT_EQ(readWholeFile(handedIn), firstBytes);
     EXPECT_GT(sawFirst * sawSecond, 0) << "the kills never fell between two writes";
 }
+
+INSTANTIATE_TEST_SUITE_P(RecoveryCopy, KilledCopyWriter, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& named) {
+                             return named.param ? "NewDrawing" : "HandedInDocument";
+                         });
 
 // The newest document wins; a discard removes the copy, its temporary file and later writes; failures are told.
 TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermissions)
@@ -326,9 +338,9 @@ TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
 
 } // namespace
 
-void test::writeRecoveryCopiesForever(const fs::path& folder)
+void test::writeRecoveryCopiesForever(const fs::path& folder, bool newDrawing)
 {
-    const RecoveryCopy copy(folder, "client");
+    const RecoveryCopy copy = copyOf(folder, newDrawing);
     const GdrRecord first = documentWithStrokes(1), second = documentWithStrokes(2);
     for (;;) {
         copy.write(second);

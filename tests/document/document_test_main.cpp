@@ -1,4 +1,4 @@
-// With --write-recovery-copies FOLDER, the writer the kill test kills on Windows, where no process can be forked.
+// With --write-recovery-copies FOLDER [new], the writer the kill test kills on Windows, where no process can be forked.
 
 #include "killed_writer.h"
 
@@ -8,8 +8,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--write-recovery-copies") == 0)
-        kinsketch::test::writeRecoveryCopiesForever(argv[2]);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--write-recovery-copies") == 0)
+        kinsketch::test::writeRecoveryCopiesForever(argv[2], argc == 4);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -14,12 +14,12 @@ namespace kinsketch::test {
 
 #ifdef _WIN32
 
-KilledWriter::KilledWriter(const std::filesystem::path& folder)
+KilledWriter::KilledWriter(const std::filesystem::path& folder, bool newDrawing)
 {
     wchar_t program[MAX_PATH];
     if (GetModuleFileNameW(nullptr, program, MAX_PATH) == 0) return;
-    std::wstring commandLine =
-        L"\"" + std::wstring(program) + L"\" --write-recovery-copies \"" + folder.wstring() + L"\"";
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" --write-recovery-copies \"" + folder.wstring() +
+                               L"\"" + (newDrawing ? L" new" : L"");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -41,10 +41,10 @@ bool KilledWriter::started() const { return process_ != nullptr; }
 
 #else
 
-KilledWriter::KilledWriter(const std::filesystem::path& folder)
+KilledWriter::KilledWriter(const std::filesystem::path& folder, bool newDrawing)
     : pid_(fork())
 {
-    if (pid_ == 0) writeRecoveryCopiesForever(folder);
+    if (pid_ == 0) writeRecoveryCopiesForever(folder, newDrawing);
 }
 
 KilledWriter::~KilledWriter()

@@ -1,18 +1,19 @@
 #pragma once
 // A process writing the recovery copy over and over until killed: on Linux a fork of the test program, on Windows
-// the test program started again with --write-recovery-copies FOLDER (document_test_main.cpp).
+// the test program started again with --write-recovery-copies FOLDER [new] (document_test_main.cpp).
 
 #include <chrono>
 #include <filesystem>
 
 namespace kinsketch::test {
 
-// What the writer process does: never returns.
-[[noreturn]] void writeRecoveryCopiesForever(const std::filesystem::path& folder);
+// What the writer process does: never returns. It writes the copy of a
+// document named "client", or with `newDrawing` the new drawing's.
+[[noreturn]] void writeRecoveryCopiesForever(const std::filesystem::path& folder, bool newDrawing);
 
 class KilledWriter {
 public:
-    explicit KilledWriter(const std::filesystem::path& folder);
+    KilledWriter(const std::filesystem::path& folder, bool newDrawing);
     ~KilledWriter(); // kills the writer and waits for it to go
     KilledWriter(const KilledWriter&) = delete;
     KilledWriter& operator=(const KilledWriter&) = delete;

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The recovery copy: five edits and a switch to the WIDE screen on the
 # handed-in sample, then kill -9 once the copy is written. The next start with
-# the same name asks; はい and a save write what saving those edits in one run
-# writes. A copy answered いいえ is gone and the handed-in document opens; a
-# start with another name or a new document asks nothing.
+# the same name asks; Enter (復元する) and a save write what saving those edits
+# in one run writes. 破棄する asks once more, and Enter there keeps the copy;
+# only a second はい removes it and opens the handed-in document. A new
+# drawing keeps its copy too: the next new drawing shows its picture, Enter
+# chooses nothing, and 復元する brings the edits back. A start with another
+# name asks nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
 copy="$work/.kinsketch-recovery/client.gdr"
@@ -51,23 +54,51 @@ sleep 2
 [ -s "$copy" ] || fail "no recovery copy two seconds after the last edit"
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
+cp "$copy.from" "$program/origin" # what the edits started from: the copy is this document's own
 start_asked client
-answer_yes
+press_in_window "$(wait_for_window "Kinsketch" 5)" Return # 復元する, the default
 editing_screen_up
 save_as recovered
 cmp -s "$program/edited.gdr" "$program/recovered.gdr" || fail "the recovered edits saved otherwise than the edits"
 
 mkdir -p "$(dirname "$copy")"
 cp "$program/edited.gdr" "$copy"
+cp "$program/origin" "$copy.from"
 start_asked client
-press_in_window "$(wait_for_window "Kinsketch" 5)" space # いいえ, the default
+press_in_window "$(wait_for_window "Kinsketch" 5)" Tab space # 破棄する
+sleep 1
+press_in_window "$(wait_for_window "Kinsketch" 5)" Return # いいえ, the default of the second question
+sleep 1
+[ -e "$copy" ] || fail "破棄する and Enter removed the copy"
+press_in_window "$(wait_for_window "Kinsketch" 5)" Tab space # 破棄する, asked anew
+sleep 1
+answer_yes
 editing_screen_up
-[ ! -e "$copy" ] || fail "the recovery copy answered いいえ is still there"
+[ ! -e "$copy" ] || fail "the recovery copy discarded twice is still there"
 save_as declined
-cmp -s "$program/untouched.gdr" "$program/declined.gdr" || fail "いいえ did not open the handed-in document"
+cmp -s "$program/untouched.gdr" "$program/declined.gdr" || fail "破棄する did not open the handed-in document"
+
+new_copy="$work/.kinsketch-recovery/new..drawing.gdr"
+start_editing new
+click 576 244 0.6 && xdotool type --delay 100 "42" && sleep 2.5
+[ -s "$new_copy" ] || fail "a new drawing has no recovery copy two seconds after an edit"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+start_asked new
+question="$(wait_for_window "Kinsketch" 5)"
+press_in_window "$question" Return
+sleep 1
+[ -n "$(windows_named Kinsketch)" ] || fail "Enter answered the new drawing's question"
+height="$(xdotool getwindowgeometry "$question" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')"
+[ "$height" -ge 300 ] || fail "the new drawing's question is ${height}px tall: no picture in it"
+press_in_window "$question" shift+Tab space # 復元する
+editing_screen_up
+save_and_confirm
+dump kinsketch.gdr
+grep -q '"42"' "$program/kinsketch.json" || fail "復元する did not bring back the new drawing's age"
+[ ! -e "$new_copy" ] || fail "the new drawing's copy outlived its save"
 
 cp "$program/edited.gdr" "$copy"
 cp "$fixtures/sample_family.gdr" "$work/other.gdr"
 no_question_for other
-no_question_for new
 cmp -s "$program/edited.gdr" "$copy" || fail "a start with another name touched client's recovery copy"

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace kinsketch::test {
@@ -20,7 +21,7 @@ public:
             --open;
         }
         if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::No; // the default button
+        if (answers.empty()) return defaultOf(request); // Enter
         const MessageAnswer next = answers.front();
         answers.pop_front();
         return next;
@@ -33,6 +34,17 @@ public:
     }
 
     bool isShowing() const override { return open > 0; }
+
+    static MessageAnswer defaultOf(const MessageRequest& request)
+    {
+        const bool restore = request.buttons == MessageButtons::RestoreDiscard;
+        // Enter does not answer such a question, so the test would wait for ever.
+        if (request.defaultAnswer == DefaultAnswer::None)
+            throw std::logic_error("Enter answered a question with no default");
+        if (request.defaultAnswer == DefaultAnswer::Affirmative)
+            return restore ? MessageAnswer::Restore : MessageAnswer::Yes;
+        return restore ? MessageAnswer::Discard : MessageAnswer::No;
+    }
 
     std::deque<MessageAnswer> answers;
     // What the user does while the box is open, before answering it.
