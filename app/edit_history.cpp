@@ -28,6 +28,7 @@ public:
     int run() const { return run_; }
     bool mergeWith(const QUndoCommand* other) override
     {
+        if (history_.runEnded_) return false;
         const auto& next = static_cast<const Step*>(other)->change_;
         history_.bytes_ -= change_->bytes() + next->bytes();
         change_ = std::make_shared<const StateChange>(change_->followedBy(*next));
@@ -80,6 +81,7 @@ void EditHistory::record(const QString& run)
         bytes_ -= static_cast<const Step*>(stack_.command(i))->change()->bytes();
     bytes_ += change->bytes();
     stack_.push(new Step(*this, std::move(change), runId(run)));
+    runEnded_ = false;
     current_.rest = taken_.rest;
     if (strokesMayDiffer) current_.strokes = taken_.strokes;
     current_.numbering = taken_.numbering;

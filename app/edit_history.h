@@ -43,6 +43,8 @@ public:
     // Makes what changed since the last step a step. A change under the run
     // of the step before joins it.
     void record(const QString& run = {});
+    // Keys typed after this make a step of their own, even in the box of the last step's run.
+    void endRun() { runEnded_ = true; }
     // Records what is pending, then undoes or redoes one step.
     void undo();
     void redo();
@@ -63,6 +65,7 @@ private:
     std::size_t memoryBudget_;
     std::size_t bytes_ = 0;
     bool replaying_ = false;
+    bool runEnded_ = false;
 };
 
 } // namespace kinsketch

@@ -122,9 +122,11 @@ ScreenSwitchWindow& EditingScreen::screenSwitch()
     const auto make = [this] {
         return new ScreenSwitchWindow(
             [this] {
+                // The switch is a step of its own: what was pending before it is one too.
                 gate_.run([this] {
-                    if (screenSwitch_.switchSize())
-                        restartHistory("画面の大きさを切り替えたため、元に戻せる操作の履歴を消去しました。");
+                    if (!editingOnScreen()) return;
+                    history_.record();
+                    if (screenSwitch_.switchSize()) history_.record();
                 });
             },
             main_.displayScale());
@@ -268,6 +270,12 @@ void EditingScreen::showState(const EditingState& state, const StateWithoutStrok
 {
     GdrRecord& document = windows_.document();
     const CanvasSize size = canvasSizeOf(document);
+    if (state.rest.wide != document.isWide()) {
+        putIntoDocument(state, document);
+        screenSwitch_.followDocumentSize(size);
+        showMarksAndNumbering(state);
+        return;
+    }
     CanvasWindow& canvas = windows_.canvas(size);
     const auto& strokes = document.strokes.items();
     const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
@@ -279,9 +287,14 @@ void EditingScreen::showState(const EditingState& state, const StateWithoutStrok
     putIntoDocument(state, document);
     BasicInputWindow& panel = windows_.basicInput(size);
     if (panelChanged) panel.panel().load();
-    panel.panel().showMarks(state.rest.marks);
     canvas.reopenDocument(layers_, changes);
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
+    showMarksAndNumbering(state);
+}
+
+void EditingScreen::showMarksAndNumbering(const EditingState& state)
+{
+    windows_.basicInput(canvasSizeOf(windows_.document())).panel().showMarks(state.rest.marks);
     FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     registers.figureNumber = state.numbering.figureNumber;
     registers.strokeNumber = state.numbering.strokeNumber;
@@ -309,13 +322,6 @@ void EditingScreen::finish()
 {
     if (recovery_) recovery_->discard();
     endProgram_();
-}
-
-void EditingScreen::restartHistory(const char* why)
-{
-    const bool hadSteps = history_.stack().count() > 0;
-    history_.restart();
-    if (hadSteps) windows_.infoBox().setGuidanceLine(0, why);
 }
 
 void EditingScreen::end()
@@ -377,7 +383,10 @@ bool EditingScreen::returnFromConfirmation()
     switching_.switchBar();
     menuBar();
     screenSwitch();
-    restartHistory("保存したため、元に戻せる操作の履歴を消去しました。");
+    // Storing the layers may have changed what the last step holds: that is a
+    // step too. The history goes on, but no typing run goes on across a save.
+    history_.record();
+    history_.endRun();
     // The confirmation's own click is still on the stack.
     confirm_.unloadLater();
     return true;

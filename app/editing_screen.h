@@ -89,8 +89,7 @@ private:
     // The edits were saved or given up: the program ends.
     void finish();
     void showState(const EditingState& state, const StateWithoutStrokes& shown);
-    // Starts the history afresh; `why`, when the history held steps, is told in the guidance box.
-    void restartHistory(const char* why);
+    void showMarksAndNumbering(const EditingState& state);
     void unloadMenuBar();
     void unloadScreenSwitch();
 

@@ -105,6 +105,13 @@ bool ScreenSwitch::switchSize()
     return true;
 }
 
+void ScreenSwitch::followDocumentSize(CanvasSize from)
+{
+    windows_.context().inputMode = InputMode::Text;
+    closeWindows(from);
+    openWindows(canvasSizeOf(windows_.document()));
+}
+
 bool ScreenSwitch::dataWouldBeLost(GenoCanvas& wide) const
 {
     return hasLargeOnlyRecordData(windows_.document()) || hasItemsOutsideNormalArea(wide);

@@ -23,6 +23,10 @@ public:
     // True when the screen changed size; false when the user kept the large
     // screen or the canvas layers could not be stored, with nothing changed.
     bool switchSize();
+    // An undo or redo has given the document the other size: the windows
+    // of `from` give way to those of the document's size, as the switch
+    // remakes them, and show the document as it is.
+    void followDocumentSize(CanvasSize from);
 
 private:
     bool dataWouldBeLost(GenoCanvas& wide) const;

@@ -14,6 +14,7 @@ void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest)
     rest.lineStyles = document.lineStyles;
     rest.cohabitSeg = document.frameSegments;
     rest.cohabitFlag = document.cohabitMarks;
+    rest.wide = document.isWide();
 }
 
 void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest)
@@ -38,6 +39,8 @@ void putIntoDocument(const EditingState& state, GdrRecord& document)
     document.cohabitMarks = rest.cohabitFlag;
     document.texts = rest.texts;
     document.addedLines = rest.addedLines;
+    // A document that keeps its size keeps the mode text it came with.
+    if (document.isWide() != rest.wide) document.screenMode = rest.wide ? "WIDE" : "";
     if (!(document.strokes == state.strokes)) document.strokes = state.strokes;
 }
 

@@ -3,8 +3,8 @@
 // save would store it (person slots, line styles, the frame, texts, added
 // lines, pen strokes), the panel's cohabitant marks, and beside them the
 // free-line panel's numbering registers and the count of strokes undo keeps.
-// Fields no edit touches (the hand-drawn frame data, the version, the screen
-// size) are not part of it. A StateChange is the difference between two
+// The screen size is part of it, so that 小⇔大 is a step like any other.
+// Fields no edit touches (the hand-drawn frame data, the version) are not. A StateChange is the difference between two
 // states, kept small: pen strokes are held as the tails after the longest
 // common beginning, since strokes are added and taken back at the end.
 
@@ -40,6 +40,7 @@ struct StateWithoutStrokes {
     std::array<std::uint8_t, kSlotCount> marks{};
     std::array<TextLabelRecord, kTextLabelCount> texts;
     std::array<AddLineRecord, kAddLineCount> addedLines;
+    bool wide = false;
 
     bool operator==(const StateWithoutStrokes&) const = default;
 };

@@ -2,7 +2,9 @@
 # Switches a WIDE document to the normal screen in the real kinsketch: 小⇔大,
 # はい to both questions, then the save. The saved document is the handed-in
 # one without what lay beyond the normal screen, and the picture has the
-# normal canvas's size.
+# normal canvas's size. The same switch then Ctrl+Z gives back the WIDE
+# screen with everything it held: the save writes what saving the untouched
+# document writes, byte for byte.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing client wide_family.gdr
@@ -32,3 +34,16 @@ for doc in (handed_in, saved):
         doc.pop(key, None)
 assert handed_in == saved, [k for k in saved if saved[k] != handed_in.get(k)]
 PY
+
+cp "$work/kinsketch.gdr" "$program/switched.gdr"
+start_editing client wide_family.gdr
+save_and_confirm
+cp "$work/kinsketch.gdr" "$program/untouched.gdr"
+start_editing client wide_family.gdr
+click 625 51 # 小⇔大
+answer_yes
+answer_yes
+press_in_window "$(wait_for_window "Kin Sketch")" ctrl+z
+sleep 1.5
+save_and_confirm
+cmp -s "$program/untouched.gdr" "$work/kinsketch.gdr" || fail "Ctrl+Z after 小⇔大 did not give back the WIDE document whole"
