@@ -22,12 +22,12 @@
 
 namespace kinsketch {
 EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes,
-                             Timers& timers, DisplaySizeSetting& displaySize, std::function<void()> endProgram)
+                             Timers& timers, UserSettings& settings, std::function<void()> endProgram)
     : main_(main)
     , store_(store)
     , boxes_(boxes)
     , timers_(timers)
-    , displaySize_(displaySize)
+    , settings_(settings)
     , endProgram_(std::move(endProgram))
     , gate_(boxes)
     , windows_(main, context, store.reporter(), boxes, timers)
@@ -48,7 +48,7 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
                                                      confirm->lostActivation();
                                              });
     main_.setCloseRequest([this] { end(); });
-    main_.setDisplayScale(displaySize_.load());
+    main_.setDisplayScale(settings_.loadDisplayScale());
     main_.setPlacement([this](const QWidget& window) {
         const EditingScreenLayout layout(canvasSizeOf(windows_.document()), main_.displayScale(),
                                          main_.frameMargins(true), main_.frameMargins(false));
@@ -161,7 +161,7 @@ void EditingScreen::changeDisplaySize(int percent)
             menuBar().showDisplaySize(main_.displayScale());
             return;
         }
-        displaySize_.store(scale);
+        settings_.storeDisplayScale(scale);
         reopenAtDisplaySize(scale);
     });
 }
@@ -204,14 +204,27 @@ void EditingScreen::print()
                          static_cast<int>(static_cast<unsigned>(today.day())));
         // The screen owns the dialog while it is open; once it has finished,
         // the event loop frees it after its own click has returned.
-        printDialog_ = std::make_unique<PrintDialog>(
-            std::make_unique<PrintSession>(std::move(picture), documentName_, date, boxes_, *printPlatform_),
-            main_.displayScale(), &main_);
-        QObject::connect(printDialog_.get(), &QDialog::finished, printDialog_.get(),
-                         [this] { printDialog_.release()->deleteLater(); });
+        printDialog_ = std::make_unique<PrintDialog>(std::make_unique<PrintSession>(std::move(picture), documentName_,
+                                                                                    date, boxes_, *printPlatform_,
+                                                                                    settings_.loadPdfFolder()),
+                                                     main_.displayScale(), &main_);
+        printDialog_->showChoices(settings_.loadPrintChoices(printDialog_->session().defaults()));
+        QObject::connect(printDialog_.get(), &QDialog::finished, printDialog_.get(), [this] {
+            PrintDialog* finished = printDialog_.release();
+            finished->deleteLater();
+            if (finished->session().done()) printDone(*finished->session().done());
+        });
         printDialog_->setWindowModality(Qt::ApplicationModal);
         printDialog_->show();
     });
+}
+
+void EditingScreen::printDone(const PrintChoices& done)
+{
+    settings_.storePrintChoices(done);
+    if (done.destination != PrintChoices::Destination::PdfFile || !editingOnScreen()) return;
+    GuidanceBox& guidance = windows_.infoBox();
+    guidance.setGuidanceLine(0, guidance.lineWithPath(QStringLiteral("PDFを保存しました："), done.pdfFolder()));
 }
 
 void EditingScreen::undo()

@@ -6,7 +6,6 @@
 
 #include "app/child_window_slot.h"
 #include "app/command_gate.h"
-#include "app/display_size_setting.h"
 #include "app/edit_history.h"
 #include "app/edit_triggers.h"
 #include "app/editing_windows.h"
@@ -16,6 +15,7 @@
 #include "app/screen_switch.h"
 #include "app/screen_switch_window.h"
 #include "app/switch_bar_wiring.h"
+#include "app/user_settings.h"
 #include "app/window_directory.h"
 #include "document/gdr_store.h"
 #include "windows/picture/picture_confirm_window.h"
@@ -34,7 +34,7 @@ public:
     // `endProgram` leaves the program (after the picture was written, or when
     // the user chose to end without saving).
     EditingScreen(MainWindow& main, EditingContext& context, GdrStore& store, MessageBoxes& boxes, Timers& timers,
-                  DisplaySizeSetting& displaySize, std::function<void()> endProgram);
+                  UserSettings& settings, std::function<void()> endProgram);
     ~EditingScreen() override;
 
     // The main window's load: the menu bar (which opens basic input), the
@@ -54,8 +54,8 @@ public:
     // Remakes every window at the display size, with the drawing as it is
     // and the input mode kept; the size is remembered for the next run.
     void changeDisplaySize(int percent);
-    // The print dialog over a copy of the drawing as the save would store it;
-    // refused while the gate is shut.
+    // The print dialog over a copy of the drawing as the save would store it,
+    // showing the choices of the last print done; refused while the gate is shut.
     void print();
     // The handed-in document's name, which a PDF is named after; empty for a new drawing.
     void setDocumentName(QString name) { documentName_ = std::move(name); }
@@ -90,6 +90,8 @@ private:
     void finish();
     void showState(const EditingState& state, const StateWithoutStrokes& shown);
     void showMarksAndNumbering(const EditingState& state);
+    // A print was done: its choices are the next print's, and a PDF's folder is told.
+    void printDone(const PrintChoices& done);
     void unloadMenuBar();
     void unloadScreenSwitch();
 
@@ -97,7 +99,7 @@ private:
     GdrStore& store_;
     MessageBoxes& boxes_;
     Timers& timers_;
-    DisplaySizeSetting& displaySize_;
+    UserSettings& settings_;
     std::function<void()> endProgram_;
     CommandGate gate_;
     WindowDirectory windows_;

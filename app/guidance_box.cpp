@@ -1,5 +1,6 @@
 #include "guidance_box.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -60,6 +61,20 @@ void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
     ++generation_;
     if (change == GuidanceCycle::TimerChange::Start) arm();
     showLine(cycle_.shown());
+}
+
+std::string GuidanceBox::lineWithPath(const QString& lead, const QString& path) const
+{
+    const QFontMetricsF metrics(gothic(kGuidancePoints.back(), scale_));
+    const qreal room = guidanceLabel_->width() - metrics.horizontalAdvance(lead);
+    const qsizetype lastSeparator = path.lastIndexOf(QDir::separator());
+    const QString last = path.mid(lastSeparator);
+    const qreal roomBeforeLast = room - metrics.horizontalAdvance(last);
+    // A last part too long to leave room for the path's start is not kept whole.
+    const QString shown = lastSeparator > 0 && roomBeforeLast >= metrics.horizontalAdvance(path.left(2) + QChar(0x2026))
+                              ? metrics.elidedText(path.left(lastSeparator), Qt::ElideRight, roomBeforeLast) + last
+                              : metrics.elidedText(path, Qt::ElideMiddle, room);
+    return (lead + shown).toStdString();
 }
 
 void GuidanceBox::arm()

@@ -24,6 +24,10 @@ public:
     explicit GuidanceBox(Timers& timers, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     void setGuidanceLine(std::uint8_t n, const std::string& text);
+    // `lead` and then `path` (in native separators) as one line that fits the
+    // box in its smallest type: a long path loses its middle, keeping its
+    // start and its last part, the words that tell the place.
+    std::string lineWithPath(const QString& lead, const QString& path) const;
 
     QLabel* guidanceLabel() const { return guidanceLabel_; }
     const GuidanceCycle& cycle() const { return cycle_; }

@@ -41,9 +41,9 @@ int main(int argc, char** argv)
     kinsketch::MessageBoxErrorReporter reporter(boxes);
     kinsketch::GdrStore store(startup.workFolder(), reporter);
     QSettings settings(QStringLiteral("Kinsketch"), QStringLiteral("Kinsketch"));
-    kinsketch::DisplaySizeSetting displaySize(settings);
+    kinsketch::UserSettings userSettings(settings);
     std::optional<kinsketch::RecoveryCopyWriter> recoveryWriter;
-    kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, displaySize,
+    kinsketch::EditingScreen screen(mainWindow, context, store, boxes, timers, userSettings,
                                     [] { QCoreApplication::exit(0); });
     screen.setDocumentName(QString::fromStdString(startup.documentName()));
     if (startup.recoveryCopy()) {

@@ -3,10 +3,10 @@
 // at 100 % and 200 %; and what the history holds after 200 steps there.
 // Every interactive step must fit in one 60 Hz frame (16.7 ms).
 
-#include "app/display_size_setting.h"
 #include "app/editing_screen.h"
 #include "app/main_window.h"
 #include "app/qt_timers.h"
+#include "app/user_settings.h"
 #include "bench/support/full_wide_document.h"
 #include "bench/support/silent_seams.h"
 #include "windows/basic_input/basic_input_window.h"
@@ -47,7 +47,7 @@ public:
         settings.setValue("display/percent", percent);
         main.resize(2600, 1600);
         main.show();
-        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
+        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, userSettings, [] {});
         screen->open();
         settle();
     }
@@ -108,7 +108,7 @@ public:
     QApplication& app = *qApp;
     QTemporaryDir folder;
     QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-    DisplaySizeSetting displaySize{settings};
+    UserSettings userSettings{settings};
     bench::SilentReporter reporter;
     YesBoxes boxes;
     QtTimers timers;

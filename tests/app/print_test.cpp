@@ -1,5 +1,6 @@
 // 印刷: the dialog's choices and where they go, and the screen left as it was.
 
+#include "app/guidance_box.h"
 #include "app/menu_bar.h"
 #include "tests/app/whole_screen.h"
 #include "tests/support/poppler.h"
@@ -8,6 +9,7 @@
 #include "windows/picture/print_dialog.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -234,6 +236,57 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, PrintFromTheScreen, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
+
+auto look(const PrintChoices& c)
+{
+    return std::make_tuple(c.paper, c.orientation, c.details, c.destination, c.pdfPath.toStdString());
+}
+
+// A print done, not a cancelled one, opens the next dialog on its choices and its PDF's folder, and the guidance box
+// tells that folder by its start and last part; a hand-edited value or a folder since gone reads as the default.
+TEST(PrintRemembered, TheNextDialogOpensOnTheChoicesOfTheLastPrintDone)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    test::ScriptedPrintPlatform platform;
+    whole.screen->usePrintPlatform(platform);
+    whole.screen->setDocumentName(QStringLiteral("client"));
+    PrintDialog* dialog = nullptr;
+    const auto openDialog = [&] {
+        whole.screen->menuBar().printButton()->click();
+        dialog = whole.main.findChild<PrintDialog*>();
+        return look(dialog->choices());
+    };
+    const auto closeDialog = [&](const char* button, const std::vector<const char*>& controls = {}) {
+        for (const char* control : controls) click(*dialog, control);
+        click(*dialog, button);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "optPdf"};
+    const fs::path place = whole.folder.path() / "ケアマネジメントの記録" / "居宅介護支援事業所の利用者ファイル";
+    fs::create_directories(place);
+
+    const auto defaults = openDialog();
+    closeDialog("cmdCancel", changed);
+    EXPECT_EQ(openDialog(), defaults) << "キャンセル keeps nothing";
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtPdfPath"))->setText(pathText(place / "meeting.pdf"));
+    closeDialog("cmdPrint", changed);
+    const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("PDFを保存しました：") + pathText(place).left(4)) &&
+                line->text().endsWith(QDir::separator() + pathText(place.filename())))
+        << line->text().toStdString();
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
+    EXPECT_EQ(openDialog(),
+              std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false},
+                              PrintChoices::Destination::PdfFile, pathText(place / "client.pdf").toStdString()));
+    closeDialog("cmdCancel");
+
+    const std::pair<const char*, QString> edits[] = {{"paper", "B5"},        {"orientation", "upright"},
+                                                     {"ages", "0"},          {"texts", "0"},
+                                                     {"destination", "fax"}, {"pdfFolder", pathText(place / "gone")}};
+    for (const auto& [key, value] : edits)
+        whole.settings.setValue(QStringLiteral("print/") + QLatin1String(key), value);
+    EXPECT_EQ(openDialog(), defaults);
+}
 
 } // namespace
 } // namespace kinsketch

@@ -1,9 +1,9 @@
 #pragma once
-// A whole editing screen at a display size, with the setting kept in a file of its own.
+// A whole editing screen at a display size, with the user's settings kept in a file of its own.
 
-#include "app/display_size_setting.h"
 #include "app/editing_screen.h"
 #include "app/main_window.h"
+#include "app/user_settings.h"
 #include "document/gdr_conversion.h"
 #include "tests/support/manual_timers.h"
 #include "tests/support/qt_application.h"
@@ -34,7 +34,7 @@ public:
         settings.setValue("display/percent", percent);
         main.resize(2400, 1600);
         main.show();
-        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, displaySize, [] {});
+        screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, userSettings, [] {});
         screen->windows().useTextDialog(dialog);
         screen->open();
     }
@@ -65,7 +65,7 @@ public:
     QApplication& app = application();
     TemporaryFolder folder;
     QSettings settings{QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat};
-    DisplaySizeSetting displaySize{settings};
+    UserSettings userSettings{settings};
     RecordingReporter reporter;
     ScriptedMessageBoxes boxes;
     ManualTimers timers;

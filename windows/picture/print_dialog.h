@@ -3,8 +3,8 @@
 // shows, and whether it goes to a printer or into a PDF file. The window only
 // shows the choices; PrintSession carries them out.
 
-#include "windows/picture/print_session.h"
 #include "ui/display_scale.h"
+#include "windows/picture/print_session.h"
 
 #include <QDialog>
 
@@ -23,10 +23,11 @@ public:
     explicit PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     PrintChoices choices() const;
+    // The dialog opens on the session's defaults; these replace them.
+    void showChoices(const PrintChoices& choices);
     PrintSession& session() { return *session_; }
 
 private:
-    void showChoices(const PrintChoices& choices);
     void showDestination();
 
     std::unique_ptr<PrintSession> session_;

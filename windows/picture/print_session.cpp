@@ -13,8 +13,11 @@ namespace {
 
 const QString kNewDrawingName = QStringLiteral("ジェノグラム");
 
-QString pdfFolder()
+// The folder the last PDF went into stays the first choice while it exists.
+QString defaultPdfFolder(const QString& last)
 {
+    const QFileInfo folder(last);
+    if (folder.isAbsolute() && folder.isDir()) return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
@@ -23,25 +26,31 @@ std::filesystem::path pathOf(const QString& file) { return std::filesystem::path
 
 } // namespace
 
+QString PrintChoices::pdfFolder() const
+{
+    return QDir::toNativeSeparators(QFileInfo(QDir::fromNativeSeparators(pdfPath)).absolutePath());
+}
+
 PrintSession::PrintSession(std::unique_ptr<PictureCanvas> picture, QString documentName, QDate today,
-                           MessageBoxes& boxes, PrintPlatform& platform)
+                           MessageBoxes& boxes, PrintPlatform& platform, QString pdfFolder)
     : picture_(std::move(picture))
     , documentName_(std::move(documentName))
     , today_(today)
     , boxes_(boxes)
     , platform_(platform)
+    , pdfFolder_(std::move(pdfFolder))
 {}
 
-QString PrintSession::defaultPdfPath(const QString& documentName)
+QString PrintSession::defaultPdfPath(const QString& documentName, const QString& pdfFolder)
 {
-    return QDir(pdfFolder())
+    return QDir(defaultPdfFolder(pdfFolder))
         .filePath((documentName.isEmpty() ? kNewDrawingName : documentName) + QStringLiteral(".pdf"));
 }
 
 PrintChoices PrintSession::defaults() const
 {
     PrintChoices choices;
-    choices.pdfPath = QDir::toNativeSeparators(defaultPdfPath(documentName_));
+    choices.pdfPath = QDir::toNativeSeparators(defaultPdfPath(documentName_, pdfFolder_));
     return choices;
 }
 
@@ -54,8 +63,15 @@ PrintOptions PrintSession::options(const PrintChoices& choices) const
 bool PrintSession::print(const PrintChoices& choices, QWidget* parent)
 {
     const PrintOptions chosen = options(choices);
-    return choices.destination == PrintChoices::Destination::Printer ? printOnPrinter(chosen, parent)
-                                                                     : writePdf(choices.pdfPath, chosen);
+    PrintChoices done = choices;
+    if (choices.destination == PrintChoices::Destination::Printer) {
+        if (!printOnPrinter(chosen, parent)) return false;
+    } else {
+        done.pdfPath = writePdf(choices.pdfPath, chosen);
+        if (done.pdfPath.isEmpty()) return false;
+    }
+    done_ = std::move(done);
+    return true;
 }
 
 bool PrintSession::printOnPrinter(const PrintOptions& options, QWidget* parent)
@@ -84,20 +100,20 @@ QString PrintSession::browse(const QString& current, QWidget* parent)
 
 // A bare name goes to the folder the default file is in, and a name without
 // the suffix gets it, as the file dialog would give it.
-bool PrintSession::writePdf(const QString& typed, const PrintOptions& options)
+QString PrintSession::writePdf(const QString& typed, const PrintOptions& options)
 {
     QString file = QDir::fromNativeSeparators(typed.trimmed());
     if (file.isEmpty()) {
         tell(QStringLiteral("PDFファイルの名前を入力してください。"), MessageIcon::Exclamation);
-        return false;
+        return {};
     }
-    if (QFileInfo(file).isRelative()) file = QDir(pdfFolder()).filePath(file);
+    if (QFileInfo(file).isRelative()) file = QDir(defaultPdfFolder(pdfFolder_)).filePath(file);
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
     const QString shown = QDir::toNativeSeparators(file);
     if (QFileInfo::exists(file) &&
         boxes_.show({QStringLiteral("「%1」は既にあります。\n置き換えますか？").arg(shown).toStdString(), "印刷",
                      MessageIcon::Question, MessageButtons::YesNo}) != MessageAnswer::Yes)
-        return false;
+        return {};
     try {
         writeCanvasPdf(picture_->canvas(), pathOf(file), options,
                        documentName_.isEmpty() ? kNewDrawingName : documentName_);
@@ -106,9 +122,9 @@ bool PrintSession::writePdf(const QString& typed, const PrintOptions& options)
                             "開かれていないかを確かめてください。\n\n%2")
                  .arg(shown, QString::fromUtf8(error.what())),
              MessageIcon::Exclamation);
-        return false;
+        return {};
     }
-    return true;
+    return shown;
 }
 
 void PrintSession::tell(const QString& text, MessageIcon icon) const

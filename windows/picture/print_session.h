@@ -6,13 +6,14 @@
 // reaches the drawing on the screen.
 
 #include "picture/printed_picture.h"
-#include "windows/picture/print_platform.h"
 #include "seams/message_boxes.h"
+#include "windows/picture/print_platform.h"
 
 #include <QDate>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -26,18 +27,22 @@ struct PrintChoices {
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     PrintedDetails details;
     Destination destination = Destination::Printer;
-    QString pdfPath;
+    QString pdfPath; // in native separators
+
+    // The folder pdfPath names, in native separators.
+    QString pdfFolder() const;
 };
 
 class PrintSession {
 public:
-    // `documentName` is the handed-in document's name, empty for a new drawing.
+    // `documentName` is the handed-in document's name, empty for a new drawing;
+    // `pdfFolder` the folder the last PDF went into, empty when none did.
     PrintSession(std::unique_ptr<PictureCanvas> picture, QString documentName, QDate today, MessageBoxes& boxes,
-                 PrintPlatform& platform);
+                 PrintPlatform& platform, QString pdfFolder = {});
 
-    // The PDF goes to the user's documents folder (or home) under the
-    // document's name.
-    static QString defaultPdfPath(const QString& documentName);
+    // The PDF goes under the document's name to `pdfFolder` while that still
+    // exists, or else to the user's documents folder (or home).
+    static QString defaultPdfPath(const QString& documentName, const QString& pdfFolder = {});
 
     PrintChoices defaults() const;
     PrintOptions options(const PrintChoices& choices) const;
@@ -45,13 +50,16 @@ public:
     // Prints to the destination chosen; whether the job is done. A cancelled
     // printer choice, a file not to be replaced or not written is not.
     bool print(const PrintChoices& choices, QWidget* parent);
+    // The choices of the job done, with the PDF file it wrote; none before one is done.
+    const std::optional<PrintChoices>& done() const { return done_; }
     void preview(const PrintChoices& choices, QWidget* parent);
     // The PDF file the user picks, or `current` when cancelled.
     QString browse(const QString& current, QWidget* parent);
 
 private:
     bool printOnPrinter(const PrintOptions& options, QWidget* parent);
-    bool writePdf(const QString& typed, const PrintOptions& options);
+    // The file written, in native separators; empty when none was.
+    QString writePdf(const QString& typed, const PrintOptions& options);
     void tell(const QString& text, MessageIcon icon) const;
 
     std::unique_ptr<PictureCanvas> picture_;
@@ -59,6 +67,8 @@ private:
     QDate today_;
     MessageBoxes& boxes_;
     PrintPlatform& platform_;
+    QString pdfFolder_;
+    std::optional<PrintChoices> done_;
 };
 
 } // namespace kinsketch
