@@ -62,6 +62,9 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, D
         button->setIcon(QIcon(pictures[i]));
         button->setIconSize(pictures[i].size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        // Its own font, not the bar's: a style sheet set on a button (the
+        // chosen mode's green) drops an inherited font for the default one.
+        button->setFont(font());
         button->setGeometry(scale.rect(1080 * (k - 1), 0, 1095, 855));
         connect(button, &QToolButton::clicked, this, [this, k] {
             if (targets_.acceptsCommands()) selectInputMode(modeOfButton(k));

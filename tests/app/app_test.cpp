@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -854,16 +855,20 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
     test::application();
     RecordingTargets targets;
     test::RecordingReporter reporter;
-    InputModeBar bar{targets, reporter};
+    InputModeBar bar{targets, reporter, DisplayScale(150)};
     bar.setFreeLinePanelHook([&](bool shown) { targets.calls.push_back(shown ? "panel on" : "panel off"); });
     using Calls = std::vector<std::string>;
-    // The calls a click made, then the indicators on show.
+    // The calls a click made, then the indicators on show; the captions keep the bar's font.
     const auto select = [&](const std::function<void()>& click) {
         targets.calls.clear();
         click();
         std::string shown = "indicators ";
         for (int i = 1; i <= 6; ++i) shown += bar.modeIndicator(i)->isHidden() ? '0' : '1';
         targets.calls.push_back(shown);
+        for (int k = 1; k <= 3; ++k) {
+            bar.modeButton(k)->ensurePolished(); // as showing it would
+            EXPECT_EQ(QFontInfo(bar.modeButton(k)->font()).pixelSize(), QFontInfo(bar.font()).pixelSize()) << k;
+        }
         return targets.calls;
     };
     EXPECT_EQ(select([&] { bar.load(); }), (Calls{"line tool off", "panel off", "handles off", "indicators 100011"}));
@@ -873,7 +878,7 @@ TEST(SwitchBar, EachModeOpensItsToolAfterClosingTheOtherAndShowsItsIndicators)
               (Calls{"line tool off", "panel on", "handles off", "indicators 001110"}));
 }
 
-// Each edit reaches the copy a second later or at 保存; a failed write is told once; saving or switching ends history.
+// Each edit reaches the copy a second later or at 保存; a failed write is told once; the history outlives both.
 TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGivesItUpAtTheEnd)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
