@@ -1,5 +1,7 @@
 #include "app/editing_screen.h"
 
+#include "app/input_mode_bar.h"
+
 #include "app/basic_input_opening.h"
 #include "app/editing_screen_layout.h"
 #include "app/end_question.h"
@@ -16,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <optional>
@@ -38,6 +41,12 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     , history_({[this](EditingState& state) { return takeState(state); },
                 [this](const EditingState& state, const StateWithoutStrokes& shown) { showState(state, shown); }})
     , triggers_(main, {[this](const QString& run) { recordEdit(run); }, [this] { undo(); }, [this] { redo(); }})
+    , shortcuts_(main, {[this] { save(); }, [this] { print(); },
+                        [this](int button) {
+                            // As a click on the bar's button, which runs only through an open gate.
+                            if (gate_.isOpen() && editingOnScreen()) switching_.switchBar().modeButton(button)->click();
+                        },
+                        [this](int steps) { stepDisplaySize(steps); }})
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
@@ -192,6 +201,14 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
 // The dialog keeps a picture of its own, drawn from a copy: what it does
 // never reaches the drawing, its history or its recovery copy. It is modal,
 // so the gate stays shut while it is open.
+void EditingScreen::stepDisplaySize(int steps)
+{
+    const auto& sizes = DisplayScale::kPercents;
+    const auto at = std::ranges::find(sizes, main_.displayScale().percent()) - sizes.begin();
+    const auto to = std::clamp<std::ptrdiff_t>(at + steps, 0, std::ssize(sizes) - 1);
+    if (to != at) changeDisplaySize(sizes[static_cast<std::size_t>(to)]);
+}
+
 void EditingScreen::print()
 {
     gate_.run([this] {

@@ -6,6 +6,7 @@
 
 #include "app/child_window_slot.h"
 #include "app/command_gate.h"
+#include "app/command_shortcuts.h"
 #include "app/edit_history.h"
 #include "app/edit_triggers.h"
 #include "app/editing_windows.h"
@@ -54,6 +55,8 @@ public:
     // Remakes every window at the display size, with the drawing as it is
     // and the input mode kept; the size is remembered for the next run.
     void changeDisplaySize(int percent);
+    // The next larger (steps > 0) or smaller display size, if there is one.
+    void stepDisplaySize(int steps);
     // The print dialog over a copy of the drawing as the save would store it,
     // showing the choices of the last print done; refused while the gate is shut.
     void print();
@@ -119,6 +122,7 @@ private:
     PrintPlatform* printPlatform_ = &qtPrintPlatform_;
     std::unique_ptr<PrintDialog> printDialog_;
     QMetaObject::Connection confirmationGivesWay_;
+    CommandShortcuts shortcuts_;
 };
 
 } // namespace kinsketch

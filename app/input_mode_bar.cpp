@@ -1,5 +1,6 @@
 #include "app/input_mode_bar.h"
 
+#include "app/command_keys.h"
 #include "app/switch_bar_pictures.h"
 
 #include "document/error_trap.h"
@@ -59,6 +60,7 @@ InputModeBar::InputModeBar(SwitchBarTargets& targets, ErrorReporter& reporter, D
         button->setObjectName(QStringLiteral("cmdMenu%1").arg(k));
         button->setText(captions[i]);
         button->setAccessibleName(captions[i]);
+        button->setToolTip(withKey(captions[i], commandKeys().inputModes[i]));
         button->setIcon(QIcon(pictures[i]));
         button->setIconSize(pictures[i].size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -101,9 +103,10 @@ void InputModeBar::showSelection(InputMode mode)
         const bool chosen = modeOfButton(k) == mode;
         modeIndicator(k)->setVisible(chosen);
         modeIndicator(k + 3)->setVisible(!chosen);
-        modeButton(k)->setStyleSheet(
-            chosen ? QStringLiteral("QToolButton { background-color: #C0FFC0; border: 1px solid gray; }")
-                   : QStringLiteral("QToolButton { background-color: white; border: 1px solid gray; }"));
+        // The style sheet takes the style's focus mark away: the border gives it back.
+        modeButton(k)->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 1px solid gray; }"
+                                                    "QToolButton:focus { border: 2px solid #1E5AC8; }")
+                                         .arg(chosen ? QStringLiteral("#C0FFC0") : QStringLiteral("white")));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/menu_bar.h"
 
+#include "app/command_keys.h"
+
 #include "document/version.h"
 
 #include <QComboBox>
@@ -124,7 +126,10 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     const QString sizeCaption = QStringLiteral("表示サイズ");
     displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
     displaySizeBox_->setAccessibleName(sizeCaption);
-    displaySizeBox_->setToolTip(sizeCaption);
+    displaySizeBox_->setToolTip(sizeCaption +
+                                QStringLiteral("（%1 / %2）")
+                                    .arg(commandKeys().largerDisplay.front().toString(QKeySequence::NativeText),
+                                         commandKeys().smallerDisplay.toString(QKeySequence::NativeText)));
     for (const int percent : DisplayScale::kPercents)
         displaySizeBox_->addItem(QStringLiteral("%1 %").arg(percent), percent);
     displaySizeBox_->setGeometry(scale.rect(4125, 390, 1050, 375));
@@ -135,6 +140,10 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     connect(undoButton_, &QToolButton::clicked, this, [undo = std::move(commands.undo)] { undo(); });
     connect(redoButton_, &QToolButton::clicked, this, [redo = std::move(commands.redo)] { redo(); });
     connect(printButton_, &QToolButton::clicked, this, [print = std::move(commands.print)] { print(); });
+    const CommandKeys& keys = commandKeys();
+    for (const auto& [button, key] : {std::pair{saveButton_, keys.save}, std::pair{undoButton_, keys.undo},
+                                      std::pair{redoButton_, keys.redo}, std::pair{printButton_, keys.print}})
+        button->setToolTip(withKey(button->text(), key));
     showHistory(false, false);
     connect(displaySizeBox_, &QComboBox::activated, this,
             [this, choose = std::move(commands.chooseDisplaySize)](int index) {

@@ -567,6 +567,45 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
     EXPECT_EQ(whole.screen->windows().freeLinePanel().model().registers().penWidthText, "5");
 }
 
+// Each shortcut runs what its button runs and the tooltip names it; F6 visits every window once, in reading order.
+TEST(Keyboard, ShortcutsRunTheButtonsCommandsAndF6GoesFromWindowToWindow)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    whole.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    const auto press = [&](QKeyCombination key) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &whole.main, key.key(),
+                        key.keyboardModifiers());
+        QApplication::processEvents();
+    };
+    press(Qt::CTRL | Qt::Key_2);
+    EXPECT_EQ(whole.context.inputMode, InputMode::AddedLines);
+    std::vector<int> sizes;
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Semicolon, Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Minus,
+                                      Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_Minus}) {
+        press(key);
+        sizes.push_back(whole.main.displayScale().percent());
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{125, 150, 125, 100, 100}));
+    EXPECT_EQ(whole.screen->menuBar().saveButton()->toolTip(), QStringLiteral("保存（Ctrl+S）"));
+
+    std::set<QMdiSubWindow*> visited;
+    const auto windows = whole.main.childArea()->subWindowList();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        press(Qt::Key_F6);
+        QMdiSubWindow* active = whole.main.childArea()->activeSubWindow();
+        ASSERT_TRUE(active && active->isAncestorOf(QApplication::focusWidget()));
+        visited.insert(active);
+    }
+    EXPECT_EQ(visited.size(), static_cast<std::size_t>(windows.size()));
+    press(Qt::SHIFT | Qt::Key_F6);
+    press(Qt::Key_F6);
+    EXPECT_EQ(visited.count(whole.main.childArea()->activeSubWindow()), 1U);
+
+    press(Qt::CTRL | Qt::Key_S);
+    EXPECT_NE(whole.screen->pictureConfirmation(), nullptr);
+}
+
 // Stray wheels and keys never change a chooser; clicks style the line under them; text reaches the canvas uncut.
 TEST(PanelWindow, OnlyAFocusedChooserTakesTheWheelClicksTakeItsKeysAndStyleTheLineAndTextReachesTheCanvasWhole)
 {
