@@ -54,9 +54,12 @@ GuidanceBox::GuidanceBox(Timers& timers, DisplayScale scale, QWidget* parent)
     closeLabel_->installEventFilter(this);
 }
 
-void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text)
+void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text) { follow(cycle_.setGuidanceLine(n, text)); }
+
+void GuidanceBox::withdrawLine(const std::string& text) { follow(cycle_.withdrawLine(text)); }
+
+void GuidanceBox::follow(GuidanceCycle::TimerChange change)
 {
-    const auto change = cycle_.setGuidanceLine(n, text);
     if (change == GuidanceCycle::TimerChange::None) return;
     ++generation_;
     if (change == GuidanceCycle::TimerChange::Start) arm();

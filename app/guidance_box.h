@@ -24,6 +24,8 @@ public:
     explicit GuidanceBox(Timers& timers, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     void setGuidanceLine(std::uint8_t n, const std::string& text);
+    // A fixed line no longer true goes, if it is still the one on show.
+    void withdrawLine(const std::string& text);
     // `lead` and then `path` (in native separators) as one line that fits the
     // box in its smallest type: a long path loses its middle, keeping its
     // start and its last part, the words that tell the place.
@@ -39,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void follow(GuidanceCycle::TimerChange change);
     void arm();
     void showLine(const std::string& line);
 

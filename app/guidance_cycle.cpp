@@ -28,6 +28,19 @@ GuidanceCycle::TimerChange GuidanceCycle::setGuidanceLine(std::uint8_t n, const 
     }
 }
 
+GuidanceCycle::TimerChange GuidanceCycle::withdrawLine(const std::string& text)
+{
+    if (tag_ != 0 || shown_ != text) return TimerChange::None;
+    if (lineCount_ == 0) {
+        shown_.clear();
+        return TimerChange::Stop;
+    }
+    running_ = true;
+    tag_ = 1;
+    shown_ = lines_[1];
+    return TimerChange::Start;
+}
+
 void GuidanceCycle::tick()
 {
     if (tag_ == 0) return;

@@ -16,6 +16,9 @@ public:
     enum class TimerChange { None, Start, Stop };
     TimerChange setGuidanceLine(std::uint8_t n, const std::string& text);
     void tick();
+    // When `text` is the fixed line on show, the hints come back in turn
+    // from the first; any other line stays.
+    TimerChange withdrawLine(const std::string& text);
 
     const std::string& shown() const { return shown_; }
     // The number of the line on show; 0 for a fixed line.

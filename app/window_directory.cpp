@@ -3,8 +3,8 @@
 #include "app/guidance_box.h"
 #include "app/line_style_tool_bar.h"
 #include "app/main_window.h"
-#include "windows/basic_input/basic_input_window.h"
 #include "genogram/free_drawing.h"
+#include "windows/basic_input/basic_input_window.h"
 #include "windows/canvas/canvas_window.h"
 #include "windows/tools/frame_tool_window.h"
 #include "windows/tools/free_line_panel_window.h"
@@ -69,6 +69,9 @@ BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
         neighbours.selectedLineStyle = [this] { return toolBar().selectedStyle(); };
         neighbours.redrawCanvas = [this, size] { canvas(size).rebuild(); };
         neighbours.showGuidance = [this](const std::string& line) { infoBox().setGuidanceLine(0, line); };
+        neighbours.withdrawGuidance = [this](const std::string& line) {
+            if (GuidanceBox* box = infoBox_.get()) box->withdrawLine(line);
+        };
         neighbours.closeGuidance = [this] { unloadInfoBox(); };
         neighbours.setFrameButtonCaption = [this](const std::string& caption) {
             frameTool().setButtonCaption(caption);

@@ -453,6 +453,20 @@ bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeomet
     return (fixedCellLabel ? box & canvas : canvas).contains(text);
 }
 
+// A longer beginning never fits where a shorter one does not, so the cut is searched by halves.
+std::string shownPartOfLabelText(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry)
+{
+    const QString caption = QString::fromStdString(label.text.caption);
+    LabelWidget part = label;
+    qsizetype fits = 0, cut = caption.size() + 1;
+    while (cut - fits > 1) {
+        const qsizetype middle = (fits + cut) / 2;
+        part.text.caption = caption.left(middle).toStdString();
+        (labelTextFits(part, kind, geometry) ? fits : cut) = middle;
+    }
+    return caption.left(fits).toStdString();
+}
+
 QRect labelDeviceBox(const LabelWidget& label, double scale)
 {
     return deviceRect(label.left, label.top, label.width, label.height, scale);

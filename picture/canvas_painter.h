@@ -60,6 +60,8 @@ QRect labelDeviceBox(const LabelWidget& label, double scale);
 // below its box; a text placed by the user is drawn whole around its box,
 // but the picture ends at the canvas's edge.
 bool labelTextFits(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry);
+// The longest beginning of the label's caption that the picture shows whole.
+std::string shownPartOfLabelText(const LabelWidget& label, WidgetKind kind, const CanvasGeometry& geometry);
 // Whether a line passes within its reach of `area`: a long line whose box
 // overlaps a small area need not touch it.
 bool lineComesNear(const LineWidget& line, double scale, const QRect& area);

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -565,6 +566,28 @@ TEST(DisplaySize, ChangingItRemakesTheWindowsAtTheSizeWithTheDrawingAndTheModeAn
                               whole.screen->menuBar().displaySizeBox()->currentData().toInt()),
               std::make_tuple(std::string("主介護者"), std::string("80"), InputMode::FreeLines, 150, 150));
     EXPECT_EQ(whole.screen->windows().freeLinePanel().model().registers().penWidthText, "5");
+}
+
+// A remark the picture will cut is told in words while it is typed; once it all shows, the hints come back.
+TEST(PanelWindow, ACutTextIsToldInTheGuidanceBoxUntilItAllShows)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    whole.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    QLineEdit* remark = whole.screen->windows().basicInput(CanvasSize::Normal).remarkBox(2);
+    remark->setFocus();
+    const GuidanceBox& guidance = whole.screen->windows().infoBox();
+    const std::string hint = guidance.cycle().shown();
+    remark->insert(QStringLiteral("長男の妻主介護者です"));
+    const QString told = QString::fromStdString(guidance.cycle().shown());
+    const QRegularExpressionMatch part =
+        QRegularExpression(QStringLiteral("^備考：『(.+)』まで画像に表示されます$")).match(told);
+    ASSERT_TRUE(part.hasMatch()) << told.toStdString();
+    EXPECT_TRUE(remark->text().startsWith(part.captured(1)) && part.captured(1).size() < remark->text().size());
+    const QLabel* line = guidance.guidanceLabel();
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
+    remark->setText(QStringLiteral("長男"));
+    EXPECT_EQ(guidance.cycle().shown(), hint);
 }
 
 // Each shortcut runs what its button runs and the tooltip names it; F6 visits every window once, in reading order.

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <tuple>
 
 namespace kinsketch {
 namespace {
@@ -170,15 +171,22 @@ void BasicInputWindow::showSlot(int i)
     if (textsChanged) showTextFit(i);
 }
 
-// Measured as the canvas label that shows the text: what the picture will cut.
+// Measured as the canvas label that shows the text: what the picture will
+// cut is marked on the box, and for the box being typed in told in words.
 void BasicInputWindow::showTextFit(int i)
 {
     const CanvasGeometry& geometry = canvasGeometry(panel_.layout().size);
     const SlotControls& controls = slots_.at(static_cast<std::size_t>(i));
-    for (const auto& [box, kind] :
-         {std::pair{controls.age, WidgetKind::ageLabels}, std::pair{controls.remark, WidgetKind::remarkLabels}}) {
+    for (const auto& [box, kind, caption] : {std::tuple{controls.age, WidgetKind::ageLabels, "年齢"},
+                                             std::tuple{controls.remark, WidgetKind::remarkLabels, "備考"}}) {
         const LabelWidget label = cellLabelOf(geometry, {kind, i}, box->text().toStdString());
-        showTextFitWarning(*box, labelTextFits(label, kind, geometry));
+        const bool fits = labelTextFits(label, kind, geometry);
+        showTextFitWarning(*box, fits);
+        if (!box->hasFocus() || panel_.loading()) continue;
+        const std::string shown = fits ? std::string() : shownPartOfLabelText(label, kind, geometry);
+        panel_.tellCutText(fits            ? std::string()
+                           : shown.empty() ? std::string(caption) + "：画像に表示されません"
+                                           : std::string(caption) + "：『" + shown + "』まで画像に表示されます");
     }
 }
 
