@@ -36,6 +36,7 @@ public:
 
     MousePointer pointer() const { return pointer_; }
     AddedLineGestures& addedLines() { return lines_; }
+    TextGestures& texts() { return texts_; }
 
 private:
     // The canvas itself is the target when no widget is.

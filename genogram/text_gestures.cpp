@@ -96,6 +96,25 @@ void TextGestures::drag(int n, float x, float y)
     label.top = std::clamp(label.top + (y - grabY_), 0.0F, limits.textTop);
 }
 
+int TextGestures::neighbourOnShow(int from, bool forward) const
+{
+    const int step = forward ? 1 : -1;
+    // From no text, backwards starts past the last.
+    const int start = from == 0 && !forward ? canvas_.textLabels.upperBound() + 1 : from;
+    for (int n = start + step; n >= 1 && n <= canvas_.textLabels.upperBound(); n += step)
+        if (const LabelWidget* label = canvas_.textLabels.find(n);
+            label && label->visible && !label->text.caption.empty())
+            return n;
+    return 0;
+}
+
+void TextGestures::nudge(int n, float dx, float dy)
+{
+    grabX_ = 0;
+    grabY_ = 0;
+    drag(n, dx, dy);
+}
+
 void TextGestures::edit(int n)
 {
     LabelWidget& label = canvas_.textLabels[n];

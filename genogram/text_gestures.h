@@ -26,6 +26,12 @@ public:
     void drag(int n, float x, float y);
     void edit(int n);
 
+    // The keyboard's way to the same gestures. The text on show after
+    // (`forward`) or before text `from` in label order, 0 when there is none.
+    int neighbourOnShow(int from, bool forward) const;
+    // Moves text n by (dx, dy) twips, within the edges a drag keeps to.
+    void nudge(int n, float dx, float dy);
+
     // The highest element of textLabels a new text may take.
     static constexpr int kHighestNewText = 99;
 

@@ -625,6 +625,19 @@ TEST(Keyboard, ShortcutsRunTheButtonsCommandsAndF6GoesFromWindowToWindow)
     press(Qt::Key_F6);
     EXPECT_EQ(visited.count(whole.main.childArea()->activeSubWindow()), 1U);
 
+    // On the canvas in 文字追加, Tab chooses a text and an arrow moves it: one step of the history.
+    press(Qt::CTRL | Qt::Key_1);
+    whole.placeText(CanvasSize::Normal);
+    whole.screen->recordEdit();
+    CanvasWindow& canvas = whole.screen->windows().canvas(CanvasSize::Normal);
+    const float left = canvas.canvas().textLabels[1].left;
+    canvas.setFocus();
+    press(Qt::Key_Tab);
+    press(Qt::Key_Right);
+    EXPECT_EQ(canvas.canvas().textLabels[1].left, left + CanvasKeys::kStepTwips);
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(whole.screen->windows().canvas(CanvasSize::Normal).canvas().textLabels[1].left, left);
+
     press(Qt::CTRL | Qt::Key_S);
     EXPECT_NE(whole.screen->pictureConfirmation(), nullptr);
 }

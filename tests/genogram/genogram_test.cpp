@@ -2,6 +2,7 @@
 #include "document/storable_text.h"
 #include "genogram/basic_input/basic_input_panel.h"
 #include "genogram/basic_input/input_layout.h"
+#include "genogram/canvas_keys.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"
@@ -464,6 +465,36 @@ TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyTellingWhereItWillStandAndDrag
     mouse.mouseUp(kLeftButton, 0, 0);
     EXPECT_EQ(std::make_tuple(canvas.addedLines[1].colour, mouse.pointer()),
               std::make_tuple(kBlack, MousePointer::Default));
+}
+
+// Tab walks the texts on show and leaves past the last; arrows move the chosen one as a drag would; Enter and Delete
+// do what a double-click and a right-click do; outside text mode no key is taken.
+TEST_P(Canvas, TheKeyboardChoosesMovesEditsAndDeletesTextsAsTheMouseDoes)
+{
+    CanvasKeys keys(canvas, mouse.texts());
+    const int first = place("一", 1000, 1000), hidden = place("二", 3000, 3000), last = place("三", 100, 2000);
+    canvas.textLabels[hidden].visible = false;
+    std::vector<int> chosen;
+    while (keys.press(CanvasKey::NextText)) chosen.push_back(keys.chosenText());
+    EXPECT_EQ(chosen, (std::vector<int>{first, last}));
+    EXPECT_TRUE(keys.press(CanvasKey::PreviousText));
+    EXPECT_EQ(keys.chosenText(), last) << "backwards from no text starts at the last";
+
+    const LabelWidget& moved = canvas.textLabels[last];
+    keys.press(CanvasKey::Right);
+    keys.press(CanvasKey::Down, true);
+    EXPECT_EQ(std::tie(moved.left, moved.top), std::make_tuple(115.F, 2150.F));
+    for (int i = 0; i < 30; ++i) keys.press(CanvasKey::Left, true);
+    EXPECT_EQ(moved.left, 0.F) << "stops at the edge";
+
+    dialog.answer("三つ");
+    keys.press(CanvasKey::Edit);
+    boxes.answers = {MessageAnswer::Yes};
+    keys.press(CanvasKey::Delete);
+    EXPECT_EQ(std::make_tuple(moved.text.caption, moved.visible, keys.chosenText()), std::make_tuple("三つ", false, 0));
+
+    mode = InputMode::AddedLines;
+    EXPECT_FALSE(keys.press(CanvasKey::NextText));
 }
 
 // A deleted text or line keeps its number, so after the hundredth a new line only redraws line one.

@@ -3,9 +3,12 @@
 #include "picture/canvas_painter.h"
 #include "picture/canvas_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <map>
 
 namespace kinsketch {
 namespace {
@@ -65,6 +68,9 @@ CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers, CanvasChanges 
 void CanvasWindow::enableEditing(MessageBoxes& boxes, TextDialog& dialog)
 {
     mouse_ = std::make_unique<CanvasMouse>(canvas_, boxes, dialog, measure_, [this] { repaint(); });
+    keys_ = std::make_unique<CanvasKeys>(canvas_, mouse_->texts());
+    // The keyboard reaches the texts once the canvas has the focus.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 std::int16_t CanvasWindow::addLine() { return mouse_ ? mouse_->addedLines().addLine() : std::int16_t{1}; }
@@ -118,6 +124,28 @@ void CanvasWindow::mouseDoubleClickEvent(QMouseEvent* event)
     stepShown_ = false;
     mouse_->doubleClick(buttonBits(event->button()), scale_.twips(at.x()), scale_.twips(at.y()));
     showMouseResult();
+}
+
+void CanvasWindow::keyPressEvent(QKeyEvent* event)
+{
+    static const std::map<int, CanvasKey> kKeys = {
+        {Qt::Key_Left, CanvasKey::Left},    {Qt::Key_Right, CanvasKey::Right}, {Qt::Key_Up, CanvasKey::Up},
+        {Qt::Key_Down, CanvasKey::Down},    {Qt::Key_Return, CanvasKey::Edit}, {Qt::Key_Enter, CanvasKey::Edit},
+        {Qt::Key_Delete, CanvasKey::Delete}};
+    const auto key = kKeys.find(event->key());
+    if (!keys_ || key == kKeys.end() || !keys_->press(key->second, event->modifiers() & Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    showChanges();
+    update(); // the chosen text's mark
+}
+
+bool CanvasWindow::focusNextPrevChild(bool next)
+{
+    update();
+    if (keys_ && hasFocus() && keys_->press(next ? CanvasKey::NextText : CanvasKey::PreviousText)) return true;
+    return QWidget::focusNextPrevChild(next);
 }
 
 void CanvasWindow::showMouseResult()
@@ -194,6 +222,16 @@ void CanvasWindow::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(0, 0, shown);
+    // The text the keyboard works on, marked only while the keyboard is here.
+    if (const int chosen = keys_ && hasFocus() ? keys_->chosenText() : 0) {
+        const LabelWidget& label = canvas_.textLabels[chosen];
+        painter.setPen(QPen(QColor(0x1E, 0x5A, 0xC8), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(scale_
+                             .rect(static_cast<int>(label.left), static_cast<int>(label.top),
+                                   static_cast<int>(label.width), static_cast<int>(label.height))
+                             .adjusted(-1, -1, 0, 0));
+    }
 }
 
 } // namespace kinsketch

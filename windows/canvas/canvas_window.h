@@ -4,6 +4,7 @@
 // routine; it holds nothing the model does not. It is drawn at the display
 // size; the mouse is turned back into the document's twips.
 
+#include "genogram/canvas_keys.h"
 #include "genogram/canvas_mouse.h"
 #include "genogram/canvas_opening.h"
 #include "genogram/free_drawing.h"
@@ -61,6 +62,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    // The chosen text's mark shows only while the canvas has the focus.
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
 
 private:
     // Device pixels per 96-dpi pixel of the picture shown.
@@ -73,6 +79,7 @@ private:
     DisplayScale scale_;
     LabelTextMeasure measure_;
     std::unique_ptr<CanvasMouse> mouse_;
+    std::unique_ptr<CanvasKeys> keys_;
     // The canvas as last painted, without the live figure segment, and the
     // part of the window that only needs that picture shown again.
     KeptCanvasPicture picture_;

@@ -1,0 +1,39 @@
+#include "canvas_keys.h"
+
+namespace kinsketch {
+
+CanvasKeys::CanvasKeys(GenoCanvas& canvas, TextGestures& texts)
+    : canvas_(canvas)
+    , texts_(texts)
+{}
+
+int CanvasKeys::chosenText() const
+{
+    const LabelWidget* label = chosen_ != 0 ? canvas_.textLabels.find(chosen_) : nullptr;
+    return label && label->visible && !label->text.caption.empty() ? chosen_ : 0;
+}
+
+bool CanvasKeys::press(CanvasKey key, bool far)
+{
+    if (canvas_.inputMode() != InputMode::Text) return false;
+    if (key == CanvasKey::NextText || key == CanvasKey::PreviousText) {
+        chosen_ = texts_.neighbourOnShow(chosenText(), key == CanvasKey::NextText);
+        return chosen_ != 0;
+    }
+    const int n = chosenText();
+    if (n == 0) return false;
+    const float step = far ? 10 * kStepTwips : kStepTwips;
+    switch (key) {
+    case CanvasKey::Left: texts_.nudge(n, -step, 0); break;
+    case CanvasKey::Right: texts_.nudge(n, step, 0); break;
+    case CanvasKey::Up: texts_.nudge(n, 0, -step); break;
+    case CanvasKey::Down: texts_.nudge(n, 0, step); break;
+    case CanvasKey::Edit: texts_.edit(n); break;
+    case CanvasKey::Delete: texts_.press(n, kRightButton, 0, 0); break;
+    case CanvasKey::NextText:
+    case CanvasKey::PreviousText: break;
+    }
+    return true;
+}
+
+} // namespace kinsketch
