@@ -590,6 +590,31 @@ TEST(PanelWindow, ACutTextIsToldInTheGuidanceBoxUntilItAllShows)
     EXPECT_EQ(guidance.cycle().shown(), hint);
 }
 
+// The arrow keys walk the panel's grid of boxes; Left and Right first cross the text.
+TEST(PanelWindow, ArrowKeysMoveBetweenTheBoxesAlongTheGrid)
+{
+    WholeScreen whole(CanvasSize::Normal, 100);
+    whole.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
+    QLineEdit* age = panel.ageBox(0);
+    age->setFocus();
+    age->setText(QStringLiteral("85"));
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    press(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), panel.remarkBox(0));
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    EXPECT_EQ(std::make_tuple(QApplication::focusWidget(), age->cursorPosition()),
+              std::make_tuple(static_cast<QWidget*>(age), 1));
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    const QWidget* beside = QApplication::focusWidget();
+    EXPECT_TRUE(beside->objectName().startsWith(QStringLiteral("txtAge")) && beside->y() == age->y() &&
+                beside->x() > age->x())
+        << beside->objectName().toStdString();
+}
+
 // Each shortcut runs what its button runs and the tooltip names it; F6 visits every window once, in reading order.
 TEST(Keyboard, ShortcutsRunTheButtonsCommandsAndF6GoesFromWindowToWindow)
 {

@@ -6,6 +6,7 @@
 #include "document/storable_text.h"
 #include "genogram/geno_canvas.h"
 #include "picture/canvas_painter.h"
+#include "ui/grid_arrow_keys.h"
 #include "ui/text_fit_warning.h"
 
 #include <QLabel>
@@ -76,6 +77,7 @@ BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorRe
     slots_.reserve(static_cast<std::size_t>(panel_.layout().slotCount()));
     for (int i = 0; i < panel_.layout().slotCount(); ++i) buildSlot(i);
     buildRowCaptions();
+    new GridArrowKeys(*this);
     panel_.slotChanged = [this](int i) { showSlot(i); };
     panel_.linesChanged = [this] { update(); };
 }
