@@ -32,13 +32,11 @@ EditTriggers::EditTriggers(QWidget& main, Targets targets)
     qApp->installEventFilter(this);
 }
 
-// The box a key goes to: an editable chooser's own line edit counts as the chooser.
+// The run of the box a key goes to; other widgets have none.
 QString EditTriggers::runOf(QWidget& widget) const
 {
-    QWidget* box = &widget;
-    if (auto* chooser = qobject_cast<QComboBox*>(widget.parentWidget())) box = chooser;
-    if (!qobject_cast<QLineEdit*>(box) && !qobject_cast<QComboBox*>(box)) return {};
-    return QStringLiteral("%1#%2").arg(box->objectName()).arg(focusMoves_);
+    if (!qobject_cast<QLineEdit*>(&widget) && !qobject_cast<QComboBox*>(&widget)) return {};
+    return QStringLiteral("%1#%2").arg(widget.objectName()).arg(focusMoves_);
 }
 
 void EditTriggers::watchChanges(QWidget& widget)

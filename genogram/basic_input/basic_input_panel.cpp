@@ -143,15 +143,6 @@ void BasicInputPanel::chooseSymbol(int slot, int choice)
     if (!loading()) updatePreview();
 }
 
-// Only the pictures can be chosen: typing into the chooser empties the slot.
-void BasicInputPanel::editSymbolText(int slot, const std::string& editText)
-{
-    if (editText.empty()) return;
-    slotAt(slot).choice = kBlankChoice;
-    slotChanged(slot);
-    if (!loading()) updatePreview();
-}
-
 bool BasicInputPanel::changeAge(int slot, const std::string& text) { return textChange(slot, &InputSlot::age, text); }
 
 bool BasicInputPanel::changeRemark(int slot, const std::string& text)

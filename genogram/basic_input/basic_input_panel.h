@@ -86,7 +86,6 @@ public:
     // message and the change handler returns false; the box shows the slot's
     // text again.
     void chooseSymbol(int slot, int choice);
-    void editSymbolText(int slot, const std::string& editText);
     bool changeAge(int slot, const std::string& text);
     bool changeRemark(int slot, const std::string& text);
 

@@ -135,10 +135,11 @@ save_and_confirm() {
 dump() { "$doc_tool" dump "$work/$1" >"$program/${1%.gdr}.json"; }
 
 # Five edits of different kinds on the handed-in sample at 100 %: a symbol
-# for slot 0 (its chooser at (158, 221)), an age in slot 3 (its box at
-# (576, 244)), a text, an added line's end dragged and a pen stroke.
+# for slot 0 (its chooser at (158, 221), whose list the click opens), an age
+# in slot 3 (its box at (576, 244)), a text, an added line's end dragged and a
+# pen stroke.
 edit_five_times() {
-  click 158 221 0.6 && xdotool key --delay 100 Down Down && sleep 0.8 # a symbol for slot 0
+  click 158 221 0.6 && xdotool key --delay 100 Down Down Return && sleep 0.8 # a symbol for slot 0
   click 576 244 0.6 && xdotool type --delay 100 "42" && sleep 0.8
   click 751 478 0 # an empty place: the text dialog
   local dialog

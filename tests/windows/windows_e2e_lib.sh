@@ -48,13 +48,14 @@ start_windows() {
 }
 
 # The same gestures on either platform ($1 = linux or windows): a symbol for
-# slot 0, an age for slot 3, a text placed on the canvas and a pen stroke.
+# slot 0 from the list the click opens, an age for slot 3, a text placed on
+# the canvas and a pen stroke.
 draw_family() {
   local -n at="$1_at"
   local canvas_x canvas_y dialog
   read -r canvas_x canvas_y <<<"${at[canvas]}"
   # shellcheck disable=SC2086 # "x y" is two arguments
-  click ${at[symbol0]} 0.8 && xdotool key --delay 100 Down Down && sleep 0.8
+  click ${at[symbol0]} 0.8 && xdotool key --delay 100 Down Down Return && sleep 0.8
   # shellcheck disable=SC2086
   click ${at[age3]} 0.6 && xdotool type --delay 100 "42" && sleep 0.8
   click $((canvas_x + 20)) $((canvas_y + 300)) 0 # an empty place: the text dialog

@@ -70,8 +70,8 @@ BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorRe
     small.setPixelSize(scale_.pixels(11));
     setFont(small);
     setFixedSize(sizeHint());
-    // A click on the panel or a slot takes the keys away from the choosers,
-    // where a stray letter would empty the slot.
+    // A click on the panel or a slot takes the keys and the wheel away from the
+    // choosers, so that a chooser the user left does not change under them.
     setFocusPolicy(Qt::ClickFocus);
 
     slots_.reserve(static_cast<std::size_t>(panel_.layout().slotCount()));
@@ -98,16 +98,13 @@ void BasicInputWindow::buildSlot(int i)
     controls.background->setFocusPolicy(Qt::ClickFocus);
     connect(controls.background, &SlotBackground::clicked, this, [this, i] { panel_.toggleCohabitantMark(i); });
 
-    controls.chooser = new SymbolChooser(scale_, this);
+    controls.chooser = new SymbolChooser(QStringLiteral("続柄記号 %1").arg(i), scale_, this);
     controls.chooser->setObjectName(QStringLiteral("ImgCbo_%1").arg(i));
-    controls.chooser->setAccessibleName(QStringLiteral("続柄記号 %1").arg(i));
     controls.chooser->setGeometry(
         scale_.rect(frame.left + kChooserOffset.left, frame.top + kChooserOffset.top, kChooserWidth, kChooserHeight));
     connect(controls.chooser, &QComboBox::currentIndexChanged, this, [this, i](int index) {
         if (index >= 0) panel_.chooseSymbol(i, index);
     });
-    connect(controls.chooser, &QComboBox::editTextChanged, this,
-            [this, i](const QString& text) { panel_.editSymbolText(i, text.toStdString()); });
 
     controls.age = textBox(this, scale_, QStringLiteral("txtAge"), i, frame, kAgeOffset);
     controls.age->setAccessibleName(QStringLiteral("年齢 %1").arg(i));
@@ -156,11 +153,7 @@ void BasicInputWindow::showSlot(int i)
     controls.background->showMark(slot.mark);
     // Setting a control to what it already shows repaints it all the same; an undo
     // refills every slot, and repainting them all costs a frame.
-    if (controls.chooser->currentIndex() != slot.choice || !controls.chooser->currentText().isEmpty()) {
-        const QSignalBlocker blocker(controls.chooser);
-        controls.chooser->setCurrentIndex(slot.choice);
-        controls.chooser->setEditText(QString());
-    }
+    if (controls.chooser->currentIndex() != slot.choice) controls.chooser->showChoice(slot.choice);
     bool textsChanged = false;
     for (const auto& [box, text] : {std::pair{controls.age, &slot.age}, std::pair{controls.remark, &slot.remark}}) {
         const QString shown = fromUtf8(*text);

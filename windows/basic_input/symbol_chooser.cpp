@@ -3,13 +3,33 @@
 #include "genogram/basic_input/symbol_choices.h"
 #include "picture/person_symbol_artwork.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QStylePainter>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace kinsketch {
 namespace {
 
 constexpr int kIconPixels = 16;
+
+QString choiceName(int choice)
+{
+    const std::string_view name = kSymbolChoiceNames.at(static_cast<std::size_t>(choice));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The keys a closed list opens on, as on a native drop-down list.
+bool opensList(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::AltModifier) return event.key() == Qt::Key_Down;
+    return modifiers == Qt::NoModifier && (event.key() == Qt::Key_Space || event.key() == Qt::Key_F4);
+}
 
 } // namespace
 
@@ -21,24 +41,59 @@ QIcon personSymbolIcon(int image, DisplayScale scale)
         Qt::white));
 }
 
-SymbolChooser::SymbolChooser(DisplayScale scale, QWidget* parent)
+SymbolChooser::SymbolChooser(const QString& caption, DisplayScale scale, QWidget* parent)
     : QComboBox(parent)
+    , caption_(caption)
 {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
     // Not wheel focus: the panel scrolls past a chooser the user never chose.
     setFocusPolicy(Qt::StrongFocus);
     setIconSize(QSize(scale.pixels(kIconPixels), scale.pixels(kIconPixels)));
+    // The blank item's empty picture keeps its name in line with the others'.
+    QPixmap blank(iconSize());
+    blank.fill(Qt::transparent);
     for (int choice = 0; choice < kSymbolChoiceCount; ++choice) {
         const QString key = QString::fromLatin1(kSymbolChoiceKeys[static_cast<std::size_t>(choice)]);
         const int image = symbolChoiceImage(choice);
-        if (image == 0)
-            addItem(QString(), key);
-        else
-            addItem(personSymbolIcon(image, scale), QString(), key);
+        const QString name = choiceName(choice);
+        addItem(image == 0 ? QIcon(blank) : personSymbolIcon(image, scale), name, key);
+        setItemData(choice, name, Qt::ToolTipRole);
+        setItemData(choice, name, Qt::AccessibleTextRole);
     }
-    setCurrentIndex(-1);
+    connect(this, &QComboBox::currentIndexChanged, this, &SymbolChooser::describeCurrent);
+    showChoice(-1);
+}
+
+void SymbolChooser::showChoice(int choice)
+{
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(choice);
+    }
+    describeCurrent();
+}
+
+// A slot that shows no item yet reads as the blank one, which is what a save stores for it.
+void SymbolChooser::describeCurrent()
+{
+    const QString name = choiceName(std::max(currentIndex(), kBlankChoice));
+    setToolTip(name);
+    setAccessibleName(QStringLiteral("%1：%2").arg(caption_, name));
+}
+
+// The list is wider than the box, so that every name shows whole.
+void SymbolChooser::showPopup()
+{
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
+    QComboBox::showPopup();
+}
+
+// Every other key passes on, as a closed list that does not use it.
+void SymbolChooser::keyPressEvent(QKeyEvent* event)
+{
+    if (opensList(*event))
+        showPopup();
+    else
+        event->ignore();
 }
 
 // The wheel changes a person only in the chooser the user is working in.
@@ -48,6 +103,17 @@ void SymbolChooser::wheelEvent(QWheelEvent* event)
         QComboBox::wheelEvent(event);
     else
         event->ignore();
+}
+
+// The box is as narrow as the picture: the name is in the list and the tooltip.
+void SymbolChooser::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 } // namespace kinsketch
