@@ -262,7 +262,7 @@ TEST(PrintRemembered, TheNextDialogOpensOnTheChoicesOfTheLastPrintDone)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
     const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "optPdf"};
-    const fs::path place = whole.folder.path() / "ケアマネジメントの記録" / "居宅介護支援事業所の利用者ファイル";
+    const fs::path place = whole.folder.path() / u8"ケアマネジメントの記録" / u8"居宅介護支援事業所の利用者ファイル";
     fs::create_directories(place);
 
     const auto defaults = openDialog();
