@@ -56,7 +56,12 @@ GuidanceBox::GuidanceBox(Timers& timers, DisplayScale scale, QWidget* parent)
 
 void GuidanceBox::setGuidanceLine(std::uint8_t n, const std::string& text) { follow(cycle_.setGuidanceLine(n, text)); }
 
-void GuidanceBox::withdrawLine(const std::string& text) { follow(cycle_.withdrawLine(text)); }
+void GuidanceBox::tellCutText(const std::string& line)
+{
+    if (line == cutTextTold_) return;
+    follow(line.empty() ? cycle_.withdrawLine(cutTextTold_) : cycle_.setGuidanceLine(0, line));
+    cutTextTold_ = line;
+}
 
 void GuidanceBox::follow(GuidanceCycle::TimerChange change)
 {

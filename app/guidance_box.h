@@ -24,8 +24,10 @@ public:
     explicit GuidanceBox(Timers& timers, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     void setGuidanceLine(std::uint8_t n, const std::string& text);
-    // A fixed line no longer true goes, if it is still the one on show.
-    void withdrawLine(const std::string& text);
+    // What the picture will cut of the text being typed (cutTextLine), as a
+    // fixed line; empty once it all shows: the line told before goes, if it
+    // is still the one on show, and the hints come back.
+    void tellCutText(const std::string& line);
     // `lead` and then `path` (in native separators) as one line that fits the
     // box in its smallest type: a long path loses its middle, keeping its
     // start and its last part, the words that tell the place.
@@ -48,6 +50,7 @@ private:
     Timers& timers_;
     DisplayScale scale_;
     GuidanceCycle cycle_;
+    std::string cutTextTold_;
     unsigned generation_ = 0; // a stopped or restarted cycle ignores older ticks
     QLabel* guidanceLabel_;
     QLabel* closeLabel_;

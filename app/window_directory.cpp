@@ -27,7 +27,17 @@ WindowDirectory::WindowDirectory(MainWindow& main, EditingContext& context, Erro
     , boxes_(boxes)
     , timers_(timers)
     , textDialog_(boxes, main.displayScale(), &main)
-{}
+{
+    textDialog_.tellCutTextTo([this](const std::string& line) { tellCutText(line); });
+}
+
+void WindowDirectory::tellCutText(const std::string& line)
+{
+    if (!line.empty())
+        infoBox().tellCutText(line);
+    else if (GuidanceBox* box = infoBox_.get())
+        box->tellCutText(line);
+}
 
 // The windows live in the main window; they go before the seams they use.
 WindowDirectory::~WindowDirectory()
@@ -69,9 +79,7 @@ BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
         neighbours.selectedLineStyle = [this] { return toolBar().selectedStyle(); };
         neighbours.redrawCanvas = [this, size] { canvas(size).rebuild(); };
         neighbours.showGuidance = [this](const std::string& line) { infoBox().setGuidanceLine(0, line); };
-        neighbours.withdrawGuidance = [this](const std::string& line) {
-            if (GuidanceBox* box = infoBox_.get()) box->withdrawLine(line);
-        };
+        neighbours.tellCutText = [this](const std::string& line) { tellCutText(line); };
         neighbours.closeGuidance = [this] { unloadInfoBox(); };
         neighbours.setFrameButtonCaption = [this](const std::string& caption) {
             frameTool().setButtonCaption(caption);

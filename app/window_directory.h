@@ -5,9 +5,9 @@
 // window reads and writes the editing context's document.
 
 #include "app/child_window_slot.h"
-#include "geometry/canvas_size.h"
 #include "genogram/editing_context.h"
 #include "genogram/free_line_panel_registers.h"
+#include "geometry/canvas_size.h"
 #include "seams/error_reporter.h"
 #include "seams/message_boxes.h"
 #include "seams/timers.h"
@@ -43,6 +43,8 @@ public:
     // Each of these loads its window on first use; a loaded window is shown.
     LineStyleToolBar& toolBar();
     GuidanceBox& infoBox();
+    // What the picture will cut of the age, remark or text being typed; empty once it all shows.
+    void tellCutText(const std::string& line);
     BasicInputWindow& basicInput(CanvasSize size);
     FrameToolWindow& frameTool();
     CanvasWindow& canvas(CanvasSize size);

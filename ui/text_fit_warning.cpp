@@ -28,4 +28,9 @@ void showTextFitWarning(QWidget& box, bool fits)
     box.setPalette(palette);
 }
 
+std::string cutTextLine(const std::string& box, const std::string& shown)
+{
+    return shown.empty() ? box + "：画像に表示されません" : box + "：『" + shown + "』まで画像に表示されます";
+}
+
 } // namespace kinsketch

@@ -192,14 +192,4 @@ void BasicInputPanel::clearMarks()
     }
 }
 
-void BasicInputPanel::tellCutText(const std::string& message)
-{
-    if (message == cutTold_) return;
-    if (message.empty())
-        neighbours_.withdrawGuidance(cutTold_);
-    else
-        neighbours_.showGuidance(message);
-    cutTold_ = message;
-}
-
 } // namespace kinsketch

@@ -24,10 +24,10 @@ namespace kinsketch {
 
 // What the panel asks of the windows around it.
 struct BasicInputNeighbours {
-    std::function<int()> selectedLineStyle = [] { return 0; };                            // the tool bar's Tag
-    std::function<void()> redrawCanvas = [] {};                                           // rebuild of the canvas
-    std::function<void(const std::string&)> showGuidance = [](const std::string&) {};     // one fixed line
-    std::function<void(const std::string&)> withdrawGuidance = [](const std::string&) {}; // that line, if on show
+    std::function<int()> selectedLineStyle = [] { return 0; };                        // the tool bar's Tag
+    std::function<void()> redrawCanvas = [] {};                                       // rebuild of the canvas
+    std::function<void(const std::string&)> showGuidance = [](const std::string&) {}; // one fixed line
+    std::function<void(const std::string&)> tellCutText = [](const std::string&) {};  // empty: it all shows
     std::function<void()> closeGuidance = [] {};
     std::function<void(const std::string&)> setFrameButtonCaption = [](const std::string&) {};
 };
@@ -68,9 +68,9 @@ public:
     const InputSlot& slot(int i) const { return slots_.at(static_cast<std::size_t>(i)); }
     const InputLine& line(int k) const { return lines_.at(static_cast<std::size_t>(k)); }
     bool loading() const { return loading_; }
-    // What the picture will cut of the box being typed in, told in the
-    // guidance box; empty when it all shows, and the line told before goes.
-    void tellCutText(const std::string& message);
+    // What the picture will cut of the box being typed in, for the guidance
+    // box; empty when it all shows.
+    void tellCutText(const std::string& line) { neighbours_.tellCutText(line); }
 
     // Fills the panel from the document and draws the stored line styles.
     void load();
@@ -116,7 +116,6 @@ private:
     ErrorReporter& reporter_;
     MessageBoxes& boxes_;
     BasicInputNeighbours neighbours_;
-    std::string cutTold_;
     std::vector<InputSlot> slots_;
     std::vector<InputLine> lines_;
     bool loading_ = false;

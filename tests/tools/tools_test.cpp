@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -322,12 +323,21 @@ TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
                                         return label;
                                     }};
     auto* area = child<QPlainTextEdit>("txtInputArea");
-    const auto look = [area] {
-        return std::make_tuple(area->toolTip().toStdString(), area->palette().base().color().name().toStdString());
+    std::string told; // the guidance line, "(a part)" when it names a beginning of the text that is not all of it
+    dialog.tellCutTextTo([&](const std::string& line) { told = line; });
+    const auto look = [&] {
+        const QString text = area->toPlainText();
+        const QRegularExpressionMatch part =
+            QRegularExpression(QStringLiteral("^文字：『(.+)』まで画像に表示されます$"))
+                .match(QString::fromStdString(told));
+        const bool aPart = part.hasMatch() && text.startsWith(part.captured(1)) && part.captured(1) != text;
+        return std::make_tuple(area->toolTip().toStdString(), area->palette().base().color().name().toStdString(),
+                               aPart ? std::string("(a part)") : told);
     };
-    const auto normal = std::make_tuple(std::string(), std::get<1>(look()));
-    const auto cut = std::make_tuple(std::string("画像では一部が表示されません"), std::string("#ffecb3"));
-    std::vector<std::tuple<std::string, std::string>> shown;
+    const auto normal = std::make_tuple(std::string(), std::get<1>(look()), std::string());
+    const auto cut =
+        std::make_tuple(std::string("画像では一部が表示されません"), std::string("#ffecb3"), std::string("(a part)"));
+    std::vector<std::tuple<std::string, std::string, std::string>> shown;
     const auto result = exec(
         {"長女", "", 9},
         [&] {
@@ -344,7 +354,8 @@ TEST_F(TextDialogTest, TheTextAreaWarnsWhileTheTextWouldRunOffThePicture)
         },
         nearTheEdge);
     EXPECT_EQ(shown, (std::vector{normal, cut, normal, cut}));
-    EXPECT_EQ(result.value_or(StyledText{}).caption, "長女") << "the text is kept as typed";
+    EXPECT_EQ(std::make_tuple(result.value_or(StyledText{}).caption, told), std::make_tuple("長女", ""))
+        << "the text is kept as typed, and the line goes with the dialog";
 }
 
 } // namespace

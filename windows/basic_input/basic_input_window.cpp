@@ -178,10 +178,7 @@ void BasicInputWindow::showTextFit(int i)
         const bool fits = labelTextFits(label, kind, geometry);
         showTextFitWarning(*box, fits);
         if (!box->hasFocus() || panel_.loading()) continue;
-        const std::string shown = fits ? std::string() : shownPartOfLabelText(label, kind, geometry);
-        panel_.tellCutText(fits            ? std::string()
-                           : shown.empty() ? std::string(caption) + "：画像に表示されません"
-                                           : std::string(caption) + "：『" + shown + "』まで画像に表示されます");
+        panel_.tellCutText(fits ? std::string() : cutTextLine(caption, shownPartOfLabelText(label, kind, geometry)));
     }
 }
 

@@ -153,7 +153,9 @@ std::optional<StyledText> TextInputDialog::edit(const StyledText& shown, const T
     showFontPreview();
     textArea_->setFocus();
 
-    if (exec() != QDialog::Accepted) return std::nullopt;
+    const bool accepted = exec() == QDialog::Accepted;
+    tellCutText_({});
+    if (!accepted) return std::nullopt;
     return chosen();
 }
 
@@ -212,8 +214,12 @@ void TextInputDialog::showFontPreview()
 void TextInputDialog::showFit()
 {
     if (!placement_.label) return;
-    showTextFitWarning(
-        *textArea_, labelTextFits(placement_.label(chosen()), WidgetKind::textLabels, canvasGeometry(placement_.size)));
+    const LabelWidget label = placement_.label(chosen());
+    const CanvasGeometry& geometry = canvasGeometry(placement_.size);
+    const bool fits = labelTextFits(label, WidgetKind::textLabels, geometry);
+    showTextFitWarning(*textArea_, fits);
+    tellCutText_(fits ? std::string()
+                      : cutTextLine("文字", shownPartOfLabelText(label, WidgetKind::textLabels, geometry)));
 }
 
 // The box holds up to two digits; empty and 0 both mean the default size.

@@ -33,6 +33,11 @@ public:
 
     void accept() override;
 
+    // Told, while the text is typed, what the picture will cut of it
+    // (cutTextLine), and an empty line once it all shows or the dialog closes.
+    using CutTextTeller = std::function<void(const std::string& line)>;
+    void tellCutTextTo(CutTextTeller teller) { tellCutText_ = std::move(teller); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -49,6 +54,7 @@ private:
     MessageBoxes& boxes_;
     DisplayScale scale_;
     TextPlacement placement_;
+    CutTextTeller tellCutText_ = [](const std::string&) {};
     Colour colour_ = 0;
     QComboBox* fontBox_;
     QLineEdit* sizeBox_;
