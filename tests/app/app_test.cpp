@@ -591,17 +591,23 @@ TEST(PanelWindow, ACutTextIsToldInTheGuidanceBoxUntilItAllShows)
     EXPECT_EQ(guidance.cycle().shown(), hint);
 }
 
-// The arrow keys walk the panel's grid of boxes; Left and Right first cross the text.
-TEST(PanelWindow, ArrowKeysMoveBetweenTheBoxesAlongTheGrid)
+// The arrows walk the panel's grid; each shortcut runs what its button runs and the tooltip names it; F6 visits every
+// window once, in reading order; Tab and an arrow move a text on the canvas.
+TEST(Keyboard, ShortcutsRunTheButtonsCommandsAndF6GoesFromWindowToWindow)
 {
     WholeScreen whole(CanvasSize::Normal, 100);
     whole.main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
+    const auto press = [&](QKeyCombination key) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &whole.main, key.key(),
+                        key.keyboardModifiers());
+        QApplication::processEvents();
+    };
+    // The arrow keys walk the panel's grid of boxes; Left and Right first cross the text.
     BasicInputWindow& panel = whole.screen->windows().basicInput(CanvasSize::Normal);
     QLineEdit* age = panel.ageBox(0);
     age->setFocus();
     age->setText(QStringLiteral("85"));
-    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     press(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), panel.remarkBox(0));
     press(Qt::Key_Up);
@@ -614,19 +620,7 @@ TEST(PanelWindow, ArrowKeysMoveBetweenTheBoxesAlongTheGrid)
     EXPECT_TRUE(beside->objectName().startsWith(QStringLiteral("txtAge")) && beside->y() == age->y() &&
                 beside->x() > age->x())
         << beside->objectName().toStdString();
-}
 
-// Each shortcut runs what its button runs and the tooltip names it; F6 visits every window once, in reading order.
-TEST(Keyboard, ShortcutsRunTheButtonsCommandsAndF6GoesFromWindowToWindow)
-{
-    WholeScreen whole(CanvasSize::Normal, 100);
-    whole.main.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&whole.main));
-    const auto press = [&](QKeyCombination key) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &whole.main, key.key(),
-                        key.keyboardModifiers());
-        QApplication::processEvents();
-    };
     press(Qt::CTRL | Qt::Key_2);
     EXPECT_EQ(whole.context.inputMode, InputMode::AddedLines);
     std::vector<int> sizes;
