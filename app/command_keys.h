@@ -21,6 +21,7 @@ struct CommandKeys {
     QList<QKeySequence> largerDisplay{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Semicolon),
                                       QKeySequence(Qt::CTRL | Qt::Key_Equal)};
     QKeySequence smallerDisplay{Qt::CTRL | Qt::Key_Minus};
+    QKeySequence automaticDisplay{Qt::CTRL | Qt::Key_0};
     // From window to window of the screen, as Windows programs move between panes.
     QKeySequence nextWindow{Qt::Key_F6};
     QKeySequence previousWindow{Qt::SHIFT | Qt::Key_F6};

@@ -39,6 +39,7 @@ CommandShortcuts::CommandShortcuts(MainWindow& main, Commands commands)
               [choose = commands.chooseInputMode, button] { choose(button); });
     for (const QKeySequence& key : keys.largerDisplay) onKey(main, key, [step = commands.stepDisplaySize] { step(1); });
     onKey(main, keys.smallerDisplay, [step = commands.stepDisplaySize] { step(-1); });
+    onKey(main, keys.automaticDisplay, commands.automaticDisplaySize);
     onKey(main, keys.nextWindow, [&main] { focusNextWindow(main, 1); });
     onKey(main, keys.previousWindow, [&main] { focusNextWindow(main, -1); });
 }

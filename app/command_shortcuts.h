@@ -21,6 +21,7 @@ public:
         std::function<void()> print;
         std::function<void(int button)> chooseInputMode; // 1–3, as the mode bar numbers them
         std::function<void(int steps)> stepDisplaySize;  // +1: the next larger size
+        std::function<void()> automaticDisplaySize;
     };
 
     // The shortcuts go with this object: the main window outlives the screen that owns it.

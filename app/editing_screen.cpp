@@ -41,12 +41,13 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     , history_({[this](EditingState& state) { return takeState(state); },
                 [this](const EditingState& state, const StateWithoutStrokes& shown) { showState(state, shown); }})
     , triggers_(main, {[this](const QString& run) { recordEdit(run); }, [this] { undo(); }, [this] { redo(); }})
-    , shortcuts_(main, {[this] { save(); }, [this] { print(); },
-                        [this](int button) {
-                            // As a click on the bar's button, which runs only through an open gate.
-                            if (gate_.isOpen() && editingOnScreen()) switching_.switchBar().modeButton(button)->click();
-                        },
-                        [this](int steps) { stepDisplaySize(steps); }})
+    , shortcuts_(main,
+                 {[this] { save(); }, [this] { print(); },
+                  [this](int button) {
+                      // As a click on the bar's button, which runs only through an open gate.
+                      if (gate_.isOpen() && editingOnScreen()) switching_.switchBar().modeButton(button)->click();
+                  },
+                  [this](int steps) { stepDisplaySize(steps); }, [this] { changeDisplaySize(kAutomaticDisplaySize); }})
 {
     // The confirmation gives way to any other window the user turns to: back
     // to editing, as キャンセル does, so the bars are never lost.
@@ -57,7 +58,9 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
                                                      confirm->lostActivation();
                                              });
     main_.setCloseRequest([this] { end(); });
-    main_.setDisplayScale(settings_.loadDisplayScale());
+    displayChoice_ = settings_.loadDisplayChoice();
+    main_.setDisplayScale(displaySizes().shown);
+    main_.setRoomChanged([this] { refitSoon(); });
     main_.setPlacement([this](const QWidget& window) {
         const EditingScreenLayout layout(canvasSizeOf(windows_.document()), main_.displayScale(),
                                          main_.frameMargins(true), main_.frameMargins(false));
@@ -71,6 +74,7 @@ EditingScreen::~EditingScreen()
     QObject::disconnect(confirmationGivesWay_);
     main_.setCloseRequest({});
     main_.setPlacement({});
+    main_.setRoomChanged({});
     confirm_.unload();
     unloadMenuBar();
     unloadScreenSwitch();
@@ -79,6 +83,8 @@ EditingScreen::~EditingScreen()
 void EditingScreen::open()
 {
     gate_.run([this] {
+        // The main window has its place on the screen by now.
+        main_.setDisplayScale(displaySizes().shown);
         menuBar();
         // A document the canvas could not open whole is not edited or saved:
         // the error box has said why, and the menu bar still ends the program.
@@ -87,6 +93,7 @@ void EditingScreen::open()
         windows_.toolBar();
         screenSwitch();
         history_.restart();
+        menuBar().showDisplaySizes(displaySizes());
         if (recovery_) recovery_->startFrom();
     });
 }
@@ -135,7 +142,9 @@ ScreenSwitchWindow& EditingScreen::screenSwitch()
                 gate_.run([this] {
                     if (!editingOnScreen()) return;
                     history_.record();
-                    if (screenSwitch_.switchSize()) history_.record();
+                    if (!screenSwitch_.switchSize()) return;
+                    history_.record();
+                    showDisplaySizeInForce();
                 });
             },
             main_.displayScale());
@@ -158,20 +167,51 @@ void EditingScreen::save()
     });
 }
 
+void EditingScreen::changeDisplaySize(int choice)
+{
+    gate_.run([this, choice] {
+        const int before = displayChoice_;
+        displayChoice_ = choice;
+        if (!showDisplaySizeInForce()) {
+            displayChoice_ = before;
+            menuBar().showDisplaySizes(displaySizes());
+            return;
+        }
+        settings_.storeDisplayChoice(choice);
+    });
+}
+
+DisplaySizes EditingScreen::displaySizes()
+{
+    return fitDisplaySizes(displayChoice_, canvasSizeOf(windows_.document()), main_.childRoom(),
+                           smallestAutomaticPercent(main_.devicePixelRatioF()),
+                           [this](DisplayScale scale, bool titled) { return main_.frameMargins(scale, titled); });
+}
+
 // The windows are made anew at the new size rather than stretched: each lays
 // itself out in whole pixels of that size. The canvas layers are stored
 // first, so the new canvas opens the drawing as it was.
-void EditingScreen::changeDisplaySize(int percent)
+bool EditingScreen::showDisplaySizeInForce()
 {
-    gate_.run([this, percent] {
-        const DisplayScale scale(percent);
-        if (scale == main_.displayScale()) return;
-        if (!layers_.saveCanvasLayers(canvasSizeOf(windows_.document()))) {
-            menuBar().showDisplaySize(main_.displayScale());
-            return;
-        }
-        settings_.storeDisplayScale(scale);
-        reopenAtDisplaySize(scale);
+    const DisplaySizes sizes = displaySizes();
+    if (sizes.shown != main_.displayScale()) {
+        if (!layers_.saveCanvasLayers(canvasSizeOf(windows_.document()))) return false;
+        reopenAtDisplaySize(sizes.shown);
+    }
+    menuBar().showDisplaySizes(sizes);
+    return true;
+}
+
+// A resize comes in bursts while a window is dragged or a screen changes:
+// the screen is fitted once they have settled, and once no box is open.
+void EditingScreen::refitSoon()
+{
+    timers_.singleShot(kRefitMilliseconds, [this, alive = std::weak_ptr<int>(alive_), request = ++refitRequests_] {
+        if (alive.expired() || request != refitRequests_) return;
+        const bool ran = gate_.run([this] {
+            if (editingOnScreen()) showDisplaySizeInForce();
+        });
+        if (!ran) refitSoon();
     });
 }
 
@@ -198,17 +238,19 @@ void EditingScreen::reopenAtDisplaySize(DisplayScale scale)
     }
 }
 
+void EditingScreen::stepDisplaySize(int steps)
+{
+    const DisplaySizes sizes = displaySizes();
+    const int from = sizes.shown.percent();
+    std::optional<int> to;
+    for (const int percent : DisplayScale::kPercents)
+        if (sizes.fits(percent) && (steps > 0 ? percent > from && !to : percent < from)) to = percent;
+    if (to) changeDisplaySize(*to);
+}
+
 // The dialog keeps a picture of its own, drawn from a copy: what it does
 // never reaches the drawing, its history or its recovery copy. It is modal,
 // so the gate stays shut while it is open.
-void EditingScreen::stepDisplaySize(int steps)
-{
-    const auto& sizes = DisplayScale::kPercents;
-    const auto at = std::ranges::find(sizes, main_.displayScale().percent()) - sizes.begin();
-    const auto to = std::clamp<std::ptrdiff_t>(at + steps, 0, std::ssize(sizes) - 1);
-    if (to != at) changeDisplaySize(sizes[static_cast<std::size_t>(to)]);
-}
-
 void EditingScreen::print()
 {
     gate_.run([this] {
@@ -304,6 +346,7 @@ void EditingScreen::showState(const EditingState& state, const StateWithoutStrok
         putIntoDocument(state, document);
         screenSwitch_.followDocumentSize(size);
         showMarksAndNumbering(state);
+        showDisplaySizeInForce();
         return;
     }
     CanvasWindow& canvas = windows_.canvas(size);
@@ -417,6 +460,7 @@ bool EditingScreen::returnFromConfirmation()
     // step too. The history goes on, but no typing run goes on across a save.
     history_.record();
     history_.endRun();
+    refitSoon(); // the room may have changed while the confirmation was shown
     // The confirmation's own click is still on the stack.
     confirm_.unloadLater();
     return true;

@@ -52,11 +52,14 @@ public:
     // The commands of the menu bar; refused while the gate is shut.
     void save();
     void end();
-    // Remakes every window at the display size, with the drawing as it is
-    // and the input mode kept; the size is remembered for the next run.
-    void changeDisplaySize(int percent);
-    // The next larger (steps > 0) or smaller display size, if there is one.
+    // 表示サイズ's choice (自動 or a fixed size): every window is remade at
+    // the size it comes to, with the drawing as it is and the input mode
+    // kept; the choice is remembered for the next run.
+    void changeDisplaySize(int choice);
+    // The next larger (steps > 0) or smaller fixed size the screen fits at, if there is one.
     void stepDisplaySize(int steps);
+    // The display sizes as they stand for the main window's room and the screen size.
+    DisplaySizes displaySizes();
     // The print dialog over a copy of the drawing as the save would store it,
     // showing the choices of the last print done; refused while the gate is shut.
     void print();
@@ -86,6 +89,10 @@ public:
 private:
     bool returnFromConfirmation();
     void reopenAtDisplaySize(DisplayScale scale);
+    // Remakes the windows when the size in force is not the one shown; false
+    // when the canvas layers could not be stored first.
+    bool showDisplaySizeInForce();
+    void refitSoon();
     bool editingOnScreen();
     bool takeState(EditingState& state);
     bool takeRecoveryDocument(GdrRecord& document);
@@ -123,6 +130,10 @@ private:
     std::unique_ptr<PrintDialog> printDialog_;
     QMetaObject::Connection confirmationGivesWay_;
     CommandShortcuts shortcuts_;
+    static constexpr int kRefitMilliseconds = 300;
+    int displayChoice_ = kAutomaticDisplaySize;
+    int refitRequests_ = 0;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(); // timer shots check it: the screen may be gone
 };
 
 } // namespace kinsketch

@@ -82,6 +82,13 @@ EditingScreenLayout::EditingScreenLayout(CanvasSize size, DisplayScale scale, QM
     for (std::size_t i = 0; i < frames.size(); ++i) windows_[i].frame = frames[i];
 }
 
+QSize EditingScreenLayout::extent() const
+{
+    QRect all;
+    for (const ArrangedWindow& window : windows_) all |= window.frame;
+    return {all.right() + 1, all.bottom() + 1};
+}
+
 QPoint EditingScreenLayout::frameTopLeft(const QString& name) const
 {
     // The picture confirmation is shown alone, where the input panel was.

@@ -32,6 +32,8 @@ public:
     // arrangement does not know stays at the top-left corner.
     QPoint frameTopLeft(const QString& name) const;
     const std::vector<ArrangedWindow>& windows() const { return windows_; }
+    // The room the frames take from the child area's top-left corner.
+    QSize extent() const;
 
 private:
     std::vector<ArrangedWindow> windows_;

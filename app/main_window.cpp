@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QWindow>
 
 #include <memory>
 
@@ -41,12 +42,12 @@ MainWindow::MainWindow(QWidget* parent)
     setStatusBar(status);
 }
 
-QFont MainWindow::titleFont() const { return displayScale_.font(QApplication::font()); }
+QFont MainWindow::titleFont(DisplayScale scale) const { return scale.font(QApplication::font()); }
 
 void MainWindow::addChildWindow(QWidget* window)
 {
     QMdiSubWindow* sub = childArea_->addSubWindow(window, subWindowFlags(isTitled(*window)));
-    sub->setFont(titleFont());
+    sub->setFont(titleFont(displayScale_));
     sub->setAccessibleName(window->windowTitle());
     sub->setSystemMenu(nullptr);
     sub->adjustSize();
@@ -61,21 +62,39 @@ void MainWindow::unloadChildWindow(QWidget* window)
 
 // Measured on a hidden frame of the same kind in the child area, since the
 // style draws title bars and borders by its own rules there.
-QMargins MainWindow::frameMargins(bool titled) const
+QMargins MainWindow::frameMargins(DisplayScale scale, bool titled) const
 {
-    const auto key = std::pair{displayScale_.percent(), titled};
+    const auto key = std::pair{scale.percent(), titled};
     if (const auto found = frameMargins_.find(key); found != frameMargins_.end()) return found->second;
     auto* inside = new QWidget;
     inside->setFixedSize(100, 100);
     const std::unique_ptr<QMdiSubWindow> probe(childArea_->addSubWindow(inside, subWindowFlags(titled)));
     probe->hide();
-    probe->setFont(titleFont());
+    probe->setFont(titleFont(scale));
     probe->adjustSize();
     probe->layout()->activate();
     const QRect in = inside->geometry();
     const QMargins margins(in.left(), in.top(), probe->width() - in.right() - 1, probe->height() - in.bottom() - 1);
     frameMargins_.emplace(key, margins);
     return margins;
+}
+
+QSize MainWindow::childRoom() const { return childArea_->contentsRect().size(); }
+
+void MainWindow::setRoomChanged(std::function<void()> onRoomChanged)
+{
+    onRoomChanged_ = std::move(onRoomChanged);
+    QObject::disconnect(screenChanged_);
+    if (onRoomChanged_ && windowHandle())
+        screenChanged_ = connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (onRoomChanged_) onRoomChanged_();
+        });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (onRoomChanged_) onRoomChanged_();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

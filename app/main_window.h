@@ -37,9 +37,17 @@ public:
     const DisplayScale& displayScale() const { return displayScale_; }
     // Windows made from now on are made at `scale`.
     void setDisplayScale(DisplayScale scale) { displayScale_ = scale; }
-    // What a child window's frame adds around it at the current display
-    // size: title bar and borders, or the borders alone.
-    QMargins frameMargins(bool titled) const;
+    // What a child window's frame adds around it at `scale`: title bar and
+    // borders, or the borders alone.
+    QMargins frameMargins(DisplayScale scale, bool titled) const;
+    QMargins frameMargins(bool titled) const { return frameMargins(displayScale_, titled); }
+
+    // The room the child windows have without scrolling: the child area
+    // inside its frame, as the main window stands on its screen.
+    QSize childRoom() const;
+    // Called when that room may have changed: the main window was resized
+    // (another resolution, another system scaling) or moved to another screen.
+    void setRoomChanged(std::function<void()> onRoomChanged);
 
     // What a close request from the window manager does instead of closing:
     // the end button's question. Without one the request is refused.
@@ -47,15 +55,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QFont titleFont() const;
+    QFont titleFont(DisplayScale scale) const;
 
     QMdiArea* childArea_;
     DisplayScale displayScale_;
     Placement placement_;
     mutable std::map<std::pair<int, bool>, QMargins> frameMargins_;
     std::function<void()> onCloseRequest_;
+    std::function<void()> onRoomChanged_;
+    QMetaObject::Connection screenChanged_;
 };
 
 } // namespace kinsketch

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QToolButton>
 
 namespace kinsketch {
@@ -126,14 +127,11 @@ MenuBar::MenuBar(Commands commands, DisplayScale scale, QWidget* parent)
     const QString sizeCaption = QStringLiteral("表示サイズ");
     displaySizeBox_->setObjectName(QStringLiteral("cboDisplaySize"));
     displaySizeBox_->setAccessibleName(sizeCaption);
-    displaySizeBox_->setToolTip(sizeCaption +
-                                QStringLiteral("（%1 / %2）")
-                                    .arg(commandKeys().largerDisplay.front().toString(QKeySequence::NativeText),
-                                         commandKeys().smallerDisplay.toString(QKeySequence::NativeText)));
+    displaySizeBox_->addItem(QStringLiteral("自動"), kAutomaticDisplaySize);
     for (const int percent : DisplayScale::kPercents)
         displaySizeBox_->addItem(QStringLiteral("%1 %").arg(percent), percent);
     displaySizeBox_->setGeometry(scale.rect(4125, 390, 1050, 375));
-    showDisplaySize(scale);
+    showDisplaySizes({kAutomaticDisplaySize, scale, scale, {true, true, true, true}});
 
     connect(saveButton_, &QToolButton::clicked, this, [save = std::move(commands.save)] { save(); });
     connect(endButton_, &QToolButton::clicked, this, [end = std::move(commands.end)] { end(); });
@@ -157,10 +155,27 @@ void MenuBar::showHistory(bool canUndo, bool canRedo)
     redoButton_->setEnabled(canRedo);
 }
 
-void MenuBar::showDisplaySize(DisplayScale scale)
+void MenuBar::showDisplaySizes(const DisplaySizes& sizes)
 {
     const QSignalBlocker blocker(displaySizeBox_);
-    displaySizeBox_->setCurrentIndex(displaySizeBox_->findData(scale.percent()));
+    displaySizeBox_->setCurrentIndex(displaySizeBox_->findData(sizes.choiceInForce()));
+    auto* items = qobject_cast<QStandardItemModel*>(displaySizeBox_->model());
+    for (int i = 0; i < displaySizeBox_->count(); ++i) {
+        const int percent = displaySizeBox_->itemData(i).toInt();
+        const bool offered = percent == kAutomaticDisplaySize || sizes.fits(percent);
+        items->item(i)->setEnabled(offered);
+        displaySizeBox_->setItemData(
+            i, offered ? QVariant() : QVariant(QStringLiteral("%1 % ではこの画面に収まりません").arg(percent)),
+            Qt::ToolTipRole);
+    }
+    const CommandKeys& keys = commandKeys();
+    displaySizeBox_->setToolTip(QStringLiteral("表示サイズ：%1（%2 大きく / %3 小さく / %4 自動）")
+                                    .arg(sizes.choiceInForce() == kAutomaticDisplaySize
+                                             ? QStringLiteral("自動 %1 %").arg(sizes.shown.percent())
+                                             : QStringLiteral("%1 %").arg(sizes.shown.percent()),
+                                         keys.largerDisplay.front().toString(QKeySequence::NativeText),
+                                         keys.smallerDisplay.toString(QKeySequence::NativeText),
+                                         keys.automaticDisplay.toString(QKeySequence::NativeText)));
 }
 
 } // namespace kinsketch

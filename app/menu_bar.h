@@ -1,11 +1,11 @@
 #pragma once
 // mdiMenuBar: the two commands that finish a drawing, 保存 and 終了, undo and
 // redo, printing, the program's version and the display size of the editing
-// screen (its box shows the bare percentage to leave room for 印刷). The window
+// screen (its box shows 自動 or the bare percentage, to leave room for 印刷). The window
 // only passes the clicks on; what they do belongs to the editing screen
 // that owns it.
 
-#include "ui/display_scale.h"
+#include "app/display_fit.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ public:
     struct Commands {
         std::function<void()> save;
         std::function<void()> end;
-        std::function<void(int percent)> chooseDisplaySize;
+        std::function<void(int choice)> chooseDisplaySize; // kAutomaticDisplaySize or a percent
         std::function<void()> undo;
         std::function<void()> redo;
         std::function<void()> print;
@@ -42,8 +42,9 @@ public:
     void showHistory(bool canUndo, bool canRedo);
     QLabel* versionLabel() const { return versionLabel_; }
     QComboBox* displaySizeBox() const { return displaySizeBox_; }
-    // Shows `scale` as the chosen size without choosing it.
-    void showDisplaySize(DisplayScale scale);
+    // Shows the choice in force without choosing it, the size 自動 comes to,
+    // and the fixed sizes the screen does not fit at as not to be chosen.
+    void showDisplaySizes(const DisplaySizes& sizes);
 
 private:
     QToolButton* saveButton_;

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace kinsketch {
@@ -38,9 +40,16 @@ void write(QSettings& settings, const char* key, const Word<Value> (&words)[N], 
 
 } // namespace
 
-void UserSettings::storeDisplayScale(DisplayScale scale)
+int UserSettings::loadDisplayChoice() const
 {
-    settings_.setValue(kDisplayKey, scale.percent());
+    const int percent = settings_.value(kDisplayKey).toInt();
+    return std::ranges::find(DisplayScale::kPercents, percent) != DisplayScale::kPercents.end() ? percent
+                                                                                                : kAutomaticDisplaySize;
+}
+
+void UserSettings::storeDisplayChoice(int choice)
+{
+    settings_.setValue(kDisplayKey, choice);
     settings_.sync();
 }
 

@@ -4,7 +4,7 @@
 // of the print dialog. The working folder is no place for them: the host
 // clears and shares that.
 
-#include "ui/display_scale.h"
+#include "app/display_fit.h"
 #include "windows/picture/print_session.h"
 
 #include <QSettings>
@@ -17,9 +17,11 @@ public:
         : settings_(settings)
     {}
 
-    // A value not offered (edited by hand, or from a later version) reads as 100 %.
-    DisplayScale loadDisplayScale() const { return DisplayScale(settings_.value(kDisplayKey, 100).toInt()); }
-    void storeDisplayScale(DisplayScale scale);
+    // 表示サイズ's choice: 自動 (kAutomaticDisplaySize) or a fixed percent.
+    // Nothing kept, or a value not offered (edited by hand, or from a later
+    // version), reads as 自動.
+    int loadDisplayChoice() const;
+    void storeDisplayChoice(int choice);
 
     // The choices of the last print done; a value not offered reads as in `defaults`.
     PrintChoices loadPrintChoices(const PrintChoices& defaults) const;

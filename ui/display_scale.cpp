@@ -1,15 +1,15 @@
 #include "display_scale.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QWidget>
 
-#include <algorithm>
 #include <cmath>
 
 namespace kinsketch {
 
 DisplayScale::DisplayScale(int percent)
-    : percent_(std::ranges::find(kPercents, percent) != kPercents.end() ? percent : 100)
+    : percent_(percent >= kSmallestPercent && percent <= kLargestPercent && percent % kPercentStep == 0 ? percent : 100)
 {}
 
 int DisplayScale::px(int twips) const
@@ -48,7 +48,10 @@ void DisplayScale::scaleFont(QWidget& widget) const { widget.setFont(font(widget
 QPixmap DisplayScale::picture(QSize sizeAt100, const std::function<void(QPainter&)>& paint,
                               const QColor& background) const
 {
-    QPixmap pixmap(pixels(sizeAt100.width()), pixels(sizeAt100.height()));
+    // In the screen's own pixels, so that a scaled screen shows it as sharp.
+    const qreal deviceRatio = qApp->devicePixelRatio();
+    QPixmap pixmap(QSize(pixels(sizeAt100.width()), pixels(sizeAt100.height())) * deviceRatio);
+    pixmap.setDevicePixelRatio(deviceRatio);
     pixmap.fill(background);
     QPainter painter(&pixmap);
     painter.scale(factor(), factor());

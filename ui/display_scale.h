@@ -1,6 +1,7 @@
 #pragma once
-// The size the editing screen is shown at: 100, 125, 150 or 200 % of the
-// classic 96-dpi layout. Every window turns its twips into pixels here, so
+// The size the editing screen is shown at: a percentage of the classic 96-dpi
+// layout in the screen's logical pixels, one of the fixed sizes the user may
+// choose or a 5 % step that the automatic size fits to the screen. Every window turns its twips into pixels here, so
 // that all of them grow together and stay on whole pixels. The saved picture
 // never goes through it: it keeps the host's size.
 
@@ -20,10 +21,16 @@ namespace kinsketch {
 
 class DisplayScale {
 public:
+    // The fixed sizes offered in the menu.
     static constexpr std::array<int, 4> kPercents = {100, 125, 150, 200};
+    // The steps the automatic size chooses from. The smallest is 70 % of a
+    // screen's own pixels under the system's largest scaling, 200 %.
+    static constexpr int kSmallestPercent = 35;
+    static constexpr int kLargestPercent = 200;
+    static constexpr int kPercentStep = 5;
 
     constexpr DisplayScale() = default;
-    // A percent not offered is taken as 100.
+    // A percent that is no step between the smallest and the largest is taken as 100.
     explicit DisplayScale(int percent);
 
     int percent() const { return percent_; }
@@ -46,7 +53,8 @@ public:
     // Grows the font the widget and its children inherit.
     void scaleFont(QWidget& widget) const;
     // A picture of `sizeAt100` pixels at 100 %, drawn by `paint` in those
-    // pixels onto a pixmap of the scaled size, so that it stays sharp.
+    // pixels onto a pixmap of the scaled size in device pixels, so that it
+    // stays sharp.
     QPixmap picture(QSize sizeAt100, const std::function<void(QPainter&)>& paint,
                     const QColor& background = Qt::transparent) const;
 

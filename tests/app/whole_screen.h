@@ -18,6 +18,8 @@
 #include <QSettings>
 #include <QToolButton>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,11 +34,14 @@ public:
         if (handIn) handIn(context.document);
         if (size == CanvasSize::Wide) context.document.screenMode = "WIDE";
         settings.setValue("display/percent", percent);
-        main.resize(2400, 1600);
+        main.resize(3600, 2200); // room for every size, the WIDE screen at 200 % among them
         main.show();
         screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, userSettings, [] {});
         screen->windows().useTextDialog(dialog);
         screen->open();
+        // A fixed size the room does not hold would give way to 自動.
+        if (percent != kAutomaticDisplaySize && main.displayScale().percent() != percent)
+            ADD_FAILURE() << "the screen does not fit the test's main window at " << percent << " %";
     }
     void chooseMode(int k)
     {

@@ -8,11 +8,6 @@
 source "$(dirname "$0")/e2e_lib.sh"
 reference="$(dirname "$0")/../fixtures/screens/editing_screen_150.png"
 
-set_display_size() {
-  mkdir -p "$XDG_CONFIG_HOME/Kinsketch"
-  printf '[display]\npercent=%s\n' "$1" >"$XDG_CONFIG_HOME/Kinsketch/Kinsketch.conf"
-}
-
 # One drawing at display size $1 %: canvas origin $2,$3; 自由線 at $4,$5.
 # The gestures are given in pixels of the 100 % canvas and scaled.
 draw() {
@@ -41,7 +36,6 @@ print(texts, strokes)
 PY
 }
 
-set_display_size 100
 start_editing new
 draw 100 731 178 184 45
 save_and_confirm

@@ -21,6 +21,12 @@ cp "$binary" "$program/"
 pid=""
 # The user's settings (the display size) stay out of the test, and in.
 export XDG_CONFIG_HOME="$program/config"
+set_display_size() {
+  mkdir -p "$XDG_CONFIG_HOME/Kinsketch"
+  printf '[display]\npercent=%s\n' "$1" >"$XDG_CONFIG_HOME/Kinsketch/Kinsketch.conf"
+}
+# The places below are those of the 100 % layout, not of the size 自動 fits to the screen.
+set_display_size 100
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$program"' EXIT
 
 fail() {

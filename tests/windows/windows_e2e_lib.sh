@@ -17,6 +17,8 @@ source "$here/../../scripts/wine_lib.sh"
 
 windows_root="$(mktemp -d)"
 wine_make_prefix "$windows_root" "$windows_root/prefix" display
+# The places below are those of the 100 % layout, as on Linux (e2e_lib.sh).
+wine reg add 'HKCU\Software\Kinsketch\Kinsketch\display' /v percent /t REG_DWORD /d 100 /f </dev/null >/dev/null 2>&1
 windows_program="$WINEPREFIX/drive_c/users/山田 花子/ケア記録/kinsketch"
 windows_work="$windows_program/imgTmp"
 mkdir -p "$(dirname "$windows_program")"

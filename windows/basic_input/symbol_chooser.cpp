@@ -106,14 +106,26 @@ void SymbolChooser::wheelEvent(QWheelEvent* event)
 }
 
 // The box is as narrow as the picture: the name is in the list and the tooltip.
+// The style's arrow keeps its width at every display size, so in a narrow box
+// the picture gives way to nothing: the arrow goes when both do not fit, and
+// the box still opens on a click or a key.
 void SymbolChooser::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionComboBox option;
     initStyleOption(&option);
     option.currentText.clear();
+    const int side = option.iconSize.height();
+    const QRect inside = rect().adjusted(3, 3, -3, -3);
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const bool arrowFits = arrow.left() - inside.left() >= side;
+    if (!arrowFits) option.subControls &= ~QStyle::SC_ComboBoxArrow;
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    const QRect room(inside.topLeft(), QPoint(arrowFits ? arrow.left() - 1 : inside.right(), inside.bottom()));
+    const int shown = std::min({side, room.width(), room.height()});
+    const QRect place(room.left() + (arrowFits ? 0 : (room.width() - shown) / 2),
+                      room.top() + (room.height() - shown) / 2, shown, shown);
+    painter.drawPixmap(place, option.currentIcon.pixmap(option.iconSize, devicePixelRatioF()));
 }
 
 } // namespace kinsketch

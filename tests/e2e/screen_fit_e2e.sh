@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# 表示サイズ 自動 on the screens care offices use: 1366×768 and 1920×1080,
+# each at 100 % and under Qt's scale factor 1.25 and 1.5 (standing for the
+# system's scaling), in both screen sizes and every input mode. No window may
+# lie outside the main window's child area, which would make its scroll bars
+# show. The child windows are no X windows, so the screen is read from a
+# screenshot: a scroll bar spans the whole edge of the area, so the area's
+# last column shows some of the workspace grey, and the rows below its last
+# grey row are the status bar alone (one colour), with no scroll bar's arrows.
+# Each screen runs on an X server of its own at its resolution.
+source "$(dirname "$0")/e2e_lib.sh"
+rm -f "$XDG_CONFIG_HOME/Kinsketch/Kinsketch.conf" # 自動, as for a new user
+
+fits_without_scrolling() {
+  import -window root "$program/fit.png"
+  convert "$program/fit.png" -depth 8 rgb:- | python3 -c '
+import sys
+width, height = map(int, sys.argv[1].split("x"))
+pixels = sys.stdin.buffer.read()
+at = lambda x, y: pixels[3 * (y * width + x):3 * (y * width + x) + 3]
+grey = bytes((0xAB, 0xAB, 0xAB))
+rows = [y for y in range(height) if any(at(x, y) == grey for x in range(0, width, 2))]
+if not rows: sys.exit("no workspace grey on the screen")
+if not any(at(width - 1, y) == grey for y in range(rows[-1] + 1)): sys.exit("a vertical scroll bar")
+for y in range(rows[-1] + 1, height):
+    if len({at(x, y) for x in range(0, width - 40)}) > 1: sys.exit("a horizontal scroll bar at row %d" % y)
+' "$1" || {
+    cp "$program/fit.png" "${KINSKETCH_E2E_SHOTS:-/tmp}/screen_fit_failed.png" 2>/dev/null || true
+    fail "$2: a window lies outside the screen"
+  }
+}
+
+for screen in 1366x768 1920x1080; do
+  display=":$((100 + RANDOM % 800))"
+  Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+  server=$!
+  sleep 1
+  for scale in 1 1.25 1.5; do
+    for fixture in sample_family.gdr wide_family.gdr; do
+      DISPLAY="$display" QT_SCALE_FACTOR="$scale" start_editing client "$fixture"
+      for mode in 2 3 1; do
+        DISPLAY="$display" xdotool key "ctrl+$mode"
+        sleep 1
+        DISPLAY="$display" fits_without_scrolling "$screen" "$screen at $scale, $fixture, input mode $mode"
+      done
+      kill "$pid"
+      wait "$pid" 2>/dev/null || true
+      pid=""
+    done
+  done
+  kill "$server"
+done
+echo "自動 fits every window on both screens at every scaling, in both screen sizes and every input mode"
