@@ -1,7 +1,9 @@
 // One undo and one redo of each kind of edit on the largest WIDE document
 // (100 texts, 100 added lines, 50 000 pen records), the screen repainted,
 // at 100 % and 200 %; and what the history holds after 200 steps there.
-// Every interactive step must fit in one 60 Hz frame (16.7 ms).
+// Every interactive step must fit in one 60 Hz frame (16.7 ms). Beside them,
+// the screen remade at another display size: chosen in the menu, and fitted
+// by 自動 after the main window's room changed (another screen).
 
 #include "app/editing_screen.h"
 #include "app/main_window.h"
@@ -30,6 +32,8 @@ namespace kinsketch {
 namespace {
 
 constexpr int kPenRecords = 50'000;
+constexpr QSize kRoomy(3600, 2200); // room for the WIDE screen at 200 %
+constexpr QSize kLaptop(1366, 768);
 
 class YesBoxes : public bench::SilentBoxes {
 public:
@@ -45,7 +49,7 @@ public:
     {
         context.document = bench::fullWideDocument(kPenRecords);
         settings.setValue("display/percent", percent);
-        main.resize(2600, 1600);
+        main.resize(kRoomy);
         main.show();
         screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, userSettings, [] {});
         screen->open();
@@ -162,6 +166,34 @@ void BM_HistoryAfter200Steps(benchmark::State& state)
     state.counters["MB"] = static_cast<double>(screen.screen->history().bytes()) / (1 << 20);
 }
 BENCHMARK(BM_HistoryAfter200Steps)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A change of 表示サイズ in the menu: the screen remade at 125 % and back at 100 %.
+void BM_DisplaySizeChosen(benchmark::State& state)
+{
+    FullScreen screen(100);
+    for (auto _ : state) {
+        screen.screen->changeDisplaySize(125);
+        FullScreen::settle();
+        screen.screen->changeDisplaySize(100);
+        FullScreen::settle();
+    }
+}
+BENCHMARK(BM_DisplaySizeChosen)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The main window moved to a laptop's screen and back: 自動 recomputed and the screen remade both times.
+void BM_AutomaticRefittedToAnotherScreen(benchmark::State& state)
+{
+    FullScreen screen(kAutomaticDisplaySize);
+    for (auto _ : state) {
+        for (const QSize room : {kLaptop, kRoomy}) {
+            screen.main.resize(room);
+            screen.screen->changeDisplaySize(kAutomaticDisplaySize);
+            FullScreen::settle();
+        }
+    }
+    if (screen.main.displayScale().percent() == 100) state.SkipWithError("自動 did not fit the roomy screen");
+}
+BENCHMARK(BM_AutomaticRefittedToAnotherScreen)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kinsketch
