@@ -3,7 +3,6 @@
 #include "app/line_style_tool_bar.h"
 #include "app/menu_bar.h"
 #include "app/recovery_offer.h"
-#include "app/save_command.h"
 #include "app/startup.h"
 #include "document/file_io.h"
 #include "document/handed_in_document.h"
@@ -66,29 +65,22 @@ void overfillAddedLines(GenoCanvas& canvas)
     }
 }
 
-class StartupTest : public ::testing::Test {
-protected:
-    void SetUp() override { fs::create_directories(work()); }
-    fs::path work() const { return program / "imgTmp"; }
-    StartupOutcome start(const std::string& commandLine)
-    {
-        startup.reset(); // the previous instance ends and lets go of the folder
-        context = EditingContext{};
-        startup = std::make_unique<Startup>(program, context, boxes, [this] { ++splashShown; });
-        return startup->run(commandLine);
-    }
-
+// The command line picks the splash, a new or the handed-in document; nothing unreadable or unsafe is used.
+TEST(Startup, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOutsideTheFolderIsUsed)
+{
     test::TemporaryFolder programFolder;
-    const fs::path program = programFolder.path();
+    const fs::path program = programFolder.path(), work = program / "imgTmp";
+    fs::create_directories(work);
     test::ScriptedMessageBoxes boxes;
     EditingContext context;
     int splashShown = 0;
     std::unique_ptr<Startup> startup;
-};
-
-// The command line picks the splash, a new or the handed-in document; nothing unreadable or unsafe is used.
-TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOutsideTheFolderIsUsed)
-{
+    const auto start = [&](const std::string& commandLine) {
+        startup.reset(); // the previous instance ends and lets go of the folder
+        context = EditingContext{};
+        startup = std::make_unique<Startup>(program, context, boxes, [&] { ++splashShown; });
+        return startup->run(commandLine);
+    };
     ASSERT_EQ(start(""), StartupOutcome::Run);
     EXPECT_EQ(std::tie(splashShown, context.document.isNew, context.document.version),
               std::make_tuple(1, kTrue, "300"));
@@ -100,11 +92,11 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
     // Temporary files of a save cut off by a kill hold the previous client's family: they go.
     for (const char* name : {"kinsketch.bmp", "OLD.BMP", "x.Bmp", "other.gdr", "note.txt", "kinsketch.bmp.tmp",
                              "KinSketch.GDR.tmp", "x.gdr.TMP"})
-        std::ofstream(work() / name) << "x";
-    fs::copy_file(kFixtures / "wide_family.gdr", work() / "KinSketch.GDR");
+        std::ofstream(work / name) << "x";
+    fs::copy_file(kFixtures / "wide_family.gdr", work / "KinSketch.GDR");
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
     std::set<std::string> left;
-    for (const auto& entry : fs::directory_iterator(work())) left.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(work)) left.insert(entry.path().filename().string());
     EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
     EXPECT_EQ(std::tie(context.document.screenMode, context.freeLineCount, startup->documentName()),
               std::make_tuple("WIDE", 6, "kinsketch"))
@@ -118,7 +110,7 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
     startup->recoveryCopy()->write(edited);
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
     EXPECT_EQ(context.document.ages[0], "99") << "Enter restores the document's own copy";
-    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR", fs::copy_options::overwrite_existing);
+    fs::copy_file(kFixtures / "sample_family.gdr", work / "KinSketch.GDR", fs::copy_options::overwrite_existing);
     boxes.answers = {Answer::Discard, Answer::No, Answer::Discard, Answer::Yes};
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
     ASSERT_EQ(boxes.shown.size(), 5u);
@@ -133,7 +125,7 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
     ASSERT_EQ(start("new"), StartupOutcome::Run);
     startup->recoveryCopy()->write(edited);
     boxes.shown.clear();
-    fs::copy_file(kFixtures / "sample_family.gdr", work() / "KinSketch.GDR");
+    fs::copy_file(kFixtures / "sample_family.gdr", work / "KinSketch.GDR");
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{});
     boxes.answers = {Answer::Restore};
@@ -165,15 +157,15 @@ TEST_F(StartupTest, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadable
         EXPECT_NE(boxes.shown[0].text.find(told), std::string::npos) << boxes.shown[0].text;
         boxes.shown.clear();
         startup.reset(); // its lock file is open, and Windows removes no open file
-        fs::remove_all(work());
+        fs::remove_all(work);
     };
-    fs::create_directories(work() / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
+    fs::create_directories(work / "kinsketch.bmp" / "busy"); // a folder by that name cannot be removed
     stops(StartupOutcome::LeftoverLocked, "「kinsketch.bmp」");
-    std::ofstream(work()) << "a file where the folder should be";
+    std::ofstream(work) << "a file where the folder should be";
     stops(StartupOutcome::FolderUnusable, "テンポラリフォルダが作成できませんでした。");
-    fs::create_directories(work());
+    fs::create_directories(work);
     const fs::path outside = program / "outside.lock";
-    if (!test::plantLink(outside, work() / ".kinsketch.lock")) GTEST_SKIP() << test::kNoLinksHere;
+    if (!test::plantLink(outside, work / ".kinsketch.lock")) GTEST_SKIP() << test::kNoLinksHere;
     stops(StartupOutcome::FolderUnusable, "作業フォルダの「.kinsketch.lock」がリンクになっている");
     EXPECT_FALSE(fs::exists(outside));
 }
@@ -212,48 +204,26 @@ TEST(PictureConfirmation, OnlyYesReplacesThePictureAFailedWriteLeavesTheWindowTo
     EXPECT_FALSE(QImage(QString::fromStdString(bmp.string())).isNull());
 }
 
-class FakeEditingWindows : public EditingWindows {
-public:
-    FakeEditingWindows(CanvasSize size, GdrRecord& document, ErrorReporter& reporter)
-        : canvas(size, document, reporter)
-        , layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; })
-    {}
-    GenoCanvas& currentCanvas() override { return canvas; }
-    CanvasLayerStore& layerStore() override { return layers; }
-    void closeBarsAndToolWindows() override { calls.push_back("close bars"); }
-    void showPictureConfirmation(const QImage&) override { calls.push_back("confirm"); }
-    void closeEditingWindows() override { calls.push_back("close editing"); }
-    void resumeEditing() override { calls.push_back("resume"); }
-
-    GenoCanvas canvas;
-    CanvasLayerStore layers;
-    std::vector<std::string> calls;
-};
-
-TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothing)
-{
-    test::TemporaryFolder folder;
-    test::RecordingReporter reporter;
-    GdrStore store{folder.path(), reporter};
-    GdrRecord document = openHandedInDocument(store, kFixtures / "sample_family.gdr").record;
-    FakeEditingWindows fake(CanvasSize::Normal, document, reporter);
-    document.texts[1] = textAt(500, 500);
-    ASSERT_TRUE(fake.layers.loadTexts(CanvasSize::Normal));
-    const GdrRecord before = document;
-    overfillAddedLines(fake.canvas);
-    EXPECT_FALSE(SaveCommand(fake, store).run());
-    EXPECT_EQ(reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
-    EXPECT_EQ(document, before); // texts stored by SaveGd1 and cleared for the retry are back
-    EXPECT_EQ(fake.calls, std::vector<std::string>{"resume"});
-    EXPECT_FALSE(fs::exists(folder.path() / "kinsketch.gdr"));
-}
-
 // Every window of the screen by its name, hidden ones too.
 std::map<QString, int> windowCounts(const WholeScreen& whole)
 {
     std::map<QString, int> counts;
     for (QMdiSubWindow* sub : whole.main.childArea()->subWindowList()) ++counts[sub->widget()->objectName()];
     return counts;
+}
+
+// A layer that cannot be stored stops the save: the document as it was, nothing written, the editing windows stay.
+TEST(SaveCommand, ALayerThatCannotBeStoredLeavesTheDocumentAsItWasAndWritesNothing)
+{
+    WholeScreen whole(CanvasSize::Normal, 100, [](GdrRecord& d) { d.texts[1] = textAt(500, 500); });
+    const GdrRecord before = whole.context.document;
+    const auto opened = windowCounts(whole);
+    overfillAddedLines(whole.screen->windows().canvas(CanvasSize::Normal).canvas());
+    whole.screen->save();
+    EXPECT_EQ(whole.reporter.titles(), std::vector<std::string>{"Error At clsGdrOpe.SaveGd2"});
+    EXPECT_EQ(whole.context.document, before); // texts stored by SaveGd1 and cleared for the retry are back
+    EXPECT_TRUE(whole.screen->pictureConfirmation() == nullptr && windowCounts(whole) == opened);
+    EXPECT_FALSE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
 }
 
 // Opening fills panel and canvas writing nothing back; marks show the guidance; the frame is drawn from marks only.
@@ -303,11 +273,7 @@ TEST(EditingScreen, OpeningFillsThePanelAndTheCanvasMarksShowTheGuidanceAndTheFr
               std::make_tuple(true, true, true, 0));
 
     document.screenMode = "WIDE";
-    document.cohabitMarks[20] = 1;
-    document.frameSegments.fill(1);
     ASSERT_TRUE(openBasicInputAndCanvas(windows));
-    EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Wide, document.cohabitMarks));
-    EXPECT_TRUE(windows.canvas(CanvasSize::Wide).canvas().frameLines.exists(68));
     QTest::mouseClick(windows.basicInput(CanvasSize::Wide).slotBackground(18), Qt::LeftButton, {}, {2, 2});
     QTest::mouseClick(windows.frameTool().button(), Qt::LeftButton);
     marked = {};
@@ -318,9 +284,9 @@ TEST(EditingScreen, OpeningFillsThePanelAndTheCanvasMarksShowTheGuidanceAndTheFr
 // A WIDE screen with data on the normal screen's last slot, line, frame segment and text edge: going small keeps it.
 class ScreenSwitchTest : public ::testing::Test {
 protected:
-    void open(const std::function<void(GdrRecord&)>& handIn, CanvasSize size = CanvasSize::Wide)
+    void open(const std::function<void(GdrRecord&)>& handIn)
     {
-        whole.emplace(size, 100, [&](GdrRecord& d) {
+        whole.emplace(CanvasSize::Wide, 100, [&](GdrRecord& d) {
             d.symbols[3] = "i104";
             d.ages[17] = "80歳";
             d.lineStyles[51] = 1;
@@ -379,7 +345,8 @@ INSTANTIATE_TEST_SUITE_P(ScreenSwitch, GoingSmall, ::testing::ValuesIn(lossCases
                          [](const ::testing::TestParamInfo<LossCase>& c) { return std::string(c.param.name); });
 
 // Marks of rows that no longer exist used to stay; slot 18 beside slot 3 on WIDE only: segment 8 must be rebuilt.
-TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
+// Going large again never asks and loses nothing; the WIDE canvas shows what the normal one held.
+TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrameAndGoingLargeLosesNothing)
 {
     open([](GdrRecord& d) {
         for (std::size_t i : {3u, 18u}) d.cohabitMarks[i] = 1;
@@ -387,6 +354,8 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
         d.ages[33] = "5歳";
         d.remarks[25] = "不明";
         d.lineStyles[60] = 5;
+        d.addedLines[0] = {kTrue, 4000, 4200, 5000, 100};
+        d.strokes.mutableItems() = {strokeAt(4000, 5000)};
     });
     GdrRecord& document = this->document();
     const auto opened = windowCounts(*whole);
@@ -399,32 +368,18 @@ TEST_F(ScreenSwitchTest, GoingSmallEmptiesTheLargeOnlyRowsAndRebuildsTheFrame)
     EXPECT_EQ(document.frameSegments, cohabitSegments(CanvasSize::Normal, document.cohabitMarks));
     EXPECT_TRUE(canvas(CanvasSize::Normal).frameLines.exists(8));
 
+    GdrRecord expected = document;
     ASSERT_TRUE(switchSize());
+    expected.screenMode = "WIDE";
+    expected.frameSegments = cohabitSegments(CanvasSize::Wide, expected.cohabitMarks);
+    EXPECT_EQ(document, expected);
+    GenoCanvas& wide = canvas(CanvasSize::Wide);
+    EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.strokes[1].visible),
+              std::make_tuple(4300, true, true));
     EXPECT_EQ(windowCounts(*whole), opened);
     EXPECT_EQ(whole->context.inputMode, InputMode::Text);
     ASSERT_TRUE(switchSize());
     EXPECT_EQ(whole->boxes.shown.size(), 2u);
-}
-
-TEST_F(ScreenSwitchTest, GoingLargeNeverAsksAndLosesNothing)
-{
-    open(
-        [](GdrRecord& d) {
-            d.texts[1] = textAt(4200, 5000);
-            d.addedLines[0] = {kTrue, 4000, 4200, 5000, 100};
-            d.strokes.mutableItems() = {strokeAt(4000, 5000)};
-            d.cohabitMarks[3] = 1;
-        },
-        CanvasSize::Normal);
-    GdrRecord expected = document();
-    ASSERT_TRUE(switchSize());
-    EXPECT_EQ(whole->boxes.shown.size(), 0u);
-    expected.screenMode = "WIDE";
-    expected.frameSegments = cohabitSegments(CanvasSize::Wide, expected.cohabitMarks);
-    EXPECT_EQ(document(), expected);
-    GenoCanvas& wide = canvas(CanvasSize::Wide);
-    EXPECT_EQ(std::tie(wide.textLabels[1].left, wide.addedLines[1].visible, wide.strokes[1].visible),
-              std::make_tuple(4200, true, true));
 }
 
 // No to either question, and layers that cannot be stored, stop the switch with the document and windows as they were.

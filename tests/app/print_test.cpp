@@ -58,13 +58,6 @@ void click(const QWidget& dialog, const char* name)
     QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
 }
 
-void typePdfPath(const QWidget& dialog, const fs::path& file)
-{
-    auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
-    box->clear();
-    QTest::keyClicks(box, pathText(file));
-}
-
 // A print dialog over a new drawing handed in as "client", printed on 7 December 2026.
 class PrintDialogTest : public ::testing::Test {
 protected:
@@ -142,7 +135,9 @@ TEST_P(PdfDestination, AnExistingFileIsReplacedOnlyAfterYesAndAFailedWriteKeepsT
     if (asked) std::ofstream(file) << "old";
     if (existing == Existing::FileAnsweredYes) boxes.answers = {MessageAnswer::Yes};
     click(dialog, "optPdf");
-    typePdfPath(dialog, file);
+    auto* pathBox = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
+    pathBox->clear();
+    QTest::keyClicks(pathBox, pathText(file));
     click(dialog, "cmdPrint");
     EXPECT_EQ(std::make_tuple(dialog.isVisible(), contentsOf(file).startsWith("%PDF"), contentsOf(file) == "old"),
               std::make_tuple(!written, written, existing == Existing::FileAnsweredNo));
@@ -182,13 +177,21 @@ INSTANTIATE_TEST_SUITE_P(Print, PrinterAndPreview,
 
 class PrintFromTheScreen : public ::testing::TestWithParam<CanvasSize> {};
 
-// Printing leaves the canvas, document, history and recovery copy as they were; commands behind the dialog wait.
-TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
+auto look(const PrintChoices& c)
+{
+    return std::make_tuple(c.paper, c.orientation, c.details, c.destination, c.pdfPath.toStdString());
+}
+
+// Printing leaves the canvas, document, history and recovery copy as they were; commands behind the dialog wait. A
+// print done, not a cancelled one, opens the next dialog on its choices and its PDF's folder, which the guidance box
+// tells by its start and last part; a hand-edited value or a folder since gone reads as the default.
+TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpensOnTheLastPrintsChoices)
 {
     const CanvasSize size = GetParam();
     WholeScreen whole(size, 100);
     test::ScriptedPrintPlatform platform;
     whole.screen->usePrintPlatform(platform);
+    whole.screen->setDocumentName(QStringLiteral("client"));
     std::vector<GdrRecord> written;
     whole.screen->keepRecoveryCopy({[&](GdrRecord document) { written.push_back(std::move(document)); }, [] {}});
     whole.screen->open();
@@ -205,25 +208,42 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
     whole.timers.date = std::chrono::year(2027) / std::chrono::January / 31;
 
     const MenuBar& bar = whole.screen->menuBar();
-    bar.printButton()->click();
-    PrintDialog* dialog = whole.main.findChild<PrintDialog*>();
-    ASSERT_NE(dialog, nullptr);
+    PrintDialog* dialog = nullptr;
+    const auto openDialog = [&] {
+        bar.printButton()->click();
+        dialog = whole.main.findChild<PrintDialog*>();
+        return look(dialog->choices());
+    };
+    const auto closeDialog = [&](const char* button, const std::vector<const char*>& controls = {}) {
+        for (const char* control : controls) click(*dialog, control);
+        click(*dialog, button);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
+    };
+    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "optPdf"};
+    const fs::path place = whole.folder.path() / u8"ケアマネジメントの記録" / u8"居宅介護支援事業所の利用者ファイル";
+    fs::create_directories(place);
+    const auto defaults = openDialog();
+    closeDialog("cmdCancel", changed);
+    EXPECT_EQ(openDialog(), defaults) << "キャンセル keeps nothing";
     for (QToolButton* button : {bar.saveButton(), bar.endButton(), bar.printButton()}) button->click();
     EXPECT_EQ(std::make_tuple(whole.main.findChildren<PrintDialog*>().size(),
                               fs::exists(whole.folder.path() / "kinsketch.gdr")),
               std::make_tuple(1, false))
         << "保存, 終了 and 印刷 pressed by a screen reader behind the dialog are refused";
-    for (const char* control : {"optA3", "optPortrait", "chkRemark", "chkText", "optPdf"}) click(*dialog, control);
-    const fs::path file = whole.folder.path() / "meeting.pdf";
-    typePdfPath(*dialog, file);
-    click(*dialog, "cmdPrint");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtPdfPath"))->setText(pathText(place / "meeting.pdf"));
+    closeDialog("cmdPrint", changed);
 
     EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
-    EXPECT_EQ(pdfPageSize(file), QSize(842, 1191));
+    EXPECT_EQ(pdfPageSize(place / "meeting.pdf"), QSize(842, 1191));
     if (test::kPopplerRuns) {
-        EXPECT_TRUE(pdfText(file).contains(QStringLiteral("印刷日 2027年1月31日"))) << "dated by the screen's calendar";
+        EXPECT_TRUE(pdfText(place / "meeting.pdf").contains(QStringLiteral("印刷日 2027年1月31日")))
+            << "dated by the screen's calendar";
     }
+    const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("PDFを保存しました：") + pathText(place).left(4)) &&
+                line->text().endsWith(QDir::separator() + pathText(place.filename())))
+        << line->text().toStdString();
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
     whole.screen->recordEdit();
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(std::make_tuple(written.size(), whole.screen->history().stack().count(), whole.boxes.shown.size(),
@@ -231,62 +251,23 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenAndTheScreenStaysAsItWas)
               std::make_tuple(1U, steps, 0U, 0U));
     EXPECT_EQ(whole.context.document, document);
     EXPECT_EQ(canvas.grab().toImage(), shown);
-    bar.saveButton()->click(); // the dialog closed, commands run again
-    EXPECT_TRUE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
-}
 
-INSTANTIATE_TEST_SUITE_P(BothSizes, PrintFromTheScreen, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
-
-auto look(const PrintChoices& c)
-{
-    return std::make_tuple(c.paper, c.orientation, c.details, c.destination, c.pdfPath.toStdString());
-}
-
-// A print done, not a cancelled one, opens the next dialog on its choices and its PDF's folder, and the guidance box
-// tells that folder by its start and last part; a hand-edited value or a folder since gone reads as the default.
-TEST(PrintRemembered, TheNextDialogOpensOnTheChoicesOfTheLastPrintDone)
-{
-    WholeScreen whole(CanvasSize::Normal, 100);
-    test::ScriptedPrintPlatform platform;
-    whole.screen->usePrintPlatform(platform);
-    whole.screen->setDocumentName(QStringLiteral("client"));
-    PrintDialog* dialog = nullptr;
-    const auto openDialog = [&] {
-        whole.screen->menuBar().printButton()->click();
-        dialog = whole.main.findChild<PrintDialog*>();
-        return look(dialog->choices());
-    };
-    const auto closeDialog = [&](const char* button, const std::vector<const char*>& controls = {}) {
-        for (const char* control : controls) click(*dialog, control);
-        click(*dialog, button);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "optPdf"};
-    const fs::path place = whole.folder.path() / u8"ケアマネジメントの記録" / u8"居宅介護支援事業所の利用者ファイル";
-    fs::create_directories(place);
-
-    const auto defaults = openDialog();
-    closeDialog("cmdCancel", changed);
-    EXPECT_EQ(openDialog(), defaults) << "キャンセル keeps nothing";
-    dialog->findChild<QLineEdit*>(QStringLiteral("txtPdfPath"))->setText(pathText(place / "meeting.pdf"));
-    closeDialog("cmdPrint", changed);
-    const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
-    EXPECT_TRUE(line->text().startsWith(QStringLiteral("PDFを保存しました：") + pathText(place).left(4)) &&
-                line->text().endsWith(QDir::separator() + pathText(place.filename())))
-        << line->text().toStdString();
-    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << "cut";
     EXPECT_EQ(openDialog(),
               std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false},
                               PrintChoices::Destination::PdfFile, pathText(place / "client.pdf").toStdString()));
     closeDialog("cmdCancel");
-
     const std::pair<const char*, QString> edits[] = {{"paper", "B5"},        {"orientation", "upright"},
                                                      {"ages", "0"},          {"texts", "0"},
                                                      {"destination", "fax"}, {"pdfFolder", pathText(place / "gone")}};
     for (const auto& [key, value] : edits)
         whole.settings.setValue(QStringLiteral("print/") + QLatin1String(key), value);
     EXPECT_EQ(openDialog(), defaults);
+    closeDialog("cmdCancel");
+    bar.saveButton()->click(); // the dialog closed, commands run again
+    EXPECT_TRUE(fs::exists(whole.folder.path() / "kinsketch.gdr"));
 }
+
+INSTANTIATE_TEST_SUITE_P(BothSizes, PrintFromTheScreen, ::testing::Values(CanvasSize::Normal, CanvasSize::Wide));
 
 } // namespace
 } // namespace kinsketch

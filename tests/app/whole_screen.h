@@ -51,11 +51,8 @@ public:
     void placeText(CanvasSize size)
     {
         LabelWidget label = textLabelTemplate();
-        label.text.caption = "主介護者";
-        label.left = label.top = 500;
-        label.width = 900;
-        label.height = 200;
-        label.visible = true;
+        std::tie(label.text.caption, label.left, label.top, label.width, label.height, label.visible) =
+            std::tuple("主介護者", 500.F, 500.F, 900.F, 200.F, true);
         screen->windows().canvas(size).canvas().textLabels.load(1, label);
     }
     // The frames of the child windows on show, by the names of their windows.

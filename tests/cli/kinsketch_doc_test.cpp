@@ -106,42 +106,37 @@ TEST(DocumentJson, MalformedDocumentsNameTheFieldAtFault)
     }
 }
 
-// kinsketch-doc as a process with files in and out.
-class KinsketchDoc : public ::testing::Test {
-protected:
-    struct Result {
-        int status;
-        std::string out, err;
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+std::string read(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Dump then write gives back the same document; bad input fails with one line naming the fault and writes nothing.
+TEST(KinsketchDoc, DumpThenWriteGivesBackTheSameDocumentAndBadInputFailsWithOneLineNamingTheFault)
+{
+    test::TemporaryFolder folder;
+    const fs::path dir = folder.path();
+    const std::string fixtures = std::string(KINSKETCH_FIXTURE_DIR) + "/documents/";
+    const auto file = [&](const std::string& name, const std::string& content = {}) {
+        if (!content.empty()) std::ofstream(dir / name, std::ios::binary) << content;
+        return (dir / name).string();
     };
-    Result run(const std::string& arguments)
-    {
+    // kinsketch-doc as a process with files in and out.
+    const auto run = [&](const std::string& arguments) {
         const std::string program = fs::path(KINSKETCH_DOC_BINARY).make_preferred().string();
         int status =
             std::system(("\"" + program + "\" " + arguments + " >" + file("out") + " 2>" + file("err")).c_str());
 #ifndef _WIN32
         status = WEXITSTATUS(status);
 #endif
-        return {status, read(dir / "out"), read(dir / "err")};
-    }
-    static std::string read(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    std::string file(const std::string& name, const std::string& content = {})
-    {
-        if (!content.empty()) std::ofstream(dir / name, std::ios::binary) << content;
-        return (dir / name).string();
-    }
-
-    test::TemporaryFolder folder;
-    const fs::path dir = folder.path();
-    const std::string fixtures = std::string(KINSKETCH_FIXTURE_DIR) + "/documents/";
-};
-
-// Dump then write gives back the same document; bad input fails with one line naming the fault and writes nothing.
-TEST_F(KinsketchDoc, DumpThenWriteGivesBackTheSameDocumentAndBadInputFailsWithOneLineNamingTheFault)
-{
+        return Result{status, read(dir / "out"), read(dir / "err")};
+    };
     ASSERT_EQ(run("new " + file("new.gdr")).status, 0);
     for (const std::string& gdr : {file("new.gdr"), fixtures + "wide_family.gdr"}) {
         const Result dumped = run("dump " + gdr);

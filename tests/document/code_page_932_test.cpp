@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 
 namespace kinsketch {
 namespace {
@@ -78,21 +77,6 @@ TEST(CodePage932, JapaneseTextIsStoredWithTheCodesWindowsWritesAndTextItCannotHo
                     ::testing::Throws<RunTimeError>(::testing::AllOf(
                         ::testing::Property(&RunTimeError::number, 5),
                         ::testing::Property(&RunTimeError::description, ::testing::HasSubstr("「" + refused + "」")))));
-    }
-}
-
-// A damaged caption costs its damaged characters, each read as the default character (a pair as one).
-TEST(CodePage932, BytesWithoutACharacterReadAsTheDefaultCharacter)
-{
-    const std::tuple<std::string, std::string, int> cases[] = {
-        {"\x82", "・", 1},                         // a lead byte without its trail
-        {"\xFF\xFF", "・・", 2},                   // bytes no character starts with
-        {"A\x82 B", "A・B", 1},                    // a lead byte and a byte no pair ends with
-        {"\x92\xB7\x85\x40\x92\x6A", "長・男", 1}, // an undefined pair between two characters
-    };
-    for (const auto& [bytes, utf8, unreadable] : cases) {
-        const Cp932Text text = decodeCp932(bytes);
-        EXPECT_EQ(std::tie(text.utf8, text.unreadable), std::tie(utf8, unreadable));
     }
 }
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# The recovery copy: five edits and a switch to the WIDE screen on the
-# handed-in sample, then kill -9 once the copy is written. The next start with
+# Five edits and a switch to the WIDE screen on the handed-in sample, each a
+# step of the history: Ctrl+Z six times and a save write what saving the
+# untouched document writes, six Ctrl+Z then six Ctrl+Y what saving the edits
+# writes. The recovery copy: the same edits, then kill -9 once the copy is
+# written. The next start with
 # the same name asks; Enter (復元する) and a save write what saving those edits
 # in one run writes. 破棄する asks once more, and Enter there keeps the copy;
 # only a second はい removes it and opens the handed-in document. A new
@@ -16,9 +19,21 @@ edit_and_switch() {
   click 625 51 2 # 小⇔大
 }
 
-save_as() {
-  save_and_confirm
-  cp "$work/kinsketch.gdr" "$program/$1.gdr"
+save_as() { save_and_confirm; cp "$work/kinsketch.gdr" "$program/$1.gdr"; }
+
+# Presses $1 on the main window once for each step of edit_and_switch.
+keys() {
+  for _ in 1 2 3 4 5 6; do
+    press_in_window "$(wait_for_window "Kin Sketch")" "$1"
+    sleep 1
+  done
+}
+
+# Ends the running program at once, as a crash would.
+kill_now() {
+  kill -9 "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
 }
 
 # Starts kinsketch with $1 and waits for the recovery question, which comes before the editing screen.
@@ -32,28 +47,41 @@ editing_screen_up() {
   sleep 2
 }
 
-no_question_for() {
-  launch "$1"
-  editing_screen_up
-  [ -z "$(windows_named Kinsketch)" ] || fail "a start with '$1' asked about client's edits"
-  kill -9 "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
-}
-
 start_editing client sample_family.gdr
 save_as untouched
 start_editing client sample_family.gdr
 edit_and_switch
 save_as edited
 [ ! -e "$copy" ] || fail "a completed save left the recovery copy"
+"$doc_tool" dump "$program/untouched.gdr" >"$program/untouched.json"
+"$doc_tool" dump "$program/edited.gdr" >"$program/edited.json"
+python3 - "$program/untouched.json" "$program/edited.json" <<'PY' || fail "not every one of the five edits reached the document"
+import json, sys
+before, after = (json.load(open(p)) for p in sys.argv[1:3])
+assert before["SymbolKey"][0] == "i000" and after["SymbolKey"][0] != "i000", "symbol"
+assert after["AgeText"][3] == "42", "age"
+assert "Memo" in [t["Caption"] for t in after["TextLabel"] if t["Used"]], "text"
+assert after["AddLine"][0]["X2"] < before["AddLine"][0]["X2"], "line"
+count = lambda doc: sum(1 for r in doc["FreeLine"]["Items"] if r["BorderWidth"])
+assert count(after) > count(before), "stroke"
+assert before["ScreenMode"] == "" and after["ScreenMode"] == "WIDE", "小⇔大"
+PY
+
+for run in undone redone; do
+  start_editing client sample_family.gdr
+  edit_and_switch
+  keys ctrl+z
+  [ "$run" = undone ] || keys ctrl+y
+  save_as "$run"
+done
+cmp -s "$program/untouched.gdr" "$program/undone.gdr" || fail "six undos did not give back the handed-in document"
+cmp -s "$program/edited.gdr" "$program/redone.gdr" || fail "six redos did not give back the edited document"
 
 start_editing client sample_family.gdr
 edit_and_switch
 sleep 2
 [ -s "$copy" ] || fail "no recovery copy two seconds after the last edit"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_now
 cp "$copy.from" "$program/origin" # what the edits started from: the copy is this document's own
 start_asked client
 press_in_window "$(wait_for_window "Kinsketch" 5)" Return # 復元する, the default
@@ -82,8 +110,7 @@ new_copy="$work/.kinsketch-recovery/new..drawing.gdr"
 start_editing new
 click 576 244 0.6 && xdotool type --delay 100 "42" && sleep 2.5
 [ -s "$new_copy" ] || fail "a new drawing has no recovery copy two seconds after an edit"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_now
 start_asked new
 question="$(wait_for_window "Kinsketch" 5)"
 press_in_window "$question" Return
@@ -100,5 +127,8 @@ grep -q '"42"' "$program/kinsketch.json" || fail "復元する did not bring bac
 
 cp "$program/edited.gdr" "$copy"
 cp "$fixtures/sample_family.gdr" "$work/other.gdr"
-no_question_for other
+launch other
+editing_screen_up
+[ -z "$(windows_named Kinsketch)" ] || fail "a start with 'other' asked about client's edits"
+kill_now
 cmp -s "$program/edited.gdr" "$copy" || fail "a start with another name touched client's recovery copy"

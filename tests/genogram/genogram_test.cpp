@@ -31,7 +31,6 @@
 namespace kinsketch {
 namespace {
 
-auto ends(const TwipsLine& l) { return std::tie(l.x1, l.y1, l.x2, l.y2); }
 GdrRecord newDocument(const char* mode = "")
 {
     GdrRecord d;
@@ -69,7 +68,9 @@ TEST_P(Panel, ItsLinesJoinTheSlotsTheCanvasLinesJoin)
         EXPECT_EQ(canvas.isMarriageLine(k), link.kind == LinkKind::Marriage) << k;
         switch (link.kind) {
         case LinkKind::Bar:
-            EXPECT_EQ(ends(c), std::make_tuple(centre(link.a), barY(link.a), centre(link.b), barY(link.b))) << k;
+            EXPECT_EQ(std::tie(c.x1, c.y1, c.x2, c.y2),
+                      std::make_tuple(centre(link.a), barY(link.a), centre(link.b), barY(link.b)))
+                << k;
             break;
         case LinkKind::Drop:
             EXPECT_TRUE(c.x1 == centre(link.a) && c.x2 == centre(link.a) && c.y2 == cell(link.a).top) << k;
@@ -604,9 +605,6 @@ TEST(CohabitFrame, AnUnreadableMarkIsReportedAndSlotsBeyondTheScreenTakeNoPart)
 }
 
 struct Screen {
-    explicit Screen(const GdrRecord& start)
-        : document(start)
-    {}
     GdrRecord document;
     test::RecordingReporter reporter;
     std::int32_t figureNo = 0;
@@ -628,7 +626,7 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
          FreeLineRedraw::Figure,
          {{1, {500, 500, 500, 500}}, {2, {600, 600, 600, 600}}, {3, {700, 700, 600, 600}}}}};
     for (const auto& [records, how, expected] : cases) {
-        Screen screen(newDocument());
+        Screen screen{newDocument()};
         screen.document.strokes = {true, 1, records};
         screen.figureNo = 2;
         ASSERT_TRUE(screen.canvas.redrawFreeLines(1, how));
@@ -641,7 +639,7 @@ TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 {
     GdrRecord start = newDocument();
     start.addedLines[0] = {kTrue, 100, 100, 900, 900};
-    Screen fast(start), full(start);
+    Screen fast{start}, full{start};
     // One edit of a kind, its choices drawn from the numbers r.
     const auto edit = [](Screen& s, unsigned kind, std::array<int, 3> r) {
         auto& records = s.document.strokes;

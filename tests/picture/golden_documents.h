@@ -41,19 +41,6 @@ inline void addStroke(GdrRecord& d, std::int32_t strokeNo, std::int32_t width, C
     }
 }
 
-// A free figure: each record one segment from the vertex before to its own.
-inline void addFigure(GdrRecord& d, std::int32_t figureNo, std::int32_t width, Colour colour,
-                      std::initializer_list<Point> vertices)
-{
-    auto& list = d.strokes.mutableItems();
-    if (list.size() == 1 && list[0].width == 0) list.clear();
-    const std::vector<Point> v(vertices);
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        const Point& from = v[(i + v.size() - 1) % v.size()];
-        list.push_back({v[i].x, v[i].y, from.x, from.y, width, colour, figureNo});
-    }
-}
-
 // Bold, italic, strikethrough and underline, in the record's order.
 inline TextLabelRecord text(const std::string& caption, const std::string& font, std::uint8_t size, Colour colour,
                             float left, float top, float width, float height, std::uint8_t alignment = 0,
@@ -124,7 +111,10 @@ inline GdrRecord wideEveryLayer()
     addStroke(d, -1, 1, 0x000000, {{300, 3300}, {450, 3250}, {600, 3330}, {760, 3280}, {900, 3360}});
     addStroke(d, -2, 3, 0x0000FF, {{3000, 5450}, {3300, 5600}, {3700, 5480}, {4100, 5620}});
     addStroke(d, -3, 10, 0xFFFFFF, {{4100, 1380}, {4350, 1500}}); // eraser across a sibling bar
-    addFigure(d, 1, 2, 0x00A000, {{5200, 4350}, {5750, 4350}, {5480, 4900}});
+    // A closed figure: each record one side, from the vertex before to its own.
+    d.strokes.mutableItems().insert(d.strokes.mutableItems().end(), {{5200, 4350, 5480, 4900, 2, 0x00A000, 1},
+                                                                     {5750, 4350, 5200, 4350, 2, 0x00A000, 1},
+                                                                     {5480, 4900, 5750, 4350, 2, 0x00A000, 1}});
     return d;
 }
 
