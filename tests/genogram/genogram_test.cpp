@@ -605,6 +605,9 @@ TEST(CohabitFrame, AnUnreadableMarkIsReportedAndSlotsBeyondTheScreenTakeNoPart)
 }
 
 struct Screen {
+    explicit Screen(GdrRecord opened)
+        : document(std::move(opened))
+    {}
     GdrRecord document;
     test::RecordingReporter reporter;
     std::int32_t figureNo = 0;
