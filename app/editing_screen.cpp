@@ -183,7 +183,7 @@ void EditingScreen::changeDisplaySize(int choice)
 
 DisplaySizes EditingScreen::displaySizes()
 {
-    return fitDisplaySizes(displayChoice_, canvasSizeOf(windows_.document()), main_.childRoom(),
+    return fitDisplaySizes(displayChoice_, canvasSizeOf(windows_.document()), room_(),
                            smallestAutomaticPercent(main_.devicePixelRatioF()),
                            [this](DisplayScale scale, bool titled) { return main_.frameMargins(scale, titled); });
 }

@@ -66,6 +66,9 @@ public:
     // The handed-in document's name, which a PDF is named after; empty for a new drawing.
     void setDocumentName(QString name) { documentName_ = std::move(name); }
     void usePrintPlatform(PrintPlatform& platform) { printPlatform_ = &platform; }
+    // Where the room the windows have comes from: the main window's child
+    // area, or a size of the caller's (a platform may clamp a test's window).
+    void measureRoomWith(std::function<QSize()> room) { room_ = std::move(room); }
     // One step of the history back or forth; refused while the gate is shut.
     void undo();
     void redo();
@@ -133,6 +136,7 @@ private:
     static constexpr int kRefitMilliseconds = 300;
     int displayChoice_ = kAutomaticDisplaySize;
     int refitRequests_ = 0;
+    std::function<QSize()> room_ = [this] { return main_.childRoom(); };
     std::shared_ptr<int> alive_ = std::make_shared<int>(); // timer shots check it: the screen may be gone
 };
 

@@ -34,10 +34,11 @@ public:
         if (handIn) handIn(context.document);
         if (size == CanvasSize::Wide) context.document.screenMode = "WIDE";
         settings.setValue("display/percent", percent);
-        main.resize(3600, 2200); // room for every size, the WIDE screen at 200 % among them
+        main.resize(room);
         main.show();
         screen = std::make_unique<EditingScreen>(main, context, store, boxes, timers, userSettings, [] {});
         screen->windows().useTextDialog(dialog);
+        screen->measureRoomWith([this] { return room; });
         screen->open();
         // A fixed size the room does not hold would give way to 自動.
         if (percent != kAutomaticDisplaySize && main.displayScale().percent() != percent)
@@ -65,6 +66,7 @@ public:
     }
 
     QApplication& app = application();
+    QSize room{3600, 2200}; // for every size, the WIDE screen at 200 % among them
     TemporaryFolder folder;
     QSettings settings{QString::fromStdString((folder.path() / "settings.ini").string()), QSettings::IniFormat};
     UserSettings userSettings{settings};
