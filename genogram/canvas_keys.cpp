@@ -21,6 +21,10 @@ bool CanvasKeys::press(CanvasKey key, bool far)
         return chosen_ != 0;
     }
     const int n = chosenText();
+    if (key == CanvasKey::NewText || (key == CanvasKey::Edit && n == 0)) {
+        if (const int placed = texts_.place(kNewTextPlace, kNewTextPlace)) chosen_ = placed;
+        return true;
+    }
     if (n == 0) return false;
     const float step = far ? 10 * kStepTwips : kStepTwips;
     switch (key) {
@@ -31,7 +35,8 @@ bool CanvasKeys::press(CanvasKey key, bool far)
     case CanvasKey::Edit: texts_.edit(n); break;
     case CanvasKey::Delete: texts_.press(n, kRightButton, 0, 0); break;
     case CanvasKey::NextText:
-    case CanvasKey::PreviousText: break;
+    case CanvasKey::PreviousText:
+    case CanvasKey::NewText: break;
     }
     return true;
 }

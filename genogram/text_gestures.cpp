@@ -42,13 +42,13 @@ int TextGestures::freeSlot() const
 
 // A document may bring up to 100 texts; new ones stop at 99 unless a slot is
 // free, so that every text on the canvas fits into the next save.
-void TextGestures::place(float x, float y)
+int TextGestures::place(float x, float y)
 {
     const int reuse = freeSlot();
     const int highest = canvas_.textLabels.upperBound();
     if (reuse == 0 && highest >= kHighestNewText) {
         boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
-        return;
+        return 0;
     }
     LabelWidget placed = textLabelTemplate();
     placed.alignment = kAlignLeft;
@@ -56,7 +56,7 @@ void TextGestures::place(float x, float y)
     placed.top = y;
     const std::optional<StyledText> edited = dialog_.edit({}, placementOf(placed));
     // An empty text would take a slot and show nothing.
-    if (!edited || edited->caption.empty()) return;
+    if (!edited || edited->caption.empty()) return 0;
 
     const int n = reuse != 0 ? reuse : highest + 1;
     if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
@@ -70,6 +70,7 @@ void TextGestures::place(float x, float y)
     canvas_.textLabels.bringToFront(n);
     label.visible = true;
     label.enabled = true;
+    return n;
 }
 
 void TextGestures::press(int n, MouseButtons button, float x, float y)

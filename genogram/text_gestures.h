@@ -17,8 +17,9 @@ class TextGestures {
 public:
     TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& dialog, const TextMeasure& measure);
 
-    // A click on the canvas itself; (x, y) is where the text goes.
-    void place(float x, float y);
+    // A click on the canvas itself; (x, y) is where the text goes. Returns
+    // the number of the text placed, 0 when none was.
+    int place(float x, float y);
     // A button pressed over text n at (x, y) inside it: the left one grabs
     // it, any other one offers to delete it.
     void press(int n, MouseButtons button, float x, float y);

@@ -31,10 +31,12 @@ for y in range(rows[-1] + 1, height):
 }
 
 for screen in 1366x768 1920x1080; do
-  display=":$((100 + RANDOM % 800))"
-  Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+  # The server takes a display number that is free and says which.
+  rm -f "$program/display"
+  Xvfb -displayfd 5 -screen 0 "${screen}x24" -nolisten tcp -noreset 5>"$program/display" >/dev/null 2>&1 &
   server=$!
-  sleep 1
+  for _ in $(seq 100); do [ -s "$program/display" ] && break; sleep 0.1; done
+  display=":$(cat "$program/display")"
   for scale in 1 1.25 1.5; do
     for fixture in sample_family.gdr wide_family.gdr; do
       DISPLAY="$display" QT_SCALE_FACTOR="$scale" start_editing client "$fixture"
@@ -48,6 +50,6 @@ for screen in 1366x768 1920x1080; do
       pid=""
     done
   done
-  kill "$server"
+  kill "$server" 2>/dev/null || true
 done
 echo "自動 fits every window on both screens at every scaling, in both screen sizes and every input mode"

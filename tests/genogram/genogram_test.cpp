@@ -466,7 +466,8 @@ TEST_P(Canvas, DoubleClickEditsATextInTextModeOnlyTellingWhereItWillStandAndDrag
 }
 
 // Tab walks the texts on show and leaves past the last; arrows move the chosen one as a drag would; Enter and Delete
-// do what a double-click and a right-click do; outside text mode no key is taken.
+// do what a double-click and a right-click do, and Enter with no text chosen places one to move; outside text mode
+// no key is taken.
 TEST_P(Canvas, TheKeyboardChoosesMovesEditsAndDeletesTextsAsTheMouseDoes)
 {
     CanvasKeys keys(canvas, mouse.texts());
@@ -490,6 +491,11 @@ TEST_P(Canvas, TheKeyboardChoosesMovesEditsAndDeletesTextsAsTheMouseDoes)
     boxes.answers = {MessageAnswer::Yes};
     keys.press(CanvasKey::Delete);
     EXPECT_EQ(std::make_tuple(moved.text.caption, moved.visible, keys.chosenText()), std::make_tuple("三つ", false, 0));
+    dialog.answer("四");
+    keys.press(CanvasKey::Edit);
+    keys.press(CanvasKey::Right, true);
+    const LabelWidget& placed = canvas.textLabels[keys.chosenText()];
+    EXPECT_EQ(std::tie(placed.text.caption, placed.left, placed.top), std::make_tuple("四", 300.F, 150.F));
 
     mode = InputMode::AddedLines;
     EXPECT_FALSE(keys.press(CanvasKey::NextText));

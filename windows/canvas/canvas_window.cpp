@@ -129,9 +129,9 @@ void CanvasWindow::mouseDoubleClickEvent(QMouseEvent* event)
 void CanvasWindow::keyPressEvent(QKeyEvent* event)
 {
     static const std::map<int, CanvasKey> kKeys = {
-        {Qt::Key_Left, CanvasKey::Left},    {Qt::Key_Right, CanvasKey::Right}, {Qt::Key_Up, CanvasKey::Up},
-        {Qt::Key_Down, CanvasKey::Down},    {Qt::Key_Return, CanvasKey::Edit}, {Qt::Key_Enter, CanvasKey::Edit},
-        {Qt::Key_Delete, CanvasKey::Delete}};
+        {Qt::Key_Left, CanvasKey::Left},     {Qt::Key_Right, CanvasKey::Right},   {Qt::Key_Up, CanvasKey::Up},
+        {Qt::Key_Down, CanvasKey::Down},     {Qt::Key_Return, CanvasKey::Edit},   {Qt::Key_Enter, CanvasKey::Edit},
+        {Qt::Key_Delete, CanvasKey::Delete}, {Qt::Key_Insert, CanvasKey::NewText}};
     const auto key = kKeys.find(event->key());
     if (!keys_ || key == kKeys.end() || !keys_->press(key->second, event->modifiers() & Qt::ShiftModifier)) {
         QWidget::keyPressEvent(event);

@@ -102,6 +102,8 @@ TextInputDialog::TextInputDialog(MessageBoxes& boxes, const DisplayScale& scale,
     textArea_ = place(new QPlainTextEdit(this), "txtInputArea", scale_.rect(240, 720, 5295, 1935));
     textArea_->setAccessibleName(QStringLiteral("文字"));
     textArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab goes on to the style boxes and 決定, so the keyboard alone reaches them.
+    textArea_->setTabChangesFocus(true);
     boldBox_ = styleBox(this, "chkBold", QStringLiteral("太字"), scale_.rect(5760, 840, 735, 255));
     italicBox_ = styleBox(this, "chkItalic", QStringLiteral("斜体"), scale_.rect(6720, 840, 735, 255));
     strikeBox_ = styleBox(this, "chkStrike", QStringLiteral("取消線"), scale_.rect(5760, 1320, 855, 255));
