@@ -247,7 +247,7 @@ qint64 pixels(const QRegion& region)
 // itself, not its whole bounding box, and every pixel it left or reached.
 TEST(KeptPictureArea, AnEditRepaintsAroundWhatItChangedAndNothingChangedRepaintsNothing)
 {
-    OpenedDocument opened{test::golden::wideEveryLayer()};
+    OpenedDocument opened{test::goldenDocument("wide_every_layer")};
     GenoCanvas& canvas = *opened.canvas;
     KeptCanvasPicture kept;
     const auto whole = [&] { return pixels(kept.image().rect()); };

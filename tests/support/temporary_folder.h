@@ -1,9 +1,11 @@
 #pragma once
-// An empty folder for the running test, named after it and removed, whatever its permissions, when the test ends.
+// An empty folder for the running test, named after it (and a random number, so that two runs of the suite at once,
+// or two folders of one test, never share one) and removed, whatever its permissions, when the test ends.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace kinsketch::test {
@@ -13,8 +15,8 @@ public:
     TemporaryFolder()
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("kinsketch-" + std::string(test->test_suite_name()) + "-" + test->name());
+        path_ = std::filesystem::temp_directory_path() / ("kinsketch-" + std::string(test->test_suite_name()) + "-" +
+                                                          test->name() + "-" + std::to_string(std::random_device{}()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
