@@ -267,10 +267,13 @@ void EditingScreen::print()
                                                                                     date, boxes_, *printPlatform_,
                                                                                     settings_.loadPdfFolder()),
                                                      main_.displayScale(), &main_);
-        printDialog_->showChoices(settings_.loadPrintChoices(printDialog_->session().defaults()));
+        PrintChoices shown = settings_.loadPrintChoices(printDialog_->session().defaults());
+        if (printTitle_) shown.title = *printTitle_;
+        printDialog_->showChoices(shown);
         QObject::connect(printDialog_.get(), &QDialog::finished, printDialog_.get(), [this] {
             PrintDialog* finished = printDialog_.release();
             finished->deleteLater();
+            printTitle_ = finished->choices().title;
             if (finished->session().done()) printDone(*finished->session().done());
         });
         printDialog_->setWindowModality(Qt::ApplicationModal);

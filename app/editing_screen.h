@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace kinsketch {
 
@@ -131,6 +132,8 @@ private:
     QtPrintPlatform qtPrintPlatform_;
     PrintPlatform* printPlatform_ = &qtPrintPlatform_;
     std::unique_ptr<PrintDialog> printDialog_;
+    // The heading typed, for the next print of this run only: names are not kept.
+    std::optional<PrintTitle> printTitle_;
     QMetaObject::Connection confirmationGivesWay_;
     CommandShortcuts shortcuts_;
     static constexpr int kRefitMilliseconds = 300;

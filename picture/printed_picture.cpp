@@ -18,6 +18,9 @@ constexpr double kMarginMillimetres = 10;
 constexpr double kFooterPoints = 8;
 // The band under the picture the footer takes, the gap above it included.
 constexpr double kFooterBandPoints = 16;
+constexpr double kHeadingPoints = 11;
+// The band above the picture the heading takes, the gap below it included.
+constexpr double kHeadingBandPoints = 22;
 constexpr double kPointsPerInch = 72;
 // Fine enough that snapping to device pixels moves nothing a reader sees.
 constexpr int kPdfDotsPerInch = 1200;
@@ -50,29 +53,45 @@ QSizeF canvasSizeAt96(const CanvasGeometry& geometry)
 }
 
 struct PageParts {
+    QRectF heading; // empty without a heading
     QRectF canvas;
     QRectF footer; // empty without a footer
 };
 
 // `area` is the printable area in any unit, `unitsPerPoint` of them a point.
-PageParts pagePartsIn(const CanvasGeometry& geometry, const QRectF& area, double unitsPerPoint, bool withFooter)
+// The heading and the footer take their bands off the area, so they never
+// cover the drawing, which is fitted into what is left.
+PageParts pagePartsIn(const CanvasGeometry& geometry, const QRectF& area, double unitsPerPoint,
+                      const PrintOptions& options)
 {
-    const double footerHeight = withFooter ? kFooterBandPoints * unitsPerPoint : 0;
-    const QRectF canvas = fittedCanvasRect(geometry, area.adjusted(0, 0, 0, -footerHeight));
-    return {canvas, QRectF(canvas.left(), canvas.bottom(), area.right() - canvas.left(), footerHeight)};
+    const double headingHeight = options.heading.isEmpty() ? 0 : kHeadingBandPoints * unitsPerPoint;
+    const double footerHeight = options.footer.isEmpty() ? 0 : kFooterBandPoints * unitsPerPoint;
+    const QRectF canvas = fittedCanvasRect(geometry, area.adjusted(0, headingHeight, 0, -footerHeight));
+    return {QRectF(area.left(), area.top(), area.width(), headingHeight), canvas,
+            QRectF(canvas.left(), canvas.bottom(), area.right() - canvas.left(), footerHeight)};
 }
 
-void paintFooter(QPainter& painter, const QRectF& band, const QString& footer)
+// One line of `points`, cut at the band's end rather than wrapped.
+void paintLine(QPainter& painter, const QRectF& band, const QString& line, double points, Qt::Alignment alignment)
 {
     QFont font(canvasFontFamily(kCanvasFontName));
-    font.setPointSizeF(kFooterPoints);
+    font.setPointSizeF(points);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QString shown = QFontMetricsF(font, painter.device()).elidedText(footer, Qt::ElideRight, band.width());
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine, shown);
+    const QString shown = QFontMetricsF(font, painter.device()).elidedText(line, Qt::ElideRight, band.width());
+    painter.drawText(band, Qt::AlignLeft | alignment | Qt::TextSingleLine, shown);
 }
 
 } // namespace
+
+QString printedHeading(const PrintTitle& title)
+{
+    const QString made =
+        title.made.isValid()
+            ? QStringLiteral("%1年%2月%3日").arg(title.made.year()).arg(title.made.month()).arg(title.made.day())
+            : QString();
+    return QStringLiteral("ジェノグラム　利用者名：%1　作成者：%2　作成日：%3").arg(title.client, title.author, made);
+}
 
 QPageLayout pageLayoutOf(const PrintOptions& options)
 {
@@ -95,8 +114,7 @@ QRectF fittedCanvasRect(const CanvasGeometry& geometry, const QRectF& target)
 
 QRectF canvasRectOnPage(const CanvasGeometry& geometry, const PrintOptions& options)
 {
-    return pagePartsIn(geometry, pageLayoutOf(options).paintRect(QPageLayout::Point), 1.0, !options.footer.isEmpty())
-        .canvas;
+    return pagePartsIn(geometry, pageLayoutOf(options).paintRect(QPageLayout::Point), 1.0, options).canvas;
 }
 
 // The painter snaps every position to whole device pixels from its origin,
@@ -120,11 +138,11 @@ void paintCanvasFitted(QPainter& painter, const GenoCanvas& canvas, const QRectF
 void printCanvasPage(QPagedPaintDevice& device, const GenoCanvas& canvas, const PrintOptions& options)
 {
     const QRectF area(0, 0, device.width(), device.height());
-    const PageParts parts =
-        pagePartsIn(canvas.geometry(), area, device.logicalDpiY() / kPointsPerInch, !options.footer.isEmpty());
+    const PageParts parts = pagePartsIn(canvas.geometry(), area, device.logicalDpiY() / kPointsPerInch, options);
     QPainter painter(&device);
+    if (!options.heading.isEmpty()) paintLine(painter, parts.heading, options.heading, kHeadingPoints, Qt::AlignTop);
     paintCanvasFitted(painter, canvas, parts.canvas, options.details);
-    if (!options.footer.isEmpty()) paintFooter(painter, parts.footer, options.footer);
+    if (!options.footer.isEmpty()) paintLine(painter, parts.footer, options.footer, kFooterPoints, Qt::AlignBottom);
 }
 
 void writeCanvasPdf(const GenoCanvas& canvas, const std::filesystem::path& file, const PrintOptions& options,

@@ -9,6 +9,7 @@
 #include "genogram/geno_canvas.h"
 #include "seams/error_reporter.h"
 
+#include <QDate>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -34,8 +35,22 @@ struct PrintOptions {
     QPageSize::PageSizeId paper = QPageSize::A4; // A4 or A3
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     PrintedDetails details;
-    QString footer; // one short line under the picture; empty: none
+    QString heading; // one line above the picture; empty: none
+    QString footer;  // one short line under the picture; empty: none
 };
+
+// What a care-meeting record names on its page. The names are personal data:
+// they are printed, never stored.
+struct PrintTitle {
+    QString client; // 利用者名
+    QString author; // 作成者
+    QDate made;     // 作成日; none: left blank
+    bool operator==(const PrintTitle&) const = default;
+};
+
+// 「ジェノグラム　利用者名：…　作成者：…　作成日：…」, each label shown even
+// when its value is blank, so that it can be written in by hand.
+QString printedHeading(const PrintTitle& title);
 
 // The paper, orientation and margins a page is laid out with.
 QPageLayout pageLayoutOf(const PrintOptions& options);

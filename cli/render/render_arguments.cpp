@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace kinsketch {
 
 const char* const kRenderUsage =
     "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--paper=A4|A3] [--portrait|--landscape]"
-    " FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
+    " [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
 #ifdef KINSKETCH_SVG
     "|OUT.svg"
 #endif
@@ -34,6 +35,7 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
     std::vector<std::string> files;
     bool pageChosen = false;
     int orientations = 0;
+    std::optional<PrintTitle> title;
     for (const std::string& argument : arguments) {
         if (argument == "--no-ages") {
             parsed.print.details.ages = false;
@@ -48,6 +50,14 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
             parsed.print.orientation = argument == "--portrait" ? QPageLayout::Portrait : QPageLayout::Landscape;
             pageChosen = true;
             ++orientations;
+        } else if (argument.starts_with("--client=") || argument.starts_with("--author=")) {
+            if (!title) title.emplace();
+            const std::size_t at = argument.find('=') + 1;
+            (argument[2] == 'c' ? title->client : title->author) = QString::fromStdString(argument.substr(at));
+        } else if (argument.starts_with("--date=")) {
+            if (!title) title.emplace();
+            title->made = QDate::fromString(QString::fromStdString(argument.substr(7)), Qt::ISODate);
+            if (!title->made.isValid()) return "unknown date " + argument.substr(7) + " (YYYY-MM-DD)";
         } else if (argument.starts_with("--paper=")) {
             return "unknown paper " + argument.substr(8) + " (A4 or A3)";
         } else if (argument.starts_with("-") && argument != "-") {
@@ -64,7 +74,9 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
 #ifndef KINSKETCH_SVG
     if (parsed.output == RenderOutput::Svg) return "SVG output is not available in this build (Qt SVG is missing)";
 #endif
-    if (pageChosen && parsed.output != RenderOutput::Pdf) return "--paper, --portrait and --landscape are for a PDF";
+    if ((pageChosen || title) && parsed.output != RenderOutput::Pdf)
+        return "--paper, --portrait, --landscape, --client, --author and --date are for a PDF";
+    if (title) parsed.print.heading = printedHeading(*title);
     return parsed;
 }
 

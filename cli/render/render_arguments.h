@@ -1,9 +1,12 @@
 #pragma once
 // The command line of kinsketch-render:
 //   kinsketch-render [--no-ages] [--no-remarks] [--no-texts]
-//                    [--paper=A4|A3] [--portrait|--landscape] FILE.gdr OUT
+//                    [--paper=A4|A3] [--portrait|--landscape]
+//                    [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT
 // in any order. OUT's ending picks the output: .pdf a one-page PDF, .svg a
 // vector picture at the picture's size, .png a PNG, anything else the bitmap.
+// Any of --client, --author and --date puts the print dialog's heading line
+// (利用者名, 作成者, 作成日) above a PDF's picture.
 
 #include "picture/printed_picture.h"
 

@@ -231,13 +231,17 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
               std::make_tuple(1, false))
         << "保存, 終了 and 印刷 pressed by a screen reader behind the dialog are refused";
     dialog->findChild<QLineEdit*>(QStringLiteral("txtPdfPath"))->setText(pathText(place / "meeting.pdf"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("txtClient"))->setText(QStringLiteral("山田"));
     closeDialog("cmdPrint", changed);
 
     EXPECT_EQ(whole.main.findChild<PrintDialog*>(), nullptr);
     EXPECT_EQ(pdfPageSize(place / "meeting.pdf"), QSize(842, 1191));
     if (test::kPopplerRuns) {
-        EXPECT_TRUE(pdfText(place / "meeting.pdf").contains(QStringLiteral("印刷日 2027年1月31日")))
-            << "dated by the screen's calendar";
+        const QString text = pdfText(place / "meeting.pdf");
+        EXPECT_TRUE(text.contains(QStringLiteral("印刷日 2027年1月31日")) &&
+                    text.contains(QStringLiteral("利用者名：山田")) &&
+                    text.contains(QStringLiteral("作成日：2027年1月31日")))
+            << "dated by the screen's calendar: " << text.toStdString();
     }
     const QLabel* line = whole.screen->windows().infoBox().guidanceLabel();
     EXPECT_TRUE(line->text().startsWith(QStringLiteral("PDFを保存しました：") + pathText(place).left(4)) &&
@@ -255,6 +259,9 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
     EXPECT_EQ(openDialog(),
               std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false},
                               PrintChoices::Destination::PdfFile, pathText(place / "client.pdf").toStdString()));
+    EXPECT_EQ(dialog->choices().title.client, QStringLiteral("山田")) << "the name is kept while the program runs";
+    for (const QString& key : whole.settings.allKeys())
+        EXPECT_FALSE(whole.settings.value(key).toString().contains(QStringLiteral("山田"))) << "but never stored";
     closeDialog("cmdCancel");
     const std::pair<const char*, QString> edits[] = {{"paper", "B5"},        {"orientation", "upright"},
                                                      {"ages", "0"},          {"texts", "0"},

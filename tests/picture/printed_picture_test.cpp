@@ -42,7 +42,8 @@ ProcessRun run(const QString& program, const QStringList& arguments)
 
 ProcessRun render(const QStringList& arguments) { return run(QStringLiteral(KINSKETCH_RENDER_PROGRAM), arguments); }
 
-QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+// The ideographic space too, which the PDF's text gives as a plain one.
+QString withoutSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}]"))); }
 
 // What a reader can search and copy: the PDF's text or the SVG's text elements, without white space.
 QString textOf(const fs::path& file)
@@ -94,8 +95,8 @@ const char* const kPrintedFileKinds[] = {".pdf"};
 INSTANTIATE_TEST_SUITE_P(Outputs, PrintedFile, ::testing::ValuesIn(kPrintedFileKinds),
                          [](const auto& test) { return std::string(test.param).substr(1); });
 
-// One page of the chosen paper titled after the document, the footer under the picture, and written whole or not at
-// all.
+// One page of the chosen paper titled after the document, the heading above the picture and the footer under it, each
+// taking room from the picture rather than covering it, and written whole or not at all.
 TEST(PrintedPdf, HasOnePageOfTheChosenPaperAndTheFooterUnderThePictureAndIsWrittenWholeOrNotAtAll)
 {
     test::TemporaryFolder folder;
@@ -104,10 +105,13 @@ TEST(PrintedPdf, HasOnePageOfTheChosenPaperAndTheFooterUnderThePictureAndIsWritt
     ASSERT_TRUE(picture);
     PrintOptions options;
     options.footer = QStringLiteral("2026年12月7日 印刷");
+    options.heading = printedHeading({QStringLiteral("山田 花子"), QStringLiteral("佐藤"), QDate(2026, 12, 8)});
     const fs::path pdf = folder.path() / "page.pdf";
     writeCanvasPdf(picture->canvas(), pdf, options, QStringLiteral("sample"));
     const CanvasGeometry& geometry = picture->canvas().geometry();
     EXPECT_LT(canvasRectOnPage(geometry, options).bottom(), canvasRectOnPage(geometry, {}).bottom() - 10);
+    EXPECT_EQ(options.heading,
+              QStringLiteral("ジェノグラム　利用者名：山田 花子　作成者：佐藤　作成日：2026年12月8日"));
     // The margins are 10 mm: the fitted picture meets them on its limiting side.
     const QRectF bare = canvasRectOnPage(geometry, {});
     EXPECT_NEAR(std::min(bare.left(), bare.top()), 10 * 72 / 25.4, 0.5); // whole points
@@ -116,7 +120,8 @@ TEST(PrintedPdf, HasOnePageOfTheChosenPaperAndTheFooterUnderThePictureAndIsWritt
     EXPECT_FALSE(fs::exists(nowhere.parent_path()));
 
     if (!test::kPopplerRuns) GTEST_SKIP() << test::kWithoutPoppler;
-    EXPECT_TRUE(textOf(pdf).contains(withoutSpace(options.footer)));
+    EXPECT_TRUE(textOf(pdf).contains(withoutSpace(options.footer)) &&
+                textOf(pdf).contains(withoutSpace(options.heading)));
     const std::pair<QStringList, const char*> cases[] = {
         {{}, "842 x 595 pts (A4)"},
         {{"--portrait"}, "595 x 842 pts (A4)"},
@@ -173,6 +178,8 @@ TEST(GoldenRenderCli, TheBundledSampleIsWrittenAsTheReferenceBitmapOrPngAndWrong
         {{"--no-age", document, out}, 2, "unknown option --no-age"},
         {{"--paper=B5", document, out}, 2, "unknown paper B5"},
         {{"--portrait", document, out}, 2, "are for a PDF"},
+        {{"--client=山田", document, out}, 2, "are for a PDF"},
+        {{"--date=2026-13-01", document, out}, 2, "unknown date 2026-13-01"},
         {{"--landscape", "--paper=A3", "--portrait", document, pathText(outputs / "out.pdf")}, 2, "exclude each other"},
 #ifndef KINSKETCH_SVG
         {{document, pathText(outputs / "out.svg")}, 2, "SVG output is not available in this build"},
@@ -287,12 +294,15 @@ TEST_P(RasterisedPage, ShowsWhatTheBitmapShows)
     EXPECT_GT(mismatch(rasterisedCanvas(barePdf, onPage, bitmap.size()), bitmap), kMostMismatch) << "details kept";
 }
 
-const PrintOptions kA3Portrait{QPageSize::A3, QPageLayout::Portrait, {}, {}};
-INSTANTIATE_TEST_SUITE_P(
-    Pages, RasterisedPage,
-    ::testing::Values(PageCase{"WideOnA4Landscape", kWideDocument, {}, {}},
-                      PageCase{"SampleOnA3Portrait", kSample, {"--paper=A3", "--portrait"}, kA3Portrait}),
-    [](const auto& test) { return std::string(test.param.name); });
+const PrintOptions kA3PortraitHeaded{
+    QPageSize::A3, QPageLayout::Portrait, {}, printedHeading({QStringLiteral("山田"), {}, QDate(2026, 12, 8)}), {}};
+INSTANTIATE_TEST_SUITE_P(Pages, RasterisedPage,
+                         ::testing::Values(PageCase{"WideOnA4Landscape", kWideDocument, {}, {}},
+                                           PageCase{"SampleOnA3PortraitHeaded",
+                                                    kSample,
+                                                    {"--paper=A3", "--portrait", "--client=山田", "--date=2026-12-08"},
+                                                    kA3PortraitHeaded}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace kinsketch

@@ -1,6 +1,8 @@
 #include "windows/picture/print_dialog.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,6 +63,9 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     , texts_(control<QCheckBox>(QStringLiteral("文字"), "chkText", this))
     , printer_(control<QRadioButton>(QStringLiteral("プリンタ"), "optPrinter", this))
     , pdf_(control<QRadioButton>(QStringLiteral("PDFファイル"), "optPdf", this))
+    , client_(new QLineEdit(this))
+    , author_(new QLineEdit(this))
+    , made_(new QDateEdit(this))
     , pdfPath_(new QLineEdit(this))
     , browse_(button(QStringLiteral("参照…"), "cmdBrowse", this))
     , preview_(button(QStringLiteral("プレビュー"), "cmdPreview", this))
@@ -75,6 +80,22 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     pdfPath_->setAccessibleName(QStringLiteral("PDFファイルの保存先"));
     pdfPath_->setMinimumWidth(scale.pixels(320));
     print_->setDefault(true);
+    for (auto [box, caption, name] : {std::tuple{client_, QStringLiteral("利用者名"), "txtClient"},
+                                      std::tuple{author_, QStringLiteral("作成者"), "txtAuthor"}}) {
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(caption);
+        box->setMinimumWidth(scale.pixels(120));
+    }
+    made_->setObjectName(QStringLiteral("dtpMade"));
+    made_->setAccessibleName(QStringLiteral("作成日"));
+    made_->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+    made_->setCalendarPopup(true);
+
+    QGroupBox* heading = group(QStringLiteral("表題"), "fraHeading", this);
+    auto* headingLayout = new QFormLayout(heading);
+    headingLayout->addRow(QStringLiteral("利用者名"), client_);
+    headingLayout->addRow(QStringLiteral("作成者"), author_);
+    headingLayout->addRow(QStringLiteral("作成日"), made_);
 
     QGroupBox* destination = group(QStringLiteral("出力先"), "fraDestination", this);
     auto* destinationLayout = new QGridLayout(destination);
@@ -95,6 +116,7 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     page->addWidget(row(QStringLiteral("用紙"), "fraPaper", this, a4_, a3_));
     page->addWidget(row(QStringLiteral("向き"), "fraOrientation", this, portrait_, landscape_));
     layout->addLayout(page);
+    layout->addWidget(heading);
     layout->addWidget(row(QStringLiteral("印刷する項目"), "fraDetails", this, ages_, remarks_, texts_));
     layout->addWidget(destination);
     layout->addLayout(buttons);
@@ -119,6 +141,7 @@ PrintChoices PrintDialog::choices() const
     chosen.details = {ages_->isChecked(), remarks_->isChecked(), texts_->isChecked()};
     chosen.destination = pdf_->isChecked() ? PrintChoices::Destination::PdfFile : PrintChoices::Destination::Printer;
     chosen.pdfPath = pdfPath_->text();
+    chosen.title = {client_->text(), author_->text(), made_->date()};
     return chosen;
 }
 
@@ -131,6 +154,9 @@ void PrintDialog::showChoices(const PrintChoices& choices)
     texts_->setChecked(choices.details.texts);
     (choices.destination == PrintChoices::Destination::PdfFile ? pdf_ : printer_)->setChecked(true);
     pdfPath_->setText(choices.pdfPath);
+    client_->setText(choices.title.client);
+    author_->setText(choices.title.author);
+    made_->setDate(choices.title.made);
     showDestination();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The print dialog (印刷): paper, orientation, the details a printed copy
-// shows, and whether it goes to a printer or into a PDF file. The window only
+// The print dialog (印刷): paper, orientation, the page's heading (利用者名,
+// 作成者, 作成日), the details a printed copy shows, and whether it goes to a
+// printer or into a PDF file. The window only
 // shows the choices; PrintSession carries them out.
 
 #include "ui/display_scale.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QCheckBox;
+class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -40,6 +42,9 @@ private:
     QCheckBox* texts_;
     QRadioButton* printer_;
     QRadioButton* pdf_;
+    QLineEdit* client_;
+    QLineEdit* author_;
+    QDateEdit* made_;
     QLineEdit* pdfPath_;
     QPushButton* browse_;
     QPushButton* preview_;

@@ -51,12 +51,13 @@ PrintChoices PrintSession::defaults() const
 {
     PrintChoices choices;
     choices.pdfPath = QDir::toNativeSeparators(defaultPdfPath(documentName_, pdfFolder_));
+    choices.title.made = today_;
     return choices;
 }
 
 PrintOptions PrintSession::options(const PrintChoices& choices) const
 {
-    return {choices.paper, choices.orientation, choices.details,
+    return {choices.paper, choices.orientation, choices.details, printedHeading(choices.title),
             QStringLiteral("印刷日 %1年%2月%3日").arg(today_.year()).arg(today_.month()).arg(today_.day())};
 }
 

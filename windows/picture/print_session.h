@@ -27,7 +27,8 @@ struct PrintChoices {
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     PrintedDetails details;
     Destination destination = Destination::Printer;
-    QString pdfPath; // in native separators
+    QString pdfPath;  // in native separators
+    PrintTitle title; // the page's heading
 
     // The folder pdfPath names, in native separators.
     QString pdfFolder() const;
