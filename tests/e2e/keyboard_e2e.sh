@@ -39,7 +39,7 @@ press_in_window "$dialog" --delay 60 M e m o Tab Tab Tab Tab Tab space
 sleep 0.7
 press_in_window "$(main_window)" --delay 150 shift+Right shift+Right Down Down Down ctrl+2 ctrl+3 ctrl+1 ctrl+s
 sleep 1
-press_in_window "$(main_window)" space # 決定, where the confirmation puts the focus
+press_in_window "$(main_window)" Return # 決定, where the confirmation puts the focus
 answer_yes
 wait_for_exit "$pid"
 pid=""
