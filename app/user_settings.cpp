@@ -61,6 +61,7 @@ PrintChoices UserSettings::loadPrintChoices(const PrintChoices& defaults) const
     chosen.details.ages = read(settings_, "print/ages", kShown, defaults.details.ages);
     chosen.details.remarks = read(settings_, "print/remarks", kShown, defaults.details.remarks);
     chosen.details.texts = read(settings_, "print/texts", kShown, defaults.details.texts);
+    chosen.details.bandColours = read(settings_, "print/bandColours", kShown, defaults.details.bandColours);
     chosen.destination = read(settings_, "print/destination", kDestinations, defaults.destination);
     return chosen;
 }
@@ -75,6 +76,7 @@ void UserSettings::storePrintChoices(const PrintChoices& done)
     write(settings_, "print/ages", kShown, done.details.ages);
     write(settings_, "print/remarks", kShown, done.details.remarks);
     write(settings_, "print/texts", kShown, done.details.texts);
+    write(settings_, "print/bandColours", kShown, done.details.bandColours);
     write(settings_, "print/destination", kDestinations, done.destination);
     if (done.destination == PrintChoices::Destination::PdfFile)
         settings_.setValue(kPdfFolderKey, QDir::fromNativeSeparators(done.pdfFolder()));

@@ -35,13 +35,18 @@ bool leftOut(WidgetKind kind, const PrintedDetails& details)
     }
 }
 
+bool isBand(WidgetKind kind) { return kind == WidgetKind::ageLabels || kind == WidgetKind::remarkLabels; }
+
 // The labels stay in the scene with their boxes; only what they say goes.
+// Bands without their colours stay opaque, so lines below stay hidden.
 CanvasScene sceneShowing(const GenoCanvas& canvas, const PrintedDetails& details)
 {
     CanvasScene scene = sceneOf(canvas);
-    for (const CanvasScene::Item& item : scene.items)
-        if (item.look == CanvasScene::Look::Label && leftOut(item.id.kind, details))
-            scene.labels[item.at].text.caption.clear();
+    for (const CanvasScene::Item& item : scene.items) {
+        if (item.look != CanvasScene::Look::Label) continue;
+        if (leftOut(item.id.kind, details)) scene.labels[item.at].text.caption.clear();
+        if (!details.bandColours && isBand(item.id.kind)) scene.labels[item.at].backColor = 0xFFFFFF;
+    }
     return scene;
 }
 

@@ -27,7 +27,8 @@ namespace kinsketch {
 struct PrintedDetails {
     bool ages = true;
     bool remarks = true;
-    bool texts = true; // the texts placed on the canvas
+    bool texts = true;       // the texts placed on the canvas
+    bool bandColours = true; // the age and remark bands' pink and green; without them, white
     bool operator==(const PrintedDetails&) const = default;
 };
 

@@ -49,7 +49,7 @@ void BM_WritePdfOfFullWide(benchmark::State& state)
 {
     const bool bare = state.range(0) == 0;
     PrintOptions options;
-    options.details = {!bare, !bare, !bare};
+    options.details = {!bare, !bare, !bare, true};
     writeFromDocument(state, "kinsketch-bench.pdf", [&](const GenoCanvas& canvas, const fs::path& file) {
         writeCanvasPdf(canvas, file, options, QStringLiteral("full"));
     });

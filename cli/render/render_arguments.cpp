@@ -6,11 +6,11 @@
 
 namespace kinsketch {
 
-const char* const kRenderUsage =
-    "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--paper=A4|A3] [--portrait|--landscape]"
-    " [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
+const char* const kRenderUsage = "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--no-band-colours] "
+                                 "[--paper=A4|A3] [--portrait|--landscape]"
+                                 " [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
 #ifdef KINSKETCH_SVG
-    "|OUT.svg"
+                                 "|OUT.svg"
 #endif
     ;
 
@@ -43,6 +43,8 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
             parsed.print.details.remarks = false;
         } else if (argument == "--no-texts") {
             parsed.print.details.texts = false;
+        } else if (argument == "--no-band-colours") {
+            parsed.print.details.bandColours = false;
         } else if (argument == "--paper=A4" || argument == "--paper=A3") {
             parsed.print.paper = argument.back() == '4' ? QPageSize::A4 : QPageSize::A3;
             pageChosen = true;

@@ -1,6 +1,6 @@
 #pragma once
 // The command line of kinsketch-render:
-//   kinsketch-render [--no-ages] [--no-remarks] [--no-texts]
+//   kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--no-band-colours]
 //                    [--paper=A4|A3] [--portrait|--landscape]
 //                    [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT
 // in any order. OUT's ending picks the output: .pdf a one-page PDF, .svg a

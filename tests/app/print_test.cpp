@@ -87,7 +87,7 @@ auto look(const PrintOptions& o) { return std::make_tuple(o.paper, o.orientation
 // Landscape fits a genogram; the PDF is named after the document; each control changes its own option and no other.
 TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinterAndEachControlChangesItsOwnOption)
 {
-    EXPECT_EQ(look(chosen()), std::make_tuple(QPageSize::A4, QPageLayout::Landscape, PrintedDetails{true, true, true},
+    EXPECT_EQ(look(chosen()), std::make_tuple(QPageSize::A4, QPageLayout::Landscape, PrintedDetails{},
                                               QStringLiteral("印刷日 2026年12月7日")));
     const QLineEdit* pathBox = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
     EXPECT_EQ(fs::path(pathBox->text().toStdString()).filename(), "client.pdf");
@@ -109,7 +109,8 @@ TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinterAndEachCo
         {"optPortrait", [](PrintOptions& o) { o.orientation = QPageLayout::Portrait; }},
         {"chkAge", [](PrintOptions& o) { o.details.ages = false; }},
         {"chkRemark", [](PrintOptions& o) { o.details.remarks = false; }},
-        {"chkText", [](PrintOptions& o) { o.details.texts = false; }}};
+        {"chkText", [](PrintOptions& o) { o.details.texts = false; }},
+        {"chkBandColour", [](PrintOptions& o) { o.details.bandColours = false; }}};
     for (const auto& [control, change] : controls) {
         PrintDialog fresh{session()};
         fresh.show();
@@ -219,7 +220,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
         click(*dialog, button);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
     };
-    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "optPdf"};
+    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "chkBandColour", "optPdf"};
     const fs::path place = whole.folder.path() / u8"ケアマネジメントの記録" / u8"居宅介護支援事業所の利用者ファイル";
     fs::create_directories(place);
     const auto defaults = openDialog();
@@ -257,7 +258,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
     EXPECT_EQ(canvas.grab().toImage(), shown);
 
     EXPECT_EQ(openDialog(),
-              std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false},
+              std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false, false},
                               PrintChoices::Destination::PdfFile, pathText(place / "client.pdf").toStdString()));
     EXPECT_EQ(dialog->choices().title.client, QStringLiteral("山田")) << "the name is kept while the program runs";
     for (const QString& key : whole.settings.allKeys())
@@ -265,7 +266,8 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
     closeDialog("cmdCancel");
     const std::pair<const char*, QString> edits[] = {{"paper", "B5"},        {"orientation", "upright"},
                                                      {"ages", "0"},          {"texts", "0"},
-                                                     {"destination", "fax"}, {"pdfFolder", pathText(place / "gone")}};
+                                                     {"destination", "fax"}, {"pdfFolder", pathText(place / "gone")},
+                                                     {"bandColours", "no"}};
     for (const auto& [key, value] : edits)
         whole.settings.setValue(QStringLiteral("print/") + QLatin1String(key), value);
     EXPECT_EQ(openDialog(), defaults);

@@ -165,6 +165,18 @@ TEST(GoldenRenderCli, TheBundledSampleIsWrittenAsTheReferenceBitmapOrPngAndWrong
     EXPECT_EQ(std::make_tuple(bmp[0], bmp[1], u32(14), u32(18), u32(22), u32(26), u32(30)),
               std::make_tuple('B', 'M', 40, 286, 338, 1 | 24 << 16, 0));
     EXPECT_EQ(bmp.size(), static_cast<std::size_t>(u32(10) + (286 * 3 + 3) / 4 * 4 * 338));
+    // Without the band colours the pink and the green give way to white.
+    const fs::path plain = folder.path() / "plain.png";
+    ASSERT_EQ(render({"--no-band-colours", pathText(kSample), pathText(plain)}).exitCode, 0);
+    const auto banded = [](const fs::path& file) {
+        const QImage image = QImage(pathText(file)).convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == qRgb(0xFF, 0xC0, 0xFF) || image.pixel(x, y) == qRgb(0xC0, 0xFF, 0xC0);
+        return count;
+    };
+    EXPECT_EQ(std::make_pair(banded(folder.path() / "sample.png") > 1000, banded(plain)), std::make_pair(true, 0));
 
     const fs::path outputs = folder.path() / "out";
     fs::create_directory(outputs);

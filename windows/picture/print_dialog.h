@@ -40,6 +40,7 @@ private:
     QCheckBox* ages_;
     QCheckBox* remarks_;
     QCheckBox* texts_;
+    QCheckBox* bandColours_;
     QRadioButton* printer_;
     QRadioButton* pdf_;
     QLineEdit* client_;
