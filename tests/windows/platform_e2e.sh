@@ -27,7 +27,7 @@ read -r dx dy <<<"${windows_at[print_pdf]}" && click $((X + dx)) $((Y + dy)) 0.5
 read -r dx dy <<<"${windows_at[print_path]}" && click $((X + dx)) $((Y + dy)) 0.3
 xdotool key ctrl+a
 xdotool type --delay 30 'C:\meeting.pdf'
-read -r dx dy <<<"${windows_at[print_go]}" && click $((X + dx)) $((Y + dy)) 0
+xdotool key Return # 印刷, the dialog's default button
 pdf="$WINEPREFIX/drive_c/meeting.pdf"
 for _ in $(seq 150); do
   [ -f "$pdf" ] && [ -z "$(windows_named "印刷")" ] && break

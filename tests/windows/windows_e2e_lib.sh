@@ -36,7 +36,7 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$windows_pid" ] && kill -9
 declare -A linux_at=([symbol0]="158 221" [age3]="576 244" [canvas]="731 178" [pen_mode]="184 45" [save]="256 51")
 declare -A windows_at=([symbol0]="162 249" [age3]="580 272" [canvas]="737 199"
   [pen_mode]="190 70" [save]="267 65" [print]="489 65" [size]="550 79" [confirm]="432 674" [cancel]="568 674"
-  [print_pdf]="91 149" [print_path]="181 174" [print_go]="311 212")
+  [print_pdf]="91 149" [print_path]="181 174")
 
 # Starts kinsketch.exe from the unpacked package with the command line $1,
 # handing in the fixture $2 as client.gdr when given, and waits until the

@@ -117,9 +117,9 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     page->addWidget(row(QStringLiteral("用紙"), "fraPaper", this, a4_, a3_));
     page->addWidget(row(QStringLiteral("向き"), "fraOrientation", this, portrait_, landscape_));
     layout->addLayout(page);
-    layout->addWidget(heading);
     layout->addWidget(row(QStringLiteral("印刷する項目"), "fraDetails", this, ages_, remarks_, texts_, bandColours_));
     layout->addWidget(destination);
+    layout->addWidget(heading);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
