@@ -259,7 +259,8 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
 
     EXPECT_EQ(openDialog(),
               std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false, false},
-                              PrintChoices::Destination::PdfFile, pathText(place / "client.pdf").toStdString()));
+                              PrintChoices::Destination::PdfFile,
+                              QDir::toNativeSeparators(pathText(place / "client.pdf")).toStdString()));
     EXPECT_EQ(dialog->choices().title.client, QStringLiteral("山田")) << "the name is kept while the program runs";
     for (const QString& key : whole.settings.allKeys())
         EXPECT_FALSE(whole.settings.value(key).toString().contains(QStringLiteral("山田"))) << "but never stored";

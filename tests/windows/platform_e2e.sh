@@ -39,6 +39,6 @@ pdfinfo "$pdf" | grep -Eq '^Pages: +1$' || fail "印刷 wrote no one-page PDF"
 click ${windows_at[size]} 1 # 表示サイズ: from 100 % up to 自動, kept as 0
 xdotool key Up Return
 sleep 3
-wine reg query 'HKCU\Software\Kinsketch\Kinsketch\display' /v percent </dev/null | grep -Eq 'REG_DWORD +0x0$' ||
+wine reg query 'HKCU\Software\Kinsketch\Kinsketch\display' /v percent </dev/null | grep -Eq 'REG_DWORD +0x0[[:space:]]*$' ||
   fail "the display size is not in the user's registry: $(wine reg query 'HKCU\Software\Kinsketch\Kinsketch' /s </dev/null)"
 echo "under wine: one program per working folder, 印刷 to a PDF, the display size in the registry"
