@@ -27,6 +27,8 @@ void FreeDrawing::mouseDown(MouseButtons button, float x, float y)
     tool_ = panel_.tool;
     if (tool_ == FreeLineTool::Figure)
         figureDown(at);
+    else if (tool_ == FreeLineTool::Relation)
+        relationDown(at);
     else
         penDown(at);
 }
@@ -43,6 +45,8 @@ void FreeDrawing::mouseMove(MouseButtons held, float x, float y)
     state_ = State::Moving;
     if (tool_ == FreeLineTool::Figure)
         figureMove(at);
+    else if (tool_ == FreeLineTool::Relation)
+        relationMove(at);
     else
         penTo(at);
 }
@@ -53,6 +57,8 @@ void FreeDrawing::mouseUp(MouseButtons button, float x, float y)
     const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
     if (tool_ == FreeLineTool::Figure)
         figureUp(at);
+    else if (tool_ == FreeLineTool::Relation)
+        relationUp(at);
     else
         penTo(at);
     state_ = State::Idle;
@@ -126,6 +132,72 @@ void FreeDrawing::figureUp(FreeLinePoint at)
         panel_.figureHighlighted = false;
     }
     show_({{k, k}, 0});
+}
+
+// A mark stands at the press at once; a line waits for the release.
+void FreeDrawing::relationDown(FreeLinePoint at)
+{
+    if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
+    if (isRelationMark(panel_.relationKind)) {
+        storeRelationStroke(appendFreeLineRecord(list()), {at, at});
+        return;
+    }
+    relationPress_ = at;
+    liveRecord_ = 0;
+    state_ = State::Pressed;
+    show_({});
+}
+
+// While the mouse moves, one plain segment shows where the line will go.
+void FreeDrawing::relationMove(FreeLinePoint at)
+{
+    if (liveRecord_ == 0) liveRecord_ = appendFreeLineRecord(list());
+    FreeLinePoint from = relationPress_;
+    if (at.x == 0 && at.y == 0) std::swap(from, at); // an end at (0, 0) would join the record before
+    list()[liveRecord_] = {from.x, from.y, at.x, at.y, penWidth(), panel_.penColour, panel_.strokeNumber - 1};
+    canvas_.redrawFreeLines(liveRecord_, FreeLineRedraw::Strokes);
+    show_({{}, liveRecord_});
+}
+
+void FreeDrawing::relationUp(FreeLinePoint at)
+{
+    const std::optional<FreeLineSegment> line = relationLineEnds(canvas_, relationPress_, at);
+    if (!line) {
+        dropLiveRecord();
+        show_({});
+        return;
+    }
+    storeRelationStroke(liveRecord_ != 0 ? liveRecord_ : appendFreeLineRecord(list()), *line);
+    liveRecord_ = 0;
+}
+
+void FreeDrawing::storeRelationStroke(std::int32_t first, FreeLineSegment line)
+{
+    const RelationKind kind = panel_.relationKind;
+    const FreeLineRange stored = storeRelation(list(), first, relationSegments(kind, line), kind, penWidth(),
+                                               panel_.penColour, panel_.strokeNumber - 1);
+    if (stored.empty()) {
+        liveRecord_ = first;
+        dropLiveRecord();
+        return;
+    }
+    --panel_.strokeNumber;
+    canvas_.redrawFreeLines(stored.first, FreeLineRedraw::Strokes);
+    panel_.undoEnabled = true;
+    show_({stored, 0});
+}
+
+// The last record leaves the list and its segment the canvas.
+void FreeDrawing::dropLiveRecord()
+{
+    if (liveRecord_ == 0) return;
+    if (canvas_.strokes.exists(liveRecord_)) canvas_.strokes.unload(liveRecord_);
+    FreeLineList& l = list();
+    if (l.items().size() == 1)
+        clearFreeLines(l);
+    else
+        l.mutableItems().pop_back();
+    liveRecord_ = 0;
 }
 
 } // namespace kinsketch

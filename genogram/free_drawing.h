@@ -1,5 +1,5 @@
 #pragma once
-// The pen, eraser and free-figure gestures of input mode 3 on one canvas:
+// The pen, eraser, free-figure and 関係線 gestures of input mode 3 on one canvas:
 // they write the document's free-line list with the free-line panel's
 // settings and let the canvas turn the new records into segments. After each
 // event the window is told which records to show, so that it can draw just
@@ -46,6 +46,11 @@ private:
     void figureDown(FreeLinePoint at);
     void figureMove(FreeLinePoint at);
     void figureUp(FreeLinePoint at);
+    void relationDown(FreeLinePoint at);
+    void relationMove(FreeLinePoint at);
+    void relationUp(FreeLinePoint at);
+    void storeRelationStroke(std::int32_t first, FreeLineSegment line);
+    void dropLiveRecord();
     std::int32_t penWidth() const;
     std::int32_t strokeWidth() const;
     Colour strokeColour() const;
@@ -59,6 +64,8 @@ private:
     State state_ = State::Idle;
     FreeLinePoint figureStart_;
     FreeLinePoint lastVertex_;
+    FreeLinePoint relationPress_;
+    std::int32_t liveRecord_ = 0; // the 関係線 tool's straight line that follows the mouse
 };
 
 } // namespace kinsketch

@@ -6,6 +6,8 @@
 // made anew at another display size shows the text as typed, leading zeros
 // and all.
 
+#include "relation_shapes.h"
+
 #include "document/gdr_record.h"
 #include "seams/message_boxes.h"
 
@@ -14,12 +16,13 @@
 
 namespace kinsketch {
 
-enum class FreeLineTool : std::uint8_t { Pen = 0, Eraser = 1, Figure = 2 };
+enum class FreeLineTool : std::uint8_t { Pen = 0, Eraser = 1, Figure = 2, Relation = 3 };
 
 struct FreeLinePanelRegisters {
     FreeLineTool tool = FreeLineTool::Pen;
-    std::int32_t figureNumber = 0;      // the number of the figure being built
-    std::int32_t strokeNumber = 0;      // the number of the last pen or eraser stroke, 0 or below
+    std::int32_t figureNumber = 0; // the number of the figure being built
+    std::int32_t strokeNumber = 0; // the number of the last pen, eraser or 関係線 stroke, 0 or below
+    RelationKind relationKind = RelationKind::Close;
     Colour penColour = 0;               // 0x00BBGGRR
     std::string penWidthText = "1";     // pen width in pixels
     std::string eraserWidthText = "10"; // eraser width in pixels

@@ -39,6 +39,7 @@ void FreeLinePanel::toggleEraser()
 {
     switch (registers_.tool) {
     case FreeLineTool::Pen:
+    case FreeLineTool::Relation:
         registers_.tool = FreeLineTool::Eraser;
         registers_.eraserHighlighted = true;
         registers_.figureHighlighted = false;
@@ -54,6 +55,25 @@ void FreeLinePanel::toggleEraser()
         registers_.figureHighlighted = false;
         break;
     }
+}
+
+void FreeLinePanel::toggleRelation()
+{
+    if (registers_.tool == FreeLineTool::Relation) {
+        registers_.tool = FreeLineTool::Pen;
+        return;
+    }
+    if (registers_.tool == FreeLineTool::Figure) closeOpenFigure();
+    registers_.tool = FreeLineTool::Relation;
+    registers_.figureHighlighted = false;
+    registers_.eraserHighlighted = false;
+}
+
+// Choosing a kind is asking to draw it.
+void FreeLinePanel::chooseRelation(RelationKind kind)
+{
+    registers_.relationKind = kind;
+    if (registers_.tool != FreeLineTool::Relation) toggleRelation();
 }
 
 void FreeLinePanel::closeOpenFigure()
@@ -74,7 +94,8 @@ void FreeLinePanel::undoStroke()
     for (std::int32_t k = removed.first; k <= removed.last; ++k)
         if (canvas.strokes.exists(k)) canvas.strokes.unload(k);
     redrawCanvas();
-    registers_.tool = FreeLineTool::Pen;
+    // After taking back a wrong 関係線 the user draws it again.
+    if (registers_.tool != FreeLineTool::Relation) registers_.tool = FreeLineTool::Pen;
     registers_.eraserHighlighted = false;
     registers_.figureHighlighted = false;
     updateUndoEnabled();

@@ -1,5 +1,5 @@
 #pragma once
-// The free-line panel (mdiPan_Com) without its window: the tool buttons,
+// The free-line panel (mdiPan_Com) without its window: the tool buttons (関係線 among them),
 // undo, clear-all, the width checks and the colour, over the document's
 // free-line list and the panel registers the canvas gestures share. The
 // window turns clicks into these calls and shows the registers.
@@ -31,6 +31,9 @@ public:
 
     void toggleFigure();
     void toggleEraser();
+    // The 関係線 tool: on, or back to the pen.
+    void toggleRelation();
+    void chooseRelation(RelationKind kind);
     void undoStroke();
     void clearAll();
     void setColour(Colour colour);

@@ -1,6 +1,7 @@
 // The windows on screen, the free-drawing gestures and free-line panel on the pen records, and the tools.
 #include "genogram/canvas_layer_store.h"
 #include "genogram/free_drawing.h"
+#include "genogram/relation_shapes.h"
 #include "picture/canvas_fonts.h"
 #include "picture/canvas_picture.h"
 #include "tests/support/qt_application.h"
@@ -221,6 +222,60 @@ TEST_F(FreeDrawingList, StrokesAfterAFigureLeftOpenSurviveRedrawSaveAndReload)
     shown.rebuild();
     EXPECT_EQ(second.strokes, reopened.strokes) << "a redraw of the saved list changes nothing";
     EXPECT_EQ(renderCanvasPicture(shown), picture);
+    EXPECT_TRUE(reporter.errors.empty());
+}
+
+// Every 関係線 kind is one stroke of ordinary records: a line runs between two people without
+// touching their symbols, 一つ戻る takes it back whole, and the records alone name it again
+// after the document was written and read.
+TEST_F(FreeDrawingList, EachRelationKindIsOneWholeStrokeBetweenThePeopleNamedAgainByItsRecords)
+{
+    document.symbols[4] = "i101"; // cells at (480, 1680) and (1320, 1680), 240 square
+    document.symbols[5] = "i102";
+    canvas.rebuild();
+    stroke(3);
+    panel.toggleRelation();
+    const auto drag = [this](FreeLinePoint from, FreeLinePoint to) {
+        drawing.mouseDown(kLeftButton, from.x, from.y);
+        drawing.mouseMove(kLeftButton, to.x, to.y);
+        drawing.mouseUp(kLeftButton, to.x, to.y);
+    };
+    drag({560, 1760}, {700, 1900});
+    drag({2000, 3000}, {2050, 3000});
+    EXPECT_EQ(std::make_tuple(upperBound(), canvas.strokes.exists(4)), std::make_tuple(3, false))
+        << "a drag within one person, or too short, leaves nothing";
+
+    std::vector<RelationKind> all;
+    for (int i = 0; i < kRelationKindCount; ++i) {
+        const auto kind = static_cast<RelationKind>(i);
+        all.push_back(kind);
+        panel.chooseRelation(kind);
+        const auto before = document.strokes;
+        for (int pass = 0; pass < 2; ++pass) {
+            if (isRelationMark(kind))
+                drag({1020, 1440}, {1020, 1440});
+            else
+                drag({560, 1760}, {1400, 1850});
+            if (pass == 0) {
+                panel.undoStroke();
+                EXPECT_EQ(document.strokes, before) << i << " is taken back whole";
+            }
+        }
+        for (std::int32_t k = before.upperBound() + 1; k <= upperBound(); ++k) {
+            const FreeLineRecord& r = document.strokes[k];
+            EXPECT_TRUE(r.strokeNumber == registers.strokeNumber && r.width == 1 && canvas.strokes.exists(k)) << i;
+            if (isRelationMark(kind)) continue;
+            for (const float x : {r.x1, r.x2})
+                EXPECT_TRUE(x >= 720 + 45 - 1 && x <= 1320 - 45 + 1) << i << " covers a symbol at " << x;
+        }
+    }
+    EXPECT_EQ(registers.tool, FreeLineTool::Relation) << "undo keeps the tool for the next try";
+    EXPECT_EQ(relationKindsIn(document.strokes), all);
+    CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
+    ASSERT_TRUE(store.saveStrokes(CanvasSize::Normal));
+    const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
+    EXPECT_EQ(std::make_tuple(reopened.strokes, relationKindsIn(reopened.strokes)),
+              std::make_tuple(document.strokes, all));
     EXPECT_TRUE(reporter.errors.empty());
 }
 

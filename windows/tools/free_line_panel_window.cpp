@@ -1,6 +1,7 @@
 #include "free_line_panel_window.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -89,6 +90,15 @@ FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& free
     colourSample_->setFrameShape(QFrame::Box);
     auto* setColourButton = button(QStringLiteral("cmd_SetColor"), QStringLiteral("設定"));
     setColourButton->setGeometry(scale.rect(2100, 900, 1260, 345));
+    relationButton_ = button(QStringLiteral("cmd_Relation"), QStringLiteral("関係線"));
+    relationButton_->setGeometry(scale.rect(3480, 60, 1380, 360));
+    relationKinds_ = new QComboBox(this);
+    relationKinds_->setObjectName(QStringLiteral("cbo_Relation"));
+    relationKinds_->setAccessibleName(QStringLiteral("関係線の種類"));
+    relationKinds_->setToolTip(QStringLiteral("線は人から人へドラッグ、印はクリックした所に描きます"));
+    for (const std::string_view name : kRelationKindNames)
+        relationKinds_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    relationKinds_->setGeometry(scale.rect(3480, 480, 1380, 360));
     focusSink_ = new QLineEdit(this);
     focusSink_->setObjectName(QStringLiteral("txtDmy"));
     focusSink_->setAccessibleName(QStringLiteral("txtDmy"));
@@ -99,6 +109,11 @@ FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& free
     connect(undoButton_, &QPushButton::clicked, this, [this] {
         after(&FreeLinePanel::undoStroke);
         if (undoButton_->isEnabled()) undoButton_->setFocus();
+    });
+    connect(relationButton_, &QPushButton::clicked, this, [this] { after(&FreeLinePanel::toggleRelation); });
+    connect(relationKinds_, &QComboBox::activated, this, [this](int index) {
+        model_.chooseRelation(static_cast<RelationKind>(index));
+        showRegisters();
     });
     connect(clearButton, &QPushButton::clicked, this, [this] { after(&FreeLinePanel::clearAll); });
     connect(setColourButton, &QPushButton::clicked, this, &FreeLinePanelWindow::takeColourFromPicker);
@@ -140,6 +155,10 @@ void FreeLinePanelWindow::showRegisters()
         figureButton_->setStyleSheet(r.figureHighlighted ? backColourStyle(kHighlight) : QString());
     if (r.eraserHighlighted != shown_.eraserHighlighted)
         eraserButton_->setStyleSheet(r.eraserHighlighted ? backColourStyle(kHighlight) : QString());
+    const bool relation = r.tool == FreeLineTool::Relation;
+    if (relation != (shown_.tool == FreeLineTool::Relation))
+        relationButton_->setStyleSheet(relation ? backColourStyle(kHighlight) : QString());
+    relationKinds_->setCurrentIndex(static_cast<int>(r.relationKind));
     undoButton_->setEnabled(r.undoEnabled);
     if (r.penColour != shown_.penColour || colourSample_->styleSheet().isEmpty())
         colourSample_->setStyleSheet(backColourStyle(r.penColour));

@@ -1,6 +1,6 @@
 #pragma once
 // mdiPan_Com ("Tool Box"): the free-line panel window of input mode 3. Its
-// buttons call the panel model and it shows the model's registers; the width
+// buttons and the 関係線 list call the panel model and it shows the model's registers; the width
 // boxes take digits and Backspace only, and Enter or leaving a box checks it.
 
 #include "tools/free_line_panel.h"
@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,7 +21,7 @@ class FreeLinePanelWindow : public QWidget {
 public:
     // The document, the count of its loaded strokes and the registers are
     // shared with the canvas and outlive the window.
-    static constexpr QSize kClientTwips{3420, 1320};
+    static constexpr QSize kClientTwips{4920, 1320};
 
     FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
                         MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, DisplayScale scale = {},
@@ -49,6 +50,8 @@ private:
     FreeLinePanelRegisters shown_;
     QPushButton* figureButton_;
     QPushButton* eraserButton_;
+    QPushButton* relationButton_;
+    QComboBox* relationKinds_;
     QPushButton* undoButton_;
     QLineEdit* penWidthBox_;
     QLineEdit* eraserWidthBox_;

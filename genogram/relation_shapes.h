@@ -1,0 +1,65 @@
+#pragma once
+// The relationship lines (親密, 密着, 対立, …) and marks (双子, 妊娠, 流産, …)
+// of the 関係線 tool, drawn as straight segments in canvas twips. A drawn one
+// is kept as an ordinary pen stroke: one stroke number, each record a
+// segment with both ends written. Every reader of the free-line list draws
+// it, and 一つ戻る takes it back whole. Its kind rides on the first record's
+// start point, in fractions of a twip that no picture can show, so that the
+// printed legend can still name it after the document was saved and opened
+// again.
+
+#include "free_line_list.h"
+#include "geno_canvas.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace kinsketch {
+
+enum class RelationKind : std::uint8_t {
+    Close,
+    Fused,
+    Conflict,
+    FusedConflict,
+    Distant,
+    CutOff,
+    Twins,
+    IdenticalTwins,
+    Pregnancy,
+    Miscarriage,
+    Abortion,
+    Stillbirth,
+};
+inline constexpr int kRelationKindCount = 12;
+
+// What the tool's list and the printed legend call each kind, in the enum's order.
+extern const std::array<std::string_view, kRelationKindCount> kRelationKindNames;
+
+// Marks stand where the mouse was pressed; lines go from the press to the release.
+bool isRelationMark(RelationKind kind);
+
+struct FreeLineSegment {
+    FreeLinePoint from, to;
+};
+
+// The line from the press to the release. An end on a person symbol starts
+// at the symbol's centre and is shortened to stop short of its outline.
+// Nothing when the ends lie on one symbol or too close for the pattern.
+std::optional<FreeLineSegment> relationLineEnds(const GenoCanvas& canvas, FreeLinePoint press, FreeLinePoint release);
+
+// The segments that draw `kind`: a line along `line`, a mark at `line.from`.
+std::vector<FreeLineSegment> relationSegments(RelationKind kind, FreeLineSegment line);
+
+// Appends `segments` to the list as one stroke numbered `strokeNumber`,
+// written from record `first` on (the element appendFreeLineRecord gave),
+// and tags it with `kind`. Returns the records written.
+FreeLineRange storeRelation(FreeLineList& list, std::int32_t first, const std::vector<FreeLineSegment>& segments,
+                            RelationKind kind, std::int32_t width, Colour colour, std::int32_t strokeNumber);
+
+// The kinds drawn in the list, each once, in the enum's order.
+std::vector<RelationKind> relationKindsIn(const FreeLineList& list);
+
+} // namespace kinsketch
