@@ -829,6 +829,12 @@ TEST_P(HistoryWalk, EveryPlaceInTheHistoryShowsTheDocumentRecordedForIt)
              const int x = static_cast<int>(random() % 200) + 20;
              drag({x, 40}, {x + 40, 90});
          })},
+        {"関係線", 3, none([&] {
+             auto* kinds = whole.main.findChild<QWidget*>("mdiPan_Com")->findChild<QComboBox*>("cbo_Relation");
+             emit kinds->activated(static_cast<int>(random() % static_cast<unsigned>(kinds->count())));
+             const int x = static_cast<int>(random() % 200) + 20;
+             drag({x, 120}, {x + 60, 180});
+         })},
         {"一つ戻る", 3, none([&] { button("mdiPan_Com", "cmd_Back")->click(); })},
         {"全クリア", 3, none([&] {
              whole.boxes.answers = {MessageAnswer::Yes};

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace kinsketch {
@@ -158,10 +159,13 @@ void FreeLinePanelWindow::showRegisters()
     const bool relation = r.tool == FreeLineTool::Relation;
     if (relation != (shown_.tool == FreeLineTool::Relation))
         relationButton_->setStyleSheet(relation ? backColourStyle(kHighlight) : QString());
-    relationKinds_->setCurrentIndex(static_cast<int>(r.relationKind));
     undoButton_->setEnabled(r.undoEnabled);
     if (r.penColour != shown_.penColour || colourSample_->styleSheet().isEmpty())
         colourSample_->setStyleSheet(backColourStyle(r.penColour));
+    // Shown, not typed or chosen: the history would take a changed box for
+    // the user's typing and join the next edit to the step before.
+    const QSignalBlocker quietKinds(relationKinds_), quietPen(penWidthBox_), quietEraser(eraserWidthBox_);
+    relationKinds_->setCurrentIndex(static_cast<int>(r.relationKind));
     if (penWidthBox_->text().toStdString() != r.penWidthText)
         penWidthBox_->setText(QString::fromStdString(r.penWidthText));
     if (eraserWidthBox_->text().toStdString() != r.eraserWidthText)
