@@ -3,11 +3,11 @@
 // is highlighted, and a second click on the highlighted one falls back to
 // style 0, the style without a line.
 
+#include "genogram/line_style.h"
+
 #include <array>
 
 namespace kinsketch {
-
-constexpr int kLineStyleCount = 10;
 
 class LineStyleSelection {
 public:

@@ -17,11 +17,6 @@ constexpr std::array<int, kLineStyleCount> kButtonLefts = {0, 600, 1200, 1800, 1
 constexpr std::array<bool, kLineStyleCount> kButtonShown = {true, true, true, false, true,
                                                             true, true, true, false, false};
 
-const std::array<const char*, kLineStyleCount> kButtonNames = {
-    "線なし",        "細い実線",      "細い点線",      "太い実線",      "実線・斜線1本",
-    "実線・斜線2本", "点線・斜線1本", "点線・斜線2本", "太線・斜線1本", "太線・斜線2本",
-};
-
 } // namespace
 
 QIcon lineStyleIcon(int style, DisplayScale scale)
@@ -48,7 +43,8 @@ LineStyleToolBar::LineStyleToolBar(DisplayScale scale, QWidget* parent)
     setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     for (int k = 0; k < kLineStyleCount; ++k) {
         auto* button = new QToolButton(this);
-        const QString name = QString::fromUtf8(kButtonNames[static_cast<std::size_t>(k)]);
+        const std::string_view styleName = kLineStyleNames[static_cast<std::size_t>(k)];
+        const QString name = QString::fromUtf8(styleName.data(), static_cast<qsizetype>(styleName.size()));
         button->setObjectName(QStringLiteral("cmdTool_%1").arg(k));
         button->setAccessibleName(name);
         button->setToolTip(name);

@@ -62,6 +62,7 @@ PrintChoices UserSettings::loadPrintChoices(const PrintChoices& defaults) const
     chosen.details.remarks = read(settings_, "print/remarks", kShown, defaults.details.remarks);
     chosen.details.texts = read(settings_, "print/texts", kShown, defaults.details.texts);
     chosen.details.bandColours = read(settings_, "print/bandColours", kShown, defaults.details.bandColours);
+    chosen.legend = read(settings_, "print/legend", kShown, defaults.legend);
     chosen.destination = read(settings_, "print/destination", kDestinations, defaults.destination);
     return chosen;
 }
@@ -77,6 +78,7 @@ void UserSettings::storePrintChoices(const PrintChoices& done)
     write(settings_, "print/remarks", kShown, done.details.remarks);
     write(settings_, "print/texts", kShown, done.details.texts);
     write(settings_, "print/bandColours", kShown, done.details.bandColours);
+    write(settings_, "print/legend", kShown, done.legend);
     write(settings_, "print/destination", kDestinations, done.destination);
     if (done.destination == PrintChoices::Destination::PdfFile)
         settings_.setValue(kPdfFolderKey, QDir::fromNativeSeparators(done.pdfFolder()));

@@ -56,6 +56,7 @@ public:
 
     const CanvasGeometry& geometry() const { return geometry_; }
     GdrRecord& document() { return document_; }
+    const GdrRecord& document() const { return document_; }
     ErrorReporter& reporter() { return reporter_; }
     InputMode inputMode() const { return context_.inputMode(); }
 

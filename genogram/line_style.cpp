@@ -3,9 +3,15 @@
 #include <array>
 
 namespace kinsketch {
+
+const std::array<std::string_view, kLineStyleCount> kLineStyleNames = {
+    "線なし",        "細い実線",      "細い点線",      "太い実線",      "実線・斜線1本",
+    "実線・斜線2本", "点線・斜線1本", "点線・斜線2本", "太線・斜線1本", "太線・斜線2本",
+};
+
 namespace {
 
-constexpr std::array<LineStyleLook, 10> kLooks = {{
+constexpr std::array<LineStyleLook, kLineStyleCount> kLooks = {{
     {false, LinePattern::Solid, 1, false, false}, // 0 none
     {true, LinePattern::Solid, 1, false, false},  // 1 thin solid
     {true, LinePattern::Dotted, 1, false, false}, // 2 thin dotted
@@ -26,6 +32,11 @@ std::optional<LineStyleLook> lineStyleLook(int style, bool marriageLine)
     LineStyleLook look = kLooks[static_cast<std::size_t>(style)];
     if (!marriageLine) look.slashS = look.slashW = false;
     return look;
+}
+
+int shownLineStyle(int style, bool marriageLine)
+{
+    return !marriageLine && style >= 4 && style < kLineStyleCount ? (style - 4) / 2 + 1 : style;
 }
 
 } // namespace kinsketch

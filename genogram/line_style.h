@@ -4,10 +4,17 @@
 
 #include "canvas_widgets.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace kinsketch {
+
+constexpr int kLineStyleCount = 10;
+
+// What the tool bar and the printed legend call each style.
+extern const std::array<std::string_view, kLineStyleCount> kLineStyleNames;
 
 struct LineStyleLook {
     bool shown;
@@ -21,5 +28,7 @@ struct LineStyleLook {
 // above 9, which leave a line as it was. Plain lines carry no slashes, so a
 // slash style draws its base line there (4/5 as 1, 6/7 as 2, 8/9 as 3).
 std::optional<LineStyleLook> lineStyleLook(int style, bool marriageLine);
+// The style whose look a line of `style` shows: a plain line shows a slash style as its base line.
+int shownLineStyle(int style, bool marriageLine);
 
 } // namespace kinsketch

@@ -3,6 +3,7 @@
 #include "canvas_fonts.h"
 #include "canvas_painter.h"
 #include "canvas_picture.h"
+#include "printed_legend.h"
 
 #include "document/file_io.h"
 #include "document/run_time_error.h"
@@ -61,19 +62,52 @@ struct PageParts {
     QRectF heading; // empty without a heading
     QRectF canvas;
     QRectF footer; // empty without a footer
+    QRectF legend; // empty without a legend
 };
+
+constexpr double kLegendGapPoints = 8;
+
+// In landscape the legend takes columns at the right, in portrait rows at the
+// bottom, as many as its entries need; `area` loses them and the gap.
+QRectF takeLegendRoom(QRectF& area, std::size_t entries, double unitsPerPoint, bool landscape)
+{
+    if (entries == 0) return {};
+    const double u = unitsPerPoint, column = kLegendColumnPoints * u, row = kLegendRowPoints * u;
+    const auto count = static_cast<int>(entries);
+    QRectF legend;
+    if (landscape) {
+        const int rows = legendRowsPerColumn(area.height() / u);
+        const int columns = (count + rows - 1) / rows;
+        legend = QRectF(area.right() - columns * column, area.top(), columns * column, area.height());
+        area.setRight(legend.left() - kLegendGapPoints * u);
+    } else {
+        const int columns = std::max(1, static_cast<int>(area.width() / column));
+        const int rows = (count + columns - 1) / columns + 1;
+        legend = QRectF(area.left(), area.bottom() - rows * row, area.width(), rows * row);
+        area.setBottom(legend.top() - kLegendGapPoints * u);
+    }
+    return legend;
+}
 
 // `area` is the printable area in any unit, `unitsPerPoint` of them a point.
 // The heading and the footer take their bands off the area, so they never
 // cover the drawing, which is fitted into what is left.
 PageParts pagePartsIn(const CanvasGeometry& geometry, const QRectF& area, double unitsPerPoint,
-                      const PrintOptions& options)
+                      const PrintOptions& options, std::size_t legendEntries)
 {
     const double headingHeight = options.heading.isEmpty() ? 0 : kHeadingBandPoints * unitsPerPoint;
     const double footerHeight = options.footer.isEmpty() ? 0 : kFooterBandPoints * unitsPerPoint;
-    const QRectF canvas = fittedCanvasRect(geometry, area.adjusted(0, headingHeight, 0, -footerHeight));
+    QRectF rest = area.adjusted(0, headingHeight, 0, -footerHeight);
+    const QRectF legend =
+        takeLegendRoom(rest, legendEntries, unitsPerPoint, options.orientation == QPageLayout::Landscape);
+    const QRectF canvas = fittedCanvasRect(geometry, rest);
     return {QRectF(area.left(), area.top(), area.width(), headingHeight), canvas,
-            QRectF(canvas.left(), canvas.bottom(), area.right() - canvas.left(), footerHeight)};
+            QRectF(canvas.left(), canvas.bottom(), area.right() - canvas.left(), footerHeight), legend};
+}
+
+std::vector<LegendEntry> legendShown(const GenoCanvas& canvas, const PrintOptions& options)
+{
+    return options.legend ? legendOf(canvas.document()) : std::vector<LegendEntry>{};
 }
 
 // One line of `points`, cut at the band's end rather than wrapped.
@@ -117,9 +151,11 @@ QRectF fittedCanvasRect(const CanvasGeometry& geometry, const QRectF& target)
     return fitted;
 }
 
-QRectF canvasRectOnPage(const CanvasGeometry& geometry, const PrintOptions& options)
+QRectF canvasRectOnPage(const GenoCanvas& canvas, const PrintOptions& options)
 {
-    return pagePartsIn(geometry, pageLayoutOf(options).paintRect(QPageLayout::Point), 1.0, options).canvas;
+    return pagePartsIn(canvas.geometry(), pageLayoutOf(options).paintRect(QPageLayout::Point), 1.0, options,
+                       legendShown(canvas, options).size())
+        .canvas;
 }
 
 // The painter snaps every position to whole device pixels from its origin,
@@ -143,10 +179,13 @@ void paintCanvasFitted(QPainter& painter, const GenoCanvas& canvas, const QRectF
 void printCanvasPage(QPagedPaintDevice& device, const GenoCanvas& canvas, const PrintOptions& options)
 {
     const QRectF area(0, 0, device.width(), device.height());
-    const PageParts parts = pagePartsIn(canvas.geometry(), area, device.logicalDpiY() / kPointsPerInch, options);
+    const double unitsPerPoint = device.logicalDpiY() / kPointsPerInch;
+    const std::vector<LegendEntry> legend = legendShown(canvas, options);
+    const PageParts parts = pagePartsIn(canvas.geometry(), area, unitsPerPoint, options, legend.size());
     QPainter painter(&device);
     if (!options.heading.isEmpty()) paintLine(painter, parts.heading, options.heading, kHeadingPoints, Qt::AlignTop);
     paintCanvasFitted(painter, canvas, parts.canvas, options.details);
+    if (!legend.empty()) paintLegend(painter, parts.legend, legend, unitsPerPoint);
     if (!options.footer.isEmpty()) paintLine(painter, parts.footer, options.footer, kFooterPoints, Qt::AlignBottom);
 }
 

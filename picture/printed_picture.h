@@ -36,8 +36,9 @@ struct PrintOptions {
     QPageSize::PageSizeId paper = QPageSize::A4; // A4 or A3
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     PrintedDetails details;
-    QString heading; // one line above the picture; empty: none
-    QString footer;  // one short line under the picture; empty: none
+    QString heading;     // one line above the picture; empty: none
+    QString footer;      // one short line under the picture; empty: none
+    bool legend = false; // 凡例: beside the picture in landscape, under it in portrait
 };
 
 // What a care-meeting record names on its page. The names are personal data:
@@ -83,8 +84,9 @@ QImage renderCanvasPictureShowing(const GenoCanvas& canvas, const PrintedDetails
 // Where the canvas lands when fitted into `target`: proportions kept, centred.
 QRectF fittedCanvasRect(const CanvasGeometry& geometry, const QRectF& target);
 // Where the canvas lands on a page laid out with `options`, in points from
-// the page's top-left corner (the footer, if any, takes its line below).
-QRectF canvasRectOnPage(const CanvasGeometry& geometry, const PrintOptions& options);
+// the page's top-left corner (the heading, the footer and the legend take
+// their room beside it).
+QRectF canvasRectOnPage(const GenoCanvas& canvas, const PrintOptions& options);
 
 // Paints the canvas fitted into `target` (the painter's device pixels),
 // proportions kept and centred, leaving out the details not wanted.
@@ -92,7 +94,8 @@ void paintCanvasFitted(QPainter& painter, const GenoCanvas& canvas, const QRectF
                        const PrintedDetails& details);
 // One page on a device already set up with its page layout (a printer from
 // the print dialog, the preview's printer, a PDF writer): the canvas fitted
-// within the printable area, the footer under it.
+// within the printable area, the heading above it, the footer under it and
+// the legend of what it uses beside or under it.
 void printCanvasPage(QPagedPaintDevice& device, const GenoCanvas& canvas, const PrintOptions& options);
 
 // A one-page PDF on the chosen paper, titled `title`; the file appears whole

@@ -1,6 +1,6 @@
 #include "full_wide_document.h"
 
-#include "genogram/basic_input/symbol_choices.h"
+#include "genogram/symbol_choices.h"
 
 #include "document/gdr_conversion.h"
 

@@ -6,11 +6,12 @@
 
 namespace kinsketch {
 
-const char* const kRenderUsage = "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--no-band-colours] "
-                                 "[--paper=A4|A3] [--portrait|--landscape]"
-                                 " [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
+const char* const kRenderUsage =
+    "usage: kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--no-band-colours] "
+    "[--paper=A4|A3] [--portrait|--landscape]"
+    " [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] [--legend] FILE.gdr OUT.bmp|OUT.png|OUT.pdf"
 #ifdef KINSKETCH_SVG
-                                 "|OUT.svg"
+    "|OUT.svg"
 #endif
     ;
 
@@ -36,6 +37,7 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
     bool pageChosen = false;
     int orientations = 0;
     std::optional<PrintTitle> title;
+    bool legendChosen = false;
     for (const std::string& argument : arguments) {
         if (argument == "--no-ages") {
             parsed.print.details.ages = false;
@@ -45,6 +47,9 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
             parsed.print.details.texts = false;
         } else if (argument == "--no-band-colours") {
             parsed.print.details.bandColours = false;
+        } else if (argument == "--legend") {
+            parsed.print.legend = true;
+            legendChosen = true;
         } else if (argument == "--paper=A4" || argument == "--paper=A3") {
             parsed.print.paper = argument.back() == '4' ? QPageSize::A4 : QPageSize::A3;
             pageChosen = true;
@@ -76,8 +81,8 @@ std::variant<RenderArguments, std::string> parseRenderArguments(const std::vecto
 #ifndef KINSKETCH_SVG
     if (parsed.output == RenderOutput::Svg) return "SVG output is not available in this build (Qt SVG is missing)";
 #endif
-    if ((pageChosen || title) && parsed.output != RenderOutput::Pdf)
-        return "--paper, --portrait, --landscape, --client, --author and --date are for a PDF";
+    if ((pageChosen || title || legendChosen) && parsed.output != RenderOutput::Pdf)
+        return "--paper, --portrait, --landscape, --client, --author, --date and --legend are for a PDF";
     if (title) parsed.print.heading = printedHeading(*title);
     return parsed;
 }

@@ -2,11 +2,12 @@
 // The command line of kinsketch-render:
 //   kinsketch-render [--no-ages] [--no-remarks] [--no-texts] [--no-band-colours]
 //                    [--paper=A4|A3] [--portrait|--landscape]
-//                    [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] FILE.gdr OUT
+//                    [--client=NAME] [--author=NAME] [--date=YYYY-MM-DD] [--legend] FILE.gdr OUT
 // in any order. OUT's ending picks the output: .pdf a one-page PDF, .svg a
 // vector picture at the picture's size, .png a PNG, anything else the bitmap.
 // Any of --client, --author and --date puts the print dialog's heading line
-// (利用者名, 作成者, 作成日) above a PDF's picture.
+// (利用者名, 作成者, 作成日) above a PDF's picture; --legend the dialog's 凡例
+// beside or under it.
 
 #include "picture/printed_picture.h"
 

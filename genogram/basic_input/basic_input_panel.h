@@ -6,8 +6,8 @@
 // once and the canvas is asked to redraw. The window shows this model and
 // turns its events into the calls below; tests drive the calls directly.
 
+#include "genogram/symbol_choices.h"
 #include "input_layout.h"
-#include "symbol_choices.h"
 
 #include "document/gdr_record.h"
 #include "genogram/canvas_widgets.h"

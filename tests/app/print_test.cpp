@@ -82,13 +82,13 @@ protected:
     PrintDialog dialog{session()};
 };
 
-auto look(const PrintOptions& o) { return std::make_tuple(o.paper, o.orientation, o.details, o.footer); }
+auto look(const PrintOptions& o) { return std::make_tuple(o.paper, o.orientation, o.details, o.footer, o.legend); }
 
 // Landscape fits a genogram; the PDF is named after the document; each control changes its own option and no other.
 TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinterAndEachControlChangesItsOwnOption)
 {
     EXPECT_EQ(look(chosen()), std::make_tuple(QPageSize::A4, QPageLayout::Landscape, PrintedDetails{},
-                                              QStringLiteral("印刷日 2026年12月7日")));
+                                              QStringLiteral("印刷日 2026年12月7日"), true));
     const QLineEdit* pathBox = dialog.findChild<QLineEdit*>(QStringLiteral("txtPdfPath"));
     EXPECT_EQ(fs::path(pathBox->text().toStdString()).filename(), "client.pdf");
     EXPECT_EQ(QFileInfo(PrintSession::defaultPdfPath({})).fileName(), QStringLiteral("ジェノグラム.pdf"));
@@ -110,7 +110,8 @@ TEST_F(PrintDialogTest, DefaultsToA4LandscapeWithEverythingToThePrinterAndEachCo
         {"chkAge", [](PrintOptions& o) { o.details.ages = false; }},
         {"chkRemark", [](PrintOptions& o) { o.details.remarks = false; }},
         {"chkText", [](PrintOptions& o) { o.details.texts = false; }},
-        {"chkBandColour", [](PrintOptions& o) { o.details.bandColours = false; }}};
+        {"chkBandColour", [](PrintOptions& o) { o.details.bandColours = false; }},
+        {"chkLegend", [](PrintOptions& o) { o.legend = false; }}};
     for (const auto& [control, change] : controls) {
         PrintDialog fresh{session()};
         fresh.show();
@@ -180,7 +181,7 @@ class PrintFromTheScreen : public ::testing::TestWithParam<CanvasSize> {};
 
 auto look(const PrintChoices& c)
 {
-    return std::make_tuple(c.paper, c.orientation, c.details, c.destination, c.pdfPath.toStdString());
+    return std::make_tuple(c.paper, c.orientation, c.details, c.legend, c.destination, c.pdfPath.toStdString());
 }
 
 // Printing leaves the canvas, document, history and recovery copy as they were; commands behind the dialog wait. A
@@ -220,7 +221,8 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
         click(*dialog, button);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
     };
-    const std::vector<const char*> changed = {"optA3", "optPortrait", "chkAge", "chkText", "chkBandColour", "optPdf"};
+    const std::vector<const char*> changed = {"optA3",         "optPortrait", "chkAge", "chkText",
+                                              "chkBandColour", "chkLegend",   "optPdf"};
     const fs::path place = whole.folder.path() / u8"ケアマネジメントの記録" / u8"居宅介護支援事業所の利用者ファイル";
     fs::create_directories(place);
     const auto defaults = openDialog();
@@ -258,7 +260,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
     EXPECT_EQ(canvas.grab().toImage(), shown);
 
     EXPECT_EQ(openDialog(),
-              std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false, false},
+              std::make_tuple(QPageSize::A3, QPageLayout::Portrait, PrintedDetails{false, true, false, false}, false,
                               PrintChoices::Destination::PdfFile,
                               QDir::toNativeSeparators(pathText(place / "client.pdf")).toStdString()));
     EXPECT_EQ(dialog->choices().title.client, QStringLiteral("山田")) << "the name is kept while the program runs";
@@ -268,7 +270,7 @@ TEST_P(PrintFromTheScreen, APdfIsWrittenTheScreenStaysAsItWasAndTheNextDialogOpe
     const std::pair<const char*, QString> edits[] = {{"paper", "B5"},        {"orientation", "upright"},
                                                      {"ages", "0"},          {"texts", "0"},
                                                      {"destination", "fax"}, {"pdfFolder", pathText(place / "gone")},
-                                                     {"bandColours", "no"}};
+                                                     {"bandColours", "no"},  {"legend", "maybe"}};
     for (const auto& [key, value] : edits)
         whole.settings.setValue(QStringLiteral("print/") + QLatin1String(key), value);
     EXPECT_EQ(openDialog(), defaults);

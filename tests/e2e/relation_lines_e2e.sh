@@ -56,6 +56,11 @@ assert kinds == list(range(1, 13)), kinds
 assert all(r["X2"] or r["Y2"] for r in records), records
 PY
 
+"$render_tool" --legend --portrait "$work/kinsketch.gdr" "$program/legend.pdf"
+legend=$(pdftotext "$program/legend.pdf" - | tr -d ' \n')
+for name in 親密 密着 対立 密着・対立 疎遠 断絶 双子 一卵性双子 妊娠 流産 人工妊娠中絶 死産; do
+  [[ "$legend" == *"$name"* ]] || fail "the printed legend does not name $name"
+done
 cp "$work/kinsketch.gdr" "$program/first.gdr"
 cp "$program/kinsketch.json" "$program/first.json"
 cp "$work/kinsketch.gdr" "$work/again.gdr"

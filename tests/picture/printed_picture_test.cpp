@@ -7,8 +7,13 @@
 
 #include "picture/printed_picture.h"
 
+#include "genogram/line_style.h"
+#include "genogram/relation_shapes.h"
+#include "genogram/symbol_choices.h"
+
 #include "document/file_io.h"
 #include "document/gdr_codec.h"
+#include "document/gdr_conversion.h"
 #include "document/run_time_error.h"
 
 #include <QProcess>
@@ -108,12 +113,12 @@ TEST(PrintedPdf, HasOnePageOfTheChosenPaperAndTheFooterUnderThePictureAndIsWritt
     options.heading = printedHeading({QStringLiteral("山田 花子"), QStringLiteral("佐藤"), QDate(2026, 12, 8)});
     const fs::path pdf = folder.path() / "page.pdf";
     writeCanvasPdf(picture->canvas(), pdf, options, QStringLiteral("sample"));
-    const CanvasGeometry& geometry = picture->canvas().geometry();
-    EXPECT_LT(canvasRectOnPage(geometry, options).bottom(), canvasRectOnPage(geometry, {}).bottom() - 10);
+    EXPECT_LT(canvasRectOnPage(picture->canvas(), options).bottom(),
+              canvasRectOnPage(picture->canvas(), {}).bottom() - 10);
     EXPECT_EQ(options.heading,
               QStringLiteral("ジェノグラム　利用者名：山田 花子　作成者：佐藤　作成日：2026年12月8日"));
     // The margins are 10 mm: the fitted picture meets them on its limiting side.
-    const QRectF bare = canvasRectOnPage(geometry, {});
+    const QRectF bare = canvasRectOnPage(picture->canvas(), {});
     EXPECT_NEAR(std::min(bare.left(), bare.top()), 10 * 72 / 25.4, 0.5); // whole points
     const fs::path nowhere = folder.path() / "missing" / "out.pdf";
     EXPECT_THROW(writeCanvasPdf(picture->canvas(), nowhere, options, {}), RunTimeError);
@@ -135,6 +140,41 @@ TEST(PrintedPdf, HasOnePageOfTheChosenPaperAndTheFooterUnderThePictureAndIsWritt
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
         EXPECT_TRUE(info.contains(QStringLiteral("Page size:       ") + size)) << info.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+sample_family\\n"))));
+    }
+}
+
+// The legend names what the drawing uses and nothing else, in both orientations: a drawing of two symbols, one line
+// style and one 関係線 lists just those four names. (That it stays off the picture RasterisedPage shows.)
+TEST(PrintedPdf, TheLegendListsOnlyWhatTheDrawingUsesAndLeavesThePictureUncovered)
+{
+    test::TemporaryFolder folder;
+    test::RecordingReporter reporter;
+    GdrRecord document;
+    makeNewDocument(document);
+    document.symbols[0] = "i101";
+    document.symbols[1] = "i102";
+    document.lineStyles[0] = 2;
+    document.strokes = {true, 1, {FreeLineRecord{}}};
+    storeRelation(document.strokes, 1, relationSegments(RelationKind::Close, {{300, 4700}, {2000, 4700}}),
+                  RelationKind::Close, 1, 0, -1);
+    const auto picture = PictureCanvas::of(document, reporter);
+    ASSERT_TRUE(picture);
+    for (const auto orientation : {QPageLayout::Landscape, QPageLayout::Portrait}) {
+        PrintOptions options;
+        options.orientation = orientation;
+        options.legend = true;
+        const fs::path pdf = folder.path() / "legend.pdf";
+        writeCanvasPdf(picture->canvas(), pdf, options, {});
+        if (!test::kPopplerRuns) GTEST_SKIP() << test::kWithoutPoppler;
+        const QString text = textOf(pdf);
+        std::vector<std::string_view> names(kSymbolChoiceNames.begin() + 1, kSymbolChoiceNames.end());
+        names.insert(names.end(), kLineStyleNames.begin(), kLineStyleNames.end());
+        names.insert(names.end(), kRelationKindNames.begin(), kRelationKindNames.end());
+        for (const std::string_view name : names) {
+            const bool used = name == "男性" || name == "女性" || name == "細い点線" || name == "親密";
+            EXPECT_EQ(text.contains(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))), used)
+                << name << " in " << text.toStdString();
+        }
     }
 }
 
@@ -298,8 +338,9 @@ TEST_P(RasterisedPage, ShowsWhatTheBitmapShows)
     const fs::path pdf = renderTo("whole.pdf", page.pageFlags),
                    barePdf = renderTo("bare.pdf", page.pageFlags + leaveOut);
     ASSERT_FALSE(bitmap.isNull());
-    const QRectF onPage =
-        canvasRectOnPage(canvasGeometry(canvasSizeOf(decodeCurrentGdr(readWholeFile(page.document)))), page.options);
+    test::RecordingReporter reporter;
+    const auto picture = PictureCanvas::of(decodeCurrentGdr(readWholeFile(page.document)), reporter);
+    const QRectF onPage = canvasRectOnPage(picture->canvas(), page.options);
 
     EXPECT_LT(mismatch(rasterisedCanvas(pdf, onPage, bitmap.size()), bitmap), kMostMismatch);
     EXPECT_LT(mismatch(rasterisedCanvas(barePdf, onPage, bitmap.size()), bareBitmap), kMostMismatch);
@@ -307,12 +348,15 @@ TEST_P(RasterisedPage, ShowsWhatTheBitmapShows)
 }
 
 const PrintOptions kA3PortraitHeaded{
-    QPageSize::A3, QPageLayout::Portrait, {}, printedHeading({QStringLiteral("山田"), {}, QDate(2026, 12, 8)}), {}};
+    QPageSize::A3, QPageLayout::Portrait, {}, printedHeading({QStringLiteral("山田"), {}, QDate(2026, 12, 8)}), {},
+    true};
+const PrintOptions kLandscapeLegend{QPageSize::A4, QPageLayout::Landscape, {}, {}, {}, true};
 INSTANTIATE_TEST_SUITE_P(Pages, RasterisedPage,
-                         ::testing::Values(PageCase{"WideOnA4Landscape", kWideDocument, {}, {}},
+                         ::testing::Values(PageCase{"WideOnA4Landscape", kWideDocument, {"--legend"}, kLandscapeLegend},
                                            PageCase{"SampleOnA3PortraitHeaded",
                                                     kSample,
-                                                    {"--paper=A3", "--portrait", "--client=山田", "--date=2026-12-08"},
+                                                    {"--paper=A3", "--portrait", "--client=山田", "--date=2026-12-08",
+                                                     "--legend"},
                                                     kA3PortraitHeaded}),
                          [](const auto& test) { return std::string(test.param.name); });
 

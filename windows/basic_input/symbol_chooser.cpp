@@ -1,6 +1,6 @@
 #include "symbol_chooser.h"
 
-#include "genogram/basic_input/symbol_choices.h"
+#include "genogram/symbol_choices.h"
 #include "picture/person_symbol_artwork.h"
 
 #include <QAbstractItemView>

@@ -62,6 +62,7 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     , remarks_(control<QCheckBox>(QStringLiteral("備考"), "chkRemark", this))
     , texts_(control<QCheckBox>(QStringLiteral("文字"), "chkText", this))
     , bandColours_(control<QCheckBox>(QStringLiteral("背景色を印刷する"), "chkBandColour", this))
+    , legend_(control<QCheckBox>(QStringLiteral("凡例を付ける"), "chkLegend", this))
     , printer_(control<QRadioButton>(QStringLiteral("プリンタ"), "optPrinter", this))
     , pdf_(control<QRadioButton>(QStringLiteral("PDFファイル"), "optPdf", this))
     , client_(new QLineEdit(this))
@@ -117,7 +118,8 @@ PrintDialog::PrintDialog(std::unique_ptr<PrintSession> session, DisplayScale sca
     page->addWidget(row(QStringLiteral("用紙"), "fraPaper", this, a4_, a3_));
     page->addWidget(row(QStringLiteral("向き"), "fraOrientation", this, portrait_, landscape_));
     layout->addLayout(page);
-    layout->addWidget(row(QStringLiteral("印刷する項目"), "fraDetails", this, ages_, remarks_, texts_, bandColours_));
+    layout->addWidget(
+        row(QStringLiteral("印刷する項目"), "fraDetails", this, ages_, remarks_, texts_, bandColours_, legend_));
     layout->addWidget(destination);
     layout->addWidget(heading);
     layout->addLayout(buttons);
@@ -140,6 +142,7 @@ PrintChoices PrintDialog::choices() const
     chosen.paper = a3_->isChecked() ? QPageSize::A3 : QPageSize::A4;
     chosen.orientation = portrait_->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape;
     chosen.details = {ages_->isChecked(), remarks_->isChecked(), texts_->isChecked(), bandColours_->isChecked()};
+    chosen.legend = legend_->isChecked();
     chosen.destination = pdf_->isChecked() ? PrintChoices::Destination::PdfFile : PrintChoices::Destination::Printer;
     chosen.pdfPath = pdfPath_->text();
     chosen.title = {client_->text(), author_->text(), made_->date()};
@@ -154,6 +157,7 @@ void PrintDialog::showChoices(const PrintChoices& choices)
     remarks_->setChecked(choices.details.remarks);
     texts_->setChecked(choices.details.texts);
     bandColours_->setChecked(choices.details.bandColours);
+    legend_->setChecked(choices.legend);
     (choices.destination == PrintChoices::Destination::PdfFile ? pdf_ : printer_)->setChecked(true);
     pdfPath_->setText(choices.pdfPath);
     client_->setText(choices.title.client);

@@ -41,6 +41,7 @@ private:
     QCheckBox* remarks_;
     QCheckBox* texts_;
     QCheckBox* bandColours_;
+    QCheckBox* legend_;
     QRadioButton* printer_;
     QRadioButton* pdf_;
     QLineEdit* client_;

@@ -57,8 +57,12 @@ PrintChoices PrintSession::defaults() const
 
 PrintOptions PrintSession::options(const PrintChoices& choices) const
 {
-    return {choices.paper, choices.orientation, choices.details, printedHeading(choices.title),
-            QStringLiteral("印刷日 %1年%2月%3日").arg(today_.year()).arg(today_.month()).arg(today_.day())};
+    return {choices.paper,
+            choices.orientation,
+            choices.details,
+            printedHeading(choices.title),
+            QStringLiteral("印刷日 %1年%2月%3日").arg(today_.year()).arg(today_.month()).arg(today_.day()),
+            choices.legend};
 }
 
 bool PrintSession::print(const PrintChoices& choices, QWidget* parent)

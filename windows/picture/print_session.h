@@ -26,6 +26,7 @@ struct PrintChoices {
     // A genogram is wider than tall.
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     PrintedDetails details;
+    bool legend = true; // 凡例を付ける
     Destination destination = Destination::Printer;
     QString pdfPath;  // in native separators
     PrintTitle title; // the page's heading
