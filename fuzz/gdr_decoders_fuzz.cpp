@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to every .gdr decoder: none may crash, hang, leak or
-// allocate more than the input can describe, and whatever decodes must come
-// back byte for byte after an encode.
+// Feeds arbitrary bytes to every .gdr decoder: none may crash, hang, leak or allocate more than the input can describe,
+// and whatever decodes must come back byte for byte after an encode.
 
 #include "document/gdr_codec.h"
 #include "document/gdr_layout.h"

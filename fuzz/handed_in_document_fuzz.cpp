@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes as a handed-in document through the whole opening
-// path start-up takes: layout recognition, conversion of the older layouts,
-// the version stamp and the stroke count. Nothing may crash, hang or leak, and
+// Feeds arbitrary bytes as a handed-in document through the whole opening path start-up takes: layout recognition,
+// conversion of the older layouts, the version stamp and the stroke count. Nothing may crash, hang or leak, and
 // whatever opens must be a document the editor can work on.
 
 #include "input_file.h"

@@ -1,7 +1,6 @@
-// Paints whatever a handed-in document opens as: the document is opened the
-// way start-up opens it, its layers are stored and the canvas is painted as
-// the saved picture is. Nothing may crash, hang or leak. A quarter scale keeps
-// each picture small; the painter takes the same paths at any scale.
+// Paints whatever a handed-in document opens as: the document is opened the way start-up opens it, its layers are
+// stored and the canvas is painted as the saved picture is. Nothing may crash, hang or leak. A quarter scale keeps each
+// picture small; the painter takes the same paths at any scale.
 
 #include "input_file.h"
 

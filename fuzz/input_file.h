@@ -1,7 +1,6 @@
 #pragma once
-// The openers take a path, so each input is written to a file first: in a
-// folder of this process's own (in memory where /dev/shm exists), so that
-// fuzzers running side by side never read each other's input.
+// The openers take a path, so each input is written to a file first: in a folder of this process's own (in memory where
+// /dev/shm exists), so that fuzzers running side by side never read each other's input.
 
 #include <unistd.h>
 

@@ -1,7 +1,5 @@
-// Feeds arbitrary text as the launcher's settings file: the keys the launcher
-// reads, and every section and key the text itself names, are looked up.
-// Nothing may crash or hang, and no value may outgrow the buffer it is read
-// into.
+// Feeds arbitrary text as the launcher's settings file: the keys the launcher reads, and every section and key the text
+// itself names, are looked up. Nothing may crash or hang, and no value may outgrow the buffer it is read into.
 
 #include "launcher/core/profile_string.h"
 

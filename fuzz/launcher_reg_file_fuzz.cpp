@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes as the registry export the stand-in platform answers
-// registry reads from, and follows the look-ups the launcher makes to find
-// the host program. Nothing may crash, hang or leak.
+// Feeds arbitrary bytes as the registry export the stand-in platform answers registry reads from, and follows the
+// look-ups the launcher makes to find the host program. Nothing may crash, hang or leak.
 
 #include "launcher/core/reg_file.h"
 

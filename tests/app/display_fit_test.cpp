@@ -1,9 +1,9 @@
-// 表示サイズ 自動: the largest size at which the screen fits the room it is
-// given, refitted when that room changes and after 小⇔大.
+// 表示サイズ 自動: the largest size at which the screen fits its room, refitted when the room changes and after 小⇔大.
 
 #include "app/display_fit.h"
 #include "app/editing_screen_layout.h"
 #include "tests/app/whole_screen.h"
+#include "windows/tools/free_line_panel_window.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -30,9 +30,8 @@ bool fitsIn(CanvasSize size, int percent, QSize room)
     return extent.width() <= room.width() && extent.height() <= room.height();
 }
 
-// On the care offices' laptops (the child area of a maximised main window, in
-// logical pixels at 100, 125 and 150 % system scaling) every window fits, at
-// the largest step that does; a fixed size that does not fit gives way to it.
+// On the care offices' laptops (the child area of a maximised main window, in logical pixels at 100, 125 and 150 %
+// system scaling) every window fits, at the largest step that does; a fixed size that does not fit gives way to it.
 TEST(DisplayFit, AutomaticIsTheLargestStepThatFitsAndAFixedSizeThatDoesNotFitGivesWay)
 {
     const std::pair<QSize, double> rooms[] = {{{1366, 740}, 1.0},  {{1093, 590}, 1.25}, {{910, 490}, 1.5},
@@ -71,14 +70,15 @@ TEST(DisplayFit, NoFrameCoversAnotherAtAnyStep)
         }
 }
 
-// A smaller room (another resolution or scaling) refits the screen once the
-// resizing has settled, keeping the drawing; sizes that no longer fit cannot
-// be chosen and say why; 小⇔大 refits at once; the keys step between sizes
-// that fit and back to 自動.
-TEST(DisplayFit, TheScreenIsRefittedWhenItsRoomChangesAndAfterTheSizeSwitch)
+// A size chosen remakes the windows at it, keeping the mode and the canvas's unstored texts, and is remembered. A smaller
+// room refits the screen once the resizing has settled; sizes that no longer fit cannot be chosen and say why; 小⇔大
+// refits at once; the keys step between sizes that fit and back to 自動.
+TEST(DisplayFit, AChosenSizeRemakesTheWindowsAndTheScreenIsRefittedWhenItsRoomChangesAndAfterTheSizeSwitch)
 {
-    WholeScreen whole(CanvasSize::Normal, kAutomaticDisplaySize);
+    WholeScreen whole(CanvasSize::Normal, kAutomaticDisplaySize, [](GdrRecord& document) { document.ages[2] = "80"; });
     whole.placeText(CanvasSize::Normal);
+    whole.chooseMode(3);
+    whole.screen->windows().freeLinePanel().model().registers().penWidthText = "5";
     const auto shown = [&whole] { return whole.main.displayScale().percent(); };
     const auto allInside = [&whole] {
         const QRect room(QPoint(), whole.room);
@@ -86,6 +86,14 @@ TEST(DisplayFit, TheScreenIsRefittedWhenItsRoomChangesAndAfterTheSizeSwitch)
     };
     EXPECT_EQ(shown(), whole.screen->displaySizes().automatic.percent());
     const int roomy = shown();
+    QComboBox* box = whole.screen->menuBar().displaySizeBox();
+    emit box->activated(box->findData(150));
+    QApplication::processEvents();
+    box = whole.screen->menuBar().displaySizeBox(); // made anew with the windows
+    EXPECT_EQ(std::make_tuple(whole.screen->windows().canvas(CanvasSize::Normal).size(), box->currentData().toInt(),
+                              whole.settings.value("display/percent").toInt()),
+              std::make_tuple(QSize(429, 507), 150, 150)); // 4290 x 5070 twips at 150 %
+    emit box->activated(box->findData(kAutomaticDisplaySize));
 
     whole.room = QSize(1366, 740);
     QResizeEvent resized(QSize(1366, 768), whole.main.size()); // the window may not outgrow the platform's screen
@@ -97,8 +105,12 @@ TEST(DisplayFit, TheScreenIsRefittedWhenItsRoomChangesAndAfterTheSizeSwitch)
     EXPECT_LT(laptop, roomy);
     EXPECT_EQ(laptop, whole.screen->displaySizes().automatic.percent());
     EXPECT_TRUE(allInside());
-    EXPECT_EQ(whole.screen->windows().canvas(CanvasSize::Normal).canvas().textLabels[1].text.caption, "主介護者");
-    const QComboBox* box = whole.screen->menuBar().displaySizeBox();
+    const GenoCanvas& canvas = whole.screen->windows().canvas(CanvasSize::Normal).canvas();
+    EXPECT_EQ(std::make_tuple(canvas.textLabels[1].text.caption, canvas.ageLabels[2].text.caption,
+                              whole.context.inputMode,
+                              whole.screen->windows().freeLinePanel().model().registers().penWidthText),
+              std::make_tuple("主介護者", "80", InputMode::FreeLines, "5"));
+    box = whole.screen->menuBar().displaySizeBox();
     const auto* items = qobject_cast<const QStandardItemModel*>(box->model());
     const int at200 = box->findData(200);
     EXPECT_EQ(std::make_tuple(box->currentData().toInt(), items->item(at200)->isEnabled(),
@@ -118,7 +130,6 @@ TEST(DisplayFit, TheScreenIsRefittedWhenItsRoomChangesAndAfterTheSizeSwitch)
     EXPECT_TRUE(allInside());
 }
 
-// Nothing kept, or a value edited by hand, is 自動; a fixed size is kept.
 TEST(DisplayFit, TheChoiceIsKeptAndAnythingElseReadsAsAutomatic)
 {
     TemporaryFolder folder;

@@ -56,7 +56,6 @@ public:
             std::tuple("主介護者", 500.F, 500.F, 900.F, 200.F, true);
         screen->windows().canvas(size).canvas().textLabels.load(1, label);
     }
-    // The frames of the child windows on show, by the names of their windows.
     std::map<QString, QRect> frames() const
     {
         std::map<QString, QRect> shown;

@@ -36,7 +36,6 @@ std::vector<fs::path> namesIn(const fs::path& folder)
     return names;
 }
 
-// Matches a call that raises run-time error `number`, the number the error box shows.
 auto raises(int number) { return ::testing::Throws<RunTimeError>(::testing::Property(&RunTimeError::number, number)); }
 
 class DocumentFiles : public ::testing::Test {
@@ -97,8 +96,7 @@ TEST_F(DocumentFiles, CurrentAndPre202LayoutsAreReadStampedAndCountTheirStrokes)
               std::make_tuple(GdrLayout::Pre202, "", 1u, 0));
 }
 
-// A file cut short has lost the version that tells its layout: it is still reported as cut short. A damaged byte
-// pair costs its character only, and the reader says so once.
+// A file cut short is reported as such, though its end reads as a version; a damaged byte pair costs one character.
 TEST_F(DocumentFiles, UnreadableDocumentsStartFromANewDocumentAndDamagedCaptionsLoseOnlyTheirCharacter)
 {
     const Bytes whole = encodeGdr(currentDocument());
@@ -148,8 +146,7 @@ TEST_F(DocumentFiles, UnreadableDocumentsStartFromANewDocumentAndDamagedCaptions
               "文書に読めない文字が 2 文字あり（最初は RelText）、「・」として読み込みました。");
 }
 
-// A failed save is reported and keeps the previous file; a Japanese name (on Windows reached only by the
-// wide-character calls) is replaced whole, no temporary file left; failures raise their error number.
+// On Windows a Japanese name is reached only by the wide-character calls.
 TEST_F(DocumentFiles, FilesAreReplacedWholeUnderJapaneseNamesOrFailTellingTheirNumberAndKeepThePreviousFile)
 {
     GdrStore store(folder, reporter);
@@ -209,12 +206,11 @@ class KilledCopyWriter : public ::testing::TestWithParam<bool> {};
 TEST_P(KilledCopyWriter, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewCopyWholeAndTheDocumentUntouched)
 {
     test::TemporaryFolder folder;
-    const GdrRecord first = documentWithStrokes(1), second = documentWithStrokes(2);
-    const Bytes firstBytes = encodeGdr(first), secondBytes = encodeGdr(second);
+    const Bytes firstBytes = encodeGdr(documentWithStrokes(1)), secondBytes = encodeGdr(documentWithStrokes(2));
     const RecoveryCopy copy = copyOf(folder.path(), GetParam());
     const fs::path handedIn = folder.path() / "client.gdr";
     writeFileAtomically(handedIn, firstBytes);
-    copy.write(first);
+    copy.write(documentWithStrokes(1));
     std::mt19937 random(19);
     std::uniform_int_distribution<int> moment(0, 40000);
     int sawFirst = 0, sawSecond = 0;
@@ -245,7 +241,6 @@ INSTANTIATE_TEST_SUITE_P(RecoveryCopy, KilledCopyWriter, ::testing::Values(false
                              return named.param ? "NewDrawing" : "HandedInDocument";
                          });
 
-// The newest document wins; a discard removes the copy, its temporary file and later writes; failures are told.
 TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermissions)
 {
     test::TemporaryFolder folder;
@@ -276,7 +271,6 @@ TEST(RecoveryCopy, TheWriterKeepsTheNewestUntilDiscardedInTheWorkingFoldersPermi
     EXPECT_EQ(outcomes, std::vector<bool>{false});
 }
 
-// Links planted where the store writes lead outside the working folder: what they point to stays as it was.
 TEST(PlantedLinks, NothingOutsideTheWorkingFolderIsWritten)
 {
     test::TemporaryFolder folder;
@@ -315,7 +309,6 @@ TEST(FileNames, CaseIsIgnoredForAsciiAndFullWidthLettersAndNamesLeavingTheWorkin
         EXPECT_FALSE(documentNameProblem(good).has_value()) << good;
 }
 
-// Whatever a routine throws ends in the routine's error box, never in a silent end of the program.
 TEST(ErrorTrap, EveryThrownErrorBecomesTheRoutinesErrorBox)
 {
     const std::pair<std::function<void()>, const char*> cases[] = {

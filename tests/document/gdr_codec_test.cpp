@@ -24,8 +24,7 @@ GdrRecord newDocument()
     return r;
 }
 
-// A record with every field away from its default, including texts that need
-// both bytes of code page 932 and floats that are not whole twips.
+// Every field away from its default: texts needing both bytes of code page 932, floats that are not whole twips.
 GdrRecord busyRecord(unsigned seed)
 {
     std::mt19937 rng(seed);
@@ -58,7 +57,6 @@ GdrRecord busyRecord(unsigned seed)
     return r;
 }
 
-// Matches a call that raises run-time error `number`, the number the error box shows.
 auto raises(int number) { return ::testing::Throws<RunTimeError>(::testing::Property(&RunTimeError::number, number)); }
 
 TEST(GdrCodec, NewDocumentAndAShiftJisCaptionAreStoredByteForByteAndEveryFieldRoundTripsExactly)
@@ -80,8 +78,7 @@ TEST(GdrCodec, NewDocumentAndAShiftJisCaptionAreStoredByteForByteAndEveryFieldRo
     for (unsigned seed : {1u, 2u, 3u}) EXPECT_EQ(decodeCurrentGdr(encodeGdr(busyRecord(seed))), busyRecord(seed));
 }
 
-// Overlong text fails instead of corrupting the file; files cut at any length and damaged array counts are refused
-// before anything is allocated.
+// Damaged array counts are refused before anything is allocated.
 TEST(GdrCodec, OverlongTextTruncatedFilesAndDamagedCountsAreRefused)
 {
     GdrRecord r = newDocument();
@@ -114,7 +111,6 @@ TEST(GdrCodec, OverlongTextTruncatedFilesAndDamagedCountsAreRefused)
     }
 }
 
-// The layout is told by the last three characters; the rows-18 one ends after IsNew.
 TEST(GdrLayout, RecognisedFromTheLastThreeCharactersAndRows18EndsAfterIsNew)
 {
     ByteBuilder b;

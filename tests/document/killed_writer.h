@@ -7,8 +7,7 @@
 
 namespace kinsketch::test {
 
-// What the writer process does: never returns. It writes the copy of a
-// document named "client", or with `newDrawing` the new drawing's.
+// The writer process, which never returns: it writes the copy of "client", or with `newDrawing` the new drawing's.
 [[noreturn]] void writeRecoveryCopiesForever(const std::filesystem::path& folder, bool newDrawing);
 
 class KilledWriter {

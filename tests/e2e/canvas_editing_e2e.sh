@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Edits the canvas of the real kinsketch as a person would: a click on the
-# canvas opens the text dialog, Escape cancels it without a trace, "決定"
-# puts the text on the canvas; the switch bar's "線追加" and the line tool's
-# button (1011, 41) then draw a line, one of its handles is dragged, and the
-# save writes a document and a picture that hold both.
+# Edits the canvas of the real kinsketch: a click opens the text dialog, Escape cancels it without a trace, 決定
+# puts the text on the canvas; the switch bar's 線追加 and the line tool's button (1011, 41) draw a line, one of
+# its handles is dragged, and the save writes a document and a picture that hold both.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing new
@@ -17,11 +15,7 @@ canvas_shot cancelled
 [ "$(differing_pixels empty cancelled)" = 0 ] || fail "a cancelled text changed the canvas"
 
 click 760 202 0
-dialog=$(wait_for_window "文字の指定" 5)
-sleep 0.8 # a slow build maps the dialog before it takes keys
-xdotool type --delay 30 "家族Kazoku"
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-click $((X + 420)) $((Y + 135)) 0.7 # 決定
+enter_text "家族Kazoku"
 [ -z "$(windows_named "文字の指定")" ] || fail "決定 left the text dialog open"
 canvas_shot text
 changed=$(differing_pixels empty text)
@@ -33,8 +27,7 @@ canvas_shot line
 changed=$(differing_pixels text line)
 [ "$changed" -gt 100 ] || fail "no line appeared on the canvas ($changed pixels changed)"
 
-# The new line runs from (1000, 1000) to (3500, 3500) twips; its second
-# handle is dragged left and down.
+# The new line runs from (1000, 1000) to (3500, 3500) twips; its second handle is dragged left and down.
 xdotool mousemove 966 414 mousedown 1 sleep 0.1 mousemove 930 437 sleep 0.1 mousemove 900 457 mouseup 1
 sleep 0.5
 

@@ -1,25 +1,17 @@
 #!/usr/bin/env bash
-# The editing screen at 150 %: drawn at that size (compared with a reference
-# screenshot), and a text and a pen stroke placed by mouse land at the same
-# places in the document as the same gestures at 100 %. Each run's picture
-# must be the one kinsketch-render draws of its saved document.
-# Places at 150 %: the canvas's client area starts at (1094, 244), 自由線 at
-# (275, 67), 保存 at (378, 65), 決定 at (641, 959).
+# The editing screen at 150 %: drawn at that size (compared with a reference screenshot), and a text and a pen stroke
+# placed by mouse land where the same gestures land at 100 %; each run's picture is the one kinsketch-render draws of
+# its document. At 150 % the canvas's client area starts at (1094, 244), 自由線 at (275, 67), 保存 at (378, 65), 決定 at
+# (641, 959).
 source "$(dirname "$0")/e2e_lib.sh"
 reference="$(dirname "$0")/../fixtures/screens/editing_screen_150.png"
 
-# One drawing at display size $1 %: canvas origin $2,$3; 自由線 at $4,$5.
-# The gestures are given in pixels of the 100 % canvas and scaled.
+# One drawing at $1 %: canvas origin $2,$3, 自由線 at $4,$5; the gestures are in pixels of the 100 % canvas, scaled.
 draw() {
   local percent="$1" x0="$2" y0="$3"
   at() { echo $((x0 + $1 * percent / 100)) $((y0 + $2 * percent / 100)); }
   click $(at 30 24) 0
-  local dialog
-  dialog=$(wait_for_window "文字の指定" 5)
-  sleep 0.3
-  xdotool type --delay 30 "Memo"
-  eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  click $((X + 440 * percent / 100)) $((Y + 136 * percent / 100)) 0.7 # 決定
+  enter_text Memo "$percent"
   click "$4" "$5" 0.7 # 自由線
   # shellcheck disable=SC2046 # each point is two arguments
   drag $(at 60 100) $(at 80 110) $(at 100 120) $(at 120 130)
@@ -44,8 +36,7 @@ at100="$(placed)"
 
 set_display_size 150
 start_editing new
-# The guidance box cycles its hints; it is left out of the comparison. A busy
-# machine may still be drawing: the screen gets a few seconds to settle.
+# The guidance box cycles its hints, so it is left out; a busy machine gets a few seconds to finish drawing.
 screen_differs_in() {
   import -window root "$program/shot.png"
   convert "$program/shot.png" -fill black -draw "rectangle 1090,165 1795,216" "$program/screen.png"

@@ -1,51 +1,19 @@
 #!/usr/bin/env bash
-# Five edits and a switch to the WIDE screen on the handed-in sample, each a
-# step of the history: Ctrl+Z six times and a save write what saving the
-# untouched document writes, six Ctrl+Z then six Ctrl+Y what saving the edits
-# writes. The recovery copy: the same edits, then kill -9 once the copy is
-# written. The next start with
-# the same name asks; Enter (復元する) and a save write what saving those edits
-# in one run writes. 破棄する asks once more, and Enter there keeps the copy;
-# only a second はい removes it and opens the handed-in document. A new
-# drawing keeps its copy too: the next new drawing shows its picture, Enter
-# chooses nothing, and 復元する brings the edits back. A start with another
-# name asks nothing.
+# Five edits and a switch to WIDE on the handed-in sample, each a step of the history: six Ctrl+Z and a save write
+# what saving the untouched document writes; six Ctrl+Z then six Ctrl+Y, what saving the edits writes. After the
+# same edits and kill -9 the next start with the same name asks: Enter (復元する) brings the edits back; 破棄する
+# asks once more, where Enter keeps the copy and only はい removes it. A new drawing's copy is offered, with its
+# picture and no default, to the next new drawing; a start with another name asks nothing.
 source "$(dirname "$0")/e2e_lib.sh"
 
 copy="$work/.kinsketch-recovery/client.gdr"
 
-edit_and_switch() {
-  edit_five_times
-  click 625 51 2 # 小⇔大
-}
+edit_and_switch() { edit_five_times; click 625 51 2; } # the five edits, then 小⇔大
 
 save_as() { save_and_confirm; cp "$work/kinsketch.gdr" "$program/$1.gdr"; }
 
 # Presses $1 on the main window once for each step of edit_and_switch.
-keys() {
-  for _ in 1 2 3 4 5 6; do
-    press_in_window "$(wait_for_window "Kin Sketch")" "$1"
-    sleep 1
-  done
-}
-
-# Ends the running program at once, as a crash would.
-kill_now() {
-  kill -9 "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
-}
-
-# Starts kinsketch with $1 and waits for the recovery question, which comes before the editing screen.
-start_asked() {
-  launch "$1"
-  wait_for_window "Kinsketch" 10 >/dev/null
-}
-
-editing_screen_up() {
-  wait_for_window "Kin Sketch" >/dev/null
-  sleep 2
-}
+keys() { for _ in 1 2 3 4 5 6; do press_in_window "$(wait_for_window "Kin Sketch")" "$1"; sleep 1; done; }
 
 start_editing client sample_family.gdr
 save_as untouched
@@ -53,8 +21,7 @@ start_editing client sample_family.gdr
 edit_and_switch
 save_as edited
 [ ! -e "$copy" ] || fail "a completed save left the recovery copy"
-"$doc_tool" dump "$program/untouched.gdr" >"$program/untouched.json"
-"$doc_tool" dump "$program/edited.gdr" >"$program/edited.json"
+for run in untouched edited; do "$doc_tool" dump "$program/$run.gdr" >"$program/$run.json"; done
 python3 - "$program/untouched.json" "$program/edited.json" <<'PY' || fail "not every one of the five edits reached the document"
 import json, sys
 before, after = (json.load(open(p)) for p in sys.argv[1:3])
@@ -83,8 +50,8 @@ sleep 2
 [ -s "$copy" ] || fail "no recovery copy two seconds after the last edit"
 kill_now
 cp "$copy.from" "$program/origin" # what the edits started from: the copy is this document's own
-start_asked client
-press_in_window "$(wait_for_window "Kinsketch" 5)" Return # 復元する, the default
+launch client # the recovery question comes before the editing screen
+answer Return # 復元する, the default
 editing_screen_up
 save_as recovered
 cmp -s "$program/edited.gdr" "$program/recovered.gdr" || fail "the recovered edits saved otherwise than the edits"
@@ -92,14 +59,11 @@ cmp -s "$program/edited.gdr" "$program/recovered.gdr" || fail "the recovered edi
 mkdir -p "$(dirname "$copy")"
 cp "$program/edited.gdr" "$copy"
 cp "$program/origin" "$copy.from"
-start_asked client
-press_in_window "$(wait_for_window "Kinsketch" 5)" Tab space # 破棄する
-sleep 1
-press_in_window "$(wait_for_window "Kinsketch" 5)" Return # いいえ, the default of the second question
-sleep 1
+launch client
+answer Tab space # 破棄する
+answer Return # いいえ, the default of the second question
 [ -e "$copy" ] || fail "破棄する and Enter removed the copy"
-press_in_window "$(wait_for_window "Kinsketch" 5)" Tab space # 破棄する, asked anew
-sleep 1
+answer Tab space # 破棄する, asked anew
 answer_yes
 editing_screen_up
 [ ! -e "$copy" ] || fail "the recovery copy discarded twice is still there"
@@ -111,10 +75,9 @@ start_editing new
 click 576 244 0.6 && xdotool type --delay 100 "42" && sleep 2.5
 [ -s "$new_copy" ] || fail "a new drawing has no recovery copy two seconds after an edit"
 kill_now
-start_asked new
-question="$(wait_for_window "Kinsketch" 5)"
-press_in_window "$question" Return
-sleep 1
+launch new
+question="$(wait_for_window "Kinsketch")"
+answer Return
 [ -n "$(windows_named Kinsketch)" ] || fail "Enter answered the new drawing's question"
 height="$(xdotool getwindowgeometry "$question" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')"
 [ "$height" -ge 300 ] || fail "the new drawing's question is ${height}px tall: no picture in it"
@@ -127,8 +90,7 @@ grep -q '"42"' "$program/kinsketch.json" || fail "復元する did not bring bac
 
 cp "$program/edited.gdr" "$copy"
 cp "$fixtures/sample_family.gdr" "$work/other.gdr"
-launch other
-editing_screen_up
+start_editing other
 [ -z "$(windows_named Kinsketch)" ] || fail "a start with 'other' asked about client's edits"
 kill_now
 cmp -s "$program/edited.gdr" "$copy" || fail "a start with another name touched client's recovery copy"

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Saves from the real kinsketch as the host uses it: a handed-in document
-# saved and confirmed is the document and the picture the tools predict;
-# キャンセル goes back to editing and 終了 ends without a picture; a working
-# document that cannot be written is reported with editing resumed.
+# Saves from the real kinsketch as the host uses it: a handed-in document saved and confirmed is the document and the
+# picture the tools predict; キャンセル goes back to editing and 終了 ends without a picture; a working document that cannot
+# be written is reported with editing resumed.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing client sample_family.gdr
@@ -26,8 +25,7 @@ click 563 647 # キャンセル
 [ -f "$work/kinsketch.gdr" ] || fail "保存 did not write the working document"
 click 306 51 # 終了, on the menu bar that キャンセル brought back
 answer_yes
-wait_for_exit "$pid"
-pid=""
+ended_well
 [ ! -f "$work/kinsketch.bmp" ] || fail "終了 after キャンセル wrote a picture"
 
 rm -f "$work"/kinsketch.*

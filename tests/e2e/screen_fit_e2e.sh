@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
-# 表示サイズ 自動 on the screens care offices use: 1366×768 and 1920×1080,
-# each at 100 % and under Qt's scale factor 1.25 and 1.5 (standing for the
-# system's scaling), in both screen sizes and every input mode. No window may
-# lie outside the main window's child area, which would make its scroll bars
-# show. The child windows are no X windows, so the screen is read from a
-# screenshot: a scroll bar spans the whole edge of the area, so the area's
-# last column shows some of the workspace grey, and the rows below its last
-# grey row are the status bar alone (one colour), with no scroll bar's arrows.
-# Each screen runs on an X server of its own at its resolution.
+# 表示サイズ 自動 on 1366×768 and 1920×1080, each on an X server of its own, at 100 % and under Qt's scale factor 1.25
+# and 1.5 (for the system's scaling), in both screen sizes and every input mode: no window may lie outside the main
+# window's child area, or its scroll bars show. Read from a screenshot: a scroll bar spans the area's edge, so its
+# last column shows some workspace grey, and the rows below the last grey row are the status bar alone (one colour).
 source "$(dirname "$0")/e2e_lib.sh"
 rm -f "$XDG_CONFIG_HOME/Kinsketch/Kinsketch.conf" # 自動, as for a new user
 
@@ -45,9 +40,7 @@ for screen in 1366x768 1920x1080; do
         sleep 1
         DISPLAY="$display" fits_without_scrolling "$screen" "$screen at $scale, $fixture, input mode $mode"
       done
-      kill "$pid"
-      wait "$pid" 2>/dev/null || true
-      pid=""
+      kill_now
     done
   done
   kill "$server" 2>/dev/null || true

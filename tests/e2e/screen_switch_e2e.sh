@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Switches a WIDE document to the normal screen in the real kinsketch: 小⇔大,
-# はい to both questions, then the save. The saved document is the handed-in
-# one without what lay beyond the normal screen, and the picture has the
-# normal canvas's size. The same switch then Ctrl+Z gives back the WIDE
-# screen with everything it held: the save writes what saving the untouched
-# document writes, byte for byte.
+# 小⇔大 on a WIDE document in the real kinsketch, はい to both questions, then the save: the handed-in document
+# without what lay beyond the normal screen, in a picture of the normal canvas's size. The same switch then Ctrl+Z
+# gives back the WIDE screen whole: the save writes what saving the untouched document writes, byte for byte.
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing client wide_family.gdr

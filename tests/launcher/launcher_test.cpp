@@ -61,7 +61,6 @@ public:
         return found;
     }
 
-    // Records the call, throws what failNext scripted for it, else returns result.
     template <typename Result, typename... Arguments>
     Result answer(Result result, Str name, const Arguments&... arguments)
     {

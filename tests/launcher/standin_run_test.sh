@@ -6,10 +6,7 @@ set -euo pipefail
 program_dir="$1"
 work="$(mktemp -d)"
 host_pids=()
-cleanup() {
-  for pid in "${host_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
+cleanup() { for pid in "${host_pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"; }
 trap cleanup EXIT
 
 cp -r "$program_dir" "$work/app"

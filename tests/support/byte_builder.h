@@ -1,6 +1,5 @@
 #pragma once
-// Builds .gdr bytes by hand, the way the file layout describes them, so that
-// the codec is checked against the layout rather than against itself.
+// Builds .gdr bytes by hand as the file layout describes them: the codec is checked against the layout, not itself.
 
 #include <cstdint>
 #include <cstring>

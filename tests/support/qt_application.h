@@ -1,6 +1,5 @@
 #pragma once
-// The application object of a widget test program, made by qt_test_main.cpp
-// before any test runs and destroyed after the last one.
+// The application object of a widget test program, made by qt_test_main.cpp before any test runs.
 
 #include <QApplication>
 

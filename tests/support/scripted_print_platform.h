@@ -1,7 +1,6 @@
 #pragma once
-// Answers the platform's print, preview and file dialogs from a script and
-// remembers the pages they were shown. A printer the user accepts prints into
-// a PDF file, so that nothing reaches a real printer.
+// Answers the platform's print, preview and file dialogs from a script and remembers the pages they were shown. A
+// printer the user accepts prints into a PDF file, so that nothing reaches a real printer.
 
 #include "windows/picture/print_platform.h"
 

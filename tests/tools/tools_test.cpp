@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ranges>
 
 namespace kinsketch {
 namespace {
@@ -48,16 +49,14 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     document.symbols[5] = "i102";
     window.rebuild();
     QApplication::processEvents();
-    const QImage onScreen =
-        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888);
-    EXPECT_EQ(onScreen, renderCanvasPicture(window.canvas()));
+    EXPECT_EQ(window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB888),
+              renderCanvasPicture(window.canvas()));
 }
 
 class FreeDrawingList : public ::testing::Test {
 protected:
     FreeDrawingList() { restart(); }
 
-    // The figure button, then one drag from each vertex to the next.
     void figure(const std::vector<FreeLinePoint>& vertices)
     {
         panel.toggleFigure();
@@ -83,9 +82,8 @@ protected:
     }
     std::vector<std::int32_t> strokeNos() const
     {
-        std::vector<std::int32_t> out;
-        for (const auto& r : document.strokes.items()) out.push_back(r.strokeNumber);
-        return out;
+        const auto numbers = document.strokes.items() | std::views::transform(&FreeLineRecord::strokeNumber);
+        return {numbers.begin(), numbers.end()};
     }
 
     GdrRecord document;
@@ -150,7 +148,6 @@ TEST_F(FreeDrawingList, AFigureClosesWithin150TwipsOfItsStartOrAtTheEraserAndEmp
     stroke(2);
     EXPECT_EQ(std::tie(document.strokes[4].colour, document.strokes[4].width), std::make_tuple(kWhite, 10));
 
-    // An empty or zero width is refused and the gesture draws nothing.
     for (const auto& [eraser, width, message] :
          {std::tuple<bool, std::string, std::string>{false, "", "線の太さを指定してください。"},
           {false, "0", "線の太さは１以上を指定してください。"},
@@ -301,7 +298,6 @@ protected:
     TextInputDialog dialog{boxes, scale};
 };
 
-// A text the document cannot store is refused with its character named, and the dialog stays.
 TEST_F(TextDialogTest, ANewTextGetsTheDefaultsEveryStyleComesBackAndUnstorableTextsAreRefused)
 {
     const auto result = exec({"", "No Such Font", 0, 0x0000FF}, [&] {
@@ -345,7 +341,6 @@ TEST_F(TextDialogTest, EachJapaneseFaceIsOfferedOnceStoredFontsAndSizesComeBackA
     const auto result = exec({"", "MS PGothic", 9}, [&] { ok(); });
     EXPECT_EQ(result.value_or(StyledText{}).fontName, "MS PGothic");
 
-    // キャンセル, the close box and Escape return nothing.
     const std::function<void()> cancels[] = {[&] { child<QPushButton>("cmdCan")->click(); }, [&] { dialog.close(); },
                                              [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
     for (const auto& cancel : cancels) {
