@@ -273,6 +273,11 @@ TEST_F(FreeDrawingList, EachRelationKindIsOneWholeStrokeBetweenThePeopleNamedAga
     const GdrRecord reopened = decodeCurrentGdr(encodeGdr(document));
     EXPECT_EQ(std::make_tuple(reopened.strokes, relationKindsIn(reopened.strokes)),
               std::make_tuple(document.strokes, all));
+    GdrRecord second = reopened;
+    GenoCanvas shown{CanvasSize::Normal, second, reporter};
+    shown.rebuild();
+    EXPECT_EQ(renderCanvasPicture(shown), renderCanvasPicture(canvas))
+        << "the pen strokes' drawing shows them as drawn";
     EXPECT_TRUE(reporter.errors.empty());
 }
 
