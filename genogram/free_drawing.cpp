@@ -23,6 +23,7 @@ Colour FreeDrawing::strokeColour() const { return tool_ == FreeLineTool::Eraser 
 void FreeDrawing::mouseDown(MouseButtons button, float x, float y)
 {
     if (button != kLeftButton) return;
+    dropLiveRecord(); // a 関係線 drag whose release never came, as when the mode changed under it
     const FreeLinePoint at = clampFreeLinePoint(size_, x, y);
     tool_ = panel_.tool;
     if (tool_ == FreeLineTool::Figure)
@@ -177,8 +178,8 @@ void FreeDrawing::storeRelationStroke(std::int32_t first, FreeLineSegment line)
     const FreeLineRange stored = storeRelation(list(), first, relationSegments(kind, line), kind, penWidth(),
                                                panel_.penColour, panel_.strokeNumber - 1);
     if (stored.empty()) {
-        liveRecord_ = first;
-        dropLiveRecord();
+        dropLastRecord();
+        liveRecord_ = 0;
         return;
     }
     --panel_.strokeNumber;
@@ -187,17 +188,24 @@ void FreeDrawing::storeRelationStroke(std::int32_t first, FreeLineSegment line)
     show_({stored, 0});
 }
 
-// The last record leaves the list and its segment the canvas.
+// The live record leaves the list and its segment the canvas. Once anything
+// else took its place (undo, clear-all) there is nothing left to drop.
 void FreeDrawing::dropLiveRecord()
 {
-    if (liveRecord_ == 0) return;
-    if (canvas_.strokes.exists(liveRecord_)) canvas_.strokes.unload(liveRecord_);
+    const FreeLineList& l = list();
+    if (liveRecord_ != 0 && liveRecord_ == l.upperBound() && l.items().back().strokeNumber == panel_.strokeNumber - 1)
+        dropLastRecord();
+    liveRecord_ = 0;
+}
+
+void FreeDrawing::dropLastRecord()
+{
     FreeLineList& l = list();
+    if (canvas_.strokes.exists(l.upperBound())) canvas_.strokes.unload(l.upperBound());
     if (l.items().size() == 1)
         clearFreeLines(l);
     else
         l.mutableItems().pop_back();
-    liveRecord_ = 0;
 }
 
 } // namespace kinsketch

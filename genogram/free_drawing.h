@@ -51,6 +51,7 @@ private:
     void relationUp(FreeLinePoint at);
     void storeRelationStroke(std::int32_t first, FreeLineSegment line);
     void dropLiveRecord();
+    void dropLastRecord();
     std::int32_t penWidth() const;
     std::int32_t strokeWidth() const;
     Colour strokeColour() const;
