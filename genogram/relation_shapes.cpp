@@ -8,7 +8,7 @@
 namespace kinsketch {
 
 const std::array<std::string_view, kRelationKindCount> kRelationKindNames = {
-    "親密", "密着", "対立", "密着・対立", "疎遠", "断絶", "双子", "一卵性双子", "妊娠", "流産", "人工妊娠中絶", "死産",
+    "親密", "密着", "対立", "密着・対立", "疎遠", "断絶", "双子", "一卵性双子", "妊娠", "流産", "人工中絶", "死産",
 };
 
 namespace {

@@ -50,11 +50,17 @@ void BM_WritePdfOfFullWide(benchmark::State& state)
     const bool bare = state.range(0) == 0;
     PrintOptions options;
     options.details = {!bare, !bare, !bare, true};
+    options.legend = state.range(1) != 0; // its symbols, line styles and 関係線 found among every pen record
     writeFromDocument(state, "kinsketch-bench.pdf", [&](const GenoCanvas& canvas, const fs::path& file) {
         writeCanvasPdf(canvas, file, options, QStringLiteral("full"));
     });
 }
-BENCHMARK(BM_WritePdfOfFullWide)->ArgName("details")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WritePdfOfFullWide)
+    ->ArgNames({"details", "legend"})
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kinsketch

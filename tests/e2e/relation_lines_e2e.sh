@@ -29,7 +29,7 @@ line 2 "$p5" "$p10"      # 対立
 line 3 "$p1" "$p2"       # 密着・対立
 line 4 "$p10" "960 378"  # 疎遠, to a place that is no person
 line 5 "$p7" "$p10"      # 断絶
-for kind in 6 7 8 9 10 11; do # 双子 一卵性双子 妊娠 流産 人工妊娠中絶 死産
+for kind in 6 7 8 9 10 11; do # 双子 一卵性双子 妊娠 流産 人工中絶 死産
   choose_kind "$kind"
   click $((kind < 8 ? 755 + 60 * (kind - 6) : 870 + 30 * (kind - 8))) 447 0.4
 done
@@ -58,7 +58,7 @@ PY
 
 "$render_tool" --legend --portrait "$work/kinsketch.gdr" "$program/legend.pdf"
 legend=$(pdftotext "$program/legend.pdf" - | tr -d ' \n')
-for name in 親密 密着 対立 密着・対立 疎遠 断絶 双子 一卵性双子 妊娠 流産 人工妊娠中絶 死産; do
+for name in 親密 密着 対立 密着・対立 疎遠 断絶 双子 一卵性双子 妊娠 流産 人工中絶 死産; do
   [[ "$legend" == *"$name"* ]] || fail "the printed legend does not name $name"
 done
 cp "$work/kinsketch.gdr" "$program/first.gdr"

@@ -92,14 +92,14 @@ FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& free
     auto* setColourButton = button(QStringLiteral("cmd_SetColor"), QStringLiteral("設定"));
     setColourButton->setGeometry(scale.rect(2100, 900, 1260, 345));
     relationButton_ = button(QStringLiteral("cmd_Relation"), QStringLiteral("関係線"));
-    relationButton_->setGeometry(scale.rect(3480, 60, 1380, 360));
+    relationButton_->setGeometry(scale.rect(3450, 60, 1320, 360));
     relationKinds_ = new QComboBox(this);
     relationKinds_->setObjectName(QStringLiteral("cbo_Relation"));
     relationKinds_->setAccessibleName(QStringLiteral("関係線の種類"));
     relationKinds_->setToolTip(QStringLiteral("線は人から人へドラッグ、印はクリックした所に描きます"));
     for (const std::string_view name : kRelationKindNames)
         relationKinds_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    relationKinds_->setGeometry(scale.rect(3480, 480, 1380, 360));
+    relationKinds_->setGeometry(scale.rect(3450, 480, 1320, 360));
     focusSink_ = new QLineEdit(this);
     focusSink_->setObjectName(QStringLiteral("txtDmy"));
     focusSink_->setAccessibleName(QStringLiteral("txtDmy"));
