@@ -4,7 +4,7 @@
 # free figure is drawn as a triangle and closed at its start, and "一つ戻る"
 # takes back the closing segment only; the save then writes them into the
 # document and the picture. The Tool Box's figure button stands at (1097, 58)
-# and its undo button at (1245, 39).
+# and its undo button at (1233, 39).
 source "$(dirname "$0")/e2e_lib.sh"
 
 start_editing new
@@ -24,7 +24,7 @@ canvas_shot triangle
 triangle=$(differing_pixels stroke triangle)
 [ "$triangle" -gt 200 ] || fail "the triangle did not appear ($triangle pixels changed)"
 
-click 1245 39 0.7 # 一つ戻る
+click 1233 39 0.7 # 一つ戻る
 canvas_shot undone
 left=$(differing_pixels stroke undone)
 [ "$left" -gt 100 ] && [ "$left" -lt "$triangle" ] ||

@@ -21,7 +21,7 @@ class FreeLinePanelWindow : public QWidget {
 public:
     // The document, the count of its loaded strokes and the registers are
     // shared with the canvas and outlive the window.
-    static constexpr QSize kClientTwips{4830, 1320};
+    static constexpr QSize kClientTwips{4020, 1320};
 
     FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
                         MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, DisplayScale scale = {},
