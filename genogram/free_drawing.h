@@ -9,6 +9,7 @@
 #include "free_line_list.h"
 #include "free_line_panel_registers.h"
 #include "geno_canvas.h"
+#include "relation_shapes.h"
 
 #include "seams/message_boxes.h"
 

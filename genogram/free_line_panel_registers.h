@@ -6,7 +6,7 @@
 // made anew at another display size shows the text as typed, leading zeros
 // and all.
 
-#include "relation_shapes.h"
+#include "relation_kind.h"
 
 #include "document/gdr_record.h"
 #include "seams/message_boxes.h"

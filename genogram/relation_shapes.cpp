@@ -7,10 +7,6 @@
 
 namespace kinsketch {
 
-const std::array<std::string_view, kRelationKindCount> kRelationKindNames = {
-    "親密", "密着", "対立", "密着・対立", "疎遠", "断絶", "双子", "一卵性双子", "妊娠", "流産", "人工中絶", "死産",
-};
-
 namespace {
 
 // Sizes in twips (15 to a pixel of the filed picture).
@@ -138,8 +134,6 @@ std::optional<FreeLinePoint> personCentreAt(const GenoCanvas& canvas, FreeLinePo
 }
 
 } // namespace
-
-bool isRelationMark(RelationKind kind) { return kind >= RelationKind::Twins; }
 
 std::optional<FreeLineSegment> relationLineEnds(const GenoCanvas& canvas, FreeLinePoint press, FreeLinePoint release)
 {

@@ -10,36 +10,13 @@
 
 #include "free_line_list.h"
 #include "geno_canvas.h"
+#include "relation_kind.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace kinsketch {
-
-enum class RelationKind : std::uint8_t {
-    Close,
-    Fused,
-    Conflict,
-    FusedConflict,
-    Distant,
-    CutOff,
-    Twins,
-    IdenticalTwins,
-    Pregnancy,
-    Miscarriage,
-    Abortion,
-    Stillbirth,
-};
-inline constexpr int kRelationKindCount = 12;
-
-// What the tool's list and the printed legend call each kind, in the enum's order.
-extern const std::array<std::string_view, kRelationKindCount> kRelationKindNames;
-
-// Marks stand where the mouse was pressed; lines go from the press to the release.
-bool isRelationMark(RelationKind kind);
 
 struct FreeLineSegment {
     FreeLinePoint from, to;
