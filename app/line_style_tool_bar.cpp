@@ -43,8 +43,7 @@ LineStyleToolBar::LineStyleToolBar(DisplayScale scale, QWidget* parent)
     setFixedSize(scale.size(kClientTwips.width(), kClientTwips.height()));
     for (int k = 0; k < kLineStyleCount; ++k) {
         auto* button = new QToolButton(this);
-        const std::string_view styleName = kLineStyleNames[static_cast<std::size_t>(k)];
-        const QString name = QString::fromUtf8(styleName.data(), static_cast<qsizetype>(styleName.size()));
+        const QString name = QString::fromUtf8(kLineStyleNames[static_cast<std::size_t>(k)]);
         button->setObjectName(QStringLiteral("cmdTool_%1").arg(k));
         button->setAccessibleName(name);
         button->setToolTip(name);

@@ -153,9 +153,8 @@ void FreeDrawing::relationDown(FreeLinePoint at)
 void FreeDrawing::relationMove(FreeLinePoint at)
 {
     if (liveRecord_ == 0) liveRecord_ = appendFreeLineRecord(list());
-    FreeLinePoint from = relationPress_;
-    if (at.x == 0 && at.y == 0) std::swap(from, at); // an end at (0, 0) would join the record before
-    list()[liveRecord_] = {from.x, from.y, at.x, at.y, penWidth(), panel_.penColour, panel_.strokeNumber - 1};
+    const FreeLineSegment s = storableSegment({relationPress_, at}).value_or(FreeLineSegment{relationPress_, at});
+    list()[liveRecord_] = {s.from.x, s.from.y, s.to.x, s.to.y, penWidth(), panel_.penColour, panel_.strokeNumber - 1};
     canvas_.redrawFreeLines(liveRecord_, FreeLineRedraw::Strokes);
     show_({{}, liveRecord_});
 }

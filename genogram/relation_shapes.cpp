@@ -152,6 +152,14 @@ std::optional<FreeLineSegment> relationLineEnds(const GenoCanvas& canvas, FreeLi
     return line;
 }
 
+std::optional<FreeLineSegment> storableSegment(FreeLineSegment segment)
+{
+    const auto atOrigin = [](FreeLinePoint p) { return p.x == 0 && p.y == 0; };
+    if (atOrigin(segment.to)) std::swap(segment.from, segment.to);
+    if (atOrigin(segment.to)) return std::nullopt;
+    return segment;
+}
+
 std::vector<FreeLineSegment> relationSegments(RelationKind kind, FreeLineSegment line)
 {
     if (isRelationMark(kind)) return markSegments(kind, line.from);
@@ -180,9 +188,9 @@ FreeLineRange storeRelation(FreeLineList& list, std::int32_t first, const std::v
     for (FreeLineSegment s : segments) {
         // Whole twips, so that the tag below moves no end across a pixel's edge.
         s = {whole(s.from), whole(s.to)};
-        // A record whose end is (0, 0) would be joined to the record before it.
-        if (s.to.x == 0 && s.to.y == 0) std::swap(s.from, s.to);
-        if (s.to.x == 0 && s.to.y == 0) continue;
+        const std::optional<FreeLineSegment> storable = storableSegment(s);
+        if (!storable) continue;
+        s = *storable;
         if (k < first) {
             s.from.x += static_cast<float>(static_cast<int>(kind) + 1) * kTagUnit;
             s.from.y += kTagSignature;

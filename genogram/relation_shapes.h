@@ -27,6 +27,11 @@ struct FreeLineSegment {
 // Nothing when the ends lie on one symbol or too close for the pattern.
 std::optional<FreeLineSegment> relationLineEnds(const GenoCanvas& canvas, FreeLinePoint press, FreeLinePoint release);
 
+// The segment as a record can hold it: a record whose end is (0, 0) is joined
+// to the record before, so such a segment is turned round; nothing when both
+// ends lie there.
+std::optional<FreeLineSegment> storableSegment(FreeLineSegment segment);
+
 // The segments that draw `kind`: a line along `line`, a mark at `line.from`.
 std::vector<FreeLineSegment> relationSegments(RelationKind kind, FreeLineSegment line);
 

@@ -100,7 +100,7 @@ void paintLegend(QPainter& painter, const QRectF& area, const std::vector<Legend
         }
         const QRectF name(sample.right() + kSampleGapPoints * u, top,
                           column - sample.width() - 2 * kSampleGapPoints * u, row);
-        const QString text = QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+        const QString text = QString::fromUtf8(entry.name);
         painter.setPen(Qt::black);
         painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          metrics.elidedText(text, Qt::ElideRight, name.width()));

@@ -97,8 +97,7 @@ FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& free
     relationKinds_->setObjectName(QStringLiteral("cbo_Relation"));
     relationKinds_->setAccessibleName(QStringLiteral("関係線の種類"));
     relationKinds_->setToolTip(QStringLiteral("線は人から人へドラッグ、印はクリックした所に描きます"));
-    for (const std::string_view name : kRelationKindNames)
-        relationKinds_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    for (const std::string_view name : kRelationKindNames) relationKinds_->addItem(QString::fromUtf8(name));
     relationKinds_->setGeometry(scale.rect(2340, 900, 1620, 345));
     focusSink_ = new QLineEdit(this);
     focusSink_->setObjectName(QStringLiteral("txtDmy"));
