@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/menu_bar.h"
 #include "app/save_command.h"
+#include "genogram/canvas_layers.h"
 #include "windows/basic_input/basic_input_window.h"
 #include "windows/canvas/canvas_window.h"
 #include "windows/picture/picture_confirm_window.h"
@@ -325,11 +326,10 @@ bool EditingScreen::takeState(EditingState& state)
 {
     const GdrRecord& document = windows_.document();
     const CanvasSize size = canvasSizeOf(document);
-    takePanelFields(document, state.rest);
+    takeDocumentFields(document, state.rest);
     if (BasicInputWindow* panel = windows_.loadedBasicInput(size))
         for (int i = 0; i < panel->panel().layout().slotCount(); ++i)
             state.rest.marks[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(panel->panel().slot(i).mark);
-    if (const CanvasWindow* window = windows_.loadedCanvas(size)) takeCanvasFields(window->canvas(), state.rest);
     const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     state.numbering = {registers.figureNumber, registers.strokeNumber, windows_.context().freeLineCount};
     if (document.strokes.revision() == strokesTaken_) return false;
@@ -355,7 +355,8 @@ void EditingScreen::showState(const EditingState& state, const StateWithoutStrok
     CanvasWindow& canvas = windows_.canvas(size);
     const auto& strokes = document.strokes.items();
     const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
-    CanvasChanges changes{shown.texts != state.rest.texts, shown.addedLines != state.rest.addedLines, std::nullopt};
+    CanvasChanges changes{storedTexts(document) != state.rest.texts,
+                          storedAddedLines(document) != state.rest.addedLines, std::nullopt};
     if (!(document.strokes == state.strokes))
         changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
     const bool panelChanged = shown.symbols != state.rest.symbols || shown.ages != state.rest.ages ||
@@ -381,16 +382,11 @@ void EditingScreen::showMarksAndNumbering(const EditingState& state)
     }
 }
 
-// The document as the save would store it: the panel and the pen write
-// into it at once, the texts and added lines are taken from the canvas.
+// The document as the save would store it: every edit is in it already.
 bool EditingScreen::takeRecoveryDocument(GdrRecord& document)
 {
     if (!editingOnScreen()) return false;
-    document = windows_.document();
-    StateWithoutStrokes canvasFields;
-    takeCanvasFields(currentCanvas(), canvasFields);
-    document.texts = canvasFields.texts;
-    document.addedLines = canvasFields.addedLines;
+    document = withStoredTextsAndLines(windows_.document());
     return true;
 }
 
@@ -447,9 +443,10 @@ void EditingScreen::closeEditingWindows()
 
 void EditingScreen::resumeEditing()
 {
-    // Storing the added lines hid their handles; they belong on show in line mode.
+    // Storing may have renumbered the texts and added lines: the canvas
+    // takes them anew, with their handles on show in line mode.
+    windows_.canvas(canvasSizeOf(windows_.document())).reopenDocument(layers_, {true, true, std::nullopt});
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
-    windows_.canvas(canvasSizeOf(windows_.document())).update();
 }
 
 bool EditingScreen::returnFromConfirmation()

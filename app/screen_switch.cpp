@@ -12,10 +12,12 @@
 namespace kinsketch {
 namespace {
 
-// The visible flags of the canvas items that hiding and storing change, so
-// that a switch that cannot store the layers leaves the canvas as it was.
+// The visible flags of the canvas items that dropping the items outside
+// the normal area and storing change (pen segments, line handles), so that
+// a switch that cannot go on leaves the canvas as it was; the document is
+// kept whole beside them.
 struct ItemVisibility {
-    std::vector<bool> texts, handles1, handles2, lines, strokes;
+    std::vector<bool> strokes, handles1, handles2;
 };
 
 template <class Widget>
@@ -35,17 +37,14 @@ void restoreVisibleFlags(WidgetArray<Widget>& items, const std::vector<bool>& fl
 
 ItemVisibility visibilityOf(const GenoCanvas& canvas)
 {
-    return {visibleFlags(canvas.textLabels), visibleFlags(canvas.startHandles), visibleFlags(canvas.endHandles),
-            visibleFlags(canvas.addedLines), visibleFlags(canvas.strokes)};
+    return {visibleFlags(canvas.strokes), visibleFlags(canvas.startHandles), visibleFlags(canvas.endHandles)};
 }
 
 void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
 {
-    restoreVisibleFlags(canvas.textLabels, shown.texts);
+    restoreVisibleFlags(canvas.strokes, shown.strokes);
     restoreVisibleFlags(canvas.startHandles, shown.handles1);
     restoreVisibleFlags(canvas.endHandles, shown.handles2);
-    restoreVisibleFlags(canvas.addedLines, shown.lines);
-    restoreVisibleFlags(canvas.strokes, shown.strokes);
 }
 
 void reportFailedLoad(MessageBoxes& boxes, bool loaded)
@@ -72,26 +71,25 @@ bool ScreenSwitch::switchSize()
     GenoCanvas& canvas = oldCanvas.canvas();
     if (goingSmall && dataWouldBeLost(canvas) && !userAgreesToDrop()) return false;
 
+    const GdrRecord before = document;
     const ItemVisibility shown = visibilityOf(canvas);
-    const bool hidOutside = goingSmall && hideItemsOutsideNormalArea(canvas);
-    // A document with some layers stored and the windows of the other size
-    // would lose the rest; the layer routine has said what went wrong.
-    if (!layers_.saveCanvasLayers(from)) {
+    const auto stayAsBefore = [&] {
+        document = before;
         restoreVisibility(canvas, shown);
         oldCanvas.update();
         return false;
-    }
+    };
+    const bool droppedOutside = goingSmall && dropItemsOutsideNormalArea(canvas);
+    // A document with some layers stored and the windows of the other size
+    // would lose the rest; the layer routine has said what went wrong.
+    if (!layers_.saveCanvasLayers(from)) return stayAsBefore();
 
     const bool rebuildFrame =
         std::any_of(document.cohabitMarks.begin(), document.cohabitMarks.end(), [](std::uint8_t f) { return f == 1; });
-    if (!openBasicInput(windows_)) {
-        restoreVisibility(canvas, shown);
-        oldCanvas.update();
-        return false;
-    }
+    if (!openBasicInput(windows_)) return stayAsBefore();
     if (goingSmall) {
         resetLargeOnlyParts(document);
-        if (hidOutside) windows_.context().freeLineCount = document.strokes.upperBound();
+        if (droppedOutside) windows_.context().freeLineCount = document.strokes.upperBound();
     }
     const CanvasSize to = goingSmall ? CanvasSize::Normal : CanvasSize::Wide;
     document.screenMode = goingSmall ? "" : "WIDE";

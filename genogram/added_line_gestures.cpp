@@ -1,5 +1,7 @@
 #include "added_line_gestures.h"
 
+#include "canvas_layers.h"
+
 #include "document/error_trap.h"
 #include "drag_limits.h"
 
@@ -28,8 +30,8 @@ std::int16_t AddedLineGestures::addLine()
 {
     std::int16_t added = 0;
     trapErrors(canvas_.reporter(), "GfncLineAdd", [&] {
-        // Deleted lines keep their numbers, so the highest handle counts them all.
-        const int highest = canvas_.startHandles.upperBound();
+        // Deleted lines keep their numbers until the next store.
+        const int highest = highestLineNumber(canvas_.document());
         if (highest >= kAddLineCount) {
             boxes_.show({"これ以上、線を増やすことが出来ません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
             added = 1;

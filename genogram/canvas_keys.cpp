@@ -1,5 +1,7 @@
 #include "canvas_keys.h"
 
+#include "canvas_layers.h"
+
 namespace kinsketch {
 
 CanvasKeys::CanvasKeys(GenoCanvas& canvas, TextGestures& texts)
@@ -9,8 +11,7 @@ CanvasKeys::CanvasKeys(GenoCanvas& canvas, TextGestures& texts)
 
 int CanvasKeys::chosenText() const
 {
-    const LabelWidget* label = chosen_ != 0 ? canvas_.textLabels.find(chosen_) : nullptr;
-    return label && label->visible && !label->text.caption.empty() ? chosen_ : 0;
+    return chosen_ != 0 && isTextOnShow(canvas_.document().texts.at(static_cast<std::size_t>(chosen_))) ? chosen_ : 0;
 }
 
 bool CanvasKeys::press(CanvasKey key, bool far)

@@ -1,6 +1,6 @@
 #include "canvas_layer_store.h"
 
-#include "text_label_mapping.h"
+#include "canvas_layers.h"
 
 #include "document/error_trap.h"
 
@@ -12,34 +12,6 @@
 
 namespace kinsketch {
 
-std::vector<TextLabelRecord> textsOnShow(const GenoCanvas& canvas)
-{
-    std::vector<TextLabelRecord> texts;
-    for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
-        const LabelWidget* label = canvas.textLabels.find(i);
-        if (label && label->visible && !label->text.caption.empty()) texts.push_back(textRecordOf(*label));
-    }
-    return texts;
-}
-
-std::vector<int> addedLinesOnShow(const GenoCanvas& canvas)
-{
-    std::vector<int> lines;
-    for (int i = 1; i <= canvas.startHandles.upperBound(); ++i) {
-        const LabelWidget* first = canvas.startHandles.find(i);
-        const LineWidget* line = canvas.addedLines.find(i);
-        if (first && (first->visible || (line && line->visible))) lines.push_back(i);
-    }
-    return lines;
-}
-
-AddLineRecord addedLineRecord(const GenoCanvas& canvas, int i)
-{
-    const LabelWidget& first = *canvas.startHandles.find(i);
-    const LabelWidget& second = *canvas.endHandles.find(i);
-    return {kTrue, first.left, second.left, first.top, second.top};
-}
-
 CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter, CanvasAccess canvas)
     : document_(document)
     , reporter_(reporter)
@@ -48,7 +20,6 @@ CanvasLayerStore::CanvasLayerStore(GdrRecord& document, ErrorReporter& reporter,
 
 namespace {
 
-const char* saveTextsTitle(CanvasSize) { return "clsGdrOpe.SaveGd1"; }
 const char* loadTextsTitle(CanvasSize size)
 {
     return size == CanvasSize::Wide ? "clsGdrOpe.LoadGd1_2" : "clsGdrOpe.LoadGd1";
@@ -60,65 +31,40 @@ const char* saveStrokesTitle(CanvasSize size)
 
 } // namespace
 
+// Texts and added lines are renumbered without gaps and the pen strokes
+// are taken from the segments on show. The handles are hidden, as the
+// saved picture shows none; line mode shows them again. Strokes that cannot
+// be stored put the document back as it was: a document is never left with
+// some layers stored and others not.
 bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
-    canvas_(size).showHandlesOfLinesOnShow();
     const GdrRecord before = document_;
-    if (saveTexts(size) && saveAddedLines(size) && saveStrokes(size)) return true;
+    document_.texts = storedTexts(document_);
+    document_.addedLines = storedAddedLines(document_);
+    canvas_(size).hideLineHandles();
+    if (saveStrokes(size)) return true;
     document_ = before;
     return false;
 }
 
-// Visible labels with a caption are stored as texts 1, 2, 3 … in label order.
-// Label numbers with no label behind them are passed over.
-bool CanvasLayerStore::saveTexts(CanvasSize size)
-{
-    return trapErrors(reporter_, saveTextsTitle(size), [&] {
-        const std::vector<TextLabelRecord> texts = textsOnShow(canvas_(size));
-        document_.texts.fill(TextLabelRecord{});
-        int k = 1;
-        for (const TextLabelRecord& text : texts) {
-            if (k >= kTextLabelCount) throw RunTimeError::subscriptOutOfRange("TextLabel(" + std::to_string(k) + ")");
-            document_.texts[static_cast<std::size_t>(k)] = text;
-            ++k;
-        }
-    });
-}
-
+// Texts in use get their labels, in number order, each on top; a record
+// not in use holds no number.
 bool CanvasLayerStore::loadTexts(CanvasSize size)
 {
     return trapErrors(reporter_, loadTextsTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
-        for (int i = 1; i < kTextLabelCount; ++i) {
-            const TextLabelRecord& r = document_.texts[static_cast<std::size_t>(i)];
-            if (r.used == kFalse) continue;
-            canvas.textLabels.load(i, textLabelOf(r));
-            canvas.textLabels.bringToFront(i);
-        }
-    });
-}
-
-// The lines on show and those with a visible first handle are stored,
-// renumbered without gaps; their handles are hidden, as storing them does.
-bool CanvasLayerStore::saveAddedLines(CanvasSize size)
-{
-    return trapErrors(reporter_, "clsGdrOpe.SaveGd2", [&] {
-        GenoCanvas& canvas = canvas_(size);
-        document_.addedLines.fill(AddLineRecord{});
-        int k = 1;
-        for (const int i : addedLinesOnShow(canvas)) {
-            if (k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-            document_.addedLines[static_cast<std::size_t>(k - 1)] = addedLineRecord(canvas, i);
-            canvas.startHandles[i].visible = false;
-            canvas.endHandles[i].visible = false;
-            ++k;
-        }
+        clearUnusedTexts(document_);
+        for (int i = 1; i < kTextLabelCount; ++i)
+            if (document_.texts[static_cast<std::size_t>(i)].used != kFalse) canvas.showText(i, true);
     });
 }
 
 bool CanvasLayerStore::loadAddedLines(CanvasSize size)
 {
-    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] { canvas_(size); });
+    return trapErrors(reporter_, "clsGdrOpe.LoadGd2", [&] {
+        canvas_(size);
+        clearUnusedAddedLines(document_);
+    });
 }
 
 // The segments on show go back into the stroke list, in widget order; the

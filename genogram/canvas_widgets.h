@@ -61,7 +61,6 @@ struct LabelWidget {
     float left = 0, top = 0, width = 0, height = 0; // twips
     bool visible = false;
     bool enabled = true;
-    std::string tag;
 
     bool operator==(const LabelWidget&) const = default;
 };

@@ -1,12 +1,12 @@
 #include "editing_state.h"
 
-#include "genogram/canvas_layer_store.h"
+#include "genogram/canvas_layers.h"
 
 #include <algorithm>
 
 namespace kinsketch {
 
-void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest)
+void takeDocumentFields(const GdrRecord& document, StateWithoutStrokes& rest)
 {
     rest.symbols = document.symbols;
     rest.ages = document.ages;
@@ -14,18 +14,9 @@ void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest)
     rest.lineStyles = document.lineStyles;
     rest.cohabitSeg = document.frameSegments;
     rest.cohabitFlag = document.cohabitMarks;
+    rest.texts = storedTexts(document);
+    rest.addedLines = storedAddedLines(document);
     rest.wide = document.isWide();
-}
-
-void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest)
-{
-    rest.texts.fill(TextLabelRecord{});
-    const std::vector<TextLabelRecord> texts = textsOnShow(canvas);
-    for (std::size_t k = 0; k < texts.size() && k + 1 < rest.texts.size(); ++k) rest.texts[k + 1] = texts[k];
-    rest.addedLines.fill(AddLineRecord{});
-    const std::vector<int> lines = addedLinesOnShow(canvas);
-    for (std::size_t k = 0; k < lines.size() && k < rest.addedLines.size(); ++k)
-        rest.addedLines[k] = addedLineRecord(canvas, lines[k]);
 }
 
 void putIntoDocument(const EditingState& state, GdrRecord& document)
@@ -37,8 +28,8 @@ void putIntoDocument(const EditingState& state, GdrRecord& document)
     document.lineStyles = rest.lineStyles;
     document.frameSegments = rest.cohabitSeg;
     document.cohabitMarks = rest.cohabitFlag;
-    document.texts = rest.texts;
-    document.addedLines = rest.addedLines;
+    if (storedTexts(document) != rest.texts) document.texts = rest.texts;
+    if (storedAddedLines(document) != rest.addedLines) document.addedLines = rest.addedLines;
     // A document that keeps its size keeps the mode text it came with.
     if (document.isWide() != rest.wide) document.screenMode = rest.wide ? "WIDE" : "";
     if (!(document.strokes == state.strokes)) document.strokes = state.strokes;

@@ -9,7 +9,6 @@
 // common beginning, since strokes are added and taken back at the end.
 
 #include "document/gdr_record.h"
-#include "genogram/geno_canvas.h"
 
 #include <array>
 #include <cstddef>
@@ -54,13 +53,11 @@ struct EditingState {
     bool sameEdits(const EditingState& other) const { return rest == other.rest && strokes == other.strokes; }
 };
 
-// Takes the fields the panel and the frame button write into the document
-// at once; texts, added lines and strokes are the caller's to take.
-void takePanelFields(const GdrRecord& document, StateWithoutStrokes& rest);
-// Takes the texts and added lines as the save would store them from the canvas.
-void takeCanvasFields(const GenoCanvas& canvas, StateWithoutStrokes& rest);
-// Puts the whole state into the document, texts and added lines as the save
-// stores them.
+// Takes what the document holds but the strokes, texts and added lines as
+// the save would store them; the panel's marks are the caller's to take.
+void takeDocumentFields(const GdrRecord& document, StateWithoutStrokes& rest);
+// Puts the whole state into the document. Texts and added lines that would
+// be stored as the state holds them are left with their numbers.
 void putIntoDocument(const EditingState& state, GdrRecord& document);
 
 class StateChange {

@@ -1,5 +1,7 @@
 #include "geno_canvas.h"
 
+#include "text_label_mapping.h"
+
 #include "document/error_trap.h"
 #include "line_style.h"
 
@@ -153,6 +155,21 @@ const LabelWidget* GenoCanvas::labelWidget(WidgetId id) const
 const SymbolWidget* GenoCanvas::symbolWidget(WidgetId id) const
 {
     return id.kind == WidgetKind::symbols ? symbols.find(id.index) : nullptr;
+}
+
+void GenoCanvas::showText(int n, bool toFront)
+{
+    const TextLabelRecord& record = document_.texts.at(static_cast<std::size_t>(n));
+    const bool inUse = record.used != kFalse;
+    if (!textLabels.exists(n)) {
+        if (!inUse) return;
+        textLabels.load(n, textLabelOf(record));
+    }
+    LabelWidget& label = textLabels[n];
+    label = textLabelOf(record);
+    label.visible = inUse;
+    label.enabled = inUse;
+    if (toFront) textLabels.bringToFront(n);
 }
 
 bool GenoCanvas::rebuild()

@@ -77,6 +77,11 @@ public:
     bool drawAddedLines(AddedLineDraw how);
     bool drawAddedLine(int n, AddedLineDraw how, bool selected = false);
 
+    // Shows text n as the document holds it (texts[n]): its label is made on
+    // first need and hidden while the text is not in use. `toFront` lays it
+    // over everything, as placing a text or opening the document does.
+    void showText(int n, bool toFront);
+
     // What a save does before storing layer 2: both handles of every added
     // line on show become visible, so that the handles select the lines.
     void showHandlesOfLinesOnShow();

@@ -46,32 +46,29 @@ void resetLargeOnlyParts(GdrRecord& document)
 
 namespace {
 
-// Hides (or only looks for) the items outside the normal area; true when any was met.
-bool visitItemsOutsideNormalArea(GenoCanvas& canvas, bool hide)
+// Drops (or only looks for) the items outside the normal area; true when
+// any was met. Texts and added lines are taken out of use in the document,
+// pen segments hidden, so that storing the layers leaves them out.
+bool visitItemsOutsideNormalArea(GenoCanvas& canvas, bool drop)
 {
     bool found = false;
     trapErrors(canvas.reporter(), "xfnc_DelOutControl", [&] {
-        for (int i = 1; i <= canvas.addedLines.upperBound(); ++i) {
-            LineWidget* line = canvas.addedLines.find(i);
-            if (!line || !line->visible) continue;
-            LabelWidget& end1 = canvas.startHandles[i];
-            LabelWidget& end2 = canvas.endHandles[i];
-            if (!outside(end1.left, end1.top) || !outside(end2.left, end2.top)) continue;
-            // The line goes with its handles: storing the lines first shows
-            // the handles of every line on show.
-            if (hide) end1.visible = end2.visible = line->visible = false;
+        GdrRecord& document = canvas.document();
+        for (AddLineRecord& line : document.addedLines) {
+            if (line.used == kFalse || !outside(line.x1, line.y1) || !outside(line.x2, line.y2)) continue;
+            if (drop) line.used = kFalse;
             found = true;
         }
-        for (int i = 0; i <= canvas.textLabels.upperBound(); ++i) {
-            LabelWidget* text = canvas.textLabels.find(i);
-            if (!text || !text->visible || !outside(text->left, text->top)) continue;
-            if (hide) text->visible = false;
-            if (i != 0) found = true;
+        for (std::size_t i = 1; i < document.texts.size(); ++i) {
+            TextLabelRecord& text = document.texts[i];
+            if (text.used == kFalse || !outside(text.left, text.top)) continue;
+            if (drop) text.used = kFalse;
+            found = true;
         }
         for (int i = 0; i <= canvas.strokes.upperBound(); ++i) {
             LineWidget* stroke = canvas.strokes.find(i);
             if (!stroke || !outside(stroke->x1, stroke->y1) || !outside(stroke->x2, stroke->y2)) continue;
-            if (hide) stroke->visible = false;
+            if (drop) stroke->visible = false;
             found = true;
         }
     });
@@ -82,6 +79,6 @@ bool visitItemsOutsideNormalArea(GenoCanvas& canvas, bool hide)
 
 bool hasItemsOutsideNormalArea(GenoCanvas& canvas) { return visitItemsOutsideNormalArea(canvas, false); }
 
-bool hideItemsOutsideNormalArea(GenoCanvas& canvas) { return visitItemsOutsideNormalArea(canvas, true); }
+bool dropItemsOutsideNormalArea(GenoCanvas& canvas) { return visitItemsOutsideNormalArea(canvas, true); }
 
 } // namespace kinsketch

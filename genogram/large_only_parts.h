@@ -20,11 +20,11 @@ bool hasLargeOnlyRecordData(const GdrRecord& document);
 void resetLargeOnlyParts(GdrRecord& document);
 
 // Whether the WIDE canvas holds items outside the normal area: added lines
-// with both ends outside, texts whose corner is outside (text 0, the
-// template, does not count), pen strokes with both ends outside whether on
+// with both ends outside, texts in use whose corner is outside, pen strokes with both ends outside whether on
 // show or not.
 bool hasItemsOutsideNormalArea(GenoCanvas& canvas);
-// Hides those items; true when there were any.
-bool hideItemsOutsideNormalArea(GenoCanvas& canvas);
+// Drops those items: texts and lines out of use in the document, pen
+// segments hidden. True when there were any.
+bool dropItemsOutsideNormalArea(GenoCanvas& canvas);
 
 } // namespace kinsketch

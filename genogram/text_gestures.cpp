@@ -1,5 +1,6 @@
 #include "text_gestures.h"
 
+#include "canvas_layers.h"
 #include "drag_limits.h"
 #include "text_label_mapping.h"
 
@@ -29,23 +30,26 @@ TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& 
     , measure_(measure)
 {}
 
-// A number with no label behind it (a loaded document may skip numbers) is
-// as free as one whose text was emptied.
-int TextGestures::freeSlot() const
+TextLabelRecord& TextGestures::text(int n) { return canvas_.document().texts.at(static_cast<std::size_t>(n)); }
+
+// The highest number not in use and not deleted: one the document skipped,
+// or one whose text was emptied.
+int TextGestures::freeNumber() const
 {
-    for (int n = canvas_.textLabels.upperBound(); n >= 1; --n) {
-        const LabelWidget* label = canvas_.textLabels.find(n);
-        if (!label || label->tag == kTextFree) return n;
+    const auto& texts = canvas_.document().texts;
+    for (int n = highestTextNumber(canvas_.document()); n >= 1; --n) {
+        const TextLabelRecord& text = texts[static_cast<std::size_t>(n)];
+        if (text.used == kFalse && text.caption.empty()) return n;
     }
     return 0;
 }
 
-// A document may bring up to 100 texts; new ones stop at 99 unless a slot is
-// free, so that every text on the canvas fits into the next save.
+// A document may bring up to 100 texts; new ones stop at 99 unless a number
+// is free, so that every text on the canvas fits into the next save.
 int TextGestures::place(float x, float y)
 {
-    const int reuse = freeSlot();
-    const int highest = canvas_.textLabels.upperBound();
+    const int reuse = freeNumber();
+    const int highest = highestTextNumber(canvas_.document());
     if (reuse == 0 && highest >= kHighestNewText) {
         boxes_.show({"これ以上追加できません。", {}, MessageIcon::Exclamation, MessageButtons::Ok});
         return 0;
@@ -55,21 +59,14 @@ int TextGestures::place(float x, float y)
     placed.left = x;
     placed.top = y;
     const std::optional<StyledText> edited = dialog_.edit({}, placementOf(placed));
-    // An empty text would take a slot and show nothing.
+    // An empty text would take a number and show nothing.
     if (!edited || edited->caption.empty()) return 0;
 
     const int n = reuse != 0 ? reuse : highest + 1;
-    if (!canvas_.textLabels.exists(n)) canvas_.textLabels.load(n, textLabelTemplate());
-    LabelWidget& label = canvas_.textLabels[n];
-    label.text = withDefaults(*edited);
-    label.alignment = kAlignLeft;
-    label.tag = kTextInUse;
-    label.left = x;
-    label.top = y;
-    fit(label);
-    canvas_.textLabels.bringToFront(n);
-    label.visible = true;
-    label.enabled = true;
+    placed.text = withDefaults(*edited);
+    fit(placed);
+    text(n) = textRecordOf(placed);
+    canvas_.showText(n, true);
     return n;
 }
 
@@ -83,29 +80,30 @@ void TextGestures::press(int n, MouseButtons button, float x, float y)
     const MessageAnswer answer = boxes_.show(
         {"選択した文字を削除します。\r\n\r\nよろしいですか？", {}, MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
-    // The tag stays "2": a deleted text's number is not handed out again.
-    LabelWidget& label = canvas_.textLabels[n];
-    label.visible = false;
-    label.enabled = false;
+    // The record stays with its caption: a deleted text's number is not
+    // handed out again.
+    text(n).used = kFalse;
+    canvas_.showText(n, false);
 }
 
 void TextGestures::drag(int n, float x, float y)
 {
     const DragLimits limits = dragLimits(canvas_.geometry().size);
-    LabelWidget& label = canvas_.textLabels[n];
-    label.left = std::clamp(label.left + (x - grabX_), 0.0F, limits.textLeft);
-    label.top = std::clamp(label.top + (y - grabY_), 0.0F, limits.textTop);
+    TextLabelRecord& moved = text(n);
+    moved.left = std::clamp(moved.left + (x - grabX_), 0.0F, limits.textLeft);
+    moved.top = std::clamp(moved.top + (y - grabY_), 0.0F, limits.textTop);
+    canvas_.showText(n, false);
 }
 
 int TextGestures::neighbourOnShow(int from, bool forward) const
 {
+    const auto& texts = canvas_.document().texts;
     const int step = forward ? 1 : -1;
     // From no text, backwards starts past the last.
-    const int start = from == 0 && !forward ? canvas_.textLabels.upperBound() + 1 : from;
-    for (int n = start + step; n >= 1 && n <= canvas_.textLabels.upperBound(); n += step)
-        if (const LabelWidget* label = canvas_.textLabels.find(n);
-            label && label->visible && !label->text.caption.empty())
-            return n;
+    const int last = static_cast<int>(texts.size()) - 1;
+    const int start = from == 0 && !forward ? last + 1 : from;
+    for (int n = start + step; n >= 1 && n <= last; n += step)
+        if (isTextOnShow(texts[static_cast<std::size_t>(n)])) return n;
     return 0;
 }
 
@@ -118,17 +116,20 @@ void TextGestures::nudge(int n, float dx, float dy)
 
 void TextGestures::edit(int n)
 {
-    LabelWidget& label = canvas_.textLabels[n];
-    if (label.tag != kTextInUse) return;
+    if (text(n).used == kFalse) return;
+    LabelWidget label = textLabelOf(text(n));
     const std::optional<StyledText> values = dialog_.edit(label.text, placementOf(label));
     if (!values) return;
     if (values->caption.empty()) {
-        label.tag = kTextFree;
-        label.visible = false;
-        return;
+        // Emptied, the text frees its number for the next one.
+        text(n).used = kFalse;
+        text(n).caption.clear();
+    } else {
+        label.text = *values;
+        fit(label);
+        text(n) = textRecordOf(label);
     }
-    label.text = *values;
-    fit(label);
+    canvas_.showText(n, false);
 }
 
 void TextGestures::fit(LabelWidget& label) const

@@ -1,8 +1,8 @@
 #pragma once
 // Text annotations on the canvas (input mode 1): placing a text through the
-// text dialog, moving it, editing it by double-click and deleting it. The
-// labels are the canvas's textLabels array; nothing reaches the document until
-// a save takes layer 1 from them.
+// text dialog, moving it, editing it by double-click and deleting it. Each
+// gesture changes the document's text record of that number
+// (genogram/canvas_layers.h), then has the canvas show it.
 
 #include "geno_canvas.h"
 #include "mouse_buttons.h"
@@ -33,11 +33,12 @@ public:
     // Moves text n by (dx, dy) twips, within the edges a drag keeps to.
     void nudge(int n, float dx, float dy);
 
-    // The highest element of textLabels a new text may take.
+    // The highest number a new text may take.
     static constexpr int kHighestNewText = 99;
 
 private:
-    int freeSlot() const;
+    TextLabelRecord& text(int n);
+    int freeNumber() const;
     void fit(LabelWidget& label) const;
     // Where `label`, given the values of the dialog, will stand.
     TextPlacement placementOf(const LabelWidget& label) const;

@@ -58,7 +58,6 @@ LabelWidget textLabelOf(const TextLabelRecord& r)
     label.width = r.width;
     label.height = r.height;
     label.visible = true;
-    label.tag = kTextInUse;
     return label;
 }
 

@@ -51,10 +51,9 @@ public:
     // A text on the canvas of `size`, as if placed there by the text dialog.
     void placeText(CanvasSize size)
     {
-        LabelWidget label = textLabelTemplate();
-        std::tie(label.text.caption, label.left, label.top, label.width, label.height, label.visible) =
-            std::tuple("主介護者", 500.F, 500.F, 900.F, 200.F, true);
-        screen->windows().canvas(size).canvas().textLabels.load(1, label);
+        GenoCanvas& canvas = screen->windows().canvas(size).canvas();
+        canvas.document().texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
+        canvas.showText(1, true);
     }
     std::map<QString, QRect> frames() const
     {
