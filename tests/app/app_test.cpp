@@ -373,6 +373,14 @@ TEST_F(ScreenSwitchTest, NoToEitherQuestionOrLayersThatCannotBeStoredKeepDocumen
     EXPECT_TRUE(document() == before && whole->screen->pictureConfirmation() == nullptr &&
                 windowCounts(*whole) == opened);
     EXPECT_FALSE(fs::exists(whole->folder.path() / "kinsketch.gdr"));
+
+    // Stored but not written: editing goes on with the texts numbered as stored, so a gesture changes what it shows.
+    document().strokes.dimensioned = true;
+    fs::create_directory(whole->folder.path() / "kinsketch.gdr");
+    whole->screen->save();
+    ASSERT_EQ(whole->screen->pictureConfirmation(), nullptr);
+    EXPECT_EQ(std::make_tuple(document().texts[2].left, wide.textLabels[2].left, wide.textLabels.exists(3)),
+              std::make_tuple(100.F, 100.F, false));
 }
 
 TEST(EditingScreenGate, CommandsPressedBehindTheOpeningsBoxAreRefused)
