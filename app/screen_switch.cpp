@@ -12,41 +12,6 @@
 namespace kinsketch {
 namespace {
 
-// The visible flags of the canvas items that dropping the items outside
-// the normal area and storing change (pen segments, line handles), so that
-// a switch that cannot go on leaves the canvas as it was; the document is
-// kept whole beside them.
-struct ItemVisibility {
-    std::vector<bool> strokes, handles1, handles2;
-};
-
-template <class Widget>
-std::vector<bool> visibleFlags(const WidgetArray<Widget>& items)
-{
-    std::vector<bool> flags;
-    for (int i = 0; i <= items.upperBound(); ++i) flags.push_back(items.find(i) && items.find(i)->visible);
-    return flags;
-}
-
-template <class Widget>
-void restoreVisibleFlags(WidgetArray<Widget>& items, const std::vector<bool>& flags)
-{
-    for (std::size_t i = 0; i < flags.size(); ++i)
-        if (Widget* item = items.find(static_cast<int>(i))) item->visible = flags[i];
-}
-
-ItemVisibility visibilityOf(const GenoCanvas& canvas)
-{
-    return {visibleFlags(canvas.strokes), visibleFlags(canvas.startHandles), visibleFlags(canvas.endHandles)};
-}
-
-void restoreVisibility(GenoCanvas& canvas, const ItemVisibility& shown)
-{
-    restoreVisibleFlags(canvas.strokes, shown.strokes);
-    restoreVisibleFlags(canvas.startHandles, shown.handles1);
-    restoreVisibleFlags(canvas.endHandles, shown.handles2);
-}
-
 void reportFailedLoad(MessageBoxes& boxes, bool loaded)
 {
     if (!loaded) boxes.show({kLoadFailedMessage, "", MessageIcon::Exclamation, MessageButtons::Ok});
@@ -67,19 +32,15 @@ bool ScreenSwitch::switchSize()
     GdrRecord& document = windows_.document();
     const CanvasSize from = canvasSizeOf(document);
     const bool goingSmall = from == CanvasSize::Wide;
-    CanvasWindow& oldCanvas = windows_.canvas(from);
-    GenoCanvas& canvas = oldCanvas.canvas();
-    if (goingSmall && dataWouldBeLost(canvas) && !userAgreesToDrop()) return false;
+    if (goingSmall && dataWouldBeLost() && !userAgreesToDrop()) return false;
 
+    // The canvas shows the document as it was until the switch is through.
     const GdrRecord before = document;
-    const ItemVisibility shown = visibilityOf(canvas);
     const auto stayAsBefore = [&] {
         document = before;
-        restoreVisibility(canvas, shown);
-        oldCanvas.update();
         return false;
     };
-    const bool droppedOutside = goingSmall && dropItemsOutsideNormalArea(canvas);
+    const bool droppedOutside = goingSmall && dropItemsOutsideNormalArea(document);
     // A document with some layers stored and the windows of the other size
     // would lose the rest; the layer routine has said what went wrong.
     if (!layers_.saveCanvasLayers(from)) return stayAsBefore();
@@ -110,9 +71,9 @@ void ScreenSwitch::followDocumentSize(CanvasSize from)
     openWindows(canvasSizeOf(windows_.document()));
 }
 
-bool ScreenSwitch::dataWouldBeLost(GenoCanvas& wide) const
+bool ScreenSwitch::dataWouldBeLost() const
 {
-    return hasLargeOnlyRecordData(windows_.document()) || hasItemsOutsideNormalArea(wide);
+    return hasLargeOnlyRecordData(windows_.document()) || hasItemsOutsideNormalArea(windows_.document());
 }
 
 bool ScreenSwitch::userAgreesToDrop() const

@@ -29,7 +29,7 @@ public:
     void followDocumentSize(CanvasSize from);
 
 private:
-    bool dataWouldBeLost(GenoCanvas& wide) const;
+    bool dataWouldBeLost() const;
     bool userAgreesToDrop() const;
     void closeWindows(CanvasSize size);
     void openWindows(CanvasSize size);

@@ -31,17 +31,14 @@ const char* saveStrokesTitle(CanvasSize size)
 
 } // namespace
 
-// Texts and added lines are renumbered without gaps and the pen strokes
-// are taken from the segments on show. The handles are hidden, as the
-// saved picture shows none; line mode shows them again. Strokes that cannot
-// be stored put the document back as it was: a document is never left with
-// some layers stored and others not.
+// Texts and added lines are renumbered without gaps and the pen records
+// that draw nothing go. Strokes that cannot be stored put the document back
+// as it was: a document is never left with some layers stored and others not.
 bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
     const GdrRecord before = document_;
     document_.texts = storedTexts(document_);
     document_.addedLines = storedAddedLines(document_);
-    canvas_(size).hideLineHandles();
     if (saveStrokes(size)) return true;
     document_ = before;
     return false;
@@ -67,39 +64,27 @@ bool CanvasLayerStore::loadAddedLines(CanvasSize size)
     });
 }
 
-// The segments on show go back into the stroke list, in widget order; the
-// list is cut to them (or kept at its length, all cleared, when none shows).
+// The records that draw a segment (a width) go back into the stroke list in
+// their order, each with both of its ends as the canvas drew them; the list
+// is cut to them (or kept at its length, all cleared, when none draws one).
 bool CanvasLayerStore::saveStrokes(CanvasSize size)
 {
     return trapErrors(reporter_, saveStrokesTitle(size), [&] {
-        GenoCanvas& canvas = canvas_(size);
         auto& list = document_.strokes;
         if (!list.dimensioned) throw RunTimeError::subscriptOutOfRange("FreeLine");
-        // A segment keeps the stroke number of its own record: where records
-        // without a segment are left out, the numbers move up with the
-        // segments, or undo would split strokes after the next load.
-        std::vector<std::int32_t> strokeNos;
-        for (auto& r : list.mutableItems()) {
-            strokeNos.push_back(r.strokeNumber);
-            r = FreeLineRecord{};
-            r.strokeNumber = strokeNos.back();
+        std::vector<FreeLineRecord> drawn;
+        for (const FreeLineRecord& r : list.items())
+            if (r.width != 0) drawn.push_back(r);
+        auto& items = list.mutableItems();
+        if (drawn.empty()) {
+            for (FreeLineRecord& r : items) {
+                const std::int32_t strokeNumber = r.strokeNumber;
+                r = FreeLineRecord{};
+                r.strokeNumber = strokeNumber;
+            }
+            return;
         }
-        std::int32_t k = 1;
-        for (int i = 1; i <= canvas.strokes.upperBound(); ++i) {
-            const LineWidget* line = canvas.strokes.find(i);
-            if (!line || !line->visible) continue;
-            if (!list.contains(k)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(k) + ")");
-            FreeLineRecord& r = list[k];
-            if (list.contains(i)) r.strokeNumber = strokeNos[static_cast<std::size_t>(i - list.lowerBound)];
-            r.x1 = line->x1;
-            r.y1 = line->y1;
-            r.x2 = line->x2;
-            r.y2 = line->y2;
-            r.width = line->width;
-            r.colour = line->colour;
-            ++k;
-        }
-        if (k > 1) list.mutableItems().resize(static_cast<std::size_t>(k - list.lowerBound));
+        items = std::move(drawn);
     });
 }
 

@@ -27,11 +27,10 @@ public:
     bool loadAddedLines(CanvasSize size);
     [[nodiscard]] bool saveStrokes(CanvasSize size);
 
-    // What saving the drawing stores: texts and added lines renumbered as
-    // the document holds them (genogram/canvas_layers.h), then the strokes
-    // the canvas shows. A failure puts the document back as it was. The
-    // canvas's texts and lines keep their old numbers: the caller opens the
-    // document anew before they are edited again.
+    // What saving the drawing stores: texts and added lines renumbered
+    // (genogram/canvas_layers.h), then the strokes. A failure puts the
+    // document back as it was. The canvas's texts and lines keep their old
+    // numbers: the caller opens the document anew before they are edited.
     [[nodiscard]] bool saveCanvasLayers(CanvasSize size);
 
 private:

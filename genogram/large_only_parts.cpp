@@ -1,7 +1,5 @@
 #include "large_only_parts.h"
 
-#include "document/error_trap.h"
-
 #include <algorithm>
 
 namespace kinsketch {
@@ -46,39 +44,48 @@ void resetLargeOnlyParts(GdrRecord& document)
 
 namespace {
 
-// Drops (or only looks for) the items outside the normal area; true when
-// any was met. Texts and added lines are taken out of use in the document,
-// pen segments hidden, so that storing the layers leaves them out.
-bool visitItemsOutsideNormalArea(GenoCanvas& canvas, bool drop)
+// Looks at every item outside the normal area, for `visit` to tell whether it
+// counts; true when any was met.
+template <class Document, class Visit>
+bool visitItemsOutsideNormalArea(Document& document, Visit visit)
 {
     bool found = false;
-    trapErrors(canvas.reporter(), "xfnc_DelOutControl", [&] {
-        GdrRecord& document = canvas.document();
-        for (AddLineRecord& line : document.addedLines) {
-            if (line.used == kFalse || !outside(line.x1, line.y1) || !outside(line.x2, line.y2)) continue;
-            if (drop) line.used = kFalse;
-            found = true;
-        }
-        for (std::size_t i = 1; i < document.texts.size(); ++i) {
-            TextLabelRecord& text = document.texts[i];
-            if (text.used == kFalse || !outside(text.left, text.top)) continue;
-            if (drop) text.used = kFalse;
-            found = true;
-        }
-        for (int i = 0; i <= canvas.strokes.upperBound(); ++i) {
-            LineWidget* stroke = canvas.strokes.find(i);
-            if (!stroke || !outside(stroke->x1, stroke->y1) || !outside(stroke->x2, stroke->y2)) continue;
-            if (drop) stroke->visible = false;
-            found = true;
-        }
-    });
+    for (auto& line : document.addedLines)
+        if (line.used != kFalse && outside(line.x1, line.y1) && outside(line.x2, line.y2))
+            found = visit(line.used) || found;
+    for (std::size_t i = 1; i < document.texts.size(); ++i) {
+        auto& text = document.texts[i];
+        if (text.used != kFalse && outside(text.left, text.top)) found = visit(text.used) || found;
+    }
     return found;
+}
+
+bool drawsOutside(const FreeLineRecord& stroke)
+{
+    return stroke.width != 0 && outside(stroke.x1, stroke.y1) && outside(stroke.x2, stroke.y2);
 }
 
 } // namespace
 
-bool hasItemsOutsideNormalArea(GenoCanvas& canvas) { return visitItemsOutsideNormalArea(canvas, false); }
+bool hasItemsOutsideNormalArea(const GdrRecord& document)
+{
+    const auto& strokes = document.strokes.items();
+    return visitItemsOutsideNormalArea(document, [](auto) { return true; }) ||
+           std::any_of(strokes.begin(), strokes.end(), drawsOutside);
+}
 
-bool dropItemsOutsideNormalArea(GenoCanvas& canvas) { return visitItemsOutsideNormalArea(canvas, true); }
+// Texts and added lines are taken out of use, pen records lose their width
+// (every record the canvas drew holds both ends of its segment).
+bool dropItemsOutsideNormalArea(GdrRecord& document)
+{
+    bool found = visitItemsOutsideNormalArea(document, [](Bool16& used) {
+        used = kFalse;
+        return true;
+    });
+    if (!std::any_of(document.strokes.items().begin(), document.strokes.items().end(), drawsOutside)) return found;
+    for (FreeLineRecord& stroke : document.strokes.mutableItems())
+        if (drawsOutside(stroke)) stroke.width = 0;
+    return true;
+}
 
 } // namespace kinsketch

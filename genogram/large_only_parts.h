@@ -4,7 +4,6 @@
 // area. Going to the normal screen looks for them, then drops them.
 
 #include "document/gdr_record.h"
-#include "genogram/geno_canvas.h"
 
 #include <cstdint>
 
@@ -19,12 +18,12 @@ bool hasLargeOnlyRecordData(const GdrRecord& document);
 // make every later switch ask about data nobody can see.
 void resetLargeOnlyParts(GdrRecord& document);
 
-// Whether the WIDE canvas holds items outside the normal area: added lines
-// with both ends outside, texts in use whose corner is outside, pen strokes with both ends outside whether on
-// show or not.
-bool hasItemsOutsideNormalArea(GenoCanvas& canvas);
-// Drops those items: texts and lines out of use in the document, pen
-// segments hidden. True when there were any.
-bool dropItemsOutsideNormalArea(GenoCanvas& canvas);
+// Whether the WIDE drawing holds items outside the normal area: added lines
+// in use with both ends outside, texts in use whose corner is outside, pen
+// records that draw a segment with both ends outside.
+bool hasItemsOutsideNormalArea(const GdrRecord& document);
+// Drops those items, so that storing the layers leaves them out. True when
+// there were any.
+bool dropItemsOutsideNormalArea(GdrRecord& document);
 
 } // namespace kinsketch

@@ -4,9 +4,13 @@
 
 namespace kinsketch {
 
+// The picture shows no line handles; line mode shows them again when
+// editing goes on.
 bool storeLayersForPicture(CanvasLayerStore& layers, GenoCanvas& canvas)
 {
-    return layers.saveCanvasLayers(canvas.geometry().size) && canvas.rebuild();
+    if (!layers.saveCanvasLayers(canvas.geometry().size)) return false;
+    canvas.hideLineHandles();
+    return canvas.rebuild();
 }
 
 std::optional<QImage> storeLayersAndPaint(CanvasLayerStore& layers, GenoCanvas& canvas, double scale)
