@@ -3,8 +3,8 @@
 // texts (layer 1), added lines (layer 2) and pen strokes (layer 4) between
 // the document and the canvas of either screen size.
 
-#include "geometry/canvas_size.h"
 #include "geno_canvas.h"
+#include "geometry/canvas_size.h"
 
 #include "document/gdr_record.h"
 #include "seams/error_reporter.h"
