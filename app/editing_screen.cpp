@@ -355,13 +355,13 @@ void EditingScreen::showState(const EditingState& state, const StateWithoutStrok
     CanvasWindow& canvas = windows_.canvas(size);
     const auto& strokes = document.strokes.items();
     const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
-    CanvasChanges changes{storedTexts(document) != state.rest.texts,
-                          storedAddedLines(document) != state.rest.addedLines, std::nullopt};
+    std::optional<std::int32_t> strokesFrom;
     if (!(document.strokes == state.strokes))
-        changes.strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
+        strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
     const bool panelChanged = shown.symbols != state.rest.symbols || shown.ages != state.rest.ages ||
                               shown.remarks != state.rest.remarks || shown.lineStyles != state.rest.lineStyles;
-    putIntoDocument(state, document);
+    const ReplacedLayers replaced = putIntoDocument(state, document);
+    const CanvasChanges changes{replaced.texts, replaced.addedLines, strokesFrom};
     BasicInputWindow& panel = windows_.basicInput(size);
     if (panelChanged) panel.panel().load();
     canvas.reopenDocument(layers_, changes);

@@ -6,8 +6,6 @@
 
 #include "document/run_time_error.h"
 
-#include <cmath>
-#include <string>
 #include <vector>
 
 namespace kinsketch {
@@ -37,8 +35,7 @@ const char* saveStrokesTitle(CanvasSize size)
 bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
     const GdrRecord before = document_;
-    document_.texts = storedTexts(document_);
-    document_.addedLines = storedAddedLines(document_);
+    storeTextsAndLines(document_);
     if (saveStrokes(size)) return true;
     document_ = before;
     return false;

@@ -10,7 +10,6 @@
 #include "seams/error_reporter.h"
 
 #include <functional>
-#include <vector>
 
 namespace kinsketch {
 

@@ -26,10 +26,15 @@ StoredAddedLines storedAddedLines(const GdrRecord& document)
     return stored;
 }
 
-GdrRecord withStoredTextsAndLines(GdrRecord document)
+void storeTextsAndLines(GdrRecord& document)
 {
     document.texts = storedTexts(document);
     document.addedLines = storedAddedLines(document);
+}
+
+GdrRecord withStoredTextsAndLines(GdrRecord document)
+{
+    storeTextsAndLines(document);
     return document;
 }
 

@@ -23,7 +23,8 @@ bool isTextOnShow(const TextLabelRecord& text);
 // as lines 1, 2, 3 …: what a save stores, read without changing anything.
 StoredTexts storedTexts(const GdrRecord& document);
 StoredAddedLines storedAddedLines(const GdrRecord& document);
-// The document with its texts and added lines as a save stores them.
+// Renumbers the document's texts and added lines as a save stores them.
+void storeTextsAndLines(GdrRecord& document);
 GdrRecord withStoredTextsAndLines(GdrRecord document);
 
 // The highest number a text or line of this editing has taken (0: none):

@@ -19,7 +19,7 @@ void takeDocumentFields(const GdrRecord& document, StateWithoutStrokes& rest)
     rest.wide = document.isWide();
 }
 
-void putIntoDocument(const EditingState& state, GdrRecord& document)
+ReplacedLayers putIntoDocument(const EditingState& state, GdrRecord& document)
 {
     const StateWithoutStrokes& rest = state.rest;
     document.symbols = rest.symbols;
@@ -28,11 +28,13 @@ void putIntoDocument(const EditingState& state, GdrRecord& document)
     document.lineStyles = rest.lineStyles;
     document.frameSegments = rest.cohabitSeg;
     document.cohabitMarks = rest.cohabitFlag;
-    if (storedTexts(document) != rest.texts) document.texts = rest.texts;
-    if (storedAddedLines(document) != rest.addedLines) document.addedLines = rest.addedLines;
+    const ReplacedLayers replaced{storedTexts(document) != rest.texts, storedAddedLines(document) != rest.addedLines};
+    if (replaced.texts) document.texts = rest.texts;
+    if (replaced.addedLines) document.addedLines = rest.addedLines;
     // A document that keeps its size keeps the mode text it came with.
     if (document.isWide() != rest.wide) document.screenMode = rest.wide ? "WIDE" : "";
     if (!(document.strokes == state.strokes)) document.strokes = state.strokes;
+    return replaced;
 }
 
 namespace {

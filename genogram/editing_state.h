@@ -56,9 +56,14 @@ struct EditingState {
 // Takes what the document holds but the strokes, texts and added lines as
 // the save would store them; the panel's marks are the caller's to take.
 void takeDocumentFields(const GdrRecord& document, StateWithoutStrokes& rest);
+// Which of texts and added lines putting a state into the document replaced.
+struct ReplacedLayers {
+    bool texts = false;
+    bool addedLines = false;
+};
 // Puts the whole state into the document. Texts and added lines that would
 // be stored as the state holds them are left with their numbers.
-void putIntoDocument(const EditingState& state, GdrRecord& document);
+ReplacedLayers putIntoDocument(const EditingState& state, GdrRecord& document);
 
 class StateChange {
 public:
