@@ -6,6 +6,7 @@
 #include "drag_limits.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kinsketch {
 namespace {
@@ -68,7 +69,7 @@ void AddedLineGestures::dragHandle(int n, int end, float x, float y)
 {
     trapErrors(canvas_.reporter(), "LfncMouseMove", [&] {
         const DragLimits limits = dragLimits(canvas_.geometry().size);
-        const LabelWidget& handle = end == 1 ? canvas_.startHandles[n] : canvas_.endHandles[n];
+        const LabelWidget& handle = std::as_const(end == 1 ? canvas_.startHandles : canvas_.endHandles)[n];
         const float left = std::clamp(handle.left + (x - grabX_), 0.0F, limits.handleLeft);
         const float top = std::clamp(handle.top + (y - grabY_), 0.0F, limits.handleTop);
         AddLineRecord& line = record(canvas_, n);

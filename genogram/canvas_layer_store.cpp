@@ -41,15 +41,14 @@ bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
     return false;
 }
 
-// Texts in use get their labels, in number order, each on top; a record
-// not in use holds no number.
+// Texts in use get their labels, in number order, over everything else; a
+// record not in use holds no number.
 bool CanvasLayerStore::loadTexts(CanvasSize size)
 {
     return trapErrors(reporter_, loadTextsTitle(size), [&] {
         GenoCanvas& canvas = canvas_(size);
         clearUnusedTexts(document_);
-        for (int i = 1; i < kTextLabelCount; ++i)
-            if (document_.texts[static_cast<std::size_t>(i)].used != kFalse) canvas.showText(i, true);
+        canvas.showTexts();
     });
 }
 

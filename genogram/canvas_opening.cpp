@@ -17,12 +17,15 @@ CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas)
 
 namespace {
 
-// Element 0 of each array is the hidden template the others are made from.
-template <class Widget>
-void unloadAllButTemplate(WidgetArray<Widget>& widgets)
+// A line in use keeps its widgets, which drawing it again sets.
+void unloadLinesNotInUse(GenoCanvas& canvas)
 {
-    for (int i = widgets.upperBound(); i >= 1; --i)
-        if (widgets.exists(i)) widgets.unload(i);
+    for (int k = 1; k <= kAddLineCount; ++k) {
+        if (canvas.document().addedLines[static_cast<std::size_t>(k - 1)].used != kFalse) continue;
+        for (WidgetArray<LabelWidget>* handles : {&canvas.startHandles, &canvas.endHandles})
+            if (handles->exists(k)) handles->unload(k);
+        if (canvas.addedLines.exists(k)) canvas.addedLines.unload(k);
+    }
 }
 
 } // namespace
@@ -31,21 +34,20 @@ CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, 
 {
     const CanvasSize size = canvas.geometry().size;
     CanvasLoad load;
-    if (changes.texts) {
-        unloadAllButTemplate(canvas.textLabels);
-        load.texts = layers.loadTexts(size);
-    }
+    if (changes.texts) load.texts = layers.loadTexts(size);
     if (changes.addedLines) {
-        unloadAllButTemplate(canvas.addedLines);
-        unloadAllButTemplate(canvas.startHandles);
-        unloadAllButTemplate(canvas.endHandles);
         load.addedLines = layers.loadAddedLines(size);
+        unloadLinesNotInUse(canvas);
     }
     if (changes.strokesFrom)
         for (std::int32_t i = canvas.strokes.upperBound(); i >= std::max(*changes.strokesFrom, 1); --i)
             if (canvas.strokes.exists(i)) canvas.strokes.unload(i);
-    canvas.rebuild();
-    if (changes.addedLines) canvas.drawAddedLines(AddedLineDraw::Create);
+    if (changes.addedLines) {
+        canvas.rebuildUnderAddedLines();
+        canvas.drawAddedLines(AddedLineDraw::Create);
+    } else {
+        canvas.rebuild();
+    }
     return load;
 }
 

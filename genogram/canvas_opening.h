@@ -29,9 +29,10 @@ struct CanvasChanges {
     std::optional<std::int32_t> strokesFrom = 1; // the first pen record that differs
 };
 
-// The same on a canvas that shows a drawing already: the texts, added lines
-// and pen segments that changed go first, so that it shows what opening the
-// document shows.
+// The same on a canvas that shows a drawing already: the texts and added
+// lines of a layer that changed are shown again in place, those no longer in
+// use go, and the pen segments from the first that changed are made anew,
+// so that it shows what opening the document shows.
 CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, CanvasChanges changes = {});
 
 } // namespace kinsketch

@@ -8,6 +8,8 @@
 #include "document/run_time_error.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace kinsketch {
 namespace {
@@ -49,6 +51,11 @@ LineWidget lineAt(const TwipsLine& l, Colour colour, bool visible)
             LinePattern::Solid,
             1,
             visible};
+}
+
+void showCaption(WidgetArray<LabelWidget>& labels, int i, const std::string& caption)
+{
+    if (std::as_const(labels)[i].text.caption != caption) labels[i].text.caption = caption;
 }
 
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -165,28 +172,75 @@ void GenoCanvas::showText(int n, bool toFront)
         if (!inUse) return;
         textLabels.load(n, textLabelOf(record));
     }
-    LabelWidget& label = textLabels[n];
-    label = textLabelOf(record);
+    LabelWidget label = textLabelOf(record);
     label.visible = inUse;
     label.enabled = inUse;
+    textLabels.set(n, label);
     if (toFront) textLabels.bringToFront(n);
 }
 
+void GenoCanvas::showTexts()
+{
+    std::vector<WidgetId> inUse;
+    for (int n = 1; n < kTextLabelCount; ++n) {
+        if (document_.texts[static_cast<std::size_t>(n)].used != kFalse) {
+            showText(n, false);
+            inUse.push_back({WidgetKind::textLabels, n});
+        } else if (textLabels.exists(n)) {
+            textLabels.unload(n);
+        }
+    }
+    static constexpr WidgetKind kLaidOverByRebuild[] = {WidgetKind::strokes, WidgetKind::frameLines};
+    if (!zOrder_.liesOnTop(inUse, kLaidOverByRebuild)) textLabels.bringToFrontInOrder(1, textLabels.upperBound());
+}
+
+void GenoCanvas::drawOnSurface(const LineWidget& segment)
+{
+    surface_.push_back(segment);
+    changeLog_.add({CanvasChange::What::Surface, WidgetKind::strokes, 0, 0, {}});
+}
+
+bool GenoCanvas::rebuildUnderAddedLines()
+{
+    underAddedLines_ = true;
+    const bool rebuilt = rebuild();
+    underAddedLines_ = false;
+    return rebuilt;
+}
+
+bool GenoCanvas::liesUnderAddedLines(int lowest, int highest) const
+{
+    std::vector<WidgetId> segments;
+    for (int k = lowest; k <= highest; ++k)
+        if (strokes.exists(k)) segments.push_back({WidgetKind::strokes, k});
+    for (int s = 0; s <= frameLines.upperBound(); ++s)
+        if (frameLines.exists(s)) segments.push_back({WidgetKind::frameLines, s});
+    static constexpr WidgetKind kAddedLineKinds[] = {WidgetKind::startHandles, WidgetKind::endHandles,
+                                                     WidgetKind::addedLines};
+    return zOrder_.liesOnTop(segments, kAddedLineKinds);
+}
+
+// Widgets keep what they show where it stays, so that the change log names
+// only what an edit changed: the frame segments that stay shown are not made
+// anew, and neither they nor the pen segments move while they lie in order.
 bool GenoCanvas::rebuild()
 {
     return trapErrors(reporter_, "GfncPrev", [&] {
-        surface_.clear();
-        hideFrameSegments();
-        redrawFreeLines(0, FreeLineRedraw::Strokes);
+        if (!surface_.empty()) {
+            surface_.clear();
+            changeLog_.add({CanvasChange::What::Surface, WidgetKind::strokes, 0, 0, {}});
+        }
+        for (int s = frameLines.upperBound(); s >= 0; --s)
+            if (frameLines.exists(s) && document_.frameSegments[static_cast<std::size_t>(s)] != 1) frameLines.unload(s);
+        redrawFreeLines(0, FreeLineRedraw::Strokes, true);
         showSymbols();
-        for (int i = 0; i < geometry_.slotCount; ++i)
-            ageLabels[i].text.caption = document_.ages[static_cast<std::size_t>(i)];
-        for (int i = 0; i < geometry_.slotCount; ++i)
-            remarkLabels[i].text.caption = document_.remarks[static_cast<std::size_t>(i)];
+        for (int i = 0; i < geometry_.slotCount; ++i) {
+            showCaption(ageLabels, i, document_.ages[static_cast<std::size_t>(i)]);
+            showCaption(remarkLabels, i, document_.remarks[static_cast<std::size_t>(i)]);
+        }
         for (int k = 0; k < geometry_.connectorCount(); ++k)
             applyLineStyle(k, document_.lineStyles[static_cast<std::size_t>(k)]);
-        for (int s = 0; s < geometry_.frameSegmentCount(); ++s)
-            if (document_.frameSegments[static_cast<std::size_t>(s)] == 1) showFrameSegment(s);
+        showFrameSegments();
     });
 }
 
@@ -205,7 +259,9 @@ void GenoCanvas::showSymbols()
             reportBadSymbolOnce(i, key, error);
             image = 0;
         }
-        symbols[i].image = image;
+        SymbolWidget symbol = std::as_const(symbols)[i];
+        symbol.image = image;
+        symbols.set(i, symbol);
     }
 }
 
@@ -218,45 +274,46 @@ void GenoCanvas::reportBadSymbolOnce(int slot, const std::string& key, const Run
 void GenoCanvas::applyLineStyle(int k, int style)
 {
     const bool marriage = geometry_.isMarriageLine(k);
-    if (marriage) {
-        slashesS[k].visible = false;
-        slashesW[k].visible = false;
-    }
-    LineWidget& line = connectorLines[k];
+    LineWidget line = std::as_const(connectorLines)[k];
     line.visible = true;
-    const auto look = lineStyleLook(style, marriage);
-    if (!look) return;
-    if (!look->shown) {
+    bool slashS = false, slashW = false;
+    if (const auto look = lineStyleLook(style, marriage); look && !look->shown) {
         line.colour = kWhite;
         line.visible = false;
-        return;
+    } else if (look) {
+        line.colour = kBlack;
+        line.pattern = look->pattern;
+        line.width = look->width;
+        slashS = look->slashS;
+        slashW = look->slashW;
     }
-    line.colour = kBlack;
-    line.pattern = look->pattern;
-    line.width = look->width;
-    if (marriage) {
-        slashesS[k].visible = look->slashS;
-        slashesW[k].visible = look->slashW;
+    connectorLines.set(k, line);
+    if (!marriage) return;
+    const auto showSlash = [k](WidgetArray<LineWidget>& slashes, bool shown) {
+        LineWidget slash = std::as_const(slashes)[k];
+        slash.visible = shown;
+        slashes.set(k, slash);
+    };
+    showSlash(slashesS, slashS);
+    showSlash(slashesW, slashW);
+}
+
+// The frame segments the document marks lie on top, in their order.
+void GenoCanvas::showFrameSegments()
+{
+    for (int s = 0; s < geometry_.frameSegmentCount(); ++s) {
+        if (document_.frameSegments[static_cast<std::size_t>(s)] != 1) continue;
+        const LineWidget line = lineAt(geometry_.frameSegments[static_cast<std::size_t>(s)], kBlack, true);
+        if (frameLines.exists(s))
+            frameLines.set(s, line);
+        else
+            frameLines.load(s, line);
     }
-}
-
-void GenoCanvas::showFrameSegment(int s)
-{
-    if (s < 0 || s >= geometry_.frameSegmentCount()) return;
-    const TwipsLine& segment = geometry_.frameSegments[static_cast<std::size_t>(s)];
-    placeFrameSegment(s, segment.x1, segment.y1, segment.x2, segment.y2);
-}
-
-void GenoCanvas::placeFrameSegment(int s, int x1, int y1, int x2, int y2)
-{
-    frameLines.load(s, lineAt({x1, y1, x2, y2}, kBlack, true));
-    frameLines.bringToFront(s);
-}
-
-void GenoCanvas::hideFrameSegments()
-{
-    for (int s = frameLines.upperBound(); s >= 0; --s)
-        if (frameLines.exists(s)) frameLines.unload(s);
+    const std::uint64_t orderedBefore = zOrder_.changes();
+    const bool freeLinesOrdered = freeLinesOrderedAt_ == orderedBefore;
+    if (!underAddedLines_ || !liesUnderAddedLines(1, 0)) frameLines.bringToFrontInOrder(0, frameLines.upperBound());
+    if (freeLinesOrdered) freeLinesOrderedAt_ = zOrder_.changes();
+    frameOverFreeLines_ = frameLines.upperBound() >= 0;
 }
 
 } // namespace kinsketch

@@ -5,6 +5,7 @@
 // difference. The window that shows it and the picture both draw this model
 // through the one painting routine, so logic and tests need no screen.
 
+#include "canvas_change_log.h"
 #include "canvas_widgets.h"
 #include "geometry/canvas_geometry.h"
 #include "input_mode.h"
@@ -63,6 +64,9 @@ public:
     // Rebuilds the picture of the document: symbols, labels, connector lines,
     // the automatic frame and the pen strokes. Texts and added lines stay.
     bool rebuild();
+    // The same when the added lines are drawn over everything next: pen and
+    // frame segments that lie in order right beneath them stay there.
+    bool rebuildUnderAddedLines();
     // Re-creates the pen-segment widgets from record `first` on (see the .cpp).
     bool redrawFreeLines(std::int32_t first, FreeLineRedraw how);
     // Whether the last redrawFreeLines moved segments it did not re-create,
@@ -82,6 +86,13 @@ public:
     // over everything, as placing a text or opening the document does.
     void showText(int n, bool toFront);
 
+    // Shows every text as the document holds it, those in use over
+    // everything else in number order, as opening the document lays them;
+    // labels of texts no longer in use go. Labels that lie so already stay
+    // where they are: the pen and frame segments a rebuild lays over them
+    // anyway may lie above them.
+    void showTexts();
+
     // What a save does before storing layer 2: both handles of every added
     // line on show become visible, so that the handles select the lines.
     void showHandlesOfLinesOnShow();
@@ -90,7 +101,7 @@ public:
 
     // Pixels drawn straight on the window surface while the mouse moves;
     // the next rebuild wipes them.
-    void drawOnSurface(const LineWidget& segment) { surface_.push_back(segment); }
+    void drawOnSurface(const LineWidget& segment);
     const std::vector<LineWidget>& surface() const { return surface_; }
 
     const ZOrder& zOrder() const { return zOrder_; }
@@ -99,8 +110,12 @@ public:
     const LabelWidget* labelWidget(WidgetId id) const;
     const SymbolWidget* symbolWidget(WidgetId id) const;
 
+    // Every change to the widgets and their order, as it happened.
+    const CanvasChangeLog& changeLog() const { return changeLog_; }
+
 private:
-    ZOrder zOrder_;
+    CanvasChangeLog changeLog_;
+    ZOrder zOrder_{changeLog_};
 
 public:
     // The widget arrays under their window names.
@@ -119,13 +134,17 @@ public:
 
 private:
     void loadDesign();
+    // `rebuilding`: the frame is laid over the segments next, so that a
+    // frame already lying just above them leaves them in order.
+    bool redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool rebuilding);
     void showSymbols();
     void reportBadSymbolOnce(int slot, const std::string& key, const RunTimeError& error);
     void applyLineStyle(int k, int style);
-    void showFrameSegment(int s);
-    void placeFrameSegment(int s, int x1, int y1, int x2, int y2);
-    void hideFrameSegments();
-    void drawOneAddedLine(int k, AddedLineDraw how, bool selected);
+    void showFrameSegments();
+    // Whether the pen segments `lowest` … `highest` and then the frame
+    // segments lie in order at the top, save for added lines above them.
+    bool liesUnderAddedLines(int lowest, int highest) const;
+    void drawOneAddedLine(int k, AddedLineDraw how, bool selected, bool toFront = true);
     std::optional<std::int32_t> figureNoOf(bool figure) const;
     bool redrawsUnchangedFreeLines(bool figure) const;
     void rememberFullFreeLineDraw(bool figure, std::int32_t lastReached);
@@ -139,6 +158,11 @@ private:
     // top in record order, as long as nothing has changed the order since.
     std::uint64_t freeLinesOrderedAt_ = ~std::uint64_t{0};
     std::int32_t freeLinesOnTop_ = 0;
+    // The last rebuild laid the frame over those segments, and nothing has
+    // moved since: to a rebuild they are still in order, to the pen not.
+    bool frameOverFreeLines_ = false;
+    // A rebuild under the added lines is running.
+    bool underAddedLines_ = false;
     bool freeLinesRestacked_ = true;
     // What the last redraw of every pen record found and left, so that a
     // redraw of records and segments that have not changed since only moves

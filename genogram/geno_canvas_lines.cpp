@@ -5,6 +5,9 @@
 
 #include "document/run_time_error.h"
 
+#include <utility>
+#include <vector>
+
 namespace kinsketch {
 namespace {
 
@@ -14,6 +17,16 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 {
     if (!list.contains(index)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(index) + ")");
     return list[index];
+}
+
+template <class Widget>
+void showWidget(WidgetArray<Widget>& widgets, int i, bool shown)
+{
+    if (const Widget* widget = std::as_const(widgets).find(i); widget && widget->visible != shown) {
+        Widget changed = *widget;
+        changed.visible = shown;
+        widgets.set(i, changed);
+    }
 }
 
 } // namespace
@@ -26,7 +39,9 @@ FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t 
 // record keeps its own point and begins a new chain on the next full redraw.
 // An empty record breaks the chain but not the redraw: a figure left open
 // keeps a spare record, and the strokes drawn after it must still show.
-bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
+bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how) { return redrawFreeLines(first, how, false); }
+
+bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool rebuilding)
 {
     const bool figure = how == FreeLineRedraw::Figure;
     return trapErrors(reporter_, "GfncLineDraw", [&] {
@@ -34,13 +49,21 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
         if (!list.dimensioned) return;
         const std::int32_t start = first <= 1 ? 1 : (figure ? first : first - 1);
         const std::int32_t figureNo = figure ? context_.currentFigureNo() : 0;
-        const bool stillOrdered = zOrder_.changes() == freeLinesOrderedAt_ && start <= freeLinesOnTop_ + 1;
+        const bool unmoved = zOrder_.changes() == freeLinesOrderedAt_;
+        const bool stillOrdered = unmoved && start <= freeLinesOnTop_ + 1 && (rebuilding || !frameOverFreeLines_);
+        // Only the frame lies over the segments a rebuild left in order.
+        const bool orderedBelowFrame = unmoved && frameOverFreeLines_ && !rebuilding;
+        frameOverFreeLines_ = false;
         if (start == 1 && redrawsUnchangedFreeLines(figure)) {
             const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
             freeLinesRestacked_ = true;
-            if (!stillOrdered && drawn.highest != 0) strokes.bringRunToFront(drawn.lowest, drawn.highest);
+            // Left beneath the added lines, they are not on top for the pen.
+            const bool underLines = !stillOrdered && drawn.highest != 0 && underAddedLines_ &&
+                                    liesUnderAddedLines(drawn.lowest, drawn.highest);
+            if (!stillOrdered && drawn.highest != 0 && !underLines)
+                strokes.bringRunToFront(drawn.lowest, drawn.highest);
             freeLinesOnTop_ = drawn.highest;
-            freeLinesOrderedAt_ = zOrder_.changes();
+            if (!underLines) freeLinesOrderedAt_ = zOrder_.changes();
             return;
         }
         fullFreeLineDraw_.reset();
@@ -48,6 +71,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
         bool chainStart = true;
         std::int32_t lastReached = 0;
         bool passedOverWidget = false;
+        bool loadedBelowTop = false;
         for (std::int32_t k = start; k <= list.upperBound(); ++k) {
             FreeLineRecord& record = freeLineRecord(list, k);
             if (record.width == 0) {
@@ -64,14 +88,12 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
                 px = record.x2;
                 py = record.y2;
             }
-            // Re-creating a widget puts it on top; an existing one is set
-            // and brought there, which ends the same and allocates nothing.
             const LineWidget segment{record.x1,     record.y1,          px,           py,
                                      record.colour, LinePattern::Solid, record.width, true};
-            if (LineWidget* existing = strokes.find(k)) {
-                *existing = segment;
-                strokes.bringToFront(k);
+            if (strokes.exists(k)) {
+                strokes.set(k, segment);
             } else {
+                loadedBelowTop = loadedBelowTop || k <= freeLinesOnTop_;
                 strokes.load(k, segment);
             }
             record.x2 = px;
@@ -80,15 +102,21 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how)
             py = record.y1;
             lastReached = k;
         }
-        // Re-created segments are loaded on top in record order; when the
-        // ones before them already lie just below, as the last call left
-        // them, or every segment was re-created, the order is complete
-        // without touching every segment again. A segment passed over stays
-        // where it was and must be put back in its place.
+        // The segments redrawn end on top in record order. When the ones
+        // before them already lie there, as the last call left them, and
+        // those made anew came after them, the order is complete. A segment
+        // passed over stays where it was and must be put back in its place.
         freeLinesRestacked_ = !(stillOrdered && lastReached >= freeLinesOnTop_) || passedOverWidget;
-        if (freeLinesRestacked_ && (start > 1 || passedOverWidget))
-            for (std::int32_t i = 1; i <= lastReached; ++i)
-                if (strokes.exists(i)) strokes.bringToFront(i);
+        if (orderedBelowFrame && !passedOverWidget && start > freeLinesOnTop_ && freeLinesOnTop_ > 0) {
+            // They still lie together: lifted as one, the new ones over them.
+            int lowest = 1;
+            while (!strokes.exists(lowest)) ++lowest;
+            strokes.bringRunToFront(lowest, freeLinesOnTop_);
+            strokes.bringToFrontInOrder(freeLinesOnTop_ + 1, lastReached);
+        } else if (freeLinesRestacked_ || loadedBelowTop) {
+            strokes.bringToFrontInOrder(freeLinesRestacked_ && (start > 1 || passedOverWidget) ? 1 : start,
+                                        lastReached);
+        }
         freeLinesOnTop_ = lastReached;
         freeLinesOrderedAt_ = zOrder_.changes();
         if (start == 1) rememberFullFreeLineDraw(figure, lastReached);
@@ -142,7 +170,22 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figure, std::int32_t lastReached)
 bool GenoCanvas::drawAddedLines(AddedLineDraw how)
 {
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-        for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false);
+        const bool create = how == AddedLineDraw::Create;
+        for (int k = 1; k <= kAddLineCount; ++k) drawOneAddedLine(k, how, false, !create);
+        if (!create) return;
+        // Every line in use lies over everything, in number order, as
+        // creating each in turn lays them; lines that lie so already stay.
+        std::vector<WidgetId> onTop;
+        for (int k = 1; k <= kAddLineCount; ++k)
+            if (document_.addedLines[static_cast<std::size_t>(k - 1)].used != kFalse)
+                onTop.insert(onTop.end(),
+                             {{WidgetKind::startHandles, k}, {WidgetKind::endHandles, k}, {WidgetKind::addedLines, k}});
+        if (zOrder_.liesOnTop(onTop)) return;
+        for (const WidgetId& id : onTop) {
+            if (id.kind == WidgetKind::startHandles) startHandles.bringToFront(id.index);
+            if (id.kind == WidgetKind::endHandles) endHandles.bringToFront(id.index);
+            if (id.kind == WidgetKind::addedLines) addedLines.bringToFront(id.index);
+        }
     });
 }
 
@@ -154,34 +197,32 @@ bool GenoCanvas::drawAddedLine(int n, AddedLineDraw how, bool selected)
 void GenoCanvas::showHandlesOfLinesOnShow()
 {
     for (int i = 1; i <= startHandles.upperBound(); ++i) {
-        const LineWidget* line = addedLines.find(i);
+        const LineWidget* line = std::as_const(addedLines).find(i);
         if (!line || !line->visible) continue;
-        startHandles[i].visible = true;
-        endHandles[i].visible = true;
+        showWidget(startHandles, i, true);
+        showWidget(endHandles, i, true);
     }
 }
 
 void GenoCanvas::hideLineHandles()
 {
-    for (int i = 0; i <= startHandles.upperBound(); ++i)
-        if (auto* handle = startHandles.find(i)) handle->visible = false;
-    for (int i = 0; i <= endHandles.upperBound(); ++i)
-        if (auto* handle = endHandles.find(i)) handle->visible = false;
+    for (int i = 0; i <= startHandles.upperBound(); ++i) showWidget(startHandles, i, false);
+    for (int i = 0; i <= endHandles.upperBound(); ++i) showWidget(endHandles, i, false);
 }
 
 // Creating the widgets of a line that already has them only redraws it: the
 // menu selection and the screen switch draw all lines again, and the line
 // tool passes line 1 on when the limit is reached.
-void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected)
+void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected, bool toFront)
 {
     if (k < 1 || k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
     const AddLineRecord& record = document_.addedLines[static_cast<std::size_t>(k - 1)];
     if (record.used == kFalse) {
         // Lines never created have nothing to hide.
         if (how == AddedLineDraw::Redraw) {
-            if (auto* handle = startHandles.find(k)) handle->visible = false;
-            if (auto* handle = endHandles.find(k)) handle->visible = false;
-            if (auto* line = addedLines.find(k)) line->visible = false;
+            showWidget(startHandles, k, false);
+            showWidget(endHandles, k, false);
+            showWidget(addedLines, k, false);
         }
         return;
     }
@@ -190,28 +231,29 @@ void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected)
         if (!endHandles.exists(k)) endHandles.load(k, lineHandleTemplate());
         if (!addedLines.exists(k)) addedLines.load(k, LineWidget{});
     }
-    LabelWidget& handle1 = startHandles[k];
+    const bool handlesShown = context_.inputMode() != InputMode::Text;
+    LabelWidget handle1 = std::as_const(startHandles)[k];
     handle1.left = record.x1;
     handle1.top = record.y1;
-    handle1.visible = true;
-    LabelWidget& handle2 = endHandles[k];
+    handle1.visible = handlesShown;
+    LabelWidget handle2 = std::as_const(endHandles)[k];
     handle2.left = record.x2;
     handle2.top = record.y2;
-    handle2.visible = true;
-    LineWidget& line = addedLines[k];
+    handle2.visible = handlesShown;
+    LineWidget line = std::as_const(addedLines)[k];
     line.x1 = record.x1 + kHandleCentre;
     line.y1 = record.y1 + kHandleCentre;
     line.x2 = record.x2 + kHandleCentre;
     line.y2 = record.y2 + kHandleCentre;
     line.colour = selected ? kRed : kBlack;
     line.visible = true;
+    startHandles.set(k, handle1);
+    endHandles.set(k, handle2);
+    addedLines.set(k, line);
+    if (!toFront) return;
     startHandles.bringToFront(k);
     endHandles.bringToFront(k);
     addedLines.bringToFront(k);
-    if (context_.inputMode() == InputMode::Text) {
-        handle1.visible = false;
-        handle2.visible = false;
-    }
 }
 
 } // namespace kinsketch

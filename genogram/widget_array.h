@@ -8,13 +8,16 @@
 // destroyed, handed out for writing, or moved in the stacking order on its
 // own. What is drawn from the array can so tell in constant time that it is
 // still current. Each array counts in a range of its own, so that revisions
-// of different arrays never meet.
+// of different arrays never meet. The same changes go to the canvas's change
+// log the stacking order writes to, with the element they concern; `set`
+// writes only what differs.
 
 #include "canvas_widgets.h"
 #include "z_order.h"
 
 #include "document/run_time_error.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -57,7 +60,8 @@ public:
 
     void unload(int index)
     {
-        zOrder_.remove(element(index).z);
+        zOrder_.remove(std::as_const(*this).element(index).z);
+        ++revision_;
         elements_[static_cast<std::size_t>(index)].reset();
         while (upperBound_ >= 0 && !exists(upperBound_)) --upperBound_;
     }
@@ -68,19 +72,33 @@ public:
     {
         return exists(index) ? &elements_[static_cast<std::size_t>(index)]->widget : nullptr;
     }
-    Widget* find(int index)
+    Widget* find(int index) { return exists(index) ? &element(index).widget : nullptr; }
+    // Element `index` shows `widget`; nothing changes when it did already.
+    void set(int index, const Widget& widget)
     {
-        if (!exists(index)) return nullptr;
-        ++revision_;
-        return &elements_[static_cast<std::size_t>(index)]->widget;
+        if (!(std::as_const(*this).element(index).widget == widget)) element(index).widget = widget;
     }
 
-    void bringToFront(int index) { zOrder_.bringToFront(element(index).z); }
+    void bringToFront(int index)
+    {
+        ++revision_;
+        zOrder_.bringToFront(std::as_const(*this).element(index).z);
+    }
     // Moves elements `lowest` … `highest`, which must lie next to each other
     // in that order, to the front together; their own order stays.
     void bringRunToFront(int lowest, int highest)
     {
         zOrder_.bringRangeToFront(std::as_const(*this).element(lowest).z, std::as_const(*this).element(highest).z);
+    }
+    // Moves the elements from `lowest` to `highest` that exist to the front
+    // in index order, unless they lie there so already.
+    void bringToFrontInOrder(int lowest, int highest)
+    {
+        std::vector<ZOrder::Handle> handles;
+        for (int i = std::max(lowest, 0); i <= std::min(highest, upperBound_); ++i)
+            if (exists(i)) handles.push_back(elements_[static_cast<std::size_t>(i)]->z);
+        ++revision_;
+        zOrder_.bringToFrontInOrder(handles);
     }
 
     std::uint64_t revision() const { return revision_; }
@@ -102,11 +120,12 @@ private:
             throw RunTimeError(340, "コントロール配列の要素 '" + std::to_string(index) + "' は存在しません。");
         return *elements_[static_cast<std::size_t>(index)];
     }
-    // Every change to an element passes here.
+    // Every change to an element's values passes here.
     Element& element(int index)
     {
         std::as_const(*this).element(index);
         ++revision_;
+        zOrder_.log().changed({kind_, index});
         return *elements_[static_cast<std::size_t>(index)];
     }
 

@@ -20,17 +20,6 @@ bool startsWith(const StrokeRun& run, const StrokeRun& start)
            std::equal(start.indices.begin(), start.indices.end(), run.indices.begin());
 }
 
-bool CanvasScene::sameValues(const Item& item, const CanvasScene& other, const Item& otherItem) const
-{
-    if (item.look != otherItem.look) return false;
-    switch (item.look) {
-    case Look::Label: return label(item) == other.label(otherItem);
-    case Look::Symbol: return symbol(item) == other.symbol(otherItem);
-    case Look::Strokes: return strokes == other.strokes; // others are compared line by line
-    default: return line(item) == other.line(otherItem);
-    }
-}
-
 void CanvasScene::addFreeLines(const GenoCanvas& canvas, int first, int last)
 {
     for (int k = first; k <= last; ++k)
@@ -69,62 +58,6 @@ std::optional<ZOrder::Place> StrokeRunKeeper::keptRunAt(const GenoCanvas& canvas
         if (++j == run_->lines.size()) return at;
     }
     return std::nullopt;
-}
-
-CanvasScene spreadStrokes(const CanvasScene& scene)
-{
-    CanvasScene spread = scene;
-    spread.items.clear();
-    spread.strokes.reset();
-    const std::size_t strokeLines = scene.strokes ? scene.strokes->lines.size() : 0;
-    spread.items.reserve(scene.items.size() + strokeLines);
-    spread.lines.reserve(scene.lines.size() + strokeLines);
-    for (const CanvasScene::Item& item : scene.items) {
-        if (item.look != CanvasScene::Look::Strokes) {
-            spread.items.push_back(item);
-            continue;
-        }
-        for (std::size_t j = 0; j < scene.strokes->lines.size(); ++j)
-            addLine(spread, CanvasScene::Look::Line, {WidgetKind::strokes, scene.strokes->indices[j]},
-                    scene.strokes->lines[j]);
-    }
-    return spread;
-}
-
-std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& run)
-{
-    if (!scene.strokes || !run || !startsWith(*run, *scene.strokes)) return std::nullopt;
-    const auto strokes = std::find_if(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
-        return item.look == CanvasScene::Look::Strokes;
-    });
-    auto above = std::next(strokes);
-    for (std::size_t j = scene.strokes->lines.size(); j < run->lines.size(); ++j, ++above) {
-        if (above == scene.items.end() || above->look != CanvasScene::Look::Line ||
-            above->id != WidgetId{WidgetKind::strokes, run->indices[j]} || !(scene.line(*above) == run->lines[j]))
-            return std::nullopt;
-    }
-    CanvasScene regrouped = scene;
-    regrouped.items.erase(regrouped.items.begin() + (std::next(strokes) - scene.items.begin()),
-                          regrouped.items.begin() + (above - scene.items.begin()));
-    regrouped.strokes = run;
-    return regrouped;
-}
-
-std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& start)
-{
-    if (!scene.strokes || !start || start->lines.empty() || !startsWith(*scene.strokes, *start)) return std::nullopt;
-    const StrokeRun& run = *scene.strokes;
-    CanvasScene split = scene;
-    split.items.clear();
-    split.items.reserve(scene.items.size() + run.lines.size() - start->lines.size());
-    split.strokes = start;
-    for (const CanvasScene::Item& item : scene.items) {
-        split.items.push_back(item);
-        if (item.look != CanvasScene::Look::Strokes) continue;
-        for (std::size_t j = start->lines.size(); j < run.lines.size(); ++j)
-            addLine(split, CanvasScene::Look::Line, {WidgetKind::strokes, run.indices[j]}, run.lines[j]);
-    }
-    return split;
 }
 
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut)

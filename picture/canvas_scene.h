@@ -2,8 +2,8 @@
 // The canvas model flattened into what the painter draws, bottom first: the
 // strokes drawn on the window surface, then every visible widget in stacking
 // order, each as a copy of its values. The window keeps the scene it last
-// painted beside the picture, so that comparing it with the model's scene
-// tells which pixels an edit can have changed.
+// painted beside the picture, so that it can tell where a widget the model
+// says it changed lay before.
 
 #include "genogram/geno_canvas.h"
 
@@ -30,8 +30,6 @@ struct CanvasScene {
         Look look;
         WidgetId id;      // for a surface stroke, its place among them; for strokes, the lowest
         std::uint32_t at; // its values in lines, labels or symbols
-
-        bool sameWidget(const Item& other) const { return look == other.look && id == other.id; }
     };
 
     std::vector<Item> items;
@@ -44,8 +42,6 @@ struct CanvasScene {
     const LineWidget& line(const Item& item) const { return lines[item.at]; }
     const LabelWidget& label(const Item& item) const { return labels[item.at]; }
     const SymbolWidget& symbol(const Item& item) const { return symbols[item.at]; }
-    // Whether two items show the same thing; they need not be the same widget.
-    bool sameValues(const Item& item, const CanvasScene& other, const Item& otherItem) const;
 
     // Adds pen segments first … last on top, as a free-drawing step does.
     void addFreeLines(const GenoCanvas& canvas, int first, int last);
@@ -67,18 +63,6 @@ private:
     FreeLineRun kept_;
     std::shared_ptr<const StrokeRun> run_;
 };
-
-// The scene with its strokes spread out into Line items, as a scene built
-// without a keeper holds them.
-CanvasScene spreadStrokes(const CanvasScene& scene);
-// The scene with its strokes and the pen segments right above them taken as
-// `run`, if together they hold just its lines: the pen drew those segments,
-// and a later redraw took them into its run.
-std::optional<CanvasScene> regroupStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& run);
-// The scene with its strokes taken as `start`, if their run begins with it,
-// and the lines that follow laid right above them: a pen stroke taken back or
-// given back changes only the end of the run.
-std::optional<CanvasScene> splitStrokes(const CanvasScene& scene, const std::shared_ptr<const StrokeRun>& start);
 
 // `leftOut` names a pen segment to keep out of the scene (0: none).
 CanvasScene sceneOf(const GenoCanvas& canvas, int leftOut = 0);

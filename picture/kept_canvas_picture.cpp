@@ -7,46 +7,13 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <span>
+#include <unordered_map>
 #include <utility>
 
 namespace kinsketch {
 namespace {
-
-using Items = std::span<const CanvasScene::Item>;
-
-// Two neighbouring blocks of items, `lower` items then `upper` items, that
-// lie in the other order in another scene, upper first; either scene may
-// carry more items above them.
-struct BlockSwap {
-    std::size_t lower = 0;
-    std::size_t upper = 0;
-};
-
-std::optional<BlockSwap> blockSwap(Items was, Items is)
-{
-    if (is.empty()) return std::nullopt;
-    const auto upperStart =
-        std::find_if(was.begin(), was.end(), [&](const CanvasScene::Item& item) { return item.sameWidget(is[0]); });
-    if (upperStart == was.begin() || upperStart == was.end()) return std::nullopt;
-    BlockSwap swap{static_cast<std::size_t>(upperStart - was.begin()), 0};
-    while (swap.lower + swap.upper < was.size() && swap.upper < is.size() &&
-           was[swap.lower + swap.upper].sameWidget(is[swap.upper]))
-        ++swap.upper;
-    if (swap.lower + swap.upper > is.size()) return std::nullopt;
-    for (std::size_t t = 0; t < swap.lower; ++t)
-        if (!was[t].sameWidget(is[swap.upper + t])) return std::nullopt;
-    return swap;
-}
-
-// Strokes taken whole count as the lines they hold: they may lie anywhere.
-std::size_t lineCount(const CanvasScene& scene, Items items)
-{
-    std::size_t count = 0;
-    for (const CanvasScene::Item& item : items)
-        count += item.look == CanvasScene::Look::Strokes ? scene.strokes->lines.size() : 1;
-    return count;
-}
 
 // Whether the item sets every pixel it touches outright, whatever lay
 // beneath: solid lines and pen strokes do; dotted lines and the smoothed
@@ -61,67 +28,23 @@ bool coversOutright(const CanvasScene& scene, const CanvasScene::Item& item)
     }
 }
 
-bool holdsPenLines(const CanvasScene& scene)
-{
-    return std::any_of(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
-        return item.look == CanvasScene::Look::Line && item.id.kind == WidgetKind::strokes;
-    });
-}
-
-// Where a scene compared stands apart from the scene itself: from place
-// `at` on, `lines` pen lines stand for its strokes item, either instead of it
-// (spread) or right above it (split).
-struct StrokesAlignment {
-    std::size_t at;
-    std::size_t lines = 0;
-    bool keepsItem = false;
-
-    static StrokesAlignment none(const CanvasScene& scene) { return {scene.items.size()}; }
-    static StrokesAlignment spread(const CanvasScene& scene)
-    {
-        const auto strokes = std::find_if(scene.items.begin(), scene.items.end(), [](const CanvasScene::Item& item) {
-            return item.look == CanvasScene::Look::Strokes;
-        });
-        return {static_cast<std::size_t>(strokes - scene.items.begin()), scene.strokes->lines.size(), false};
-    }
-    static StrokesAlignment split(const CanvasScene& scene, const CanvasScene& aligned)
-    {
-        StrokesAlignment alignment = spread(scene);
-        alignment.lines = aligned.items.size() - scene.items.size();
-        alignment.keepsItem = true;
-        return alignment;
-    }
-};
-
-// The items of the scene that places first … end - 1 of its aligned copy
-// came from; empty when they take only part of its strokes.
-std::vector<std::size_t> itemsOf(const StrokesAlignment& alignment, std::size_t first, std::size_t end)
-{
-    const std::size_t at = alignment.at;
-    const std::size_t span = alignment.lines + (alignment.keepsItem ? 1 : 0);
-    const auto itemOf = [&](std::size_t place) {
-        return place < at ? place : place < at + span ? at : place - span + 1;
-    };
-    const bool cutsStrokes = span > 0 && first < at + span && end > at && (first > at || end < at + span);
-    std::vector<std::size_t> items;
-    if (cutsStrokes || first >= end) return items;
-    for (std::size_t i = itemOf(first); i <= itemOf(end - 1); ++i) items.push_back(i);
-    return items;
-}
-
 // The pixels that the items which changed touch. While they are few, each
 // line is covered along its length; past that, one box holds them all, so
 // that an edit of many pen segments builds no region of thousands of pieces.
 class ChangedArea {
 public:
+    explicit ChangedArea(int mostTraced = 16)
+        : mostTraced_(mostTraced)
+    {}
+
     void add(const QRect& rect)
     {
         bounds_ |= rect;
-        if (++count_ <= kMostTracedItems) exact_ += rect;
+        if (++count_ <= mostTraced_) exact_ += rect;
     }
     void addLine(const LineWidget& line, double scale)
     {
-        if (++count_ > kMostTracedItems) {
+        if (++count_ > mostTraced_) {
             bounds_ |= lineDeviceBounds(line, scale);
             return;
         }
@@ -129,11 +52,10 @@ public:
         bounds_ |= footprint.boundingRect();
         exact_ += footprint;
     }
-    QRegion region() const { return count_ <= kMostTracedItems ? exact_ : QRegion(bounds_); }
-    bool covers(const QRect& whole) const { return bounds_.contains(whole); }
+    QRegion region() const { return count_ <= mostTraced_ ? exact_ : QRegion(bounds_); }
 
 private:
-    static constexpr int kMostTracedItems = 16;
+    int mostTraced_;
     QRect bounds_;
     QRegion exact_;
     int count_ = 0;
@@ -156,174 +78,260 @@ QRegion whereLinesLay(const StrokeRun& run, std::size_t from, double scale)
     return area.region();
 }
 
+// Past this many changes, finding each costs more than painting everything.
+// A run of widgets made or dropped together is one change.
+constexpr std::size_t kMostChangesLookedUp = 2000;
+
+std::uint64_t keyOf(WidgetId id)
+{
+    return (static_cast<std::uint64_t>(id.kind) << 32U) | static_cast<std::uint32_t>(id.index);
+}
+
 } // namespace
+
+// Where the widgets that logged changes name stand in a scene, found in one
+// pass over it. A pen segment taken into the scene's strokes stands there as
+// a line of them (`runLine`).
+class SceneLookup {
+public:
+    struct Place {
+        std::size_t item;
+        std::ptrdiff_t runLine = -1;
+    };
+
+    SceneLookup(const CanvasScene& scene, std::span<const CanvasChange> changes,
+                const std::vector<WidgetId>& alsoWanted)
+    {
+        for (std::size_t c = 0; c < changes.size(); ++c) {
+            const CanvasChange& change = changes[c];
+            if (change.lowest == change.highest)
+                single_.emplace(keyOf({change.kind, change.lowest}), std::nullopt);
+            else
+                ranges_.emplace(c, std::vector<Place>());
+            for (const WidgetId& id : change.passed) single_.emplace(keyOf(id), std::nullopt);
+        }
+        for (const WidgetId& id : alsoWanted) single_.emplace(keyOf(id), std::nullopt);
+        for (std::size_t i = 0; i < scene.items.size(); ++i) {
+            const CanvasScene::Item& item = scene.items[i];
+            if (item.look == CanvasScene::Look::SurfaceLine) continue; // their ids are places, not widgets
+            if (item.look == CanvasScene::Look::Strokes) {
+                findInRun(scene, i, changes);
+                continue;
+            }
+            if (const auto found = single_.find(keyOf(item.id)); found != single_.end()) found->second = Place{i};
+            for (auto& [c, places] : ranges_)
+                if (changes[c].holds(item.id)) places.push_back({i});
+        }
+    }
+
+    // The places of the widgets change `c` names, in scene order.
+    std::vector<Place> of(std::size_t c, const CanvasChange& change) const
+    {
+        if (change.lowest != change.highest) return ranges_.at(c);
+        return of({change.kind, change.lowest});
+    }
+    bool holds(WidgetId id) const
+    {
+        const auto found = single_.find(keyOf(id));
+        return found != single_.end() && found->second;
+    }
+    std::vector<Place> of(WidgetId id) const
+    {
+        const auto found = single_.find(keyOf(id));
+        if (found == single_.end() || !found->second) return {};
+        return {*found->second};
+    }
+
+private:
+    void findInRun(const CanvasScene& scene, std::size_t i, std::span<const CanvasChange> changes)
+    {
+        const std::vector<int>& indices = scene.strokes->indices;
+        const auto lineOf = [&](int index) -> std::ptrdiff_t {
+            const auto at = std::lower_bound(indices.begin(), indices.end(), index);
+            return at != indices.end() && *at == index ? at - indices.begin() : -1;
+        };
+        for (auto& [key, place] : single_)
+            if (key >> 32U == static_cast<std::uint64_t>(WidgetKind::strokes))
+                if (const std::ptrdiff_t j = lineOf(static_cast<int>(key & 0xFFFFFFFFU)); j >= 0) place = Place{i, j};
+        for (auto& [c, places] : ranges_) {
+            const CanvasChange& change = changes[c];
+            if (change.kind != WidgetKind::strokes || indices.empty()) continue;
+            if (change.lowest <= indices.front() && indices.back() <= change.highest) {
+                places.push_back({i});
+                continue;
+            }
+            for (std::size_t j = 0; j < indices.size(); ++j)
+                if (change.holds({WidgetKind::strokes, indices[j]}))
+                    places.push_back({i, static_cast<std::ptrdiff_t>(j)});
+        }
+    }
+
+    std::unordered_map<std::uint64_t, std::optional<Place>> single_;
+    std::unordered_map<std::size_t, std::vector<Place>> ranges_;
+};
 
 bool KeptCanvasPicture::isPaintedAt(const GenoCanvas& canvas, double scale) const
 {
-    return !image_.isNull() && geometry_ == &canvas.geometry() && scale_ == scale;
+    return !image_.isNull() && canvas_ == &canvas && scale_ == scale;
 }
 
 QRegion KeptCanvasPicture::update(const GenoCanvas& canvas, double scale, int leftOut)
 {
-    fillScene(next_.scene, canvas, leftOut, &strokes_);
-    next_.labelBounds.assign(next_.scene.labels.size(), std::nullopt);
-    const bool painted = isPaintedAt(canvas, scale);
-    Changes changes = painted ? changesTo(next_, scale) : Changes();
-    changes.area &= image_.rect();
-    changes.crossing &= image_.rect();
-    std::swap(painted_, next_);
-    if (!painted || coversHalf(changes.area, image_)) {
+    const auto changes = isPaintedAt(canvas, scale) ? canvas.changeLog().since(logged_) : std::nullopt;
+    logged_ = canvas.changeLog().end();
+    if (changes && changes->empty() && leftOut == leftOut_) return {};
+    fillScene(next_, canvas, leftOut, &strokes_);
+    if (!changes || changes->size() > kMostChangesLookedUp) {
+        std::swap(painted_, next_);
+        leftOut_ = leftOut;
         paintAfresh(canvas, scale);
         return image_.rect();
     }
-    if (changes.area.isEmpty() && changes.crossing.isEmpty()) return {};
-    const QImage* layer = painted_.scene.strokes ? strokesLayer(scale) : nullptr;
+    Repaint repaint = repaintFor(*changes, leftOut, scale);
+    std::swap(painted_, next_);
+    leftOut_ = leftOut;
+    repaint.area &= image_.rect();
+    repaint.laidOver &= image_.rect();
+    if (coversHalf(repaint.area, image_)) {
+        paintAfresh(canvas, scale);
+        return image_.rect();
+    }
+    if (repaint.area.isEmpty() && repaint.laidOver.isEmpty()) return {};
+    const QImage* layer = painted_.strokes ? strokesLayer(scale) : nullptr;
     QPainter painter(&image_);
-    for (const QRect& r : changes.area)
-        repaintSceneArea(painter, painted_.scene, scale, r, itemsTouching(r, scale), layer);
-    for (const QRect& r : changes.crossing)
-        paintSceneItemsOver(painter, painted_.scene, scale, r, changes.onTop, layer);
-    return changes.area + changes.crossing;
+    for (const QRect& r : repaint.laidOver) paintSceneItemsOver(painter, painted_, scale, r, repaint.onTop, layer);
+    for (const QRect& r : repaint.area) repaintSceneArea(painter, painted_, scale, r, itemsTouching(r, scale), layer);
+    return repaint.area + repaint.laidOver;
+}
+
+// A change of values repaints where the widgets lay and where they lie now.
+// Widgets that came or rose lie over everything they passed: where they
+// cover their pixels outright, laying them over what they passed is enough;
+// otherwise what they passed is painted afresh. Strokes drawn on the window
+// surface are few, and repainted all when they change.
+KeptCanvasPicture::Repaint KeptCanvasPicture::repaintFor(std::span<const CanvasChange> changes, int leftOut,
+                                                         double scale)
+{
+    std::vector<WidgetId> leftOutSegments;
+    if (leftOut != leftOut_)
+        for (const int k : {leftOut_, leftOut})
+            if (k != 0) leftOutSegments.push_back({WidgetKind::strokes, k});
+    const SceneLookup was(painted_, changes, leftOutSegments), is(next_, changes, leftOutSegments);
+    ChangedArea area;
+    const auto addPlace = [&](const CanvasScene& scene, SceneLookup::Place place, bool cached) {
+        const CanvasScene::Item& item = scene.items[place.item];
+        if (place.runLine >= 0)
+            area.addLine(scene.strokes->lines[static_cast<std::size_t>(place.runLine)], scale);
+        else if (item.look == CanvasScene::Look::Line)
+            area.addLine(scene.line(item), scale);
+        else
+            area.add(boundsOf(scene, item, scale, cached));
+    };
+    // Where widgets lay is measured before their labels' bounds are forgotten.
+    for (std::size_t c = 0; c < changes.size(); ++c) {
+        const CanvasChange& change = changes[c];
+        if (change.what == CanvasChange::What::Rose || change.what == CanvasChange::What::Surface) continue;
+        if (change.what != CanvasChange::What::Created)
+            for (const SceneLookup::Place& place : was.of(c, change)) addPlace(painted_, place, true);
+        for (int i = change.lowest; i <= change.highest; ++i) labelBounds_.erase(keyOf({change.kind, i}));
+    }
+    for (const WidgetId& id : leftOutSegments) {
+        for (const SceneLookup::Place& place : was.of(id)) addPlace(painted_, place, true);
+        for (const SceneLookup::Place& place : is.of(id)) addPlace(next_, place, true);
+    }
+
+    // Laying a few items over a piece costs little: more pieces are kept apart.
+    ChangedArea laidOver(128);
+    std::vector<bool> onTop(next_.items.size(), false);
+    // The bounds of labels no longer on show are not kept.
+    const auto boundsOfPlace = [&](const CanvasScene& scene, SceneLookup::Place place) {
+        return place.runLine >= 0
+                   ? lineDeviceBounds(scene.strokes->lines[static_cast<std::size_t>(place.runLine)], scale)
+                   : boundsOf(scene, scene.items[place.item], scale, &scene == &next_);
+    };
+    const auto boundsOfPlaces = [&](const std::vector<SceneLookup::Place>& places) {
+        std::vector<QRect> bounds;
+        for (const SceneLookup::Place& place : places) bounds.push_back(boundsOfPlace(next_, place));
+        return bounds;
+    };
+    const auto layOverOrRepaint = [&](const std::vector<SceneLookup::Place>& risen,
+                                      const std::vector<QRect>& crossing) {
+        const bool laid = std::all_of(risen.begin(), risen.end(), [&](const SceneLookup::Place& place) {
+            return place.runLine < 0 && coversOutright(next_, next_.items[place.item]);
+        });
+        for (const QRect& r : crossing) (laid ? laidOver : area).add(r);
+        if (laid)
+            for (const SceneLookup::Place& place : risen) onTop[place.item] = true;
+    };
+    for (std::size_t c = 0; c < changes.size(); ++c) {
+        const CanvasChange& change = changes[c];
+        switch (change.what) {
+        case CanvasChange::What::Values:
+            for (const SceneLookup::Place& place : is.of(c, change)) addPlace(next_, place, true);
+            break;
+        case CanvasChange::What::Removed: break;
+        case CanvasChange::What::Surface:
+            for (const CanvasScene* scene : {&painted_, &next_})
+                for (const CanvasScene::Item& item : scene->items)
+                    if (item.look == CanvasScene::Look::SurfaceLine) area.addLine(scene->line(item), scale);
+            break;
+        case CanvasChange::What::Created: {
+            const std::vector<SceneLookup::Place> created = is.of(c, change);
+            layOverOrRepaint(created, boundsOfPlaces(created));
+            break;
+        }
+        case CanvasChange::What::Rose: {
+            const std::vector<SceneLookup::Place> risen = is.of(c, change);
+            if (risen.empty()) break;
+            std::vector<QRect> crossing;
+            if (change.passedMany) crossing = boundsOfPlaces(risen);
+            for (const WidgetId& id : change.passed) {
+                for (const SceneLookup::Place& place : is.of(id)) crossing.push_back(boundsOfPlace(next_, place));
+                if (!is.holds(id))
+                    for (const SceneLookup::Place& place : was.of(id))
+                        crossing.push_back(boundsOfPlace(painted_, place));
+            }
+            layOverOrRepaint(risen, crossing);
+            break;
+        }
+        }
+    }
+    Repaint repaint{area.region(), laidOver.region(), {}};
+    for (std::size_t i = 0; i < onTop.size(); ++i)
+        if (onTop[i]) repaint.onTop.push_back(i);
+    return repaint;
 }
 
 void KeptCanvasPicture::paintAfresh(const GenoCanvas& canvas, double scale)
 {
     image_ = QImage(canvasPixelSize(canvas.geometry(), scale), QImage::Format_RGB32);
-    geometry_ = &canvas.geometry();
+    canvas_ = &canvas;
+    if (scale_ != scale) labelBounds_.clear();
     scale_ = scale;
     QPainter painter(&image_);
     // The strokes are laid from their layer, which later repaints of a part
     // of the canvas need anyway: painted now, it spares the first of them a
     // frame's time, and strokes given back whole, as after an undo of
     // clearing them, are mostly on it already.
-    if (painted_.scene.strokes) {
-        std::vector<std::size_t> everyItem(painted_.scene.items.size());
+    if (painted_.strokes) {
+        std::vector<std::size_t> everyItem(painted_.items.size());
         std::iota(everyItem.begin(), everyItem.end(), std::size_t{0});
-        repaintSceneArea(painter, painted_.scene, scale, image_.rect(), everyItem, strokesLayer(scale));
+        repaintSceneArea(painter, painted_, scale, image_.rect(), everyItem, strokesLayer(scale));
         return;
     }
-    paintScene(painter, painted_.scene, canvas.geometry(), scale);
+    paintScene(painter, painted_, canvas.geometry(), scale);
 }
 
 QRegion KeptCanvasPicture::addFreeLines(const GenoCanvas& canvas, int first, int last, double scale)
 {
     QPainter painter(&image_);
     paintFreeLines(painter, canvas, first, last, scale);
-    const std::size_t from = painted_.scene.items.size();
-    painted_.scene.addFreeLines(canvas, first, last);
+    const std::size_t from = painted_.items.size();
+    painted_.addFreeLines(canvas, first, last);
     QRegion touched;
-    for (std::size_t i = from; i < painted_.scene.items.size(); ++i)
-        touched += boundsOf(painted_.scene, painted_.labelBounds, painted_.scene.items[i], scale);
+    for (std::size_t i = from; i < painted_.items.size(); ++i)
+        touched += boundsOf(painted_, painted_.items[i], scale, false);
     return touched;
-}
-
-// A pixel outside the area is touched by the same items, with the same
-// values and in the same order, before and after: items before the first
-// difference and after the last keep their order, so only those that changed
-// value, or lie between the first and last difference, can change a pixel.
-// Strokes that both scenes share are one item, and so are strokes the pen
-// added to that a redraw then took whole; otherwise they are compared line
-// by line.
-//
-// Between the first and last difference, two blocks may only have swapped
-// places, as when a rebuild lays the frame back over the pen strokes that
-// drawing lifted above it, or the pen lifts them again. Then the order shows
-// only where an item of one block meets one of the other, within the bounds
-// of the smaller block. When the block that rose, and whatever came on top
-// of it, cover their pixels outright and nothing above reaches that
-// crossing, laying them over it there gives the new order: what lies beneath
-// them no longer shows.
-KeptCanvasPicture::Changes KeptCanvasPicture::changesTo(MeasuredScene& next, double scale)
-{
-    std::optional<CanvasScene> wasAligned, isAligned;
-    StrokesAlignment isAlignment = StrokesAlignment::none(next.scene);
-    if (painted_.scene.strokes != next.scene.strokes) {
-        wasAligned = regroupStrokes(painted_.scene, next.scene.strokes);
-        if (!wasAligned) wasAligned = splitStrokes(painted_.scene, next.scene.strokes);
-        if (!wasAligned) {
-            isAligned = splitStrokes(next.scene, painted_.scene.strokes);
-            if (isAligned) isAlignment = StrokesAlignment::split(next.scene, *isAligned);
-        }
-        if (!wasAligned && !isAligned) {
-            if (painted_.scene.strokes) wasAligned = spreadStrokes(painted_.scene);
-            // Strokes given back whole where none showed line up as they are.
-            if (next.scene.strokes && (wasAligned || holdsPenLines(painted_.scene))) {
-                isAligned = spreadStrokes(next.scene);
-                isAlignment = StrokesAlignment::spread(next.scene);
-            }
-        }
-    }
-    const CanvasScene& wasScene = wasAligned ? *wasAligned : painted_.scene;
-    const CanvasScene& isScene = isAligned ? *isAligned : next.scene;
-    const auto& was = wasScene.items;
-    const auto& is = isScene.items;
-    const std::size_t before = was.size(), after = is.size();
-    std::size_t prefix = 0;
-    while (prefix < std::min(before, after) && was[prefix].sameWidget(is[prefix])) ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < std::min(before, after) - prefix && was[before - 1 - suffix].sameWidget(is[after - 1 - suffix]))
-        ++suffix;
-
-    ChangedArea changed;
-    // Once the whole picture is to be painted, tens of thousands of pen
-    // segments given back at once need not be measured one by one.
-    const auto add = [&](const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item) {
-        if (changed.covers(image_.rect())) return;
-        if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine)
-            changed.addLine(scene.line(item), scale);
-        else
-            changed.add(boundsOf(scene, labelBounds, item, scale));
-    };
-    const auto compare = [&](const CanvasScene::Item& old, const CanvasScene::Item& now) {
-        if (!wasScene.sameValues(old, isScene, now)) {
-            add(wasScene, painted_.labelBounds, old);
-            add(isScene, next.labelBounds, now);
-        } else if (now.look == CanvasScene::Look::Label) {
-            next.labelBounds[now.at] = painted_.labelBounds[old.at];
-        }
-    };
-    for (std::size_t i = 0; i < prefix; ++i) compare(was[i], is[i]);
-    for (std::size_t j = 0; j < suffix; ++j) compare(was[before - 1 - j], is[after - 1 - j]);
-    const Items wasMiddle(was.data() + prefix, before - suffix - prefix);
-    const Items isMiddle(is.data() + prefix, after - suffix - prefix);
-    // Strokes given back whole between items that stayed, as an undo of
-    // clearing them gives them back: they are laid over the picture, and
-    // what lies above them over them again, if that covers its pixels
-    // outright.
-    if (wasMiddle.empty() && isMiddle.size() == 1 && isMiddle[0].look == CanvasScene::Look::Strokes) {
-        std::vector<std::size_t> onTop(after - prefix);
-        std::iota(onTop.begin(), onTop.end(), prefix);
-        if (std::all_of(onTop.begin(), onTop.end(),
-                        [&](std::size_t i) { return coversOutright(next.scene, next.scene.items[i]); }))
-            return {changed.region(), QRegion(image_.rect()), std::move(onTop)};
-    }
-    const std::optional<BlockSwap> swap = blockSwap(wasMiddle, isMiddle);
-    const std::size_t matched = swap ? swap->lower + swap->upper : 0;
-    for (const CanvasScene::Item& item : wasMiddle.subspan(matched)) add(wasScene, painted_.labelBounds, item);
-    for (const CanvasScene::Item& item : isMiddle.subspan(matched)) add(isScene, next.labelBounds, item);
-    if (!swap) return {changed.region(), {}, {}};
-
-    for (std::size_t t = 0; t < swap->lower; ++t) compare(wasMiddle[t], isMiddle[swap->upper + t]);
-    for (std::size_t t = 0; t < swap->upper; ++t) compare(wasMiddle[swap->lower + t], isMiddle[t]);
-    // Each item of the smaller block is bounded on its own, each pen stroke
-    // too: together they may reach across the canvas while covering little
-    // of it.
-    const Items lower = wasMiddle.first(swap->lower), upper = wasMiddle.subspan(swap->lower, swap->upper);
-    QRegion crossing;
-    for (const CanvasScene::Item& item : lineCount(wasScene, lower) <= lineCount(wasScene, upper) ? lower : upper) {
-        if (item.look != CanvasScene::Look::Strokes)
-            crossing += boundsOf(wasScene, painted_.labelBounds, item, scale);
-        else
-            for (const LineWidget& line : wasScene.strokes->lines) crossing += lineDeviceBounds(line, scale);
-    }
-
-    std::vector<std::size_t> onTop = itemsOf(isAlignment, prefix + swap->upper, after - suffix);
-    const auto coveredOutright = [&](std::size_t i) { return coversOutright(next.scene, next.scene.items[i]); };
-    bool laidOver = !onTop.empty() && std::all_of(onTop.begin(), onTop.end(), coveredOutright);
-    for (std::size_t j = 0; laidOver && j < suffix; ++j)
-        laidOver = !crossing.intersects(boundsOf(isScene, next.labelBounds, is[after - 1 - j], scale));
-    if (!laidOver) return {crossing + changed.region(), {}, {}};
-    return {changed.region(), std::move(crossing), std::move(onTop)};
 }
 
 std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, double scale)
@@ -347,15 +355,15 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
                std::max(line.y1, line.y2) + reach < top || std::min(line.y1, line.y2) - reach > bottom;
     };
     std::vector<std::size_t> touching;
-    const auto& items = painted_.scene.items;
+    const auto& items = painted_.items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         const CanvasScene::Item& item = items[i];
         if (item.look == CanvasScene::Look::Strokes) {
             touching.push_back(i);
         } else if (item.look == CanvasScene::Look::Line || item.look == CanvasScene::Look::SurfaceLine) {
-            const LineWidget& line = painted_.scene.line(item);
+            const LineWidget& line = painted_.line(item);
             if (!farFrom(line) && lineComesNear(line, scale, area)) touching.push_back(i);
-        } else if (overlaps(boundsOf(painted_.scene, painted_.labelBounds, item, scale))) {
+        } else if (overlaps(boundsOf(painted_, item, scale, true))) {
             touching.push_back(i);
         }
     }
@@ -363,8 +371,8 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     // typed age repaints its own label and what lies over it.
     for (auto above = touching.rbegin(); above != touching.rend(); ++above) {
         const CanvasScene::Item& item = items[*above];
-        if (item.look == CanvasScene::Look::Label && painted_.scene.label(item).opaque &&
-            labelDeviceBox(painted_.scene.label(item), scale).contains(area)) {
+        if (item.look == CanvasScene::Look::Label && painted_.label(item).opaque &&
+            labelDeviceBox(painted_.label(item), scale).contains(area)) {
             touching.erase(touching.begin(), std::prev(above.base()));
             break;
         }
@@ -372,14 +380,14 @@ std::vector<std::size_t> KeptCanvasPicture::itemsTouching(const QRect& area, dou
     return touching;
 }
 
-QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item,
-                                  double scale) const
+QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, const CanvasScene::Item& item, double scale, bool cached)
 {
     switch (item.look) {
     case CanvasScene::Look::Label: {
-        std::optional<QRect>& known = labelBounds[item.at];
-        if (!known) known = labelDeviceBounds(scene.label(item), item.id, scale, &image_);
-        return *known;
+        if (!cached) return labelDeviceBounds(scene.label(item), item.id, scale, &image_);
+        const auto [known, isNew] = labelBounds_.try_emplace(keyOf(item.id));
+        if (isNew) known->second = labelDeviceBounds(scene.label(item), item.id, scale, &image_);
+        return known->second;
     }
     case CanvasScene::Look::Symbol: return symbolDeviceBounds(scene.symbol(item), scale);
     case CanvasScene::Look::Strokes: return image_.rect(); // they may lie anywhere
@@ -393,7 +401,7 @@ QRect KeptCanvasPicture::boundsOf(const CanvasScene& scene, LabelBounds& labelBo
 // painted out where they lay; anything else paints it afresh.
 const QImage* KeptCanvasPicture::strokesLayer(double scale)
 {
-    const auto& strokes = painted_.scene.strokes;
+    const auto& strokes = painted_.strokes;
     if (strokesLayer_.strokes == strokes && strokesLayer_.scale == scale) return &strokesLayer_.image;
     const bool sameCanvas =
         strokesLayer_.strokes && strokesLayer_.scale == scale && strokesLayer_.image.size() == image_.size();

@@ -1,21 +1,27 @@
 #pragma once
-// The picture the canvas window shows, kept between repaints. The scene it
-// was painted from is kept beside it; bringing it up to date compares that
-// scene with the model's and paints afresh only the area where they differ,
-// so that an edit costs what it changes and not what the canvas holds.
+// The picture the canvas window shows, kept between repaints. The canvas
+// logs every change to its widgets and their order as it makes it; bringing
+// the picture up to date repaints the area of the changes logged since, so
+// that an edit costs what it changes and not what the canvas holds.
 
 #include "canvas_scene.h"
+
+#include "genogram/canvas_change_log.h"
 
 #include <QImage>
 #include <QRect>
 #include <QRegion>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
-#include <optional>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace kinsketch {
+
+class SceneLookup;
 
 class KeptCanvasPicture {
 public:
@@ -34,14 +40,6 @@ public:
     const QImage& image() const { return image_; }
 
 private:
-    // A scene with what its texts were measured to cover, one entry per
-    // label, measured on first need: measuring costs more than comparing.
-    using LabelBounds = std::vector<std::optional<QRect>>;
-    struct MeasuredScene {
-        CanvasScene scene;
-        LabelBounds labelBounds;
-    };
-
     // The painted scene's strokes alone, painted on first need.
     struct StrokesLayer {
         std::shared_ptr<const StrokeRun> strokes;
@@ -49,27 +47,31 @@ private:
         QImage image;
     };
 
-    // What a new scene changes on the picture: `area` is painted afresh;
-    // then the items `onTop` of the new scene are laid over `crossing`.
-    struct Changes {
+    // What logged changes come to: `laidOver` gets the items `onTop` of the
+    // new scene laid over it, as items that rose over everything and cover
+    // their pixels outright; then `area` is painted afresh.
+    struct Repaint {
         QRegion area;
-        QRegion crossing;
+        QRegion laidOver;
         std::vector<std::size_t> onTop;
     };
 
     void paintAfresh(const GenoCanvas& canvas, double scale);
-    Changes changesTo(MeasuredScene& next, double scale);
+    Repaint repaintFor(std::span<const CanvasChange> changes, int leftOut, double scale);
     std::vector<std::size_t> itemsTouching(const QRect& area, double scale);
-    QRect boundsOf(const CanvasScene& scene, LabelBounds& labelBounds, const CanvasScene::Item& item,
-                   double scale) const;
+    // Labels are measured once while they stay as they are (`cached`).
+    QRect boundsOf(const CanvasScene& scene, const CanvasScene::Item& item, double scale, bool cached);
     const QImage* strokesLayer(double scale);
 
     QImage image_;
     double scale_ = 0;
-    const CanvasGeometry* geometry_ = nullptr;
-    MeasuredScene painted_;
+    const GenoCanvas* canvas_ = nullptr;
+    CanvasChangeLog::Mark logged_ = 0;
+    int leftOut_ = 0;
+    CanvasScene painted_;
     // The next scene is built here, so that its storage is reused.
-    MeasuredScene next_;
+    CanvasScene next_;
+    std::unordered_map<std::uint64_t, QRect> labelBounds_;
     StrokeRunKeeper strokes_;
     StrokesLayer strokesLayer_;
 };

@@ -651,6 +651,72 @@ TEST(FreeLineChain, DrawsExactlyTheExpectedSegments)
     }
 }
 
+// A document opened on a canvas of the normal size, in text mode.
+struct OpenedCanvas {
+    explicit OpenedCanvas(GdrRecord opened)
+        : document(std::move(opened))
+    {
+        openDocumentOnCanvas(store, canvas);
+    }
+    GdrRecord document;
+    test::RecordingReporter reporter;
+    GenoCanvas canvas{CanvasSize::Normal, document, reporter};
+    CanvasLayerStore store{document, reporter, [this](CanvasSize) -> GenoCanvas& { return canvas; }};
+};
+
+// Property: after texts placed and emptied, lines drawn and deleted, pen strokes and rebuilds, showing every layer
+// again (as undo does, the pen segments made anew or kept) leaves the canvas as opening the document afresh: undo
+// moves what it shows again only where opening would lay it otherwise.
+TEST(CanvasReopening, ShowingTheLayersAgainEndsAsOpeningTheDocumentAfresh)
+{
+    std::mt19937 rng(11);
+    const auto number = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto at = [&] { return static_cast<float>(number(4000)); };
+    for (const std::optional<std::int32_t> strokesFrom :
+         {std::optional<std::int32_t>(1), std::optional<std::int32_t>()})
+        for (int round = 0; round < 10; ++round) {
+            OpenedCanvas edited(newDocument());
+            GdrRecord& d = edited.document;
+            for (int step = 0; step < 30; ++step) {
+                const int n = 1 + number(5);
+                switch (number(6)) {
+                case 0:
+                    d.texts[static_cast<std::size_t>(n)] = {
+                        "注記", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, at(), at(), 900, 250, kTrue};
+                    edited.canvas.showText(n, true);
+                    break;
+                case 1:
+                    d.texts[static_cast<std::size_t>(n)].used = kFalse;
+                    edited.canvas.showText(n, false);
+                    break;
+                case 2:
+                    d.addedLines[static_cast<std::size_t>(n - 1)] = {kTrue, at(), at(), at(), at()};
+                    edited.canvas.drawAddedLine(n, AddedLineDraw::Create);
+                    break;
+                case 3:
+                    d.addedLines[static_cast<std::size_t>(n - 1)].used = kFalse;
+                    edited.canvas.drawAddedLine(n, AddedLineDraw::Redraw);
+                    break;
+                case 4: {
+                    if (!d.strokes.dimensioned) d.strokes = {true, 1, {}};
+                    const auto first = static_cast<std::int32_t>(d.strokes.items().size()) + 1;
+                    for (int i = 0; i < 3; ++i) d.strokes.mutableItems().push_back({at(), at(), 0, 0, 2, 0, -first});
+                    edited.canvas.redrawFreeLines(first, FreeLineRedraw::Strokes);
+                    break;
+                }
+                default:
+                    d.cohabitMarks[static_cast<std::size_t>(number(kNormalSlotCount))] ^= 1;
+                    rebuildCohabitFrameFromFlags(d, edited.reporter);
+                    edited.canvas.rebuild();
+                }
+            }
+            const OpenedCanvas fresh(d);
+            reopenDocumentOnCanvas(edited.store, edited.canvas, {true, true, strokesFrom});
+            ASSERT_TRUE(widgets(edited.canvas) == widgets(fresh.canvas) && edited.reporter.errors.empty())
+                << "round " << round;
+        }
+}
+
 // Property: redrawing only the changed pen records ends as redrawing every record, whatever the edits.
 TEST(FreeLineRedraw, RedrawingUnchangedRecordsEndsAsRedrawingEveryRecord)
 {

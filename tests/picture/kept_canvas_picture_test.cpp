@@ -69,7 +69,7 @@ public:
     std::string edit()
     {
         const int slotCount = canvas_.geometry().slotCount;
-        switch (pick(11)) {
+        switch (pick(12)) {
         case 0: {
             const int slot = pick(slotCount);
             d_.ages[static_cast<std::size_t>(slot)] = pick(2) ? std::to_string(pick(100)) + "歳" : "";
@@ -135,6 +135,7 @@ public:
             return rebuilt("strokes undone");
         }
         case 9: return takeBackOrGiveBackStrokes();
+        case 10: return showTextsAndLinesAgain();
         default:
             canvas_.drawOnSurface(
                 {coordinate(), coordinate(), coordinate(), coordinate(), kRed, LinePattern::Solid, 1, true});
@@ -176,6 +177,22 @@ private:
         CanvasLayerStore layers(d_, reporter_, [this](CanvasSize) -> GenoCanvas& { return canvas_; });
         reopenDocumentOnCanvas(layers, canvas_, {false, false, from});
         return takenBack_ ? "strokes taken back" : "strokes given back";
+    }
+
+    // As undo and redo of a text or an added line: records changed, and the layers shown again.
+    std::string showTextsAndLinesAgain()
+    {
+        d_.texts[static_cast<std::size_t>(1 + pick(6))] =
+            pick(3) == 0
+                ? TextLabelRecord{}
+                : TextLabelRecord{
+                      "元に戻す", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, coordinate(), coordinate(), 900, 250, kTrue};
+        d_.addedLines[static_cast<std::size_t>(pick(4))] =
+            pick(3) == 0 ? AddLineRecord{}
+                         : AddLineRecord{kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
+        CanvasLayerStore layers(d_, reporter_, [this](CanvasSize) -> GenoCanvas& { return canvas_; });
+        reopenDocumentOnCanvas(layers, canvas_, {true, true, std::nullopt});
+        return "texts and added lines shown again";
     }
 
     std::string rebuilt(std::string what)
@@ -270,6 +287,14 @@ TEST(KeptPictureArea, AnEditRepaintsAroundWhatItChangedAndNothingChangedRepaints
     EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole()) << "the pen lifting the strokes";
     canvas.rebuild();
     EXPECT_LT(pixels(kept.update(canvas, 1.0, 0)) * 4, whole()) << "the rebuild lowering them";
+
+    // A text moved twice, the picture brought up to date between the moves: the second is a change too.
+    for (const float left : {1200.0F, 1500.0F}) {
+        opened.document.texts[1].left = left;
+        canvas.showText(1, false);
+        kept.update(canvas, 1.0, 0);
+        ASSERT_EQ(differenceFromAfresh(kept, canvas, 1.0), "") << "text at " << left;
+    }
 
     const double scale = 2.0;
     kept = KeptCanvasPicture();

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <map>
+#include <utility>
 
 namespace kinsketch {
 namespace {
@@ -224,7 +225,7 @@ void CanvasWindow::paintEvent(QPaintEvent* event)
     painter.drawImage(0, 0, shown);
     // The text the keyboard works on, marked only while the keyboard is here.
     if (const int chosen = keys_ && hasFocus() ? keys_->chosenText() : 0) {
-        const LabelWidget& label = canvas_.textLabels[chosen];
+        const LabelWidget& label = std::as_const(canvas_.textLabels)[chosen];
         painter.setPen(QPen(QColor(0x1E, 0x5A, 0xC8), 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(scale_
