@@ -2,9 +2,9 @@
 
 #include "app/line_style_tool_bar.h"
 #include "document/error_trap.h"
-#include "windows/basic_input/basic_input_window.h"
 #include "genogram/canvas_layer_store.h"
 #include "genogram/cohabit_frame_builder.h"
+#include "windows/basic_input/basic_input_window.h"
 #include "windows/canvas/canvas_window.h"
 #include "windows/tools/frame_tool_window.h"
 
@@ -14,9 +14,12 @@ namespace {
 
 bool open(WindowDirectory& windows, bool reloadCanvas)
 {
-    GdrRecord& document = windows.document();
+    GdrRecord& document = windows.context().drawing.editWhole();
     return trapErrors(windows.reporter(), "LfncMenuSel", [&] {
         windows.context().inputMode = InputMode::Text;
+        // Opening derives parts anew (the frame from the flags, the panel's
+        // marks cleared): the history compares every part the next time.
+        windows.context().drawing.changed(DrawingChange::everything());
         rebuildCohabitFrameFromFlags(document, windows.reporter());
         const CanvasSize size = canvasSizeOf(document);
         windows.basicInput(size);

@@ -63,24 +63,26 @@ void EditHistory::restart()
 {
     stack_.clear();
     bytes_ = 0;
-    screen_.take(taken_);
+    static_cast<void>(screen_.take(taken_, true));
     current_ = taken_;
 }
 
 void EditHistory::record(const QString& run)
 {
-    const bool strokesMayDiffer = screen_.take(taken_);
-    const bool same = taken_.rest == current_.rest && (!strokesMayDiffer || taken_.strokes == current_.strokes);
+    const DrawingChange change = screen_.take(taken_, false);
+    const bool strokesMayDiffer = change.strokesFrom.has_value();
+    const bool same =
+        change.empty() || (taken_.rest == current_.rest && (!strokesMayDiffer || taken_.strokes == current_.strokes));
     if (same) {
         current_.numbering = taken_.numbering;
         return;
     }
-    auto change = std::make_shared<const StateChange>(StateChange::between(current_, taken_));
+    auto step = std::make_shared<const StateChange>(StateChange::between(current_, taken_, strokesMayDiffer));
     // The steps that could be redone go with this push.
     for (int i = stack_.index(); i < stack_.count(); ++i)
         bytes_ -= static_cast<const Step*>(stack_.command(i))->change()->bytes();
-    bytes_ += change->bytes();
-    stack_.push(new Step(*this, std::move(change), runId(run)));
+    bytes_ += step->bytes();
+    stack_.push(new Step(*this, std::move(step), runId(run)));
     runEnded_ = false;
     current_.rest = taken_.rest;
     if (strokesMayDiffer) current_.strokes = taken_.strokes;
@@ -103,12 +105,11 @@ void EditHistory::redo()
 void EditHistory::show(const StateChange& change, bool forward)
 {
     if (replaying_) return;
-    const StateWithoutStrokes shown = current_.rest;
     if (forward)
         change.redo(current_);
     else
         change.undo(current_);
-    screen_.show(current_, shown);
+    screen_.show(current_);
     taken_ = current_;
 }
 

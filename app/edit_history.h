@@ -2,8 +2,9 @@
 // The editing screen's one history of edits, on Qt's undo stack. Each step
 // is the change between two states of the screen (genogram/editing_state.h)
 // as the screen reports them: the history is told when an edit may have
-// ended, takes the state and makes whatever changed since the last step a
-// step of its own. Changes reported under the same typing run make one step.
+// ended, takes the parts of the state the drawing says were changed and
+// makes whatever differs since the last step a step of its own. Changes
+// reported under the same typing run make one step.
 // Undo and redo hand the state back to the screen, which shows it as opening
 // that document would. The oldest steps go once the history holds more than
 // its memory budget.
@@ -24,13 +25,13 @@ public:
     static constexpr std::size_t kMemoryBudget = 64u << 20;
 
     struct Screen {
-        // Brings `state` up to what the screen shows; returns false when the
-        // pen strokes cannot have changed since the last call, which spares
-        // comparing tens of thousands of them.
-        std::function<bool(EditingState& state)> take;
-        // Shows `state` where the screen showed `shown` (all but its strokes),
-        // so that the screen changes what differs without reading it back.
-        std::function<void(const EditingState& state, const StateWithoutStrokes& shown)> show;
+        // Brings the parts of `state` that the edits since the last call
+        // changed (every part, when `whole`) up to what the screen shows, and
+        // says which they were: the rest is not read, and an edit that
+        // changed nothing makes the call cheap.
+        std::function<DrawingChange(EditingState& state, bool whole)> take;
+        // Shows `state`, changing on the screen only what differs.
+        std::function<void(const EditingState& state)> show;
     };
 
     explicit EditHistory(Screen screen, std::size_t memoryBudget = kMemoryBudget);

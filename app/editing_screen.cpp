@@ -36,11 +36,11 @@ EditingScreen::EditingScreen(MainWindow& main, EditingContext& context, GdrStore
     , gate_(boxes)
     , windows_(main, context, store.reporter(), boxes, timers)
     , switching_(windows_, main, gate_)
-    , layers_(windows_.document(), store.reporter(),
+    , layers_(windows_.context().drawing.editWhole(), store.reporter(),
               [this](CanvasSize size) -> GenoCanvas& { return windows_.canvas(size).canvas(); })
     , screenSwitch_(windows_, switching_, layers_, boxes)
-    , history_({[this](EditingState& state) { return takeState(state); },
-                [this](const EditingState& state, const StateWithoutStrokes& shown) { showState(state, shown); }})
+    , history_({[this](EditingState& state, bool whole) { return takeState(state, whole); },
+                [this](const EditingState& state) { showState(state); }})
     , triggers_(main, {[this](const QString& run) { recordEdit(run); }, [this] { undo(); }, [this] { redo(); }})
     , shortcuts_(main,
                  {[this] { save(); }, [this] { print(); },
@@ -322,49 +322,37 @@ bool EditingScreen::editingOnScreen()
 
 // The texts and added lines as the save would store them, so that a state
 // given back shows what opening its document shows.
-bool EditingScreen::takeState(EditingState& state)
+DrawingChange EditingScreen::takeState(EditingState& state, bool whole)
 {
-    const GdrRecord& document = windows_.document();
-    const CanvasSize size = canvasSizeOf(document);
-    takeDocumentFields(document, state.rest);
-    if (BasicInputWindow* panel = windows_.loadedBasicInput(size))
+    Drawing& drawing = windows_.context().drawing;
+    DrawingChange change = drawing.takeChange();
+    if (whole) change = DrawingChange::everything();
+    const GdrRecord& document = drawing.document();
+    takeDocumentFields(document, change, state.rest);
+    if (BasicInputWindow* panel = change.marks ? windows_.loadedBasicInput(canvasSizeOf(document)) : nullptr)
         for (int i = 0; i < panel->panel().layout().slotCount(); ++i)
             state.rest.marks[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(panel->panel().slot(i).mark);
     const FreeLinePanelRegisters& registers = windows_.freeLineRegisters();
     state.numbering = {registers.figureNumber, registers.strokeNumber, windows_.context().freeLineCount};
-    if (document.strokes.revision() == strokesTaken_) return false;
-    state.strokes = document.strokes;
-    strokesTaken_ = document.strokes.revision();
-    return true;
+    if (change.strokesFrom) state.strokes = document.strokes;
+    return change;
 }
 
-// Shown as opening the document would show it: the panel filled anew, the
-// canvas opened anew on the same window, the marks and the free-line
-// numbering set back.
-void EditingScreen::showState(const EditingState& state, const StateWithoutStrokes& shown)
+// Shown as opening the document would show it, where the state changed it:
+// the panel filled anew, the canvas's changed layers opened anew on the same
+// window, the marks and the free-line numbering set back.
+void EditingScreen::showState(const EditingState& state)
 {
-    GdrRecord& document = windows_.document();
-    const CanvasSize size = canvasSizeOf(document);
-    if (state.rest.wide != document.isWide()) {
-        putIntoDocument(state, document);
+    const CanvasSize size = canvasSizeOf(windows_.document());
+    const DrawingChange change = putIntoDocument(state, windows_.context().drawing);
+    if (change.size) {
         screenSwitch_.followDocumentSize(size);
         showMarksAndNumbering(state);
         showDisplaySizeInForce();
         return;
     }
-    CanvasWindow& canvas = windows_.canvas(size);
-    const auto& strokes = document.strokes.items();
-    const auto firstChange = std::ranges::mismatch(strokes, state.strokes.items()).in1 - strokes.begin();
-    std::optional<std::int32_t> strokesFrom;
-    if (!(document.strokes == state.strokes))
-        strokesFrom = state.strokes.lowerBound + static_cast<std::int32_t>(firstChange);
-    const bool panelChanged = shown.symbols != state.rest.symbols || shown.ages != state.rest.ages ||
-                              shown.remarks != state.rest.remarks || shown.lineStyles != state.rest.lineStyles;
-    const ReplacedLayers replaced = putIntoDocument(state, document);
-    const CanvasChanges changes{replaced.texts, replaced.addedLines, strokesFrom};
-    BasicInputWindow& panel = windows_.basicInput(size);
-    if (panelChanged) panel.panel().load();
-    canvas.reopenDocument(layers_, changes);
+    if (change.panel()) windows_.basicInput(size).panel().load();
+    windows_.canvas(size).reopenDocument(layers_, change);
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
     showMarksAndNumbering(state);
 }
@@ -445,7 +433,8 @@ void EditingScreen::resumeEditing()
 {
     // Storing may have renumbered the texts and added lines: the canvas
     // takes them anew, with their handles on show in line mode.
-    windows_.canvas(canvasSizeOf(windows_.document())).reopenDocument(layers_, {true, true, std::nullopt});
+    windows_.canvas(canvasSizeOf(windows_.document()))
+        .reopenDocument(layers_, DrawingChange::ofLayers(true, true, std::nullopt));
     switching_.showLineHandles(windows_.context().inputMode == InputMode::AddedLines);
 }
 

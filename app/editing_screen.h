@@ -98,11 +98,11 @@ private:
     bool showDisplaySizeInForce();
     void refitSoon();
     bool editingOnScreen();
-    bool takeState(EditingState& state);
+    DrawingChange takeState(EditingState& state, bool whole);
     bool takeRecoveryDocument(GdrRecord& document);
     // The edits were saved or given up: the program ends.
     void finish();
-    void showState(const EditingState& state, const StateWithoutStrokes& shown);
+    void showState(const EditingState& state);
     void showMarksAndNumbering(const EditingState& state);
     // A print was done: its choices are the next print's, and a PDF's folder is told.
     void printDone(const PrintChoices& done);
@@ -121,7 +121,6 @@ private:
     CanvasLayerStore layers_;
     ScreenSwitch screenSwitch_;
     EditHistory history_;
-    std::uint64_t strokesTaken_ = ~std::uint64_t{0}; // the strokes' revision at the last take
     EditTriggers triggers_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     bool copyFailureTold_ = false;

@@ -29,7 +29,7 @@ ScreenSwitch::ScreenSwitch(WindowDirectory& windows, SwitchBarWiring& switching,
 
 bool ScreenSwitch::switchSize()
 {
-    GdrRecord& document = windows_.document();
+    GdrRecord& document = windows_.context().drawing.editWhole();
     const CanvasSize from = canvasSizeOf(document);
     const bool goingSmall = from == CanvasSize::Wide;
     if (goingSmall && dataWouldBeLost() && !userAgreesToDrop()) return false;
@@ -61,6 +61,7 @@ bool ScreenSwitch::switchSize()
         rebuildCohabitFrameFromFlags(document, windows_.reporter());
     }
     openWindows(to);
+    windows_.context().drawing.changed(DrawingChange::everything());
     return true;
 }
 

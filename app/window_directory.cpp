@@ -84,7 +84,8 @@ BasicInputWindow& WindowDirectory::basicInput(CanvasSize size)
         neighbours.setFrameButtonCaption = [this](const std::string& caption) {
             frameTool().setButtonCaption(caption);
         };
-        return new BasicInputWindow(size, document_, reporter_, boxes_, std::move(neighbours), main_.displayScale());
+        return new BasicInputWindow(size, context_.drawing, reporter_, boxes_, std::move(neighbours),
+                                    main_.displayScale());
     };
     BasicInputWindow& window =
         basicInput_[slotOf(size)].ensure(main_, make, [](BasicInputWindow& made) { made.load(); });
@@ -99,7 +100,7 @@ FrameToolWindow& WindowDirectory::frameTool()
         neighbours.panelMark = [this](int slot) { return basicInput(canvasSizeOf(document_)).panel().slot(slot).mark; };
         neighbours.redrawCanvas = [this] { canvas(canvasSizeOf(document_)).rebuild(); };
         neighbours.clearPanelMarks = [this] { basicInput(canvasSizeOf(document_)).panel().clearMarks(); };
-        return new FrameToolWindow(document_, reporter_, std::move(neighbours), main_.displayScale());
+        return new FrameToolWindow(context_.drawing, reporter_, std::move(neighbours), main_.displayScale());
     };
     FrameToolWindow& tool = frameTool_.ensure(main_, make);
     tool.show();
@@ -111,7 +112,7 @@ CanvasWindow& WindowDirectory::canvas(CanvasSize size)
     const auto make = [this, size] {
         CanvasContext context;
         context.inputMode = [this] { return context_.inputMode; };
-        auto* window = new CanvasWindow(size, document_, reporter_, main_.displayScale(), std::move(context));
+        auto* window = new CanvasWindow(size, context_.drawing, reporter_, main_.displayScale(), std::move(context));
         window->enableEditing(boxes_, *textDialogInUse_);
         freeDrawing_[slotOf(size)] = std::make_unique<FreeDrawing>(
             size, window->canvas(), freeLineRegisters_, boxes_, [this, window](const FreeLineStep& step) {
@@ -130,7 +131,7 @@ FreeLinePanelWindow& WindowDirectory::freeLinePanel()
         FreeLinePanelNeighbours neighbours;
         neighbours.canvas = [this]() -> GenoCanvas& { return canvas(canvasSizeOf(document_)).canvas(); };
         neighbours.showCanvas = [this] { canvas(canvasSizeOf(document_)).update(); };
-        return new FreeLinePanelWindow(document_, context_.freeLineCount, freeLineRegisters_, boxes_,
+        return new FreeLinePanelWindow(context_.drawing, context_.freeLineCount, freeLineRegisters_, boxes_,
                                        std::move(neighbours), main_.displayScale());
     };
     FreeLinePanelWindow& panel = freeLinePanel_.ensure(main_, make, [](FreeLinePanelWindow& made) { made.load(); });

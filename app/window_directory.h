@@ -37,7 +37,8 @@ public:
     WindowDirectory& operator=(const WindowDirectory&) = delete;
 
     EditingContext& context() { return context_; }
-    GdrRecord& document() { return context_.document; }
+    // What the windows show; they change it through the context's drawing.
+    const GdrRecord& document() const { return context_.document; }
     ErrorReporter& reporter() { return reporter_; }
 
     // Each of these loads its window on first use; a loaded window is shown.
@@ -72,7 +73,7 @@ public:
 private:
     MainWindow& main_;
     EditingContext& context_;
-    GdrRecord& document_;
+    const GdrRecord& document_;
     ErrorReporter& reporter_;
     MessageBoxes& boxes_;
     Timers& timers_;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr AddLineRecord kNewLine{kTrue, 1000, 3500, 1000, 3500};
 
-AddLineRecord& record(GenoCanvas& canvas, int n)
+AddLineRecord record(const GenoCanvas& canvas, int n)
 {
     if (n < 1 || n > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(n) + ")");
     return canvas.document().addedLines[static_cast<std::size_t>(n - 1)];
@@ -39,7 +39,7 @@ std::int16_t AddedLineGestures::addLine()
             return;
         }
         added = static_cast<std::int16_t>(highest + 1);
-        record(canvas_, added) = kNewLine;
+        canvas_.drawing().setAddedLine(added, kNewLine);
     });
     return added;
 }
@@ -60,7 +60,9 @@ void AddedLineGestures::pressHandle(int n, MouseButtons button, float x, float y
             canvas_.addedLines[n].colour = kBlack;
             return;
         }
-        record(canvas_, n).used = kFalse;
+        AddLineRecord deleted = record(canvas_, n);
+        deleted.used = kFalse;
+        canvas_.drawing().setAddedLine(n, deleted);
         canvas_.drawAddedLine(n, AddedLineDraw::Redraw);
     });
 }
@@ -72,9 +74,10 @@ void AddedLineGestures::dragHandle(int n, int end, float x, float y)
         const LabelWidget& handle = std::as_const(end == 1 ? canvas_.startHandles : canvas_.endHandles)[n];
         const float left = std::clamp(handle.left + (x - grabX_), 0.0F, limits.handleLeft);
         const float top = std::clamp(handle.top + (y - grabY_), 0.0F, limits.handleTop);
-        AddLineRecord& line = record(canvas_, n);
+        AddLineRecord line = record(canvas_, n);
         (end == 1 ? line.x1 : line.x2) = left;
         (end == 1 ? line.y1 : line.y2) = top;
+        canvas_.drawing().setAddedLine(n, line);
         canvas_.drawAddedLine(n, AddedLineDraw::Redraw, true);
     });
 }

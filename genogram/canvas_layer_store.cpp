@@ -6,6 +6,7 @@
 
 #include "document/run_time_error.h"
 
+#include <limits>
 #include <vector>
 
 namespace kinsketch {
@@ -36,7 +37,10 @@ bool CanvasLayerStore::saveCanvasLayers(CanvasSize size)
 {
     const GdrRecord before = document_;
     storeTextsAndLines(document_);
-    if (saveStrokes(size)) return true;
+    if (saveStrokes(size)) {
+        canvas_(size).drawing().changed(DrawingChange::ofLayers(true, true, std::numeric_limits<std::int32_t>::min()));
+        return true;
+    }
     document_ = before;
     return false;
 }

@@ -30,19 +30,19 @@ void unloadLinesNotInUse(GenoCanvas& canvas)
 
 } // namespace
 
-CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, CanvasChanges changes)
+CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, const DrawingChange& change)
 {
     const CanvasSize size = canvas.geometry().size;
     CanvasLoad load;
-    if (changes.texts) load.texts = layers.loadTexts(size);
-    if (changes.addedLines) {
+    if (change.texts.any()) load.texts = layers.loadTexts(size);
+    if (change.addedLines.any()) {
         load.addedLines = layers.loadAddedLines(size);
         unloadLinesNotInUse(canvas);
     }
-    if (changes.strokesFrom)
-        for (std::int32_t i = canvas.strokes.upperBound(); i >= std::max(*changes.strokesFrom, 1); --i)
+    if (change.strokesFrom)
+        for (std::int32_t i = canvas.strokes.upperBound(); i >= std::max(*change.strokesFrom, 1); --i)
             if (canvas.strokes.exists(i)) canvas.strokes.unload(i);
-    if (changes.addedLines) {
+    if (change.addedLines.any()) {
         canvas.rebuildUnderAddedLines();
         canvas.drawAddedLines(AddedLineDraw::Create);
     } else {

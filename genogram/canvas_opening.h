@@ -8,9 +8,6 @@
 #include "canvas_layer_store.h"
 #include "geno_canvas.h"
 
-#include <cstdint>
-#include <optional>
-
 namespace kinsketch {
 
 // Which layers were read; a failed one has been reported.
@@ -21,18 +18,11 @@ struct CanvasLoad {
 
 CanvasLoad openDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas);
 
-// What differs between the drawing a canvas shows and the document opened
-// on it again; what is the same stays, so that the repaint covers the change.
-struct CanvasChanges {
-    bool texts = true;
-    bool addedLines = true;
-    std::optional<std::int32_t> strokesFrom = 1; // the first pen record that differs
-};
-
-// The same on a canvas that shows a drawing already: the texts and added
-// lines of a layer that changed are shown again in place, those no longer in
-// use go, and the pen segments from the first that changed are made anew,
-// so that it shows what opening the document shows.
-CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, CanvasChanges changes = {});
+// The same on a canvas that shows a drawing already, where `change` says
+// what differs from what it shows: the texts and added lines of a layer that
+// changed are shown again in place, those no longer in use go, and the pen
+// segments from the first that changed are made anew, so that it shows what
+// opening the document shows.
+CanvasLoad reopenDocumentOnCanvas(CanvasLayerStore& layers, GenoCanvas& canvas, const DrawingChange& change);
 
 } // namespace kinsketch

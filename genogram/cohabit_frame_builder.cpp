@@ -52,4 +52,12 @@ void rebuildCohabitFrameFromFlags(GdrRecord& document, ErrorReporter& reporter)
     CohabitFrameBuilder(document, reporter).build(canvasSizeOf(document));
 }
 
+void buildCohabitFrameOfMarks(Drawing& drawing, ErrorReporter& reporter, const CohabitFrameBuilder::PanelMarks& marks)
+{
+    GdrRecord& document = drawing.editFrame();
+    document.cohabitMarks.fill(0);
+    document.frameSegments.fill(0);
+    CohabitFrameBuilder(document, reporter).build(canvasSizeOf(document), marks);
+}
+
 } // namespace kinsketch

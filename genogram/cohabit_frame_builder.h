@@ -3,6 +3,8 @@
 // the marked person slots on the frame lattice — and writes it into
 // `frameSegments`. It keeps no state; one object serves one call.
 
+#include "drawing.h"
+
 #include "geometry/canvas_size.h"
 
 #include "document/gdr_record.h"
@@ -40,5 +42,8 @@ private:
 // is marked as living together, every segment byte is cleared and the frame
 // of the document's screen size is built from `cohabitMarks`.
 void rebuildCohabitFrameFromFlags(GdrRecord& document, ErrorReporter& reporter);
+
+// The frame tool's button: the frame built anew around the slots the panel marks.
+void buildCohabitFrameOfMarks(Drawing& drawing, ErrorReporter& reporter, const CohabitFrameBuilder::PanelMarks& marks);
 
 } // namespace kinsketch

@@ -4,15 +4,19 @@
 // lines, pen strokes), the panel's cohabitant marks, and beside them the
 // free-line panel's numbering registers and the count of strokes undo keeps.
 // The screen size is part of it, so that 小⇔大 is a step like any other.
-// Fields no edit touches (the hand-drawn frame data, the version) are not. A StateChange is the difference between two
-// states, kept small: pen strokes are held as the tails after the longest
-// common beginning, since strokes are added and taken back at the end.
+// Fields no edit touches (the hand-drawn frame data, the version) are not.
+// A StateChange is the difference between two states, kept small: it holds
+// only the fields that changed, and pen strokes as the tails after the
+// longest common beginning, since strokes are added and taken back at the end.
+
+#include "drawing.h"
 
 #include "document/gdr_record.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,21 +57,20 @@ struct EditingState {
     bool sameEdits(const EditingState& other) const { return rest == other.rest && strokes == other.strokes; }
 };
 
-// Takes what the document holds but the strokes, texts and added lines as
-// the save would store them; the panel's marks are the caller's to take.
-void takeDocumentFields(const GdrRecord& document, StateWithoutStrokes& rest);
-// Which of texts and added lines putting a state into the document replaced.
-struct ReplacedLayers {
-    bool texts = false;
-    bool addedLines = false;
-};
-// Puts the whole state into the document. Texts and added lines that would
-// be stored as the state holds them are left with their numbers.
-ReplacedLayers putIntoDocument(const EditingState& state, GdrRecord& document);
+// Takes the parts of the document that `change` names, but the strokes,
+// texts and added lines as the save would store them; the panel's marks are
+// the caller's to take.
+void takeDocumentFields(const GdrRecord& document, const DrawingChange& change, StateWithoutStrokes& rest);
+// Puts the whole state into the document through the drawing's operations
+// and returns what they changed. Texts and added lines that would be stored
+// as the state holds them are left with their numbers.
+DrawingChange putIntoDocument(const EditingState& state, Drawing& drawing);
 
 class StateChange {
 public:
-    static StateChange between(const EditingState& before, const EditingState& after);
+    // Without `strokesMayDiffer` the pen records are taken as the same
+    // unread, which spares comparing tens of thousands of them.
+    static StateChange between(const EditingState& before, const EditingState& after, bool strokesMayDiffer = true);
 
     // Turns `state`, which must be the state after (before) the change,
     // into the one before (after) it.
@@ -87,12 +90,37 @@ private:
         std::vector<FreeLineRecord> tail; // the elements after the common beginning
     };
 
+    // A field of the state but the strokes, before and after the change.
+    template <class Value>
+    struct Field {
+        Value before, after;
+    };
+    // Held apart and shared, so that a field that did not change costs a
+    // pointer and a joined change shares the fields of its parts.
+    template <class Value>
+    using FieldChange = std::shared_ptr<const Field<Value>>;
+    // The fields that changed; the others hold nothing.
+    struct Fields {
+        FieldChange<decltype(StateWithoutStrokes::symbols)> symbols;
+        FieldChange<decltype(StateWithoutStrokes::ages)> ages;
+        FieldChange<decltype(StateWithoutStrokes::remarks)> remarks;
+        FieldChange<decltype(StateWithoutStrokes::lineStyles)> lineStyles;
+        FieldChange<decltype(StateWithoutStrokes::cohabitSeg)> cohabitSeg;
+        FieldChange<decltype(StateWithoutStrokes::cohabitFlag)> cohabitFlag;
+        FieldChange<decltype(StateWithoutStrokes::marks)> marks;
+        FieldChange<decltype(StateWithoutStrokes::texts)> texts;
+        FieldChange<decltype(StateWithoutStrokes::addedLines)> addedLines;
+        FieldChange<decltype(StateWithoutStrokes::wide)> wide;
+    };
+    // Calls `visit(&StateWithoutStrokes::x, &Fields::x)` for each field x.
+    template <class Visit>
+    static void forEachField(Visit visit);
+
     void apply(EditingState& state, bool forward) const;
 
     std::size_t commonBeginning_ = 0;
     Strokes strokesBefore_, strokesAfter_;
-    // Both whole when anything but the strokes changed, else neither.
-    std::vector<StateWithoutStrokes> restBefore_, restAfter_;
+    Fields fields_;
     StrokeNumbering numberingBefore_, numberingAfter_;
 };
 

@@ -1,5 +1,7 @@
 #include "free_drawing.h"
 
+#include <limits>
+
 namespace kinsketch {
 
 FreeDrawing::FreeDrawing(CanvasSize size, GenoCanvas& canvas, FreeLinePanelRegisters& panel, MessageBoxes& boxes,
@@ -72,8 +74,8 @@ void FreeDrawing::penDown(FreeLinePoint at)
     if (!checkFreeLineWidth(tool_ == FreeLineTool::Eraser ? panel_.eraserWidthText : panel_.penWidthText, tool_,
                             boxes_))
         return;
-    const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
+    const std::int32_t k = appendRecord();
+    editFrom(k)[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Figure);
     state_ = State::Pressed;
     show_({{k, k}, 0});
@@ -81,8 +83,8 @@ void FreeDrawing::penDown(FreeLinePoint at)
 
 void FreeDrawing::penTo(FreeLinePoint at)
 {
-    const std::int32_t k = appendFreeLineRecord(list());
-    list()[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
+    const std::int32_t k = appendRecord();
+    editFrom(k)[k] = {at.x, at.y, 0, 0, strokeWidth(), strokeColour(), panel_.strokeNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     show_({{k, k}, 0});
@@ -91,11 +93,11 @@ void FreeDrawing::penTo(FreeLinePoint at)
 void FreeDrawing::figureDown(FreeLinePoint at)
 {
     if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
-    FreeLineList& l = list();
+    const FreeLineList& l = list();
     const bool empty = isEmptyFreeLineList(l);
     const bool newFigure = empty || l.items().size() == 1 || l[l.upperBound() - 1].strokeNumber != panel_.figureNumber;
     if (newFigure) {
-        if (!empty) growFreeLineList(l);
+        if (!empty) appendRecord();
         figureStart_ = at;
         lastVertex_ = at;
     }
@@ -107,7 +109,7 @@ void FreeDrawing::figureDown(FreeLinePoint at)
 void FreeDrawing::figureMove(FreeLinePoint at)
 {
     const std::int32_t k = list().upperBound();
-    list()[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour, panel_.figureNumber};
+    editFrom(k)[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour, panel_.figureNumber};
     canvas_.redrawFreeLines(k, FreeLineRedraw::Strokes);
     show_({{}, k});
 }
@@ -120,8 +122,8 @@ void FreeDrawing::figureUp(FreeLinePoint at)
 {
     const bool closed = closesFigure(figureStart_, at);
     if (closed) at = figureStart_;
-    FreeLineList& l = list();
-    const std::int32_t k = l.upperBound();
+    const std::int32_t k = list().upperBound();
+    FreeLineList& l = editFrom(k);
     l[k] = {at.x, at.y, lastVertex_.x, lastVertex_.y, penWidth(), panel_.penColour, panel_.figureNumber};
     lastVertex_ = at;
     if (!closed) growFreeLineList(l);
@@ -140,7 +142,7 @@ void FreeDrawing::relationDown(FreeLinePoint at)
 {
     if (!checkFreeLineWidth(panel_.penWidthText, FreeLineTool::Pen, boxes_)) return;
     if (isRelationMark(panel_.relationKind)) {
-        storeRelationStroke(appendFreeLineRecord(list()), {at, at});
+        storeRelationStroke(appendRecord(), {at, at});
         return;
     }
     relationPress_ = at;
@@ -152,9 +154,10 @@ void FreeDrawing::relationDown(FreeLinePoint at)
 // While the mouse moves, one plain segment shows where the line will go.
 void FreeDrawing::relationMove(FreeLinePoint at)
 {
-    if (liveRecord_ == 0) liveRecord_ = appendFreeLineRecord(list());
+    if (liveRecord_ == 0) liveRecord_ = appendRecord();
     const FreeLineSegment s = storableSegment({relationPress_, at}).value_or(FreeLineSegment{relationPress_, at});
-    list()[liveRecord_] = {s.from.x, s.from.y, s.to.x, s.to.y, penWidth(), panel_.penColour, panel_.strokeNumber - 1};
+    editFrom(liveRecord_)[liveRecord_] = {
+        s.from.x, s.from.y, s.to.x, s.to.y, penWidth(), panel_.penColour, panel_.strokeNumber - 1};
     canvas_.redrawFreeLines(liveRecord_, FreeLineRedraw::Strokes);
     show_({{}, liveRecord_});
 }
@@ -167,14 +170,14 @@ void FreeDrawing::relationUp(FreeLinePoint at)
         show_({});
         return;
     }
-    storeRelationStroke(liveRecord_ != 0 ? liveRecord_ : appendFreeLineRecord(list()), *line);
+    storeRelationStroke(liveRecord_ != 0 ? liveRecord_ : appendRecord(), *line);
     liveRecord_ = 0;
 }
 
 void FreeDrawing::storeRelationStroke(std::int32_t first, FreeLineSegment line)
 {
     const RelationKind kind = panel_.relationKind;
-    const FreeLineRange stored = storeRelation(list(), first, relationSegments(kind, line), kind, penWidth(),
+    const FreeLineRange stored = storeRelation(editFrom(first), first, relationSegments(kind, line), kind, penWidth(),
                                                panel_.penColour, panel_.strokeNumber - 1);
     if (stored.empty()) {
         dropLastRecord();
@@ -185,6 +188,14 @@ void FreeDrawing::storeRelationStroke(std::int32_t first, FreeLineSegment line)
     canvas_.redrawFreeLines(stored.first, FreeLineRedraw::Strokes);
     panel_.undoEnabled = true;
     show_({stored, 0});
+}
+
+std::int32_t FreeDrawing::appendRecord()
+{
+    const FreeLineList& l = list();
+    // An empty list is one cleared record, which the new one takes.
+    const bool empty = isEmptyFreeLineList(l);
+    return appendFreeLineRecord(editFrom(empty ? std::numeric_limits<std::int32_t>::min() : l.upperBound() + 1));
 }
 
 // The live record leaves the list and its segment the canvas. Once anything
@@ -199,7 +210,7 @@ void FreeDrawing::dropLiveRecord()
 
 void FreeDrawing::dropLastRecord()
 {
-    FreeLineList& l = list();
+    FreeLineList& l = editFrom(list().upperBound());
     if (canvas_.strokes.exists(l.upperBound())) canvas_.strokes.unload(l.upperBound());
     if (l.items().size() == 1)
         clearFreeLines(l);

@@ -41,7 +41,11 @@ public:
 private:
     enum class State : std::uint8_t { Idle = 0, Pressed = 1, Moving = 2 };
 
-    FreeLineList& list() { return canvas_.document().strokes; }
+    const FreeLineList& list() const { return canvas_.document().strokes; }
+    // The records, to be changed from record `first` on.
+    FreeLineList& editFrom(std::int32_t first) { return canvas_.drawing().editStrokesFrom(first); }
+    // Appends a record and returns its number.
+    std::int32_t appendRecord();
     void penDown(FreeLinePoint at);
     void penTo(FreeLinePoint at);
     void figureDown(FreeLinePoint at);

@@ -100,8 +100,20 @@ int symbolImageIndex(const std::string& key)
     return std::stoi(digits);
 }
 
+GenoCanvas::GenoCanvas(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, CanvasContext context)
+    : drawing_(drawing)
+    , geometry_(canvasGeometry(size))
+    , document_(drawing.document())
+    , reporter_(reporter)
+    , context_(std::move(context))
+{
+    loadDesign();
+}
+
 GenoCanvas::GenoCanvas(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context)
-    : geometry_(canvasGeometry(size))
+    : ownDrawing_(std::make_unique<Drawing>(document))
+    , drawing_(*ownDrawing_)
+    , geometry_(canvasGeometry(size))
     , document_(document)
     , reporter_(reporter)
     , context_(std::move(context))

@@ -7,6 +7,7 @@
 
 #include "canvas_change_log.h"
 #include "canvas_widgets.h"
+#include "drawing.h"
 #include "geometry/canvas_geometry.h"
 #include "input_mode.h"
 #include "widget_array.h"
@@ -17,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -51,13 +53,16 @@ struct CanvasContext {
 
 class GenoCanvas {
 public:
+    // Edits go through `drawing`, which the editing windows share.
+    GenoCanvas(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, CanvasContext context = {});
+    // A canvas of a document of its own (a picture, a test), whose edits nobody else follows.
     GenoCanvas(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context = {});
     GenoCanvas(const GenoCanvas&) = delete;
     GenoCanvas& operator=(const GenoCanvas&) = delete;
 
     const CanvasGeometry& geometry() const { return geometry_; }
-    GdrRecord& document() { return document_; }
     const GdrRecord& document() const { return document_; }
+    Drawing& drawing() { return drawing_; }
     ErrorReporter& reporter() { return reporter_; }
     InputMode inputMode() const { return context_.inputMode(); }
 
@@ -149,8 +154,10 @@ private:
     bool redrawsUnchangedFreeLines(bool figure) const;
     void rememberFullFreeLineDraw(bool figure, std::int32_t lastReached);
 
+    std::unique_ptr<Drawing> ownDrawing_;
+    Drawing& drawing_;
     const CanvasGeometry& geometry_;
-    GdrRecord& document_;
+    const GdrRecord& document_;
     ErrorReporter& reporter_;
     CanvasContext context_;
     std::vector<LineWidget> surface_;

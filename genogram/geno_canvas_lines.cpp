@@ -13,7 +13,7 @@ namespace {
 
 constexpr float kHandleCentre = 50.0F; // from a handle's corner to the line end
 
-FreeLineRecord& freeLineRecord(DynamicArray<FreeLineRecord>& list, std::int64_t index)
+const FreeLineRecord& freeLineRecord(const DynamicArray<FreeLineRecord>& list, std::int64_t index)
 {
     if (!list.contains(index)) throw RunTimeError::subscriptOutOfRange("FreeLine(" + std::to_string(index) + ")");
     return list[index];
@@ -45,7 +45,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool re
 {
     const bool figure = how == FreeLineRedraw::Figure;
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-        auto& list = document_.strokes;
+        const auto& list = document_.strokes;
         if (!list.dimensioned) return;
         const std::int32_t start = first <= 1 ? 1 : (figure ? first : first - 1);
         const std::int32_t figureNo = figure ? context_.currentFigureNo() : 0;
@@ -73,7 +73,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool re
         bool passedOverWidget = false;
         bool loadedBelowTop = false;
         for (std::int32_t k = start; k <= list.upperBound(); ++k) {
-            FreeLineRecord& record = freeLineRecord(list, k);
+            const FreeLineRecord& record = freeLineRecord(list, k);
             if (record.width == 0) {
                 passedOverWidget = passedOverWidget || strokes.exists(k);
                 chainStart = true;
@@ -96,8 +96,11 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool re
                 loadedBelowTop = loadedBelowTop || k <= freeLinesOnTop_;
                 strokes.load(k, segment);
             }
-            record.x2 = px;
-            record.y2 = py;
+            if (record.x2 != px || record.y2 != py) {
+                FreeLineRecord& started = drawing_.editStrokesFrom(k)[k];
+                started.x2 = px;
+                started.y2 = py;
+            }
             px = record.x1;
             py = record.y1;
             lastReached = k;

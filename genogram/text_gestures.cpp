@@ -30,7 +30,10 @@ TextGestures::TextGestures(GenoCanvas& canvas, MessageBoxes& boxes, TextDialog& 
     , measure_(measure)
 {}
 
-TextLabelRecord& TextGestures::text(int n) { return canvas_.document().texts.at(static_cast<std::size_t>(n)); }
+const TextLabelRecord& TextGestures::text(int n) const
+{
+    return canvas_.document().texts.at(static_cast<std::size_t>(n));
+}
 
 // The highest number not in use and not deleted: one the document skipped,
 // or one whose text was emptied.
@@ -65,7 +68,7 @@ int TextGestures::place(float x, float y)
     const int n = reuse != 0 ? reuse : highest + 1;
     placed.text = withDefaults(*edited);
     fit(placed);
-    text(n) = textRecordOf(placed);
+    canvas_.drawing().setText(n, textRecordOf(placed));
     canvas_.showText(n, true);
     return n;
 }
@@ -82,16 +85,19 @@ void TextGestures::press(int n, MouseButtons button, float x, float y)
     if (answer != MessageAnswer::Yes) return;
     // The record stays with its caption: a deleted text's number is not
     // handed out again.
-    text(n).used = kFalse;
+    TextLabelRecord deleted = text(n);
+    deleted.used = kFalse;
+    canvas_.drawing().setText(n, deleted);
     canvas_.showText(n, false);
 }
 
 void TextGestures::drag(int n, float x, float y)
 {
     const DragLimits limits = dragLimits(canvas_.geometry().size);
-    TextLabelRecord& moved = text(n);
+    TextLabelRecord moved = text(n);
     moved.left = std::clamp(moved.left + (x - grabX_), 0.0F, limits.textLeft);
     moved.top = std::clamp(moved.top + (y - grabY_), 0.0F, limits.textTop);
+    canvas_.drawing().setText(n, moved);
     canvas_.showText(n, false);
 }
 
@@ -122,12 +128,14 @@ void TextGestures::edit(int n)
     if (!values) return;
     if (values->caption.empty()) {
         // Emptied, the text frees its number for the next one.
-        text(n).used = kFalse;
-        text(n).caption.clear();
+        TextLabelRecord emptied = text(n);
+        emptied.used = kFalse;
+        emptied.caption.clear();
+        canvas_.drawing().setText(n, emptied);
     } else {
         label.text = *values;
         fit(label);
-        text(n) = textRecordOf(label);
+        canvas_.drawing().setText(n, textRecordOf(label));
     }
     canvas_.showText(n, false);
 }

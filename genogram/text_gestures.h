@@ -37,7 +37,7 @@ public:
     static constexpr int kHighestNewText = 99;
 
 private:
-    TextLabelRecord& text(int n);
+    const TextLabelRecord& text(int n) const;
     int freeNumber() const;
     void fit(LabelWidget& label) const;
     // Where `label`, given the values of the dialog, will stand.

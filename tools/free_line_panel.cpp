@@ -2,11 +2,13 @@
 
 #include "genogram/free_line_list.h"
 
+#include <limits>
+
 namespace kinsketch {
 
-FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
+FreeLinePanel::FreeLinePanel(Drawing& drawing, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
                              MessageBoxes& boxes, FreeLinePanelNeighbours neighbours)
-    : document_(document)
+    : drawing_(drawing)
     , freeLineCount_(freeLineCount)
     , registers_(registers)
     , boxes_(boxes)
@@ -16,8 +18,8 @@ FreeLinePanel::FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, F
 void FreeLinePanel::load()
 {
     registers_ = FreeLinePanelRegisters{};
-    registers_.figureNumber = highestStrokeNo(document_.strokes);
-    registers_.strokeNumber = lowestStrokeNo(document_.strokes);
+    registers_.figureNumber = highestStrokeNo(drawing_.document().strokes);
+    registers_.strokeNumber = lowestStrokeNo(drawing_.document().strokes);
     updateUndoEnabled();
 }
 
@@ -26,7 +28,7 @@ void FreeLinePanel::toggleFigure()
     if (registers_.tool != FreeLineTool::Figure) {
         registers_.tool = FreeLineTool::Figure;
         registers_.figureHighlighted = true;
-        registers_.figureNumber = lastFigureNo(document_.strokes) + 1;
+        registers_.figureNumber = lastFigureNo(drawing_.document().strokes) + 1;
         registers_.eraserHighlighted = false;
         return;
     }
@@ -78,7 +80,8 @@ void FreeLinePanel::chooseRelation(RelationKind kind)
 
 void FreeLinePanel::closeOpenFigure()
 {
-    const std::int32_t k = closeFreeFigure(document_.strokes, registers_.figureNumber,
+    const FreeLineList& strokes = drawing_.document().strokes;
+    const std::int32_t k = closeFreeFigure(drawing_.editStrokesFrom(strokes.upperBound()), registers_.figureNumber,
                                            widthNumber(registers_.penWidthText), registers_.penColour);
     if (k == 0) return;
     neighbours_.canvas().redrawFreeLines(k, FreeLineRedraw::Strokes);
@@ -88,7 +91,8 @@ void FreeLinePanel::closeOpenFigure()
 // Undo stops at the records that came with the document.
 void FreeLinePanel::undoStroke()
 {
-    const FreeLineRange removed = undoFreeLine(document_.strokes, freeLineCount_);
+    // What came with the document stays.
+    const FreeLineRange removed = undoFreeLine(drawing_.editStrokesFrom(freeLineCount_ + 1), freeLineCount_);
     if (removed.empty()) return;
     GenoCanvas& canvas = neighbours_.canvas();
     for (std::int32_t k = removed.first; k <= removed.last; ++k)
@@ -109,7 +113,7 @@ void FreeLinePanel::clearAll()
     GenoCanvas& canvas = neighbours_.canvas();
     for (int k = canvas.strokes.upperBound(); k >= 1; --k)
         if (canvas.strokes.exists(k)) canvas.strokes.unload(k);
-    clearFreeLines(document_.strokes);
+    clearFreeLines(drawing_.editStrokesFrom(std::numeric_limits<std::int32_t>::min()));
     redrawCanvas();
     freeLineCount_ = 0;
     registers_.figureNumber = 0;
@@ -129,7 +133,7 @@ bool FreeLinePanel::checkEraserWidth()
 // that came with the document.
 void FreeLinePanel::updateUndoEnabled()
 {
-    const std::int32_t last = lastDrawnFreeLine(document_.strokes);
+    const std::int32_t last = lastDrawnFreeLine(drawing_.document().strokes);
     registers_.undoEnabled = last > 0 && last > freeLineCount_;
 }
 

@@ -23,8 +23,8 @@ struct FreeLinePanelNeighbours {
 
 class FreeLinePanel {
 public:
-    FreeLinePanel(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
-                  MessageBoxes& boxes, FreeLinePanelNeighbours neighbours);
+    FreeLinePanel(Drawing& drawing, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers, MessageBoxes& boxes,
+                  FreeLinePanelNeighbours neighbours);
 
     // The registers as a fresh panel has them, the numbers taken from the list.
     void load();
@@ -48,7 +48,7 @@ private:
     void closeOpenFigure();
     void redrawCanvas();
 
-    GdrRecord& document_;
+    Drawing& drawing_;
     std::int32_t& freeLineCount_;
     FreeLinePanelRegisters& registers_;
     MessageBoxes& boxes_;

@@ -27,7 +27,7 @@ struct EditingScreen {
     {
         BasicInputNeighbours neighbours;
         neighbours.redrawCanvas = [this] { canvas.rebuild(); };
-        panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, document, shown.reporter, boxes,
+        panel = std::make_unique<BasicInputWindow>(CanvasSize::Wide, shown.drawing, shown.reporter, boxes,
                                                    std::move(neighbours));
         panel->load();
         panel->show();

@@ -19,7 +19,7 @@ namespace kinsketch::bench {
 struct ShownCanvas {
     ShownCanvas(int penRecords, int percent)
         : document(fullWideDocument(penRecords))
-        , window(CanvasSize::Wide, document, reporter, DisplayScale(percent))
+        , window(CanvasSize::Wide, drawing, reporter, DisplayScale(percent))
     {
         CanvasLayerStore layers(document, reporter, [this](CanvasSize) -> GenoCanvas& { return window.canvas(); });
         window.openDocument(layers);
@@ -27,6 +27,7 @@ struct ShownCanvas {
     }
 
     GdrRecord document;
+    Drawing drawing{document};
     SilentReporter reporter;
     CanvasWindow window;
 };

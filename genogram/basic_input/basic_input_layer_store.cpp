@@ -19,8 +19,8 @@ int offeredLineStyle(std::uint8_t stored) { return stored == 3 || stored == 8 ||
 
 } // namespace
 
-BasicInputLayerStore::BasicInputLayerStore(GdrRecord& document, ErrorReporter& reporter)
-    : document_(document)
+BasicInputLayerStore::BasicInputLayerStore(Drawing& drawing, ErrorReporter& reporter)
+    : drawing_(drawing)
     , reporter_(reporter)
 {}
 
@@ -32,15 +32,16 @@ bool BasicInputLayerStore::save(const BasicInputPanel& panel)
     return trapErrors(reporter_, wide ? "clsGdrOpe.SaveGd0_2" : "clsGdrOpe.SaveGd0", [&] {
         for (int i = 0; i < slots; ++i) {
             const int choice = panel.slot(i).choice;
-            document_.symbols[static_cast<std::size_t>(i)] =
-                std::string(kSymbolChoiceKeys[static_cast<std::size_t>(choice == kNoChoice ? kBlankChoice : choice)]);
+            drawing_.setSymbol(
+                i,
+                std::string(kSymbolChoiceKeys[static_cast<std::size_t>(choice == kNoChoice ? kBlankChoice : choice)]));
         }
-        for (int i = 0; i < slots; ++i) document_.ages[static_cast<std::size_t>(i)] = panel.slot(i).age;
-        for (int i = 0; i < slots; ++i) document_.remarks[static_cast<std::size_t>(i)] = panel.slot(i).remark;
+        for (int i = 0; i < slots; ++i) drawing_.setAge(i, panel.slot(i).age);
+        for (int i = 0; i < slots; ++i) drawing_.setRemark(i, panel.slot(i).remark);
         for (int k = 0; k < lines; ++k) {
             const int tag = panel.line(k).tag;
             if (tag < 0 || tag > 255) throw RunTimeError::overflow("線 " + std::to_string(k));
-            document_.lineStyles[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tag);
+            drawing_.setLineStyle(k, static_cast<std::uint8_t>(tag));
         }
     });
 }
@@ -56,7 +57,7 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
     bool badKeySeen = false;
     const bool ranThrough = trapErrors(reporter_, kLoadTitle, [&] {
         for (int i = 0; i < slots; ++i) {
-            const std::string& key = document_.symbols[static_cast<std::size_t>(i)];
+            const std::string& key = drawing_.document().symbols[static_cast<std::size_t>(i)];
             int choice = isWithdrawnSymbol(key) ? kBlankChoice : symbolChoiceOf(key);
             if (choice == kNoChoice) {
                 if (!badKeySeen)
@@ -68,11 +69,11 @@ bool BasicInputLayerStore::load(BasicInputPanel& panel)
             panel.fillSymbol(i, choice);
         }
         for (int i = 0; i < slots; ++i) {
-            panel.fillAge(i, document_.ages[static_cast<std::size_t>(i)]);
-            panel.fillRemark(i, document_.remarks[static_cast<std::size_t>(i)]);
+            panel.fillAge(i, drawing_.document().ages[static_cast<std::size_t>(i)]);
+            panel.fillRemark(i, drawing_.document().remarks[static_cast<std::size_t>(i)]);
         }
         for (int k = 0; k < lines; ++k)
-            panel.fillLineTag(k, offeredLineStyle(document_.lineStyles[static_cast<std::size_t>(k)]));
+            panel.fillLineTag(k, offeredLineStyle(drawing_.document().lineStyles[static_cast<std::size_t>(k)]));
     });
     return ranThrough && !badKeySeen;
 }

@@ -6,6 +6,7 @@
 // as it is. Each returns false after it reported an error.
 
 #include "document/gdr_record.h"
+#include "genogram/drawing.h"
 #include "seams/error_reporter.h"
 
 namespace kinsketch {
@@ -14,7 +15,7 @@ class BasicInputPanel;
 
 class BasicInputLayerStore {
 public:
-    BasicInputLayerStore(GdrRecord& document, ErrorReporter& reporter);
+    BasicInputLayerStore(Drawing& drawing, ErrorReporter& reporter);
 
     [[nodiscard]] bool save(const BasicInputPanel& panel);
     // A stored symbol key that no item has is reported once and its slot
@@ -22,7 +23,7 @@ public:
     [[nodiscard]] bool load(BasicInputPanel& panel);
 
 private:
-    GdrRecord& document_;
+    Drawing& drawing_;
     ErrorReporter& reporter_;
 };
 

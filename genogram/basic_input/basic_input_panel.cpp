@@ -19,10 +19,10 @@ constexpr int kHitSlackY = 100;
 
 } // namespace
 
-BasicInputPanel::BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+BasicInputPanel::BasicInputPanel(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, MessageBoxes& boxes,
                                  BasicInputNeighbours neighbours)
     : layout_(inputLayout(size))
-    , document_(document)
+    , drawing_(drawing)
     , reporter_(reporter)
     , boxes_(boxes)
     , neighbours_(std::move(neighbours))
@@ -37,7 +37,7 @@ void BasicInputPanel::load()
     std::vector<int> shownTags;
     for (InputLine& line : lines_) shownTags.push_back(std::exchange(line.tag, 0));
     loading_ = true;
-    if (!BasicInputLayerStore(document_, reporter_).load(*this))
+    if (!BasicInputLayerStore(drawing_, reporter_).load(*this))
         boxes_.show({kLoadFailedMessage, {}, MessageIcon::Exclamation, MessageButtons::Ok});
     loading_ = false;
     for (int k = 0; k < layout_.lineCount(); ++k) {
@@ -95,7 +95,7 @@ void BasicInputPanel::updatePreview()
 {
     trapErrors(reporter_, "LsubPrvNow", [&] {
         // A slot the document cannot take was reported; the others are stored and shown.
-        static_cast<void>(BasicInputLayerStore(document_, reporter_).save(*this));
+        static_cast<void>(BasicInputLayerStore(drawing_, reporter_).save(*this));
         neighbours_.redrawCanvas();
     });
 }
@@ -105,6 +105,7 @@ void BasicInputPanel::toggleCohabitantMark(int index)
     trapErrors(reporter_, "Label1_Click", [&] {
         InputSlot& s = slotAt(index);
         s.mark = s.mark == 0 ? 1 : 0;
+        drawing_.marksChanged();
         slotChanged(index);
         showMarkedOrNot();
     });
@@ -186,6 +187,7 @@ void BasicInputPanel::fillLineTag(int k, int tag) { lines_.at(static_cast<std::s
 
 void BasicInputPanel::clearMarks()
 {
+    drawing_.marksChanged();
     for (int i = 0; i < layout_.slotCount(); ++i) {
         slotAt(i).mark = 0;
         slotChanged(i);

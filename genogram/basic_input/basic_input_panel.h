@@ -11,6 +11,7 @@
 
 #include "document/gdr_record.h"
 #include "genogram/canvas_widgets.h"
+#include "genogram/drawing.h"
 #include "seams/error_reporter.h"
 #include "seams/message_boxes.h"
 
@@ -59,7 +60,7 @@ inline constexpr const char* kLoadFailedMessage =
 
 class BasicInputPanel {
 public:
-    BasicInputPanel(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+    BasicInputPanel(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, MessageBoxes& boxes,
                     BasicInputNeighbours neighbours);
     BasicInputPanel(const BasicInputPanel&) = delete;
     BasicInputPanel& operator=(const BasicInputPanel&) = delete;
@@ -112,7 +113,7 @@ private:
     void showMarkedOrNot();
 
     const InputLayout& layout_;
-    GdrRecord& document_;
+    Drawing& drawing_;
     ErrorReporter& reporter_;
     MessageBoxes& boxes_;
     BasicInputNeighbours neighbours_;

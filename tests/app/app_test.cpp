@@ -61,17 +61,17 @@ TEST(Startup, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOuts
     const fs::path program = programFolder.path(), work = program / "imgTmp";
     fs::create_directories(work);
     test::ScriptedMessageBoxes boxes;
-    EditingContext context;
+    std::optional<EditingContext> context;
     int splashShown = 0;
     std::unique_ptr<Startup> startup;
     const auto start = [&](const std::string& commandLine) {
         startup.reset(); // the previous instance ends and lets go of the folder
-        context = EditingContext{};
-        startup = std::make_unique<Startup>(program, context, boxes, [&] { ++splashShown; });
+        context.emplace();
+        startup = std::make_unique<Startup>(program, *context, boxes, [&] { ++splashShown; });
         return startup->run(commandLine);
     };
     ASSERT_EQ(start(""), StartupOutcome::Run);
-    EXPECT_EQ(std::tie(splashShown, context.document.isNew, context.document.version),
+    EXPECT_EQ(std::tie(splashShown, context->document.isNew, context->document.version),
               std::make_tuple(1, kTrue, "300"));
 
     ASSERT_EQ(start("new"), StartupOutcome::Run);
@@ -87,20 +87,20 @@ TEST(Startup, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOuts
     std::set<std::string> left;
     for (const auto& entry : fs::directory_iterator(work)) left.insert(entry.path().filename().string());
     EXPECT_EQ(left, (std::set<std::string>{".kinsketch.lock", "KinSketch.GDR", "note.txt", "other.gdr"}));
-    EXPECT_EQ(std::tie(context.document.screenMode, context.freeLineCount, startup->documentName()),
+    EXPECT_EQ(std::tie(context->document.screenMode, context->freeLineCount, startup->documentName()),
               std::make_tuple("WIDE", 6, "kinsketch"))
         << "the handed-in document is kept and found without regard to case";
     EXPECT_TRUE(boxes.shown.empty());
 
     // The same name with another drawing: the copy is told as another's, Enter does not answer; 破棄する, はい.
-    GdrRecord edited = context.document;
+    GdrRecord edited = context->document;
     edited.ages[0] = "99";
     startup->recoveryCopy()->write(edited);
     fs::copy_file(kFixtures / "sample_family.gdr", work / "KinSketch.GDR", fs::copy_options::overwrite_existing);
     boxes.answers = {Answer::Discard, Answer::Yes};
     ASSERT_EQ(start("kinsketch"), StartupOutcome::Run);
     ASSERT_EQ(boxes.texts(), (std::vector<std::string>{boxes.shown[0].text, kDiscard}));
-    EXPECT_EQ(std::tie(boxes.shown[0].defaultAnswer, context.document.symbols[2]),
+    EXPECT_EQ(std::tie(boxes.shown[0].defaultAnswer, context->document.symbols[2]),
               std::make_tuple(DefaultAnswer::None, "i104"));
     EXPECT_NE(boxes.shown[0].text.find("別の文書から始めた編集です"), std::string::npos) << boxes.shown[0].text;
     EXPECT_FALSE(startup->recoveryCopy()->exists());
@@ -123,7 +123,7 @@ TEST(Startup, CommandLineChoosesTheDocumentLeftoversGoAndNothingUnreadableOrOuts
         ASSERT_FALSE(boxes.shown.empty()) << name;
         EXPECT_EQ(boxes.shown[0].title, title) << boxes.shown[0].text;
         EXPECT_TRUE(boxes.shown.back().text.ends_with("\n新しい図で開始します。")) << boxes.shown.back().text;
-        EXPECT_EQ(std::tie(context.document.symbols[2], context.document.isNew), std::make_tuple("i000", kTrue));
+        EXPECT_EQ(std::tie(context->document.symbols[2], context->document.isNew), std::make_tuple("i000", kTrue));
     }
     EXPECT_EQ(splashShown, 1);
 
@@ -835,9 +835,8 @@ TEST(EditHistory, OverItsBudgetTheOldestStepsGoAndTheRestStillUndo)
 {
     test::application();
     EditingState screen;
-    const auto take = [&](EditingState& state) { return (state = screen, true); };
-    EditHistory history({take, [&](const EditingState& state, const StateWithoutStrokes&) { screen = state; }},
-                        40 * sizeof(FreeLineRecord));
+    const auto take = [&](EditingState& state, bool) { return (state = screen, DrawingChange::everything()); };
+    EditHistory history({take, [&](const EditingState& state) { screen = state; }}, 40 * sizeof(FreeLineRecord));
     history.restart();
     std::vector<DynamicArray<FreeLineRecord>> states{screen.strokes};
     const auto draw = [&](int k, const QString& run = {}) {
@@ -945,7 +944,7 @@ TEST(RecoveryKeeping, TheScreenWritesTheDocumentAsSavedASecondAfterAnEditAndGive
     whole.timers.advance(RecoveryKeeper::kDelayMilliseconds);
     EXPECT_EQ(written.size(), 1U);
     // Saved before the timer fires: the copy already holds it at the confirmation.
-    whole.context.document.ages[2] = "81";
+    whole.context.drawing.setAge(2, "81");
     whole.screen->recordEdit();
     whole.screen->save();
     ASSERT_EQ(written.size(), 2U);

@@ -52,7 +52,7 @@ public:
     void placeText(CanvasSize size)
     {
         GenoCanvas& canvas = screen->windows().canvas(size).canvas();
-        canvas.document().texts[1] = {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue};
+        canvas.drawing().setText(1, {"主介護者", 0, "ＭＳ Ｐゴシック", 9, 0, 0, 0, 0, 0, 500, 500, 900, 200, kTrue});
         canvas.showText(1, true);
     }
     std::map<QString, QRect> frames() const

@@ -51,7 +51,8 @@ protected:
     int style = 1;
     int redraws = 0;
     // The neighbours: the tool bar's selected style, and the canvas redrawn.
-    BasicInputPanel panel{GetParam(), document, reporter, boxes, {[this] { return style; }, [this] { ++redraws; }}};
+    Drawing drawing{document};
+    BasicInputPanel panel{GetParam(), drawing, reporter, boxes, {[this] { return style; }, [this] { ++redraws; }}};
 };
 
 // Panel line k and canvas line k join the same slots, so a click styles the line the user sees.
@@ -711,7 +712,7 @@ TEST(CanvasReopening, ShowingTheLayersAgainEndsAsOpeningTheDocumentAfresh)
                 }
             }
             const OpenedCanvas fresh(d);
-            reopenDocumentOnCanvas(edited.store, edited.canvas, {true, true, strokesFrom});
+            reopenDocumentOnCanvas(edited.store, edited.canvas, DrawingChange::ofLayers(true, true, strokesFrom));
             ASSERT_TRUE(widgets(edited.canvas) == widgets(fresh.canvas) && edited.reporter.errors.empty())
                 << "round " << round;
         }
@@ -794,9 +795,11 @@ TEST(StateChange, UndoRedoAndJoinedChainsGiveBackEveryState)
         case 2: // a record changed in the middle (closing a figure)
             if (!items.empty()) items[static_cast<std::size_t>(number(static_cast<int>(items.size())))].x2 += 1;
             break;
-        default: // an edit beside the strokes
-            state.rest.ages[static_cast<std::size_t>(number(kSlotCount))] = std::to_string(number(100));
-            state.rest.marks[static_cast<std::size_t>(number(kSlotCount))] ^= 1;
+        default: // an edit beside the strokes, of one field or another, which a joined chain must both keep
+            if (number(2) == 0)
+                state.rest.ages[static_cast<std::size_t>(number(kSlotCount))] = std::to_string(number(9));
+            else
+                state.rest.marks[static_cast<std::size_t>(number(kSlotCount))] ^= 1;
         }
         state.strokes = DynamicArray<FreeLineRecord>(true, 1, std::move(items));
         state.numbering.strokeNumber = -number(9);

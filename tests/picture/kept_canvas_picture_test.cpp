@@ -175,7 +175,7 @@ private:
             from += static_cast<std::int32_t>(kept);
         }
         CanvasLayerStore layers(d_, reporter_, [this](CanvasSize) -> GenoCanvas& { return canvas_; });
-        reopenDocumentOnCanvas(layers, canvas_, {false, false, from});
+        reopenDocumentOnCanvas(layers, canvas_, DrawingChange::ofLayers(false, false, from));
         return takenBack_ ? "strokes taken back" : "strokes given back";
     }
 
@@ -191,7 +191,7 @@ private:
             pick(3) == 0 ? AddLineRecord{}
                          : AddLineRecord{kTrue, coordinate(), coordinate(), coordinate(), coordinate()};
         CanvasLayerStore layers(d_, reporter_, [this](CanvasSize) -> GenoCanvas& { return canvas_; });
-        reopenDocumentOnCanvas(layers, canvas_, {true, true, std::nullopt});
+        reopenDocumentOnCanvas(layers, canvas_, DrawingChange::ofLayers(true, true, std::nullopt));
         return "texts and added lines shown again";
     }
 

@@ -41,7 +41,8 @@ TEST(CanvasWindowTest, TheScreenShowsWhatThePictureShowsAlsoAfterAnEdit)
     test::application();
     GdrRecord document = decodeCurrentGdr(readWholeFile(KINSKETCH_FIXTURE_DIR "/documents/sample_family.gdr"));
     test::RecordingReporter reporter;
-    CanvasWindow window(CanvasSize::Normal, document, reporter);
+    Drawing drawing{document};
+    CanvasWindow window(CanvasSize::Normal, drawing, reporter);
     EXPECT_TRUE(window.rebuild() && window.isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
@@ -94,7 +95,7 @@ protected:
     GenoCanvas canvas{CanvasSize::Normal, document, reporter,
                       CanvasContext{{}, [this] { return registers.figureNumber; }}};
     FreeDrawing drawing{CanvasSize::Normal, canvas, registers, boxes};
-    FreeLinePanel panel{document, loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
+    FreeLinePanel panel{canvas.drawing(), loadedCount, registers, boxes, {[this]() -> GenoCanvas& { return canvas; }}};
 };
 
 // A figure clicked open and shut is a dot, not a line to the record before.

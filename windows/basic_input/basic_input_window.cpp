@@ -52,10 +52,10 @@ QLineEdit* textBox(QWidget* parent, DisplayScale scale, const QString& name, int
 
 } // namespace
 
-BasicInputWindow::BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+BasicInputWindow::BasicInputWindow(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, MessageBoxes& boxes,
                                    BasicInputNeighbours neighbours, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
-    , panel_(size, document, reporter, boxes, std::move(neighbours))
+    , panel_(size, drawing, reporter, boxes, std::move(neighbours))
     , scale_(scale)
 {
     const QString caption = QStringLiteral("ジェノグラム入力");

@@ -22,7 +22,7 @@ class BasicInputWindow : public QWidget {
     Q_OBJECT
 
 public:
-    BasicInputWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, MessageBoxes& boxes,
+    BasicInputWindow(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, MessageBoxes& boxes,
                      BasicInputNeighbours neighbours, DisplayScale scale = {}, QWidget* parent = nullptr);
 
     BasicInputPanel& panel() { return panel_; }

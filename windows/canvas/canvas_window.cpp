@@ -25,10 +25,10 @@ MouseButtons buttonBits(Qt::MouseButtons buttons)
 
 } // namespace
 
-CanvasWindow::CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, DisplayScale scale,
+CanvasWindow::CanvasWindow(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, DisplayScale scale,
                            CanvasContext context, QWidget* parent)
     : QWidget(parent)
-    , canvas_(size, document, reporter, std::move(context))
+    , canvas_(size, drawing, reporter, std::move(context))
     , scale_(scale)
 {
     const QString caption = QStringLiteral("ジェノグラム入力");
@@ -59,9 +59,9 @@ CanvasLoad CanvasWindow::openDocument(CanvasLayerStore& layers)
     return load;
 }
 
-CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers, CanvasChanges changes)
+CanvasLoad CanvasWindow::reopenDocument(CanvasLayerStore& layers, const DrawingChange& change)
 {
-    const CanvasLoad load = reopenDocumentOnCanvas(layers, canvas_, changes);
+    const CanvasLoad load = reopenDocumentOnCanvas(layers, canvas_, change);
     showChanges();
     return load;
 }

@@ -24,7 +24,7 @@ class CanvasWindow : public QWidget {
     Q_OBJECT
 
 public:
-    CanvasWindow(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, DisplayScale scale = {},
+    CanvasWindow(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, DisplayScale scale = {},
                  CanvasContext context = {}, QWidget* parent = nullptr);
 
     GenoCanvas& canvas() { return canvas_; }
@@ -48,7 +48,7 @@ public:
     // Opens the document on the canvas and shows it.
     CanvasLoad openDocument(CanvasLayerStore& layers);
     // The same on a canvas that shows a drawing: what it showed goes first.
-    CanvasLoad reopenDocument(CanvasLayerStore& layers, CanvasChanges changes);
+    CanvasLoad reopenDocument(CanvasLayerStore& layers, const DrawingChange& change);
 
     // Shows what one free-drawing event changed: the new segments are drawn
     // over the picture the window keeps, and only their place is repainted.

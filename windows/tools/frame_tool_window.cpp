@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 namespace kinsketch {
-FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours,
+FrameToolWindow::FrameToolWindow(Drawing& drawing, ErrorReporter& reporter, FrameToolNeighbours neighbours,
                                  DisplayScale scale, QWidget* parent)
     : QWidget(parent)
-    , document_(document)
+    , drawing_(drawing)
     , reporter_(reporter)
     , neighbours_(std::move(neighbours))
     , button_(new QPushButton(this))
@@ -28,9 +28,7 @@ FrameToolWindow::FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, F
 
 void FrameToolWindow::toggleFrame()
 {
-    document_.cohabitMarks.fill(0);
-    document_.frameSegments.fill(0);
-    CohabitFrameBuilder(document_, reporter_).build(canvasSizeOf(document_), neighbours_.panelMark);
+    buildCohabitFrameOfMarks(drawing_, reporter_, neighbours_.panelMark);
     neighbours_.redrawCanvas();
     neighbours_.clearPanelMarks();
     setButtonCaption(kFrameEraseCaption);

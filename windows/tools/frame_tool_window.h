@@ -4,7 +4,7 @@
 // (or erases it when no one is marked), redraws the canvas and clears the
 // marks.
 
-#include "document/gdr_record.h"
+#include "genogram/drawing.h"
 #include "seams/error_reporter.h"
 #include "ui/display_scale.h"
 
@@ -30,7 +30,7 @@ class FrameToolWindow : public QWidget {
 public:
     static constexpr QSize kClientTwips{2520, 540};
 
-    FrameToolWindow(GdrRecord& document, ErrorReporter& reporter, FrameToolNeighbours neighbours, DisplayScale scale,
+    FrameToolWindow(Drawing& drawing, ErrorReporter& reporter, FrameToolNeighbours neighbours, DisplayScale scale,
                     QWidget* parent = nullptr);
 
     void toggleFrame();
@@ -39,7 +39,7 @@ public:
     QPushButton* button() const { return button_; }
 
 private:
-    GdrRecord& document_;
+    Drawing& drawing_;
     ErrorReporter& reporter_;
     FrameToolNeighbours neighbours_;
     QPushButton* button_;

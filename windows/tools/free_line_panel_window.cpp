@@ -50,11 +50,11 @@ QLabel* heading(const QString& text, QWidget* parent, QRect place)
 
 } // namespace
 
-FreeLinePanelWindow::FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount,
+FreeLinePanelWindow::FreeLinePanelWindow(Drawing& drawing, std::int32_t& freeLineCount,
                                          FreeLinePanelRegisters& registers, MessageBoxes& boxes,
                                          FreeLinePanelNeighbours neighbours, DisplayScale scale, QWidget* parent)
     : QWidget(parent)
-    , model_(document, freeLineCount, registers, boxes, std::move(neighbours))
+    , model_(drawing, freeLineCount, registers, boxes, std::move(neighbours))
 {
     const QString caption = QStringLiteral("Tool Box");
     setObjectName(QStringLiteral("mdiPan_Com"));

@@ -23,7 +23,7 @@ public:
     // shared with the canvas and outlive the window.
     static constexpr QSize kClientTwips{4020, 1320};
 
-    FreeLinePanelWindow(GdrRecord& document, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
+    FreeLinePanelWindow(Drawing& drawing, std::int32_t& freeLineCount, FreeLinePanelRegisters& registers,
                         MessageBoxes& boxes, FreeLinePanelNeighbours neighbours, DisplayScale scale = {},
                         QWidget* parent = nullptr);
 
