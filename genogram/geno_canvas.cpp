@@ -101,20 +101,18 @@ int symbolImageIndex(const std::string& key)
 }
 
 GenoCanvas::GenoCanvas(CanvasSize size, Drawing& drawing, ErrorReporter& reporter, CanvasContext context)
-    : drawing_(drawing)
-    , geometry_(canvasGeometry(size))
-    , document_(drawing.document())
-    , reporter_(reporter)
-    , context_(std::move(context))
-{
-    loadDesign();
-}
+    : GenoCanvas(size, nullptr, &drawing, reporter, std::move(context))
+{}
 
 GenoCanvas::GenoCanvas(CanvasSize size, GdrRecord& document, ErrorReporter& reporter, CanvasContext context)
-    : ownDrawing_(std::make_unique<Drawing>(document))
-    , drawing_(*ownDrawing_)
+    : GenoCanvas(size, std::make_unique<Drawing>(document), nullptr, reporter, std::move(context))
+{}
+
+GenoCanvas::GenoCanvas(CanvasSize size, std::unique_ptr<Drawing> own, Drawing* shared, ErrorReporter& reporter,
+                       CanvasContext context)
+    : ownDrawing_(std::move(own))
+    , drawing_(shared ? *shared : *ownDrawing_)
     , geometry_(canvasGeometry(size))
-    , document_(document)
     , reporter_(reporter)
     , context_(std::move(context))
 {
@@ -178,7 +176,7 @@ const SymbolWidget* GenoCanvas::symbolWidget(WidgetId id) const
 
 void GenoCanvas::showText(int n, bool toFront)
 {
-    const TextLabelRecord& record = document_.texts.at(static_cast<std::size_t>(n));
+    const TextLabelRecord& record = document().texts.at(static_cast<std::size_t>(n));
     const bool inUse = record.used != kFalse;
     if (!textLabels.exists(n)) {
         if (!inUse) return;
@@ -195,7 +193,7 @@ void GenoCanvas::showTexts()
 {
     std::vector<WidgetId> inUse;
     for (int n = 1; n < kTextLabelCount; ++n) {
-        if (document_.texts[static_cast<std::size_t>(n)].used != kFalse) {
+        if (document().texts[static_cast<std::size_t>(n)].used != kFalse) {
             showText(n, false);
             inUse.push_back({WidgetKind::textLabels, n});
         } else if (textLabels.exists(n)) {
@@ -243,15 +241,16 @@ bool GenoCanvas::rebuild()
             changeLog_.add({CanvasChange::What::Surface, WidgetKind::strokes, 0, 0, {}});
         }
         for (int s = frameLines.upperBound(); s >= 0; --s)
-            if (frameLines.exists(s) && document_.frameSegments[static_cast<std::size_t>(s)] != 1) frameLines.unload(s);
+            if (frameLines.exists(s) && document().frameSegments[static_cast<std::size_t>(s)] != 1)
+                frameLines.unload(s);
         redrawFreeLines(0, FreeLineRedraw::Strokes, true);
         showSymbols();
         for (int i = 0; i < geometry_.slotCount; ++i) {
-            showCaption(ageLabels, i, document_.ages[static_cast<std::size_t>(i)]);
-            showCaption(remarkLabels, i, document_.remarks[static_cast<std::size_t>(i)]);
+            showCaption(ageLabels, i, document().ages[static_cast<std::size_t>(i)]);
+            showCaption(remarkLabels, i, document().remarks[static_cast<std::size_t>(i)]);
         }
         for (int k = 0; k < geometry_.connectorCount(); ++k)
-            applyLineStyle(k, document_.lineStyles[static_cast<std::size_t>(k)]);
+            applyLineStyle(k, document().lineStyles[static_cast<std::size_t>(k)]);
         showFrameSegments();
     });
 }
@@ -262,7 +261,7 @@ bool GenoCanvas::rebuild()
 void GenoCanvas::showSymbols()
 {
     for (int i = 0; i < geometry_.slotCount; ++i) {
-        const std::string& key = document_.symbols[static_cast<std::size_t>(i)];
+        const std::string& key = document().symbols[static_cast<std::size_t>(i)];
         int image = 0;
         try {
             image = symbolImageIndex(key);
@@ -314,7 +313,7 @@ void GenoCanvas::applyLineStyle(int k, int style)
 void GenoCanvas::showFrameSegments()
 {
     for (int s = 0; s < geometry_.frameSegmentCount(); ++s) {
-        if (document_.frameSegments[static_cast<std::size_t>(s)] != 1) continue;
+        if (document().frameSegments[static_cast<std::size_t>(s)] != 1) continue;
         const LineWidget line = lineAt(geometry_.frameSegments[static_cast<std::size_t>(s)], kBlack, true);
         if (frameLines.exists(s))
             frameLines.set(s, line);

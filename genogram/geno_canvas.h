@@ -61,7 +61,7 @@ public:
     GenoCanvas& operator=(const GenoCanvas&) = delete;
 
     const CanvasGeometry& geometry() const { return geometry_; }
-    const GdrRecord& document() const { return document_; }
+    const GdrRecord& document() const { return drawing_.document(); }
     Drawing& drawing() { return drawing_; }
     ErrorReporter& reporter() { return reporter_; }
     InputMode inputMode() const { return context_.inputMode(); }
@@ -138,6 +138,9 @@ public:
     WidgetArray<LineWidget> addedLines{WidgetKind::addedLines, zOrder_};
 
 private:
+    // A canvas with a drawing of its own holds it in `own`; else `shared` is the editing windows'.
+    GenoCanvas(CanvasSize size, std::unique_ptr<Drawing> own, Drawing* shared, ErrorReporter& reporter,
+               CanvasContext context);
     void loadDesign();
     // `rebuilding`: the frame is laid over the segments next, so that a
     // frame already lying just above them leaves them in order.
@@ -157,7 +160,6 @@ private:
     std::unique_ptr<Drawing> ownDrawing_;
     Drawing& drawing_;
     const CanvasGeometry& geometry_;
-    const GdrRecord& document_;
     ErrorReporter& reporter_;
     CanvasContext context_;
     std::vector<LineWidget> surface_;

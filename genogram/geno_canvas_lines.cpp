@@ -45,7 +45,7 @@ bool GenoCanvas::redrawFreeLines(std::int32_t first, FreeLineRedraw how, bool re
 {
     const bool figure = how == FreeLineRedraw::Figure;
     return trapErrors(reporter_, "GfncLineDraw", [&] {
-        const auto& list = document_.strokes;
+        const auto& list = document().strokes;
         if (!list.dimensioned) return;
         const std::int32_t start = first <= 1 ? 1 : (figure ? first : first - 1);
         const std::int32_t figureNo = figure ? context_.currentFigureNo() : 0;
@@ -147,7 +147,7 @@ bool GenoCanvas::redrawsUnchangedFreeLines(bool figure) const
 {
     if (!fullFreeLineDraw_) return false;
     const FullFreeLineDraw& drawn = *fullFreeLineDraw_;
-    const auto& list = document_.strokes;
+    const auto& list = document().strokes;
     return drawn.recordsRevision == list.revision() && drawn.dimensioned == list.dimensioned &&
            drawn.lowerBound == list.lowerBound && drawn.upperBound == list.upperBound() &&
            drawn.figureNo == figureNoOf(figure) && drawn.segmentsRevision == strokes.revision();
@@ -159,7 +159,7 @@ void GenoCanvas::rememberFullFreeLineDraw(bool figure, std::int32_t lastReached)
 {
     int lowest = 1;
     while (lowest <= lastReached && !strokes.exists(lowest)) ++lowest;
-    const auto& list = document_.strokes;
+    const auto& list = document().strokes;
     fullFreeLineDraw_ = FullFreeLineDraw{list.revision(),
                                          list.dimensioned,
                                          list.lowerBound,
@@ -180,7 +180,7 @@ bool GenoCanvas::drawAddedLines(AddedLineDraw how)
         // creating each in turn lays them; lines that lie so already stay.
         std::vector<WidgetId> onTop;
         for (int k = 1; k <= kAddLineCount; ++k)
-            if (document_.addedLines[static_cast<std::size_t>(k - 1)].used != kFalse)
+            if (document().addedLines[static_cast<std::size_t>(k - 1)].used != kFalse)
                 onTop.insert(onTop.end(),
                              {{WidgetKind::startHandles, k}, {WidgetKind::endHandles, k}, {WidgetKind::addedLines, k}});
         if (zOrder_.liesOnTop(onTop)) return;
@@ -219,7 +219,7 @@ void GenoCanvas::hideLineHandles()
 void GenoCanvas::drawOneAddedLine(int k, AddedLineDraw how, bool selected, bool toFront)
 {
     if (k < 1 || k > kAddLineCount) throw RunTimeError::subscriptOutOfRange("AddLine(" + std::to_string(k) + ")");
-    const AddLineRecord& record = document_.addedLines[static_cast<std::size_t>(k - 1)];
+    const AddLineRecord& record = document().addedLines[static_cast<std::size_t>(k - 1)];
     if (record.used == kFalse) {
         // Lines never created have nothing to hide.
         if (how == AddedLineDraw::Redraw) {
